@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+enum class TFileDialogKind { Open, Save };
+
+struct TFileDialogRequest {
+    TFileDialogKind Kind;
+    QString Folder;      // the folder the dialog starts in
+    QString PresetName;  // the name filled in (save dialog)
+};
+
+// The open and save dialogs for data files ("TAVRIN Files(*.tvr)", default
+// extension "tvr"). They return the chosen path, or an empty text on Cancel.
+QString GetOpenDataFileName(QWidget* parent, const QString& folder);
+QString GetSaveDataFileName(QWidget* parent, const QString& folder, const QString& presetName);
+
+// Lets a test choose the file instead of a person; empty restores the dialogs.
+using TFileDialogResponder = std::function<QString(const TFileDialogRequest&)>;
+void SetFileDialogResponder(TFileDialogResponder responder);

@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QFont>
+
+#include "app/mainform.h"
+#include "data/settings.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TAVRIN"));
+    QApplication::setOrganizationName(QStringLiteral("HALVERN"));
+    QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));
+
+    TSettingsStore store;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    TMainForm mainForm(store, arguments);
+    mainForm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,298 @@
+#include "app/mainform.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/filedialogs.h"
+#include "app/helpcontext.h"
+#include "app/messagebox.h"
+#include "app/modal.h"
+#include "app/modelform.h"
+#include "app/setupform.h"
+#include "data/caption.h"
+#include "data/commenttext.h"
+#include "data/datafile.h"
+#include "data/modelcatalogue.h"
+#include "data/settings.h"
+#include "link/portnames.h"
+
+namespace {
+
+constexpr int kClientWidth = 519;
+constexpr int kClientHeight = 411;
+constexpr int kCommentLength = 50;
+constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
+
+const QString kFileOpenError = QStringLiteral("File Open error.");
+
+bool HasDataFileExtension(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
+}
+
+int RunFirstRunChoice() {
+    TSetupForm form;
+    ExecModal(form);
+    return form.SelectedRow();
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), Store(store), Arguments(std::move(arguments)) {
+    CurrentFileName = kUntitled;
+    RadioData.OnMenuLayoutChanged = [this] { ShowMenuPages(); };
+    BuildWindow();
+    ConnectCommands();
+    LoadConfiguration();
+    RadioData.ApplyDefaultRecords();
+    UpdateCommentFont();
+    RadioData.ApplyWeatherAlertDefault();
+    RadioData.ApplyMenuDefaults();
+    RadioData.Changed = false;
+    UpdateCaption();
+}
+
+void TMainForm::BuildWindow() {
+    setFont(QFont(QStringLiteral("Times New Roman")));
+    Menu = BuildMainMenu(*this);
+    auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    SpeedButtons = BuildSpeedButtons(*toolbar);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(4);
+    setCentralWidget(central);
+    BuildPages();
+    layout->addWidget(PageControl1, 1);
+    BuildCommentBox();
+    auto* commentRow = new QHBoxLayout;
+    commentRow->addWidget(CommentLabel);
+    commentRow->addWidget(Edit2, 1);
+    layout->addLayout(commentRow);
+    BuildStatusBar();
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The client area excludes the menu bar.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void TMainForm::BuildPages() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet1 = new QWidget(PageControl1);
+    TabSheet2 = new QWidget(PageControl1);
+    TabSheet3 = new QWidget(PageControl1);
+    TabSheet4 = new QWidget(PageControl1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Memor&y"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Me&nu"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Menu&1"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
+}
+
+void TMainForm::BuildCommentBox() {
+    CommentLabel = new QLabel(QStringLiteral("Comment"), this);
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setMaxLength(kCommentLength);
+    SetHelpContext(Edit2, 105);
+    CommentLabel->setBuddy(Edit2);
+    connect(Edit2, &QLineEdit::textEdited, this, &TMainForm::Edit2Change);
+}
+
+void TMainForm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    for (int width : kStatusPanelWidths) {
+        auto* panel = new QLabel(bar);
+        panel->setFixedWidth(width);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panel);
+        StatusPanels.append(panel);
+    }
+    StatusPanels[1]->setAlignment(Qt::AlignCenter);
+}
+
+void TMainForm::ConnectCommands() {
+    connect(Menu.New1, &QAction::triggered, this, &TMainForm::New1Click);
+    connect(Menu.Save1, &QAction::triggered, this, &TMainForm::Save1Click);
+    connect(Menu.Save2, &QAction::triggered, this, &TMainForm::Save2Click);
+    connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(Menu.ModelSelect1, &QAction::triggered, this, &TMainForm::ModelSelect1Click);
+    connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
+    connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
+}
+
+void TMainForm::LoadConfiguration() {
+    const TStartSettings start = LoadSettings(Store, RadioData, RunFirstRunChoice);
+    InitialFolder = start.Folder;
+    SelectedPort = start.CommPort;
+    TickPortItem(PortNumberOf(SelectedPort));
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (Shown) return;
+    Shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+    FormShow();
+}
+
+void TMainForm::FormShow() {
+    setAcceptDrops(true);
+    HandleCommandLine();
+}
+
+void TMainForm::HandleCommandLine() {
+    if (Arguments.isEmpty()) return;
+    const QString& first = Arguments.constFirst();
+    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
+        ToneBurstOption = true;
+        return;
+    }
+    ToneBurstOption = false;
+}
+
+void TMainForm::UpdateCaption() {
+    setWindowTitle(WindowCaption(RadioData.GetModel(), RadioData.GetMarketCode(), CurrentFileName));
+}
+
+void TMainForm::UpdateCommentFont() {
+    // The Japanese market types its comments in the Japanese system font.
+    static const QString kJapaneseFont = QStringLiteral("ＭＳ　Ｐ明朝");
+    QFont font = Edit2->font();
+    font.setFamilies(RadioData.MarketLetter() == 'J'
+                         ? QStringList{kJapaneseFont, QStringLiteral("Noto Serif CJK JP")}
+                         : QStringList{QStringLiteral("Times New Roman")});
+    Edit2->setFont(font);
+}
+
+void TMainForm::ShowMenuPages() {
+    const bool handheld = RadioData.IsHandheld();
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), handheld);
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), !handheld);
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet4), !handheld);
+}
+
+void TMainForm::ShowComment() {
+    Edit2->setText(CommentToText(RadioData.GetComment(), RadioData.MarketLetter()));
+}
+
+void TMainForm::Edit2Change(const QString& text) {
+    RadioData.SetComment(CommentFromText(text, RadioData.MarketLetter()));
+    RadioData.Changed = true;
+}
+
+void TMainForm::TickPortItem(int number) {
+    for (QAction* item : std::as_const(Menu.ComItems)) item->setChecked(item->data().toInt() == number);
+}
+
+void TMainForm::SetFileName(const QString& fileName) {
+    CurrentFileName = fileName;
+    UpdateCaption();
+}
+
+bool TMainForm::ConfirmDiscardChanges() {
+    if (!RadioData.Changed) return true;
+    const TMessageAnswer answer =
+        ShowMessage(this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
+                    TMessageStyle::YesNoCancelWarning);
+    if (answer == TMessageAnswer::Cancel) return false;
+    if (answer == TMessageAnswer::No) return true;
+    // Going on after a save that did not happen would lose the changes.
+    return Save2Click();
+}
+
+void TMainForm::New1Click() {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return;
+    SetFileName(kUntitled);
+    RadioData.ClearRecords();
+    RadioData.ApplyDefaultRecords();
+    RadioData.ApplyMenuDefaults();
+    RadioData.ApplyWeatherAlertDefault();
+    RadioData.SetComment({});
+    ShowComment();
+    RadioData.Changed = false;
+}
+
+bool TMainForm::WriteTo(const QString& fileName) {
+    if (!HasDataFileExtension(fileName) || !SaveDataFile(RadioData, fileName)) {
+        ShowMessage(this, kFileOpenError, TMessageStyle::Error);
+        return false;
+    }
+    RadioData.Changed = false;
+    InitialFolder = SaveFolder(Store, fileName);
+    return true;
+}
+
+void TMainForm::Save1Click() {
+    if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
+        Save2Click();
+        return;
+    }
+    WriteTo(CurrentFileName);
+}
+
+bool TMainForm::Save2Click() {
+    const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
+    if (chosen.isEmpty() || !WriteTo(chosen)) return false;
+    SetFileName(chosen);
+    return true;
+}
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // The settings are written first, so even a cancelled close has stored them.
+    SaveSettingsOnClose(Store, RadioData, SelectedPort);
+    if (ConfirmDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TMainForm::ModelSelect1Click() {
+    TModelForm form(*this);
+    ExecModal(form);
+    UpdateCaption();
+}
+
+void TMainForm::ChangeModel(int row) {
+    SaveChannelCount(Store, RadioData);
+    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
+    RadioData.SetModel(info.Model);
+    RadioData.SetMarketCode(info.MarketCode);
+    RadioData.SetMenuSlot(26, info.ChannelCount);
+    RadioData.SetBandLimit(info.BandLimit);
+    RadioData.ClearRecords();
+    RadioData.ApplyDefaultRecords();
+    RadioData.ApplyMenuDefaults();
+    UpdateCommentFont();
+    RadioData.ApplyWeatherAlertDefault();
+    CurrentFileName = kUntitled;
+    RadioData.Changed = false;
+    PageControl1->setCurrentWidget(TabSheet1);
+    RadioData.SetComment({});
+    ShowComment();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include "app/mainmenu.h"
+#include "data/radiodata.h"
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QWidget;
+class TSettingsStore;
+
+// The one main window: owns the data set and the current file name, and runs
+// the File commands and the frame around everything else.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The settings store outlives the window; `arguments` are the program's
+    // command-line arguments without the program name.
+    TMainForm(TSettingsStore& store, QStringList arguments, QWidget* parent = nullptr);
+
+    TRadioData& Data() { return RadioData; }
+    const QString& FileName() const { return CurrentFileName; }
+    const QString& CommPort() const { return SelectedPort; }
+    const QString& DialogFolder() const { return InitialFolder; }
+    bool ToneBurst() const { return ToneBurstOption; }
+
+    // Shared steps the other windows call.
+    void UpdateCaption();
+    void UpdateCommentFont();
+    void ShowMenuPages();
+    void ShowComment();
+    void TickPortItem(int number);
+    // The changed-data question; false when the command must be abandoned.
+    bool ConfirmDiscardChanges();
+    // The configuration change of Model Select, to catalogue row 0..14.
+    void ChangeModel(int row);
+
+    // Commands.
+    void New1Click();
+    void Save1Click();
+    bool Save2Click();
+    void Exit1Click();
+    void ModelSelect1Click();
+
+    // Controls, named as the window knows them.
+    TMainMenu Menu;
+    TSpeedButtons SpeedButtons;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;  // "Memor&y"
+    QWidget* TabSheet2 = nullptr;  // "Me&nu" (handhelds)
+    QWidget* TabSheet3 = nullptr;  // "Menu&1" (mobiles)
+    QWidget* TabSheet4 = nullptr;  // "Menu&2" (mobiles)
+    QLabel* CommentLabel = nullptr;
+    QLineEdit* Edit2 = nullptr;  // the comment
+    QList<QLabel*> StatusPanels;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildWindow();
+    void BuildPages();
+    void BuildCommentBox();
+    void BuildStatusBar();
+    void ConnectCommands();
+    void LoadConfiguration();
+    void FormShow();
+    void HandleCommandLine();
+    void Edit2Change(const QString& text);
+    void SetFileName(const QString& fileName);
+    bool WriteTo(const QString& fileName);
+
+    TSettingsStore& Store;
+    QStringList Arguments;
+    TRadioData RadioData;
+    QString CurrentFileName;
+    QString SelectedPort;
+    QString InitialFolder;
+    bool ToneBurstOption = false;
+    bool Shown = false;
+};
+
+// The file name of a document that has none.
+inline const QString kUntitled = QStringLiteral("Untitled");

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+// The main window's menu bar, with the items named as the window's handlers know them.
+struct TMainMenu {
+    QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Save2 = nullptr;  // Save As
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+
+    QMenu* Edit1 = nullptr;
+    QAction* Cut1 = nullptr;
+    QAction* Copy1 = nullptr;
+    QAction* Paste1 = nullptr;
+    QAction* Delete1 = nullptr;
+    QAction* MemorySort1 = nullptr;
+
+    QMenu* Radio1 = nullptr;
+    QMenu* Read1 = nullptr;
+    QAction* ReadAll1 = nullptr;
+    QAction* ReadMemory1 = nullptr;
+    QAction* ReadMenu1 = nullptr;
+    QMenu* Write1 = nullptr;
+    QAction* WriteAll1 = nullptr;
+    QAction* WriteMemory1 = nullptr;
+    QAction* WriteMenu1 = nullptr;
+    QMenu* PortSelect1 = nullptr;
+    QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
+    QActionGroup* ComGroup = nullptr;
+    QAction* ChannelDisplay1 = nullptr;
+    QAction* MemoryChannelSelect1 = nullptr;
+    QAction* ModelSelect1 = nullptr;
+
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;  // Help Topics
+    QAction* About1 = nullptr;
+};
+
+TMainMenu BuildMainMenu(QMainWindow& window);
+
+// The toolbar's speed buttons, numbered as the window knows them.
+struct TSpeedButtons {
+    QToolButton* SpeedButton1 = nullptr;  // Copy
+    QToolButton* SpeedButton2 = nullptr;  // Cut
+    QToolButton* SpeedButton3 = nullptr;  // Paste
+    QToolButton* SpeedButton4 = nullptr;  // Read
+    QToolButton* SpeedButton5 = nullptr;  // Write
+    QToolButton* SpeedButton6 = nullptr;  // Open
+    QToolButton* SpeedButton7 = nullptr;  // New
+    QToolButton* SpeedButton8 = nullptr;  // Save
+    QToolButton* SpeedButton9 = nullptr;  // Print
+};
+
+TSpeedButtons BuildSpeedButtons(QToolBar& toolbar);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The button and icon sets the program's message boxes use.
+enum class TMessageStyle {
+    Error,               // OK, stop icon
+    Warning,             // OK, exclamation icon
+    Information,         // OK, information icon
+    YesNoQuestion,       // Yes/No, question icon
+    OkCancelQuestion,    // OK/Cancel, question icon
+    OkCancelWarning,     // OK/Cancel, exclamation icon
+    YesNoCancelWarning,  // Yes/No/Cancel, exclamation icon
+};
+
+enum class TMessageAnswer { Ok, Cancel, Yes, No };
+
+struct TShownMessage {
+    QString Text;
+    TMessageStyle Style;
+};
+
+// Shows a modal message box captioned "TAVRIN" and returns the button pressed.
+TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style);
+
+// Lets a test answer the message boxes instead of a person; an empty
+// responder restores the real boxes.
+using TMessageResponder = std::function<TMessageAnswer(const TShownMessage&)>;
+void SetMessageResponder(TMessageResponder responder);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+
+// Runs a dialog modally and returns its result code. Every modal dialog of
+// the program goes through here, so a test can answer it without a person.
+int ExecModal(QDialog& dialog);
+
+// The responder gets the dialog instead of the user: it may set its controls,
+// press its buttons, and returns the result code. Empty restores exec().
+using TModalResponder = std::function<int(QDialog&)>;
+void SetModalResponder(TModalResponder responder);

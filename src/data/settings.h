@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QSettings;
+class TRadioData;
+
+// The per-user settings key: organisation "HALVERN", application "TAVRIN".
+// Values are texts; every write reaches the store at once.
+class TSettingsStore {
+public:
+    TSettingsStore();
+    ~TSettingsStore();
+    TSettingsStore(const TSettingsStore&) = delete;
+    TSettingsStore& operator=(const TSettingsStore&) = delete;
+
+    QString Read(const QString& name) const;
+    void Write(const QString& name, const QString& value);
+    bool Contains(const QString& name) const;
+
+private:
+    std::unique_ptr<QSettings> Settings;
+};
+
+// What start-up takes from the settings besides the data set's configuration.
+struct TStartSettings {
+    QString Folder;    // initial folder of the open and save dialogs
+    QString CommPort;  // the selected port text, as stored
+};
+
+// Asks the user for the configuration on the first run; returns a catalogue row 0..14.
+using TFirstRunChooser = std::function<int()>;
+
+// Reads the configuration into the data set (model, market code, band limit,
+// channel count) and returns the folder and port; writes back the defaults it chose.
+TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,
+                            const TFirstRunChooser& chooseFirstRunRow);
+
+// Whether a configuration has been chosen before ("Type" is set).
+bool HasStoredConfiguration(const TSettingsStore& store);
+
+void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QString& commPort);
+void SaveChannelCount(TSettingsStore& store, const TRadioData& data);
+
+// Remembers the folder of a data file and returns it, ending in a separator.
+QString SaveFolder(TSettingsStore& store, const QString& filePath);
+QString FolderOfPath(const QString& filePath);

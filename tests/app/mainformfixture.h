@@ -1,0 +1,33 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/mainform.h"
+#include "data/settings.h"
+#include "support/guitestsupport.h"
+#include "support/tempsettings.h"
+
+// A main window on a temporary settings store, with every dialog answered by script.
+class MainFormTest : public ::testing::Test {
+protected:
+    void StoreConfiguration(const char* model, const char* type) {
+        Temp.Set(QStringLiteral("Model"), QString::fromLatin1(model));
+        Temp.Set(QStringLiteral("Type"), QString::fromLatin1(type));
+    }
+
+    TMainForm& Start(QStringList arguments = {}) {
+        Store = std::make_unique<TSettingsStore>();
+        Form = std::make_unique<TMainForm>(*Store, std::move(arguments));
+        Form->show();
+        return *Form;
+    }
+
+    TTempSettings Temp;
+    TScriptedMessages Messages;
+    TScriptedFileDialogs Files;
+    TScriptedDialogs Dialogs;
+    std::unique_ptr<TSettingsStore> Store;
+    std::unique_ptr<TMainForm> Form;
+};
