@@ -21,11 +21,13 @@
 #include "app/modelform.h"
 #include "app/setupform.h"
 #include "data/caption.h"
+#include "data/channelview.h"
 #include "data/commenttext.h"
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/settings.h"
 #include "link/portnames.h"
+#include "workspace/channelgrids.h"
 
 namespace {
 
@@ -33,12 +35,6 @@ constexpr int kClientWidth = 519;
 constexpr int kClientHeight = 411;
 constexpr int kCommentLength = 50;
 constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
-
-const QString kFileOpenError = QStringLiteral("File Open error.");
-
-bool HasDataFileExtension(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
-}
 
 int RunFirstRunChoice() {
     TSetupForm form;
@@ -55,10 +51,12 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, QWidget* pare
     BuildWindow();
     ConnectCommands();
     LoadConfiguration();
+    SetupGrids();
     RadioData.ApplyDefaultRecords();
     UpdateCommentFont();
     RadioData.ApplyWeatherAlertDefault();
     RadioData.ApplyMenuDefaults();
+    RefreshGrids();
     RadioData.Changed = false;
     UpdateCaption();
 }
@@ -70,12 +68,14 @@ void TMainForm::BuildWindow() {
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar->setIconSize(QSize(20, 20));
+    toolbar->layout()->setContentsMargins(2, 0, 2, 0);
     SpeedButtons = BuildSpeedButtons(*toolbar);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(4);
+    layout->setContentsMargins(4, 0, 4, 2);
+    layout->setSpacing(3);
     setCentralWidget(central);
     BuildPages();
     layout->addWidget(PageControl1, 1);
@@ -104,6 +104,9 @@ void TMainForm::BuildPages() {
     PageControl1->addTab(TabSheet2, QStringLiteral("Me&nu"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Menu&1"));
     PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
+    Grids = new TChannelGrids(*TabSheet1, RadioData);
+    connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateStatusBar);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
 }
 
 void TMainForm::BuildCommentBox() {
@@ -132,11 +135,13 @@ void TMainForm::BuildStatusBar() {
 
 void TMainForm::ConnectCommands() {
     connect(Menu.New1, &QAction::triggered, this, &TMainForm::New1Click);
+    connect(Menu.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
     connect(Menu.Save1, &QAction::triggered, this, &TMainForm::Save1Click);
     connect(Menu.Save2, &QAction::triggered, this, &TMainForm::Save2Click);
     connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(Menu.ModelSelect1, &QAction::triggered, this, &TMainForm::ModelSelect1Click);
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
+    connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
 }
 
@@ -160,16 +165,6 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormShow() {
     setAcceptDrops(true);
     HandleCommandLine();
-}
-
-void TMainForm::HandleCommandLine() {
-    if (Arguments.isEmpty()) return;
-    const QString& first = Arguments.constFirst();
-    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
-        ToneBurstOption = true;
-        return;
-    }
-    ToneBurstOption = false;
 }
 
 void TMainForm::UpdateCaption() {
@@ -211,55 +206,6 @@ void TMainForm::SetFileName(const QString& fileName) {
     UpdateCaption();
 }
 
-bool TMainForm::ConfirmDiscardChanges() {
-    if (!RadioData.Changed) return true;
-    const TMessageAnswer answer =
-        ShowMessage(this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
-                    TMessageStyle::YesNoCancelWarning);
-    if (answer == TMessageAnswer::Cancel) return false;
-    if (answer == TMessageAnswer::No) return true;
-    // Going on after a save that did not happen would lose the changes.
-    return Save2Click();
-}
-
-void TMainForm::New1Click() {
-    PageControl1->setFocus();
-    if (!ConfirmDiscardChanges()) return;
-    SetFileName(kUntitled);
-    RadioData.ClearRecords();
-    RadioData.ApplyDefaultRecords();
-    RadioData.ApplyMenuDefaults();
-    RadioData.ApplyWeatherAlertDefault();
-    RadioData.SetComment({});
-    ShowComment();
-    RadioData.Changed = false;
-}
-
-bool TMainForm::WriteTo(const QString& fileName) {
-    if (!HasDataFileExtension(fileName) || !SaveDataFile(RadioData, fileName)) {
-        ShowMessage(this, kFileOpenError, TMessageStyle::Error);
-        return false;
-    }
-    RadioData.Changed = false;
-    InitialFolder = SaveFolder(Store, fileName);
-    return true;
-}
-
-void TMainForm::Save1Click() {
-    if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
-        Save2Click();
-        return;
-    }
-    WriteTo(CurrentFileName);
-}
-
-bool TMainForm::Save2Click() {
-    const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
-    if (chosen.isEmpty() || !WriteTo(chosen)) return false;
-    SetFileName(chosen);
-    return true;
-}
-
 void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -276,6 +222,7 @@ void TMainForm::ModelSelect1Click() {
     TModelForm form(*this);
     ExecModal(form);
     UpdateCaption();
+    PageControl1Change();
 }
 
 void TMainForm::ChangeModel(int row) {
@@ -286,13 +233,63 @@ void TMainForm::ChangeModel(int row) {
     RadioData.SetMenuSlot(26, info.ChannelCount);
     RadioData.SetBandLimit(info.BandLimit);
     RadioData.ClearRecords();
+    SetupGrids();
     RadioData.ApplyDefaultRecords();
     RadioData.ApplyMenuDefaults();
     UpdateCommentFont();
     RadioData.ApplyWeatherAlertDefault();
+    RefreshGrids();
+    Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
     CurrentFileName = kUntitled;
     RadioData.Changed = false;
     PageControl1->setCurrentWidget(TabSheet1);
     RadioData.SetComment({});
     ShowComment();
+}
+
+void TMainForm::SetupGrids() { Grids->SetupGrids(); }
+
+void TMainForm::RefreshGrids() {
+    Grids->RefreshGrids();
+    UpdateStatusBar();
+}
+
+void TMainForm::UpdateStatusBar() {
+    if (PageControl1->currentWidget() != TabSheet1) return;
+    TStatusTexts texts;
+    switch (Grids->CurrentGrid) {
+        case TChannelGrids::kMemoryGrid:
+            texts = StatusTextsOf(RadioData, RadioData.GetChannel(Grids->RecordOfSelectedMemoryRow()),
+                                  TStatusSource::Memory);
+            break;
+        case TChannelGrids::kVfoGrid:
+            texts = StatusTextsOf(RadioData, RadioData.GetVfo(), TStatusSource::Vfo);
+            break;
+        case TChannelGrids::kCallGrid:
+            texts = StatusTextsOf(RadioData, RadioData.GetCall(), TStatusSource::Call);
+            break;
+        default: break;  // the DTMF grid, or none entered yet
+    }
+    ShowStatusTexts({QString::fromLatin1(texts.Frequency), QString::fromLatin1(texts.Shift),
+                     QString::fromLatin1(texts.Tone), QString::fromLatin1(texts.ProgramVfo)});
+}
+
+void TMainForm::ShowStatusTexts(const QStringList& texts) {
+    for (int panel = 0; panel < StatusPanels.size(); ++panel) {
+        StatusPanels[panel]->setText(panel < texts.size() ? texts[panel] : QString());
+    }
+}
+
+void TMainForm::PageControl1Change() {
+    const bool memoryPage = PageControl1->currentWidget() == TabSheet1;
+    Menu.Edit1->setEnabled(memoryPage);
+    Menu.Edit1->menuAction()->setEnabled(memoryPage);
+    SpeedButtons.SpeedButton1->setEnabled(memoryPage);
+    SpeedButtons.SpeedButton2->setEnabled(memoryPage);
+    if (memoryPage) {
+        UpdateStatusBar();
+    } else {
+        SpeedButtons.SpeedButton3->setEnabled(false);
+        ShowStatusTexts({});
+    }
 }

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QWidget;
+class TChannelGrids;
 class TSettingsStore;
 
 // The one main window: owns the data set and the current file name, and runs
@@ -33,6 +34,10 @@ public:
     void ShowMenuPages();
     void ShowComment();
     void TickPortItem(int number);
+    void SetupGrids();
+    void RefreshGrids();
+    void UpdateStatusBar();
+    void PageControl1Change();
     // The changed-data question; false when the command must be abandoned.
     bool ConfirmDiscardChanges();
     // The configuration change of Model Select, to catalogue row 0..14.
@@ -40,6 +45,7 @@ public:
 
     // Commands.
     void New1Click();
+    void Open1Click();
     void Save1Click();
     bool Save2Click();
     void Exit1Click();
@@ -56,10 +62,13 @@ public:
     QLabel* CommentLabel = nullptr;
     QLineEdit* Edit2 = nullptr;  // the comment
     QList<QLabel*> StatusPanels;
+    TChannelGrids* Grids = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildWindow();
@@ -70,6 +79,10 @@ private:
     void LoadConfiguration();
     void FormShow();
     void HandleCommandLine();
+    void OpenDroppedFile(const QString& path);
+    bool LoadDataFile(const QString& path);
+    void RememberFolder();
+    void ShowStatusTexts(const QStringList& texts);
     void Edit2Change(const QString& text);
     void SetFileName(const QString& fileName);
     bool WriteTo(const QString& fileName);

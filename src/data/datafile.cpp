@@ -1,7 +1,12 @@
 #include "data/datafile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <optional>
 
+#include "data/numbertext.h"
 #include "data/radiodata.h"
 
 namespace {
@@ -84,4 +89,146 @@ bool SaveDataFile(const TRadioData& data, const QString& path) {
         return false;
     }
     return file.commit();
+}
+
+namespace {
+
+constexpr char kHeaderPrefix[] = "HALVERN Radio Channel Composer for";
+constexpr size_t kHeaderModelStart = sizeof(kHeader) - 1;  // after the space
+constexpr qint64 kLargestDataFile = 1 << 20;
+constexpr unsigned char kEndOfData = 0xFF;
+
+// Hands out the lines of a data file as the platform's text mode reads them:
+// CR LF becomes a line end, and a line starting with the byte 0xFF ends the data.
+class TLineReader {
+public:
+    explicit TLineReader(std::string_view bytes) : Bytes(bytes) {}
+
+    bool Next(std::string& line, bool tabsToCommas) {
+        if (Position >= Bytes.size() || static_cast<unsigned char>(Bytes[Position]) == kEndOfData) {
+            return false;
+        }
+        size_t end = Bytes.find('\n', Position);
+        if (end == std::string_view::npos) end = Bytes.size();
+        line.assign(Bytes.substr(Position, end - Position));
+        Position = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (tabsToCommas) std::replace(line.begin(), line.end(), '\t', ',');
+        return true;
+    }
+
+private:
+    std::string_view Bytes;
+    size_t Position = 0;
+};
+
+enum class TSection { Comment, Memory, Call, Vfo, Dtmf, Menu };
+
+std::optional<TSection> SectionOfMarker(const std::string& line) {
+    if (line == "__COMMENT__") return TSection::Comment;
+    if (line == "__MEMORY DATA__") return TSection::Memory;
+    if (line == "__CALL DATA__") return TSection::Call;
+    if (line == "__VFO DATA__") return TSection::Vfo;
+    if (line == "__DTMF DATA__") return TSection::Dtmf;
+    if (line == "__RADIO MENU__") return TSection::Menu;
+    return std::nullopt;
+}
+
+// The record a memory line belongs to, by its label (the text before the first comma).
+int MemoryIndexOfLabel(std::string_view label) {
+    if (!label.empty() && label[0] >= '0' && label[0] <= '9') {
+        return LeadingNumber(label);
+    }
+    static const char* const kSpecialLabels[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
+    const std::string_view lastTwo = label.size() >= 2 ? label.substr(label.size() - 2) : label;
+    for (int position = 0; position < 8; ++position) {
+        if (lastTwo == kSpecialLabels[position]) return TRadioData::kFirstSpecialRecord + position;
+    }
+    return TRadioData::kFirstSpecialRecord;
+}
+
+class TDataFileLoader {
+public:
+    explicit TDataFileLoader(TRadioData& data) : Data(data) {}
+
+    void Store(const std::string& line) {
+        if (const auto marker = SectionOfMarker(line)) {
+            Section = *marker;
+            if (Section == TSection::Menu) MenuCounter = 0;
+            return;
+        }
+        switch (Section) {
+            case TSection::Comment: Data.SetComment(line); break;
+            case TSection::Memory: StoreMemory(line); break;
+            case TSection::Call:
+                if (!line.empty()) Data.SetCall(line);
+                break;
+            case TSection::Vfo:
+                if (!line.empty()) Data.SetVfo(line);
+                break;
+            case TSection::Dtmf: StoreDtmf(line); break;
+            case TSection::Menu: StoreMenu(line); break;
+        }
+    }
+
+private:
+    // A line that is no record (blank, or without any field) would otherwise
+    // empty the L0 entry; it is skipped.
+    void StoreMemory(const std::string& line) {
+        const size_t comma = line.find(',');
+        if (comma == std::string::npos) return;
+        const int index = MemoryIndexOfLabel(std::string_view(line).substr(0, comma));
+        if (index <= TRadioData::kWeatherAlertRecord) Data.SetChannel(index, line);
+    }
+
+    void StoreDtmf(const std::string& line) {
+        if (line.empty()) return;
+        const int entry = LeadingNumber(line.substr(0, line.find(',')));
+        if (entry <= 9) Data.SetDtmf(entry, line);
+    }
+
+    void StoreMenu(const std::string& line) {
+        if (MenuCounter == 0) {
+            Data.SetProgramVfo(line);
+        } else if (MenuCounter <= Data.UsedMenuSlotCount()) {
+            Data.SetMenuSlot(MenuCounter, line);
+        } else {
+            return;
+        }
+        ++MenuCounter;
+    }
+
+    TRadioData& Data;
+    TSection Section = TSection::Comment;
+    int MenuCounter = 0;
+};
+
+}  // namespace
+
+TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes) {
+    TLineReader reader(bytes);
+    std::string line;
+    if (!reader.Next(line, false)) return TDataFileResult::Loaded;  // an empty file
+    if (line.compare(0, sizeof(kHeaderPrefix) - 1, kHeaderPrefix) != 0) {
+        return TDataFileResult::NotADataFile;
+    }
+    const std::string model = line.size() > kHeaderModelStart ? line.substr(kHeaderModelStart) : "";
+    if (model != data.GetModel()) return TDataFileResult::WrongModel;
+
+    TDataFileLoader loader(data);
+    loader.Store(line);  // the header stands in the comment until the comment line comes
+    for (int lineNumber = 2; reader.Next(line, lineNumber > 2); ++lineNumber) loader.Store(line);
+    return TDataFileResult::Loaded;
+}
+
+std::optional<std::string> LoadDataFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDataFile) return std::nullopt;
+    const QByteArray bytes = file.read(kLargestDataFile + 1);
+    if (bytes.size() > kLargestDataFile) return std::nullopt;
+    return bytes.toStdString();
+}
+
+bool HasDataFileExtension(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class TRadioData;
 
@@ -12,3 +14,25 @@ std::string WriteDataFile(const TRadioData& data);
 // Writes the data file to a path through a temporary file in the same folder,
 // so the old file stays as it was unless the new one is complete.
 bool SaveDataFile(const TRadioData& data, const QString& path);
+
+enum class TDataFileResult {
+    Loaded,
+    NotADataFile,  // the first line is not the data file header
+    WrongModel,    // the header names another model than the current one
+};
+
+// Loads a data file's bytes over a data set the caller has already reset
+// (records cleared, defaults applied). A refused file stores nothing.
+TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes);
+
+// The bytes of a data file, or nothing when it cannot be read. Files far
+// larger than any data file are refused rather than read into memory.
+std::optional<std::string> LoadDataFileBytes(const QString& path);
+
+// Whether a path has the data file extension ".tvr", in any letter case.
+bool HasDataFileExtension(const QString& path);
+
+inline constexpr char kFileOpenErrorMessage[] = "File Open error.";
+inline constexpr char kModelMismatchMessage[] =
+    "The model name selected in this software does not \nmatch applicable model name in the "
+    "data file.\nYou cannot open this file.";

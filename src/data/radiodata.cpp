@@ -1,9 +1,8 @@
 #include "data/radiodata.h"
 
-#include <charconv>
-
 #include "data/channelrecord.h"
 #include "data/defaultrecords.h"
+#include "data/numbertext.h"
 
 namespace {
 
@@ -14,14 +13,27 @@ void StoreCut(std::string& target, std::string_view text, int capacity) {
     target.assign(text.substr(0, static_cast<size_t>(capacity - 1)));
 }
 
-// Reads the leading decimal digits of a text as a number, 0 when there are none.
-int LeadingNumber(std::string_view text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+}  // namespace
+
+std::string ExtractField(std::string_view record, int field, bool toEnd) {
+    if (field < 0) return {};
+    // The record is scanned as the transceiver's buffer holds it: at most 99 characters.
+    record = record.substr(0, TRadioData::kRecordCapacity - 1);
+    const int wanted = field > kLastField ? kLastField : field;
+    size_t start = 0;
+    for (int current = 0; current < wanted; ++current) {
+        const size_t comma = record.find(',', start);
+        if (comma == std::string_view::npos) return {};
+        start = comma + 1;
+    }
+    if (toEnd) return std::string(record.substr(start));
+    const size_t end = record.find(',', start);
+    return std::string(record.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-}  // namespace
+std::string RecordField(std::string_view record, int field) {
+    return ExtractField(record, field, field == kNameField);
+}
 
 bool IsHandheldModel(std::string_view model) { return model == "PX-A5" || model == "PX-A7"; }
 
@@ -76,22 +88,8 @@ const std::string& TRadioData::RecordOfKind(int kind, int index) const {
 }
 
 std::string TRadioData::GetField(int kind, int index, int field) const {
-    if (field < 0) return {};
-    // The record is scanned as the transceiver's buffer holds it: at most 99 characters.
-    const std::string_view record =
-        std::string_view(RecordOfKind(kind, index)).substr(0, kRecordCapacity - 1);
     const bool toEnd = kind == kClipToEndKind || (kind == kChannelKind && field == kNameField);
-    const int wanted = field > kLastField ? kLastField : field;
-
-    size_t start = 0;
-    for (int current = 0; current < wanted; ++current) {
-        const size_t comma = record.find(',', start);
-        if (comma == std::string_view::npos) return {};
-        start = comma + 1;
-    }
-    if (toEnd) return std::string(record.substr(start));
-    const size_t end = record.find(',', start);
-    return std::string(record.substr(start, end == std::string_view::npos ? end : end - start));
+    return ExtractField(RecordOfKind(kind, index), field, toEnd);
 }
 
 const std::string& TRadioData::GetChannel(int index) const {

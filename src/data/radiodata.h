@@ -119,6 +119,12 @@ private:
     const std::string& RecordOfKind(int kind, int index) const;
 };
 
+// Field `field` (from 0) of a record text; with `toEnd` the text from that
+// field's start to the end of the record, commas included.
+std::string ExtractField(std::string_view record, int field, bool toEnd);
+// A field of a channel-like record; the name (field 18) runs to the end.
+std::string RecordField(std::string_view record, int field);
+
 bool IsHandheldModel(std::string_view model);
 bool IsMobileModel(std::string_view model);
 bool Is144MhzModel(std::string_view model);

@@ -120,6 +120,8 @@ void SaveChannelCount(TSettingsStore& store, const TRadioData& data) {
 }
 
 QString FolderOfPath(const QString& filePath) {
+    // A name without a folder, such as "Untitled", remembers no folder.
+    if (!filePath.contains(QLatin1Char('/')) && !filePath.contains(QLatin1Char('\\'))) return {};
     QString folder = QDir::toNativeSeparators(QFileInfo(filePath).absolutePath());
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     return folder;

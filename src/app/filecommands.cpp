@@ -1,0 +1,158 @@
+// The main window's File commands, and the data files that arrive by drop or command line.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/filedialogs.h"
+#include "app/mainform.h"
+#include "app/messagebox.h"
+#include "data/datafile.h"
+#include "data/settings.h"
+#include "workspace/channelgrids.h"
+
+namespace {
+
+void ShowFileOpenError(QWidget* parent) {
+    ShowMessage(parent, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error);
+}
+
+}  // namespace
+
+bool TMainForm::ConfirmDiscardChanges() {
+    if (!RadioData.Changed) return true;
+    const TMessageAnswer answer =
+        ShowMessage(this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
+                    TMessageStyle::YesNoCancelWarning);
+    if (answer == TMessageAnswer::Cancel) return false;
+    if (answer == TMessageAnswer::No) return true;
+    // Going on after a save that did not happen would lose the changes.
+    return Save2Click();
+}
+
+void TMainForm::New1Click() {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return;
+    SetFileName(kUntitled);
+    RadioData.ClearRecords();
+    RadioData.ApplyDefaultRecords();
+    RadioData.ApplyMenuDefaults();
+    RadioData.ApplyWeatherAlertDefault();
+    Grids->BlankCells();
+    RadioData.SetComment({});
+    ShowComment();
+    RefreshGrids();
+    RadioData.Changed = false;
+}
+
+// Resets the data set and loads a data file over it. False when the file
+// cannot be read, in which case nothing has changed; a file the reader
+// refuses leaves the reset data set and no file name.
+bool TMainForm::LoadDataFile(const QString& path) {
+    const std::optional<std::string> bytes =
+        HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
+    if (!bytes) {
+        ShowFileOpenError(this);
+        return false;
+    }
+    CurrentFileName = path;
+    RadioData.ClearRecords();
+    RadioData.ApplyDefaultRecords();
+    RadioData.ApplyMenuDefaults();
+    switch (ReadDataFile(RadioData, *bytes)) {
+        case TDataFileResult::Loaded: break;
+        case TDataFileResult::NotADataFile:
+            ShowFileOpenError(this);
+            CurrentFileName = kUntitled;
+            break;
+        case TDataFileResult::WrongModel:
+            ShowMessage(this, QString::fromLatin1(kModelMismatchMessage), TMessageStyle::Error);
+            CurrentFileName = kUntitled;
+            break;
+    }
+    UpdateCaption();
+    ShowComment();
+    SetupGrids();
+    ShowMenuPages();
+    RefreshGrids();
+    return true;
+}
+
+void TMainForm::RememberFolder() { InitialFolder = SaveFolder(Store, CurrentFileName); }
+
+void TMainForm::Open1Click() {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return;
+    const QString chosen = GetOpenDataFileName(this, InitialFolder);
+    if (chosen.isEmpty() || !LoadDataFile(chosen)) return;
+    SaveChannelCount(Store, RadioData);
+    RememberFolder();
+    RadioData.Changed = false;
+}
+
+void TMainForm::HandleCommandLine() {
+    if (Arguments.isEmpty()) return;
+    const QString& first = Arguments.constFirst();
+    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
+        ToneBurstOption = true;
+        return;
+    }
+    ToneBurstOption = false;
+    if (!LoadDataFile(Arguments.join(QLatin1Char(' ')))) return;
+    RememberFolder();
+    RadioData.Changed = false;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenDroppedFile(urls.constFirst().toLocalFile());
+}
+
+void TMainForm::OpenDroppedFile(const QString& path) {
+    if (!HasDataFileExtension(path)) {
+        ShowFileOpenError(this);
+        UpdateCaption();
+        return;
+    }
+    // A drop replaces the data set like Open does, so it asks first as Open does.
+    if (!ConfirmDiscardChanges()) return;
+    PageControl1->setFocus();
+    if (LoadDataFile(path)) {
+        RememberFolder();
+        RadioData.Changed = false;
+    }
+    UpdateCaption();
+}
+
+bool TMainForm::WriteTo(const QString& fileName) {
+    if (!HasDataFileExtension(fileName) || !SaveDataFile(RadioData, fileName)) {
+        ShowFileOpenError(this);
+        return false;
+    }
+    RadioData.Changed = false;
+    InitialFolder = SaveFolder(Store, fileName);
+    return true;
+}
+
+void TMainForm::Save1Click() {
+    if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
+        Save2Click();
+        return;
+    }
+    WriteTo(CurrentFileName);
+}
+
+bool TMainForm::Save2Click() {
+    const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
+    if (chosen.isEmpty() || !WriteTo(chosen)) return false;
+    SetFileName(chosen);
+    return true;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+class QGroupBox;
+class QTableWidget;
+class QWidget;
+class TRadioData;
+
+// The four read-only grids of the "Memor&y" page: memory channels, VFO, CALL
+// channel and DTMF memories. Grid rows are numbered as the data set counts
+// them: row 0 is the title row, so data row r shows position r - 1.
+class TChannelGrids : public QObject {
+    Q_OBJECT
+public:
+    enum TGrid { kNoGrid = 0, kMemoryGrid = 1, kVfoGrid = 2, kCallGrid = 3, kDtmfGrid = 4 };
+
+    TChannelGrids(QWidget& page, const TRadioData& data);
+
+    void SetupGrids();
+    void SetupMemoryGrid();
+    void SetupDtmfGrid();
+    void RefreshGrids();
+    // Empties every data cell but the labels (New does this before refreshing).
+    void BlankCells();
+
+    // The selected row of a grid (1-based as above), 0 when none.
+    int SelectedRow(int grid) const;
+    void SelectRow(int grid, int row);
+    // The record shown in a memory grid row (index into the channels).
+    int RecordOfSelectedMemoryRow() const;
+
+    int CurrentGrid = kNoGrid;
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+    QTableWidget* StringGrid3 = nullptr;
+    QTableWidget* StringGrid4 = nullptr;
+
+signals:
+    // A grid was clicked, entered or its selected row changed.
+    void GridEntered(int grid);
+    // Double click or Enter on a grid: its editor should open on the selected row.
+    void EditorRequested(int grid);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTableWidget* Grid(int grid) const;
+    int GridOf(const QObject* object) const;
+    void EnterGrid(int grid);
+    void ConnectGrid(int grid);
+    void SelectTopVisibleRow(int grid);
+    void SetCell(QTableWidget* grid, int row, int column, const std::string& text);
+
+    const TRadioData& Data;
+    std::array<QGroupBox*, 5> Boxes{};
+};
