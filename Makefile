@@ -4,7 +4,7 @@ SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -36,4 +36,25 @@ test-sanitize: deps
 		ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+
+# Fuzzes the data file reader for FUZZ_SECONDS (a short run by default).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTAVRIN_FUZZ=ON -DTAVRIN_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target datafile-fuzzer tavrin-fuzz-seeds
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/tools/tavrin-fuzz-seeds $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/tools/datafile-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
+
+# Benchmarks of a release build; prints the median of several repetitions.
+BENCH_DIR ?= build-bench
+BENCH_FILTER ?= .
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTAVRIN_TESTS=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target tavrin-bench
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-bench --benchmark_repetitions=9 \
+		--benchmark_report_aggregates_only=true --benchmark_filter=$(BENCH_FILTER)

@@ -51,27 +51,12 @@ void TMainForm::New1Click() {
 // cannot be read, in which case nothing has changed; a file the reader
 // refuses leaves the reset data set and no file name.
 bool TMainForm::LoadDataFile(const QString& path) {
-    const std::optional<std::string> bytes =
-        HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
-    if (!bytes) {
-        ShowFileOpenError(this);
-        return false;
+    const TDataFileResult result = OpenDataFile(RadioData, path);
+    if (result != TDataFileResult::Loaded) {
+        ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error);
     }
-    CurrentFileName = path;
-    RadioData.ClearRecords();
-    RadioData.ApplyDefaultRecords();
-    RadioData.ApplyMenuDefaults();
-    switch (ReadDataFile(RadioData, *bytes)) {
-        case TDataFileResult::Loaded: break;
-        case TDataFileResult::NotADataFile:
-            ShowFileOpenError(this);
-            CurrentFileName = kUntitled;
-            break;
-        case TDataFileResult::WrongModel:
-            ShowMessage(this, QString::fromLatin1(kModelMismatchMessage), TMessageStyle::Error);
-            CurrentFileName = kUntitled;
-            break;
-    }
+    if (result == TDataFileResult::CannotOpen) return false;
+    CurrentFileName = result == TDataFileResult::Loaded ? path : kUntitled;
     UpdateCaption();
     ShowComment();
     SetupGrids();
@@ -133,7 +118,7 @@ void TMainForm::OpenDroppedFile(const QString& path) {
 }
 
 bool TMainForm::WriteTo(const QString& fileName) {
-    if (!HasDataFileExtension(fileName) || !SaveDataFile(RadioData, fileName)) {
+    if (!SaveDataFile(RadioData, fileName)) {
         ShowFileOpenError(this);
         return false;
     }

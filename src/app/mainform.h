@@ -50,6 +50,8 @@ public:
     bool Save2Click();
     void Exit1Click();
     void ModelSelect1Click();
+    // The first file of a drop on the window.
+    void OpenDroppedFile(const QString& path);
 
     // Controls, named as the window knows them.
     TMainMenu Menu;
@@ -79,7 +81,6 @@ private:
     void LoadConfiguration();
     void FormShow();
     void HandleCommandLine();
-    void OpenDroppedFile(const QString& path);
     bool LoadDataFile(const QString& path);
     void RememberFolder();
     void ShowStatusTexts(const QStringList& texts);

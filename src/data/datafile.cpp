@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/modelcatalogue.h"
 #include "data/numbertext.h"
 #include "data/radiodata.h"
 
@@ -80,8 +81,11 @@ std::string WriteDataFile(const TRadioData& data) {
 }
 
 bool SaveDataFile(const TRadioData& data, const QString& path) {
+    if (!HasDataFileExtension(path)) return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a disk that fills up shows in the count written
+    // here; a buffered write would only be cut short at commit, unnoticed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const std::string bytes = WriteDataFile(data);
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
         static_cast<qint64>(bytes.size())) {
@@ -147,6 +151,16 @@ int MemoryIndexOfLabel(std::string_view label) {
     return TRadioData::kFirstSpecialRecord;
 }
 
+constexpr int kChannelCountSlot = 26;
+
+// The channel count the file brings replaces the current one only when the
+// model has such a count: a damaged count would hide (and drop on the next
+// save) channels that exist.
+bool IsChannelCountOf(std::string_view model, std::string_view count) {
+    const TChannelCounts counts = ChannelCountsOf(model);
+    return count == counts.Smaller || count == counts.Larger;
+}
+
 class TDataFileLoader {
 public:
     explicit TDataFileLoader(TRadioData& data) : Data(data) {}
@@ -191,7 +205,9 @@ private:
         if (MenuCounter == 0) {
             Data.SetProgramVfo(line);
         } else if (MenuCounter <= Data.UsedMenuSlotCount()) {
-            Data.SetMenuSlot(MenuCounter, line);
+            if (MenuCounter != kChannelCountSlot || IsChannelCountOf(Data.GetModel(), line)) {
+                Data.SetMenuSlot(MenuCounter, line);
+            }
         } else {
             return;
         }
@@ -231,4 +247,22 @@ std::optional<std::string> LoadDataFileBytes(const QString& path) {
 
 bool HasDataFileExtension(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
+}
+
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path) {
+    const std::optional<std::string> bytes =
+        HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
+    if (!bytes) return TDataFileResult::CannotOpen;
+    data.ClearRecords();
+    data.ApplyDefaultRecords();
+    data.ApplyMenuDefaults();
+    return ReadDataFile(data, *bytes);
+}
+
+const char* DataFileMessage(TDataFileResult result) {
+    switch (result) {
+        case TDataFileResult::Loaded: return "";
+        case TDataFileResult::WrongModel: return kModelMismatchMessage;
+        default: return kFileOpenErrorMessage;
+    }
 }

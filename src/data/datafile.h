@@ -11,12 +11,14 @@ class TRadioData;
 // memory, CALL, VFO, DTMF and menu sections, CR LF line ends, tabs between fields.
 std::string WriteDataFile(const TRadioData& data);
 
-// Writes the data file to a path through a temporary file in the same folder,
-// so the old file stays as it was unless the new one is complete.
+// Writes the data file to a ".tvr" path through a temporary file in the same
+// folder, so the old file stays as it was unless the new one is complete.
+// Any other name is refused and left untouched.
 bool SaveDataFile(const TRadioData& data, const QString& path);
 
 enum class TDataFileResult {
     Loaded,
+    CannotOpen,    // not a ".tvr" name, or the file cannot be read
     NotADataFile,  // the first line is not the data file header
     WrongModel,    // the header names another model than the current one
 };
@@ -24,6 +26,22 @@ enum class TDataFileResult {
 // Loads a data file's bytes over a data set the caller has already reset
 // (records cleared, defaults applied). A refused file stores nothing.
 TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes);
+
+// Opens a data file as the File menu does: a name or file that cannot be
+// opened changes nothing; otherwise the records are reset (cleared, VFO,
+// CALL and menu defaults) and the file is read over them.
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path);
+
+// The message that tells the user why a file was not loaded; empty for Loaded.
+const char* DataFileMessage(TDataFileResult result);
+
+// Opens a data file as the File menu does: a name or file that cannot be
+// opened changes nothing; otherwise the records are reset (cleared, VFO,
+// CALL and menu defaults) and the file is read over them.
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path);
+
+// The message that tells the user why a file was not loaded; empty for Loaded.
+const char* DataFileMessage(TDataFileResult result);
 
 // The bytes of a data file, or nothing when it cannot be read. Files far
 // larger than any data file are refused rather than read into memory.

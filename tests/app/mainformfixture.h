@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <memory>
 
 #include "app/mainform.h"
@@ -21,6 +22,9 @@ protected:
         Store = std::make_unique<TSettingsStore>();
         Form = std::make_unique<TMainForm>(*Store, std::move(arguments));
         Form->show();
+        // Focus only moves inside the active window.
+        Form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         return *Form;
     }
 

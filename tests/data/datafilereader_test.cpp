@@ -126,11 +126,24 @@ TEST(DataFileReader, DropsDtmfEntriesAboveNineAndIgnoresSurplusMenuLines) {
     EXPECT_EQ(ReadDataFile(data, file), TDataFileResult::Loaded);
     EXPECT_EQ(data.GetDtmf(3), "3,456");
     EXPECT_EQ(data.GetProgramVfo(), "0144,0146");
-    EXPECT_EQ(data.GetMenuSlot(26), "1");
+    EXPECT_EQ(data.GetMenuSlot(25), "1");
     EXPECT_EQ(data.GetMenuSlot(27), "0");  // past the handheld's 26 slots
     for (int entry = 0; entry < 10; ++entry) {
         if (entry == 3) continue;
         EXPECT_EQ(data.GetDtmf(entry), "") << entry;
+    }
+}
+
+TEST(DataFileReader, ChannelCountComesFromTheFileOnlyWhenTheModelHasIt) {
+    std::string menu = "HALVERN Radio Channel Composer for PX-A5\n__RADIO MENU__\n0144,0145\n";
+    for (int slot = 1; slot <= 25; ++slot) menu += "0\n";
+    TRadioData data = ResetData(0);
+    ReadDataFile(data, menu + "99\n");
+    EXPECT_EQ(data.GetMenuSlot(26), "99");
+    for (const char* damaged : {"199", "77", "", "4x"}) {
+        TRadioData other = ResetData(0);
+        ReadDataFile(other, menu + damaged + "\n");
+        EXPECT_EQ(other.GetMenuSlot(26), "49") << damaged;
     }
 }
 

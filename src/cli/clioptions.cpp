@@ -1,0 +1,111 @@
+#include "cli/clioptions.h"
+
+#include "data/modelcatalogue.h"
+#include "data/radiodata.h"
+#include "data/settings.h"
+
+namespace {
+
+// Sets the channel count asked for, which must be one of the model's two.
+bool ApplyChannelCount(const QString& channels, TRadioData& data, QString& error) {
+    if (channels.isEmpty()) return true;
+    const TChannelCounts counts = ChannelCountsOf(data.GetModel());
+    if (channels != QLatin1String(counts.Smaller) && channels != QLatin1String(counts.Larger)) {
+        error = QStringLiteral("--channels must be %1 or %2 for the %3")
+                    .arg(QLatin1String(counts.Smaller), QLatin1String(counts.Larger),
+                         QString::fromStdString(data.GetModel()));
+        return false;
+    }
+    data.SetMenuSlot(26, channels.toStdString());
+    return true;
+}
+
+void ApplyCatalogueRow(int row, TRadioData& data) {
+    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row - 1)];
+    data.SetModel(info.Model);
+    data.SetMarketCode(info.MarketCode);
+    data.SetBandLimit(info.BandLimit);
+    data.SetMenuSlot(26, info.ChannelCount);
+}
+
+bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
+    TSettingsStore store;
+    if (!HasStoredConfiguration(store)) {
+        error = QStringLiteral("no radio has been chosen yet: pass --radio ROW (1..15)");
+        return false;
+    }
+    LoadSettings(store, data, {});
+    return true;
+}
+
+}  // namespace
+
+QString UsageText() {
+    return QStringLiteral(
+        "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] COMMAND ARGS...\n"
+        "  --radio ROW     radio configuration 1..15, in the order of Model Select:\n%1"
+        "  --channels N    channel count 49, 99 or 199 (one of the model's two)\n"
+        "  --tbf           the tone-burst option\n"
+        "commands:\n"
+        "  resave IN.tvr OUT.tvr   open a data file and save it again\n")
+        .arg([] {
+            QString rows;
+            for (int row = 0; row < kCatalogueRows; ++row) {
+                rows += QStringLiteral("                    %1 %2\n")
+                            .arg(row + 1, 2)
+                            .arg(QLatin1String(ModelCatalogue()[static_cast<size_t>(row)].Caption));
+            }
+            return rows;
+        }());
+}
+
+std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString& error) {
+    TCliOptions options;
+    int next = 0;
+    for (; next < arguments.size() && arguments[next].startsWith(QLatin1String("--")); ++next) {
+        const QString& option = arguments[next];
+        if (option == QLatin1String("--tbf")) {
+            options.ToneBurst = true;
+            continue;
+        }
+        if (option != QLatin1String("--radio") && option != QLatin1String("--channels")) {
+            error = QStringLiteral("unknown option %1").arg(option);
+            return std::nullopt;
+        }
+        if (++next >= arguments.size()) {
+            error = QStringLiteral("%1 needs a value").arg(option);
+            return std::nullopt;
+        }
+        if (option == QLatin1String("--channels")) {
+            options.Channels = arguments[next];
+            continue;
+        }
+        bool number = false;
+        options.Radio = arguments[next].toInt(&number);
+        if (!number || options.Radio < 1 || options.Radio > kCatalogueRows) {
+            error = QStringLiteral("--radio must be a row from 1 to %1").arg(kCatalogueRows);
+            return std::nullopt;
+        }
+    }
+    if (next >= arguments.size()) {
+        error = QStringLiteral("no command given");
+        return std::nullopt;
+    }
+    options.Command = arguments[next];
+    options.Arguments = arguments.mid(next + 1);
+    return options;
+}
+
+bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& error) {
+    if (options.Radio != 0) {
+        ApplyCatalogueRow(options.Radio, data);
+    } else if (!ApplyStoredConfiguration(data, error)) {
+        return false;
+    }
+    if (!ApplyChannelCount(options.Channels, data, error)) return false;
+    data.ClearRecords();
+    data.ApplyDefaultRecords();
+    data.ApplyMenuDefaults();
+    data.ApplyWeatherAlertDefault();
+    return true;
+}

@@ -1,0 +1,40 @@
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "cli/clicommands.h"
+#include "data/radiodata.h"
+
+namespace {
+
+using TCommand = std::function<int(const TCliOptions&, TRadioData&, QTextStream&)>;
+
+const std::map<QString, TCommand>& Commands() {
+    static const std::map<QString, TCommand> commands{
+        {QStringLiteral("resave"), RunResave},
+    };
+    return commands;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("HALVERN"));
+    QCoreApplication::setApplicationName(QStringLiteral("TAVRIN"));
+    QTextStream errors(stderr);
+
+    QString problem;
+    const std::optional<TCliOptions> options =
+        ParseCliOptions(QCoreApplication::arguments().mid(1), problem);
+    if (!options) return UsageError(errors, problem);
+    const auto command = Commands().find(options->Command);
+    if (command == Commands().end()) {
+        return UsageError(errors, QStringLiteral("unknown command %1").arg(options->Command));
+    }
+    TRadioData data;
+    if (!ConfigureDataSet(*options, data, problem)) return UsageError(errors, problem);
+    return command->second(*options, data, errors);
+}
