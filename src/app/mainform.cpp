@@ -227,11 +227,7 @@ void TMainForm::ModelSelect1Click() {
 
 void TMainForm::ChangeModel(int row) {
     SaveChannelCount(Store, RadioData);
-    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
-    RadioData.SetModel(info.Model);
-    RadioData.SetMarketCode(info.MarketCode);
-    RadioData.SetMenuSlot(26, info.ChannelCount);
-    RadioData.SetBandLimit(info.BandLimit);
+    ApplyConfiguration(RadioData, ModelCatalogue()[static_cast<size_t>(row)]);
     RadioData.ClearRecords();
     SetupGrids();
     RadioData.ApplyDefaultRecords();

@@ -20,14 +20,6 @@ bool ApplyChannelCount(const QString& channels, TRadioData& data, QString& error
     return true;
 }
 
-void ApplyCatalogueRow(int row, TRadioData& data) {
-    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row - 1)];
-    data.SetModel(info.Model);
-    data.SetMarketCode(info.MarketCode);
-    data.SetBandLimit(info.BandLimit);
-    data.SetMenuSlot(26, info.ChannelCount);
-}
-
 bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
     TSettingsStore store;
     if (!HasStoredConfiguration(store)) {
@@ -98,7 +90,7 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
 
 bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& error) {
     if (options.Radio != 0) {
-        ApplyCatalogueRow(options.Radio, data);
+        ApplyConfiguration(data, ModelCatalogue()[static_cast<size_t>(options.Radio - 1)]);
     } else if (!ApplyStoredConfiguration(data, error)) {
         return false;
     }

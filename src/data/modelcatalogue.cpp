@@ -70,3 +70,10 @@ TChannelCounts ChannelCountsOf(std::string_view model) {
     if (IsMobileModel(model)) return {"99", "199"};
     return {"", ""};
 }
+
+void ApplyConfiguration(TRadioData& data, const TModelInfo& row, std::string_view channelCount) {
+    data.SetModel(row.Model);
+    data.SetMarketCode(row.MarketCode);
+    data.SetBandLimit(row.BandLimit);
+    data.SetMenuSlot(26, channelCount.empty() ? std::string_view(row.ChannelCount) : channelCount);
+}

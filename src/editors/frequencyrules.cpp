@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "data/radiodata.h"
+
 namespace {
 
 constexpr int64_t kHertzPerMhz = 1'000'000;
@@ -90,10 +92,6 @@ std::string ZeroPadded(int64_t value, int width) {
     const auto size = static_cast<size_t>(width);
     if (text.size() < size) text.insert(0, size - text.size(), '0');
     return text;
-}
-
-bool Is144MhzModel(std::string_view model) {
-    return model == "PX-A5" || model == "RV-310";
 }
 
 bool HasExtraStep(std::string_view model) {

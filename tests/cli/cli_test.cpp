@@ -33,12 +33,8 @@ protected:
     QString Path(const QString& name) const { return Files.filePath(name); }
 
     QString WriteDataFileFor(int row, const char* count, const QString& name) {
-        const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row - 1)];
         TRadioData data;
-        data.SetModel(info.Model);
-        data.SetMarketCode(info.MarketCode);
-        data.SetBandLimit(info.BandLimit);
-        data.SetMenuSlot(26, count);
+        ApplyConfiguration(data, ModelCatalogue()[static_cast<size_t>(row - 1)], count);
         data.ApplyDefaultRecords();
         data.ApplyWeatherAlertDefault();
         data.ApplyMenuDefaults();

@@ -13,10 +13,7 @@ namespace {
 // A data set as Open leaves it before the file is read over it.
 TRadioData ResetData(const TModelInfo& row, const char* count) {
     TRadioData data;
-    data.SetModel(row.Model);
-    data.SetMarketCode(row.MarketCode);
-    data.SetBandLimit(row.BandLimit);
-    data.SetMenuSlot(26, count);
+    ApplyConfiguration(data, row, count);
     data.ClearRecords();
     data.ApplyDefaultRecords();
     data.ApplyMenuDefaults();

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "data/datafile.h"
+#include "data/modelcatalogue.h"
 #include "data/radiodata.h"
 #include "workspace/channelgrids.h"
 
@@ -14,10 +15,7 @@ namespace {
 
 TRadioData FreshRv310() {
     TRadioData data;
-    data.SetModel("RV-310");
-    data.SetMarketCode("MKF");
-    data.SetBandLimit("0136,0173");
-    data.SetMenuSlot(26, "199");
+    ApplyConfiguration(data, ModelCatalogue()[7], "199");
     data.ApplyDefaultRecords();
     data.ApplyWeatherAlertDefault();
     data.ApplyMenuDefaults();

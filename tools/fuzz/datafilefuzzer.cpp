@@ -17,11 +17,7 @@ namespace {
 
 TRadioData ResetFor(const TModelInfo& row, bool largerCount) {
     TRadioData data;
-    data.SetModel(row.Model);
-    data.SetMarketCode(row.MarketCode);
-    data.SetBandLimit(row.BandLimit);
-    const TChannelCounts counts = ChannelCountsOf(row.Model);
-    data.SetMenuSlot(26, largerCount ? counts.Larger : counts.Smaller);
+    ApplyConfiguration(data, row, largerCount ? ChannelCountsOf(row.Model).Larger : "");
     data.ClearRecords();
     data.ApplyDefaultRecords();
     data.ApplyMenuDefaults();

@@ -17,12 +17,8 @@ int main(int argc, char* argv[]) {
     for (int row = 0; row < kCatalogueRows; ++row) {
         for (int larger = 0; larger < 2; ++larger) {
             const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
-            const TChannelCounts counts = ChannelCountsOf(info.Model);
             TRadioData data;
-            data.SetModel(info.Model);
-            data.SetMarketCode(info.MarketCode);
-            data.SetBandLimit(info.BandLimit);
-            data.SetMenuSlot(26, larger ? counts.Larger : counts.Smaller);
+            ApplyConfiguration(data, info, larger ? ChannelCountsOf(info.Model).Larger : "");
             data.ApplyDefaultRecords();
             data.ApplyWeatherAlertDefault();
             data.ApplyMenuDefaults();
