@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/testdata.h"
+
 #include "data/radiodata.h"
 
 namespace {
 
 TRadioData Configured(const char* model, const char* marketCode, const char* count) {
-    TRadioData data;
-    data.SetModel(model);
-    data.SetMarketCode(marketCode);
-    data.SetMenuSlot(26, count);
+    TRadioData data = ConfiguredData(model, marketCode, count);
     data.SetProgramVfo("0144,0147");
     return data;
 }

@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/testdata.h"
+
 #include "data/channelrecord.h"
 
 namespace {
-
-TRadioData Configured(const char* model, const char* marketCode, const char* channelCount) {
-    TRadioData data;
-    data.SetModel(model);
-    data.SetMarketCode(marketCode);
-    data.SetMenuSlot(26, channelCount);
-    return data;
-}
 
 const char kNamedChannel[] = "012,0145500000,3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,AB,CD";
 
@@ -107,7 +101,7 @@ TEST(Setters, IgnoreIndexesOutsideTheirRange) {
 }
 
 TEST(ClearRecords, EmptiesRecordsButKeepsConfigurationMenuAndComment) {
-    TRadioData data = Configured("PX-A5", "AKF0", "49");
+    TRadioData data = ConfiguredData("PX-A5", "AKF0", "49");
     data.SetBandLimit("0136,0173");
     data.ApplyDefaultRecords();
     data.ApplyWeatherAlertDefault();
@@ -142,7 +136,7 @@ class RowPosition : public ::testing::TestWithParam<TPositionCase> {};
 
 TEST_P(RowPosition, MapsChannelsThenSpecialRecords) {
     const TPositionCase& c = GetParam();
-    const TRadioData data = Configured(c.Model, c.MarketCode, c.Count);
+    const TRadioData data = ConfiguredData(c.Model, c.MarketCode, c.Count);
     EXPECT_EQ(data.RecordIndexOfPosition(c.Position), c.Record);
 }
 
@@ -161,26 +155,26 @@ INSTANTIATE_TEST_SUITE_P(
                       TPositionCase{"RV-310", "MKF", "199", 207, 207}));
 
 TEST(RowPosition, WeatherAlertPositionOnlyInTheUsCanadaMarket) {
-    EXPECT_EQ(Configured("PX-A5", "AKF0", "49").LastRowPosition(), 57);
-    EXPECT_EQ(Configured("PX-A5", "AEB0", "49").LastRowPosition(), 56);
-    EXPECT_EQ(Configured("RV-310", "MED", "199").LastRowPosition(), 206);
+    EXPECT_EQ(ConfiguredData("PX-A5", "AKF0", "49").LastRowPosition(), 57);
+    EXPECT_EQ(ConfiguredData("PX-A5", "AEB0", "49").LastRowPosition(), 56);
+    EXPECT_EQ(ConfiguredData("RV-310", "MED", "199").LastRowPosition(), 206);
     // Market 'K' keeps the AL position even on a model with no weather alert.
-    EXPECT_EQ(Configured("RV-380", "MKF", "99").LastRowPosition(), 107);
+    EXPECT_EQ(ConfiguredData("RV-380", "MKF", "99").LastRowPosition(), 107);
 }
 
 TEST(Configuration, ModelGroupsAndMemoryNames) {
-    EXPECT_TRUE(Configured("PX-A5", "AKF0", "49").HasMemoryNames());
-    EXPECT_FALSE(Configured("PX-A5", "AKF0", "99").HasMemoryNames());
-    EXPECT_TRUE(Configured("RV-350", "MC1", "99").HasMemoryNames());
-    EXPECT_FALSE(Configured("RV-350", "MC1", "199").HasMemoryNames());
-    EXPECT_FALSE(Configured("rv-350", "MC1", "99").HasMemoryNames());
-    EXPECT_EQ(Configured("PX-A7", "JJ10", "49").UsedMenuSlotCount(), 26);
-    EXPECT_EQ(Configured("RV-380", "MM2", "99").UsedMenuSlotCount(), 36);
-    EXPECT_EQ(Configured("RV-380", "MM2", "").ChannelCount(), 0);
+    EXPECT_TRUE(ConfiguredData("PX-A5", "AKF0", "49").HasMemoryNames());
+    EXPECT_FALSE(ConfiguredData("PX-A5", "AKF0", "99").HasMemoryNames());
+    EXPECT_TRUE(ConfiguredData("RV-350", "MC1", "99").HasMemoryNames());
+    EXPECT_FALSE(ConfiguredData("RV-350", "MC1", "199").HasMemoryNames());
+    EXPECT_FALSE(ConfiguredData("rv-350", "MC1", "99").HasMemoryNames());
+    EXPECT_EQ(ConfiguredData("PX-A7", "JJ10", "49").UsedMenuSlotCount(), 26);
+    EXPECT_EQ(ConfiguredData("RV-380", "MM2", "99").UsedMenuSlotCount(), 36);
+    EXPECT_EQ(ConfiguredData("RV-380", "MM2", "").ChannelCount(), 0);
 }
 
 TEST(Configuration, MarketCharactersPastTheEndAreNul) {
-    const TRadioData data = Configured("RV-310", "MK", "99");
+    const TRadioData data = ConfiguredData("RV-310", "MK", "99");
     EXPECT_EQ(data.GetMarketChar(0), 'M');
     EXPECT_EQ(data.MarketLetter(), 'K');
     EXPECT_EQ(data.MarketVariant(), '\0');
@@ -188,7 +182,7 @@ TEST(Configuration, MarketCharactersPastTheEndAreNul) {
 }
 
 TEST(ApplyMenuDefaults, KeepsTheChannelCountAndTellsTheWindow) {
-    TRadioData data = Configured("RV-310", "MKF", "199");
+    TRadioData data = ConfiguredData("RV-310", "MKF", "199");
     int calls = 0;
     data.OnMenuLayoutChanged = [&calls] { ++calls; };
     data.ApplyMenuDefaults();
