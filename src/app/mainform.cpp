@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -26,6 +27,8 @@
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/settings.h"
+#include "link/kcomm.h"
+#include "link/portmap.h"
 #include "link/portnames.h"
 #include "workspace/channelgrids.h"
 
@@ -140,6 +143,10 @@ void TMainForm::ConnectCommands() {
     connect(Menu.Save2, &QAction::triggered, this, &TMainForm::Save2Click);
     connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(Menu.ModelSelect1, &QAction::triggered, this, &TMainForm::ModelSelect1Click);
+    for (QAction* item : std::as_const(Menu.ComItems)) {
+        connect(item, &QAction::triggered, this, [this, item] { ComItemClick(item->data().toInt()); });
+    }
+    connect(Menu.PortSelect1, &QMenu::aboutToShow, this, &TMainForm::ShowPortDevices);
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
@@ -287,5 +294,38 @@ void TMainForm::PageControl1Change() {
     } else {
         SpeedButtons.SpeedButton3->setEnabled(false);
         ShowStatusTexts({});
+    }
+}
+
+void TMainForm::ComItemClick(int number) {
+    TKComm probe;
+    if (probe.CheckCommportValid(PortDeviceName(number))) {
+        SelectedPort = PortText(number);
+        TickPortItem(number);
+        return;
+    }
+    const QString port = PortText(number);
+    ShowMessage(this,
+                QStringLiteral("The %1 port is unavailable.\nPlease check the %1 port status.").arg(port),
+                TMessageStyle::Warning);
+    // The earlier choice stays ticked; the refused item loses the tick its click gave it.
+    TickPortItem(PortNumberOf(SelectedPort));
+}
+
+bool TMainForm::CheckSelectedPort() {
+    TKComm probe;
+    if (probe.CheckCommportValid(SelectedPortDeviceName(SelectedPort))) return true;
+    ShowMessage(this,
+                QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status."),
+                TMessageStyle::Warning);
+    return false;
+}
+
+// Each port item tells which device it stands for.
+void TMainForm::ShowPortDevices() {
+    for (QAction* item : std::as_const(Menu.ComItems)) {
+        const QString device = QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
+        item->setStatusTip(device);
+        item->setToolTip(device);
     }
 }

@@ -50,6 +50,11 @@ public:
     bool Save2Click();
     void Exit1Click();
     void ModelSelect1Click();
+    // Port Select item 1..20: takes the port when it can be opened.
+    void ComItemClick(int number);
+    // The test before every radio command; false (after saying so) when the
+    // selected port cannot be opened.
+    bool CheckSelectedPort();
     // The first file of a drop on the window.
     void OpenDroppedFile(const QString& path);
 
@@ -84,6 +89,7 @@ private:
     bool LoadDataFile(const QString& path);
     void RememberFolder();
     void ShowStatusTexts(const QStringList& texts);
+    void ShowPortDevices();
     void Edit2Change(const QString& text);
     void SetFileName(const QString& fileName);
     bool WriteTo(const QString& fileName);

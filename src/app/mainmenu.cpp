@@ -59,6 +59,7 @@ QString ComCaption(int number) {
 
 void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
     menu.PortSelect1 = AddSubmenu(radio, QStringLiteral("&Port Select"), 75);
+    menu.PortSelect1->setToolTipsVisible(true);
     // Only the program checks and unchecks these items, so they do not form an exclusive group.
     menu.ComGroup = new QActionGroup(menu.PortSelect1);
     menu.ComGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);

@@ -8,3 +8,11 @@ int PortNumberOf(const QString& portText) {
 }
 
 QString PortText(int number) { return QStringLiteral("COM%1").arg(number); }
+
+std::string PortDeviceName(int number) {
+    return number < 10 ? "COM" + std::to_string(number) : "\\\\.\\COM" + std::to_string(number);
+}
+
+std::string SelectedPortDeviceName(const QString& portText) {
+    return "\\\\.\\" + portText.toStdString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 constexpr int kPortCount = 20;
 
@@ -9,3 +10,9 @@ int PortNumberOf(const QString& portText);
 
 // "COM" followed by the number.
 QString PortText(int number);
+
+// The device name a port is opened by: "COM1" .. "COM9", "\\.\COM10" .. "\\.\COM20".
+std::string PortDeviceName(int number);
+
+// The name the radio commands test a selected port text by: "\\.\" + the text.
+std::string SelectedPortDeviceName(const QString& portText);

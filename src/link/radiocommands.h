@@ -1,0 +1,149 @@
+#pragma once
+
+#include <chrono>
+#include <span>
+#include <string>
+#include <string_view>
+
+class TRadioData;
+
+// The transceiver's command set as pure text functions: builders give a
+// command without its carriage return, parsers take a reply text (carriage
+// returns already dropped) or its payload. Most write commands have exactly
+// the shape of the transceiver's reply to the matching read, so the builders
+// also serve a program that stands in for the transceiver.
+
+// ---- Framing ----
+
+// The command followed by its carriage return. Control characters inside the
+// text are dropped, so a damaged record can never split one command into two.
+std::string FramedCommand(std::string_view text);
+// What the receiver collected, with every carriage return dropped.
+std::string ReplyText(std::string_view bytes);
+// "?" or "E": the transceiver refused the command.
+bool IsRefusal(std::string_view reply);
+// "N": the entry asked for holds nothing.
+bool IsNoData(std::string_view reply);
+
+// The lone carriage return that wakes the transceiver up; its reply is discarded.
+inline constexpr std::string_view kWakeUpCommand = "";
+inline constexpr std::string_view kVfoModeCommand = "VM 0";
+inline constexpr std::string_view kProgramCommand = "PROGRAM";
+inline constexpr std::string_view kEndCommand = "END";
+
+// ---- Timing ----
+
+inline constexpr std::chrono::milliseconds kReplyTimeout{2500};
+inline constexpr std::chrono::milliseconds kMobileCommandDelay{80};
+// The pause before every command, the wake-up included: the mobiles need
+// time between commands, the handhelds take them at once.
+std::chrono::milliseconds CommandDelay(std::string_view model);
+
+// ---- Model ----
+
+// The model an "ID" payload names; the RV-320 is handled as the RV-310.
+// Empty for a transceiver the program does not support.
+std::string ModelOfId(std::string_view payload);
+
+// ---- Reply payloads ----
+
+// The reply text from its `start`-th character on; empty when it is shorter.
+inline constexpr size_t kPayloadStart = 3;
+std::string ReplyPayload(std::string_view reply, size_t start = kPayloadStart);
+// An "ME" payload starts with the entry's label, an "MN" payload is the name alone.
+std::string MemoryPayload(std::string_view reply, bool specialEntry, bool mobile);
+std::string NamePayload(std::string_view reply, bool mobile);
+
+// ---- Memory entries ----
+
+// An exchange walks a counter from 0: counters 0..N are the memory channels,
+// N+1..N+6 are L0, U0, L1, U1, L2, U2, N+7 is PR and N+8 is AL, with N the
+// channel count (49, 99 or 199). The record index of a counter, -1 outside.
+int RecordOfCounter(int counter, int channelCount);
+// The channel field of a record as the commands carry it: "07"/"007" for
+// memory channel 7, "PR" on handhelds and " PR" (a blank first) on mobiles.
+// Empty for an index that is no entry.
+std::string RecordChannelField(int record, bool mobile);
+std::string ChannelField(int counter, int channelCount, bool mobile);
+// The reverse of RecordChannelField: the record index, -1 unless the field
+// has exactly the form the model uses.
+int RecordOfChannelField(std::string_view field, bool mobile);
+
+// "ME "/"MN " and the channel field: the read requests.
+std::string MemoryRequest(std::string_view channelField);
+std::string NameRequest(std::string_view channelField);
+// "ME ch," and fields 2..17 of the record, or "ME ch," alone when the record
+// has no receive frequency (that clears the entry). The record's own label is
+// not sent; the channel field stands in its place.
+std::string MemoryEntryText(std::string_view record, std::string_view channelField);
+// "MN ch," and the name.
+std::string NameEntryText(std::string_view record, std::string_view channelField);
+// The record of an entry from its payloads, with the name payload empty when
+// names are not exchanged; empty for an empty entry. The record always has
+// the 19 fields of the data files, and the special entries of the mobiles
+// keep the blank before their label that the data files carry.
+std::string MemoryRecord(std::string_view mePayload, std::string_view mnPayload,
+                         std::string_view channelField);
+
+// The same for the entry `counter` of a data set; the texts are empty for a
+// counter outside the entry sequence. BuildNameWrite is empty as well when
+// no "MN" is to follow: names not exchanged, or the entry being cleared.
+std::string BuildMemoryRead(const TRadioData& data, int counter);
+std::string BuildNameRead(const TRadioData& data, int counter);
+std::string BuildMemoryWrite(const TRadioData& data, int counter);
+std::string BuildNameWrite(const TRadioData& data, int counter);
+// Stores entry `counter` from the "ME" reply and, when names are exchanged, the "MN" reply.
+void StoreMemoryReplies(TRadioData& data, int counter, std::string_view meReply,
+                        std::string_view mnReply);
+
+// ---- CALL, VFO and programmable VFO ----
+
+std::string BuildCallWrite(const TRadioData& data);
+std::string CallRecord(std::string_view payload);
+std::string BuildVfoWrite(const TRadioData& data);
+std::string BuildPowerWrite(const TRadioData& data);
+std::string VfoRecord(std::string_view vfPayload, std::string_view pcPayload);
+std::string BuildProgramVfoWrite(const TRadioData& data);
+
+// ---- DTMF memories ----
+
+// The wire has no "*" and "#": they travel as "E" and "F".
+std::string DtmfCodeToWire(std::string_view code);
+std::string DtmfCodeFromWire(std::string_view code);
+std::string BuildDtmfRead(int entry);
+// "DM d," and the code; empty for an entry outside 0..9.
+std::string BuildDtmfWrite(const TRadioData& data, int entry);
+// The entry text "d,CODE" from the payload of entry `entry`; empty when the
+// entry holds no code or the payload belongs to another entry.
+std::string DtmfEntry(int entry, std::string_view payload);
+
+// ---- Radio menu ----
+
+// One value of the "MU" text: the menu slot it belongs to and its width.
+struct TMenuValue {
+    int Slot;
+    int Width;
+};
+// The values in the order "MU" carries them. Each starts one character after
+// the previous value ends, so the positions are fixed.
+std::span<const TMenuValue> MenuLayout(bool mobile);
+// The handhelds' slot that is held at "0" for the whole of an exchange.
+inline constexpr int kHandheldHeldMenuSlot = 10;
+
+// The values joined by commas, each filled to its width with leading zeros.
+std::string MenuValuesText(const TRadioData& data);
+std::string BuildMenuWrite(const TRadioData& data);
+// Takes each value from its fixed position; a value the payload does not
+// hold in full leaves its slot as it was.
+void StoreMenuValues(TRadioData& data, std::string_view payload);
+
+// Channel count: "CQ 1" selects the smaller count of the model group.
+std::string BuildChannelCountWrite(const TRadioData& data);
+void StoreChannelCount(TRadioData& data, std::string_view payload);
+
+// A command carrying one menu slot, e.g. "LK " and slot 21.
+std::string BuildSlotWrite(const TRadioData& data, std::string_view mnemonic, int slot);
+
+// Channel display protection.
+bool IsChannelDisplayProtected(std::string_view payload);
+std::string BuildProtectWrite(bool isProtected);
