@@ -289,8 +289,11 @@ std::string MenuValuesText(const TRadioData& data) {
     return text;
 }
 
-std::string BuildMenuWrite(const TRadioData& data) {
-    return "MU " + MenuValuesText(data);
+std::string BuildMenuWrite(const TRadioData& data, bool holdVox) {
+    if (!holdVox || !data.IsHandheld()) return "MU " + MenuValuesText(data);
+    TRadioData held = data;
+    held.SetMenuSlot(kHandheldHeldMenuSlot, "0");
+    return "MU " + MenuValuesText(held);
 }
 
 void StoreMenuValues(TRadioData& data, std::string_view payload) {

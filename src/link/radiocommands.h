@@ -132,7 +132,8 @@ inline constexpr int kHandheldHeldMenuSlot = 10;
 
 // The values joined by commas, each filled to its width with leading zeros.
 std::string MenuValuesText(const TRadioData& data);
-std::string BuildMenuWrite(const TRadioData& data);
+// With `holdVox` the handhelds' held slot goes out as "0".
+std::string BuildMenuWrite(const TRadioData& data, bool holdVox = false);
 // Takes each value from its fixed position; a value the payload does not
 // hold in full leaves its slot as it was.
 void StoreMenuValues(TRadioData& data, std::string_view payload);

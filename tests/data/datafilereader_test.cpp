@@ -7,6 +7,7 @@
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
+#include "support/testdata.h"
 
 namespace {
 
@@ -22,32 +23,6 @@ TRadioData ResetData(const TModelInfo& row, const char* count) {
 
 TRadioData ResetData(int row, const char* count = "49") {
     return ResetData(ModelCatalogue()[static_cast<size_t>(row)], count);
-}
-
-std::string LabelOf(const TRadioData& data, int index) {
-    static const char* const kSpecial[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
-    char label[8];
-    if (index < TRadioData::kFirstSpecialRecord) {
-        std::snprintf(label, sizeof label, data.IsMobile() ? "%03d" : "%02d", index);
-    } else {
-        std::snprintf(label, sizeof label, data.IsMobile() ? " %s" : "%s", kSpecial[index - 200]);
-    }
-    return label;
-}
-
-// Fills every kind of record the way the editors would, names with commas included.
-void FillEverything(TRadioData& data) {
-    for (int position = 0; position <= data.LastRowPosition(); position += 3) {
-        const int index = data.RecordIndexOfPosition(position);
-        data.SetChannel(index, LabelOf(data, index) + ",0145" + std::to_string(100000 + index) +
-                                   ",3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,N" +
-                                   std::to_string(position % 7) + (position % 2 ? ",X" : ""));
-    }
-    data.SetCall("0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,,,");
-    data.SetDtmf(0, "0,0123456789ABCD*#");
-    data.SetDtmf(9, "9,1 2");
-    data.SetComment("Club \xE9vening");
-    data.SetMenuSlot(19, "HI-73");
 }
 
 TEST(DataFileRoundTrip, EveryConfigurationAndCountComesBackByteForByte) {

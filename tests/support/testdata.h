@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdio>
+#include <string>
+
+#include "data/modelcatalogue.h"
 #include "data/radiodata.h"
 
 // A data set with a configuration and nothing else.
@@ -8,5 +12,48 @@ inline TRadioData ConfiguredData(const char* model, const char* marketCode, cons
     data.SetModel(model);
     data.SetMarketCode(marketCode);
     data.SetMenuSlot(26, count);
+    return data;
+}
+
+// The label a record carries in the data files.
+inline std::string LabelOf(const TRadioData& data, int index) {
+    static const char* const kSpecial[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
+    char label[8];
+    if (index < TRadioData::kFirstSpecialRecord) {
+        std::snprintf(label, sizeof label, data.IsMobile() ? "%03d" : "%02d", index);
+    } else {
+        std::snprintf(label, sizeof label, data.IsMobile() ? " %s" : "%s", kSpecial[index - 200]);
+    }
+    return label;
+}
+
+// Fills every kind of record the way the editors would, names with commas included.
+inline void FillEverything(TRadioData& data) {
+    for (int position = 0; position <= data.LastRowPosition(); position += 3) {
+        const int index = data.RecordIndexOfPosition(position);
+        const std::string name = data.HasMemoryNames() ? "N" + std::to_string(position % 7) +
+                                                             (position % 2 ? ",X" : "")
+                                                       : "";
+        data.SetChannel(index, LabelOf(data, index) + ",0145" + std::to_string(100000 + index) +
+                                   ",3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,," + name);
+    }
+    data.SetCall("0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,,,");
+    data.SetVfo("0,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,,,,2,");
+    data.SetDtmf(0, "0,0123456789ABCD*#");
+    data.SetDtmf(9, "9,1 2");
+    data.SetComment("Club \xE9vening");
+    data.SetMenuSlot(19, "HI-73");
+    if (data.IsHandheld()) data.SetMenuSlot(1, "3");
+    data.SetMenuSlot(29, "0A");
+}
+
+// A data set of a catalogue row as New makes it, then filled.
+inline TRadioData FilledData(const TModelInfo& row, const char* count) {
+    TRadioData data;
+    ApplyConfiguration(data, row, count);
+    data.ApplyDefaultRecords();
+    data.ApplyWeatherAlertDefault();
+    data.ApplyMenuDefaults();
+    FillEverything(data);
     return data;
 }

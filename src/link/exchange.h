@@ -1,0 +1,67 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+// What a read or write covers: everything, the memory part or the menu part.
+enum class TTransferScope { All = 0, Memory = 1, Menu = 2 };
+
+// The timers of an exchange: the reply time-out, the grace period after
+// Cancel and the short delay before the wake-up.
+enum class TExchangeTimer { Reply, CancelGrace, StartDelay };
+
+inline constexpr std::chrono::milliseconds kCancelGrace{300};
+inline constexpr std::chrono::milliseconds kStartDelay{50};
+
+// How an exchange ended.
+enum class TExchangeOutcome {
+    Done,           // everything was exchanged
+    Refused,        // a write ended, but the transceiver refused some records
+    TimedOut,       // no reply in time
+    Unsupported,    // another or an unknown transceiver
+    Cancelled,      // the user cancelled, or declined the market code question
+    PortFailed,     // the port could not be opened
+};
+
+// What an exchange asks of the window (or console) that runs it. The engine
+// itself neither waits nor touches a port: it is fed replies and timer events
+// and answers through these calls, so it runs the same under a dialog, the
+// command-line program and a test's fake port and clock.
+class TExchangeHost {
+public:
+    virtual ~TExchangeHost() = default;
+    // Sends the command (without its carriage return) after `delay`, then
+    // arms the reply time-out. Nothing waits meanwhile.
+    virtual void SendCommand(const std::string& command, std::chrono::milliseconds delay) = 0;
+    virtual void DiscardInput() = 0;
+    virtual void StartTimer(TExchangeTimer timer, std::chrono::milliseconds interval) = 0;
+    virtual void StopTimer(TExchangeTimer timer) = 0;
+    virtual void ClosePort() = 0;
+    virtual void SetProgressMaximum(int maximum) = 0;
+    virtual void SetProgress(int position) = 0;
+    // An error with the stop icon; a warning with the exclamation icon.
+    virtual void ShowError(const std::string& message) = 0;
+    virtual void ShowWarning(const std::string& message) = 0;
+    // A question with OK and Cancel (exclamation icon); true for OK.
+    virtual bool AskToContinue(const std::string& question) = 0;
+    // The transceiver is another model than the data set had: show its memory.
+    virtual void ModelChanged() = 0;
+    // The exchange is over: the window closes.
+    virtual void Finish(TExchangeOutcome outcome) = 0;
+};
+
+// One exchange with the transceiver as a state machine.
+class TExchange {
+public:
+    virtual ~TExchange() = default;
+    virtual void Start() = 0;
+    virtual void Reply(const std::string& bytes) = 0;
+    virtual void TimerFired(TExchangeTimer timer) = 0;
+    virtual void Cancel() = 0;
+    // Whether the transceiver needs the pause before every command.
+    virtual std::chrono::milliseconds CommandDelay() const = 0;
+};
+
+inline constexpr char kTimeoutMessage[] = "Communication timeout error.";
+inline constexpr char kUnsupportedMessage[] =
+    "The transceiver is not supported with this software.\nPlease confirm the transceiver model name.";

@@ -1,0 +1,219 @@
+#include "link/writeexchange.h"
+
+#include <gtest/gtest.h>
+
+#include "data/datafile.h"
+#include "data/modelcatalogue.h"
+#include "support/fakeline.h"
+#include "support/testdata.h"
+
+namespace {
+
+const TModelInfo& Row(int number) { return ModelCatalogue()[static_cast<size_t>(number - 1)]; }
+
+// A transceiver as it left the factory, of the given row.
+TTransceiver FreshRadio(const TModelInfo& row, const char* count, std::string id = {}) {
+    TRadioData data;
+    ApplyConfiguration(data, row, count);
+    data.ApplyDefaultRecords();
+    data.ApplyWeatherAlertDefault();
+    data.ApplyMenuDefaults();
+    return TTransceiver(data, id.empty() ? row.Model : id);
+}
+
+std::vector<std::string> Commands(const std::vector<std::string>& sent, const std::string& prefix) {
+    std::vector<std::string> matching;
+    for (const std::string& command : sent) {
+        if (command.starts_with(prefix)) matching.push_back(command);
+    }
+    return matching;
+}
+
+TEST(WriteExchange, EveryConfigurationWritesWholeIntoTheTransceiver) {
+    for (int number = 1; number <= kCatalogueRows; ++number) {
+        const TModelInfo& row = Row(number);
+        const TChannelCounts counts = ChannelCountsOf(row.Model);
+        for (const char* count : {counts.Smaller, counts.Larger}) {
+            const TRadioData data = FilledData(row, count);
+            TFakeLine line(FreshRadio(row, count));
+            TWriteExchange write(data, line, TTransferScope::All, false);
+            line.Run(write);
+            ASSERT_EQ(line.Outcome, TExchangeOutcome::Done)
+                << row.Caption << " " << (line.Messages.empty() ? "" : line.Messages[0]);
+            TRadioData written = line.Radio.Data();
+            written.SetComment(data.GetComment());
+            EXPECT_EQ(WriteDataFile(written), WriteDataFile(data)) << row.Caption << " " << count;
+            EXPECT_FALSE(line.PortOpen);
+        }
+    }
+}
+
+TEST(WriteExchange, LargeMobileSendsEveryChannelAndNoNames) {
+    const TRadioData data = FilledData(Row(13), "199");
+    TFakeLine line(FreshRadio(Row(13), "199"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const std::vector<std::string> entries = Commands(line.Sent, "ME ");
+    ASSERT_EQ(entries.size(), 200u + 7u);
+    EXPECT_TRUE(entries[0].starts_with("ME 000,"));
+    EXPECT_TRUE(entries[199].starts_with("ME 199,"));
+    EXPECT_TRUE(entries[200].starts_with("ME  L0,"));
+    EXPECT_TRUE(entries[206].starts_with("ME  PR,"));
+    EXPECT_TRUE(Commands(line.Sent, "MN").empty());
+    EXPECT_EQ(line.Sent.back(), "DM 9,1 2");
+    EXPECT_EQ(line.Radio.Data().GetChannel(150), data.GetChannel(150));
+}
+
+TEST(WriteExchange, HandheldSendsNamesAfterChannelsThatHaveAFrequency) {
+    TRadioData data = FilledData(Row(2), "49");
+    data.SetChannel(3, "");
+    TFakeLine line(FreshRadio(Row(2), "49"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const auto first = std::find(line.Sent.begin(), line.Sent.end(), "VM 0");
+    ASSERT_NE(first, line.Sent.end());
+    EXPECT_TRUE((first + 1)->starts_with("ME 00,0145"));
+    EXPECT_EQ(*(first + 2), "MN 00,N0");
+    const auto cleared = std::find(line.Sent.begin(), line.Sent.end(), "ME 03,");
+    ASSERT_NE(cleared, line.Sent.end());
+    EXPECT_TRUE((cleared + 1)->starts_with("ME 04,"));
+}
+
+TEST(WriteExchange, OrderOfTheRecordCommandsAndTheHandheldVoxHold) {
+    TRadioData data = FilledData(Row(1), "49");
+    data.SetMenuSlot(10, "6");
+    TFakeLine line(FreshRadio(Row(1), "49"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    std::vector<std::string> mnemonics;
+    for (const std::string& command : line.Sent) {
+        if (!command.starts_with("ME") && !command.starts_with("MN") && !command.starts_with("DM")) {
+            mnemonics.push_back(command.substr(0, 2));
+        }
+    }
+    EXPECT_EQ(mnemonics, (std::vector<std::string>{"", "ID", "MU", "MU", "TY", "CQ", "VM", "CA", "VF",
+                                                   "PV", "PC", "MU", "MS", "LK", "LP", "PF", "MU"}));
+    const std::vector<std::string> menus = Commands(line.Sent, "MU ");
+    EXPECT_EQ(menus[1][3 + 8], '0');
+    EXPECT_EQ(menus[2][3 + 8], '6');
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
+}
+
+TEST(WriteExchange, MemoryWriteLeavesTheHeldVoxValueAtZero) {
+    TRadioData data = FilledData(Row(1), "49");
+    data.SetMenuSlot(10, "6");
+    TRadioData radioData = data;
+    TFakeLine line(TTransceiver(radioData, "PX-A5"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "0");
+}
+
+TEST(WriteExchange, AlIsWrittenOnEveryUsCanadaModel) {
+    TRadioData data = FilledData(Row(13), "99");
+    data.SetMarketCode("MKF");
+    data.SetChannel(207, "");
+    TRadioData radioData = data;
+    TFakeLine line(TTransceiver(radioData, "RV-350"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const auto al = std::find(line.Sent.begin(), line.Sent.end(), "ME  AL,");
+    ASSERT_NE(al, line.Sent.end());
+    EXPECT_TRUE((al + 1)->starts_with("CA "));
+}
+
+TEST(WriteExchange, Rv310DataGoesToAnRv320ButNotToAnotherModel) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine rv320(FreshRadio(Row(8), "99", "RV-320"));
+    TWriteExchange write(data, rv320, TTransferScope::Menu, false);
+    rv320.Run(write);
+    EXPECT_EQ(rv320.Outcome, TExchangeOutcome::Done);
+
+    const TRadioData rv350 = FilledData(Row(13), "99");
+    TFakeLine rv380(FreshRadio(Row(15), "99"));
+    TWriteExchange refused(rv350, rv380, TTransferScope::All, false);
+    rv380.Run(refused);
+    EXPECT_EQ(rv380.Outcome, TExchangeOutcome::Unsupported);
+    EXPECT_EQ(rv380.Messages, std::vector<std::string>{kUnsupportedMessage});
+    EXPECT_EQ(rv380.Sent, (std::vector<std::string>{"", "ID"}));
+}
+
+TEST(WriteExchange, OtherMarketLetterIsNotSupported) {
+    TRadioData data = FilledData(Row(8), "99");
+    data.SetMarketCode("MED");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Unsupported);
+    EXPECT_EQ(line.Sent.back(), "TY");
+}
+
+TEST(WriteExchange, OtherVariantAsksWhetherToGoOn) {
+    TRadioData data = FilledData(Row(10), "99");  // MM8
+    TFakeLine declined(FreshRadio(Row(11), "99"));  // MM9
+    declined.ContinueAnswer = false;
+    TWriteExchange first(data, declined, TTransferScope::All, false);
+    declined.Run(first);
+    EXPECT_EQ(declined.Outcome, TExchangeOutcome::Cancelled);
+    ASSERT_EQ(declined.Messages.size(), 1u);
+    EXPECT_TRUE(declined.Messages[0].starts_with("The market code selected in this software does not \n"));
+    EXPECT_EQ(declined.Sent.back(), "TY");
+
+    TFakeLine accepted(FreshRadio(Row(11), "99"));
+    TWriteExchange second(data, accepted, TTransferScope::All, false);
+    accepted.Run(second);
+    EXPECT_EQ(accepted.Outcome, TExchangeOutcome::Done);
+    EXPECT_EQ(accepted.Radio.Data().GetChannel(0), data.GetChannel(0));
+}
+
+TEST(WriteExchange, RefusedRecordsAreNamedWhenTheWriteEnds) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        if (command.starts_with("ME 003,") || command.starts_with("DM 9")) {
+            return std::optional<std::string>("?");
+        }
+        return reply;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Refused);
+    ASSERT_EQ(line.Messages.size(), 1u);
+    EXPECT_EQ(line.Messages[0],
+              "The transceiver refused 2 of the records written:\nME 003\nDM 9\n"
+              "These records are not stored in the transceiver.");
+    // The write went on to the end all the same.
+    EXPECT_EQ(line.Sent.back().substr(0, 2), "BR");
+}
+
+TEST(WriteExchange, CancelEndsWithTheNextReplyOrAfterTheGracePeriod) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write, 10);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Cancelled);
+    EXPECT_EQ(line.Sent.size(), 10u);
+
+    TFakeLine silent(FreshRadio(Row(8), "99"));
+    silent.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 5 ? reply : std::nullopt;
+    };
+    TWriteExchange second(data, silent, TTransferScope::All, false);
+    silent.Run(second, 6);
+    EXPECT_EQ(silent.Outcome, TExchangeOutcome::Cancelled);
+    EXPECT_TRUE(silent.Messages.empty());
+}
+
+TEST(WriteExchange, SilenceTimesOut) {
+    const TRadioData data = FilledData(Row(2), "49");
+    TFakeLine line(FreshRadio(Row(2), "49"));
+    line.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 30 ? reply : std::nullopt;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
+    EXPECT_EQ(line.Messages, std::vector<std::string>{kTimeoutMessage});
+}
+
+}  // namespace

@@ -1,0 +1,575 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <iostream>
+#include <random>
+
+#include "data/datafile.h"
+#include "data/modelcatalogue.h"
+#include "data/radiodata.h"
+#include "link/kcomm.h"
+#include "link/radiocommands.h"
+#include "radiosim/faults.h"
+#include "radiosim/framing.h"
+#include "radiosim/options.h"
+#include "radiosim/transceiver.h"
+#include "support/testdata.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kHandheldRow = 1;  // PX-A5, AKF0
+constexpr int kMobileRow = 8;    // RV-310, MKF
+
+const char kMobile7[] = "007,0435500000,6,1,0,1,0,0,12,08,000,05000000,0,0,0000000000,0,1,,A,B";
+const char kMobilePriority[] =
+    " PR,0430000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,RPT";
+const char kHandheld7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT";
+const char kFields[] = "0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0";
+
+// A data set as New makes it, with a few entries of the model's kind.
+TRadioData Fresh(int row, const char* count = "") {
+    TRadioData data;
+    ApplyConfiguration(data, ModelCatalogue()[static_cast<size_t>(row - 1)], count);
+    data.ApplyDefaultRecords();
+    data.ApplyWeatherAlertDefault();
+    data.ApplyMenuDefaults();
+    data.SetChannel(7, data.IsMobile() ? kMobile7 : kHandheld7);
+    if (data.IsMobile()) data.SetChannel(TRadioData::kPriorityRecord, kMobilePriority);
+    data.SetDtmf(4, "4,12*#");
+    return data;
+}
+
+TTransceiver Radio(bool mobile, const char* count = "", const char* id = nullptr,
+                   TProtectAnswer answer = TProtectAnswer::Always) {
+    const int row = mobile ? kMobileRow : kHandheldRow;
+    const char* model = ModelCatalogue()[static_cast<size_t>(row - 1)].Model;
+    return TTransceiver(Fresh(row, count), id ? id : model, answer);
+}
+
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        words.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+std::string Reply(TTransceiver& radio, std::string_view command) {
+    return radio.Handle(command).value_or("(silent)");
+}
+
+TEST(Transceiver, ReadsAnswerFromTheMemory) {
+    const struct {
+        bool Mobile;
+        const char* Count;
+        const char* Command;
+        const char* Reply;
+    } cases[] = {
+        {true, "99", "ID", "ID RV-310"},
+        {false, "", "ID", "ID PX-A5"},
+        {true, "", "TY", "TY MKF"},
+        {false, "", "FL", "FL 0136,0173"},
+        {true, "99", "CQ", "CQ 1"},
+        {true, "199", "CQ", "CQ 0"},
+        {false, "49", "CQ", "CQ 1"},
+        {false, "99", "CQ", "CQ 0"},
+        {true, "", "ME 007", "ME 007,0435500000,6,1,0,1,0,0,12,08,000,05000000,0,0,0000000000,0,1"},
+        {false, "", "ME 07", "ME 07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0"},
+        {true, "", "ME  PR", "ME  PR,0430000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0"},
+        {true, "", "ME 008", "N"},
+        {false, "", "ME  L0", "?"},  // the handhelds' field has no blank
+        {true, "", "ME 07", "?"},    // nor the mobiles' two characters
+        {true, "99", "ME 150", "?"},
+        {true, "199", "ME 150", "N"},
+        {true, "199", "ME 200", "?"},  // digits never name a special entry
+        {true, "", "MN 007", "MN 007,A,B"},
+        {true, "", "MN 008", "MN 008,"},
+        {false, "", "DM 4", "DM 4,12EF"},
+        {false, "", "DM 5", "DM 5,"},
+        {true, "", "CA", "CA 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0"},
+        {true, "", "VF", "VF 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0"},
+        {true, "", "PC", "PC 0"},
+        {true, "", "PV", "PV 0136,0173"},
+        {true, "", "MU", "MU 0,0,1,0,0,0,0,0,2,0,1,0,0,0,2,0,0,0,06,04,03,05,0,0,0"},
+        {false, "", "MU", "MU 5,1,0,0,0,1,0,2,0,1,0,0,0,0,0,0,1,2,0,0"},
+        {true, "", "MS", "MS "},
+        {true, "", "BT", "BT 2"},
+        {true, "", "BR", "BR 31"},
+        {true, "", "CP", "CP 0"},
+        {true, "", "PROGRAM", "PROGRAM"},
+        {true, "", "END", "END"},
+        {true, "", "", "?"},
+        {true, "", "ID 1", "?"},
+        {true, "", "IDX", "?"},
+        {true, "", "M", "?"},
+        {true, "", "XX", "?"},
+        {true, "", "VM", "?"},
+        {true, "", "ME 007\x01", "?"},
+    };
+    for (const auto& c : cases) {
+        TTransceiver radio = Radio(c.Mobile, c.Count);
+        EXPECT_EQ(Reply(radio, c.Command), c.Reply) << c.Command;
+    }
+    TTransceiver renamed = Radio(true, "", "RV-320");
+    EXPECT_EQ(Reply(renamed, "ID"), "ID RV-320");
+    EXPECT_EQ(ReplyPayload(Reply(renamed, "ME  PR"), 4).substr(0, 3), "PR,");
+}
+
+// What an upload of a data set (below) does not show: the reads after a write.
+TEST(Transceiver, WritesAreEchoedAndReadBack) {
+    const struct {
+        bool Mobile;
+        std::string Write;
+        const char* Read;
+        std::string Expected;
+    } cases[] = {
+        {true, "ME  L1," + std::string(kFields), "ME  L1", "ME  L1," + std::string(kFields)},
+        {true, "ME 007,", "ME 007", "N"},
+        {true, "ME 007," + std::string(kFields), "MN 007", "MN 007,A,B"},  // the name stays
+        {true, "MN 008,LOST", "MN 008", "MN 008,"},  // an empty entry keeps no name
+        {true, "PC 2", "VF", "VF 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0"},
+        {true, "VF 0146000000,5,0,0,0,0,0,08,08,000,00600000,0,1", "PC", "PC 0"},
+        {false, "DM 9,1E2F", "DM 9", "DM 9,1E2F"},
+        {false, "CQ 0", "ME 75", "N"},
+        {true, "CP 1", "CP", "CP 1"},
+        {true, "VM 0", "ID", "ID RV-310"},
+    };
+    for (const auto& c : cases) {
+        TTransceiver radio = Radio(c.Mobile);
+        EXPECT_EQ(Reply(radio, c.Write), c.Write);
+        EXPECT_EQ(Reply(radio, c.Read), c.Expected) << c.Write;
+    }
+}
+
+// Everything the program uploads, built by its own command builders, lands in the
+// memory exactly as the data files hold it.
+TEST(Transceiver, AnUploadOfEveryRecordKindIsStoredAsSent) {
+    for (int row = 1; row <= kCatalogueRows; ++row) {
+        const TModelInfo& model = ModelCatalogue()[static_cast<size_t>(row - 1)];
+        const TChannelCounts counts = ChannelCountsOf(model.Model);
+        for (const char* count : {counts.Smaller, counts.Larger}) {
+            const TRadioData source = FilledData(model, count);
+            TTransceiver radio(Fresh(row, count == counts.Smaller ? counts.Larger : counts.Smaller),
+                               model.Model);
+            std::vector<std::string> writes = {
+                BuildChannelCountWrite(source),
+                BuildCallWrite(source),
+                BuildVfoWrite(source),
+                BuildPowerWrite(source),
+                BuildProgramVfoWrite(source),
+                BuildMenuWrite(source),
+                BuildSlotWrite(source, "MS", 19),
+                BuildSlotWrite(source, "LK", 21),
+                BuildSlotWrite(source, "BT", 25),
+            };
+            for (int counter = 0; !BuildMemoryWrite(source, counter).empty(); ++counter) {
+                writes.push_back(BuildMemoryWrite(source, counter));
+                writes.push_back(BuildNameWrite(source, counter));
+            }
+            for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
+                writes.push_back(BuildDtmfWrite(source, entry));
+            }
+            for (const std::string& write : writes) {
+                if (write.empty()) continue;
+                EXPECT_EQ(Reply(radio, write), write) << row << ": " << write;
+            }
+            TRadioData received = radio.Data();
+            received.SetComment(source.GetComment());
+            EXPECT_EQ(WriteDataFile(received), WriteDataFile(source)) << model.Caption << count;
+        }
+    }
+}
+
+TEST(Transceiver, MalformedWritesAreRefusedAndChangeNothing) {
+    const char* const writes[] = {"ME 012,0145500000,3",
+                                  "ME 012,X,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6",
+                                  "ME 250,",
+                                  "ME 100,",
+                                  "CQ 2",
+                                  "PC 12",
+                                  "PV 0140",
+                                  "PV 0140,",
+                                  "DM 4,12*#",
+                                  "DM 10,1",
+                                  "DM x,1",
+                                  "MU 1,1",
+                                  "LK x",
+                                  "BR 1234",
+                                  "MS TOO LONG!",
+                                  "VM",
+                                  "CP 2",
+                                  "CA 1,2",
+                                  "VF ,5,0,0,0,0,0,08,08,000,0,0,1"};
+    for (const char* write : writes) {
+        TTransceiver radio = Radio(true);
+        const std::string before = WriteDataFile(radio.Data());
+        EXPECT_EQ(Reply(radio, write), "?") << write;
+        EXPECT_EQ(WriteDataFile(radio.Data()), before) << write;
+    }
+}
+
+TEST(Transceiver, ProtectionIsAnsweredInTheChosenMode) {
+    TTransceiver always = Radio(true);
+    EXPECT_EQ(Reply(always, "CP 1"), "CP 1");
+    EXPECT_EQ(Reply(always, "CP"), "CP 1");
+
+    TTransceiver programOnly = Radio(true, "", nullptr, TProtectAnswer::InProgramMode);
+    EXPECT_EQ(programOnly.Handle("CP"), std::nullopt);
+    EXPECT_EQ(programOnly.Handle("CP 1"), std::nullopt);
+    EXPECT_EQ(Reply(programOnly, "PROGRAM"), "PROGRAM");
+    EXPECT_EQ(Reply(programOnly, "CP"), "CP 0");
+    EXPECT_EQ(Reply(programOnly, "CP 1"), "CP 1");
+    EXPECT_EQ(Reply(programOnly, "CP"), "CP 1");
+    EXPECT_EQ(Reply(programOnly, "END"), "END");
+    EXPECT_EQ(programOnly.Handle("CP"), std::nullopt);
+    EXPECT_TRUE(programOnly.DisplayProtected());
+}
+
+// Near-commands and noise: every reply stays one printable line and the memory stays saveable.
+TEST(Transceiver, AnyLineGetsAPrintableReply) {
+    const char* const mnemonics[] = {"ME ", "MN ", "ME  ", "DM ", "MU ", "CA ", "VF ", "PV ",
+                                     "PC ", "MS ", "CQ ",  "BR ", "CP ", "",    "ID"};
+    const std::string_view alphabet = "0123456789,,,  EFPRLU\x01\xff\x7f";
+    std::mt19937 random(11);
+    TCommandCollector collector;
+    for (const bool mobile : {true, false}) {
+        TTransceiver radio = Radio(mobile);
+        for (int round = 0; round < 3000; ++round) {
+            std::string line = mnemonics[random() % std::size(mnemonics)];
+            for (unsigned length = random() % 90; length > 0; --length) {
+                line += alphabet[random() % alphabet.size()];
+            }
+            for (const TReceivedCommand& command : collector.Take(line + '\r')) {
+                const std::string reply = Reply(radio, command.Text);
+                EXPECT_EQ(reply.find_first_of("\r\n\x11\x13"), std::string::npos) << line;
+            }
+        }
+        TRadioData reloaded = Fresh(mobile ? kMobileRow : kHandheldRow);
+        const std::string saved = WriteDataFile(radio.Data());
+        EXPECT_EQ(ReadDataFile(reloaded, saved), TDataFileResult::Loaded);
+    }
+}
+
+TEST(Faults, EachCommandMeetsThePlannedFaults) {
+    TFaultPlan plan;
+    plan.Refusals = {{"ME", 2}, {"TY", -1}};
+    plan.Drops = {3};
+    plan.Garbles = {4};
+    plan.HangupAfter = 5;
+    plan.SilentAfter = 5;
+    TFaults faults(plan);
+    const struct {
+        const char* Command;
+        bool Refused, Dropped, Garbled, HangUp, Silent;
+    } expected[] = {
+        {"ME 001", true, false, false, false, false}, {"ID", false, false, false, false, false},
+        {"ME 002", true, true, false, false, false},  {"ME 003", false, false, true, false, false},
+        {"TY", true, false, false, true, false},      {"TY", false, false, false, false, true},
+    };
+    long number = 0;
+    for (const auto& e : expected) {
+        const TFaultDecision d = faults.Next(e.Command);
+        EXPECT_EQ(d.Number, ++number);
+        EXPECT_EQ(std::tuple(d.Refused, d.Dropped, d.Garbled, d.HangUp, d.Silent),
+                  std::tuple(e.Refused, e.Dropped, e.Garbled, e.HangUp, e.Silent))
+            << "command " << number;
+    }
+    TFaultPlan anyOnce;
+    anyOnce.Refusals = {{"*", 1}};
+    TFaults any(anyOnce);
+    EXPECT_TRUE(any.Next("").Refused);
+    EXPECT_FALSE(any.Next("").Refused);
+}
+
+TEST(Faults, RefusalRateFollowsTheSeed) {
+    const auto run = [](double rate, uint32_t seed) {
+        TFaultPlan plan;
+        plan.RefusalRate = rate;
+        plan.Seed = seed;
+        TFaults faults(plan);
+        std::vector<bool> refused;
+        for (int command = 0; command < 400; ++command)
+            refused.push_back(faults.Next("ID").Refused);
+        return refused;
+    };
+    const std::vector<bool> first = run(0.25, 42);
+    EXPECT_EQ(run(0.25, 42), first);
+    EXPECT_NE(run(0.25, 43), first);
+    const auto count = std::count(first.begin(), first.end(), true);
+    EXPECT_GT(count, 60);
+    EXPECT_LT(count, 140);
+    EXPECT_EQ(run(1.0, 1), std::vector<bool>(400, true));
+    EXPECT_EQ(run(0.0, 1), std::vector<bool>(400, false));
+}
+
+TEST(Faults, GarbledRepliesDifferInEveryCharacterButStayPrintable) {
+    for (const std::string_view reply : {"ID RV-310", "?", "MU 0,0,~", "\x7f\x80#\""}) {
+        const std::string garbled = Garbled(reply);
+        ASSERT_EQ(garbled.size(), reply.size());
+        for (size_t i = 0; i < reply.size(); ++i) {
+            EXPECT_NE(garbled[i], reply[i]) << reply;
+            EXPECT_TRUE(garbled[i] >= 0x20 && garbled[i] < 0x7F) << reply;
+        }
+    }
+}
+
+TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
+    std::string error;
+    const auto options = ParseSimOptions(
+        Words("--radio 12 --channels 199 --id RV-320 --latency=25 --pace --refuse ME:3 --refuse * "
+              "--refuse-rate 0.25 --refuse-with E --seed 9 --drop 4 --drop 6 --garble 2 "
+              "--silent-after 0 --hangup-after 10 --protect-in-program --save x.TVR --quiet"),
+        error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->Row, 12);
+    EXPECT_EQ(options->Channels, "199");
+    EXPECT_EQ(options->Id, "RV-320");
+    EXPECT_EQ(options->Faults.Latency, 25ms);
+    EXPECT_TRUE(options->Faults.Paced);
+    ASSERT_EQ(options->Faults.Refusals.size(), 2u);
+    EXPECT_EQ(options->Faults.Refusals[0].Count, 3);
+    EXPECT_EQ(options->Faults.Refusals[1].Count, -1);
+    EXPECT_EQ(options->Faults.RefusalText, "E");
+    EXPECT_EQ(options->Seed, 9u);
+    EXPECT_EQ(options->Faults.Drops, (std::set<long>{4, 6}));
+    EXPECT_EQ(options->Faults.SilentAfter, 0);
+    EXPECT_EQ(options->Faults.HangupAfter, 10);
+    EXPECT_EQ(options->ProtectAnswer, TProtectAnswer::InProgramMode);
+
+    const char* const refused[] = {"",
+                                   "--radio 0",
+                                   "--radio 16",
+                                   "--radio 1 --channels 199",
+                                   "--radio 8 --channels 49",
+                                   "--radio 8 --save out.txt",
+                                   "--radio 8 --refuse ME:0",
+                                   "--radio 8 --refuse-rate 1.5",
+                                   "--radio 8 --refuse-with N",
+                                   "--radio 8 --latency -1",
+                                   "--radio 8 --drop x",
+                                   "--radio 8 --hangup-after 0",
+                                   "--radio 8 --pace=1",
+                                   "--radio 8 --id=",
+                                   "--radio 8 --link",
+                                   "--radio 8 --color"};
+    for (const char* arguments : refused) {
+        EXPECT_FALSE(ParseSimOptions(Words(arguments), error)) << arguments;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(Framing, CommandsEndAtEachCarriageReturn) {
+    TCommandCollector collector;
+    EXPECT_TRUE(collector.Take("I").empty());
+    auto commands = collector.Take("D\r\x11TY\x13\r\rME 0");
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].Text, "ID");
+    EXPECT_EQ(commands[1].Text, "TY");
+    EXPECT_EQ(commands[2].Text, "");
+    commands = collector.Take("07" + std::string(3000, 'x') + "\rID\r");
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_TRUE(commands[0].Overlong);
+    EXPECT_EQ(commands[0].Text.size(), TCommandCollector::kLongestCommand);
+    EXPECT_TRUE(commands[0].Text.starts_with("ME 007x"));
+    EXPECT_EQ(commands[1].Text, "ID");
+    EXPECT_FALSE(commands[1].Overlong);
+}
+
+TEST(Framing, RepliesKeepOrderLatencyAndTheLineRate) {
+    const TClock::time_point t0{};
+    TReplyQueue late(30ms, false);
+    ASSERT_TRUE(late.Add("A\r", t0));
+    ASSERT_TRUE(late.Add("B\r", t0 + 1ms));
+    EXPECT_EQ(late.Ready(t0 + 29ms), "");
+    EXPECT_EQ(late.NextDue(), t0 + 30ms);
+    EXPECT_EQ(late.Ready(t0 + 30ms), "A\r");
+    late.Sent(2);
+    EXPECT_EQ(late.Ready(t0 + 30ms), "");
+    EXPECT_EQ(late.Ready(t0 + 31ms), "B\r");
+    late.Sent(2);
+    EXPECT_TRUE(late.Empty());
+    EXPECT_FALSE(late.NextDue());
+
+    TReplyQueue paced(0ms, true);
+    ASSERT_TRUE(paced.Add("ID PX-A5\r", t0));
+    ASSERT_TRUE(paced.Add("N\r", t0));
+    EXPECT_EQ(paced.Ready(t0), "I");
+    EXPECT_EQ(paced.Ready(t0 + LineTime(4)), "ID PX");
+    paced.Sent(5);
+    EXPECT_EQ(paced.NextDue(), t0 + LineTime(5));
+    EXPECT_EQ(paced.Ready(t0 + 1s), "-A5\r");
+    paced.Sent(4);
+    EXPECT_EQ(paced.NextDue(), t0 + LineTime(9));  // the second waits for the first
+    EXPECT_EQ(LineTime(960), 1s);
+
+    TReplyQueue full(0ms, false);
+    EXPECT_TRUE(full.Add(std::string(TReplyQueue::kMostQueued, 'x'), t0));
+    EXPECT_FALSE(full.Add("?\r", t0));
+}
+
+// ---- The program itself, spoken to through the serial component ----
+
+// A component set up as the radio windows set theirs up.
+void ConfigureForRadio(TKComm& comm, const std::string& device) {
+    comm.SetDeviceName(device);
+    comm.SetFlowControl(TFlowControl::XonXoff);
+    comm.SetEventType(TEventType::CharEvent);
+    comm.SetInBuffSize(1024);
+    comm.SetOutBuffSize(1024);
+    comm.SetXonSendSize(256);
+    comm.SetXoffSendSize(768);
+    comm.SetEventChar(13);
+}
+
+class RadioSimulator : public ::testing::Test {
+protected:
+    void TearDown() override {
+        Comm.CloseCommport();
+        if (Process.state() != QProcess::NotRunning) {
+            Process.kill();
+            Process.waitForFinished(5000);
+        }
+        if (HasFailure()) std::cerr << Process.readAllStandardError().toStdString();
+    }
+
+    // Starts the simulator and gives the device path it prints; empty when none came.
+    std::string Start(QStringList arguments) {
+        Process.start(QStringLiteral(TAVRIN_RADIOSIM_PATH), arguments);
+        while (!Process.canReadLine() && Process.waitForReadyRead(5000)) {
+        }
+        return Process.readLine().trimmed().toStdString();
+    }
+
+    void Connect(const std::string& device) {
+        Comm.CloseCommport();
+        ConfigureForRadio(Comm, device);
+        Comm.OpenCommport();
+    }
+
+    // Sends a command and gives the reply with its carriage return; empty when none came in time.
+    std::string Ask(const std::string& command, int within = 2000) {
+        QSignalSpy events(&Comm, &TKComm::OnCommEvent);
+        Comm.WriteStringData(FramedCommand(command));
+        if (!events.wait(within)) return {};
+        EXPECT_EQ(events.size(), 1);
+        return Comm.ReadStringData(static_cast<uint32_t>(Comm.CountInBuff()));
+    }
+
+    int Stop() {
+        Process.terminate();
+        EXPECT_TRUE(Process.waitForFinished(5000));
+        return Process.exitCode();
+    }
+
+    QString Path(const char* name) const { return Files.filePath(QLatin1String(name)); }
+
+    QString WriteFile(const char* name, const std::string& bytes) const {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
+    }
+
+    static std::string Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    QProcess Process;
+    TKComm Comm;
+    QTemporaryDir Files;
+};
+
+TEST_F(RadioSimulator, AnswersEachCommandWithOneLine) {
+    Connect(Start({"--radio", "8", "--id", "RV-320"}));
+    EXPECT_EQ(Ask(std::string(kWakeUpCommand)), "?\r");
+    EXPECT_EQ(Ask("ID"), "ID RV-320\r");
+    EXPECT_EQ(Ask("TY"), "TY MKF\r");
+    EXPECT_EQ(Ask("ME 007"), "N\r");
+    // Noise longer than any command, flow-control characters and NULs, then a command again.
+    for (int chunk = 0; chunk < 3; ++chunk) Comm.WriteStringData(std::string(900, 'x'));
+    Comm.WriteStringData(std::string("\x11\0\x13", 3));
+    EXPECT_EQ(Ask(""), "?\r");
+    EXPECT_EQ(Ask("FL"), "FL 0136,0173\r");
+    EXPECT_EQ(Stop(), 0);
+}
+
+TEST_F(RadioSimulator, LinkLeadsToTheDeviceWhileItRuns) {
+    const QString link = Path("radio");
+    QFile::link(QStringLiteral("/dev/null"), link);  // an old link is replaced
+    const std::string device = Start({"--radio", "1", "--link", link});
+    EXPECT_EQ(QFileInfo(link).symLinkTarget().toStdString(), device);
+    Connect(link.toStdString());
+    EXPECT_EQ(Ask("ID"), "ID PX-A5\r");
+    Comm.CloseCommport();  // the program lets go between exchanges; the line stays up
+    Connect(link.toStdString());
+    EXPECT_EQ(Ask("ID"), "ID PX-A5\r");
+    EXPECT_EQ(Stop(), 0);
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
+
+TEST_F(RadioSimulator, SavesWhatItLoadedAndWhatWasWritten) {
+    TRadioData data = Fresh(kMobileRow, "99");
+    data.SetComment("club");
+    const QString in = WriteFile("in.tvr", WriteDataFile(data));
+    Connect(Start({"--radio", "8", "--load", in, "--save", Path("same.tvr")}));
+    EXPECT_EQ(Ask("MN 007"), "MN 007,A,B\r");
+    EXPECT_EQ(Stop(), 0);
+    EXPECT_EQ(Contents(Path("same.tvr")), Contents(in));
+
+    Connect(Start({"--radio", "8", "--load", in, "--save", Path("changed.tvr")}));
+    Ask("ME 005," + std::string(kFields));
+    Ask("MN 005,HOME");
+    Ask("DM 2,9E");
+    EXPECT_EQ(Stop(), 0);
+    data.SetChannel(5, "005," + std::string(kFields) + ",,HOME");
+    data.SetDtmf(2, "2,9*");
+    EXPECT_EQ(Contents(Path("changed.tvr")), WriteDataFile(data));
+}
+
+TEST_F(RadioSimulator, UsageErrorsEndWithStatusTwoBeforeAnyDevice) {
+    const QString otherModel = WriteFile("handheld.tvr", WriteDataFile(Fresh(kHandheldRow)));
+    const QStringList cases[] = {
+        {"--radio", "16"},
+        {"--radio", "1", "--channels", "199"},
+        {"--radio", "8", "--load", Path("missing.tvr")},
+        {"--radio", "8", "--load", otherModel},
+    };
+    for (const QStringList& arguments : cases) {
+        Process.start(QStringLiteral(TAVRIN_RADIOSIM_PATH), arguments);
+        ASSERT_TRUE(Process.waitForFinished(5000));
+        EXPECT_EQ(Process.exitCode(), 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(Process.readAllStandardOutput().isEmpty());
+    }
+}
+
+TEST_F(RadioSimulator, RefusesThenAnswersThenFallsSilent) {
+    Connect(Start({"--radio", "8", "--refuse", "ID:2", "--refuse-with", "E", "--latency", "20",
+                   "--silent-after", "4"}));
+    EXPECT_EQ(Ask("ID"), "E\r");
+    EXPECT_EQ(Ask("TY"), "TY MKF\r");
+    EXPECT_EQ(Ask("ID"), "E\r");
+    EXPECT_EQ(Ask("ID"), "ID RV-310\r");
+    EXPECT_EQ(Ask("ID", 300), "");
+}
+
+TEST_F(RadioSimulator, HangUpIsSeenAsAPulledCable) {
+    Connect(Start({"--radio", "8", "--hangup-after", "2"}));
+    QSignalSpy lost(&Comm, &TKComm::OnCommLost);
+    EXPECT_EQ(Ask(""), "?\r");
+    EXPECT_EQ(Ask("ID"), "ID RV-310\r");
+    EXPECT_TRUE(!lost.isEmpty() || lost.wait(2000));
+    EXPECT_TRUE(Process.state() == QProcess::NotRunning || Process.waitForFinished(2000));
+    EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(Process.exitCode(), 0);
+}
+
+}  // namespace
