@@ -19,8 +19,9 @@ configure: $(BUILD_DIR)/CMakeCache.txt
 build: deps configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Starts the program with the simulated transceiver on COM1 (SIM_RADIO picks its catalogue row).
 run: build
-	$(BUILD_DIR)/src/app/tavrin $(ARGS)
+	scripts/run-with-simulator.sh $(BUILD_DIR) $(ARGS)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
