@@ -51,11 +51,14 @@ fuzz: deps
 	$(FUZZ_DIR)/tools/datafile-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
 
-# Benchmarks of a release build; prints the median of several repetitions.
+# Benchmarks of a release build; prints the median of several repetitions. Then whole
+# exchanges against the simulator at 9600 bit/s (about two minutes; EXCHANGES picks cases).
 BENCH_DIR ?= build-bench
 BENCH_FILTER ?= .
+EXCHANGES ?=
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTAVRIN_TESTS=OFF
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target tavrin-bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target tavrin-bench tavrin-exchange-bench
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-bench --benchmark_repetitions=9 \
 		--benchmark_report_aggregates_only=true --benchmark_filter=$(BENCH_FILTER)
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-exchange-bench $(EXCHANGES)

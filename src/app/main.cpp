@@ -1,11 +1,11 @@
-#include <QApplication>
 #include <QFont>
 
+#include "app/application.h"
 #include "app/mainform.h"
 #include "data/settings.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TAVRIN"));
     QApplication::setOrganizationName(QStringLiteral("HALVERN"));
     QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));

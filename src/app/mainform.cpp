@@ -20,6 +20,7 @@
 #include "app/messagebox.h"
 #include "app/modal.h"
 #include "app/modelform.h"
+#include "editors/memoryform.h"
 #include "app/setupform.h"
 #include "data/caption.h"
 #include "data/channelview.h"
@@ -109,6 +110,7 @@ void TMainForm::BuildPages() {
     PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
     Grids = new TChannelGrids(*TabSheet1, RadioData);
     connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateStatusBar);
+    connect(Grids, &TChannelGrids::EditorRequested, this, &TMainForm::OpenEditor);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
 }
 
@@ -150,6 +152,7 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
+    ConnectRadioTransfers();
 }
 
 void TMainForm::LoadConfiguration() {
@@ -251,6 +254,11 @@ void TMainForm::ChangeModel(int row) {
 }
 
 void TMainForm::SetupGrids() { Grids->SetupGrids(); }
+
+// Each grid opens its own editor on the selected row.
+void TMainForm::OpenEditor(int grid) {
+    if (grid == TChannelGrids::kMemoryGrid) OpenMemoryEditor(*this);
+}
 
 void TMainForm::RefreshGrids() {
     Grids->RefreshGrids();

@@ -5,6 +5,7 @@
 
 #include "app/mainmenu.h"
 #include "data/radiodata.h"
+#include "link/exchange.h"
 
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,7 @@ public:
     void RefreshGrids();
     void UpdateStatusBar();
     void PageControl1Change();
+    void OpenEditor(int grid);
     // The changed-data question; false when the command must be abandoned.
     bool ConfirmDiscardChanges();
     // The configuration change of Model Select, to catalogue row 0..14.
@@ -57,6 +59,14 @@ public:
     bool CheckSelectedPort();
     // The first file of a drop on the window.
     void OpenDroppedFile(const QString& path);
+    // Radio > Read: All, Memory, Menu.
+    void All1Click();
+    void Memory1Click();
+    void Menu1Click();
+    // Radio > Write: All, Memory, Menu.
+    void All2Click();
+    void Memory2Click();
+    void Menu2Click();
 
     // Controls, named as the window knows them.
     TMainMenu Menu;
@@ -83,6 +93,7 @@ private:
     void BuildCommentBox();
     void BuildStatusBar();
     void ConnectCommands();
+    void ConnectRadioTransfers();
     void LoadConfiguration();
     void FormShow();
     void HandleCommandLine();
@@ -93,6 +104,10 @@ private:
     void Edit2Change(const QString& text);
     void SetFileName(const QString& fileName);
     bool WriteTo(const QString& fileName);
+    bool ToneBurstShown() const;
+    void ReadFromRadio(TTransferScope scope);
+    void ShowReadData();
+    void WriteToRadio(TTransferScope scope);
 
     TSettingsStore& Store;
     QStringList Arguments;

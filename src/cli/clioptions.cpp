@@ -39,7 +39,13 @@ QString UsageText() {
         "  --channels N    channel count 49, 99 or 199 (one of the model's two)\n"
         "  --tbf           the tone-burst option\n"
         "commands:\n"
-        "  resave IN.tvr OUT.tvr   open a data file and save it again\n")
+        "  resave IN.tvr OUT.tvr   open a data file and save it again\n"
+        "  read PORT OUT.tvr [--scope all|memory|menu]\n"
+        "                          read the transceiver into a data file\n"
+        "  write PORT IN.tvr [--scope all|memory|menu] [--yes]\n"
+        "                          write a data file to the transceiver; --yes answers\n"
+        "                          the program's questions with OK\n"
+        "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n")
         .arg([] {
             QString rows;
             for (int row = 0; row < kCatalogueRows; ++row) {

@@ -14,6 +14,8 @@ using TCommand = std::function<int(const TCliOptions&, TRadioData&, QTextStream&
 const std::map<QString, TCommand>& Commands() {
     static const std::map<QString, TCommand> commands{
         {QStringLiteral("resave"), RunResave},
+        {QStringLiteral("read"), RunRead},
+        {QStringLiteral("write"), RunWrite},
     };
     return commands;
 }

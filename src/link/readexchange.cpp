@@ -308,7 +308,7 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             if (Counter <= 9) {
                 Send(TRequest::Dtmf, BuildDtmfRead(Counter));
             } else if (Scope == TTransferScope::Memory) {
-                Finish(TExchangeOutcome::Done);
+                FinishMemoryRead();
             } else {
                 Send(TRequest::Menu, "MU");
             }
@@ -345,6 +345,16 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
         case TRequest::VoxRestore: Finish(TExchangeOutcome::Done); break;
         case TRequest::Stop: Finish(TExchangeOutcome::Cancelled); break;
         default: break;
+    }
+}
+
+// A handheld's VOX was switched off for the exchange; leaving it off after a
+// memory read would change the transceiver's settings behind the user's back.
+void TReadExchange::FinishMemoryRead() {
+    if (SavedVox) {
+        Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(*SavedVox));
+    } else {
+        Finish(TExchangeOutcome::Done);
     }
 }
 

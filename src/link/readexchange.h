@@ -31,6 +31,7 @@ private:
     void Send(TRequest request, const std::string& command);
     void SendNextEntry();
     void SendAfterKeyLock();
+    void FinishMemoryRead();
     void Finish(TExchangeOutcome outcome);
     void End(TExchangeOutcome outcome);
     void SetBar(int position);

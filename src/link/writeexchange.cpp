@@ -112,6 +112,12 @@ void TWriteExchange::End(TExchangeOutcome outcome) {
 void TWriteExchange::Reply(const std::string& bytes) {
     if (Finished) return;
     Host.StopTimer(TExchangeTimer::Reply);
+    if (Cancelling && VoxHeld() && Request != TRequest::VoxRestore) {
+        // A cancelled write on a handheld gives the transceiver its VOX setting back first.
+        Host.DiscardInput();
+        Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox()));
+        return;
+    }
     if (Cancelling) Request = TRequest::Stop;
     const std::string reply = ReplyText(bytes).substr(0, kReplyLength);
     Host.DiscardInput();
@@ -156,7 +162,7 @@ void TWriteExchange::Act(const std::string& reply) {
         case TRequest::Stop: Finish(TExchangeOutcome::Cancelled); break;
         case TRequest::VoxRestore:
             NoteRefusal(reply);
-            Finish(TExchangeOutcome::Done);
+            Finish(Cancelling ? TExchangeOutcome::Cancelled : TExchangeOutcome::Done);
             break;
         default:
             NoteRefusal(reply);
@@ -248,6 +254,9 @@ void TWriteExchange::ActOnRecord() {
             ++Counter;
             if (Counter <= 9) {
                 Send(TRequest::Dtmf, BuildDtmfWrite(Data, Counter));
+            } else if (Scope == TTransferScope::Memory && Data.IsHandheld()) {
+                // The transceiver gets its own VOX setting back, not the held "0".
+                Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox()));
             } else if (Scope == TTransferScope::Memory) {
                 Finish(TExchangeOutcome::Done);
             } else {
@@ -285,6 +294,16 @@ void TWriteExchange::SendAfterKeyLock() {
 // remembered so that the end of the write can say which records are missing.
 void TWriteExchange::NoteRefusal(const std::string& reply) {
     if (IsRefusal(reply)) Refused.push_back(LastCommand);
+}
+
+// The handheld's VOX is held at "0" from the VOX set until the last "MU".
+bool TWriteExchange::VoxHeld() const {
+    return !MenuText.empty() && Request != TRequest::VoxHold && Request != TRequest::Start &&
+           Request != TRequest::WakeUp && Request != TRequest::Id;
+}
+
+char TWriteExchange::SavedVox() const {
+    return MenuText.size() > kVoxPosition ? MenuText[kVoxPosition] : '0';
 }
 
 std::string TWriteExchange::MenuTextWithVox(char value) const {

@@ -45,6 +45,8 @@ private:
     void NoteRefusal(const std::string& reply);
     int ProgressMaximum() const;
     std::string MenuTextWithVox(char value) const;
+    bool VoxHeld() const;
+    char SavedVox() const;
 
     const TRadioData& Data;
     TExchangeHost& Host;

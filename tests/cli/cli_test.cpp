@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli/clirun.h"
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
@@ -12,23 +13,10 @@
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    QString Errors;
-};
-
 // Runs the real program with its settings in a folder of the test's own.
 class CommandLine : public ::testing::Test {
 protected:
-    TRun Run(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Config.path());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TAVRIN_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-    }
+    TCliRun Run(const QStringList& arguments) { return RunCli(arguments, Config.path()); }
 
     QString Path(const QString& name) const { return Files.filePath(name); }
 
@@ -58,7 +46,7 @@ protected:
 
 TEST_F(CommandLine, ResaveReturnsTheFileByteForByte) {
     const QString in = WriteDataFileFor(8, "199", QStringLiteral("in.tvr"));
-    const TRun run = Run({"--radio", "8", "--channels", "199", "resave", in, Path("out.tvr")});
+    const TCliRun run = Run({"--radio", "8", "--channels", "199", "resave", in, Path("out.tvr")});
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
     EXPECT_EQ(Contents(Path("out.tvr")), Contents(in));
 }
@@ -72,7 +60,7 @@ TEST_F(CommandLine, TheFilesChannelCountComesWithIt) {
 
 TEST_F(CommandLine, RefusedFilesGiveTheProgramsMessagesAndStatusTwo) {
     const QString in = WriteDataFileFor(8, "99", QStringLiteral("in.tvr"));
-    TRun run = Run({"--radio", "13", "resave", in, Path("out.tvr")});
+    TCliRun run = Run({"--radio", "13", "resave", in, Path("out.tvr")});
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors,
               "The model name selected in this software does not \nmatch applicable model name "
@@ -95,7 +83,7 @@ TEST_F(CommandLine, UsageErrors) {
           QStringList{"--radio", "1", "--channels", "199", "resave", "a.tvr", "b.tvr"},
           QStringList{"--radio", "1", "fly"}, QStringList{"--radio", "1", "resave", "a.tvr"},
           QStringList{"--colour", "resave"}}) {
-        const TRun run = Run(arguments);
+        const TCliRun run = Run(arguments);
         EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli")) << arguments.join(' ').toStdString();
     }
@@ -103,7 +91,7 @@ TEST_F(CommandLine, UsageErrors) {
 
 TEST_F(CommandLine, WithoutRadioTheStoredConfigurationCounts) {
     const QString in = WriteDataFileFor(13, "99", QStringLiteral("in.tvr"));
-    TRun run = Run({"resave", in, Path("out.tvr")});
+    TCliRun run = Run({"resave", in, Path("out.tvr")});
     EXPECT_EQ(run.Status, 2);
     EXPECT_TRUE(run.Errors.contains("--radio"));
 

@@ -69,6 +69,19 @@ TEST(ReadExchange, HandheldMenuReadHoldsTheVoxSettingAndGivesItBack) {
     EXPECT_EQ(line.ProgressMaximum, 5 + 1);
 }
 
+TEST(ReadExchange, HandheldMemoryReadGivesTheVoxSettingBack) {
+    TRadioData radioData = FilledData(Row(2), "49");
+    radioData.SetMenuSlot(10, "7");
+    TFakeLine line(TTransceiver(radioData, "PX-A5"));
+    TRadioData data = ProgramData();
+    TReadExchange read(data, line, TTransferScope::Memory, false);
+    line.Run(read);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+    EXPECT_EQ(line.Sent[line.Sent.size() - 2], "DM 9");
+    EXPECT_EQ(line.Sent.back().substr(0, 3), "MU ");
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "7");
+}
+
 TEST(ReadExchange, ToneBurstIsReadOnlyWhenItsSettingIsShown) {
     TFakeLine line = LineTo(Row(9), "99");
     TRadioData data = ProgramData();

@@ -99,14 +99,24 @@ TEST(WriteExchange, OrderOfTheRecordCommandsAndTheHandheldVoxHold) {
     EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
 }
 
-TEST(WriteExchange, MemoryWriteLeavesTheHeldVoxValueAtZero) {
+TEST(WriteExchange, HandheldGetsItsOwnVoxSettingBackAfterAMemoryWriteOrACancel) {
     TRadioData data = FilledData(Row(1), "49");
-    data.SetMenuSlot(10, "6");
+    data.SetMenuSlot(10, "2");
     TRadioData radioData = data;
+    radioData.SetMenuSlot(10, "6");
     TFakeLine line(TTransceiver(radioData, "PX-A5"));
     TWriteExchange write(data, line, TTransferScope::Memory, false);
     line.Run(write);
-    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "0");
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+    EXPECT_EQ(line.Sent.back().substr(0, 3), "MU ");
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
+
+    TFakeLine cancelled(TTransceiver(radioData, "PX-A5"));
+    TWriteExchange second(data, cancelled, TTransferScope::All, false);
+    cancelled.Run(second, 12);
+    EXPECT_EQ(cancelled.Outcome, TExchangeOutcome::Cancelled);
+    EXPECT_EQ(cancelled.Sent.back().substr(0, 3), "MU ");
+    EXPECT_EQ(cancelled.Radio.Data().GetMenuSlot(10), "6");
 }
 
 TEST(WriteExchange, AlIsWrittenOnEveryUsCanadaModel) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's application object. An exception must never unwind into
+// Qt's event loop, so one that reaches the end of an event handler is shown
+// to the user and the event counts as unhandled.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,199 @@
+// The console side of the radio exchanges: arguments, messages, progress and Ctrl+C.
+#include "cli/consoleview.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <atomic>
+
+#include "cli/clioptions.h"
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+std::optional<TTransferScope> ScopeOfName(const QString& name) {
+    if (name == QLatin1String("all")) return TTransferScope::All;
+    if (name == QLatin1String("memory")) return TTransferScope::Memory;
+    if (name == QLatin1String("menu")) return TTransferScope::Menu;
+    return std::nullopt;
+}
+
+// Takes one option of the command; false (with `error` set) when it is not one.
+bool TakeOption(const QStringList& arguments, qsizetype& next, bool yesAllowed,
+                TExchangeArguments& parsed, QString& error) {
+    const QString& option = arguments[next];
+    if (option == QLatin1String("--yes") && yesAllowed) {
+        parsed.Yes = true;
+        return true;
+    }
+    if (option != QLatin1String("--scope")) {
+        error = QStringLiteral("unknown option %1").arg(option);
+        return false;
+    }
+    const std::optional<TTransferScope> scope =
+        ++next < arguments.size() ? ScopeOfName(arguments[next]) : std::nullopt;
+    if (!scope) {
+        error = QStringLiteral("--scope must be all, memory or menu");
+        return false;
+    }
+    parsed.Scope = *scope;
+    return true;
+}
+
+// Ctrl+C arrives as a byte on a pipe, so the event loop sees it between two
+// steps of the exchange. A second Ctrl+C means "now": the process ends at once.
+std::atomic<int> InterruptCount{0};
+int InterruptPipe[2] = {-1, -1};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+void OnInterrupt(int) {
+    if (InterruptCount.fetch_add(1) > 0) {
+        _exit(kExitFailed);
+    }
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(InterruptPipe[1], &byte, 1);
+}
+
+// Ctrl+C as the exchange's Cancel while the object lives.
+class TInterruptWatch {
+public:
+    explicit TInterruptWatch(TExchangeRunner& runner) {
+        if (pipe2(InterruptPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+        InterruptCount = 0;
+        Notifier.emplace(InterruptPipe[0], QSocketNotifier::Read);
+        QObject::connect(&*Notifier, &QSocketNotifier::activated, &runner, [&runner] {
+            char byte;
+            while (read(InterruptPipe[0], &byte, 1) > 0) {
+            }
+            runner.Cancel();
+        });
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGINT, &action, &Previous);
+        Installed = true;
+    }
+
+    ~TInterruptWatch() {
+        if (!Installed) return;
+        sigaction(SIGINT, &Previous, nullptr);
+        Notifier.reset();
+        close(InterruptPipe[0]);
+        close(InterruptPipe[1]);
+        InterruptPipe[0] = InterruptPipe[1] = -1;
+    }
+
+    TInterruptWatch(const TInterruptWatch&) = delete;
+    TInterruptWatch& operator=(const TInterruptWatch&) = delete;
+
+private:
+    std::optional<QSocketNotifier> Notifier;
+    struct sigaction Previous {};
+    bool Installed = false;
+};
+
+}  // namespace
+
+std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
+                                                         bool yesAllowed, QString& error) {
+    TExchangeArguments parsed;
+    QStringList positional;
+    for (qsizetype next = 0; next < arguments.size(); ++next) {
+        if (!arguments[next].startsWith(QLatin1String("--"))) {
+            positional << arguments[next];
+        } else if (!TakeOption(arguments, next, yesAllowed, parsed, error)) {
+            return std::nullopt;
+        }
+    }
+    if (positional.size() != 2) {
+        error = QStringLiteral("PORT and a data file are needed");
+        return std::nullopt;
+    }
+    parsed.Port = positional[0];
+    parsed.File = positional[1];
+    return parsed;
+}
+
+TConsoleView::TConsoleView(QTextStream& errors, bool answerYes)
+    : Errors(errors), AnswerYes(answerYes), ShowBar(isatty(STDERR_FILENO) == 1) {}
+
+void TConsoleView::SetProgressMaximum(int maximum) {
+    Maximum = maximum;
+    DrawBar();
+}
+
+void TConsoleView::SetProgress(int position) {
+    Position = position;
+    DrawBar();
+}
+
+void TConsoleView::DrawBar() {
+    if (!ShowBar || Maximum <= 0) return;
+    const int shown = std::clamp(Position, 0, Maximum);
+    const int filled = shown * kBarWidth / Maximum;
+    const QString bar =
+        QStringLiteral("\r[%1%2] %3/%4")
+            .arg(QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char(' ')))
+            .arg(shown)
+            .arg(Maximum);
+    if (bar == LastBar && BarOnLine) return;
+    LastBar = bar;
+    BarOnLine = true;
+    Errors << bar;
+    Errors.flush();
+}
+
+void TConsoleView::EndBarLine() {
+    if (!BarOnLine) return;
+    Errors << "\n";
+    BarOnLine = false;
+}
+
+void TConsoleView::Say(const std::string& message) {
+    EndBarLine();
+    Errors << QString::fromStdString(message) << "\n";
+    Errors.flush();
+}
+
+void TConsoleView::ShowError(const std::string& message) {
+    if (!ErrorsHeld) Say(message);
+}
+
+void TConsoleView::ShowWarning(const std::string& message) {
+    Say(message);
+}
+
+bool TConsoleView::AskToContinue(const std::string& question) {
+    Say(question);
+    return AnswerYes;
+}
+
+void TConsoleView::Finished(TExchangeOutcome outcome) {
+    EndBarLine();
+    Errors.flush();
+    Result = outcome;
+    QCoreApplication::exit(0);
+}
+
+TExchangeOutcome RunExchange(TExchangeRunner& runner, TConsoleView& view, const QString& port) {
+    TInterruptWatch interrupts(runner);
+    view.HoldErrors(true);
+    const bool opened = runner.Begin(port.toStdString());
+    view.HoldErrors(false);
+    if (!opened) {
+        view.Say(kPortUnavailableMessage);
+        return TExchangeOutcome::PortFailed;
+    }
+    if (!view.Outcome()) QCoreApplication::exec();
+    return view.Outcome().value_or(TExchangeOutcome::Cancelled);
+}
+
+int ExitStatusOf(TExchangeOutcome outcome) {
+    return outcome == TExchangeOutcome::Done ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <string>
+
+#include "link/exchangerunner.h"
+
+// The arguments of `read` and `write`: PORT FILE and the command's own options.
+struct TExchangeArguments {
+    QString Port;
+    QString File;
+    TTransferScope Scope = TTransferScope::All;
+    bool Yes = false;
+};
+
+// Parses PORT FILE [--scope all|memory|menu] and, where `yesAllowed`, [--yes].
+// On a usage error returns nothing and sets `error`.
+std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
+                                                         bool yesAllowed, QString& error);
+
+// An exchange shown on the console: messages on standard error, a progress
+// bar there too when it is a terminal, and questions answered OK only when
+// the user said so beforehand (--yes). Nobody is asked at the keyboard, so
+// the program can run unattended.
+class TConsoleView : public TExchangeView {
+public:
+    TConsoleView(QTextStream& errors, bool answerYes);
+
+    void SetProgressMaximum(int maximum) override;
+    void SetProgress(int position) override;
+    void ShowError(const std::string& message) override;
+    void ShowWarning(const std::string& message) override;
+    bool AskToContinue(const std::string& question) override;
+    void Finished(TExchangeOutcome outcome) override;
+
+    // Prints a message on a line of its own; the bar, if any, is redrawn by the next update.
+    void Say(const std::string& message);
+
+    // While held, errors are kept back (opening the port reports its own).
+    void HoldErrors(bool hold) { ErrorsHeld = hold; }
+    std::optional<TExchangeOutcome> Outcome() const { return Result; }
+
+private:
+    void DrawBar();
+    void EndBarLine();
+
+    QTextStream& Errors;
+    bool AnswerYes;
+    bool ShowBar;
+    bool ErrorsHeld = false;
+    bool BarOnLine = false;
+    int Maximum = 0;
+    int Position = 0;
+    QString LastBar;
+    std::optional<TExchangeOutcome> Result;
+};
+
+// Runs the exchange the runner holds on `port` until it ends, with Ctrl+C as
+// its Cancel. The outcome is PortFailed, after the program's message, when
+// the port cannot be opened.
+TExchangeOutcome RunExchange(TExchangeRunner& runner, TConsoleView& view, const QString& port);
+
+// The exit status of an exchange's outcome.
+int ExitStatusOf(TExchangeOutcome outcome);
+
+inline constexpr char kPortUnavailableMessage[] =
+    "The selected COM port is unavailable.\nPlease check the COM port status.";

@@ -1,0 +1,30 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "cli/clicommands.h"
+#include "cli/consoleview.h"
+#include "data/datafile.h"
+#include "data/radiodata.h"
+#include "link/readexchange.h"
+
+int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
+    QString problem;
+    const std::optional<TExchangeArguments> arguments =
+        ParseExchangeArguments(options.Arguments, false, problem);
+    if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(problem));
+    // A file Save would refuse is refused before the transceiver is bothered.
+    if (!HasDataFileExtension(arguments->File) || !QFileInfo(arguments->File).dir().exists()) {
+        errors << kFileOpenErrorMessage << "\n";
+        return kExitUsage;
+    }
+    TConsoleView view(errors, false);
+    TExchangeRunner runner(view);
+    const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
+    runner.SetExchange(
+        std::make_unique<TReadExchange>(data, runner, arguments->Scope, toneBurstShown));
+    const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
+    // Whatever arrived stays in the data set, but only a complete read becomes a file:
+    // a partial one would pass for the transceiver's contents.
+    if (outcome != TExchangeOutcome::Done) return ExitStatusOf(outcome);
+    return SaveAsSaveDoes(data, arguments->File, errors) ? kExitDone : kExitUsage;
+}

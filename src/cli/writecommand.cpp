@@ -1,0 +1,62 @@
+#include "cli/clicommands.h"
+#include "cli/consoleview.h"
+#include "data/channelrecord.h"
+#include "data/radiodata.h"
+#include "link/writeexchange.h"
+
+namespace {
+
+constexpr char kPriorityQuestion[] =
+    "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is configured.";
+constexpr char kWeatherAlertQuestion[] =
+    "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is "
+    "configured.";
+constexpr char kPriorityNotice[] =
+    "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when Priority Scan "
+    "is ON.";
+constexpr char kWeatherAlertNotice[] =
+    "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when Weather Alert "
+    "is ON.";
+
+// Menu slot 3: "1" Priority Scan on, "2" Weather Alert on.
+constexpr int kScanSlot = 3;
+
+bool HasReceiveFrequency(const TRadioData& data, int record) {
+    return !RecordField(data.GetChannel(record), kRxFreqField).empty();
+}
+
+// The checks of the scan setting against the PR and AL channels before a
+// write; false when a question was declined.
+bool CheckScanSetting(const TRadioData& data, TTransferScope scope, TConsoleView& view) {
+    const std::string scan = data.GetMenuSlot(kScanSlot);
+    if (scope == TTransferScope::Menu) {
+        if (scan == "1") view.Say(kPriorityNotice);
+        if (scan == "2") view.Say(kWeatherAlertNotice);
+        return true;
+    }
+    if (scope != TTransferScope::All) return true;
+    if (scan == "1" && !HasReceiveFrequency(data, TRadioData::kPriorityRecord)) {
+        return view.AskToContinue(kPriorityQuestion);
+    }
+    if (scan == "2" && !HasReceiveFrequency(data, TRadioData::kWeatherAlertRecord)) {
+        return view.AskToContinue(kWeatherAlertQuestion);
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
+    QString problem;
+    const std::optional<TExchangeArguments> arguments =
+        ParseExchangeArguments(options.Arguments, true, problem);
+    if (!arguments) return UsageError(errors, QStringLiteral("write: %1").arg(problem));
+    if (!OpenAsOpenDoes(data, arguments->File, errors)) return kExitUsage;
+    TConsoleView view(errors, arguments->Yes);
+    if (!CheckScanSetting(data, arguments->Scope, view)) return kExitFailed;
+    TExchangeRunner runner(view);
+    const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
+    runner.SetExchange(
+        std::make_unique<TWriteExchange>(data, runner, arguments->Scope, toneBurstShown));
+    return ExitStatusOf(RunExchange(runner, view, arguments->Port));
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TRadioData;
+
+// The record logic of the memory channel editor, free of any window. The editor walks
+// positions: the regular channels 0..N (N the channel count), then L0, U0, L1, U1, L2, U2,
+// PR and, where the weather alert exists, AL.
+
+// The highest position the editor reaches: N + 7, or N + 8 with the AL entry.
+int LastEditorPosition(const TRadioData& data);
+// Steps past either end come round to the other end.
+int WrappedEditorPosition(const TRadioData& data, int position);
+// A position from outside (the grid's row) forced into the editor's range.
+int ClampedEditorPosition(const TRadioData& data, int position);
+
+// "L0" .. "PR" (and "AL" where it exists); mobiles write them with a leading space.
+std::vector<std::string> SpecialLabelTexts(const TRadioData& data);
+// What the channel number edit shows for a position: "12", "PR" or " PR".
+std::string ChannelNumberText(const TRadioData& data, int position);
+// Field 1 of the record stored at a position: "05" on handhelds, "005" on mobiles, or the label.
+std::string LabelFieldText(const TRadioData& data, int position);
+
+// What a text typed into the channel number edit asks for.
+enum class TChannelEntryKind {
+    Empty,    // nothing typed: nothing to do
+    Target,   // a channel number or label: go to Position
+    Partial,  // the start of a label ("L", "PR" ...): the user is still typing
+    Invalid,  // refused
+};
+struct TChannelEntry {
+    TChannelEntryKind Kind;
+    int Position = -1;
+};
+TChannelEntry InterpretChannelEntry(const TRadioData& data, std::string_view typed);
+
+// The split and shift radios: one choice of the five.
+enum class TShiftChoice { Split, Simplex, Plus, Minus, Minus76 };
+// The tone, CTCSS and DCS boxes: at most one of them is checked.
+enum class TToneChoice { None, Tone, Ctcss, Dcs };
+
+// Everything the editor shows for one position.
+struct TMemoryDisplay {
+    std::string ChannelNumber;
+    int RecordIndex = 0;
+    std::string RxFrequency;  // display texts ("145.000", "0.60")
+    int StepPosition = 0;     // step list positions
+    std::string TxFrequency;
+    int TxStepPosition = 0;
+    std::string Offset;
+    bool OffersMinus76 = false;
+    TShiftChoice Shift = TShiftChoice::Simplex;
+    bool Reverse = false;
+    bool ReverseEnabled = true;
+    bool TonesEnabled = true;  // false on AL
+    TToneChoice Tone = TToneChoice::None;
+    int TonePosition = 0;  // tone and DCS list positions
+    int CtcssPosition = 0;
+    int DcsPosition = 0;
+    bool Narrow = false;
+    bool BeatShift = false;
+    bool LockoutEnabled = true;
+    bool Lockout = false;
+    bool NameShown = false;  // memory names exist with this channel count
+    std::string Name;
+};
+TMemoryDisplay MemoryDisplayOf(const TRadioData& data, int position);
+
+// What the editor's controls hold when the user saves or presses Enter.
+struct TMemoryEdits {
+    int Position = 0;
+    std::string RxText;  // as typed
+    std::string TxText;  // parsed even while hidden
+    std::string OffsetText;
+    int StepPosition = 0;
+    int TxStepPosition = 0;
+    TShiftChoice Shift = TShiftChoice::Simplex;
+    bool Reverse = false;
+    TToneChoice Tone = TToneChoice::None;
+    int TonePosition = 0;
+    int CtcssPosition = 0;
+    int DcsPosition = 0;
+    bool Narrow = false;
+    bool BeatShift = false;
+    bool Lockout = false;
+    std::string Name;  // empty when the name edit is disabled
+};
+// The edits exactly as a just-loaded position leaves the controls.
+TMemoryEdits EditsOf(const TMemoryDisplay& display, int position);
+
+enum class TEditFailure { None, InvalidFrequency, InvalidOffset };
+// The message that tells the user about a failure; empty for None.
+const char* FailureMessage(TEditFailure failure);
+
+// The record text a save stores, or why nothing is stored.
+struct TMemoryRecord {
+    TEditFailure Failure = TEditFailure::None;
+    int RecordIndex = 0;
+    std::string Text;
+    bool Rounded = false;  // a fit moved a frequency: the user is told after the store
+};
+TMemoryRecord BuildMemoryRecord(const TRadioData& data, const TMemoryEdits& edits);
+
+// Enter in a frequency or offset edit: the typed texts parsed, fitted and shown again.
+struct TNormalisedTexts {
+    TEditFailure Failure = TEditFailure::None;
+    std::string RxFrequency;
+    std::string TxFrequency;  // the fitted receive frequency unless split
+    std::string Offset;
+    bool Rounded = false;
+};
+TNormalisedTexts NormaliseFrequencyTexts(const TRadioData& data, const TMemoryEdits& edits);
+
+// The editors' messages about moving and names.
+inline constexpr char kReviseChangeQuestion[] =
+    "The contents have been changed.\nDo you want to revise the change?";
+inline constexpr char kInvalidChannelMessage[] =
+    "Invalid channel Number.\nPlease check and try again.";
+inline constexpr char kInvalidCharacterMessage[] =
+    "Invalid character.\nPlease check and try again.";
+
+// Whether a memory name may hold this character: "0"-"9", "A"-"Z", "-", "/" and space.
+bool IsMemoryNameCharacter(char c);

@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "editors/channelediting.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class TMainForm;
+
+// Spin buttons beside an edit: an up and a down arrow that step a position between a
+// minimum and a maximum, coming round at both ends. Each step is asked for first.
+class TUpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUpDown(QWidget* parent);
+
+    void SetRange(int minimum, int maximum);
+    int Position() const { return Current; }
+    // Moves without asking and without a Clicked signal.
+    void SetPosition(int position);
+    // Ends a press whose release went elsewhere (to a question box), so that the
+    // held arrow does not go on repeating.
+    void ReleaseCapture();
+    void SetButtonHeight(int height);
+
+    // Asked before every step with the position it would go to; false keeps the position.
+    std::function<bool(int)> OnChanging;
+
+    QToolButton* UpButton = nullptr;
+    QToolButton* DownButton = nullptr;
+
+signals:
+    // A step was taken; the new position is Position().
+    void Clicked();
+
+private:
+    void Step(int delta);
+
+    int Min = 0;
+    int Max = 0;
+    int Current = 0;
+};
+
+// "Memory Channel": edits one memory channel, scan limit or priority entry at a time,
+// moving between them without closing.
+class TMemoryForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMemoryForm(TMainForm& mainForm);
+
+    // The position shown and whether it has edits not yet saved.
+    int Position() const;
+    bool ContentsChanged() const { return Changed; }
+
+    // Controls, named as the dialog knows them.
+    QLabel* Label12 = nullptr;
+    QLineEdit* Edit5 = nullptr;  // channel number or label
+    TUpDown* UpDown1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;  // "Frequency"
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;  // receive frequency
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;  // receive step
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit3 = nullptr;  // transmit frequency (split only)
+    QLabel* Label6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox2 = nullptr;  // transmit step (split only)
+    QLabel* Label7 = nullptr;
+    QLineEdit* Edit2 = nullptr;  // offset, in the transmit frequency's place
+    QLabel* Label8 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;  // Split Channel
+    QRadioButton* RadioButton2 = nullptr;  // Simplex
+    QRadioButton* RadioButton3 = nullptr;  // Plus Shift
+    QRadioButton* RadioButton4 = nullptr;  // Minus Shift
+    QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
+    QCheckBox* CheckBox1 = nullptr;        // Reverse
+    QGroupBox* GroupBox2 = nullptr;        // "Tone/CTCSS/DCS"
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QLabel* Label13 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;  // "Option"
+    QLabel* Label11 = nullptr;
+    QLineEdit* Edit4 = nullptr;      // memory name
+    QCheckBox* CheckBox5 = nullptr;  // Lock Out
+    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
+    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
+    QPushButton* Button2 = nullptr;  // OK
+    QPushButton* Button1 = nullptr;  // Close
+
+    // Stores the edited record; false (after saying why) when a typed value is refused.
+    bool Save();
+    void Button2Click();
+
+public slots:
+    // Closing asks about unsaved edits first.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLayout* BuildChannelRow();
+    QGroupBox* BuildFrequencyGroup();
+    void BuildShiftRadios(QGridLayout& grid);
+    QGroupBox* BuildToneGroup();
+    QGroupBox* BuildOptionGroup();
+    QLayout* BuildButtons();
+    void SetTabOrder();
+    void FillLists();
+    void ShowNameEdit();
+    void ConnectHandlers();
+    void ConnectChangeMarks();
+
+    void LoadPosition(int position);
+    void ShowDisplay(const TMemoryDisplay& display);
+    void ShowMinus76Option();
+    void SelectShift(TShiftChoice shift);
+    void SelectTone(TToneChoice tone);
+    void ShowSplitControls(bool split);
+    TMemoryEdits CurrentEdits() const;
+    TShiftChoice CheckedShift() const;
+    void MarkChanged();
+
+    // The question about unsaved edits; false when they were to be kept but could not be saved.
+    bool ResolveChanges();
+    // Goes to the channel a typed text names; false when a refused save kept the position.
+    bool GoToTypedChannel(const QString& text);
+    bool UpDown1Changing();
+    void UpDown1Click();
+    void Edit5Change(const QString& text);
+    void Edit5PageKey(int step);
+    void ShiftRadioClick(bool split);
+    void ToneBoxClick(QCheckBox* box);
+    void Edit4Change(const QString& text);
+    void NormaliseFrequencies();
+    bool ChannelKeyPress(QKeyEvent* key);
+    bool FrequencyKeyPress(QKeyEvent* key);
+    bool NameKeyPress(QKeyEvent* key);
+
+    TMainForm& MainForm;
+    bool Changed = false;
+    bool Loading = false;
+    bool Shown = false;
+    QString LastTypedChannel;
+};
+
+// Opens the editor on the memory grid's current row and waits until it closes.
+void OpenMemoryEditor(TMainForm& mainForm);

@@ -1,0 +1,19 @@
+#include "link/readform.h"
+
+#include <QTabWidget>
+#include <memory>
+
+#include "app/mainform.h"
+#include "link/readexchange.h"
+
+TReadForm::TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown)
+    : TExchangeForm(mainForm, QStringLiteral("Read"),
+                    QStringLiteral("Reading the data from the transceiver.")) {
+    Runner.SetExchange(
+        std::make_unique<TReadExchange>(mainForm.Data(), Runner, scope, toneBurstShown));
+}
+
+// The memory of another model has other pages; its memory is what to see first.
+void TReadForm::ModelChanged() {
+    MainForm.PageControl1->setCurrentWidget(MainForm.TabSheet1);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "link/exchange.h"
+#include "link/exchangeform.h"
+
+// Read: fills the main window's data set from the transceiver.
+class TReadForm : public TExchangeForm {
+    Q_OBJECT
+public:
+    // `toneBurstShown`: the main window shows the 1750 Hz tone setting, so it is read too.
+    TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown);
+
+    void ModelChanged() override;
+};

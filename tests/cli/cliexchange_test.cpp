@@ -1,0 +1,479 @@
+// `read` and `write` end to end: the real tavrin-cli against the transceiver simulator.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <iostream>
+
+#include "cli/clirun.h"
+#include "data/datafile.h"
+#include "data/modelcatalogue.h"
+#include "data/radiodata.h"
+#include "link/exchange.h"
+#include "support/pseudoterminal.h"
+#include "support/qtprinters.h"
+#include "support/testdata.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kHandheldRow = 1;  // PX-A5, U.S.A./Canada: 49 or 99 channels, no pause
+constexpr int kMobileRow = 8;    // RV-310, U.S.A./Canada: 99 or 199 channels, 80 ms a command
+
+const QString kMissingPort = QStringLiteral("/dev/tavrin-test-no-such-port");
+const QString kPortUnavailable =
+    QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status.\n");
+const QString kUnsupported = QString(kUnsupportedMessage) + "\n";
+const QString kMarketQuestion = QStringLiteral(
+    "The market code selected in this software does not \nmatch the market code of the "
+    "connected transcevier, \nIf you continue to write to the transceiver, the Memory \nChannel "
+    "data may not be written. \nDo you wish to continue writing?\n");
+const QString kPriorityQuestion = QStringLiteral(
+    "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
+    "configured.\n");
+const QString kWeatherQuestion = QStringLiteral(
+    "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is "
+    "configured.\n");
+const QString kWeatherNotice = QStringLiteral(
+    "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when Weather Alert "
+    "is ON.\n");
+
+const TModelInfo& Row(int row) {
+    return ModelCatalogue()[static_cast<size_t>(row - 1)];
+}
+
+TRadioData NewData(int row, const char* count) {
+    TRadioData data;
+    ApplyConfiguration(data, Row(row), count);
+    data.ApplyDefaultRecords();
+    data.ApplyWeatherAlertDefault();
+    data.ApplyMenuDefaults();
+    return data;
+}
+
+std::string FilledFile(int row, const char* count) {
+    return WriteDataFile(FilledData(Row(row), count));
+}
+std::string NewFile(int row, const char* count) {
+    return WriteDataFile(NewData(row, count));
+}
+
+// A data file cut where the scopes part: the records (memory, CALL, VFO,
+// DTMF) and the menu. The comment is left out, as it never travels.
+struct TParts {
+    std::string Records;
+    std::string Menu;
+    bool operator==(const TParts&) const = default;
+};
+
+void PrintTo(const TParts& parts, std::ostream* out) {
+    *out << parts.Records << "---- menu ----\n" << parts.Menu;
+}
+
+TParts PartsOf(const std::string& file) {
+    const size_t comment = file.find("__COMMENT__");
+    const size_t memory = file.find("__MEMORY DATA__");
+    const size_t menu = file.find("__RADIO MENU__");
+    if (comment == std::string::npos || memory == std::string::npos || menu == std::string::npos) {
+        return {file, "(no menu section)"};
+    }
+    return {file.substr(0, comment) + file.substr(memory, menu - memory), file.substr(menu)};
+}
+
+TParts Mixed(const std::string& recordsFrom, const std::string& menuFrom) {
+    return {PartsOf(recordsFrom).Records, PartsOf(menuFrom).Menu};
+}
+
+class CliExchange : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (Sim.state() != QProcess::NotRunning) {
+            Sim.kill();
+            Sim.waitForFinished(5000);
+        }
+        if (HasFailure()) std::cerr << "simulator:\n" << Sim.readAllStandardError().toStdString();
+    }
+
+    // Starts the simulator saving to saved.tvr on its stop; gives its device,
+    // empty when none came. Its log goes to its standard error only when
+    // asked, so a long exchange cannot fill an unread pipe.
+    QString StartSim(QStringList arguments, bool logged = false) {
+        arguments << "--save" << Path("saved.tvr");
+        if (!logged) arguments << "--quiet";
+        Sim.setReadChannel(QProcess::StandardOutput);
+        Sim.start(QStringLiteral(TAVRIN_RADIOSIM_PATH), arguments);
+        while (!Sim.canReadLine() && Sim.waitForReadyRead(5000)) {
+        }
+        return QString::fromLocal8Bit(Sim.readLine()).trimmed();
+    }
+
+    QString StartSimWith(const std::string& file, QStringList arguments, bool logged = false) {
+        return StartSim(arguments << "--load" << Put(file, "loaded.tvr"), logged);
+    }
+
+    // Stops the simulator; gives what it saved.
+    std::string StopSim() {
+        Sim.terminate();
+        EXPECT_TRUE(Sim.waitForFinished(5000));
+        EXPECT_EQ(Sim.exitCode(), 0);
+        return Contents(Path("saved.tvr"));
+    }
+
+    // The simulator's log so far, once it holds `text` or `within` has passed.
+    QString SimLogHolding(const QString& text, std::chrono::milliseconds within = 5s) {
+        Sim.setReadChannel(QProcess::StandardError);
+        const QDeadlineTimer deadline(within);
+        Log += QString::fromLocal8Bit(Sim.readAllStandardError());
+        while (!Log.contains(text) && !deadline.hasExpired() &&
+               Sim.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            Log += QString::fromLocal8Bit(Sim.readAllStandardError());
+        }
+        return Log;
+    }
+
+    TCliRun Cli(const QStringList& arguments, const QProcessEnvironment& extra = {}) {
+        return RunCli(arguments, Config.path(), extra);
+    }
+
+    QString Path(const char* name) const { return Files.filePath(QLatin1String(name)); }
+
+    QString Put(const std::string& bytes, const char* name) const {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
+    }
+
+    static std::string Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    QProcess Sim;
+    QString Log;
+    QTemporaryDir Config;
+    QTemporaryDir Files;
+};
+
+// ---- Whole exchanges ----
+
+TEST_F(CliExchange, ReadGivesTheTransceiversContentsInItsChannelCount) {
+    for (const char* count : {"49", "99"}) {
+        SCOPED_TRACE(count);
+        const std::string radio = FilledFile(kHandheldRow, count);
+        const QString device = StartSimWith(radio, {"--radio", "1", "--channels", count});
+        const QString out = Path("out.tvr");
+        const TCliRun run = Cli({"--radio", "1", "read", device, out});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Errors, "");
+        EXPECT_EQ(PartsOf(Contents(out)), PartsOf(radio));
+        StopSim();
+    }
+}
+
+TEST_F(CliExchange, WriteLeavesTheDataFileInTheTransceiver) {
+    for (const auto& [count, radioCount] : {std::pair("49", "99"), std::pair("99", "49")}) {
+        SCOPED_TRACE(count);
+        const std::string file = FilledFile(kHandheldRow, count);
+        const QString device = StartSim({"--radio", "1", "--channels", radioCount});
+        const TCliRun run =
+            Cli({"--radio", "1", "--channels", count, "write", device, Put(file, "in.tvr")});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Errors, "");
+        EXPECT_EQ(PartsOf(StopSim()), PartsOf(file));
+    }
+}
+
+TEST_F(CliExchange, ScopesMemoryAndMenuMoveTheirPartOnly) {
+    const std::string filled = FilledFile(kHandheldRow, "49");
+    const std::string fresh = NewFile(kHandheldRow, "49");
+    const struct {
+        const char* Command;
+        const char* Scope;
+        TParts Expected;  // of the file read, or of the transceiver after the write
+    } cases[] = {
+        {"read", "memory", Mixed(filled, fresh)},
+        {"read", "menu", Mixed(fresh, filled)},
+        {"write", "memory", Mixed(filled, fresh)},
+        {"write", "menu", Mixed(fresh, filled)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Command) + " " + c.Scope);
+        const bool reading = std::string_view(c.Command) == "read";
+        const QString device =
+            reading ? StartSimWith(filled, {"--radio", "1"}) : StartSim({"--radio", "1"});
+        const QString file = reading ? Path("out.tvr") : Put(filled, "in.tvr");
+        const TCliRun run = Cli({"--radio", "1", c.Command, device, file, "--scope", c.Scope});
+        EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
+        const std::string saved = StopSim();
+        EXPECT_EQ(PartsOf(reading ? Contents(file) : saved), c.Expected);
+    }
+}
+
+// The mobiles pause 80 ms before every command, so their menus stand in for them here.
+TEST_F(CliExchange, MobileMenusMoveInBothChannelCounts) {
+    for (const char* count : {"99", "199"}) {
+        SCOPED_TRACE(count);
+        const std::string filled = FilledFile(kMobileRow, count);
+        const std::string fresh = NewFile(kMobileRow, count);
+        QString device = StartSimWith(filled, {"--radio", "8", "--channels", count});
+        const TCliRun read =
+            Cli({"--radio", "8", "read", device, Path("out.tvr"), "--scope", "menu"});
+        EXPECT_EQ(read.Status, 0) << read.Errors.toStdString();
+        EXPECT_EQ(PartsOf(Contents(Path("out.tvr"))), Mixed(fresh, filled));
+        StopSim();
+
+        device = StartSim({"--radio", "8", "--channels", count});
+        const TCliRun write = Cli({"--radio", "8", "--channels", count, "write", device,
+                                   Put(filled, "in.tvr"), "--scope", "menu"});
+        EXPECT_EQ(write.Status, 0) << write.Errors.toStdString();
+        EXPECT_EQ(PartsOf(StopSim()), Mixed(fresh, filled));
+    }
+}
+
+// The 1750 Hz tone setting is shown, and so exchanged, only with --tbf outside U.S.A./Canada.
+TEST_F(CliExchange, ToneBurstTravelsOnlyWithTbfOutsideUsCanada) {
+    TRadioData europe = FilledData(Row(2), "49");
+    europe.SetMenuSlot(25, europe.GetMenuSlot(25) == "1" ? "0" : "1");
+    const std::string file = WriteDataFile(europe);
+    const struct {
+        int Row;
+        bool Tbf;
+        const char* Command;
+        bool Sent;
+    } cases[] = {
+        {2, true, "read", true},  {2, false, "read", false},  {1, true, "read", false},
+        {2, true, "write", true}, {2, false, "write", false},
+    };
+    for (const auto& c : cases) {
+        const QString row = QString::number(c.Row);
+        SCOPED_TRACE(row.toStdString() + c.Command + (c.Tbf ? " --tbf" : ""));
+        Log.clear();
+        const QString device = c.Row == 2 ? StartSimWith(file, {"--radio", row}, true)
+                                          : StartSim({"--radio", row}, true);
+        const bool reading = std::string_view(c.Command) == "read";
+        QStringList arguments{"--radio", row};
+        if (c.Tbf) arguments << "--tbf";
+        arguments << c.Command << device << (reading ? Path("out.tvr") : Put(file, "in.tvr"));
+        arguments << QStringList{"--scope", "menu"};
+        EXPECT_EQ(Cli(arguments).Status, 0);
+        StopSim();
+        EXPECT_EQ(SimLogHolding("stopped by signal").contains("> BT"), c.Sent);
+        if (reading && c.Sent) {
+            EXPECT_EQ(PartsOf(Contents(Path("out.tvr"))).Menu, PartsOf(file).Menu);
+        }
+    }
+}
+
+// ---- Exchanges that do not succeed ----
+
+TEST_F(CliExchange, AnotherTransceiverIsNotSupported) {
+    const QString device = StartSim({"--radio", "1", "--id", "XR-100"});
+    TCliRun run = Cli({"--radio", "1", "read", device, Path("out.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kUnsupported);
+    EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+
+    run = Cli({"--radio", "1", "write", device, Put(FilledFile(kHandheldRow, "49"), "in.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kUnsupported);
+}
+
+TEST_F(CliExchange, AnUnavailablePortGivesTheProgramsMessage) {
+    TCliRun run = Cli({"--radio", "1", "read", kMissingPort, Path("out.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kPortUnavailable);
+    EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+
+    run =
+        Cli({"--radio", "1", "write", kMissingPort, Put(FilledFile(kHandheldRow, "49"), "in.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kPortUnavailable);
+
+    QProcessEnvironment elsewhere;
+    elsewhere.insert(QStringLiteral("TAVRIN_COM3"), kMissingPort);
+    run = Cli({"--radio", "1", "read", "COM3", Path("out.tvr")}, elsewhere);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kPortUnavailable);
+}
+
+TEST_F(CliExchange, PortNamesReachTheirDevices) {
+    QProcessEnvironment portMap;
+    portMap.insert(QStringLiteral("TAVRIN_COM3"), StartSim({"--radio", "1"}));
+    for (const char* port : {"COM3", "\\\\.\\COM3"}) {
+        const TCliRun run = Cli({"--radio", "1", "read", port, Path("out.tvr")}, portMap);
+        EXPECT_EQ(run.Status, 0) << port << run.Errors.toStdString();
+    }
+}
+
+TEST_F(CliExchange, RefusedRecordsAreNamedAndTheRestIsWritten) {
+    const std::string file = FilledFile(kHandheldRow, "49");
+    const QString device = StartSim({"--radio", "1", "--refuse", "ME"});
+    const TCliRun run = Cli({"--radio", "1", "write", device, Put(file, "in.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Errors.startsWith("The transceiver refused ")) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.contains("\nME 00\nME 01\n")) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.endsWith("\nThese records are not stored in the transceiver.\n"));
+    EXPECT_EQ(PartsOf(StopSim()).Menu, PartsOf(file).Menu);
+}
+
+TEST_F(CliExchange, ATimeOutLeavesNoFile) {
+    const QString device = StartSim({"--radio", "1", "--silent-after", "3"});
+    const TCliRun run = Cli({"--radio", "1", "read", device, Path("out.tvr")});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, QString(kTimeoutMessage) + "\n");
+    EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+}
+
+// ---- Questions ----
+
+// Row 10 and row 11 differ only in the third market code character.
+TEST_F(CliExchange, TheMarketCodeQuestionIsAnsweredOnlyByYes) {
+    const std::string file = FilledFile(10, "99");
+    QString device = StartSim({"--radio", "11"}, true);
+    TCliRun run = Cli({"--radio", "10", "write", device, Put(file, "in.tvr"), "--scope", "menu"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, kMarketQuestion);
+    StopSim();
+    const QString log = SimLogHolding("stopped by signal");
+    EXPECT_TRUE(log.contains("> TY"));
+    EXPECT_FALSE(log.contains("> CQ") || log.contains("> MU")) << log.toStdString();
+
+    device = StartSim({"--radio", "11"});
+    run = Cli({"--radio", "10", "write", device, Put(file, "in.tvr"), "--scope", "menu", "--yes"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, kMarketQuestion);
+    EXPECT_EQ(PartsOf(StopSim()).Menu, PartsOf(file).Menu);
+}
+
+// A missing port shows how far each write went: a question declined stops it before the port.
+TEST_F(CliExchange, ScanSettingsAreCheckedAgainstThePriorityAndWeatherChannels) {
+    const struct {
+        const char* Scan;
+        bool PriorityChannel;
+        bool WeatherChannel;
+        QStringList Options;
+        int Status;
+        QString Errors;
+    } cases[] = {
+        {"1", false, true, {}, 1, kPriorityQuestion},
+        {"1", false, true, {"--yes"}, 1, kPriorityQuestion + kPortUnavailable},
+        {"1", true, true, {}, 1, kPortUnavailable},
+        {"2", true, false, {}, 1, kWeatherQuestion},
+        {"2", true, false, {"--yes"}, 1, kWeatherQuestion + kPortUnavailable},
+        {"2", false, true, {}, 1, kPortUnavailable},
+        {"1", false, false, {"--scope", "memory"}, 1, kPortUnavailable},
+        {"2", true, true, {"--scope", "menu"}, 1, kWeatherNotice + kPortUnavailable},
+    };
+    for (const auto& c : cases) {
+        TRadioData data = FilledData(Row(kHandheldRow), "49");
+        data.SetMenuSlot(3, c.Scan);
+        data.SetChannel(
+            TRadioData::kPriorityRecord,
+            c.PriorityChannel ? "PR,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,,0,0,," : "");
+        if (!c.WeatherChannel) data.SetChannel(TRadioData::kWeatherAlertRecord, "");
+        const QString in = Put(WriteDataFile(data), "in.tvr");
+        const TCliRun run = Cli(QStringList{"--radio", "1", "write", kMissingPort, in} + c.Options);
+        EXPECT_EQ(run.Status, c.Status) << c.Scan << c.Options.join(' ').toStdString();
+        EXPECT_EQ(run.Errors, c.Errors) << c.Scan << c.Options.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliExchange, TheMenuNoticeLetsTheWriteGoOn) {
+    TRadioData data = FilledData(Row(kHandheldRow), "49");
+    data.SetMenuSlot(3, "2");
+    const std::string file = WriteDataFile(data);
+    const QString device = StartSim({"--radio", "1"});
+    const TCliRun run =
+        Cli({"--radio", "1", "write", device, Put(file, "in.tvr"), "--scope", "menu"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, kWeatherNotice);
+    EXPECT_EQ(PartsOf(StopSim()).Menu, PartsOf(file).Menu);
+}
+
+// ---- The console ----
+
+TEST_F(CliExchange, CtrlCCancelsTheExchange) {
+    for (const int interrupts : {1, 2}) {
+        SCOPED_TRACE(interrupts);
+        Log.clear();
+        const QString device = StartSim({"--radio", "8"}, true);
+        QProcess cli;
+        PrepareCli(cli, Config.path());
+        cli.setArguments({"--radio", "8", "read", device, Path("out.tvr")});
+        cli.start();
+        ASSERT_TRUE(SimLogHolding("> ME 002").contains("> ME 002"));
+        QElapsedTimer sinceInterrupt;
+        sinceInterrupt.start();
+        for (int i = 0; i < interrupts; ++i) kill(static_cast<pid_t>(cli.processId()), SIGINT);
+        ASSERT_TRUE(cli.waitForFinished(5000));
+        EXPECT_LT(sinceInterrupt.elapsed(), 1500);
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 1);
+        EXPECT_EQ(cli.readAllStandardError(), "");
+        EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+        StopSim();
+    }
+}
+
+TEST_F(CliExchange, ProgressIsDrawnOnlyOnATerminal) {
+    const QString device = StartSim({"--radio", "1"});
+    TPseudoTerminal terminal;
+    QProcess cli;
+    PrepareCli(cli, Config.path());
+    cli.setStandardErrorFile(QString::fromStdString(terminal.Path()));
+    cli.setArguments({"--radio", "1", "read", device, Path("out.tvr")});
+    cli.start();
+    std::string shown;
+    const QDeadlineTimer deadline(10s);
+    while (!cli.waitForFinished(0) && !deadline.hasExpired())
+        shown += terminal.Receive(1 << 16, 20ms);
+    shown += terminal.Receive(1 << 16, 50ms);
+    EXPECT_EQ(cli.exitCode(), 0);
+    const QRegularExpression lastBar(QStringLiteral("\r\\[#{30}\\] (\\d+)/\\1\n$"));
+    EXPECT_TRUE(lastBar.match(QString::fromStdString(shown)).hasMatch()) << shown;
+    EXPECT_TRUE(shown.starts_with("\r[ ")) << shown;
+}
+
+TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
+    const QString in = Put(FilledFile(kHandheldRow, "49"), "in.tvr");
+    const QStringList usage[] = {
+        {"read"},
+        {"read", kMissingPort},
+        {"read", kMissingPort, "out.tvr", "extra.tvr"},
+        {"read", kMissingPort, "out.tvr", "--scope"},
+        {"read", kMissingPort, "out.tvr", "--scope", "everything"},
+        {"read", kMissingPort, "out.tvr", "--yes"},
+        {"write", kMissingPort, in, "--scope", "All"},
+        {"write", kMissingPort, in, "--force"},
+        {"--yes", "write", kMissingPort, in},
+    };
+    for (const QStringList& arguments : usage) {
+        const TCliRun run = Cli(QStringList{"--radio", "1"} + arguments);
+        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli")) << arguments.join(' ').toStdString();
+    }
+    const struct {
+        QStringList Arguments;
+        QString Errors;
+    } files[] = {
+        {{"read", kMissingPort, Path("out.txt")}, "File Open error.\n"},
+        {{"read", kMissingPort, Path("no-folder/out.tvr")}, "File Open error.\n"},
+        {{"write", kMissingPort, Path("missing.tvr")}, "File Open error.\n"},
+        {{"write", kMissingPort, Put(FilledFile(kMobileRow, "99"), "mobile.tvr")},
+         QString(kModelMismatchMessage) + "\n"},
+    };
+    for (const auto& f : files) {
+        const TCliRun run = Cli(QStringList{"--radio", "1"} + f.Arguments);
+        EXPECT_EQ(run.Status, 2) << f.Arguments.join(' ').toStdString();
+        EXPECT_EQ(run.Errors, f.Errors);
+    }
+}
+
+}  // namespace
