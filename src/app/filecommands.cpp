@@ -111,6 +111,7 @@ void TMainForm::OpenDroppedFile(const QString& path) {
     if (!ConfirmDiscardChanges()) return;
     PageControl1->setFocus();
     if (LoadDataFile(path)) {
+        UpdateMarketControls();
         RememberFolder();
         RadioData.Changed = false;
     }

@@ -20,7 +20,10 @@
 #include "app/messagebox.h"
 #include "app/modal.h"
 #include "app/modelform.h"
+#include "editors/callform.h"
+#include "editors/dtmfform.h"
 #include "editors/memoryform.h"
+#include "editors/vfoform.h"
 #include "app/setupform.h"
 #include "data/caption.h"
 #include "data/channelview.h"
@@ -32,6 +35,7 @@
 #include "link/portmap.h"
 #include "link/portnames.h"
 #include "workspace/channelgrids.h"
+#include "workspace/menupages.h"
 
 namespace {
 
@@ -63,6 +67,7 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, QWidget* pare
     RefreshGrids();
     RadioData.Changed = false;
     UpdateCaption();
+    FormCreate();
 }
 
 void TMainForm::BuildWindow() {
@@ -109,6 +114,7 @@ void TMainForm::BuildPages() {
     PageControl1->addTab(TabSheet3, QStringLiteral("Menu&1"));
     PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
     Grids = new TChannelGrids(*TabSheet1, RadioData);
+    MenuPages = new TMenuPages(*TabSheet2, *TabSheet3, *TabSheet4, RadioData);
     connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateStatusBar);
     connect(Grids, &TChannelGrids::EditorRequested, this, &TMainForm::OpenEditor);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
@@ -153,6 +159,7 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
     ConnectRadioTransfers();
+    ConnectEditCommands();
 }
 
 void TMainForm::LoadConfiguration() {
@@ -175,6 +182,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormShow() {
     setAcceptDrops(true);
     HandleCommandLine();
+    UpdateMarketControls();
+    UpdateEditCommands();
 }
 
 void TMainForm::UpdateCaption() {
@@ -190,6 +199,10 @@ void TMainForm::UpdateCommentFont() {
                          : QStringList{QStringLiteral("Times New Roman")});
     Edit2->setFont(font);
 }
+
+// The menu page controls that depend on the market, the model, the channel
+// count and the tone-burst option.
+void TMainForm::UpdateMarketControls() { MenuPages->UpdateMarketControls(ToneBurstOption); }
 
 void TMainForm::ShowMenuPages() {
     const bool handheld = RadioData.IsHandheld();
@@ -245,6 +258,7 @@ void TMainForm::ChangeModel(int row) {
     UpdateCommentFont();
     RadioData.ApplyWeatherAlertDefault();
     RefreshGrids();
+    UpdateMarketControls();
     Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
     CurrentFileName = kUntitled;
     RadioData.Changed = false;
@@ -257,11 +271,18 @@ void TMainForm::SetupGrids() { Grids->SetupGrids(); }
 
 // Each grid opens its own editor on the selected row.
 void TMainForm::OpenEditor(int grid) {
-    if (grid == TChannelGrids::kMemoryGrid) OpenMemoryEditor(*this);
+    switch (grid) {
+        case TChannelGrids::kMemoryGrid: OpenMemoryEditor(*this); break;
+        case TChannelGrids::kVfoGrid: OpenVfoEditor(*this); break;
+        case TChannelGrids::kCallGrid: OpenCallEditor(*this); break;
+        case TChannelGrids::kDtmfGrid: OpenDtmfEditor(*this); break;
+        default: break;
+    }
 }
 
 void TMainForm::RefreshGrids() {
     Grids->RefreshGrids();
+    MenuPages->LoadFromSlots();
     UpdateStatusBar();
 }
 
@@ -298,6 +319,7 @@ void TMainForm::PageControl1Change() {
     SpeedButtons.SpeedButton1->setEnabled(memoryPage);
     SpeedButtons.SpeedButton2->setEnabled(memoryPage);
     if (memoryPage) {
+        UpdateEditCommands();
         UpdateStatusBar();
     } else {
         SpeedButtons.SpeedButton3->setEnabled(false);

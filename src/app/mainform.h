@@ -12,6 +12,7 @@ class QLineEdit;
 class QTabWidget;
 class QWidget;
 class TChannelGrids;
+class TMenuPages;
 class TSettingsStore;
 
 // The one main window: owns the data set and the current file name, and runs
@@ -32,6 +33,7 @@ public:
     // Shared steps the other windows call.
     void UpdateCaption();
     void UpdateCommentFont();
+    void UpdateMarketControls();
     void ShowMenuPages();
     void ShowComment();
     void TickPortItem(int number);
@@ -67,6 +69,14 @@ public:
     void All2Click();
     void Memory2Click();
     void Menu2Click();
+    // The channel clipboard commands and their enabling.
+    void UpdateEditCommands();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void Lockout2Click();
+    void PopupMenu1Popup();
 
     // Controls, named as the window knows them.
     TMainMenu Menu;
@@ -80,6 +90,8 @@ public:
     QLineEdit* Edit2 = nullptr;  // the comment
     QList<QLabel*> StatusPanels;
     TChannelGrids* Grids = nullptr;
+    TMenuPages* MenuPages = nullptr;
+    TGridPopupMenus PopupMenus;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +106,8 @@ private:
     void BuildStatusBar();
     void ConnectCommands();
     void ConnectRadioTransfers();
+    void ConnectEditCommands();
+    void FormCreate();
     void LoadConfiguration();
     void FormShow();
     void HandleCommandLine();
@@ -116,6 +130,7 @@ private:
     QString SelectedPort;
     QString InitialFolder;
     bool ToneBurstOption = false;
+    bool ClipboardFormatRegistered = false;
     bool Shown = false;
 };
 

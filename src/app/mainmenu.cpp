@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,14 +40,29 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
 }
 
+// The channel commands; the popup menus repeat them without the shortcuts.
+struct TEditItem {
+    const char* Caption;
+    int HelpContext;
+    const char* Shortcut;
+};
+constexpr TEditItem kCutItem{"Cu&t", 40, "Ctrl+X"};
+constexpr TEditItem kCopyItem{"&Copy", 45, "Ctrl+C"};
+constexpr TEditItem kPasteItem{"&Paste", 50, "Ctrl+V"};
+constexpr TEditItem kDeleteItem{"&Delete", 55, "Ctrl+Del"};
+
+QAction* AddEditItem(QMenu* menu, const TEditItem& item, bool withShortcut) {
+    const QKeySequence shortcut =
+        withShortcut ? QKeySequence(QString::fromLatin1(item.Shortcut)) : QKeySequence();
+    return AddItem(menu, QString::fromLatin1(item.Caption), item.HelpContext, shortcut);
+}
+
 void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Edit1 = bar->addMenu(QStringLiteral("&Edit"));
-    menu.Cut1 = AddItem(menu.Edit1, QStringLiteral("Cu&t"), 40, QKeySequence(QStringLiteral("Ctrl+X")));
-    menu.Copy1 = AddItem(menu.Edit1, QStringLiteral("&Copy"), 45, QKeySequence(QStringLiteral("Ctrl+C")));
-    menu.Paste1 =
-        AddItem(menu.Edit1, QStringLiteral("&Paste"), 50, QKeySequence(QStringLiteral("Ctrl+V")));
-    menu.Delete1 =
-        AddItem(menu.Edit1, QStringLiteral("&Delete"), 55, QKeySequence(QStringLiteral("Ctrl+Del")));
+    menu.Cut1 = AddEditItem(menu.Edit1, kCutItem, true);
+    menu.Copy1 = AddEditItem(menu.Edit1, kCopyItem, true);
+    menu.Paste1 = AddEditItem(menu.Edit1, kPasteItem, true);
+    menu.Delete1 = AddEditItem(menu.Edit1, kDeleteItem, true);
     menu.Edit1->addSeparator();
     menu.MemorySort1 = AddItem(menu.Edit1, QStringLiteral("Memory Channel &Sort..."), 60);
 }
@@ -117,6 +133,31 @@ TMainMenu BuildMainMenu(QMainWindow& window) {
     BuildRadioMenu(bar, menu);
     BuildHelpMenu(bar, menu);
     return menu;
+}
+
+TGridPopupMenus BuildGridPopupMenus(QWidget& owner) {
+    TGridPopupMenus menus;
+    menus.PopupMenu1 = new QMenu(&owner);
+    menus.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    menus.Cut2 = AddEditItem(menus.PopupMenu1, kCutItem, false);
+    menus.Copy2 = AddEditItem(menus.PopupMenu1, kCopyItem, false);
+    menus.Paste2 = AddEditItem(menus.PopupMenu1, kPasteItem, false);
+    menus.Delete2 = AddEditItem(menus.PopupMenu1, kDeleteItem, false);
+    menus.PopupMenu1->addSeparator();
+    menus.Lockout2 = AddItem(menus.PopupMenu1, QStringLiteral("&Lock Out"), 545);
+
+    menus.PopupMenu2 = new QMenu(&owner);
+    menus.PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    menus.Copy3 = AddEditItem(menus.PopupMenu2, kCopyItem, false);
+    menus.Paste3 = AddEditItem(menus.PopupMenu2, kPasteItem, false);
+
+    menus.PopupMenu3 = new QMenu(&owner);
+    menus.PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    menus.Cut4 = AddEditItem(menus.PopupMenu3, kCutItem, false);
+    menus.Copy4 = AddEditItem(menus.PopupMenu3, kCopyItem, false);
+    menus.Paste4 = AddEditItem(menus.PopupMenu3, kPasteItem, false);
+    menus.Delete4 = AddEditItem(menus.PopupMenu3, kDeleteItem, false);
+    return menus;
 }
 
 TSpeedButtons BuildSpeedButtons(QToolBar& toolbar) {

@@ -8,6 +8,7 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class QWidget;
 
 // The main window's menu bar, with the items named as the window's handlers know them.
 struct TMainMenu {
@@ -48,6 +49,29 @@ struct TMainMenu {
 };
 
 TMainMenu BuildMainMenu(QMainWindow& window);
+
+// The grids' popup menus, with the items named as the window's handlers know
+// them; captions and help contexts as in the "&Edit" menu.
+struct TGridPopupMenus {
+    QMenu* PopupMenu1 = nullptr;  // memory grid
+    QAction* Cut2 = nullptr;
+    QAction* Copy2 = nullptr;
+    QAction* Paste2 = nullptr;
+    QAction* Delete2 = nullptr;
+    QAction* Lockout2 = nullptr;
+
+    QMenu* PopupMenu2 = nullptr;  // VFO and CALL grids
+    QAction* Copy3 = nullptr;
+    QAction* Paste3 = nullptr;
+
+    QMenu* PopupMenu3 = nullptr;  // DTMF grid
+    QAction* Cut4 = nullptr;
+    QAction* Copy4 = nullptr;
+    QAction* Paste4 = nullptr;
+    QAction* Delete4 = nullptr;
+};
+
+TGridPopupMenus BuildGridPopupMenus(QWidget& owner);
 
 // The toolbar's speed buttons, numbered as the window knows them.
 struct TSpeedButtons {

@@ -136,6 +136,7 @@ void TMainForm::ShowReadData() {
     Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
     Grids->SelectRow(TChannelGrids::kDtmfGrid, 1);
     UpdateCommentFont();
+    UpdateMarketControls();
     RefreshGrids();
     UpdateCaption();
     PageControl1Change();

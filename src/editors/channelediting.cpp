@@ -64,7 +64,8 @@ TShiftChoice ShiftChoiceOf(const std::string& shiftField, bool offersMinus76) {
 
 // A receive frequency too short to be one shows the default; the AL entry has none but
 // its weather channel.
-std::string ShownFrequency(const TRadioData& data, const std::string& stored, int recordIndex) {
+std::string ShownMemoryFrequency(const TRadioData& data, const std::string& stored,
+                                 int recordIndex) {
     if (stored.size() >= kFrequencyDigits) return stored;
     if (recordIndex != TRadioData::kWeatherAlertRecord) {
         return DefaultFieldValues(data.GetModel(), data.GetMarketCode()).Frequency;
@@ -72,25 +73,33 @@ std::string ShownFrequency(const TRadioData& data, const std::string& stored, in
     return HasWeatherAlertDefaults(data, recordIndex) ? kWeatherAlertFrequency : "";
 }
 
-void ShowReceive(const TRadioData& data, const std::string& record, TMemoryDisplay& display) {
-    const TFieldDefaults defaults = DefaultFieldValues(data.GetModel(), data.GetMarketCode());
-    const bool weatherDefaults = HasWeatherAlertDefaults(data, display.RecordIndex);
+// The CALL and VFO records take the default only for an empty frequency.
+std::string ShownFrequency(const TRadioData& data, const std::string& record) {
+    return StoredOrDefault(RecordField(record, kRxFreqField),
+                           DefaultFieldValues(data.GetModel(), data.GetMarketCode()).Frequency);
+}
+
+TFieldDefaults DefaultsOf(const TRadioData& data) {
+    return DefaultFieldValues(data.GetModel(), data.GetMarketCode());
+}
+
+void ShowReceive(const TRadioData& data, const std::string& record, const std::string& frequency,
+                 const std::string& defaultOffset, TChannelDisplay& display) {
     const std::string step =
-        StoredOrDefault(RecordField(record, kStepField), std::string(1, defaults.StepCode));
-    const std::string offset = StoredOrDefault(
-        RecordField(record, kOffsetField), weatherDefaults ? kWeatherAlertOffset : defaults.Offset);
-    display.RxFrequency = FormatFrequencyText(
-        ShownFrequency(data, RecordField(record, kRxFreqField), display.RecordIndex));
+        StoredOrDefault(RecordField(record, kStepField), std::string(1, DefaultsOf(data).StepCode));
+    display.RxFrequency = FormatFrequencyText(frequency);
     display.StepPosition =
         ListPositionFromStepCode(FirstCharacter(step), data.GetModel(), data.GetMarketCode());
-    display.Offset = FormatOffsetText(offset);
+    display.Offset =
+        FormatOffsetText(StoredOrDefault(RecordField(record, kOffsetField), defaultOffset));
     display.OffersMinus76 = OffersMinus76Shift(data.GetModel(), data.GetMarketCode());
 }
 
 // A split channel shows its own transmit frequency; otherwise the receive values stand in.
-void ShowTransmit(const TRadioData& data, const std::string& record, TMemoryDisplay& display) {
+void ShowTransmit(const TRadioData& data, const std::string& record, bool splitAllowed,
+                  TChannelDisplay& display) {
     const std::string tx = RecordField(record, kTxFreqField);
-    if (LeadingNumber(tx) != 0) {
+    if (splitAllowed && LeadingNumber(tx) != 0) {
         display.Shift = TShiftChoice::Split;
         display.TxFrequency = FormatFrequencyText(tx);
         display.TxStepPosition =
@@ -105,20 +114,24 @@ void ShowTransmit(const TRadioData& data, const std::string& record, TMemoryDisp
     display.ReverseEnabled = display.Shift != TShiftChoice::Split;
 }
 
-void ShowTones(const std::string& record, TMemoryDisplay& display) {
-    if (display.RecordIndex == TRadioData::kWeatherAlertRecord) {
-        display.TonesEnabled = false;
+void ShowTones(const std::string& record, bool enabled, TChannelDisplay& display) {
+    display.TonesEnabled = enabled;
+    if (!enabled) {
         display.Tone = TToneChoice::None;
         display.TonePosition = kDefaultTonePosition;
         display.CtcssPosition = kDefaultTonePosition;
         display.DcsPosition = kDefaultDcsPosition;
         return;
     }
-    display.TonesEnabled = true;
     display.Tone = ToneChoiceOf(record);
     display.TonePosition = TonePositionOf(RecordField(record, kToneIndexField));
     display.CtcssPosition = TonePositionOf(RecordField(record, kCtcssIndexField));
     display.DcsPosition = DcsPositionOf(RecordField(record, kDcsIndexField));
+}
+
+void ShowOptions(const std::string& record, TChannelDisplay& display) {
+    display.Narrow = RecordField(record, kNarrowField) == "1";
+    display.BeatShift = RecordField(record, kBeatShiftField) == "1";
 }
 
 const char* Flag(bool on) {
@@ -140,15 +153,6 @@ std::string Joined(const std::vector<std::string>& fields) {
     return text;
 }
 
-void AppendToneFields(const TMemoryEdits& edits, std::vector<std::string>& fields) {
-    fields.push_back(Flag(edits.Tone == TToneChoice::Tone));
-    fields.push_back(Flag(edits.Tone == TToneChoice::Ctcss));
-    fields.push_back(Flag(edits.Tone == TToneChoice::Dcs));
-    fields.push_back(ZeroPadded(edits.TonePosition, 2));
-    fields.push_back(ZeroPadded(edits.CtcssPosition, 2));
-    fields.push_back(ZeroPadded(edits.DcsPosition, 3));
-}
-
 const char* ShiftField(TShiftChoice shift) {
     switch (shift) {
         case TShiftChoice::Plus:
@@ -162,34 +166,108 @@ const char* ShiftField(TShiftChoice shift) {
     }
 }
 
-struct TParsedTexts {
+// The typed texts parsed and the frequencies fitted into the limits; the transmit frequency
+// only on a split channel.
+struct TFittedTexts {
     TEditFailure Failure = TEditFailure::None;
     std::string Rx;
     std::string Tx;
     std::string Offset;
+    bool Rounded = false;
 };
 
-TParsedTexts ParseTexts(const TRadioData& data, const TMemoryEdits& edits) {
-    TParsedTexts parsed;
+TFittedTexts Fitted(const TRadioData& data, const TChannelEdits& edits, std::string_view limits) {
+    TFittedTexts fitted;
     const std::optional<std::string> rx = ParseFrequencyText(edits.RxText, data.GetModel());
     const std::optional<std::string> tx = ParseFrequencyText(edits.TxText, data.GetModel());
     if (!rx || !tx) {
-        parsed.Failure = TEditFailure::InvalidFrequency;
-        return parsed;
+        fitted.Failure = TEditFailure::InvalidFrequency;
+        return fitted;
     }
     const std::optional<std::string> offset = ParseOffsetText(edits.OffsetText);
     if (!offset) {
-        parsed.Failure = TEditFailure::InvalidOffset;
-        return parsed;
+        fitted.Failure = TEditFailure::InvalidOffset;
+        return fitted;
     }
-    parsed.Rx = *rx;
-    parsed.Tx = *tx;
-    parsed.Offset = *offset;
-    return parsed;
+    const TFitResult fittedRx = FitFrequency(*rx, limits, edits.StepPosition, data.GetModel());
+    fitted.Rx = fittedRx.Frequency;
+    fitted.Offset = *offset;
+    fitted.Rounded = fittedRx.Changed;
+    if (edits.Shift == TShiftChoice::Split) {
+        const TFitResult fittedTx =
+            FitFrequency(*tx, limits, edits.TxStepPosition, data.GetModel());
+        fitted.Tx = fittedTx.Frequency;
+        fitted.Rounded = fitted.Rounded || fittedTx.Changed;
+    }
+    return fitted;
 }
 
-TFitResult Fitted(const TRadioData& data, const std::string& frequency, int stepPosition) {
-    return FitFrequency(frequency, data.GetBandLimit(), stepPosition, data.GetModel());
+std::string StepField(const TRadioData& data, int position) {
+    return std::string(1, StepCodeFromListPosition(position, data.GetModel()));
+}
+
+// Fields 2 to 14, from the receive frequency to the beat shift.
+void AppendChannelFields(const TRadioData& data, const TChannelEdits& edits,
+                         const TFittedTexts& fitted, std::vector<std::string>& fields) {
+    const bool split = edits.Shift == TShiftChoice::Split;
+    fields.insert(fields.end(), {fitted.Rx, StepField(data, edits.StepPosition),
+                                 ShiftField(edits.Shift), Flag(edits.Reverse)});
+    fields.push_back(Flag(edits.Tone == TToneChoice::Tone));
+    fields.push_back(Flag(edits.Tone == TToneChoice::Ctcss));
+    fields.push_back(Flag(edits.Tone == TToneChoice::Dcs));
+    fields.push_back(ZeroPadded(edits.TonePosition, 2));
+    fields.push_back(ZeroPadded(edits.CtcssPosition, 2));
+    fields.push_back(ZeroPadded(edits.DcsPosition, 3));
+    fields.push_back(split ? kNoOffset : fitted.Offset);
+    fields.push_back(Flag(edits.Narrow));
+    fields.push_back(Flag(edits.BeatShift));
+}
+
+// Fields 15 and 16: the split transmit frequency and its step, or none.
+void AppendTransmitFields(const TRadioData& data, const TChannelEdits& edits,
+                          const TFittedTexts& fitted, std::vector<std::string>& fields) {
+    if (edits.Shift == TShiftChoice::Split) {
+        fields.insert(fields.end(), {fitted.Tx, StepField(data, edits.TxStepPosition)});
+    } else {
+        fields.insert(fields.end(), {kNoSplitFrequency, "0"});
+    }
+}
+
+TNormalisedTexts Normalised(const TFittedTexts& fitted) {
+    TNormalisedTexts result;
+    result.Failure = fitted.Failure;
+    if (fitted.Failure != TEditFailure::None) return result;
+    result.RxFrequency = FormatFrequencyText(fitted.Rx);
+    result.TxFrequency = fitted.Tx.empty() ? result.RxFrequency : FormatFrequencyText(fitted.Tx);
+    result.Offset = FormatOffsetText(fitted.Offset);
+    result.Rounded = fitted.Rounded;
+    return result;
+}
+
+struct TMhzRange {
+    int Lower = 0;
+    int Upper = 0;
+};
+
+// The whole-MHz edges of the band limit text: "0136,0173" is 136 to 173.
+TMhzRange BandMhzRange(const TRadioData& data) {
+    return {LeadingNumber(data.GetField(TRadioData::kBandLimitKind, 0, 0)),
+            LeadingNumber(data.GetField(TRadioData::kBandLimitKind, 0, 1))};
+}
+
+// A typed end of three characters forced into the band; shorter ones are still being typed.
+void ClampRangeEnd(const TRadioData& data, std::string& end) {
+    const TMhzRange band = BandMhzRange(data);
+    const int value = LeadingNumber(end);
+    if (value < band.Lower) end = std::to_string(band.Lower);
+    if (value > band.Upper) end = std::to_string(band.Upper);
+}
+
+constexpr size_t kRangeDigits = 3;
+
+std::string MhzText(std::string_view limitPart) {
+    const int value = LeadingNumber(limitPart);
+    return value == 0 ? std::string() : std::to_string(value);
 }
 
 }  // namespace
@@ -260,11 +338,13 @@ TMemoryDisplay MemoryDisplayOf(const TRadioData& data, int position) {
     display.ChannelNumber = ChannelNumberText(data, position);
     display.RecordIndex = data.RecordIndexOfPosition(position);
     const std::string& record = data.GetChannel(display.RecordIndex);
-    ShowReceive(data, record, display);
-    ShowTransmit(data, record, display);
-    ShowTones(record, display);
-    display.Narrow = RecordField(record, kNarrowField) == "1";
-    display.BeatShift = RecordField(record, kBeatShiftField) == "1";
+    const bool weatherDefaults = HasWeatherAlertDefaults(data, display.RecordIndex);
+    ShowReceive(data, record,
+                ShownMemoryFrequency(data, RecordField(record, kRxFreqField), display.RecordIndex),
+                weatherDefaults ? kWeatherAlertOffset : DefaultsOf(data).Offset, display);
+    ShowTransmit(data, record, true, display);
+    ShowTones(record, display.RecordIndex != TRadioData::kWeatherAlertRecord, display);
+    ShowOptions(record, display);
     display.LockoutEnabled = IsRegularPosition(data, position);
     display.Lockout = display.LockoutEnabled && RecordField(record, kLockoutField) == "1";
     display.NameShown = data.HasMemoryNames();
@@ -272,9 +352,8 @@ TMemoryDisplay MemoryDisplayOf(const TRadioData& data, int position) {
     return display;
 }
 
-TMemoryEdits EditsOf(const TMemoryDisplay& display, int position) {
-    TMemoryEdits edits;
-    edits.Position = position;
+TChannelEdits ChannelEditsOf(const TChannelDisplay& display) {
+    TChannelEdits edits;
     edits.RxText = display.RxFrequency;
     edits.TxText = display.TxFrequency;
     edits.OffsetText = display.Offset;
@@ -288,6 +367,13 @@ TMemoryEdits EditsOf(const TMemoryDisplay& display, int position) {
     edits.DcsPosition = display.DcsPosition;
     edits.Narrow = display.Narrow;
     edits.BeatShift = display.BeatShift;
+    return edits;
+}
+
+TMemoryEdits EditsOf(const TMemoryDisplay& display, int position) {
+    TMemoryEdits edits;
+    static_cast<TChannelEdits&>(edits) = ChannelEditsOf(display);
+    edits.Position = position;
     edits.Lockout = display.Lockout;
     edits.Name = display.Name;
     return edits;
@@ -307,58 +393,140 @@ const char* FailureMessage(TEditFailure failure) {
 TMemoryRecord BuildMemoryRecord(const TRadioData& data, const TMemoryEdits& edits) {
     TMemoryRecord result;
     result.RecordIndex = data.RecordIndexOfPosition(edits.Position);
-    const TParsedTexts parsed = ParseTexts(data, edits);
-    if (parsed.Failure != TEditFailure::None) {
-        result.Failure = parsed.Failure;
-        return result;
-    }
-    const std::string& model = data.GetModel();
-    const bool split = edits.Shift == TShiftChoice::Split;
-    const TFitResult rx = Fitted(data, parsed.Rx, edits.StepPosition);
-    std::vector<std::string> fields{
-        LabelFieldText(data, edits.Position), rx.Frequency,
-        std::string(1, StepCodeFromListPosition(edits.StepPosition, model)),
-        ShiftField(edits.Shift), Flag(edits.Reverse)};
-    AppendToneFields(edits, fields);
-    fields.push_back(split ? kNoOffset : parsed.Offset);
-    fields.push_back(Flag(edits.Narrow));
-    fields.push_back(Flag(edits.BeatShift));
-    result.Rounded = rx.Changed;
-    if (split) {
-        const TFitResult tx = Fitted(data, parsed.Tx, edits.TxStepPosition);
-        fields.push_back(tx.Frequency);
-        fields.push_back(std::string(1, StepCodeFromListPosition(edits.TxStepPosition, model)));
-        result.Rounded = result.Rounded || tx.Changed;
-    } else {
-        fields.push_back(kNoSplitFrequency);
-        fields.push_back("0");
-    }
-    fields.push_back(Flag(edits.Lockout));
-    fields.push_back("");  // field 18 is the VFO's alone
-    fields.push_back(edits.Name);
+    const TFittedTexts fitted = Fitted(data, edits, data.GetBandLimit());
+    result.Failure = fitted.Failure;
+    if (fitted.Failure != TEditFailure::None) return result;
+    std::vector<std::string> fields{LabelFieldText(data, edits.Position)};
+    AppendChannelFields(data, edits, fitted, fields);
+    AppendTransmitFields(data, edits, fitted, fields);
+    fields.insert(fields.end(), {Flag(edits.Lockout), "", edits.Name});  // field 18 is the VFO's
     result.Text = Joined(fields);
+    result.Rounded = fitted.Rounded;
     return result;
 }
 
-TNormalisedTexts NormaliseFrequencyTexts(const TRadioData& data, const TMemoryEdits& edits) {
-    TNormalisedTexts result;
-    const TParsedTexts parsed = ParseTexts(data, edits);
-    if (parsed.Failure != TEditFailure::None) {
-        result.Failure = parsed.Failure;
-        return result;
+TNormalisedTexts NormaliseFrequencyTexts(const TRadioData& data, const TChannelEdits& edits) {
+    return Normalised(Fitted(data, edits, data.GetBandLimit()));
+}
+
+TChannelDisplay CallDisplayOf(const TRadioData& data) {
+    TChannelDisplay display;
+    const std::string& record = data.GetCall();
+    ShowReceive(data, record, ShownFrequency(data, record), DefaultsOf(data).Offset, display);
+    ShowTransmit(data, record, true, display);
+    ShowTones(record, true, display);
+    ShowOptions(record, display);
+    return display;
+}
+
+TBuiltRecord BuildCallRecord(const TRadioData& data, const TChannelEdits& edits) {
+    const TFittedTexts fitted = Fitted(data, edits, data.GetBandLimit());
+    if (fitted.Failure != TEditFailure::None) return {fitted.Failure, {}, false};
+    std::vector<std::string> fields{"0"};
+    AppendChannelFields(data, edits, fitted, fields);
+    AppendTransmitFields(data, edits, fitted, fields);
+    fields.insert(fields.end(), {"", "", ""});
+    return {TEditFailure::None, Joined(fields), fitted.Rounded};
+}
+
+TVfoDisplay VfoDisplayOf(const TRadioData& data) {
+    TVfoDisplay display;
+    const std::string& record = data.GetVfo();
+    ShowReceive(data, record, ShownFrequency(data, record), DefaultsOf(data).Offset, display);
+    ShowTransmit(data, record, false, display);
+    ShowTones(record, true, display);
+    ShowOptions(record, display);
+    display.PowerPosition = PowerPositionOf(data, RecordField(record, kVfoPowerField));
+    display.LowerLimit = MhzText(data.GetField(TRadioData::kProgramVfoKind, 0, 0));
+    display.UpperLimit = MhzText(data.GetField(TRadioData::kProgramVfoKind, 0, 1));
+    return display;
+}
+
+TBuiltRecord BuildVfoRecord(const TRadioData& data, const TVfoEdits& edits) {
+    const TFittedTexts fitted = Fitted(data, edits, data.GetProgramVfo());
+    if (fitted.Failure != TEditFailure::None) return {fitted.Failure, {}, false};
+    std::vector<std::string> fields{"0"};
+    AppendChannelFields(data, edits, fitted, fields);
+    const char power = PowerCodeOf(data, edits.PowerPosition);
+    fields.insert(fields.end(), {"", "", "", std::string(1, power), ""});
+    return {TEditFailure::None, Joined(fields), fitted.Rounded};
+}
+
+TNormalisedTexts NormaliseVfoTexts(const TRadioData& data, const TChannelEdits& edits) {
+    return Normalised(Fitted(data, edits, data.GetProgramVfo()));
+}
+
+std::vector<std::string> PowerListTexts(const TRadioData& data) {
+    if (data.IsHandheld()) return {"High", "Mid", "Low"};
+    return {"High", "Low"};
+}
+
+int PowerPositionOf(const TRadioData& data, std::string_view stored) {
+    switch (FirstCharacter(stored)) {
+        case '1':
+            return 1;
+        case '2':
+            return data.IsHandheld() ? 2 : 1;
+        default:
+            return 0;
     }
-    const TFitResult rx = Fitted(data, parsed.Rx, edits.StepPosition);
-    result.RxFrequency = FormatFrequencyText(rx.Frequency);
-    result.Rounded = rx.Changed;
-    if (edits.Shift == TShiftChoice::Split) {
-        const TFitResult tx = Fitted(data, parsed.Tx, edits.TxStepPosition);
-        result.TxFrequency = FormatFrequencyText(tx.Frequency);
-        result.Rounded = result.Rounded || tx.Changed;
-    } else {
-        result.TxFrequency = result.RxFrequency;
+}
+
+char PowerCodeOf(const TRadioData& data, int position) {
+    if (position <= 0) return '0';
+    return data.IsHandheld() ? static_cast<char>('0' + std::min(position, 2)) : '2';
+}
+
+TRangeTexts LowerRangeTyped(const TRadioData& data, TRangeTexts edits) {
+    // No range starts at 0 MHz: a typed "0" goes again at once.
+    if (edits.Lower == "0") edits.Lower.clear();
+    if (edits.Lower.size() != kRangeDigits) return edits;
+    ClampRangeEnd(data, edits.Lower);
+    if (LeadingNumber(edits.Upper) < LeadingNumber(edits.Lower)) edits.Upper = edits.Lower;
+    return edits;
+}
+
+TRangeTexts UpperRangeTyped(const TRadioData& data, TRangeTexts edits) {
+    if (edits.Upper == "0") edits.Upper.clear();
+    if (edits.Upper.size() != kRangeDigits) return edits;
+    ClampRangeEnd(data, edits.Upper);
+    if (edits.Lower.size() < kRangeDigits) {
+        edits.Lower = std::to_string(BandMhzRange(data).Lower);
+    } else if (LeadingNumber(edits.Upper) < LeadingNumber(edits.Lower)) {
+        edits.Lower = edits.Upper;
     }
-    result.Offset = FormatOffsetText(parsed.Offset);
-    return result;
+    return edits;
+}
+
+TRangeTexts CompletedRange(const TRadioData& data, TRangeTexts edits) {
+    // Both ends are judged as the user left them, before either is completed.
+    const TMhzRange band = BandMhzRange(data);
+    const bool lowerShort = edits.Lower.size() < kRangeDigits;
+    const bool upperShort = edits.Upper.size() < kRangeDigits;
+    if (lowerShort) edits.Lower = std::to_string(band.Lower);
+    if (upperShort) edits.Upper = std::to_string(band.Upper);
+    return edits;
+}
+
+std::string ProgramVfoText(const TRangeTexts& edits) {
+    return "0" + edits.Lower + ",0" + edits.Upper;
+}
+
+std::string DtmfCodeOf(const TRadioData& data, int entry) {
+    return data.GetField(TRadioData::kDtmfKind, entry, 1);
+}
+
+std::string DtmfEntryText(int entry, std::string_view code) {
+    return std::to_string(entry) + "," + std::string(code);
+}
+
+int WrappedDtmfEntry(int entry) {
+    if (entry > kLastDtmfEntry) return 0;
+    return entry < 0 ? kLastDtmfEntry : entry;
+}
+
+bool IsDtmfCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#' || c == ' ';
 }
 
 bool IsMemoryNameCharacter(char c) {

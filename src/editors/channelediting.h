@@ -42,10 +42,9 @@ enum class TShiftChoice { Split, Simplex, Plus, Minus, Minus76 };
 // The tone, CTCSS and DCS boxes: at most one of them is checked.
 enum class TToneChoice { None, Tone, Ctcss, Dcs };
 
-// Everything the editor shows for one position.
-struct TMemoryDisplay {
-    std::string ChannelNumber;
-    int RecordIndex = 0;
+// What a frequency editor shows: the frequency group, the tone group and the two options
+// every channel-like record has.
+struct TChannelDisplay {
     std::string RxFrequency;  // display texts ("145.000", "0.60")
     int StepPosition = 0;     // step list positions
     std::string TxFrequency;
@@ -62,6 +61,12 @@ struct TMemoryDisplay {
     int DcsPosition = 0;
     bool Narrow = false;
     bool BeatShift = false;
+};
+
+// Everything the memory editor shows for one position.
+struct TMemoryDisplay : TChannelDisplay {
+    std::string ChannelNumber;
+    int RecordIndex = 0;
     bool LockoutEnabled = true;
     bool Lockout = false;
     bool NameShown = false;  // memory names exist with this channel count
@@ -69,9 +74,8 @@ struct TMemoryDisplay {
 };
 TMemoryDisplay MemoryDisplayOf(const TRadioData& data, int position);
 
-// What the editor's controls hold when the user saves or presses Enter.
-struct TMemoryEdits {
-    int Position = 0;
+// What a frequency editor's controls hold when the user saves or presses Enter.
+struct TChannelEdits {
     std::string RxText;  // as typed
     std::string TxText;  // parsed even while hidden
     std::string OffsetText;
@@ -85,10 +89,15 @@ struct TMemoryEdits {
     int DcsPosition = 0;
     bool Narrow = false;
     bool BeatShift = false;
+};
+
+struct TMemoryEdits : TChannelEdits {
+    int Position = 0;
     bool Lockout = false;
     std::string Name;  // empty when the name edit is disabled
 };
-// The edits exactly as a just-loaded position leaves the controls.
+// The edits exactly as a just-loaded display leaves the controls.
+TChannelEdits ChannelEditsOf(const TChannelDisplay& display);
 TMemoryEdits EditsOf(const TMemoryDisplay& display, int position);
 
 enum class TEditFailure { None, InvalidFrequency, InvalidOffset };
@@ -96,15 +105,18 @@ enum class TEditFailure { None, InvalidFrequency, InvalidOffset };
 const char* FailureMessage(TEditFailure failure);
 
 // The record text a save stores, or why nothing is stored.
-struct TMemoryRecord {
+struct TBuiltRecord {
     TEditFailure Failure = TEditFailure::None;
-    int RecordIndex = 0;
     std::string Text;
     bool Rounded = false;  // a fit moved a frequency: the user is told after the store
 };
+struct TMemoryRecord : TBuiltRecord {
+    int RecordIndex = 0;
+};
 TMemoryRecord BuildMemoryRecord(const TRadioData& data, const TMemoryEdits& edits);
 
-// Enter in a frequency or offset edit: the typed texts parsed, fitted and shown again.
+// Enter in a frequency or offset edit: the typed texts parsed, fitted into the band and
+// shown again.
 struct TNormalisedTexts {
     TEditFailure Failure = TEditFailure::None;
     std::string RxFrequency;
@@ -112,7 +124,61 @@ struct TNormalisedTexts {
     std::string Offset;
     bool Rounded = false;
 };
-TNormalisedTexts NormaliseFrequencyTexts(const TRadioData& data, const TMemoryEdits& edits);
+TNormalisedTexts NormaliseFrequencyTexts(const TRadioData& data, const TChannelEdits& edits);
+
+// The CALL channel: one record, field 1 always "0", no lock-out and no name. Only an empty
+// frequency shows the default, and the tones are never disabled.
+TChannelDisplay CallDisplayOf(const TRadioData& data);
+TBuiltRecord BuildCallRecord(const TRadioData& data, const TChannelEdits& edits);
+
+// The VFO: no split, a transmit power, and a frequency held inside the programmable VFO
+// range rather than the band.
+struct TVfoDisplay : TChannelDisplay {
+    int PowerPosition = 0;
+    std::string LowerLimit;  // whole MHz of the programmable VFO range ("144"), empty for 0
+    std::string UpperLimit;
+};
+TVfoDisplay VfoDisplayOf(const TRadioData& data);
+
+struct TVfoEdits : TChannelEdits {
+    int PowerPosition = 0;
+};
+// The frequency is fitted into the programmable VFO range stored in the data set.
+TBuiltRecord BuildVfoRecord(const TRadioData& data, const TVfoEdits& edits);
+TNormalisedTexts NormaliseVfoTexts(const TRadioData& data, const TChannelEdits& edits);
+
+// "High", "Mid", "Low" on handhelds; "High", "Low" on mobiles.
+std::vector<std::string> PowerListTexts(const TRadioData& data);
+// A stored power code to its list position: a mobile shows Mid as Low, and anything
+// unknown ("3" included) as High.
+int PowerPositionOf(const TRadioData& data, std::string_view stored);
+// A mobile's Low is written "2".
+char PowerCodeOf(const TRadioData& data, int position);
+
+// The lower and upper edit of the programmable VFO range, whole MHz as typed.
+struct TRangeTexts {
+    std::string Lower;
+    std::string Upper;
+    bool operator==(const TRangeTexts&) const = default;
+};
+// The edits after the user changed the lower one, or the upper one: three typed digits are
+// forced into the band, and the other end follows so that the range never turns round.
+TRangeTexts LowerRangeTyped(const TRadioData& data, TRangeTexts edits);
+TRangeTexts UpperRangeTyped(const TRadioData& data, TRangeTexts edits);
+// Before a save or an Enter: an end not typed out to three digits becomes the band's edge.
+TRangeTexts CompletedRange(const TRadioData& data, TRangeTexts edits);
+// The programmable VFO range as stored: "0144,0147".
+std::string ProgramVfoText(const TRangeTexts& edits);
+
+// DTMF memories: ten entries "i,code".
+inline constexpr int kLastDtmfEntry = 9;
+// The code of an entry, empty when there is none.
+std::string DtmfCodeOf(const TRadioData& data, int entry);
+std::string DtmfEntryText(int entry, std::string_view code);
+// Steps past either end come round to the other end.
+int WrappedDtmfEntry(int entry);
+// Whether a DTMF code may hold this character: "0"-"9", "A"-"D", "*", "#" and space.
+bool IsDtmfCharacter(char c);
 
 // The editors' messages about moving and names.
 inline constexpr char kReviseChangeQuestion[] =
@@ -121,6 +187,9 @@ inline constexpr char kInvalidChannelMessage[] =
     "Invalid channel Number.\nPlease check and try again.";
 inline constexpr char kInvalidCharacterMessage[] =
     "Invalid character.\nPlease check and try again.";
+// The DTMF editor's own words when another entry is chosen over unsaved edits.
+inline constexpr char kChangeEntryQuestion[] =
+    "The contents has been changed.\nDo you want to change?";
 
 // Whether a memory name may hold this character: "0"-"9", "A"-"Z", "-", "/" and space.
 bool IsMemoryNameCharacter(char c);

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
-#include "editors/channelediting.h"
+#include "editors/editordialog.h"
 
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QToolButton;
+class TFrequencyGroup;
 class TMainForm;
+class TToneGroup;
 
 // Spin buttons beside an edit: an up and a down arrow that step a position between a
 // minimum and a maximum, coming round at both ends. Each step is asked for first.
@@ -55,20 +54,19 @@ private:
 
 // "Memory Channel": edits one memory channel, scan limit or priority entry at a time,
 // moving between them without closing.
-class TMemoryForm : public QDialog {
+class TMemoryForm : public TEditorDialog {
     Q_OBJECT
 public:
     explicit TMemoryForm(TMainForm& mainForm);
 
-    // The position shown and whether it has edits not yet saved.
+    // The position shown.
     int Position() const;
-    bool ContentsChanged() const { return Changed; }
 
     // Controls, named as the dialog knows them.
     QLabel* Label12 = nullptr;
     QLineEdit* Edit5 = nullptr;  // channel number or label
     TUpDown* UpDown1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;  // "Frequency"
+    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;  // receive frequency
     QLabel* Label2 = nullptr;
@@ -88,7 +86,7 @@ public:
     QRadioButton* RadioButton4 = nullptr;  // Minus Shift
     QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
     QCheckBox* CheckBox1 = nullptr;        // Reverse
-    QGroupBox* GroupBox2 = nullptr;        // "Tone/CTCSS/DCS"
+    TToneGroup* GroupBox2 = nullptr;       // "Tone/CTCSS/DCS"
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
@@ -104,65 +102,35 @@ public:
     QCheckBox* CheckBox5 = nullptr;  // Lock Out
     QCheckBox* CheckBox6 = nullptr;  // Beat Shift
     QCheckBox* CheckBox7 = nullptr;  // FM Narrow
-    QPushButton* Button2 = nullptr;  // OK
-    QPushButton* Button1 = nullptr;  // Close
 
-    // Stores the edited record; false (after saying why) when a typed value is refused.
-    bool Save();
-    void Button2Click();
-
-public slots:
-    // Closing asks about unsaved edits first.
-    void reject() override;
+    bool Save() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QWidget* FirstFocus() const override;
 
 private:
     QLayout* BuildChannelRow();
-    QGroupBox* BuildFrequencyGroup();
-    void BuildShiftRadios(QGridLayout& grid);
-    QGroupBox* BuildToneGroup();
+    void BuildFrequencyGroup();
+    void BuildToneGroup();
     QGroupBox* BuildOptionGroup();
-    QLayout* BuildButtons();
     void SetTabOrder();
-    void FillLists();
     void ShowNameEdit();
     void ConnectHandlers();
-    void ConnectChangeMarks();
 
     void LoadPosition(int position);
     void ShowDisplay(const TMemoryDisplay& display);
-    void ShowMinus76Option();
-    void SelectShift(TShiftChoice shift);
-    void SelectTone(TToneChoice tone);
-    void ShowSplitControls(bool split);
     TMemoryEdits CurrentEdits() const;
-    TShiftChoice CheckedShift() const;
-    void MarkChanged();
 
-    // The question about unsaved edits; false when they were to be kept but could not be saved.
-    bool ResolveChanges();
     // Goes to the channel a typed text names; false when a refused save kept the position.
     bool GoToTypedChannel(const QString& text);
     bool UpDown1Changing();
     void UpDown1Click();
     void Edit5Change(const QString& text);
     void Edit5PageKey(int step);
-    void ShiftRadioClick(bool split);
-    void ToneBoxClick(QCheckBox* box);
-    void Edit4Change(const QString& text);
+    void Edit4Change();
     void NormaliseFrequencies();
     bool ChannelKeyPress(QKeyEvent* key);
-    bool FrequencyKeyPress(QKeyEvent* key);
-    bool NameKeyPress(QKeyEvent* key);
 
-    TMainForm& MainForm;
-    bool Changed = false;
-    bool Loading = false;
-    bool Shown = false;
     QString LastTypedChannel;
 };
 

@@ -1,10 +1,12 @@
 #include "workspace/channelgrids.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -164,8 +166,22 @@ bool TChannelGrids::eventFilter(QObject* watched, QEvent* event) {
             if (row >= 0) table->setCurrentCell(row, 1);
         }
         EnterGrid(grid);
+    } else if (event->type() == QEvent::ContextMenu) {
+        return ShowPopupMenu(grid, static_cast<QContextMenuEvent*>(event)->globalPos());
     }
     return false;
+}
+
+void TChannelGrids::SetPopupMenu(int grid, QMenu* menu) {
+    if (grid >= kMemoryGrid && grid <= kDtmfGrid) PopupMenus[static_cast<size_t>(grid)] = menu;
+}
+
+// The menu opens without waiting for a choice; its items act on the selected row.
+bool TChannelGrids::ShowPopupMenu(int grid, const QPoint& globalPosition) {
+    QMenu* menu = PopupMenus[static_cast<size_t>(grid)];
+    if (menu == nullptr) return false;
+    menu->popup(globalPosition);
+    return true;
 }
 
 void TChannelGrids::SelectTopVisibleRow(int grid) {

@@ -4,6 +4,7 @@
 #include <array>
 
 class QGroupBox;
+class QMenu;
 class QTableWidget;
 class QWidget;
 class TRadioData;
@@ -30,6 +31,8 @@ public:
     void SelectRow(int grid, int row);
     // The record shown in a memory grid row (index into the channels).
     int RecordOfSelectedMemoryRow() const;
+    // The menu a grid pops up on a right click or the menu key.
+    void SetPopupMenu(int grid, QMenu* menu);
 
     int CurrentGrid = kNoGrid;
 
@@ -57,8 +60,10 @@ private:
     void EnterGrid(int grid);
     void ConnectGrid(int grid);
     void SelectTopVisibleRow(int grid);
+    bool ShowPopupMenu(int grid, const QPoint& globalPosition);
     void SetCell(QTableWidget* grid, int row, int column, const std::string& text);
 
     const TRadioData& Data;
     std::array<QGroupBox*, 5> Boxes{};
+    std::array<QMenu*, 5> PopupMenus{};
 };

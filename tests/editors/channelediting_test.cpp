@@ -259,4 +259,139 @@ TEST(ChannelEntry, MobileLabelsNeedTheirLeadingSpace) {
                   {" AL", " A"});
 }
 
+// The VFO and CALL records as every configuration starts: saving them untouched must give
+// them back byte for byte, fields, empty fields and final commas included.
+class DefaultRecords : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(DefaultRecords, SurviveLoadingAndSaving) {
+    const TModelInfo& row = ModelCatalogue()[GetParam()];
+    TRadioData data = Configured(row.Model, row.MarketCode, row.ChannelCount);
+    data.ApplyDefaultRecords();
+    TVfoEdits vfo;
+    const TVfoDisplay vfoDisplay = VfoDisplayOf(data);
+    static_cast<TChannelEdits&>(vfo) = ChannelEditsOf(vfoDisplay);
+    vfo.PowerPosition = vfoDisplay.PowerPosition;
+    const TBuiltRecord savedVfo = BuildVfoRecord(data, vfo);
+    EXPECT_EQ(savedVfo.Text, data.GetVfo());
+    EXPECT_FALSE(savedVfo.Rounded);
+    const TBuiltRecord savedCall = BuildCallRecord(data, ChannelEditsOf(CallDisplayOf(data)));
+    EXPECT_EQ(savedCall.Text, data.GetCall());
+    EXPECT_FALSE(savedCall.Rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, DefaultRecords, ::testing::Range<size_t>(0, kCatalogueRows));
+
+TEST(CallRecord, OnlyAnEmptyFieldTakesADefault) {
+    TRadioData data = Configured("RV-380", "MM2", "99");
+    data.SetCall("0,,,0,0,0,0,1,08,08,000,,0,0,,,,,");
+    const TChannelDisplay empty = CallDisplayOf(data);
+    EXPECT_EQ(empty.RxFrequency, "430.000");
+    EXPECT_EQ(empty.StepPosition, 6);
+    EXPECT_EQ(empty.Offset, "5.00");
+    EXPECT_EQ(empty.Tone, TToneChoice::Dcs);
+    EXPECT_TRUE(empty.TonesEnabled);
+    // Unlike a memory channel, a short frequency is shown as it is.
+    data.SetCall("0,0430,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,,,");
+    EXPECT_EQ(CallDisplayOf(data).RxFrequency, "0.00043");
+
+    TRadioData europe = Configured("RV-310", "MED", "99");
+    europe.SetCall("0,0145000000,3,0,0,0,0,0,08,08,000,,0,0,0000000000,0,,,");
+    EXPECT_EQ(CallDisplayOf(europe).Offset, "0.60");
+    TRadioData px = Configured("PX-A7", "AEB0", "49");
+    px.SetCall("0,0435000000,6,0,0,0,0,0,08,08,000,,0,0,0000000000,0,,,");
+    EXPECT_EQ(CallDisplayOf(px).Offset, "1.60");
+}
+
+TEST(VfoRecord, NeverLoadsAsSplitAndKeepsItsPowerField) {
+    TRadioData data = Configured("PX-A5", "AKF0", "49");
+    data.ApplyDefaultRecords();
+    data.SetVfo("0,0146520000,0,2,1,0,1,0,08,12,000,00600000,0,1,0147000000,0,,2,");
+    const TVfoDisplay display = VfoDisplayOf(data);
+    EXPECT_EQ(display.Shift, TShiftChoice::Minus);
+    EXPECT_EQ(display.PowerPosition, 2);
+    TVfoEdits edits;
+    static_cast<TChannelEdits&>(edits) = ChannelEditsOf(display);
+    edits.PowerPosition = display.PowerPosition;
+    EXPECT_EQ(BuildVfoRecord(data, edits).Text,
+              "0,0146520000,0,2,1,0,1,0,08,12,000,00600000,0,1,,,,2,");
+}
+
+TEST(VfoRecord, FrequencyIsHeldInsideTheProgrammableRange) {
+    TRadioData data = Configured("RV-310", "MMB", "99");
+    data.SetProgramVfo("0144,0145");
+    TVfoEdits edits;
+    edits.RxText = edits.TxText = "146.000";
+    edits.OffsetText = "0.6";
+    edits.StepPosition = 1;  // 5 kHz on the RV-310
+    const TBuiltRecord record = BuildVfoRecord(data, edits);
+    EXPECT_EQ(record.Text.substr(0, 14), "0,0145995000,0");
+    EXPECT_TRUE(record.Rounded);
+    EXPECT_EQ(NormaliseVfoTexts(data, edits).RxFrequency, "145.995");
+    // The band itself would have taken 146 MHz as it is.
+    EXPECT_EQ(NormaliseFrequencyTexts(data, edits).RxFrequency, "146.000");
+    edits.OffsetText = "1..0";
+    EXPECT_EQ(BuildVfoRecord(data, edits).Failure, TEditFailure::InvalidOffset);
+}
+
+TEST(VfoPower, ListPositionsAndCodes) {
+    const TRadioData handheld = Configured("PX-A7", "JJ10", "49");
+    const TRadioData mobile = Configured("RV-350", "MC0", "99");
+    EXPECT_EQ(PowerListTexts(handheld), (std::vector<std::string>{"High", "Mid", "Low"}));
+    EXPECT_EQ(PowerListTexts(mobile), (std::vector<std::string>{"High", "Low"}));
+    const std::tuple<const char*, int, int> stored[] = {{"", 0, 0},  {"0", 0, 0}, {"1", 1, 1},
+                                                        {"2", 2, 1}, {"3", 0, 0}, {"7", 0, 0}};
+    for (const auto& [code, onHandheld, onMobile] : stored) {
+        EXPECT_EQ(PowerPositionOf(handheld, code), onHandheld) << "'" << code << "'";
+        EXPECT_EQ(PowerPositionOf(mobile, code), onMobile) << "'" << code << "'";
+    }
+    EXPECT_EQ(
+        std::string({PowerCodeOf(handheld, 0), PowerCodeOf(handheld, 1), PowerCodeOf(handheld, 2)}),
+        "012");
+    EXPECT_EQ(std::string({PowerCodeOf(mobile, 0), PowerCodeOf(mobile, 1)}), "02");
+}
+
+TEST(ProgramVfoRange, TypedEndsAreHeldInTheBandAndInOrder) {
+    const TRadioData data = Configured("RV-310", "MMB", "99");  // 144 to 147 MHz
+    using R = TRangeTexts;
+    EXPECT_EQ(LowerRangeTyped(data, R{"140", "147"}), (R{"144", "147"}));
+    EXPECT_EQ(LowerRangeTyped(data, R{"150", "147"}), (R{"147", "147"}));
+    EXPECT_EQ(LowerRangeTyped(data, R{"146", "145"}), (R{"146", "146"}));
+    EXPECT_EQ(LowerRangeTyped(data, R{"146", ""}), (R{"146", "146"}));
+    EXPECT_EQ(LowerRangeTyped(data, R{"14", "145"}), (R{"14", "145"}));  // still typing
+    EXPECT_EQ(LowerRangeTyped(data, R{"0", "145"}), (R{"", "145"}));
+    EXPECT_EQ(LowerRangeTyped(data, R{"14.", "145"}), (R{"144", "145"}));
+
+    EXPECT_EQ(UpperRangeTyped(data, R{"144", "150"}), (R{"144", "147"}));
+    EXPECT_EQ(UpperRangeTyped(data, R{"146", "145"}), (R{"145", "145"}));
+    EXPECT_EQ(UpperRangeTyped(data, R{"1", "146"}), (R{"144", "146"}));
+    EXPECT_EQ(UpperRangeTyped(data, R{"145", "100"}), (R{"144", "144"}));
+    EXPECT_EQ(UpperRangeTyped(data, R{"145", "0"}), (R{"145", ""}));
+}
+
+TEST(ProgramVfoRange, UnfinishedEndsBecomeTheBandEdges) {
+    const TRadioData data = Configured("PX-A5", "AKF0", "49");  // 136 to 173 MHz
+    EXPECT_EQ(CompletedRange(data, {"", "145"}), (TRangeTexts{"136", "145"}));
+    // Both ends are judged as typed: a short upper end is not pulled down to the lower one.
+    EXPECT_EQ(CompletedRange(data, {"14", "15"}), (TRangeTexts{"136", "173"}));
+    EXPECT_EQ(ProgramVfoText(CompletedRange(data, {"150", ""})), "0150,0173");
+
+    TRadioData stored = data;
+    stored.SetProgramVfo("0000,0160");
+    const TVfoDisplay display = VfoDisplayOf(stored);
+    EXPECT_EQ(display.LowerLimit, "");
+    EXPECT_EQ(display.UpperLimit, "160");
+}
+
+TEST(DtmfEntry, CodesAndWrapping) {
+    TRadioData data;
+    data.SetDtmf(2, "2,*0#");
+    EXPECT_EQ(DtmfCodeOf(data, 2), "*0#");
+    EXPECT_EQ(DtmfCodeOf(data, 3), "");
+    EXPECT_EQ(DtmfEntryText(4, ""), "4,");
+    EXPECT_EQ(WrappedDtmfEntry(10), 0);
+    EXPECT_EQ(WrappedDtmfEntry(-1), 9);
+    for (char c : std::string("0123456789ABCD*# ")) EXPECT_TRUE(IsDtmfCharacter(c)) << c;
+    for (char c : std::string("Ea,-/")) EXPECT_FALSE(IsDtmfCharacter(c)) << c;
+}
+
 }  // namespace

@@ -10,35 +10,9 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "app/mainformfixture.h"
-#include "workspace/channelgrids.h"
+#include "editors/editorfixture.h"
 
 namespace {
-
-const QString kRevise = "The contents have been changed.\nDo you want to revise the change?";
-const QString kRounded = "The frequency has been rounded to the nearest appropriate frequency.";
-const QString kInvalidFrequency = "Invalid Frequency.\nPlease confirm the frequency and try again.";
-const QString kInvalidOffset =
-    "Invalid offset frequency.\nPlease confirm the offset frequency and try again.";
-const QString kInvalidChannel = "Invalid channel Number.\nPlease check and try again.";
-const QString kInvalidCharacter = "Invalid character.\nPlease check and try again.";
-
-// Clicks a button where its check mark or text starts.
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {},
-                      QPoint(std::min(8, button->width() / 2), button->height() / 2));
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    TypeText(edit, text);
-}
-
-void Choose(QComboBox* list, int index) {
-    for (int keys = 0; keys < list->count() && list->currentIndex() != index; ++keys) {
-        QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    }
-}
 
 class MemoryEditor : public MainFormTest {
 protected:

@@ -97,7 +97,8 @@ TEST_F(ChannelGrids, OtherPagesDisableEditingAndEmptyTheStatusBar) {
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
     form.PageControl1->setCurrentWidget(form.TabSheet1);
     EXPECT_TRUE(form.Menu.Edit1->menuAction()->isEnabled());
-    EXPECT_TRUE(form.SpeedButtons.SpeedButton2->isEnabled());
+    EXPECT_TRUE(form.SpeedButtons.SpeedButton1->isEnabled());
+    EXPECT_FALSE(form.SpeedButtons.SpeedButton2->isEnabled());  // no Cut on the VFO
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
 }
 
@@ -105,6 +106,13 @@ TEST_F(ChannelGrids, DoubleClickAndEnterAskForTheEditor) {
     StoreConfiguration("PX-A7", "AEB0");
     Start();
     QSignalSpy requests(&Grids(), &TChannelGrids::EditorRequested);
+    QStringList opened;
+    for (int editor = 0; editor < 2; ++editor) {
+        Dialogs.Then([&opened](QDialog& dialog) {
+            opened.append(QString::fromLatin1(dialog.metaObject()->className()));
+            return static_cast<int>(QDialog::Rejected);
+        });
+    }
     QTableWidget* dtmf = Grids().StringGrid4;
     const QPoint cell = dtmf->visualItemRect(dtmf->item(2, 1)).center();
     QTest::mouseClick(dtmf->viewport(), Qt::LeftButton, {}, cell);
@@ -116,6 +124,7 @@ TEST_F(ChannelGrids, DoubleClickAndEnterAskForTheEditor) {
     ASSERT_EQ(requests.size(), 2);
     EXPECT_EQ(requests[0][0].toInt(), TChannelGrids::kDtmfGrid);
     EXPECT_EQ(requests[1][0].toInt(), TChannelGrids::kDtmfGrid);
+    EXPECT_EQ(opened, (QStringList{"TDtmfForm", "TDtmfForm"}));
 }
 
 TEST_F(ChannelGrids, RightButtonSelectsTheRowUnderThePointerOrTheTopRow) {

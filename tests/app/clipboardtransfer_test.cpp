@@ -1,0 +1,149 @@
+// A channel copied in one running program and pasted in another through a real X
+// server's clipboard. The test starts the X server itself; without one it fails.
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kBound = 20000;  // ms, for the X server and for each answer of a program
+
+const QByteArray kChannel = "07,0145000000,3,2,0,1,0,0,12,08,000,00600000,1,0,0000000000,0,1,,RPT";
+const QByteArray kUhfChannel = "08,0433000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,";
+
+// The next line a process writes; empty when none came in time.
+std::string NextLine(QProcess& process) {
+    const QDeadlineTimer deadline(kBound);
+    while (!process.canReadLine() && process.state() == QProcess::Running &&
+           process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+    }
+    return process.readLine().trimmed().toStdString();
+}
+
+void Stop(QProcess& process) {
+    process.kill();
+    process.waitForFinished(kBound);
+}
+
+// An X server of its own on a free display number, ended with the test.
+class TXServer {
+public:
+    ~TXServer() { End(); }
+
+    // The display, or empty with `failure` saying why.
+    QString Start(std::string& failure) {
+        for (int number = 70; number < 200; ++number) {
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+            if (QFile::exists(socket) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
+                continue;
+            }
+            const QString display = QStringLiteral(":%1").arg(number);
+            // The server writes its display number to -displayfd once it takes connections.
+            Server.start(QStringLiteral("Xvfb"), {display, "-screen", "0", "1024x768x24",
+                                                  "-nolisten", "tcp", "-displayfd", "1"});
+            if (!Server.waitForStarted(kBound)) {
+                failure = "Xvfb cannot be started: " + Server.errorString().toStdString();
+                return {};
+            }
+            if (!NextLine(Server).empty() && QFile::exists(socket)) return display;
+            failure = "Xvfb did not come up on " + display.toStdString();
+            End();  // another server took the number meanwhile: try the next
+        }
+        return {};
+    }
+
+private:
+    // Asked to end, the server removes its socket and lock file.
+    void End() {
+        Server.terminate();
+        if (!Server.waitForFinished(kBound)) Stop(Server);
+    }
+
+    QProcess Server;
+};
+
+// One running program with its own settings, asked one command at a time.
+class TProgram {
+public:
+    TProgram(const QString& display, const QString& folder, const char* model, const char* type) {
+        QDir().mkpath(folder + "/HALVERN");
+        QFile settings(folder + "/HALVERN/TAVRIN.ini");
+        if (settings.open(QIODevice::WriteOnly)) {
+            settings.write(QByteArray("[General]\nModel=") + model + "\nType=" + type + "\n");
+        }
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display);
+        environment.insert("XDG_CONFIG_HOME", folder);
+        environment.insert("XDG_RUNTIME_DIR", folder);
+        Process.setProcessEnvironment(environment);
+        Process.start(QStringLiteral(TAVRIN_CLIPBOARD_PEER_PATH), QStringList{});
+        Process.waitForStarted(kBound);
+    }
+    ~TProgram() { Stop(Process); }
+
+    std::string Answer() { return NextLine(Process); }
+
+    std::string Ask(const QByteArray& command) {
+        Process.write(command + '\n');
+        return NextLine(Process);
+    }
+
+    // Quits; true when the program ended cleanly (under the sanitizers: without leaks).
+    bool Quit() {
+        Process.write("quit\n");
+        return Process.waitForFinished(kBound) && Process.exitStatus() == QProcess::NormalExit &&
+               Process.exitCode() == 0;
+    }
+
+    std::string Errors() { return Process.readAllStandardError().toStdString(); }
+
+private:
+    QProcess Process;
+};
+
+TEST(ClipboardBetweenPrograms, ChannelCopiedUnderOneModelIsPastedUnderAnother) {
+    TXServer server;
+    std::string failure;
+    const QString display = server.Start(failure);
+    ASSERT_FALSE(display.isEmpty()) << failure;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+
+    TProgram handheld(display, folder.filePath("a"), "PX-A5", "AKF0");
+    ASSERT_EQ(handheld.Answer(), "ready") << handheld.Errors();
+    TProgram mobile(display, folder.filePath("b"), "RV-310", "MKF");
+    ASSERT_EQ(mobile.Answer(), "ready") << mobile.Errors();
+    ASSERT_EQ(mobile.Ask("click 1 13"), "clicked 0");  // channel 12, nothing copied yet
+
+    ASSERT_EQ(handheld.Ask("store 8 " + kChannel), "stored");
+    ASSERT_EQ(handheld.Ask("click 1 8"), "clicked 0");
+    ASSERT_EQ(handheld.Ask("copy"), "copied");
+    // Coming forward, the other program finds the channel on the clipboard.
+    EXPECT_EQ(mobile.Ask("activate"), "active 1") << mobile.Errors();
+    EXPECT_EQ(mobile.Ask("paste"),
+              "pasted 012,0145000000,3,2,0,1,0,0,12,08,000,00600000,1,0,0000000000,0,1,,RPT");
+
+    // A 430 MHz model refuses the 145 MHz channel, and takes one of its band.
+    TProgram uhf(display, folder.filePath("c"), "PX-A7", "AEB0");
+    ASSERT_EQ(uhf.Answer(), "ready") << uhf.Errors();
+    EXPECT_EQ(uhf.Ask("click 1 2"), "clicked 0");
+    ASSERT_EQ(handheld.Ask("store 9 " + kUhfChannel), "stored");
+    ASSERT_EQ(handheld.Ask("click 1 9"), "clicked 1");
+    ASSERT_EQ(handheld.Ask("copy"), "copied");
+    EXPECT_EQ(uhf.Ask("click 1 3"), "clicked 1");
+    EXPECT_EQ(uhf.Ask("paste"), "pasted 02" + kUhfChannel.mid(2).toStdString());
+
+    EXPECT_TRUE(uhf.Quit()) << uhf.Errors();
+    EXPECT_TRUE(mobile.Quit()) << mobile.Errors();
+    EXPECT_TRUE(handheld.Quit()) << handheld.Errors();
+}
+
+}  // namespace
