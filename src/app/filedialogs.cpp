@@ -13,9 +13,15 @@ TFileDialogResponder& Responder() {
 
 QString RunDialog(QWidget* parent, const TFileDialogRequest& request) {
     if (Responder()) return Responder()(request);
-    QFileDialog dialog(parent, QString(), request.Folder, QStringLiteral("TAVRIN Files(*.tvr)"));
-    dialog.setDefaultSuffix(QStringLiteral("tvr"));
-    if (request.Kind == TFileDialogKind::Save) {
+    const bool pdf = request.Kind == TFileDialogKind::SavePdf;
+    QFileDialog dialog(
+        parent, QString(), request.Folder,
+        pdf ? QStringLiteral("PDF Files(*.pdf)") : QStringLiteral("TAVRIN Files(*.tvr)"));
+    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("tvr"));
+    if (pdf) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(request.PresetName);
+    } else if (request.Kind == TFileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Existing files are replaced without asking, as the program always did.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -35,6 +41,10 @@ QString GetOpenDataFileName(QWidget* parent, const QString& folder) {
 
 QString GetSaveDataFileName(QWidget* parent, const QString& folder, const QString& presetName) {
     return RunDialog(parent, {TFileDialogKind::Save, folder, presetName});
+}
+
+QString GetSavePdfFileName(QWidget* parent, const QString& folder, const QString& presetName) {
+    return RunDialog(parent, {TFileDialogKind::SavePdf, folder, presetName});
 }
 
 void SetFileDialogResponder(TFileDialogResponder responder) {

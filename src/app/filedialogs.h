@@ -5,7 +5,7 @@
 
 class QWidget;
 
-enum class TFileDialogKind { Open, Save };
+enum class TFileDialogKind { Open, Save, SavePdf };
 
 struct TFileDialogRequest {
     TFileDialogKind Kind;
@@ -17,6 +17,10 @@ struct TFileDialogRequest {
 // extension "tvr"). They return the chosen path, or an empty text on Cancel.
 QString GetOpenDataFileName(QWidget* parent, const QString& folder);
 QString GetSaveDataFileName(QWidget* parent, const QString& folder, const QString& presetName);
+
+// The save dialog for PDF files ("PDF Files(*.pdf)", default extension "pdf");
+// it asks before replacing a file.
+QString GetSavePdfFileName(QWidget* parent, const QString& folder, const QString& presetName);
 
 // Lets a test choose the file instead of a person; empty restores the dialogs.
 using TFileDialogResponder = std::function<QString(const TFileDialogRequest&)>;

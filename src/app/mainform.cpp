@@ -35,7 +35,11 @@
 #include "link/portmap.h"
 #include "link/portnames.h"
 #include "workspace/channelgrids.h"
+#include "workspace/welcomeform.h"
+#include "workspace/mchannelform.h"
 #include "workspace/menupages.h"
+#include "workspace/printing.h"
+#include "workspace/sortform.h"
 
 namespace {
 
@@ -53,7 +57,11 @@ int RunFirstRunChoice() {
 }  // namespace
 
 TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, QWidget* parent)
+    : TMainForm(store, std::move(arguments), TSplash::Shown, parent) {}
+
+TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splash, QWidget* parent)
     : QMainWindow(parent), Store(store), Arguments(std::move(arguments)) {
+    if (splash == TSplash::Shown) ShowSplash();
     CurrentFileName = kUntitled;
     RadioData.OnMenuLayoutChanged = [this] { ShowMenuPages(); };
     BuildWindow();
@@ -158,8 +166,14 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
+    connect(Menu.Print1, &QAction::triggered, this, [this] { PrintDataSet(*this); });
+    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this, [this] { PrintDataSet(*this); });
+    connect(Menu.ExportPdf1, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
+    connect(Menu.MemorySort1, &QAction::triggered, this, [this] { OpenSortForm(*this); });
+    connect(Menu.MemoryChannelSelect1, &QAction::triggered, this, [this] { OpenMChannelForm(*this); });
     ConnectRadioTransfers();
     ConnectEditCommands();
+    ConnectWorkspaceCommands();
 }
 
 void TMainForm::LoadConfiguration() {

@@ -15,6 +15,9 @@ class TChannelGrids;
 class TMenuPages;
 class TSettingsStore;
 
+// Whether building the main window shows the splash window first.
+enum class TSplash { Shown, Skipped };
+
 // The one main window: owns the data set and the current file name, and runs
 // the File commands and the frame around everything else.
 class TMainForm : public QMainWindow {
@@ -23,6 +26,8 @@ public:
     // The settings store outlives the window; `arguments` are the program's
     // command-line arguments without the program name.
     TMainForm(TSettingsStore& store, QStringList arguments, QWidget* parent = nullptr);
+    TMainForm(TSettingsStore& store, QStringList arguments, TSplash splash,
+              QWidget* parent = nullptr);
 
     TRadioData& Data() { return RadioData; }
     const QString& FileName() const { return CurrentFileName; }
@@ -69,6 +74,10 @@ public:
     void All2Click();
     void Memory2Click();
     void Menu2Click();
+    // Radio > Channel Display, Help > Help Topics, Help > About.
+    void ChannelDisplay1Click();
+    void Help2Click();
+    void About1Click();
     // The channel clipboard commands and their enabling.
     void UpdateEditCommands();
     void Cut1Click();
@@ -107,6 +116,7 @@ private:
     void ConnectCommands();
     void ConnectRadioTransfers();
     void ConnectEditCommands();
+    void ConnectWorkspaceCommands();
     void FormCreate();
     void LoadConfiguration();
     void FormShow();

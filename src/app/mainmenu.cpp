@@ -36,6 +36,7 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
     menu.File1->addSeparator();
     menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
+    menu.ExportPdf1 = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
     menu.File1->addSeparator();
     menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
 }

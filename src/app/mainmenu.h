@@ -18,6 +18,7 @@ struct TMainMenu {
     QAction* Save1 = nullptr;
     QAction* Save2 = nullptr;  // Save As
     QAction* Print1 = nullptr;
+    QAction* ExportPdf1 = nullptr;  // Export Listing as PDF
     QAction* Exit1 = nullptr;
 
     QMenu* Edit1 = nullptr;

@@ -2,15 +2,29 @@
 
 #include <QString>
 #include <QTextStream>
+#include <memory>
+#include <vector>
 
 #include "cli/clioptions.h"
+#include "data/listing.h"
 
+class QCoreApplication;
 class TRadioData;
 
 // One function per command; each returns the program's exit status.
 int RunResave(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+
+// The application object: a GUI one for the commands that draw (offscreen when
+// there is no display), a core one for the rest.
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]);
+// The listing pages of the data file opened from `path`.
+std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadioData& data,
+                                        const QString& path);
 
 // Shared steps of the commands.
 int UsageError(QTextStream& errors, const QString& problem);

@@ -45,6 +45,12 @@ QString UsageText() {
         "  write PORT IN.tvr [--scope all|memory|menu] [--yes]\n"
         "                          write a data file to the transceiver; --yes answers\n"
         "                          the program's questions with OK\n"
+        "  display PORT [--protect on|off]\n"
+        "                          show the channel display protection (on/off),\n"
+        "                          or switch it\n"
+        "  list IN.tvr             print the listing of a data file as text, a form\n"
+        "                          feed alone on a line between pages\n"
+        "  pdf IN.tvr OUT.pdf      write the listing of a data file as a PDF file\n"
         "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n")
         .arg([] {
             QString rows;

@@ -59,46 +59,36 @@ void OnInterrupt(int) {
     [[maybe_unused]] const ssize_t written = write(InterruptPipe[1], &byte, 1);
 }
 
-// Ctrl+C as the exchange's Cancel while the object lives.
-class TInterruptWatch {
-public:
-    explicit TInterruptWatch(TExchangeRunner& runner) {
-        if (pipe2(InterruptPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-        InterruptCount = 0;
-        Notifier.emplace(InterruptPipe[0], QSocketNotifier::Read);
-        QObject::connect(&*Notifier, &QSocketNotifier::activated, &runner, [&runner] {
-            char byte;
-            while (read(InterruptPipe[0], &byte, 1) > 0) {
-            }
-            runner.Cancel();
-        });
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGINT, &action, &Previous);
-        Installed = true;
-    }
-
-    ~TInterruptWatch() {
-        if (!Installed) return;
-        sigaction(SIGINT, &Previous, nullptr);
-        Notifier.reset();
-        close(InterruptPipe[0]);
-        close(InterruptPipe[1]);
-        InterruptPipe[0] = InterruptPipe[1] = -1;
-    }
-
-    TInterruptWatch(const TInterruptWatch&) = delete;
-    TInterruptWatch& operator=(const TInterruptWatch&) = delete;
-
-private:
-    std::optional<QSocketNotifier> Notifier;
-    struct sigaction Previous {};
-    bool Installed = false;
-};
-
 }  // namespace
+
+TInterruptWatch::TInterruptWatch(QObject& context, std::function<void()> onInterrupt) {
+    if (pipe2(InterruptPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    InterruptCount = 0;
+    Notifier = std::make_unique<QSocketNotifier>(InterruptPipe[0], QSocketNotifier::Read);
+    QObject::connect(Notifier.get(), &QSocketNotifier::activated, &context,
+                     [onInterrupt = std::move(onInterrupt)] {
+                         char byte;
+                         while (read(InterruptPipe[0], &byte, 1) > 0) {
+                         }
+                         onInterrupt();
+                     });
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    Previous = std::make_unique<struct sigaction>();
+    sigaction(SIGINT, &action, Previous.get());
+    Installed = true;
+}
+
+TInterruptWatch::~TInterruptWatch() {
+    if (!Installed) return;
+    sigaction(SIGINT, Previous.get(), nullptr);
+    Notifier.reset();
+    close(InterruptPipe[0]);
+    close(InterruptPipe[1]);
+    InterruptPipe[0] = InterruptPipe[1] = -1;
+}
 
 std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
                                                          bool yesAllowed, QString& error) {
@@ -182,7 +172,7 @@ void TConsoleView::Finished(TExchangeOutcome outcome) {
 }
 
 TExchangeOutcome RunExchange(TExchangeRunner& runner, TConsoleView& view, const QString& port) {
-    TInterruptWatch interrupts(runner);
+    TInterruptWatch interrupts(runner, [&runner] { runner.Cancel(); });
     view.HoldErrors(true);
     const bool opened = runner.Begin(port.toStdString());
     view.HoldErrors(false);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -56,6 +58,24 @@ private:
     int Position = 0;
     QString LastBar;
     std::optional<TExchangeOutcome> Result;
+};
+
+class QSocketNotifier;
+struct sigaction;
+
+// Ctrl+C runs `onInterrupt` on the event loop (in `context`) while the object
+// lives; a second Ctrl+C ends the process at once.
+class TInterruptWatch {
+public:
+    TInterruptWatch(QObject& context, std::function<void()> onInterrupt);
+    ~TInterruptWatch();
+    TInterruptWatch(const TInterruptWatch&) = delete;
+    TInterruptWatch& operator=(const TInterruptWatch&) = delete;
+
+private:
+    std::unique_ptr<QSocketNotifier> Notifier;
+    std::unique_ptr<struct sigaction> Previous;
+    bool Installed = false;
 };
 
 // Runs the exchange the runner holds on `port` until it ends, with Ctrl+C as

@@ -16,6 +16,9 @@ const std::map<QString, TCommand>& Commands() {
         {QStringLiteral("resave"), RunResave},
         {QStringLiteral("read"), RunRead},
         {QStringLiteral("write"), RunWrite},
+        {QStringLiteral("display"), RunDisplay},
+        {QStringLiteral("list"), RunList},
+        {QStringLiteral("pdf"), RunPdf},
     };
     return commands;
 }
@@ -23,7 +26,7 @@ const std::map<QString, TCommand>& Commands() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("HALVERN"));
     QCoreApplication::setApplicationName(QStringLiteral("TAVRIN"));
     QTextStream errors(stderr);

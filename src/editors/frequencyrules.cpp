@@ -250,6 +250,12 @@ std::vector<std::string> StepListTexts(std::string_view model) {
     return texts;
 }
 
+std::string StepTextOfCode(char code) {
+    if (IsDigit(code)) return kSteps[static_cast<size_t>(code - '0')].Text;
+    if (code == 'A') return kSteps[kRv310ExtraStepIndex].Text;
+    return {};
+}
+
 char StepCodeFromListPosition(int position, std::string_view model) {
     const int index = StepIndexOfPosition(position, model);
     return index < kDigitStepCount ? static_cast<char>('0' + index)

@@ -45,6 +45,8 @@ TFitResult FitFrequency(std::string_view storedFrequency, std::string_view limit
 
 // The step list of a model: 11 items on the RV-310 ("2.5kHz" first), 10 elsewhere.
 std::vector<std::string> StepListTexts(std::string_view model);
+// The text of a stored step code, "0".."9" and "A" ("A" -> "2.5kHz"); empty for any other code.
+std::string StepTextOfCode(char code);
 // A position outside the model's list gives '0' (5 kHz).
 char StepCodeFromListPosition(int position, std::string_view model);
 // The list position of a stored step code. A code the model's list does not

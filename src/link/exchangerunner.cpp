@@ -2,15 +2,23 @@
 
 #include "link/radiocommands.h"
 
+void ConfigureRadioLine(TKComm& comm) {
+    comm.SetFlowControl(TFlowControl::XonXoff);
+    comm.SetEventType(TEventType::CharEvent);
+    comm.SetInBuffSize(1024);
+    comm.SetOutBuffSize(1024);
+    comm.SetXonSendSize(256);
+    comm.SetXoffSendSize(768);
+    comm.SetEventChar(13);
+}
+
+std::string TakeWaitingBytes(TKComm& comm) {
+    const int32_t waiting = comm.CountInBuff();
+    return waiting > 0 ? comm.ReadStringData(static_cast<uint32_t>(waiting)) : std::string();
+}
+
 TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent) : QObject(parent), View(view) {
-    // The radio line: XON/XOFF, small queues, an event for every carriage return.
-    KComm1.SetFlowControl(TFlowControl::XonXoff);
-    KComm1.SetEventType(TEventType::CharEvent);
-    KComm1.SetInBuffSize(1024);
-    KComm1.SetOutBuffSize(1024);
-    KComm1.SetXonSendSize(256);
-    KComm1.SetXoffSendSize(768);
-    KComm1.SetEventChar(13);
+    ConfigureRadioLine(KComm1);
     for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
@@ -45,8 +53,7 @@ void TExchangeRunner::Cancel() {
 void TExchangeRunner::KComm1CommEvent() {
     std::string reply;
     try {
-        const int32_t waiting = KComm1.CountInBuff();
-        if (waiting > 0) reply = KComm1.ReadStringData(static_cast<uint32_t>(waiting));
+        reply = TakeWaitingBytes(KComm1);
     } catch (const ECommError& error) {
         // The reply time-out ends the exchange if nothing more comes.
         View.ShowError(error.what());

@@ -7,6 +7,13 @@
 #include "link/exchange.h"
 #include "link/kcomm.h"
 
+// The radio line's settings on a port component: XON/XOFF, small queues and
+// an event for every carriage return. Every exchange with the transceiver uses them.
+void ConfigureRadioLine(TKComm& comm);
+
+// Every byte waiting in the port's receive queue.
+std::string TakeWaitingBytes(TKComm& comm);
+
 // What the window or console running an exchange shows of it.
 class TExchangeView {
 public:

@@ -146,5 +146,6 @@ void StoreChannelCount(TRadioData& data, std::string_view payload);
 std::string BuildSlotWrite(const TRadioData& data, std::string_view mnemonic, int slot);
 
 // Channel display protection.
+inline constexpr std::string_view kProtectQuery = "CP";
 bool IsChannelDisplayProtected(std::string_view payload);
 std::string BuildProtectWrite(bool isProtected);

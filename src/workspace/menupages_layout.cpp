@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/helpcontext.h"
+#include "data/pffunctions.h"
 #include "workspace/menupages.h"
 #include "workspace/radiogroup.h"
 
@@ -36,10 +37,11 @@ const QStringList kVoxDelayItems{"250ms", "500ms", "750ms", "1000ms", "1500ms", 
 const QStringList kDtmfPauseItems{"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"};
 const QStringList kToneBurstItems{"1000Hz", "1450Hz", "1750Hz", "2100Hz"};
 const QStringList kSquelchHangItems{"OFF", "125ms", "250ms", "500ms"};
-// Shared with the printed listing's order of PF functions.
-const QStringList kPfItems{"MONI", "ENTER",  "1750", "VFO",  "MR",   "CALL", "MHz",
-                           "REV",  "SQL",    "M>V",  "M.IN", "C.IN", "MENU", "SHIFT",
-                           "LOW",  "BRIGHT", "LOCK", "TONE", "STEP"};
+const QStringList kPfItems = [] {
+    QStringList items;
+    for (const char* function : PfFunctionList()) items.append(QLatin1String(function));
+    return items;
+}();
 const QStringList kScanResumeItems{"Time", "Carrier", "Seek"};
 const QStringList kDtmfSpeedItems{"Fast", "Slow"};
 const QStringList kCallKeyItems{"CALL", "1750Hz Tone"};

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         return TMessageAnswer::Cancel;
     });
     TSettingsStore store;
-    TMainForm form(store, {});
+    TMainForm form(store, {}, TSplash::Skipped);
     form.show();
     TPeer peer(form);
     QTimer::singleShot(0, &form, [] { Answer("ready"); });

@@ -20,7 +20,7 @@ protected:
 
     TMainForm& Start(QStringList arguments = {}) {
         Store = std::make_unique<TSettingsStore>();
-        Form = std::make_unique<TMainForm>(*Store, std::move(arguments));
+        Form = std::make_unique<TMainForm>(*Store, std::move(arguments), TSplash::Skipped);
         Form->show();
         // Focus only moves inside the active window.
         Form->activateWindow();

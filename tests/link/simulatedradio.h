@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,11 @@
 // exchange against it as against a radio, while the test sees every command.
 class TSimulatedRadio {
 public:
-    explicit TSimulatedRadio(TRadioData memory, std::string id = {}) {
+    explicit TSimulatedRadio(TRadioData memory, std::string id = {},
+                             TProtectAnswer protectAnswer = TProtectAnswer::Always) {
         if (id.empty()) id = memory.GetModel();
-        Transceiver = std::make_unique<TTransceiver>(std::move(memory), std::move(id));
+        Transceiver =
+            std::make_unique<TTransceiver>(std::move(memory), std::move(id), protectAnswer);
         fcntl(Line.MasterFd(), F_SETFL, fcntl(Line.MasterFd(), F_GETFL) | O_NONBLOCK);
         // Held open so that the master never reads as hung up while the program
         // has the port closed.
@@ -54,11 +57,18 @@ public:
 
     const std::string& Path() const { return Line.Path(); }
     const TRadioData& Memory() const { return Transceiver->Data(); }
+    bool DisplayProtected() const { return Transceiver->DisplayProtected(); }
+    // Switches the channel display protection on, as a programming session would.
+    void Protect() {
+        for (const char* command : {"PROGRAM", "CP 1", "END"}) Transceiver->Handle(command);
+    }
 
     // Every command received, the wake-up ("") included.
     std::vector<std::string> Commands;
     // Commands answered with the refusal instead of being carried out.
     std::function<bool(const std::string&)> Refuses;
+    // A reply of the test's own in place of the transceiver's, when it gives one.
+    std::function<std::optional<std::string>(const std::string&)> Replies;
     // Hears everything, answers nothing.
     bool Silent = false;
 
@@ -77,8 +87,11 @@ private:
     void Answer(const std::string& command) {
         Commands.push_back(command);
         if (Silent) return;
-        const std::optional<std::string> reply =
-            Refuses && Refuses(command) ? std::string(kRefused) : Transceiver->Handle(command);
+        std::optional<std::string> reply = Replies ? Replies(command) : std::nullopt;
+        if (!reply) {
+            reply = Refuses && Refuses(command) ? std::string(kRefused)
+                                                : Transceiver->Handle(command);
+        }
         if (reply) Line.Send(*reply + '\r');
     }
 

@@ -1,0 +1,110 @@
+// `display PORT [--protect on|off]`: the channel display protection on the console.
+#include <QCoreApplication>
+#include <functional>
+#include <optional>
+
+#include "cli/clicommands.h"
+#include "cli/consoleview.h"
+#include "link/displayrunner.h"
+
+namespace {
+
+struct TDisplayArguments {
+    QString Port;
+    std::optional<bool> Protect;  // nothing: only ask
+};
+
+std::optional<TDisplayArguments> ParseDisplayArguments(const QStringList& arguments,
+                                                       QString& error) {
+    TDisplayArguments parsed;
+    QStringList positional;
+    for (qsizetype next = 0; next < arguments.size(); ++next) {
+        const QString& argument = arguments[next];
+        if (!argument.startsWith(QLatin1String("--"))) {
+            positional << argument;
+            continue;
+        }
+        const QString value = next + 1 < arguments.size() ? arguments[++next] : QString();
+        if (argument != QLatin1String("--protect") ||
+            (value != QLatin1String("on") && value != QLatin1String("off"))) {
+            error = QStringLiteral("display PORT [--protect on|off]");
+            return std::nullopt;
+        }
+        parsed.Protect = value == QLatin1String("on");
+    }
+    if (positional.size() != 1) {
+        error = QStringLiteral("display: PORT is needed");
+        return std::nullopt;
+    }
+    parsed.Port = positional[0];
+    return parsed;
+}
+
+// The flow shown on the console: messages on standard error, the
+// protection kept for the caller.
+class TConsoleDisplay : public TDisplayView {
+public:
+    explicit TConsoleDisplay(QTextStream& errors) : Errors(errors) {}
+
+    void ShowProtection(bool isProtected) override { Protected = isProtected; }
+    void ShowError(const std::string& message) override {
+        if (!ErrorsHeld) Errors << QString::fromStdString(message) << "\n";
+        Errors.flush();
+    }
+    void FlowEnded(TDisplayOutcome outcome) override {
+        Result = outcome;
+        QCoreApplication::exit(0);
+    }
+
+    bool ErrorsHeld = false;
+    bool Protected = false;
+    std::optional<TDisplayOutcome> Result;
+
+private:
+    QTextStream& Errors;
+};
+
+// Runs one flow to its end; nothing when the port could not be opened or
+// Ctrl+C stopped it.
+std::optional<TDisplayOutcome> RunFlow(TDisplayRunner& runner, TConsoleDisplay& view,
+                                       const std::function<bool()>& start, QTextStream& errors) {
+    TInterruptWatch interrupts(runner, [&runner] {
+        runner.Stop();
+        QCoreApplication::exit(0);
+    });
+    view.Result.reset();
+    // Opening tells its own reason; the console says what the window says.
+    view.ErrorsHeld = true;
+    const bool started = start();
+    view.ErrorsHeld = false;
+    if (!started) {
+        errors << kPortUnavailableMessage << "\n";
+        return std::nullopt;
+    }
+    QCoreApplication::exec();
+    return view.Result;
+}
+
+}  // namespace
+
+int RunDisplay(const TCliOptions& options, TRadioData& /*data*/, QTextStream& errors) {
+    QString problem;
+    const std::optional<TDisplayArguments> arguments =
+        ParseDisplayArguments(options.Arguments, problem);
+    if (!arguments) return UsageError(errors, problem);
+    const std::string port = arguments->Port.toStdString();
+    TConsoleDisplay view(errors);
+    TDisplayRunner runner(view);
+    if (RunFlow(
+            runner, view, [&] { return runner.Query(port); }, errors) != TDisplayOutcome::Queried) {
+        return kExitFailed;
+    }
+    if (!arguments->Protect) {
+        QTextStream(stdout) << (view.Protected ? "on" : "off") << "\n";
+        return kExitDone;
+    }
+    const bool protect = *arguments->Protect;
+    const auto outcome = RunFlow(
+        runner, view, [&] { return runner.Set(port, protect); }, errors);
+    return outcome == TDisplayOutcome::Set ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "data/listing.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+// Draws the listing pages on a paged device (a printer or a PDF writer) that
+// `painter` has already begun: 60 lines to the printable height, each at 200
+// device units from the left.
+void PaintListing(QPainter& painter, QPagedPaintDevice& device,
+                  const std::vector<TListingPage>& pages);
+
+// Writes the pages to a PDF file titled "TAVRIN"; false when the file cannot be written.
+bool WriteListingPdf(const std::vector<TListingPage>& pages, const QString& path);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+class QUrl;
+class QWidget;
+
+// The commands the help viewer takes.
+inline constexpr unsigned kHelpDisplayTopic = 0;  // the guide's first page
+inline constexpr unsigned kHelpDisplayToc = 1;    // its contents
+inline constexpr unsigned kHelpContext = 15;      // the section of a help context number
+
+// Shows the user guide `file` for `command` (with `data` the help context
+// number of kHelpContext). Returns 0 when nothing could be shown: a missing
+// guide or an unknown command leaves the program silent.
+int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr data);
+
+// The guide shipped with the program: guide/index.html next to the executable.
+QString GuideFile();
+
+// The anchor of the guide's section for a help context number: the menu page
+// controls share the menu settings section, everything else has its own.
+QString GuideAnchorOf(int context);
+
+// F1 on the focused control (or the first of its parents with a help
+// context) or on a highlighted menu item opens the guide there. Installed
+// for the whole program; it lives as long as `mainWindow`.
+void InstallContextHelp(QWidget& mainWindow);
+
+// Test seams: where the guide lies (empty: next to the program) and what
+// shows a page (empty: the user's browser).
+void SetGuideFolder(const QString& folder);
+using TUrlOpener = std::function<bool(const QUrl&)>;
+void SetUrlOpener(TUrlOpener opener);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+class TMainForm;
+class TRadioData;
+
+// Memory Channel Select: switches the channel count between the model's two
+// sizes; the smaller one has memory names.
+class TMChannelForm : public QDialog {
+    Q_OBJECT
+public:
+    TMChannelForm(TRadioData& data, QWidget* parent);
+
+    QRadioButton* RadioButton_NameOn = nullptr;   // the smaller size
+    QRadioButton* RadioButton_NameOff = nullptr;  // the larger size
+    QPushButton* Button_OK = nullptr;
+    QPushButton* Button_CANCEL = nullptr;
+
+    void Button_OKClick();
+
+private:
+    TRadioData& Data;
+};
+
+inline constexpr char kChannelCountQuestion[] =
+    "You are changing the total number of memory channels.\nDo you want to continue? ";
+
+// Radio > Memory Channel Select: the dialog, then, whatever the answer, the
+// memory and DTMF grids laid out again for the count.
+void OpenMChannelForm(TMainForm& mainForm);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+class TMainForm;
+
+// File > Print and the Print button: the listing of the whole data set on a
+// printer chosen in the print dialog.
+void PrintDataSet(TMainForm& mainForm);
+
+// File > Export Listing as PDF: the same pages into a PDF file.
+void ExportListingPdf(TMainForm& mainForm);
+
+inline constexpr char kNoPrinterMessage[] = "No default printer is configured.";
+
+// Lets a test say whether a printer is installed; empty asks the system again.
+using TPrinterProbe = std::function<bool()>;
+void SetPrinterProbe(TPrinterProbe probe);

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "cli/clirun.h"
+#include "data/datafile.h"
+#include "data/listing.h"
+#include "data/modelcatalogue.h"
+#include "data/radiodata.h"
+#include "support/qtprinters.h"
+#include "support/testdata.h"
+
+namespace {
+
+class ListingCommands : public ::testing::Test {
+protected:
+    // A PX-A7 (General market) data file with `used` channels, so the listing runs to two pages.
+    QString WriteListingFile(int used) {
+        TRadioData data;
+        ApplyConfiguration(data, ModelCatalogue()[6]);
+        data.ApplyDefaultRecords();
+        data.ApplyMenuDefaults();
+        for (int channel = 0; channel < used; ++channel) {
+            data.SetChannel(channel,
+                            LabelOf(data, channel) +
+                                ",0433500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,N");
+        }
+        data.SetComment("club");
+        Data = data;
+        const QString path = Files.filePath(QStringLiteral("in.tvr"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(WriteDataFile(data)));
+        return path;
+    }
+
+    // Runs the program and keeps what it printed.
+    TCliRun Run(const QStringList& arguments, QByteArray& output, bool withoutDisplay = false) {
+        QProcess process;
+        PrepareCli(process, Config.path());
+        if (withoutDisplay) {
+            QProcessEnvironment environment = process.processEnvironment();
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+                environment.remove(QLatin1String(name));
+            }
+            process.setProcessEnvironment(environment);
+        }
+        process.setArguments(arguments);
+        process.start();
+        EXPECT_TRUE(process.waitForFinished(30000));
+        output = process.readAllStandardOutput();
+        return {process.exitCode(), process.exitStatus(),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QTemporaryDir Config;
+    QTemporaryDir Files;
+    TRadioData Data;
+};
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray contents = file.readAll();
+    int pages = 0;
+    for (qsizetype at = contents.indexOf("/Type /Page"); at >= 0;
+         at = contents.indexOf("/Type /Page", at + 1)) {
+        if (contents.mid(at + 11, 1) != "s") ++pages;
+    }
+    return pages;
+}
+
+TEST_F(ListingCommands, ListPrintsThePagesWithAFormFeedLineBetween) {
+    const QString in = WriteListingFile(50);
+    QByteArray output;
+    const TCliRun run = Run({"--radio", "7", "list", in}, output);
+    ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
+    const QStringList pages = QString::fromUtf8(output).split(QStringLiteral("\f\n"));
+    ASSERT_EQ(pages.size(), 2);
+    const QString caption = QStringLiteral("TAVRIN [PX-A7A]  [%1]").arg(in);
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page.startsWith(caption + QStringLiteral("\n\n")))
+            << page.left(60).toStdString();
+    }
+    EXPECT_TRUE(
+        pages[0].contains(QStringLiteral("\n[Comment]\nclub\n\n[Memory Channel]\n00 433.500MHz")));
+    EXPECT_TRUE(pages[1].endsWith(QStringLiteral("Channel Quantity : 50ch\n")));
+    // The same lines the printer gets.
+    const std::vector<TListingPage> expected = ListingPages(Data, caption, false);
+    EXPECT_EQ(QString::fromUtf8(output), ListingText(expected));
+}
+
+TEST_F(ListingCommands, ToneBurstOptionAddsItsLine) {
+    const QString in = WriteListingFile(1);
+    QByteArray without;
+    QByteArray with;
+    EXPECT_EQ(Run({"--radio", "7", "list", in}, without).Status, 0);
+    EXPECT_EQ(Run({"--radio", "7", "--tbf", "list", in}, with).Status, 0);
+    EXPECT_FALSE(without.contains("Tone Burst Frequency : "));
+    EXPECT_TRUE(with.contains("Tone Burst Frequency : "));
+}
+
+TEST_F(ListingCommands, PdfHasThePagesOfTheListing) {
+    const QString in = WriteListingFile(50);
+    const QString out = Files.filePath(QStringLiteral("out.pdf"));
+    QByteArray output;
+    // Without a display the program draws offscreen by itself.
+    const TCliRun run = Run({"--radio", "7", "pdf", in, out}, output, true);
+    ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
+    EXPECT_EQ(PdfPageCount(out), 2);
+    EXPECT_TRUE(output.isEmpty());
+}
+
+TEST_F(ListingCommands, UsageAndFileErrors) {
+    const QString in = WriteListingFile(1);
+    QByteArray output;
+    EXPECT_EQ(Run({"--radio", "7", "list"}, output).Status, 2);
+    EXPECT_EQ(Run({"--radio", "7", "pdf", in}, output).Status, 2);
+    const TCliRun missing = Run({"--radio", "7", "list", Files.filePath("none.tvr")}, output);
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_TRUE(missing.Errors.contains(QStringLiteral("File Open error.")));
+    const TCliRun unwritable =
+        Run({"--radio", "7", "pdf", in, Files.filePath("no/out.pdf")}, output);
+    EXPECT_EQ(unwritable.Status, 2);
+    EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("File Open error.")));
+}
+
+}  // namespace
