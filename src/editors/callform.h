@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/editordialog.h"
+#include "editors/channeleditordialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,42 +14,12 @@ class TToneGroup;
 
 // "CALL Channel": edits the single CALL record, a memory channel without number, name or
 // lock-out.
-class TCallForm : public TEditorDialog {
+class TCallForm : public TChannelEditorDialog {
     Q_OBJECT
 public:
     explicit TCallForm(TMainForm& mainForm);
 
     // Controls, named as the dialog knows them.
-    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;  // receive frequency
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // receive step
-    QLabel* Label5 = nullptr;
-    QLineEdit* Edit3 = nullptr;  // transmit frequency (split only)
-    QLabel* Label6 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboBox2 = nullptr;  // transmit step (split only)
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit2 = nullptr;  // offset, in the transmit frequency's place
-    QLabel* Label8 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;  // Split Channel
-    QRadioButton* RadioButton2 = nullptr;  // Simplex
-    QRadioButton* RadioButton3 = nullptr;  // Plus Shift
-    QRadioButton* RadioButton4 = nullptr;  // Minus Shift
-    QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
-    QCheckBox* CheckBox1 = nullptr;        // Reverse
-    TToneGroup* GroupBox2 = nullptr;       // "Tone/CTCSS/DCS"
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox3 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
-    QLabel* Label13 = nullptr;
-    QComboBox* ComboBox5 = nullptr;
     QGroupBox* GroupBox3 = nullptr;  // "Option"
     QCheckBox* CheckBox6 = nullptr;  // Beat Shift
     QCheckBox* CheckBox7 = nullptr;  // FM Narrow
@@ -60,8 +30,6 @@ protected:
     QWidget* FirstFocus() const override;
 
 private:
-    void BuildFrequencyGroup();
-    void BuildToneGroup();
     QGroupBox* BuildOptionGroup();
     void SetTabOrder();
     void ConnectHandlers();

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "editors/editordialog.h"
+#include "editors/channeleditordialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -54,7 +54,7 @@ private:
 
 // "Memory Channel": edits one memory channel, scan limit or priority entry at a time,
 // moving between them without closing.
-class TMemoryForm : public TEditorDialog {
+class TMemoryForm : public TChannelEditorDialog {
     Q_OBJECT
 public:
     explicit TMemoryForm(TMainForm& mainForm);
@@ -66,36 +66,6 @@ public:
     QLabel* Label12 = nullptr;
     QLineEdit* Edit5 = nullptr;  // channel number or label
     TUpDown* UpDown1 = nullptr;
-    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;  // receive frequency
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // receive step
-    QLabel* Label5 = nullptr;
-    QLineEdit* Edit3 = nullptr;  // transmit frequency (split only)
-    QLabel* Label6 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboBox2 = nullptr;  // transmit step (split only)
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit2 = nullptr;  // offset, in the transmit frequency's place
-    QLabel* Label8 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;  // Split Channel
-    QRadioButton* RadioButton2 = nullptr;  // Simplex
-    QRadioButton* RadioButton3 = nullptr;  // Plus Shift
-    QRadioButton* RadioButton4 = nullptr;  // Minus Shift
-    QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
-    QCheckBox* CheckBox1 = nullptr;        // Reverse
-    TToneGroup* GroupBox2 = nullptr;       // "Tone/CTCSS/DCS"
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox3 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
-    QLabel* Label13 = nullptr;
-    QComboBox* ComboBox5 = nullptr;
     QGroupBox* GroupBox3 = nullptr;  // "Option"
     QLabel* Label11 = nullptr;
     QLineEdit* Edit4 = nullptr;      // memory name
@@ -110,8 +80,6 @@ protected:
 
 private:
     QLayout* BuildChannelRow();
-    void BuildFrequencyGroup();
-    void BuildToneGroup();
     QGroupBox* BuildOptionGroup();
     void SetTabOrder();
     void ShowNameEdit();

@@ -36,7 +36,7 @@ void SetTextIfOther(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-TVfoForm::TVfoForm(TMainForm& mainForm) : TEditorDialog(mainForm, "VFO") {
+TVfoForm::TVfoForm(TMainForm& mainForm) : TToneEditorDialog(mainForm, "VFO") {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
     layout->addWidget(GroupBox1);
@@ -84,19 +84,6 @@ QGroupBox* TVfoForm::BuildProgramVfoGroup() {
     row->addWidget(Label5);
     row->addStretch();
     return GroupBox3;
-}
-
-void TVfoForm::BuildToneGroup() {
-    GroupBox2 = new TToneGroup(this);
-    CheckBox2 = GroupBox2->CheckBox_Tone;
-    CheckBox3 = GroupBox2->CheckBox_Ctcss;
-    CheckBox4 = GroupBox2->CheckBox_Dcs;
-    Label9 = GroupBox2->Label_Tone;
-    ComboBox3 = GroupBox2->ComboBox_Tone;
-    Label10 = GroupBox2->Label_Ctcss;
-    ComboBox4 = GroupBox2->ComboBox_Ctcss;
-    Label13 = GroupBox2->Label_Dcs;
-    ComboBox5 = GroupBox2->ComboBox_Dcs;
 }
 
 QGroupBox* TVfoForm::BuildOptionGroup() {

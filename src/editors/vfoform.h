@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/editordialog.h"
+#include "editors/channeleditordialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +14,7 @@ class TToneGroup;
 
 // "VFO": edits the VFO record together with the programmable VFO range that holds its
 // frequency.
-class TVfoForm : public TEditorDialog {
+class TVfoForm : public TToneEditorDialog {
     Q_OBJECT
 public:
     explicit TVfoForm(TMainForm& mainForm);
@@ -39,16 +39,6 @@ public:
     QLabel* Label4 = nullptr;
     QLineEdit* Edit4 = nullptr;  // upper end
     QLabel* Label5 = nullptr;
-    TToneGroup* GroupBox2 = nullptr;  // "Tone/CTCSS/DCS"
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox3 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
-    QLabel* Label13 = nullptr;
-    QComboBox* ComboBox5 = nullptr;
     QGroupBox* GroupBox4 = nullptr;  // "Option"
     QLabel* Label6 = nullptr;
     QComboBox* ComboBox2 = nullptr;  // power
@@ -63,7 +53,6 @@ protected:
 private:
     void BuildFrequencyGroup();
     QGroupBox* BuildProgramVfoGroup();
-    void BuildToneGroup();
     QGroupBox* BuildOptionGroup();
     void SetTabOrder();
     void ConnectHandlers();
