@@ -39,17 +39,21 @@ test-sanitize: deps
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
 
-# Fuzzes the data file reader for FUZZ_SECONDS (a short run by default).
+# Fuzzes the data file reader and the CSV import for FUZZ_SECONDS each (a short run by default).
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DTAVRIN_FUZZ=ON -DTAVRIN_TESTS=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target datafile-fuzzer tavrin-fuzz-seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target datafile-fuzzer csv-fuzzer tavrin-fuzz-seeds
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/tools/tavrin-fuzz-seeds $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/tools/datafile-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
+	mkdir -p $(FUZZ_DIR)/csv-corpus
+	cp tests/editors/csv/*.csv $(FUZZ_DIR)/csv-corpus/
+	$(FUZZ_DIR)/tools/csv-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/csv- $(FUZZ_DIR)/csv-corpus
 
 # Benchmarks of a release build; prints the median of several repetitions. Then whole
 # exchanges against the simulator at 9600 bit/s (about two minutes; EXCHANGES picks cases).

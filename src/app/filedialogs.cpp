@@ -11,20 +11,34 @@ TFileDialogResponder& Responder() {
     return responder;
 }
 
+// What sets the dialogs of each kind apart.
+struct TDialogLayout {
+    const char* Filter;
+    const char* Extension;
+    bool Saves;
+    bool AsksBeforeReplacing;
+};
+
+TDialogLayout LayoutOf(TFileDialogKind kind) {
+    switch (kind) {
+        case TFileDialogKind::Open: return {"TAVRIN Files(*.tvr)", "tvr", false, false};
+        // Existing data files are replaced without asking, as the program always did.
+        case TFileDialogKind::Save: return {"TAVRIN Files(*.tvr)", "tvr", true, false};
+        case TFileDialogKind::SavePdf: return {"PDF Files(*.pdf)", "pdf", true, true};
+        case TFileDialogKind::OpenCsv: return {"CSV Files(*.csv)", "csv", false, false};
+        case TFileDialogKind::SaveCsv: return {"CSV Files(*.csv)", "csv", true, true};
+    }
+    return {"", "", false, false};
+}
+
 QString RunDialog(QWidget* parent, const TFileDialogRequest& request) {
     if (Responder()) return Responder()(request);
-    const bool pdf = request.Kind == TFileDialogKind::SavePdf;
-    QFileDialog dialog(
-        parent, QString(), request.Folder,
-        pdf ? QStringLiteral("PDF Files(*.pdf)") : QStringLiteral("TAVRIN Files(*.tvr)"));
-    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("tvr"));
-    if (pdf) {
+    const TDialogLayout layout = LayoutOf(request.Kind);
+    QFileDialog dialog(parent, QString(), request.Folder, QString::fromLatin1(layout.Filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(layout.Extension));
+    if (layout.Saves) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.selectFile(request.PresetName);
-    } else if (request.Kind == TFileDialogKind::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // Existing files are replaced without asking, as the program always did.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !layout.AsksBeforeReplacing);
         dialog.selectFile(request.PresetName);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -45,6 +59,14 @@ QString GetSaveDataFileName(QWidget* parent, const QString& folder, const QStrin
 
 QString GetSavePdfFileName(QWidget* parent, const QString& folder, const QString& presetName) {
     return RunDialog(parent, {TFileDialogKind::SavePdf, folder, presetName});
+}
+
+QString GetOpenCsvFileName(QWidget* parent, const QString& folder) {
+    return RunDialog(parent, {TFileDialogKind::OpenCsv, folder, QString()});
+}
+
+QString GetSaveCsvFileName(QWidget* parent, const QString& folder, const QString& presetName) {
+    return RunDialog(parent, {TFileDialogKind::SaveCsv, folder, presetName});
 }
 
 void SetFileDialogResponder(TFileDialogResponder responder) {

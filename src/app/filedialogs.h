@@ -5,7 +5,7 @@
 
 class QWidget;
 
-enum class TFileDialogKind { Open, Save, SavePdf };
+enum class TFileDialogKind { Open, Save, SavePdf, OpenCsv, SaveCsv };
 
 struct TFileDialogRequest {
     TFileDialogKind Kind;
@@ -21,6 +21,11 @@ QString GetSaveDataFileName(QWidget* parent, const QString& folder, const QStrin
 // The save dialog for PDF files ("PDF Files(*.pdf)", default extension "pdf");
 // it asks before replacing a file.
 QString GetSavePdfFileName(QWidget* parent, const QString& folder, const QString& presetName);
+
+// The open and save dialogs for CSV channel lists ("CSV Files(*.csv)", default
+// extension "csv"); the save dialog asks before replacing a file.
+QString GetOpenCsvFileName(QWidget* parent, const QString& folder);
+QString GetSaveCsvFileName(QWidget* parent, const QString& folder, const QString& presetName);
 
 // Lets a test choose the file instead of a person; empty restores the dialogs.
 using TFileDialogResponder = std::function<QString(const TFileDialogRequest&)>;

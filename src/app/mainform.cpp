@@ -174,6 +174,7 @@ void TMainForm::ConnectCommands() {
     ConnectRadioTransfers();
     ConnectEditCommands();
     ConnectWorkspaceCommands();
+    ConnectCsvCommands();
 }
 
 void TMainForm::LoadConfiguration() {

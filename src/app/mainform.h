@@ -74,6 +74,9 @@ public:
     void All2Click();
     void Memory2Click();
     void Menu2Click();
+    // File > Import CSV and Export CSV: the memory channels as a CSV channel list.
+    void ImportCsv1Click();
+    void ExportCsv1Click();
     // Radio > Channel Display, Help > Help Topics, Help > About.
     void ChannelDisplay1Click();
     void Help2Click();
@@ -117,6 +120,7 @@ private:
     void ConnectRadioTransfers();
     void ConnectEditCommands();
     void ConnectWorkspaceCommands();
+    void ConnectCsvCommands();
     void FormCreate();
     void LoadConfiguration();
     void FormShow();

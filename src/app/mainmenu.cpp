@@ -37,6 +37,8 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.File1->addSeparator();
     menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
     menu.ExportPdf1 = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
+    menu.ImportCsv1 = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
+    menu.ExportCsv1 = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
     menu.File1->addSeparator();
     menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
 }

@@ -19,6 +19,8 @@ struct TMainMenu {
     QAction* Save2 = nullptr;  // Save As
     QAction* Print1 = nullptr;
     QAction* ExportPdf1 = nullptr;  // Export Listing as PDF
+    QAction* ImportCsv1 = nullptr;  // Import CSV (memory channels)
+    QAction* ExportCsv1 = nullptr;  // Export CSV (memory channels)
     QAction* Exit1 = nullptr;
 
     QMenu* Edit1 = nullptr;

@@ -18,6 +18,8 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+int RunImportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 
 // The application object: a GUI one for the commands that draw (offscreen when
 // there is no display), a core one for the rest.

@@ -51,6 +51,13 @@ QString UsageText() {
         "  list IN.tvr             print the listing of a data file as text, a form\n"
         "                          feed alone on a line between pages\n"
         "  pdf IN.tvr OUT.pdf      write the listing of a data file as a PDF file\n"
+        "  import-csv IN.csv OUT.tvr [--into BASE.tvr]\n"
+        "                          store the channels of a CSV channel list in a data\n"
+        "                          file: over BASE.tvr, or over a data set as New makes\n"
+        "                          it; status 1, and no file, when none could be stored\n"
+        "  export-csv IN.tvr OUT.csv\n"
+        "                          write the memory channels of a data file as a CSV\n"
+        "                          channel list\n"
         "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n")
         .arg([] {
             QString rows;

@@ -19,6 +19,8 @@ const std::map<QString, TCommand>& Commands() {
         {QStringLiteral("display"), RunDisplay},
         {QStringLiteral("list"), RunList},
         {QStringLiteral("pdf"), RunPdf},
+        {QStringLiteral("import-csv"), RunImportCsv},
+        {QStringLiteral("export-csv"), RunExportCsv},
     };
     return commands;
 }

@@ -1,11 +1,10 @@
 #include "data/datafile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
+#include "data/filebytes.h"
 #include "data/modelcatalogue.h"
 #include "data/numbertext.h"
 #include "data/radiodata.h"
@@ -81,18 +80,7 @@ std::string WriteDataFile(const TRadioData& data) {
 }
 
 bool SaveDataFile(const TRadioData& data, const QString& path) {
-    if (!HasDataFileExtension(path)) return false;
-    QSaveFile file(path);
-    // Unbuffered, so that a disk that fills up shows in the count written
-    // here; a buffered write would only be cut short at commit, unnoticed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const std::string bytes = WriteDataFile(data);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return HasDataFileExtension(path) && SaveFileBytes(path, WriteDataFile(data));
 }
 
 namespace {
@@ -238,11 +226,7 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes) {
 }
 
 std::optional<std::string> LoadDataFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDataFile) return std::nullopt;
-    const QByteArray bytes = file.read(kLargestDataFile + 1);
-    if (bytes.size() > kLargestDataFile) return std::nullopt;
-    return bytes.toStdString();
+    return LoadFileBytes(path, kLargestDataFile);
 }
 
 bool HasDataFileExtension(const QString& path) {

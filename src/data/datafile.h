@@ -35,14 +35,6 @@ TDataFileResult OpenDataFile(TRadioData& data, const QString& path);
 // The message that tells the user why a file was not loaded; empty for Loaded.
 const char* DataFileMessage(TDataFileResult result);
 
-// Opens a data file as the File menu does: a name or file that cannot be
-// opened changes nothing; otherwise the records are reset (cleared, VFO,
-// CALL and menu defaults) and the file is read over them.
-TDataFileResult OpenDataFile(TRadioData& data, const QString& path);
-
-// The message that tells the user why a file was not loaded; empty for Loaded.
-const char* DataFileMessage(TDataFileResult result);
-
 // The bytes of a data file, or nothing when it cannot be read. Files far
 // larger than any data file are refused rather than read into memory.
 std::optional<std::string> LoadDataFileBytes(const QString& path);

@@ -191,5 +191,7 @@ inline constexpr char kInvalidCharacterMessage[] =
 inline constexpr char kChangeEntryQuestion[] =
     "The contents has been changed.\nDo you want to change?";
 
+// The longest memory name the transceiver keeps.
+inline constexpr int kMemoryNameLength = 6;
 // Whether a memory name may hold this character: "0"-"9", "A"-"Z", "-", "/" and space.
 bool IsMemoryNameCharacter(char c);

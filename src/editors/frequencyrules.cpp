@@ -242,6 +242,12 @@ TFitResult FitFrequency(std::string_view storedFrequency, std::string_view limit
     return result;
 }
 
+bool IsInsideLimits(std::string_view storedFrequency, std::string_view limits) {
+    const TBand band = BandOf(limits);
+    const int64_t hertz = LeadingValue(storedFrequency);
+    return hertz >= band.Lowest && hertz <= band.Highest;
+}
+
 std::vector<std::string> StepListTexts(std::string_view model) {
     std::vector<std::string> texts;
     for (int position = 0; position < StepListSize(model); ++position) {
@@ -266,6 +272,10 @@ int ListPositionFromStepCode(char code, std::string_view model, std::string_view
     if (const std::optional<int> position = PositionOfStepCode(code, model)) return *position;
     const char fallback = DefaultStepCode(model, CharAt(marketCode, 1));
     return PositionOfStepCode(fallback, model).value_or(0);
+}
+
+int StepHertzOfListPosition(int position, std::string_view model) {
+    return StepHertz(StepIndexOfPosition(position, model));
 }
 
 int StepHertz(int stepIndex) {

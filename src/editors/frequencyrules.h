@@ -43,6 +43,9 @@ struct TFitResult {
 TFitResult FitFrequency(std::string_view storedFrequency, std::string_view limits,
                         int stepListPosition, std::string_view model);
 
+// Whether a stored frequency lies inside the limits, read as FitFrequency reads them.
+bool IsInsideLimits(std::string_view storedFrequency, std::string_view limits);
+
 // The step list of a model: 11 items on the RV-310 ("2.5kHz" first), 10 elsewhere.
 std::vector<std::string> StepListTexts(std::string_view model);
 // The text of a stored step code, "0".."9" and "A" ("A" -> "2.5kHz"); empty for any other code.
@@ -52,6 +55,8 @@ char StepCodeFromListPosition(int position, std::string_view model);
 // The list position of a stored step code. A code the model's list does not
 // have (a damaged file) gives the position of the market's default step.
 int ListPositionFromStepCode(char code, std::string_view model, std::string_view marketCode);
+// Step in Hz of a position in the model's step list; 5 kHz outside the list.
+int StepHertzOfListPosition(int position, std::string_view model);
 // Step in Hz of an internal step index 0..10 (the code's hexadecimal value); 5 kHz for
 // any other index.
 int StepHertz(int stepIndex);

@@ -28,7 +28,6 @@
 namespace {
 
 constexpr int kChannelNumberLength = 3;
-constexpr int kNameLength = 6;
 constexpr int kArrowWidth = 17;
 
 // Help topics of the controls.
@@ -125,7 +124,7 @@ QLayout* TMemoryForm::BuildChannelRow() {
 
 QGroupBox* TMemoryForm::BuildOptionGroup() {
     GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
-    Edit4 = MakeUpperCaseEdit(GroupBox3, kNameLength, kNameHelp);
+    Edit4 = MakeUpperCaseEdit(GroupBox3, kMemoryNameLength, kNameHelp);
     FilterKeys(Edit4, [this](QKeyEvent* key) {
         return RefuseCharacterKey(this, key, IsMemoryNameCharacter);
     });

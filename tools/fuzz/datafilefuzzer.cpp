@@ -10,33 +10,15 @@
 #include <string_view>
 
 #include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-
-namespace {
-
-TRadioData ResetFor(const TModelInfo& row, bool largerCount) {
-    TRadioData data;
-    ApplyConfiguration(data, row, largerCount ? ChannelCountsOf(row.Model).Larger : "");
-    data.ClearRecords();
-    data.ApplyDefaultRecords();
-    data.ApplyMenuDefaults();
-    return data;
-}
-
-}  // namespace
+#include "fuzz/fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (size == 0) return 0;
-    // The first byte chooses the configuration; the rest is the file.
-    const TModelInfo& row = ModelCatalogue()[bytes[0] % kCatalogueRows];
-    const bool largerCount = (bytes[0] / kCatalogueRows) % 2 == 1;
-    const std::string_view file(reinterpret_cast<const char*>(bytes + 1), size - 1);
-
-    TRadioData data = ResetFor(row, largerCount);
-    if (ReadDataFile(data, file) != TDataFileResult::Loaded) return 0;
+    const TFuzzInput input = TFuzzInput::Of(bytes, size);
+    TRadioData data = input.NewData();
+    if (ReadDataFile(data, input.File) != TDataFileResult::Loaded) return 0;
     const auto reopen = [&](const std::string& saved) {
-        TRadioData reopened = ResetFor(row, largerCount);
+        TRadioData reopened = input.NewData();
         if (ReadDataFile(reopened, saved) != TDataFileResult::Loaded) std::abort();
         return WriteDataFile(reopened);
     };

@@ -1,0 +1,85 @@
+// The main window's Import CSV and Export CSV commands: the memory channels
+// from and to the CSV channel lists other programming programs share.
+#include <QAction>
+#include <QFileInfo>
+
+#include "app/csvreportdialog.h"
+#include "app/filedialogs.h"
+#include "app/mainform.h"
+#include "app/messagebox.h"
+#include "app/modal.h"
+#include "data/datafile.h"
+#include "editors/csvchannelfile.h"
+#include "editors/csvchannels.h"
+
+namespace {
+
+QStringList NotesOf(const std::vector<std::string>& notes) {
+    QStringList texts;
+    for (const std::string& note : notes) texts.append(QString::fromStdString(note));
+    return texts;
+}
+
+// A summary alone fits a message box; notes may run to hundreds of lines, so
+// they are shown under it in a box that scrolls.
+void ShowReport(QWidget* parent, const std::string& summary, TMessageStyle style,
+                const std::vector<std::string>& notes) {
+    if (notes.empty()) {
+        ShowMessage(parent, QString::fromStdString(summary), style);
+        return;
+    }
+    TCsvReportDialog dialog(QString::fromStdString(summary), NotesOf(notes), parent);
+    ExecModal(dialog);
+}
+
+// The report's first line is its summary; the notes follow it.
+std::string ImportSummaryOf(const TCsvImport& import) {
+    const std::string report = CsvImportReport(import);
+    return report.substr(0, report.find('\n'));
+}
+
+}  // namespace
+
+void TMainForm::ConnectCsvCommands() {
+    connect(Menu.ImportCsv1, &QAction::triggered, this, &TMainForm::ImportCsv1Click);
+    connect(Menu.ExportCsv1, &QAction::triggered, this, &TMainForm::ExportCsv1Click);
+}
+
+// The channels the list names replace those at their locations without a
+// question: the data set counts as changed, so closing the window asks to save.
+// When nothing could be stored the reason is shown, with the notes on the
+// lines that were skipped.
+void TMainForm::ImportCsv1Click() {
+    const QString path = GetOpenCsvFileName(this, InitialFolder);
+    if (path.isEmpty()) return;
+    std::string problem;
+    const std::optional<std::string> text = LoadCsvFile(path, problem);
+    if (!text) {
+        ShowMessage(this, QString::fromStdString(problem), TMessageStyle::Error);
+        return;
+    }
+    const TCsvImport import = ImportCsvChannels(RadioData, *text);
+    if (const std::string failure = CsvImportFailure(import); !failure.empty()) {
+        ShowReport(this, failure, TMessageStyle::Error, import.Notes);
+        return;
+    }
+    RefreshGrids();
+    ShowReport(this, ImportSummaryOf(import), TMessageStyle::Information, import.Notes);
+}
+
+void TMainForm::ExportCsv1Click() {
+    const QString presetName = CurrentFileName == kUntitled
+                                   ? QString::fromStdString(RadioData.GetModel())
+                                   : QFileInfo(CurrentFileName).completeBaseName();
+    const QString path =
+        GetSaveCsvFileName(this, InitialFolder, presetName + QStringLiteral(".csv"));
+    if (path.isEmpty()) return;
+    const TCsvExport exported = ExportCsvChannels(RadioData);
+    if (!SaveCsvFile(path, exported.Text)) {
+        ShowMessage(this, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error);
+        return;
+    }
+    if (!exported.Notes.empty()) {
+        ShowReport(this, CsvExportSummary(exported), TMessageStyle::Information, exported.Notes);
+    }
+}

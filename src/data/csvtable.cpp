@@ -1,0 +1,160 @@
+#include "data/csvtable.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return std::string(text);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Splits the text into records of fields. A record ends at a line end outside quotes.
+class TCsvReader {
+public:
+    explicit TCsvReader(std::string_view text) : Text(text) {}
+
+    bool AtEnd() const { return Position >= Text.size(); }
+    int Line() const { return LineNumber; }
+
+    // The raw line starting here, without its line end, for the comment and blank checks.
+    std::string_view PeekLine() const {
+        const size_t end = Text.find('\n', Position);
+        std::string_view line = Text.substr(Position, end == std::string_view::npos
+                                                          ? std::string_view::npos
+                                                          : end - Position);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line;
+    }
+
+    void SkipLine() {
+        const size_t end = Text.find('\n', Position);
+        Position = end == std::string_view::npos ? Text.size() : end + 1;
+        ++LineNumber;
+    }
+
+    std::vector<std::string> ReadRecord(char separator) {
+        std::vector<std::string> fields;
+        std::string field;
+        bool quoted = false;   // inside quotes
+        bool wasQuoted = false;  // the field had quotes: its blanks are its own
+        while (Position < Text.size()) {
+            const char c = Text[Position++];
+            if (quoted) {
+                if (c == '"' && Position < Text.size() && Text[Position] == '"') {
+                    field += '"';
+                    ++Position;
+                } else if (c == '"') {
+                    quoted = false;
+                } else {
+                    if (c == '\n') ++LineNumber;
+                    field += c;
+                }
+            } else if (c == '"') {
+                if (!wasQuoted) field.clear();  // blanks before the opening quote
+                quoted = wasQuoted = true;
+            } else if (c == separator) {
+                fields.push_back(wasQuoted ? field : Trimmed(field));
+                field.clear();
+                wasQuoted = false;
+            } else if (c == '\n') {
+                ++LineNumber;
+                break;
+            } else if (c != '\r') {
+                if (!wasQuoted) field += c;
+            }
+        }
+        fields.push_back(wasQuoted ? field : Trimmed(field));
+        return fields;
+    }
+
+private:
+    std::string_view Text;
+    size_t Position = 0;
+    int LineNumber = 1;
+};
+
+bool IsSkippedLine(std::string_view line) {
+    return Trimmed(line).empty() || line.front() == '#';
+}
+
+char SeparatorOf(std::string_view headerLine) {
+    const bool semicolons = headerLine.find(';') != std::string_view::npos;
+    const bool commas = headerLine.find(',') != std::string_view::npos;
+    return semicolons && !commas ? ';' : ',';
+}
+
+bool NeedsQuotes(std::string_view field) {
+    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+int TCsvTable::ColumnOf(std::string_view name) const {
+    for (size_t column = 0; column < Header.size(); ++column) {
+        if (SameName(Header[column], name)) return static_cast<int>(column);
+    }
+    return -1;
+}
+
+std::string TCsvTable::FieldOf(const TCsvRow& row, int column) {
+    if (column < 0 || static_cast<size_t>(column) >= row.Fields.size()) return {};
+    return row.Fields[static_cast<size_t>(column)];
+}
+
+TCsvTable ParseCsvTable(std::string_view text) {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    TCsvTable table;
+    TCsvReader reader(text);
+    bool haveHeader = false;
+    char separator = ',';
+    while (!reader.AtEnd()) {
+        if (IsSkippedLine(reader.PeekLine())) {
+            reader.SkipLine();
+            continue;
+        }
+        if (!haveHeader) {
+            separator = SeparatorOf(reader.PeekLine());
+            table.Header = reader.ReadRecord(separator);
+            haveHeader = true;
+            continue;
+        }
+        TCsvRow row;
+        row.Line = reader.Line();
+        row.Fields = reader.ReadRecord(separator);
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += ',';
+        if (!NeedsQuotes(fields[i])) {
+            line += fields[i];
+            continue;
+        }
+        line += '"';
+        for (const char c : fields[i]) {
+            if (c == '"') line += '"';
+            line += c;
+        }
+        line += '"';
+    }
+    return line + "\r\n";
+}

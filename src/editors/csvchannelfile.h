@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct TCsvImport;
+struct TCsvExport;
+
+// Channel lists are small: a larger file is refused before it is read into memory.
+inline constexpr qint64 kLargestCsvFile = 4 * 1024 * 1024;
+inline constexpr char kCsvTooLargeMessage[] =
+    "This file is too large for a channel list (over 4 MiB).";
+inline constexpr char kNothingImportedMessage[] = "No channels could be imported from this file.";
+
+// The text of a CSV channel list; nothing, with the message the user reads in
+// `problem`, when it cannot be read or is too large.
+std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem);
+
+// Writes a CSV channel list as SaveFileBytes does. A path with the data file
+// extension is refused, so a slip of the name cannot replace a data file.
+bool SaveCsvFile(const QString& path, std::string_view text);
+
+// Why an import stored no channel, as the user reads it; empty when it stored some.
+std::string CsvImportFailure(const TCsvImport& import);
+
+// The line that tells how many channels an export wrote: "12 channels exported."
+std::string CsvExportSummary(const TCsvExport& exported);
