@@ -34,6 +34,7 @@
 #include "link/kcomm.h"
 #include "link/portmap.h"
 #include "link/portnames.h"
+#include "link/portsform.h"
 #include "workspace/channelgrids.h"
 #include "workspace/welcomeform.h"
 #include "workspace/mchannelform.h"
@@ -163,6 +164,7 @@ void TMainForm::ConnectCommands() {
         connect(item, &QAction::triggered, this, [this, item] { ComItemClick(item->data().toInt()); });
     }
     connect(Menu.PortSelect1, &QMenu::aboutToShow, this, &TMainForm::ShowPortDevices);
+    connect(Menu.Ports1, &QAction::triggered, this, &TMainForm::Ports1Click);
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
@@ -364,6 +366,11 @@ bool TMainForm::CheckSelectedPort() {
                 QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status."),
                 TMessageStyle::Warning);
     return false;
+}
+
+void TMainForm::Ports1Click() {
+    TPortsForm form(this);
+    ExecModal(form);
 }
 
 // Each port item tells which device it stands for.

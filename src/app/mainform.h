@@ -64,6 +64,8 @@ public:
     // The test before every radio command; false (after saying so) when the
     // selected port cannot be opened.
     bool CheckSelectedPort();
+    // Port Select > Ports...: the ports overview.
+    void Ports1Click();
     // The first file of a drop on the window.
     void OpenDroppedFile(const QString& path);
     // Radio > Read: All, Memory, Menu.

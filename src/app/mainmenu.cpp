@@ -89,6 +89,8 @@ void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
         menu.ComGroup->addAction(item);
         menu.ComItems.append(item);
     }
+    menu.PortSelect1->addSeparator();
+    menu.Ports1 = AddItem(menu.PortSelect1, QStringLiteral("Po&rts..."), 75);
 }
 
 void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {

@@ -42,6 +42,7 @@ struct TMainMenu {
     QMenu* PortSelect1 = nullptr;
     QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
     QActionGroup* ComGroup = nullptr;
+    QAction* Ports1 = nullptr;  // "Po&rts...": the ports overview
     QAction* ChannelDisplay1 = nullptr;
     QAction* MemoryChannelSelect1 = nullptr;
     QAction* ModelSelect1 = nullptr;

@@ -20,6 +20,8 @@ int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunImportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+// Needs no radio configuration; the data set stays unconfigured.
+int RunPorts(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 
 // The application object: a GUI one for the commands that draw (offscreen when
 // there is no display), a core one for the rest.

@@ -58,6 +58,9 @@ QString UsageText() {
         "  export-csv IN.tvr OUT.csv\n"
         "                          write the memory channels of a data file as a CSV\n"
         "                          channel list\n"
+        "  ports                   show the serial ports: the device each of COM1..COM20\n"
+        "                          stands for, every serial device found and whether\n"
+        "                          the program may use it; needs no --radio\n"
         "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n")
         .arg([] {
             QString rows;

@@ -11,6 +11,9 @@ namespace {
 
 using TCommand = std::function<int(const TCliOptions&, TRadioData&, QTextStream&)>;
 
+// The commands that look at the system, not at a data set, and so need no radio chosen.
+bool NeedsDataSet(const QString& command) { return command != QLatin1String("ports"); }
+
 const std::map<QString, TCommand>& Commands() {
     static const std::map<QString, TCommand> commands{
         {QStringLiteral("resave"), RunResave},
@@ -21,6 +24,7 @@ const std::map<QString, TCommand>& Commands() {
         {QStringLiteral("pdf"), RunPdf},
         {QStringLiteral("import-csv"), RunImportCsv},
         {QStringLiteral("export-csv"), RunExportCsv},
+        {QStringLiteral("ports"), RunPorts},
     };
     return commands;
 }
@@ -42,6 +46,8 @@ int main(int argc, char* argv[]) {
         return UsageError(errors, QStringLiteral("unknown command %1").arg(options->Command));
     }
     TRadioData data;
-    if (!ConfigureDataSet(*options, data, problem)) return UsageError(errors, problem);
+    if (NeedsDataSet(options->Command) && !ConfigureDataSet(*options, data, problem)) {
+        return UsageError(errors, problem);
+    }
     return command->second(*options, data, errors);
 }

@@ -21,17 +21,31 @@ int PortNumberOfName(const std::string& name) {
     return number <= kPortCount ? number : 0;
 }
 
+TPortMapping MapPortNumber(int number) {
+    const QString port = PortText(number);
+    const QString mapped = TSettingsStore().Read(QStringLiteral("Ports/") + port);
+    if (!mapped.isEmpty()) return {mapped.toStdString(), TPortSource::Setting};
+    const QByteArray fromEnvironment = qgetenv(("TAVRIN_" + port).toLatin1().constData());
+    if (!fromEnvironment.isEmpty()) {
+        return {fromEnvironment.toStdString(), TPortSource::Environment};
+    }
+    return {"/dev/ttyUSB" + std::to_string(number - 1), TPortSource::Default};
+}
+
+std::string PortSourceText(int number, TPortSource source) {
+    switch (source) {
+        case TPortSource::Setting: return "setting";
+        case TPortSource::Environment: return "TAVRIN_COM" + std::to_string(number);
+        case TPortSource::Default: break;
+    }
+    return "default";
+}
+
 std::string ResolvePortName(const std::string& name) {
     const int number = PortNumberOfName(name);
 #ifdef Q_OS_WIN
     return number == 0 ? name : (number < 10 ? "COM" : "\\\\.\\COM") + std::to_string(number);
 #else
-    if (number == 0) return name;
-    const QString port = PortText(number);
-    const QString mapped = TSettingsStore().Read(QStringLiteral("Ports/") + port);
-    if (!mapped.isEmpty()) return mapped.toStdString();
-    const QByteArray fromEnvironment = qgetenv(("TAVRIN_" + port).toLatin1().constData());
-    if (!fromEnvironment.isEmpty()) return fromEnvironment.toStdString();
-    return "/dev/ttyUSB" + std::to_string(number - 1);
+    return number == 0 ? name : MapPortNumber(number).Device;
 #endif
 }

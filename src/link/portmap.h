@@ -11,5 +11,18 @@
 // taken as a device path as it stands.
 std::string ResolvePortName(const std::string& name);
 
+// Where the device of a port came from.
+enum class TPortSource { Setting, Environment, Default };
+
+// The device port `number` (1..20) stands for on this system, and why.
+struct TPortMapping {
+    std::string Device;
+    TPortSource Source = TPortSource::Default;
+};
+TPortMapping MapPortNumber(int number);
+
+// What the user sees for a source: "setting", "TAVRIN_COM2" or "default".
+std::string PortSourceText(int number, TPortSource source);
+
 // The number 1..20 of a port name in either spelling, or 0 for a device path.
 int PortNumberOfName(const std::string& name);

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "cli/clirun.h"
+#include "support/pseudoterminal.h"
+#include "support/qtprinters.h"
+
+namespace {
+
+// `tavrin-cli ports` with a settings store of its own, which holds no radio configuration.
+class PortsCommand : public ::testing::Test {
+protected:
+    TCliRun Run(const QStringList& arguments, const QProcessEnvironment& environment) {
+        QProcess process;
+        PrepareCli(process, Config.path(), environment);
+        process.setArguments(arguments);
+        process.start();
+        EXPECT_TRUE(process.waitForFinished(30000));
+        Output = QString::fromLocal8Bit(process.readAllStandardOutput());
+        return {process.exitCode(), process.exitStatus(),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    // The port map line of `port`, its cells split on the gaps between columns.
+    QStringList PortLine(const QString& port) const {
+        for (const QString& line : Output.split(QLatin1Char('\n'))) {
+            const QStringList cells =
+                line.trimmed().split(QStringLiteral("  "), Qt::SkipEmptyParts);
+            if (!cells.isEmpty() && cells[0] == port) {
+                QStringList trimmed;
+                for (const QString& cell : cells) trimmed.append(cell.trimmed());
+                return trimmed;
+            }
+        }
+        return {};
+    }
+
+    void StoreSetting(const QString& name, const QString& value) {
+        QSettings settings(Config.filePath(QStringLiteral("HALVERN/TAVRIN.ini")),
+                           QSettings::IniFormat);
+        settings.setValue(name, value);
+    }
+
+    QTemporaryDir Config;
+    QString Output;
+};
+
+TEST_F(PortsCommand, ShowsEachPortsDeviceWhereItCameFromAndItsState) {
+    TPseudoTerminal radio;
+    TPseudoTerminal cable;
+    StoreSetting(QStringLiteral("Ports/COM3"), QString::fromStdString(cable.Path()));
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("TAVRIN_COM1"), QString::fromStdString(radio.Path()));
+    environment.insert(QStringLiteral("TAVRIN_COM2"), QStringLiteral("/nonexistent/radio"));
+    environment.insert(QStringLiteral("TAVRIN_COM3"), QStringLiteral("/nonexistent/overruled"));
+    const TCliRun run = Run({QStringLiteral("ports")}, environment);
+    ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
+    EXPECT_EQ(run.Errors, "");
+    EXPECT_EQ(PortLine("COM1"), (QStringList{"COM1", QString::fromStdString(radio.Path()),
+                                             "TAVRIN_COM1", "available"}));
+    EXPECT_EQ(PortLine("COM2"),
+              (QStringList{"COM2", "/nonexistent/radio", "TAVRIN_COM2", "missing"}));
+    EXPECT_EQ(PortLine("COM3"),
+              (QStringList{"COM3", QString::fromStdString(cable.Path()), "setting", "available"}));
+    EXPECT_TRUE(Output.contains("Serial devices:\n")) << Output.toStdString();
+    EXPECT_TRUE(Output.contains(QString::fromStdString(radio.Path()) + "  COM1  pseudo-terminal"))
+        << Output.toStdString();
+}
+
+TEST_F(PortsCommand, ExtraArgumentsAreAUsageError) {
+    const TCliRun run = Run({QStringLiteral("ports"), QStringLiteral("COM1")}, {});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: ports takes no arguments\n"))
+        << run.Errors.toStdString();
+    EXPECT_EQ(Output, "");
+}
+
+}  // namespace
