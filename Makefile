@@ -4,7 +4,7 @@ SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean package test-package
 
 all: build
 
@@ -37,7 +37,7 @@ test-sanitize: deps
 		ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)
 
 # Fuzzes the data file reader and the CSV import for FUZZ_SECONDS each (a short run by default).
 FUZZ_DIR ?= build-fuzz
@@ -66,3 +66,22 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-bench --benchmark_repetitions=9 \
 		--benchmark_report_aggregates_only=true --benchmark_filter=$(BENCH_FILTER)
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-exchange-bench $(EXCHANGES)
+
+# A Debian package of a release build, left as PACKAGE_DIR/tavrin_VERSION_ARCH.deb.
+# Built with Debian's hardening flags (less the debug information, which is stripped anyway).
+PACKAGE_DIR ?= build-package
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package:
+	@scripts/install-deps.sh --packaging
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DTAVRIN_TESTS=OFF \
+		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS | sed 's/^-g //')" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/tavrin_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@echo "Package: $$(realpath $(PACKAGE_DIR)/tavrin_*.deb)"
+
+# Builds the package, checks its contents with dpkg-deb, lintian and the desktop
+# validators, then installs it here, runs the installed programs and removes it.
+test-package: package
+	tests/package/check-package.sh $(PACKAGE_DIR)/tavrin_*.deb

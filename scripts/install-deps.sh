@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, skipping those already present.
+# With --packaging also the tools that build and check the Debian package (make package,
+# make test-package).
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,13 @@ packages=(
     xvfb xauth
     fonts-liberation
 )
+
+for option in "$@"; do
+    case "$option" in
+        --packaging) packages+=(dpkg-dev file desktop-file-utils appstream lintian xdotool) ;;
+        *) echo "usage: $0 [--packaging]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,8 @@ int main(int argc, char* argv[]) {
     TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TAVRIN"));
     QApplication::setOrganizationName(QStringLiteral("HALVERN"));
+    // Lets desktops match the window to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.halvern.Tavrin"));
     QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));
 
     TSettingsStore store;

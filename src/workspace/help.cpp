@@ -88,10 +88,19 @@ int HtmlHelp(QWidget* /*window*/, const QString& file, unsigned command, quintpt
 }
 
 QString GuideFile() {
-    const QString folder = GuideFolder().isEmpty()
-                               ? QCoreApplication::applicationDirPath() + QStringLiteral("/guide")
-                               : GuideFolder();
-    return QDir(folder).filePath(QStringLiteral("index.html"));
+    if (!GuideFolder().isEmpty()) return QDir(GuideFolder()).filePath(QStringLiteral("index.html"));
+    return GuideFileBeside(QCoreApplication::applicationDirPath());
+}
+
+QString GuideFileBeside(const QString& programFolder) {
+    // Next to the program in a build tree; where the package puts it
+    // (packaging/CMakeLists.txt) for an installed one, /usr/bin/../share/tavrin/guide.
+    const QDir program(programFolder);
+    const QString beside = program.filePath(QStringLiteral("guide/index.html"));
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/tavrin/guide/index.html")));
+    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile()) return installed;
+    return beside;
 }
 
 QString GuideAnchorOf(int context) {

@@ -17,8 +17,13 @@ inline constexpr unsigned kHelpContext = 15;      // the section of a help conte
 // guide or an unknown command leaves the program silent.
 int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr data);
 
-// The guide shipped with the program: guide/index.html next to the executable.
+// The guide shipped with the program: GuideFileBeside() the executable's folder.
 QString GuideFile();
+
+// The guide of a program in `programFolder`: guide/index.html there (a build
+// tree), else ../share/tavrin/guide/index.html from there (an installed
+// program); the first when neither exists.
+QString GuideFileBeside(const QString& programFolder);
 
 // The anchor of the guide's section for a help context number: the menu page
 // controls share the menu settings section, everything else has its own.

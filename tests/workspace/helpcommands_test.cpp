@@ -1,7 +1,9 @@
 // The splash window in the real start-up, the About box, Help Topics and F1.
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -143,6 +145,30 @@ TEST_F(HelpCommands, GuideHasASectionForEveryContextOfTheWindow) {
         EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(GuideAnchorOf(context))))
             << context;
     }
+}
+
+// A build tree has the guide next to the program; the package installs it under
+// share/ beside bin/, and the copy next to the program wins when both exist.
+TEST(GuideLookup, FindsTheGuideNextToTheProgramElseInTheInstalledPlace) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir tree(root.path());
+    ASSERT_TRUE(tree.mkpath(QStringLiteral("usr/bin")));
+    const QString program = tree.filePath(QStringLiteral("usr/bin"));
+    const QString beside = tree.filePath(QStringLiteral("usr/bin/guide/index.html"));
+    const QString installed = tree.filePath(QStringLiteral("usr/share/tavrin/guide/index.html"));
+    const auto createFile = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+
+    EXPECT_EQ(GuideFileBeside(program), beside);  // neither: the missing guide stays silent
+    ASSERT_TRUE(createFile(installed));
+    EXPECT_EQ(GuideFileBeside(program), installed);
+    EXPECT_EQ(GuideFileBeside(program + QStringLiteral("/")), installed);
+    ASSERT_TRUE(createFile(beside));
+    EXPECT_EQ(GuideFileBeside(program), beside);
 }
 
 }  // namespace
