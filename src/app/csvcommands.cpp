@@ -64,6 +64,7 @@ void TMainForm::ImportCsv1Click() {
         return;
     }
     RefreshGrids();
+    RecordUndoStep();
     ShowReport(this, ImportSummaryOf(import), TMessageStyle::Information, import.Notes);
 }
 

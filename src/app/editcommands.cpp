@@ -114,6 +114,7 @@ void TMainForm::Cut1Click() {
     WriteClipboardRecord(CutRow(RadioData, grid, row), ClipboardFormatRegistered);
     UpdateEditCommands();
     RefreshGrids();
+    RecordUndoStep();
 }
 
 void TMainForm::Delete1Click() {
@@ -124,12 +125,14 @@ void TMainForm::Delete1Click() {
         return;
     }
     if (DeleteRow(RadioData, grid, Grids->SelectedRow(Grids->CurrentGrid))) RefreshGrids();
+    RecordUndoStep();
 }
 
 void TMainForm::Paste1Click() {
     if (!OnMemoryPage(*this)) return;
     const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
     if (PasteIntoRow(RadioData, grid, Grids->SelectedRow(Grids->CurrentGrid))) RefreshGrids();
+    RecordUndoStep();
 }
 
 void TMainForm::PopupMenu1Popup() {
@@ -140,4 +143,5 @@ void TMainForm::PopupMenu1Popup() {
 void TMainForm::Lockout2Click() {
     if (!OnMemoryPage(*this)) return;
     if (ToggleLockout(RadioData, Grids->SelectedRow(TChannelGrids::kMemoryGrid))) RefreshGrids();
+    RecordUndoStep();
 }

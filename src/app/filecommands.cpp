@@ -1,4 +1,5 @@
 // The main window's File commands, and the data files that arrive by drop or command line.
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include "app/mainform.h"
 #include "app/messagebox.h"
 #include "data/datafile.h"
+#include "data/datafolders.h"
 #include "data/settings.h"
 #include "workspace/channelgrids.h"
 
@@ -45,6 +47,7 @@ void TMainForm::New1Click() {
     ShowComment();
     RefreshGrids();
     RadioData.Changed = false;
+    ResetUndoHistory();
 }
 
 // Resets the data set and loads a data file over it. False when the file
@@ -67,14 +70,29 @@ bool TMainForm::LoadDataFile(const QString& path) {
 
 void TMainForm::RememberFolder() { InitialFolder = SaveFolder(Store, CurrentFileName); }
 
-void TMainForm::Open1Click() {
+// Open and Open Backup: the open dialog in `folder`, then the chosen file
+// replaces the data set. False when nothing was opened.
+bool TMainForm::OpenFromDialog(const QString& folder) {
     PageControl1->setFocus();
-    if (!ConfirmDiscardChanges()) return;
-    const QString chosen = GetOpenDataFileName(this, InitialFolder);
-    if (chosen.isEmpty() || !LoadDataFile(chosen)) return;
+    if (!ConfirmDiscardChanges()) return false;
+    const QString chosen = GetOpenDataFileName(this, folder);
+    if (chosen.isEmpty() || !LoadDataFile(chosen)) return false;
     SaveChannelCount(Store, RadioData);
-    RememberFolder();
     RadioData.Changed = false;
+    ResetUndoHistory();
+    return true;
+}
+
+void TMainForm::Open1Click() {
+    if (OpenFromDialog(InitialFolder)) RememberFolder();
+}
+
+// A backup stays as it was made: it opens untitled, so Save asks for a name,
+// and the dialogs keep starting in the user's own folder.
+void TMainForm::OpenBackup1Click() {
+    const QString folder = BackupsFolder();
+    EnsureFolder(folder);
+    if (OpenFromDialog(QDir::toNativeSeparators(folder + QLatin1Char('/')))) SetFileName(kUntitled);
 }
 
 void TMainForm::HandleCommandLine() {
@@ -88,6 +106,7 @@ void TMainForm::HandleCommandLine() {
     if (!LoadDataFile(Arguments.join(QLatin1Char(' ')))) return;
     RememberFolder();
     RadioData.Changed = false;
+    ResetUndoHistory();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -114,6 +133,7 @@ void TMainForm::OpenDroppedFile(const QString& path) {
         UpdateMarketControls();
         RememberFolder();
         RadioData.Changed = false;
+        ResetUndoHistory();
     }
     UpdateCaption();
 }
@@ -124,6 +144,8 @@ bool TMainForm::WriteTo(const QString& fileName) {
         return false;
     }
     RadioData.Changed = false;
+    UndoHistory.MarkSaved(RadioData);
+    UpdateUndoCommands();
     InitialFolder = SaveFolder(Store, fileName);
     return true;
 }

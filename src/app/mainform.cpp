@@ -77,6 +77,7 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splas
     RadioData.Changed = false;
     UpdateCaption();
     FormCreate();
+    ResetUndoHistory();
 }
 
 void TMainForm::BuildWindow() {
@@ -171,12 +172,20 @@ void TMainForm::ConnectCommands() {
     connect(Menu.Print1, &QAction::triggered, this, [this] { PrintDataSet(*this); });
     connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this, [this] { PrintDataSet(*this); });
     connect(Menu.ExportPdf1, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
-    connect(Menu.MemorySort1, &QAction::triggered, this, [this] { OpenSortForm(*this); });
-    connect(Menu.MemoryChannelSelect1, &QAction::triggered, this, [this] { OpenMChannelForm(*this); });
+    connect(Menu.MemorySort1, &QAction::triggered, this, [this] {
+        OpenSortForm(*this);
+        RecordUndoStep();
+    });
+    connect(Menu.MemoryChannelSelect1, &QAction::triggered, this, [this] {
+        OpenMChannelForm(*this);
+        RecordUndoStep();
+    });
     ConnectRadioTransfers();
     ConnectEditCommands();
     ConnectWorkspaceCommands();
     ConnectCsvCommands();
+    ConnectKeptFileCommands();
+    ConnectUndoCommands();
 }
 
 void TMainForm::LoadConfiguration() {
@@ -235,6 +244,7 @@ void TMainForm::ShowComment() {
 void TMainForm::Edit2Change(const QString& text) {
     RadioData.SetComment(CommentFromText(text, RadioData.MarketLetter()));
     RadioData.Changed = true;
+    RecordUndoStep(kCommentUndoSource);
 }
 
 void TMainForm::TickPortItem(int number) {
@@ -282,6 +292,7 @@ void TMainForm::ChangeModel(int row) {
     PageControl1->setCurrentWidget(TabSheet1);
     RadioData.SetComment({});
     ShowComment();
+    ResetUndoHistory();
 }
 
 void TMainForm::SetupGrids() { Grids->SetupGrids(); }
@@ -295,6 +306,8 @@ void TMainForm::OpenEditor(int grid) {
         case TChannelGrids::kDtmfGrid: OpenDtmfEditor(*this); break;
         default: break;
     }
+    // The memory editor may store several channels before it closes: one step for them all.
+    RecordUndoStep();
 }
 
 void TMainForm::RefreshGrids() {
@@ -331,15 +344,15 @@ void TMainForm::ShowStatusTexts(const QStringList& texts) {
 
 void TMainForm::PageControl1Change() {
     const bool memoryPage = PageControl1->currentWidget() == TabSheet1;
-    Menu.Edit1->setEnabled(memoryPage);
-    Menu.Edit1->menuAction()->setEnabled(memoryPage);
+    // Undo and Redo serve every page; the channel commands only the grids.
+    Menu.Copy1->setEnabled(memoryPage);
+    Menu.MemorySort1->setEnabled(memoryPage);
     SpeedButtons.SpeedButton1->setEnabled(memoryPage);
     SpeedButtons.SpeedButton2->setEnabled(memoryPage);
+    UpdateEditCommands();
     if (memoryPage) {
-        UpdateEditCommands();
         UpdateStatusBar();
     } else {
-        SpeedButtons.SpeedButton3->setEnabled(false);
         ShowStatusTexts({});
     }
 }

@@ -5,6 +5,7 @@
 
 #include "app/mainmenu.h"
 #include "data/radiodata.h"
+#include "data/undohistory.h"
 #include "link/exchange.h"
 
 class QLabel;
@@ -49,12 +50,18 @@ public:
     void OpenEditor(int grid);
     // The changed-data question; false when the command must be abandoned.
     bool ConfirmDiscardChanges();
+    // Radio > Log Communication is on: every exchange writes a communication log.
+    bool LogCommunication() const;
+    // Tells the user, once, without stopping anything, that a backup or log
+    // could not be kept.
+    void ShowKeptFileProblem(const QString& problem);
     // The configuration change of Model Select, to catalogue row 0..14.
     void ChangeModel(int row);
 
     // Commands.
     void New1Click();
     void Open1Click();
+    void OpenBackup1Click();
     void Save1Click();
     bool Save2Click();
     void Exit1Click();
@@ -91,6 +98,14 @@ public:
     void Delete1Click();
     void Lockout2Click();
     void PopupMenu1Popup();
+    // Edit > Undo and Redo, and the steps every change on the user's behalf records.
+    // Typing merges into one step per source: the comment, or a menu slot 1..36.
+    static constexpr int kCommentUndoSource = 0;
+    void RecordUndoStep(int mergeSource = TUndoHistory::kSeparateStep);
+    void ResetUndoHistory();
+    void UpdateUndoCommands();
+    void Undo1Click();
+    void Redo1Click();
 
     // Controls, named as the window knows them.
     TMainMenu Menu;
@@ -123,11 +138,15 @@ private:
     void ConnectEditCommands();
     void ConnectWorkspaceCommands();
     void ConnectCsvCommands();
+    void ConnectUndoCommands();
+    void ShowRestoredData();
     void FormCreate();
     void LoadConfiguration();
     void FormShow();
     void HandleCommandLine();
     bool LoadDataFile(const QString& path);
+    bool OpenFromDialog(const QString& folder);
+    void ConnectKeptFileCommands();
     void RememberFolder();
     void ShowStatusTexts(const QStringList& texts);
     void ShowPortDevices();
@@ -142,10 +161,13 @@ private:
     TSettingsStore& Store;
     QStringList Arguments;
     TRadioData RadioData;
+    TUndoHistory UndoHistory;
+    bool RestoringUndoStep = false;
     QString CurrentFileName;
     QString SelectedPort;
     QString InitialFolder;
     bool ToneBurstOption = false;
+    bool KeptFileProblemShown = false;
     bool ClipboardFormatRegistered = false;
     bool Shown = false;
 };

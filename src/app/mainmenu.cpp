@@ -32,6 +32,7 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.New1 = AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
     menu.Open1 =
         AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
+    menu.OpenBackup1 = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
     menu.Save1 = AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
     menu.File1->addSeparator();
@@ -60,8 +61,20 @@ QAction* AddEditItem(QMenu* menu, const TEditItem& item, bool withShortcut) {
     return AddItem(menu, QString::fromLatin1(item.Caption), item.HelpContext, shortcut);
 }
 
+// Undo and Redo take back and bring back changes to the data set. Redo answers
+// to both the Windows and the desktop habit.
+void AddUndoItems(TMainMenu& menu) {
+    menu.Undo1 =
+        AddItem(menu.Edit1, QStringLiteral("&Undo"), 38, QKeySequence(QStringLiteral("Ctrl+Z")));
+    menu.Redo1 = AddItem(menu.Edit1, QStringLiteral("&Redo"), 39);
+    menu.Redo1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    menu.Edit1->addSeparator();
+}
+
 void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+    AddUndoItems(menu);
     menu.Cut1 = AddEditItem(menu.Edit1, kCutItem, true);
     menu.Copy1 = AddEditItem(menu.Edit1, kCopyItem, true);
     menu.Paste1 = AddEditItem(menu.Edit1, kPasteItem, true);
@@ -105,6 +118,8 @@ void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.WriteMenu1 = AddItem(menu.Write1, QStringLiteral("M&enu"), 70);
     menu.Radio1->addSeparator();
     BuildPortMenu(menu.Radio1, menu);
+    menu.LogCommunication1 = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);
+    menu.LogCommunication1->setCheckable(true);
     menu.Radio1->addSeparator();
     menu.ChannelDisplay1 = AddItem(menu.Radio1, QStringLiteral("&Channel Display..."), 80);
     menu.MemoryChannelSelect1 = AddItem(menu.Radio1, QStringLiteral("&Memory Channel Select..."), 85);
@@ -174,6 +189,9 @@ TSpeedButtons BuildSpeedButtons(QToolBar& toolbar) {
     buttons.SpeedButton2 = AddSpeedButton(toolbar, TToolbarGlyph::Cut, QStringLiteral("Cut"));
     buttons.SpeedButton1 = AddSpeedButton(toolbar, TToolbarGlyph::Copy, QStringLiteral("Copy"));
     buttons.SpeedButton3 = AddSpeedButton(toolbar, TToolbarGlyph::Paste, QStringLiteral("Paste"));
+    toolbar.addSeparator();
+    buttons.SpeedButton10 = AddSpeedButton(toolbar, TToolbarGlyph::Undo, QStringLiteral("Undo"));
+    buttons.SpeedButton11 = AddSpeedButton(toolbar, TToolbarGlyph::Redo, QStringLiteral("Redo"));
     toolbar.addSeparator();
     buttons.SpeedButton4 = AddSpeedButton(toolbar, TToolbarGlyph::Read, QStringLiteral("Read"));
     buttons.SpeedButton5 = AddSpeedButton(toolbar, TToolbarGlyph::Write, QStringLiteral("Write"));

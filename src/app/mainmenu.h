@@ -15,6 +15,7 @@ struct TMainMenu {
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
+    QAction* OpenBackup1 = nullptr;  // Open Backup: the open dialog in the Backups folder
     QAction* Save1 = nullptr;
     QAction* Save2 = nullptr;  // Save As
     QAction* Print1 = nullptr;
@@ -24,6 +25,8 @@ struct TMainMenu {
     QAction* Exit1 = nullptr;
 
     QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QAction* Cut1 = nullptr;
     QAction* Copy1 = nullptr;
     QAction* Paste1 = nullptr;
@@ -43,6 +46,7 @@ struct TMainMenu {
     QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
     QActionGroup* ComGroup = nullptr;
     QAction* Ports1 = nullptr;  // "Po&rts...": the ports overview
+    QAction* LogCommunication1 = nullptr;  // checkable: every exchange writes a log
     QAction* ChannelDisplay1 = nullptr;
     QAction* MemoryChannelSelect1 = nullptr;
     QAction* ModelSelect1 = nullptr;
@@ -88,6 +92,8 @@ struct TSpeedButtons {
     QToolButton* SpeedButton7 = nullptr;  // New
     QToolButton* SpeedButton8 = nullptr;  // Save
     QToolButton* SpeedButton9 = nullptr;  // Print
+    QToolButton* SpeedButton10 = nullptr;  // Undo
+    QToolButton* SpeedButton11 = nullptr;  // Redo
 };
 
 TSpeedButtons BuildSpeedButtons(QToolBar& toolbar);

@@ -141,6 +141,7 @@ void TMainForm::ShowReadData() {
     UpdateCaption();
     PageControl1Change();
     RadioData.Changed = true;
+    ResetUndoHistory();
 }
 
 void TMainForm::WriteToRadio(TTransferScope scope) {

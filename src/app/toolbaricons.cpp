@@ -39,6 +39,21 @@ void Arrow(QPainter& p, QPointF from, QPointF to) {
     p.drawLine(to, to - d * 4 - n * 3.5);
 }
 
+// A curved arrow over the glyph: it rises from the lower middle, bends over and
+// points back down on the side it turns to (left for Undo, right for Redo).
+void CurvedArrow(QPainter& p, bool toLeft) {
+    const qreal side = toLeft ? -1 : 1;
+    const QPointF tip(10 + side * 6, 11);
+    QPainterPath path;
+    path.moveTo(10 - side * 3, 17);
+    path.cubicTo(10 - side * 6, 6, 10 + side * 5, 3, tip.x(), tip.y());
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kBlue, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+    p.drawLine(tip, tip + QPointF(-side * 4.5, -1.5));
+    p.drawLine(tip, tip + QPointF(side * 0.5, -4.5));
+}
+
 void Radio(QPainter& p) {
     p.setBrush(QColor(70, 70, 70));
     p.drawRoundedRect(QRectF(2.5, 9.5, 8, 9), 1.5, 1.5);
@@ -97,6 +112,8 @@ void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
             p.drawRect(QRectF(2.5, 8.5, 15, 7));
             Page(p, QRectF(5.5, 12.5, 9, 6));
             break;
+        case TToolbarGlyph::Undo: CurvedArrow(p, true); break;
+        case TToolbarGlyph::Redo: CurvedArrow(p, false); break;
     }
 }
 

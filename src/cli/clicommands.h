@@ -7,8 +7,10 @@
 
 #include "cli/clioptions.h"
 #include "data/listing.h"
+#include "link/transferrecords.h"
 
 class QCoreApplication;
+class TKComm;
 class TRadioData;
 
 // One function per command; each returns the program's exit status.
@@ -34,3 +36,10 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
 int UsageError(QTextStream& errors, const QString& problem);
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors);
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors);
+
+// What the commands keep of an exchange: the log --log asks for, attached to
+// the port, and a line on standard error for a log or backup that could not
+// be kept (the command goes on without it).
+void AttachCliLog(const TCliOptions& options, TKComm& comm, const TExchangeLabel& label,
+                  QTextStream& errors);
+void ReportKeptFileProblem(const QString& problem, QTextStream& errors);

@@ -2,6 +2,8 @@
 #include "cli/clicommands.h"
 #include "data/datafile.h"
 #include "data/radiodata.h"
+#include "link/commlog.h"
+#include "link/kcomm.h"
 
 int UsageError(QTextStream& errors, const QString& problem) {
     errors << "tavrin-cli: " << problem << "\n" << UsageText();
@@ -19,4 +21,19 @@ bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& er
     if (SaveDataFile(data, path)) return true;
     errors << kFileOpenErrorMessage << "\n";
     return false;
+}
+
+void ReportKeptFileProblem(const QString& problem, QTextStream& errors) {
+    if (problem.isEmpty()) return;
+    errors << "tavrin-cli: " << problem << "\n";
+    errors.flush();
+}
+
+void AttachCliLog(const TCliOptions& options, TKComm& comm, const TExchangeLabel& label,
+                  QTextStream& errors) {
+    if (options.LogFile.isEmpty()) return;
+    QString problem;
+    std::unique_ptr<TCommLog> log = OpenExchangeLogAt(options.LogFile, label, problem);
+    ReportKeptFileProblem(problem, errors);
+    comm.AttachLog(std::move(log));
 }

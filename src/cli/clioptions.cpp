@@ -34,10 +34,12 @@ bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
 
 QString UsageText() {
     return QStringLiteral(
-        "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] COMMAND ARGS...\n"
+        "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] COMMAND ARGS...\n"
         "  --radio ROW     radio configuration 1..15, in the order of Model Select:\n%1"
         "  --channels N    channel count 49, 99 or 199 (one of the model's two)\n"
         "  --tbf           the tone-burst option\n"
+        "  --log FILE      write every byte the command exchanges with the transceiver\n"
+        "                  to FILE as a communication log (read, write and display)\n"
         "commands:\n"
         "  resave IN.tvr OUT.tvr   open a data file and save it again\n"
         "  read PORT OUT.tvr [--scope all|memory|menu]\n"
@@ -61,7 +63,9 @@ QString UsageText() {
         "  ports                   show the serial ports: the device each of COM1..COM20\n"
         "                          stands for, every serial device found and whether\n"
         "                          the program may use it; needs no --radio\n"
-        "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n")
+        "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n"
+        "read and write keep a backup of the data set they exchange in the Backups\n"
+        "folder under ~/.local/share/HALVERN/TAVRIN (the newest 100 are kept).\n")
         .arg([] {
             QString rows;
             for (int row = 0; row < kCatalogueRows; ++row) {
@@ -82,7 +86,8 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
             options.ToneBurst = true;
             continue;
         }
-        if (option != QLatin1String("--radio") && option != QLatin1String("--channels")) {
+        if (option != QLatin1String("--radio") && option != QLatin1String("--channels") &&
+            option != QLatin1String("--log")) {
             error = QStringLiteral("unknown option %1").arg(option);
             return std::nullopt;
         }
@@ -92,6 +97,10 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
         }
         if (option == QLatin1String("--channels")) {
             options.Channels = arguments[next];
+            continue;
+        }
+        if (option == QLatin1String("--log")) {
+            options.LogFile = arguments[next];
             continue;
         }
         bool number = false;

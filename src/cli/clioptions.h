@@ -16,6 +16,7 @@ struct TCliOptions {
     int Radio = 0;         // catalogue row 1..15; 0 when the settings store decides
     QString Channels;      // "49", "99" or "199"; empty for the model's default
     bool ToneBurst = false;
+    QString LogFile;        // --log: where the exchange's communication log goes
     QString Command;
     QStringList Arguments;  // the command's own arguments
 };

@@ -5,6 +5,7 @@
 
 #include "cli/clicommands.h"
 #include "cli/consoleview.h"
+#include "data/radiodata.h"
 #include "link/displayrunner.h"
 
 namespace {
@@ -87,7 +88,7 @@ std::optional<TDisplayOutcome> RunFlow(TDisplayRunner& runner, TConsoleDisplay& 
 
 }  // namespace
 
-int RunDisplay(const TCliOptions& options, TRadioData& /*data*/, QTextStream& errors) {
+int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     QString problem;
     const std::optional<TDisplayArguments> arguments =
         ParseDisplayArguments(options.Arguments, problem);
@@ -95,6 +96,9 @@ int RunDisplay(const TCliOptions& options, TRadioData& /*data*/, QTextStream& er
     const std::string port = arguments->Port.toStdString();
     TConsoleDisplay view(errors);
     TDisplayRunner runner(view);
+    const TExchangeLabel label{TExchangeKind::Display, TTransferScope::All,
+                               QString::fromStdString(data.GetModel()), arguments->Port};
+    AttachCliLog(options, runner.KComm1, label, errors);
     if (RunFlow(
             runner, view, [&] { return runner.Query(port); }, errors) != TDisplayOutcome::Queried) {
         return kExitFailed;

@@ -7,11 +7,20 @@
 #include "data/radiodata.h"
 #include "link/readexchange.h"
 
+namespace {
+
+TExchangeLabel ReadLabel(const TRadioData& data, const TExchangeArguments& arguments) {
+    return {TExchangeKind::Read, arguments.Scope, QString::fromStdString(data.GetModel()),
+            arguments.Port};
+}
+
+}  // namespace
+
 int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    QString problem;
+    QString usage;
     const std::optional<TExchangeArguments> arguments =
-        ParseExchangeArguments(options.Arguments, false, problem);
-    if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(problem));
+        ParseExchangeArguments(options.Arguments, false, usage);
+    if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(usage));
     // A file Save would refuse is refused before the transceiver is bothered.
     if (!HasDataFileExtension(arguments->File) || !QFileInfo(arguments->File).dir().exists()) {
         errors << kFileOpenErrorMessage << "\n";
@@ -22,7 +31,11 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
     runner.SetExchange(
         std::make_unique<TReadExchange>(data, runner, arguments->Scope, toneBurstShown));
+    AttachCliLog(options, runner.KComm1, ReadLabel(data, *arguments), errors);
     const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
+    QString problem;
+    BackUpAfterRead(data, arguments->Scope, outcome, problem);
+    ReportKeptFileProblem(problem, errors);
     // Whatever arrived stays in the data set, but only a complete read becomes a file:
     // a partial one would pass for the transceiver's contents.
     if (outcome != TExchangeOutcome::Done) return ExitStatusOf(outcome);

@@ -58,5 +58,12 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
     runner.SetExchange(
         std::make_unique<TWriteExchange>(data, runner, arguments->Scope, toneBurstShown));
+    // Kept before the first byte goes out: a write that fails half-way leaves the copy.
+    QString backupProblem;
+    BackUpBeforeWrite(data, arguments->Scope, backupProblem);
+    ReportKeptFileProblem(backupProblem, errors);
+    const TExchangeLabel label{TExchangeKind::Write, arguments->Scope,
+                               QString::fromStdString(data.GetModel()), arguments->Port};
+    AttachCliLog(options, runner.KComm1, label, errors);
     return ExitStatusOf(RunExchange(runner, view, arguments->Port));
 }

@@ -45,6 +45,12 @@ bool Is144MhzModel(std::string_view model) { return model == "PX-A5" || model ==
 
 TRadioData::TRadioData() = default;
 
+void TRadioData::RestoreContents(const TRadioData& other) { ContentsOf(*this) = ContentsOf(other); }
+
+bool TRadioData::SameContents(const TRadioData& other) const {
+    return ContentsOf(*this) == ContentsOf(other);
+}
+
 void TRadioData::ClearRecords() {
     for (auto& channel : Channels) channel.clear();
     Vfo.clear();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 // Everything the program knows about one transceiver. Every record is a
 // comma-separated ASCII text exactly as data files store it and, for the most
@@ -97,6 +98,11 @@ public:
     int LastRowPosition() const;
     int RecordIndexOfPosition(int position) const;
 
+    // The contents are everything a data file holds: all but the Changed flag,
+    // the callback and the clip record, which belong to the session.
+    void RestoreContents(const TRadioData& other);
+    bool SameContents(const TRadioData& other) const;
+
     bool Changed = false;
 
     // Called after the menu defaults were set, so the window can show the
@@ -117,6 +123,13 @@ private:
     std::string ClipRecord;
 
     const std::string& RecordOfKind(int kind, int index) const;
+
+    // The members that make up the contents, for copying and comparing them together.
+    template <typename TData>
+    static auto ContentsOf(TData& data) {
+        return std::tie(data.Channels, data.Vfo, data.Call, data.Dtmf, data.ProgramVfo,
+                        data.MarketCode, data.BandLimit, data.Model, data.Comment, data.MenuSlots);
+    }
 };
 
 // Field `field` (from 0) of a record text; with `toEnd` the text from that

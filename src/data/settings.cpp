@@ -119,6 +119,14 @@ void SaveChannelCount(TSettingsStore& store, const TRadioData& data) {
     store.Write(QStringLiteral("Channel"), FromLatin1(data.GetMenuSlot(26)));
 }
 
+bool LoadLogCommunication(const TSettingsStore& store) {
+    return store.Read(QStringLiteral("LogCommunication")) == QLatin1String("1");
+}
+
+void SaveLogCommunication(TSettingsStore& store, bool on) {
+    store.Write(QStringLiteral("LogCommunication"), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QString FolderOfPath(const QString& filePath) {
     // A name without a folder, such as "Untitled", remembers no folder.
     if (!filePath.contains(QLatin1Char('/')) && !filePath.contains(QLatin1Char('\\'))) return {};

@@ -44,6 +44,10 @@ bool HasStoredConfiguration(const TSettingsStore& store);
 void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QString& commPort);
 void SaveChannelCount(TSettingsStore& store, const TRadioData& data);
 
+// Radio > Log Communication: whether every exchange writes a communication log.
+bool LoadLogCommunication(const TSettingsStore& store);
+void SaveLogCommunication(TSettingsStore& store, bool on);
+
 // Remembers the folder of a data file and returns it, ending in a separator.
 QString SaveFolder(TSettingsStore& store, const QString& filePath);
 QString FolderOfPath(const QString& filePath);

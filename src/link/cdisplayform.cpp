@@ -11,6 +11,7 @@
 #include "app/mainform.h"
 #include "app/messagebox.h"
 #include "link/portnames.h"
+#include "link/windowlog.h"
 
 namespace {
 
@@ -56,7 +57,10 @@ void TCDisplayForm::showEvent(QShowEvent* event) {
 }
 
 void TCDisplayForm::FormShow() {
-    Runner.Query(PortDeviceName(PortNumberOf(MainForm.CommPort())));
+    const std::string device = PortDeviceName(PortNumberOf(MainForm.CommPort()));
+    // One log for the dialog's query and setting; it closes with the dialog.
+    AttachWindowLog(MainForm, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
+    Runner.Query(device);
     UpdateButtons();
 }
 

@@ -13,6 +13,7 @@
 #include "app/mainform.h"
 #include "app/messagebox.h"
 #include "link/portnames.h"
+#include "link/windowlog.h"
 
 namespace {
 
@@ -25,8 +26,9 @@ QString TextOf(const std::string& message) {
 
 }  // namespace
 
-TExchangeForm::TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text)
-    : QDialog(&mainForm), Runner(*this), MainForm(mainForm) {
+TExchangeForm::TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text,
+                             TExchangeKind kind, TTransferScope scope)
+    : QDialog(&mainForm), Runner(*this), MainForm(mainForm), Kind(kind), Scope(scope) {
     setWindowTitle(caption);
     // No close box: the exchange decides when the dialog goes.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -67,6 +69,8 @@ void TExchangeForm::FormShow() {
     if (Result) return;
     ProgressBar1->setValue(0);
     const std::string device = PortDeviceName(PortNumberOf(MainForm.CommPort()));
+    BeforeExchange();
+    AttachWindowLog(MainForm, Runner.KComm1, Kind, Scope, device);
     // The runner has said why; a dialog with nothing left to do closes.
     if (!Runner.Begin(device)) Finished(TExchangeOutcome::PortFailed);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "link/exchangerunner.h"
+#include "link/transferrecords.h"
 
 class QLabel;
 class QProgressBar;
@@ -17,7 +18,8 @@ class TMainForm;
 class TExchangeForm : public QDialog, public TExchangeView {
     Q_OBJECT
 public:
-    TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text);
+    TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text,
+                  TExchangeKind kind, TTransferScope scope);
 
     // How the exchange ended; nothing while it runs.
     std::optional<TExchangeOutcome> Outcome() const { return Result; }
@@ -39,8 +41,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Runs just before the exchange opens the port.
+    virtual void BeforeExchange() {}
 
     TMainForm& MainForm;
+    const TExchangeKind Kind;
+    const TTransferScope Scope;
 
 private:
     void FormShow();

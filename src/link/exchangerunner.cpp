@@ -1,6 +1,8 @@
 #include "link/exchangerunner.h"
 
+#include "link/commlog.h"
 #include "link/radiocommands.h"
+#include "link/transferrecords.h"
 
 void ConfigureRadioLine(TKComm& comm) {
     comm.SetFlowControl(TFlowControl::XonXoff);
@@ -39,6 +41,7 @@ bool TExchangeRunner::Begin(const std::string& deviceName) {
     try {
         KComm1.OpenCommport();
     } catch (const ECommError& error) {
+        EndLog(TExchangeOutcome::PortFailed);
         View.ShowError(error.what());
         return false;
     }
@@ -105,5 +108,11 @@ void TExchangeRunner::ClosePort() {
 void TExchangeRunner::Finish(TExchangeOutcome outcome) {
     for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) timer->stop();
     KComm1.CloseCommport();
+    EndLog(outcome);
     View.Finished(outcome);
+}
+
+void TExchangeRunner::EndLog(TExchangeOutcome outcome) {
+    if (TCommLog* log = KComm1.Log()) log->Note(OutcomeText(outcome));
+    KComm1.AttachLog(nullptr);
 }

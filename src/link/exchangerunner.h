@@ -41,7 +41,8 @@ public:
     TExchange* Exchange() const { return Current.get(); }
 
     // Opens the port and starts the exchange; false (after saying why) when
-    // the port cannot be opened.
+    // the port cannot be opened. A log attached to KComm1 beforehand records
+    // the exchange and is closed when it ends.
     bool Begin(const std::string& deviceName);
     void Cancel();
 
@@ -69,6 +70,7 @@ private:
     void KComm1CommEvent();
     void WritePending();
     QTimer& TimerOf(TExchangeTimer timer);
+    void EndLog(TExchangeOutcome outcome);
 
     TExchangeView& View;
     std::unique_ptr<TExchange> Current;

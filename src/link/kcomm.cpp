@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "link/commlog.h"
 #include "link/portmap.h"
 #include "link/portnames.h"
 
@@ -203,12 +204,20 @@ bool TKComm::WaitForInput(std::unique_lock<std::mutex>& lock, uint32_t count) {
 void TKComm::ReadData(unsigned char* buffer, uint32_t count) {
     RequireOpen();
     std::unique_lock lock(Lock);
-    if (!WaitForInput(lock, count)) throw ECommError("Read data Timeout");
-    if (InQueue.size() < count) throw ECommError("Communication Read Error  ErrorMask=%d", kIoErrorMask);
+    try {
+        if (!WaitForInput(lock, count)) throw ECommError("Read data Timeout");
+        if (InQueue.size() < count) {
+            throw ECommError("Communication Read Error  ErrorMask=%d", kIoErrorMask);
+        }
+    } catch (const ECommError& error) {
+        LogFailure(error);
+        throw;
+    }
     std::copy_n(InQueue.begin(), count, buffer);
     InQueue.erase(InQueue.begin(), InQueue.begin() + count);
     lock.unlock();
     RoomMade.notify_all();
+    if (CommLog) CommLog->Received({reinterpret_cast<const char*>(buffer), count});
 }
 
 std::string TKComm::ReadStringData(uint32_t count) {
@@ -223,8 +232,20 @@ void TKComm::WriteData(const unsigned char* buffer, uint32_t count) {
     if (static_cast<int64_t>(count) >= static_cast<int64_t>(OutSize) - Handle->OutputQueued()) {
         throw ECommError("Too much write data");
     }
-    WriteAll(buffer, count);
+    if (CommLog) CommLog->Sent({reinterpret_cast<const char*>(buffer), count});
+    try {
+        WriteAll(buffer, count);
+    } catch (const ECommError& error) {
+        LogFailure(error);
+        throw;
+    }
 }
+
+void TKComm::LogFailure(const ECommError& error) {
+    if (CommLog) CommLog->Note(QString::fromStdString(error.what()));
+}
+
+void TKComm::AttachLog(std::unique_ptr<TCommLog> log) { CommLog = std::move(log); }
 
 void TKComm::WriteAll(const unsigned char* buffer, uint32_t count) {
     const auto deadline = TClock::now() + TransferTimeout(count);
@@ -261,11 +282,14 @@ void TKComm::WriteRestart() {
 void TKComm::ClearInBuff() {
     if (!Handle) return;
     Handle->DiscardInput();
+    std::string dropped;
     {
         std::lock_guard guard(Lock);
+        if (CommLog) dropped.assign(InQueue.begin(), InQueue.end());
         InQueue.clear();
     }
     RoomMade.notify_all();
+    if (CommLog) CommLog->Discarded(dropped);
 }
 
 void TKComm::ClearOutBuff() {

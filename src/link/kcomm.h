@@ -13,6 +13,8 @@
 
 #include "link/serialdevice.h"
 
+class TCommLog;
+
 // The failure of a serial operation, with the message the user sees.
 class ECommError : public std::runtime_error {
 public:
@@ -89,6 +91,11 @@ public:
     int32_t CountInBuff() const;
     int32_t CountOutBuff() const;
 
+    // While a log is attached, every byte read, written or thrown away unread
+    // is recorded in it; the port owns it until another (or none) replaces it.
+    void AttachLog(std::unique_ptr<TCommLog> log);
+    TCommLog* Log() const { return CommLog.get(); }
+
 signals:
     // Data is waiting: `size` is the count in the receive queue when raised.
     void OnCommEvent(TKComm* sender, uint32_t size);
@@ -105,6 +112,7 @@ private:
     void RequireOpen() const;
     bool WaitForInput(std::unique_lock<std::mutex>& lock, uint32_t count);
     void WriteAll(const unsigned char* buffer, uint32_t count);
+    void LogFailure(const ECommError& error);
 
     TCommPort Port = TCommPort::Com1;
     TBaudRate Baud = TBaudRate::___9600bps;
@@ -130,4 +138,6 @@ private:
     std::deque<unsigned char> InQueue;
     bool Stopping = false;
     bool Lost = false;
+
+    std::unique_ptr<TCommLog> CommLog;
 };

@@ -8,7 +8,8 @@
 
 TReadForm::TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown)
     : TExchangeForm(mainForm, QStringLiteral("Read"),
-                    QStringLiteral("Reading the data from the transceiver.")) {
+                    QStringLiteral("Reading the data from the transceiver."), TExchangeKind::Read,
+                    scope) {
     Runner.SetExchange(
         std::make_unique<TReadExchange>(mainForm.Data(), Runner, scope, toneBurstShown));
 }
@@ -16,4 +17,11 @@ TReadForm::TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstSh
 // The memory of another model has other pages; its memory is what to see first.
 void TReadForm::ModelChanged() {
     MainForm.PageControl1->setCurrentWidget(MainForm.TabSheet1);
+}
+
+void TReadForm::Finished(TExchangeOutcome outcome) {
+    QString problem;
+    BackUpAfterRead(MainForm.Data(), Scope, outcome, problem);
+    if (!problem.isEmpty()) MainForm.ShowKeptFileProblem(problem);
+    TExchangeForm::Finished(outcome);
 }

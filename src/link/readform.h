@@ -11,4 +11,6 @@ public:
     TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown);
 
     void ModelChanged() override;
+    // A read that completed is kept as a backup.
+    void Finished(TExchangeOutcome outcome) override;
 };

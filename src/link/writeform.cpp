@@ -8,7 +8,8 @@
 
 TWriteForm::TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown)
     : TExchangeForm(mainForm, QStringLiteral("Write"),
-                    QStringLiteral("Writing data to the transceiver.")) {
+                    QStringLiteral("Writing data to the transceiver."), TExchangeKind::Write,
+                    scope) {
     Runner.SetExchange(
         std::make_unique<TWriteExchange>(mainForm.Data(), Runner, scope, toneBurstShown));
 }
@@ -22,4 +23,10 @@ bool TWriteForm::AskToContinue(const std::string& question) {
         Button1->setFocus();
     }
     return goOn;
+}
+
+void TWriteForm::BeforeExchange() {
+    QString problem;
+    BackUpBeforeWrite(MainForm.Data(), Scope, problem);
+    if (!problem.isEmpty()) MainForm.ShowKeptFileProblem(problem);
 }

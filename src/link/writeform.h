@@ -10,4 +10,8 @@ public:
     TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown);
 
     bool AskToContinue(const std::string& question) override;
+
+protected:
+    // What is about to be sent is kept as a backup first.
+    void BeforeExchange() override;
 };

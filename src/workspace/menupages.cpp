@@ -332,5 +332,5 @@ bool TMenuPages::eventFilter(QObject* watched, QEvent* event) {
 void TMenuPages::StoreSlot(int slot, const QString& text) {
     Data.SetMenuSlot(slot, text.toStdString());
     Data.Changed = true;
-    emit DataChanged();
+    emit DataChanged(slot);
 }

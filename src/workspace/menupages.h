@@ -133,7 +133,7 @@ public:
 
 signals:
     // A control changed a menu slot on the user's behalf.
-    void DataChanged();
+    void DataChanged(int slot);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -477,3 +478,70 @@ TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
 }
 
 }  // namespace
+
+// ---- Backups and the communication log ----
+
+namespace {
+
+QStringList KeptFiles(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// The commands in a log, in order, from the lines "#N > TEXT" of the
+// simulator's or ">  TEXT<CR>" of the program's.
+QStringList CommandsIn(const QString& log, const QRegularExpression& line) {
+    QStringList commands;
+    for (const QString& text : log.split('\n')) {
+        const QRegularExpressionMatch match = line.match(text);
+        if (match.hasMatch()) commands << match.captured(1);
+    }
+    return commands;
+}
+
+}  // namespace
+
+TEST_F(CliExchange, ReadAndWriteKeepBackupsAndLogWritesEveryCommand) {
+    const QString backups = Config.filePath("data/HALVERN/TAVRIN/Backups");
+    const std::string radio = FilledFile(kHandheldRow, "49");
+    QString device = StartSimWith(radio, {"--radio", "1", "--channels", "49"}, true);
+    const QString logPath = Path("read.log");
+    TCliRun run = Cli({"--radio", "1", "--log", logPath, "read", device, Path("out.tvr")});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, "");
+    StopSim();
+    QStringList kept = KeptFiles(backups);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(kept[0].endsWith(" PX-A5 read.tvr")) << kept[0].toStdString();
+    EXPECT_EQ(Contents(QDir(backups).filePath(kept[0])), Contents(Path("out.tvr")));
+
+    const QString ours = QString::fromStdString(Contents(logPath));
+    EXPECT_TRUE(
+        ours.startsWith("TAVRIN 3.11 communication log \u2014 read All, PX-A5 on " + device));
+    const QStringList sent = CommandsIn(ours, QRegularExpression(R"(ms  >  (.*)<CR>$)"));
+    const QStringList heard =
+        CommandsIn(SimLogHolding("stopped by signal"), QRegularExpression(R"( #\d+ >(?: (.*))?$)"));
+    EXPECT_GT(sent.size(), 10);
+    EXPECT_EQ(sent, heard);
+    EXPECT_TRUE(ours.trimmed().endsWith("--  ended: completed"));
+
+    // A write keeps what it sends; no --log, no log.
+    device = StartSim({"--radio", "1", "--channels", "49"});
+    run = Cli({"--radio", "1", "write", device, Put(radio, "in.tvr"), "--scope", "memory"});
+    EXPECT_EQ(run.Status, 0);
+    StopSim();
+    kept = KeptFiles(backups);
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_TRUE(kept[1].endsWith(" PX-A5 write-memory.tvr")) << kept[1].toStdString();
+    EXPECT_EQ(PartsOf(Contents(QDir(backups).filePath(kept[1]))), PartsOf(radio));
+    EXPECT_FALSE(QDir(Config.filePath("data/HALVERN/TAVRIN/Logs")).exists());
+}
+
+TEST_F(CliExchange, ALogThatCannotBeWrittenIsToldAndTheReadGoesOn) {
+    const QString device = StartSimWith(FilledFile(kHandheldRow, "49"), {"--radio", "1"});
+    const TCliRun run =
+        Cli({"--radio", "1", "--log", Path("missing/x.log"), "read", device, Path("out.tvr")});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_TRUE(run.Errors.contains("cannot be written")) << run.Errors.toStdString();
+    EXPECT_FALSE(Contents(Path("out.tvr")).empty());
+    StopSim();
+}

@@ -11,11 +11,14 @@ struct TCliRun {
     QString Errors;
 };
 
-// Sets up a tavrin-cli process with its settings in `configFolder`; `extra` adds environment.
+// Sets up a tavrin-cli process with its settings, backups and logs in
+// `configFolder`; `extra` adds environment.
 inline void PrepareCli(QProcess& process, const QString& configFolder,
                        const QProcessEnvironment& extra = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
+    // Backups and logs stay in the test's folder too.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), configFolder + QStringLiteral("/data"));
     for (const QString& name : extra.keys()) environment.insert(name, extra.value(name));
     process.setProcessEnvironment(environment);
     process.setProgram(QStringLiteral(TAVRIN_CLI_PATH));

@@ -1,0 +1,33 @@
+// File > Open Backup and Radio > Log Communication, and the notice when a backup or log
+// cannot be kept.
+#include <QAction>
+#include <QStatusBar>
+
+#include "app/mainform.h"
+#include "data/settings.h"
+
+namespace {
+
+constexpr int kNoticeMilliseconds = 20000;
+
+}  // namespace
+
+void TMainForm::ConnectKeptFileCommands() {
+    connect(Menu.OpenBackup1, &QAction::triggered, this, &TMainForm::OpenBackup1Click);
+    Menu.LogCommunication1->setChecked(LoadLogCommunication(Store));
+    // Stored at once: a crash later must not forget that the user asked for logs.
+    connect(Menu.LogCommunication1, &QAction::toggled, this,
+            [this](bool on) { SaveLogCommunication(Store, on); });
+}
+
+bool TMainForm::LogCommunication() const {
+    return Menu.LogCommunication1->isChecked();
+}
+
+// Said once a session: a folder that cannot be written stays so, and the
+// exchanges go on without it.
+void TMainForm::ShowKeptFileProblem(const QString& problem) {
+    if (KeptFileProblemShown) return;
+    KeptFileProblemShown = true;
+    statusBar()->showMessage(problem, kNoticeMilliseconds);
+}

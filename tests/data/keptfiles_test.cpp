@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "data/backups.h"
+#include "data/datafile.h"
+#include "data/datafolders.h"
+#include "data/keptfiles.h"
+#include "data/modelcatalogue.h"
+#include "data/radiodata.h"
+#include "support/tempsettings.h"
+
+namespace {
+
+const QDateTime kNoon(QDate(2026, 12, 7), QTime(11, 30, 5));
+
+void Touch(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+QStringList Names(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+TEST(KeptFileNames, SortByTimeAndNeverCollideInOneSecond) {
+    QTemporaryDir folder;
+    const QString first = FreeKeptFilePath(folder.path(), "RV-310", "read", kNoon, "tvr");
+    EXPECT_EQ(QFileInfo(first).fileName(), "2026-12-07 11-30-05 RV-310 read.tvr");
+    Touch(first);
+    const QString second = FreeKeptFilePath(folder.path(), "RV-310", "read", kNoon, "tvr");
+    EXPECT_EQ(QFileInfo(second).fileName(), "2026-12-07 11-30-05.2 RV-310 read.tvr");
+    Touch(second);
+    EXPECT_EQ(QFileInfo(FreeKeptFilePath(folder.path(), "RV-310", "read", kNoon, "tvr")).fileName(),
+              "2026-12-07 11-30-05.3 RV-310 read.tvr");
+}
+
+TEST(KeptFileNames, ModelTextIsSafeOnEveryFileSystem) {
+    const QString path = FreeKeptFilePath("/tmp", "RV-310/320A: x", "write-menu", kNoon, "log");
+    EXPECT_EQ(QFileInfo(path).fileName(), "2026-12-07 11-30-05 RV-310-320A--x write-menu.log");
+    EXPECT_EQ(QFileInfo(path).path(), "/tmp");
+    EXPECT_TRUE(IsKeptFileName(QFileInfo(path).fileName(), "log"));
+    EXPECT_FALSE(IsKeptFileName(QFileInfo(path).fileName(), "tvr"));
+}
+
+TEST(KeptFilePruning, KeepsTheNewestAndNeverTouchesForeignFiles) {
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    // 103 of ours over three days, same-second counters included, written out of order.
+    QStringList ours;
+    for (int index = 0; index < 103; ++index) {
+        const QDateTime when = kNoon.addDays(index % 3).addSecs(index / 6);
+        const QString path = FreeKeptFilePath(folder.path(), "PX-A5", "read", when, "tvr");
+        Touch(path);
+        ours << QFileInfo(path).fileName();
+    }
+    const QStringList foreign{"notes.tvr", "my radio.tvr", "2020-01-01 00-00-00 PX-A5 read.tvr.bak",
+                              "2020-01-01 00-00-00 PX-A5 read.log", "2020-01-01 00-00-00.tvr"};
+    for (const QString& name : foreign) Touch(dir.filePath(name));
+    dir.mkdir("2020-01-01 00-00-00 PX-A5 old.tvr");
+
+    PruneKeptFiles(folder.path(), "tvr", 100);
+
+    const QStringList left = Names(folder.path());
+    for (const QString& name : foreign) EXPECT_TRUE(left.contains(name)) << name.toStdString();
+    EXPECT_TRUE(dir.exists("2020-01-01 00-00-00 PX-A5 old.tvr"));
+    QStringList keptOurs;
+    for (const QString& name : left) {
+        if (ours.contains(name)) keptOurs << name;
+    }
+    EXPECT_EQ(keptOurs.size(), 100);
+    // The three oldest went, counted by time and counter, not by name.
+    for (const char* gone :
+         {"2026-12-07 11-30-05 PX-A5 read.tvr", "2026-12-07 11-30-05.2 PX-A5 read.tvr",
+          "2026-12-07 11-30-06 PX-A5 read.tvr"}) {
+        EXPECT_FALSE(left.contains(QLatin1String(gone))) << gone;
+    }
+    EXPECT_TRUE(left.contains("2026-12-07 11-30-06.2 PX-A5 read.tvr"));
+}
+
+TEST(KeptFilePruning, OrdersSameSecondFilesByTheirCounter) {
+    QTemporaryDir folder;
+    for (int index = 0; index < 12; ++index) {
+        Touch(FreeKeptFilePath(folder.path(), "PX-A5", "write", kNoon, "tvr"));
+    }
+    PruneKeptFiles(folder.path(), "tvr", 2);
+    EXPECT_EQ(Names(folder.path()), (QStringList{"2026-12-07 11-30-05.11 PX-A5 write.tvr",
+                                                 "2026-12-07 11-30-05.12 PX-A5 write.tvr"}));
+}
+
+class Backups : public ::testing::Test {
+protected:
+    static TRadioData Filled() {
+        TRadioData data;
+        ApplyConfiguration(data, ModelCatalogue()[7]);
+        data.ApplyDefaultRecords();
+        data.ApplyMenuDefaults();
+        data.SetChannel(5, "05,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT");
+        return data;
+    }
+    TTempSettings Temp;
+};
+
+TEST_F(Backups, GoIntoTheBackupsFolderOfTheUsersData) {
+    EXPECT_EQ(BackupsFolder(), Temp.DataHome() + "/HALVERN/TAVRIN/Backups");
+    EXPECT_EQ(LogsFolder(), Temp.DataHome() + "/HALVERN/TAVRIN/Logs");
+    const TRadioData data = Filled();
+    QString problem;
+    const QString path = SaveBackup(data, "read-memory", problem, kNoon);
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(path, BackupsFolder() + "/2026-12-07 11-30-05 RV-310 read-memory.tvr");
+    TRadioData opened;
+    ApplyConfiguration(opened, ModelCatalogue()[7]);
+    ASSERT_EQ(OpenDataFile(opened, path), TDataFileResult::Loaded);
+    EXPECT_EQ(WriteDataFile(opened), WriteDataFile(data));
+}
+
+TEST_F(Backups, AFolderThatCannotBeMadeIsReportedNotThrown) {
+    Touch(Temp.DataHome());  // a file where the folder should go
+    QString problem;
+    EXPECT_EQ(SaveBackup(Filled(), "write", problem, kNoon), "");
+    EXPECT_TRUE(problem.contains("cannot be created")) << problem.toStdString();
+}
+
+}  // namespace
