@@ -1,9 +1,11 @@
-// File > Open Backup and Radio > Log Communication, and the notice when a backup or log
-// cannot be kept.
+// File > Open Backup and Radio > Log Communication, the notice when a backup or log
+// cannot be kept, and the backup of unsaved changes when the session ends.
 #include <QAction>
+#include <QCoreApplication>
 #include <QStatusBar>
 
 #include "app/mainform.h"
+#include "data/backups.h"
 #include "data/settings.h"
 
 namespace {
@@ -30,4 +32,17 @@ void TMainForm::ShowKeptFileProblem(const QString& problem) {
     if (KeptFileProblemShown) return;
     KeptFileProblemShown = true;
     statusBar()->showMessage(problem, kNoticeMilliseconds);
+}
+
+// The session is ending (logout, shutdown, a terminal closed) and no question
+// can be asked: the settings are written as on closing, and changes not yet
+// saved are kept as an "unsaved" backup before the program quits.
+void TMainForm::EndSession() {
+    SaveSettingsOnClose(Store, RadioData, SelectedPort);
+    if (RadioData.Changed) {
+        QString problem;
+        SaveBackup(RadioData, QStringLiteral("unsaved"), problem);
+        RadioData.Changed = false;  // kept: closing must not ask about it again
+    }
+    QCoreApplication::quit();
 }

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/mainform.h"
+#include "app/sessionend.h"
 #include "data/settings.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     TMainForm mainForm(store, arguments);
+    TSessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &TSessionEndWatcher::EndRequested, &mainForm,
+                     &TMainForm::EndSession);
     mainForm.show();
     return QApplication::exec();
 }

@@ -65,6 +65,7 @@ public:
     void Save1Click();
     bool Save2Click();
     void Exit1Click();
+    void EndSession();
     void ModelSelect1Click();
     // Port Select item 1..20: takes the port when it can be opened.
     void ComItemClick(int number);
