@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -287,6 +290,55 @@ TEST(Faults, EachCommandMeetsThePlannedFaults) {
     TFaults any(anyOnce);
     EXPECT_TRUE(any.Next("").Refused);
     EXPECT_FALSE(any.Next("").Refused);
+
+    using enum TStrayBytes::TKind;
+    TFaultPlan line;
+    line.WrongChannels = {1, 2};
+    line.Unstored = {2};
+    line.GarbleAfter = 3;
+    line.NulRepliesAfter = 4;
+    line.SilentAfter = 5;
+    line.StrayDelay = 35ms;
+    line.Strays = {{1, CarriageReturns, 1}, {1, Xoff, 1}, {2, Noise, 500}, {6, CarriageReturns, 9}};
+    TFaults lineFaults(line);
+    const struct {
+        const char* Command;
+        bool WrongChannel, Unstored, Garbled, NulReply, Silent;
+        std::vector<TStrayBytes> Strays;
+    } played[] = {
+        {"ME 007", true, false, false, false, false, {{Xoff, 1, 0ms}, {CarriageReturns, 1, 35ms}}},
+        {"ID", false, true, false, false, false, {{Noise, 500, 35ms}}},  // no memory command
+        {"ME 007,", false, false, false, false, false, {}},
+        {"MN 007", false, false, true, false, false, {}},
+        {"TY", false, false, false, true, false, {}},  // NULs, not garbled NULs
+        {"TY", false, false, false, false, true, {{CarriageReturns, 9, 35ms}}},
+    };
+    for (const auto& p : played) {
+        const TFaultDecision d = lineFaults.Next(p.Command);
+        EXPECT_EQ(std::tuple(d.WrongChannel, d.Unstored, d.Garbled, d.NulReply, d.Silent),
+                  std::tuple(p.WrongChannel, p.Unstored, p.Garbled, p.NulReply, p.Silent))
+            << "command " << d.Number;
+        EXPECT_EQ(d.Strays, p.Strays) << "command " << d.Number;
+    }
+}
+
+TEST(Faults, WrongChannelNamesTheNextChannelInTheSameWidth) {
+    const struct {
+        const char* Command;
+        std::optional<std::string> Next;
+    } cases[] = {
+        {"ME 007", "ME 008"},
+        {"ME 07", "ME 08"},
+        {"ME 009,0145500000,3", "ME 010,0145500000,3"},
+        {"MN 099,NAME", "MN 100,NAME"},
+        {"MN 99,", "MN 100,"},
+        {"ME  PR", std::nullopt},
+        {"ME L0", std::nullopt},
+        {"ME 0x7", std::nullopt},
+        {"ME", std::nullopt},
+        {"CA 007", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NextChannelCommand(c.Command), c.Next) << c.Command;
 }
 
 TEST(Faults, RefusalRateFollowsTheSeed) {
@@ -326,7 +378,10 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
     const auto options = ParseSimOptions(
         Words("--radio 12 --channels 199 --id RV-320 --latency=25 --pace --refuse ME:3 --refuse * "
               "--refuse-rate 0.25 --refuse-with E --seed 9 --drop 4 --drop 6 --garble 2 "
-              "--silent-after 0 --hangup-after 10 --protect-in-program --save x.TVR --quiet"),
+              "--silent-after 0 --hangup-after 10 --protect-in-program --save x.TVR --quiet "
+              "--stray-cr 3 --stray-delay 15 --cr-burst 4:2000000 --noise-burst=5:200 "
+              "--xoff-after 6 --nul-replies-after 30 --nul-replies-after 20 --garble-after 7 "
+              "--wrong-channel 8 --wrong-channel 11 --unstored 9"),
         error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->Row, 12);
@@ -343,6 +398,16 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
     EXPECT_EQ(options->Faults.SilentAfter, 0);
     EXPECT_EQ(options->Faults.HangupAfter, 10);
     EXPECT_EQ(options->ProtectAnswer, TProtectAnswer::InProgramMode);
+    using enum TStrayBytes::TKind;
+    EXPECT_EQ(options->Faults.Strays, (std::vector<TPlannedStray>{{3, CarriageReturns, 1},
+                                                                  {4, CarriageReturns, 2'000'000},
+                                                                  {5, Noise, 200},
+                                                                  {6, Xoff, 1}}));
+    EXPECT_EQ(options->Faults.StrayDelay, 15ms);
+    EXPECT_EQ(options->Faults.NulRepliesAfter, 20);  // the earlier of two
+    EXPECT_EQ(options->Faults.GarbleAfter, 7);
+    EXPECT_EQ(options->Faults.WrongChannels, (std::set<long>{8, 11}));
+    EXPECT_EQ(options->Faults.Unstored, (std::set<long>{9}));
 
     const char* const refused[] = {"",
                                    "--radio 0",
@@ -357,6 +422,14 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
                                    "--radio 8 --drop x",
                                    "--radio 8 --hangup-after 0",
                                    "--radio 8 --pace=1",
+                                   "--radio 8 --cr-burst 4",
+                                   "--radio 8 --cr-burst 4:0",
+                                   "--radio 8 --noise-burst 4:2000001",
+                                   "--radio 8 --noise-burst 0:5",
+                                   "--radio 8 --stray-cr 0",
+                                   "--radio 8 --xoff-after 0",
+                                   "--radio 8 --stray-delay 60001",
+                                   "--radio 8 --wrong-channel x",
                                    "--radio 8 --id=",
                                    "--radio 8 --link",
                                    "--radio 8 --color"};
@@ -391,28 +464,75 @@ TEST(Framing, RepliesKeepOrderLatencyAndTheLineRate) {
     EXPECT_EQ(late.Ready(t0 + 29ms), "");
     EXPECT_EQ(late.NextDue(), t0 + 30ms);
     EXPECT_EQ(late.Ready(t0 + 30ms), "A\r");
-    late.Sent(2);
+    late.Sent(2, t0 + 30ms);
     EXPECT_EQ(late.Ready(t0 + 30ms), "");
     EXPECT_EQ(late.Ready(t0 + 31ms), "B\r");
-    late.Sent(2);
+    late.Sent(2, t0 + 31ms);
     EXPECT_TRUE(late.Empty());
     EXPECT_FALSE(late.NextDue());
 
     TReplyQueue paced(0ms, true);
-    ASSERT_TRUE(paced.Add("ID PX-A5\r", t0));
+    ASSERT_TRUE(paced.Add("ID PX-A5\r", t0, {{TStrayBytes::TKind::CarriageReturns, 1, 20ms}}));
     ASSERT_TRUE(paced.Add("N\r", t0));
     EXPECT_EQ(paced.Ready(t0), "I");
     EXPECT_EQ(paced.Ready(t0 + LineTime(4)), "ID PX");
-    paced.Sent(5);
+    paced.Sent(5, t0 + LineTime(4));
     EXPECT_EQ(paced.NextDue(), t0 + LineTime(5));
-    EXPECT_EQ(paced.Ready(t0 + 1s), "-A5\r");
-    paced.Sent(4);
+    EXPECT_EQ(paced.Ready(t0 + LineTime(8)), "-A5\r");
+    paced.Sent(4, t0 + LineTime(8));
     EXPECT_EQ(paced.NextDue(), t0 + LineTime(9));  // the second waits for the first
+    EXPECT_EQ(paced.Ready(t0 + LineTime(11)), "N\r");
+    paced.Sent(2, t0 + LineTime(11));
+    EXPECT_EQ(paced.NextDue(), t0 + LineTime(9) + 20ms);  // the stray after the end of the first
     EXPECT_EQ(LineTime(960), 1s);
 
     TReplyQueue full(0ms, false);
     EXPECT_TRUE(full.Add(std::string(TReplyQueue::kMostQueued, 'x'), t0));
     EXPECT_FALSE(full.Add("?\r", t0));
+}
+
+// Stray bytes follow the reply they belong to, let an earlier-due reply go first and
+// never break into one; a long run is made a chunk at a time and takes no room in the queue.
+TEST(Framing, StrayBytesGoBetweenRepliesInTimeOrder) {
+    using enum TStrayBytes::TKind;
+    const TClock::time_point t0{};
+    const auto drain = [](TReplyQueue& queue, TClock::time_point now) {
+        std::string out;
+        for (std::string_view ready = queue.Ready(now); !ready.empty(); ready = queue.Ready(now)) {
+            out += ready;
+            queue.Sent(ready.size(), now);
+        }
+        return out;
+    };
+    TReplyQueue queue(0ms, false);
+    ASSERT_TRUE(queue.Add("A\r", t0, {{Xoff, 1, 0ms}, {CarriageReturns, 1, 20ms}}));
+    EXPECT_EQ(drain(queue, t0), "A\r\x13");
+    ASSERT_TRUE(queue.Add("B\r", t0 + 5ms, {{CarriageReturns, 3, 1ms}}));
+    EXPECT_EQ(drain(queue, t0 + 5ms), "B\r");
+    EXPECT_EQ(drain(queue, t0 + 6ms), "\r\r\r");
+    EXPECT_EQ(queue.NextDue(), t0 + 20ms);
+    EXPECT_EQ(drain(queue, t0 + 20ms), "\r");
+    EXPECT_TRUE(queue.Empty());
+
+    ASSERT_TRUE(queue.Add("", t0, {{CarriageReturns, 2'000'000, 0ms}}));  // a dropped reply
+    EXPECT_EQ(queue.Ready(t0).size(), TReplyQueue::kRunChunk);
+    queue.Sent(100, t0);
+    ASSERT_TRUE(queue.Add(std::string(TReplyQueue::kMostQueued - 1, 'x') + "\r", t0));
+    const std::string out = drain(queue, t0);
+    ASSERT_EQ(out.size(), 2'000'000 - 100 + TReplyQueue::kMostQueued);
+    EXPECT_EQ(out.find_first_not_of('\r'), 2'000'000u - 100);
+
+    const auto noise = [&](uint32_t seed) {
+        TReplyQueue noisy(0ms, false, seed);
+        EXPECT_TRUE(noisy.Add("", t0, {{Noise, 100'000, 0ms}}));
+        return drain(noisy, t0);
+    };
+    const std::string bytes = noise(7);
+    EXPECT_EQ(noise(7), bytes);
+    EXPECT_NE(noise(8), bytes);
+    const std::set<char> values(bytes.begin(), bytes.end());
+    EXPECT_EQ(values.size(), 254u);
+    EXPECT_FALSE(values.contains('\x11') || values.contains('\x13'));
 }
 
 // ---- The program itself, spoken to through the serial component ----
@@ -476,6 +596,24 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return file.fileName();
+    }
+
+    // Bytes straight off the device, for floods that the component would turn into events.
+    std::string ReadRaw(const std::string& device, const std::string& command, size_t count) {
+        const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        EXPECT_GE(fd, 0) << device;
+        std::string bytes;
+        if (fd < 0 || write(fd, command.data(), command.size()) < 0) return bytes;
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        char buffer[65536];
+        while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
+            pollfd readable{fd, POLLIN, 0};
+            if (poll(&readable, 1, 100) <= 0) continue;
+            const ssize_t got = read(fd, buffer, sizeof buffer);
+            if (got > 0) bytes.append(buffer, static_cast<size_t>(got));
+        }
+        close(fd);
+        return bytes;
     }
 
     static std::string Contents(const QString& path) {
@@ -570,6 +708,53 @@ TEST_F(RadioSimulator, HangUpIsSeenAsAPulledCable) {
     EXPECT_TRUE(Process.state() == QProcess::NotRunning || Process.waitForFinished(2000));
     EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(Process.exitCode(), 0);
+}
+
+// The plug that moves and the radio that stops the line: a lone carriage return
+// a little after the second reply, and an XOFF that holds everything after the third.
+TEST_F(RadioSimulator, StrayBytesFollowTheReplyAndXoffHoldsTheProgram) {
+    Connect(Start({"--radio", "8", "--stray-cr", "2", "--xoff-after", "3", "--latency", "5"}));
+    EXPECT_EQ(Ask("ID"), "ID RV-310\r");
+    EXPECT_EQ(Ask("TY"), "TY MKF\r");
+    QSignalSpy stray(&Comm, &TKComm::OnCommEvent);
+    EXPECT_TRUE(stray.wait(1000));
+    EXPECT_EQ(Comm.ReadStringData(static_cast<uint32_t>(Comm.CountInBuff())), "\r");
+    EXPECT_EQ(Ask("FL"), "FL 0136,0173\r");
+    EXPECT_THROW(Comm.WriteStringData(FramedCommand("ID")), ECommError);
+    EXPECT_EQ(Stop(), 0);
+    const std::string log = Process.readAllStandardError().toStdString();
+    EXPECT_NE(log.find("#2 < (stray CR)"), std::string::npos) << log;
+    EXPECT_NE(log.find("#3 < (XOFF)"), std::string::npos) << log;
+    EXPECT_EQ(log.find("#4 >"), std::string::npos) << log;  // held on the program's side
+}
+
+TEST_F(RadioSimulator, AMillionCarriageReturnsFollowTheReplyAndTheRadioAnswersOn) {
+    const std::string device = Start({"--radio", "8", "--cr-burst", "1:1000000", "--quiet"});
+    const std::string reply = "ID RV-310\r";
+    const std::string burst = ReadRaw(device, "ID\r", reply.size() + 1'000'000);
+    ASSERT_EQ(burst.size(), reply.size() + 1'000'000);
+    EXPECT_TRUE(burst.starts_with(reply));
+    EXPECT_EQ(burst.find_first_not_of('\r', reply.size()), std::string::npos);
+    EXPECT_EQ(ReadRaw(device, "TY\r", 7), "TY MKF\r");
+    EXPECT_EQ(Stop(), 0);
+}
+
+// Memory commands answered for the next channel, a write acknowledged and forgotten,
+// then a radio that answers nothing but NULs.
+TEST_F(RadioSimulator, MemoryCommandsGoAstrayAsPlanned) {
+    const QString in = WriteFile("in.tvr", WriteDataFile(Fresh(kMobileRow)));
+    Connect(Start({"--radio", "8", "--load", in, "--wrong-channel", "1", "--wrong-channel", "2",
+                   "--unstored", "3", "--nul-replies-after", "5"}));
+    const std::string fields(kFields);
+    const std::pair<std::string, std::string> exchanges[] = {
+        {"ME 006", "ME 007,0435500000,6,1,0,1,0,0,12,08,000,05000000,0,0,0000000000,0,1\r"},
+        {"ME 005," + fields, "ME 006," + fields + "\r"},
+        {"ME 009," + fields, "ME 009," + fields + "\r"},
+        {"ME 005", "ME 005," + fields + "\r"},  // kept for the channel it named
+        {"ME 009", "N\r"},
+        {"ID", std::string(64, '\0') + "\r"},
+    };
+    for (const auto& [command, reply] : exchanges) EXPECT_EQ(Ask(command), reply) << command;
 }
 
 }  // namespace

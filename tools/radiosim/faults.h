@@ -9,11 +9,22 @@
 #include <string_view>
 #include <vector>
 
+#include "radiosim/framing.h"
+
 // Refuses commands with one mnemonic ("*": any command) `Count` times; a
 // negative count refuses them every time.
 struct TRefusalRule {
     std::string Mnemonic;
     int Count = -1;
+};
+
+// Stray bytes planned after the reply to one command.
+struct TPlannedStray {
+    long Number = 0;
+    TStrayBytes::TKind Kind = TStrayBytes::TKind::CarriageReturns;
+    int64_t Count = 1;
+
+    bool operator==(const TPlannedStray&) const = default;
 };
 
 // The faults a run plays. Commands are counted from 1 as they arrive, the
@@ -29,6 +40,12 @@ struct TFaultPlan {
     std::set<long> Garbles;  // commands whose reply arrives damaged
     std::optional<long> SilentAfter;
     std::optional<long> HangupAfter;
+    std::optional<long> NulRepliesAfter;
+    std::optional<long> GarbleAfter;
+    std::set<long> WrongChannels;  // memory reads and writes answered for the next channel
+    std::set<long> Unstored;       // writes acknowledged but not kept
+    std::vector<TPlannedStray> Strays;
+    std::chrono::milliseconds StrayDelay{20};  // from a reply to the stray bytes after it
 };
 
 // What becomes of one command.
@@ -38,7 +55,11 @@ struct TFaultDecision {
     bool Refused = false;  // not carried out, answered with the refusal
     bool Dropped = false;  // carried out, the reply lost
     bool Garbled = false;
-    bool HangUp = false;  // the line is closed once the reply is out
+    bool HangUp = false;              // the line is closed once the reply is out
+    bool NulReply = false;            // not carried out, answered with a line of NULs
+    bool WrongChannel = false;        // a memory command answered for the next channel
+    bool Unstored = false;            // carried out and answered, but nothing kept
+    std::vector<TStrayBytes> Strays;  // sent after the reply, in this order
 };
 
 class TFaults {
@@ -53,6 +74,7 @@ public:
 private:
     bool RefusedByRule(std::string_view mnemonic);
     bool RefusedByChance();
+    std::vector<TStrayBytes> StraysAfter(long number) const;
 
     TFaultPlan FaultPlan;
     std::mt19937 Random;
@@ -61,6 +83,13 @@ private:
 
 // The mnemonic of a command: the text before the first blank.
 std::string_view MnemonicOf(std::string_view command);
+
+// A memory command ("ME 007", "MN 07,NAME") as if it named the next channel,
+// numbered in the same width; nothing for any other command.
+std::optional<std::string> NextChannelCommand(std::string_view command);
+
+// The reply of a transceiver that has lost its mind: NULs, then the carriage return.
+inline constexpr size_t kNulReplyLength = 64;
 
 // The reply as a noisy line delivers it: the same length, each character
 // changed, and still nothing but printable characters.

@@ -4,6 +4,7 @@
 #include <sys/signalfd.h>
 
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -68,7 +69,10 @@ bool OpenLog(const TSimOptions& options, TSimLog& log) {
 TFaultPlan PlanOf(const TSimOptions& options, TSimLog& log) {
     TFaultPlan plan = options.Faults;
     plan.Seed = options.Seed ? *options.Seed : std::random_device{}();
-    if (plan.RefusalRate > 0.0) log.Write("refusal rate seed " + std::to_string(plan.Seed));
+    const bool noisy = std::any_of(plan.Strays.begin(), plan.Strays.end(), [](const auto& stray) {
+        return stray.Kind == TStrayBytes::TKind::Noise;
+    });
+    if (plan.RefusalRate > 0.0 || noisy) log.Write("seed " + std::to_string(plan.Seed));
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #include "radiosim/options.h"
 
 #include <QString>
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -12,6 +13,7 @@ namespace {
 
 constexpr long kLargestCount = 1'000'000'000;
 constexpr long kLongestLatency = 60'000;
+constexpr int64_t kLongestBurst = 2'000'000;
 
 template <typename T>
 std::optional<T> NumberOf(const std::string& text, T lowest, T highest) {
@@ -50,6 +52,23 @@ bool AddRefusalRule(const std::string& text, TFaultPlan& plan) {
     }
     plan.Refusals.push_back(rule);
     return true;
+}
+
+// "N:COUNT": COUNT stray bytes after the reply to command N.
+bool AddBurst(const std::string& text, TStrayBytes::TKind kind, TFaultPlan& plan) {
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos) return false;
+    const std::optional<long> number = NumberOf<long>(text.substr(0, colon), 1, kLargestCount);
+    const std::optional<int64_t> count =
+        NumberOf<int64_t>(text.substr(colon + 1), 1, kLongestBurst);
+    if (!number || !count) return false;
+    plan.Strays.push_back({*number, kind, *count});
+    return true;
+}
+
+// Given more than once, an "every command after N" fault starts at the earliest N.
+void KeepEarliest(std::optional<long>& limit, long number) {
+    limit = limit ? std::min(*limit, number) : number;
 }
 
 bool StoreRow(const std::string& value, TSimOptions& options) {
@@ -128,6 +147,50 @@ bool StoreHangupAfter(const std::string& value, TSimOptions& options) {
     return StoreCount(value, 1, [&](long number) { options.Faults.HangupAfter = number; });
 }
 
+bool StoreStrayCr(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 1, [&](long number) {
+        options.Faults.Strays.push_back({number, TStrayBytes::TKind::CarriageReturns, 1});
+    });
+}
+
+bool StoreStrayDelay(const std::string& value, TSimOptions& options) {
+    const std::optional<long> delay = NumberOf<long>(value, 0, kLongestLatency);
+    if (delay) options.Faults.StrayDelay = std::chrono::milliseconds(*delay);
+    return delay.has_value();
+}
+
+bool StoreCrBurst(const std::string& value, TSimOptions& options) {
+    return AddBurst(value, TStrayBytes::TKind::CarriageReturns, options.Faults);
+}
+
+bool StoreNoiseBurst(const std::string& value, TSimOptions& options) {
+    return AddBurst(value, TStrayBytes::TKind::Noise, options.Faults);
+}
+
+bool StoreXoffAfter(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 1, [&](long number) {
+        options.Faults.Strays.push_back({number, TStrayBytes::TKind::Xoff, 1});
+    });
+}
+
+bool StoreNulRepliesAfter(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 0,
+                      [&](long number) { KeepEarliest(options.Faults.NulRepliesAfter, number); });
+}
+
+bool StoreGarbleAfter(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 0,
+                      [&](long number) { KeepEarliest(options.Faults.GarbleAfter, number); });
+}
+
+bool StoreWrongChannel(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 1, [&](long number) { options.Faults.WrongChannels.insert(number); });
+}
+
+bool StoreUnstored(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 1, [&](long number) { options.Faults.Unstored.insert(number); });
+}
+
 struct TOptionRule {
     bool TakesValue;
     bool (*Store)(const std::string& value, TSimOptions& options);
@@ -154,6 +217,15 @@ const std::map<std::string, TOptionRule>& OptionRules() {
         {"--garble", {true, StoreGarble}},
         {"--silent-after", {true, StoreSilentAfter}},
         {"--hangup-after", {true, StoreHangupAfter}},
+        {"--stray-cr", {true, StoreStrayCr}},
+        {"--stray-delay", {true, StoreStrayDelay}},
+        {"--cr-burst", {true, StoreCrBurst}},
+        {"--noise-burst", {true, StoreNoiseBurst}},
+        {"--xoff-after", {true, StoreXoffAfter}},
+        {"--nul-replies-after", {true, StoreNulRepliesAfter}},
+        {"--garble-after", {true, StoreGarbleAfter}},
+        {"--wrong-channel", {true, StoreWrongChannel}},
+        {"--unstored", {true, StoreUnstored}},
     };
     return rules;
 }
@@ -237,10 +309,23 @@ std::string SimUsageText() {
            "  --refuse MN[:N]       refuse commands MN (\"*\": any) N times, or always\n"
            "  --refuse-rate P       refuse any command with probability P (0..1)\n"
            "  --refuse-with ?|E     the refusal reply (default ?)\n"
-           "  --seed S              seed of --refuse-rate (default: random, logged)\n"
+           "  --seed S              seed of --refuse-rate and --noise-burst (random, logged)\n"
            "  --drop N              no reply to command N (repeatable)\n"
            "  --garble N            damage the reply to command N (repeatable)\n"
            "  --silent-after N      answer nothing after command N\n"
            "  --hangup-after N      close the line once command N is answered, then end\n"
+           "  --nul-replies-after N answer every later command with 64 NULs and a carriage\n"
+           "                        return, and carry none of them out\n"
+           "  --garble-after N      damage the reply to every command after N\n"
+           "  --wrong-channel N     answer memory command N (ME/MN with a channel number) as\n"
+           "                        if it named the next channel; a write is kept as sent,\n"
+           "                        its echo goes astray (repeatable)\n"
+           "  --unstored N          acknowledge write N as usual, keep nothing (repeatable)\n"
+           "line noise after the reply to command N (repeatable):\n"
+           "  --stray-cr N          one carriage return\n"
+           "  --cr-burst N:COUNT    COUNT carriage returns (up to 2000000)\n"
+           "  --noise-burst N:COUNT COUNT random bytes, never XON or XOFF (up to 2000000)\n"
+           "  --stray-delay MS      wait MS milliseconds after the reply (default 20)\n"
+           "  --xoff-after N        send XOFF as soon as the reply is out, and never XON\n"
            "exit status: 0 after a clean stop, 1 on failure, 2 for usage errors\n";
 }

@@ -25,7 +25,7 @@ struct TSimOptions {
     bool Help = false;
     TProtectAnswer ProtectAnswer = TProtectAnswer::Always;
     TFaultPlan Faults;
-    std::optional<uint32_t> Seed;  // of the refusal rate; a random one when not given
+    std::optional<uint32_t> Seed;  // of the refusal rate and the noise; random when not given
 };
 
 // Parses the arguments after the program name. On a usage error returns

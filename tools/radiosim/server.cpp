@@ -28,6 +28,34 @@ std::string Numbered(long number, std::string_view direction, std::string_view t
     return line;
 }
 
+std::string Described(const TStrayBytes& stray) {
+    const std::string count = std::to_string(stray.Count);
+    switch (stray.Kind) {
+        case TStrayBytes::TKind::Xoff:
+            return "XOFF";
+        case TStrayBytes::TKind::Noise:
+            return "burst of " + count + " noise bytes";
+        case TStrayBytes::TKind::CarriageReturns:
+            break;
+    }
+    return stray.Count == 1 ? "stray CR" : "burst of " + count + " CR";
+}
+
+// "<", or "< (garbled)" and the like when faults bend the reply.
+std::string ReplyLabel(const TFaultDecision& decision, bool carriedOut) {
+    std::string faults;
+    const auto add = [&faults](bool played, std::string_view fault) {
+        if (!played) return;
+        if (!faults.empty()) faults += ", ";
+        faults += fault;
+    };
+    add(decision.NulReply, "64 NUL");
+    add(carriedOut && decision.WrongChannel, "wrong channel");
+    add(carriedOut && decision.Unstored, "not stored");
+    add(decision.Garbled, "garbled");
+    return faults.empty() ? "<" : "< (" + faults + ")";
+}
+
 }  // namespace
 
 TSimServer::TSimServer(TTransceiver& radio, TFaults& faults, TSimLine& line, TSimLog& log)
@@ -35,7 +63,8 @@ TSimServer::TSimServer(TTransceiver& radio, TFaults& faults, TSimLine& line, TSi
       Faults(faults),
       Line(line),
       Log(log),
-      Replies(faults.Plan().Latency, faults.Plan().Paced) {}
+      // The noise has a stream of its own, so that it never shifts which commands are refused.
+      Replies(faults.Plan().Latency, faults.Plan().Paced, faults.Plan().Seed + 1) {}
 
 void TSimServer::Run(int signalFd) {
     for (;;) {
@@ -90,28 +119,57 @@ void TSimServer::Serve(const TReceivedCommand& command, TClock::time_point arriv
     const TFaultDecision decision = Faults.Next(command.Text);
     Log.Write(Numbered(decision.Number, command.Overlong ? "> (overlong)" : ">", command.Text));
     if (decision.HangUp) HangUpPending = true;
+    std::string bytes = ReplyBytes(command, decision);
+    for (const TStrayBytes& stray : decision.Strays) {
+        Log.Write(Numbered(decision.Number, "< (" + Described(stray) + ")", ""));
+    }
+    if (!Replies.Add(std::move(bytes), arrival, decision.Strays)) {
+        Log.Write(Numbered(decision.Number, "(reply lost: no one reads the line)", ""));
+    }
+}
+
+// The bytes that answer a command, as the log tells; none when the reply is lost.
+std::string TSimServer::ReplyBytes(const TReceivedCommand& command,
+                                   const TFaultDecision& decision) {
     std::optional<std::string> reply = ReplyTo(command, decision);
     if (!reply) {
         Log.Write(Numbered(decision.Number, decision.Silent ? "< (silent)" : "< (no reply)", ""));
-        return;
+        return {};
     }
     if (decision.Dropped) {
         Log.Write(Numbered(decision.Number, "< (dropped)", *reply));
-        return;
+        return {};
     }
     if (decision.Garbled) *reply = Garbled(*reply);
-    Log.Write(Numbered(decision.Number, decision.Garbled ? "< (garbled)" : "<", *reply));
-    if (!Replies.Add(*reply + '\r', arrival)) {
-        Log.Write(Numbered(decision.Number, "(reply lost: no one reads the line)", ""));
-    }
+    const bool carriedOut = !decision.NulReply && !decision.Refused && !command.Overlong;
+    // Sixty-four \x00 would tell nothing the label does not.
+    Log.Write(Numbered(decision.Number, ReplyLabel(decision, carriedOut),
+                       decision.NulReply ? "" : *reply));
+    return *reply + '\r';
 }
 
 std::optional<std::string> TSimServer::ReplyTo(const TReceivedCommand& command,
                                                const TFaultDecision& decision) {
     if (decision.Silent) return std::nullopt;
+    if (decision.NulReply) return std::string(kNulReplyLength, '\0');
     if (decision.Refused) return Faults.Plan().RefusalText;
     if (command.Overlong) return std::string(kRefused);
-    return Radio.Handle(command.Text);
+    return Answer(command.Text, decision);
+}
+
+// The transceiver's answer as the planned faults bend it.
+std::optional<std::string> TSimServer::Answer(const std::string& command,
+                                              const TFaultDecision& decision) {
+    std::optional<TTransceiver> kept;
+    if (decision.Unstored) kept = Radio;
+    const std::optional<std::string> next =
+        decision.WrongChannel ? NextChannelCommand(command) : std::nullopt;
+    const bool isRead = next && next->find(',') == std::string::npos;
+    std::optional<std::string> reply = Radio.Handle(isRead ? *next : command);
+    if (kept) Radio = *kept;
+    // A write is kept for the channel it named; only its echo goes astray.
+    if (next && !isRead && reply == command) reply = *next;
+    return reply;
 }
 
 void TSimServer::WriteReplies(TClock::time_point now) {
@@ -120,7 +178,7 @@ void TSimServer::WriteReplies(TClock::time_point now) {
         if (ready.empty()) return;
         const ssize_t count = write(Line.MasterFd(), ready.data(), ready.size());
         if (count > 0) {
-            Replies.Sent(static_cast<size_t>(count));
+            Replies.Sent(static_cast<size_t>(count), now);
             Blocked = static_cast<size_t>(count) < ready.size();
         } else if (count < 0 && errno == EAGAIN) {
             Blocked = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "radiosim/faults.h"
 #include "radiosim/framing.h"
@@ -23,8 +24,10 @@ private:
     bool Reading() const { return !HangUpPending && !Paused; }
     void ReadLine(TClock::time_point now);
     void Serve(const TReceivedCommand& command, TClock::time_point arrival);
+    std::string ReplyBytes(const TReceivedCommand& command, const TFaultDecision& decision);
     std::optional<std::string> ReplyTo(const TReceivedCommand& command,
                                        const TFaultDecision& decision);
+    std::optional<std::string> Answer(const std::string& command, const TFaultDecision& decision);
     void WriteReplies(TClock::time_point now);
     bool HangUpDue(TClock::time_point now);
     void Pause(TClock::time_point now);
