@@ -7,8 +7,9 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// What a CSV import or export did: the summary line over its notes, one per
-// line in a read-only box that scrolls when the list is long.
+// A report of many lines: the summary over its notes, one per line in a
+// read-only box that scrolls when the list is long. It tells what a CSV
+// import or export did, and what a verification after a write found.
 class TCsvReportDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
-// File > Open Backup and Radio > Log Communication, the notice when a backup or log
+// File > Open Backup, Radio > Log Communication and Radio > Write > Verify
+// after writing, the notice when a backup or log
 // cannot be kept, and the backup of unsaved changes when the session ends.
 #include <QAction>
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ void TMainForm::ConnectKeptFileCommands() {
     // Stored at once: a crash later must not forget that the user asked for logs.
     connect(Menu.LogCommunication1, &QAction::toggled, this,
             [this](bool on) { SaveLogCommunication(Store, on); });
+    Menu.VerifyAfterWriting1->setChecked(LoadVerifyAfterWriting(Store));
+    connect(Menu.VerifyAfterWriting1, &QAction::toggled, this,
+            [this](bool on) { SaveVerifyAfterWriting(Store, on); });
 }
 
 bool TMainForm::LogCommunication() const {

@@ -116,6 +116,9 @@ void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.WriteAll1 = AddItem(menu.Write1, QStringLiteral("&All"), 70);
     menu.WriteMemory1 = AddItem(menu.Write1, QStringLiteral("&Memory"), 70);
     menu.WriteMenu1 = AddItem(menu.Write1, QStringLiteral("M&enu"), 70);
+    menu.Write1->addSeparator();
+    menu.VerifyAfterWriting1 = AddItem(menu.Write1, QStringLiteral("&Verify after writing"), 70);
+    menu.VerifyAfterWriting1->setCheckable(true);
     menu.Radio1->addSeparator();
     BuildPortMenu(menu.Radio1, menu);
     menu.LogCommunication1 = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);

@@ -42,6 +42,7 @@ struct TMainMenu {
     QAction* WriteAll1 = nullptr;
     QAction* WriteMemory1 = nullptr;
     QAction* WriteMenu1 = nullptr;
+    QAction* VerifyAfterWriting1 = nullptr;  // checkable: every write is read back and compared
     QMenu* PortSelect1 = nullptr;
     QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
     QActionGroup* ComGroup = nullptr;

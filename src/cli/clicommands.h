@@ -22,6 +22,8 @@ int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunImportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
+// Configures and opens its two files itself; `data` is not used.
+int RunDiff(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 // Needs no radio configuration; the data set stays unconfigured.
 int RunPorts(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 

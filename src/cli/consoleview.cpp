@@ -24,11 +24,15 @@ std::optional<TTransferScope> ScopeOfName(const QString& name) {
 }
 
 // Takes one option of the command; false (with `error` set) when it is not one.
-bool TakeOption(const QStringList& arguments, qsizetype& next, bool yesAllowed,
+bool TakeOption(const QStringList& arguments, qsizetype& next, bool writing,
                 TExchangeArguments& parsed, QString& error) {
     const QString& option = arguments[next];
-    if (option == QLatin1String("--yes") && yesAllowed) {
+    if (option == QLatin1String("--yes") && writing) {
         parsed.Yes = true;
+        return true;
+    }
+    if (option == QLatin1String("--verify") && writing) {
+        parsed.Verify = true;
         return true;
     }
     if (option != QLatin1String("--scope")) {
@@ -91,13 +95,13 @@ TInterruptWatch::~TInterruptWatch() {
 }
 
 std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
-                                                         bool yesAllowed, QString& error) {
+                                                         bool writing, QString& error) {
     TExchangeArguments parsed;
     QStringList positional;
     for (qsizetype next = 0; next < arguments.size(); ++next) {
         if (!arguments[next].startsWith(QLatin1String("--"))) {
             positional << arguments[next];
-        } else if (!TakeOption(arguments, next, yesAllowed, parsed, error)) {
+        } else if (!TakeOption(arguments, next, writing, parsed, error)) {
             return std::nullopt;
         }
     }
@@ -157,6 +161,12 @@ void TConsoleView::ShowError(const std::string& message) {
 
 void TConsoleView::ShowWarning(const std::string& message) {
     Say(message);
+}
+
+// The read-back fills the bar once more from the start.
+void TConsoleView::Verifying() {
+    EndBarLine();
+    Position = 0;
 }
 
 bool TConsoleView::AskToContinue(const std::string& question) {

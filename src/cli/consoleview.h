@@ -16,12 +16,13 @@ struct TExchangeArguments {
     QString File;
     TTransferScope Scope = TTransferScope::All;
     bool Yes = false;
+    bool Verify = false;  // read back what was written and compare it
 };
 
-// Parses PORT FILE [--scope all|memory|menu] and, where `yesAllowed`, [--yes].
+// Parses PORT FILE [--scope all|memory|menu] and, for a write, [--yes] [--verify].
 // On a usage error returns nothing and sets `error`.
 std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
-                                                         bool yesAllowed, QString& error);
+                                                         bool writing, QString& error);
 
 // An exchange shown on the console: messages on standard error, a progress
 // bar there too when it is a terminal, and questions answered OK only when
@@ -36,6 +37,7 @@ public:
     void ShowError(const std::string& message) override;
     void ShowWarning(const std::string& message) override;
     bool AskToContinue(const std::string& question) override;
+    void Verifying() override;
     void Finished(TExchangeOutcome outcome) override;
 
     // Prints a message on a line of its own; the bar, if any, is redrawn by the next update.

@@ -11,8 +11,11 @@ namespace {
 
 using TCommand = std::function<int(const TCliOptions&, TRadioData&, QTextStream&)>;
 
-// The commands that look at the system, not at a data set, and so need no radio chosen.
-bool NeedsDataSet(const QString& command) { return command != QLatin1String("ports"); }
+// The commands that need no radio chosen: ports looks at the system, not at a
+// data set; diff configures each of its files itself.
+bool NeedsDataSet(const QString& command) {
+    return command != QLatin1String("ports") && command != QLatin1String("diff");
+}
 
 const std::map<QString, TCommand>& Commands() {
     static const std::map<QString, TCommand> commands{
@@ -25,6 +28,7 @@ const std::map<QString, TCommand>& Commands() {
         {QStringLiteral("import-csv"), RunImportCsv},
         {QStringLiteral("export-csv"), RunExportCsv},
         {QStringLiteral("ports"), RunPorts},
+        {QStringLiteral("diff"), RunDiff},
     };
     return commands;
 }

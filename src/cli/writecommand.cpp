@@ -2,6 +2,7 @@
 #include "cli/consoleview.h"
 #include "data/channelrecord.h"
 #include "data/radiodata.h"
+#include "link/verifiedwrite.h"
 #include "link/writeexchange.h"
 
 namespace {
@@ -44,6 +45,29 @@ bool CheckScanSetting(const TRadioData& data, TTransferScope scope, TConsoleView
     return true;
 }
 
+std::unique_ptr<TExchange> WriteExchange(const TRadioData& data, TExchangeRunner& runner,
+                                         const TExchangeArguments& arguments, bool toneBurstShown) {
+    if (arguments.Verify) {
+        return std::make_unique<TVerifiedWrite>(data, runner, arguments.Scope, toneBurstShown);
+    }
+    return std::make_unique<TWriteExchange>(data, runner, arguments.Scope, toneBurstShown);
+}
+
+// Every difference the read-back found, one line each.
+void ReportVerification(const TExchangeRunner& runner, TExchangeOutcome outcome,
+                        TConsoleView& view) {
+    const auto* verified = dynamic_cast<const TVerifiedWrite*>(runner.Exchange());
+    if (verified == nullptr) return;
+    if (outcome == TExchangeOutcome::Differs) {
+        view.Say(VerifyFailedMessage(verified->Differences().size()));
+        for (const TDataDifference& difference : verified->Differences()) {
+            view.Say(DifferenceLine(difference, "written", "read back"));
+        }
+    } else if (outcome == TExchangeOutcome::Done) {
+        view.Say(kVerifiedMessage);
+    }
+}
+
 }  // namespace
 
 int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
@@ -56,8 +80,7 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     if (!CheckScanSetting(data, arguments->Scope, view)) return kExitFailed;
     TExchangeRunner runner(view);
     const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
-    runner.SetExchange(
-        std::make_unique<TWriteExchange>(data, runner, arguments->Scope, toneBurstShown));
+    runner.SetExchange(WriteExchange(data, runner, *arguments, toneBurstShown));
     // Kept before the first byte goes out: a write that fails half-way leaves the copy.
     QString backupProblem;
     BackUpBeforeWrite(data, arguments->Scope, backupProblem);
@@ -65,5 +88,7 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     const TExchangeLabel label{TExchangeKind::Write, arguments->Scope,
                                QString::fromStdString(data.GetModel()), arguments->Port};
     AttachCliLog(options, runner.KComm1, label, errors);
-    return ExitStatusOf(RunExchange(runner, view, arguments->Port));
+    const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
+    ReportVerification(runner, outcome, view);
+    return ExitStatusOf(outcome);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "data/channelrecord.h"
 #include "data/channelview.h"
@@ -253,6 +254,18 @@ QString FormatMenuLine(const TRadioData& data, int item, bool toneBurstOption) {
     if (!Applies(data, entry.Scope, toneBurstOption)) return {};
     const std::string value = entry.Value(data, data.GetMenuSlot(entry.Slot));
     return QString::fromLatin1(entry.Label ? entry.Label + value : value);
+}
+
+std::string MenuSettingName(int slot) {
+    // These two items compose their whole line, which depends on the model.
+    if (slot == 3) return "Priority Scan";
+    if (slot == 24) return "MIC Key Lock";
+    for (const TMenuItem& item : MenuItems()) {
+        if (item.Slot != slot || !item.Label) continue;
+        const std::string_view label = item.Label;
+        return std::string(label.substr(0, label.find(" : ")));
+    }
+    return "menu slot " + std::to_string(slot);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 class TRadioData;
@@ -20,6 +21,9 @@ QString FormatChannelLine(const TRadioData& data, TChannelLineKind kind, int rec
 // The line of menu item 1..36 (print order, not slot order); empty when the
 // item does not apply to the model, market or tone-burst option.
 QString FormatMenuLine(const TRadioData& data, int item, bool toneBurstOption);
+
+// The name the listing gives menu slot 1..36 ("Key Beep"); "menu slot N" for any other number.
+std::string MenuSettingName(int slot);
 
 // One page: entry n is the text of line n, empty where the page leaves the line
 // empty; it ends with the last line printed.

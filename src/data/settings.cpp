@@ -119,12 +119,32 @@ void SaveChannelCount(TSettingsStore& store, const TRadioData& data) {
     store.Write(QStringLiteral("Channel"), FromLatin1(data.GetMenuSlot(26)));
 }
 
+namespace {
+
+bool LoadSwitch(const TSettingsStore& store, const QString& name) {
+    return store.Read(name) == QLatin1String("1");
+}
+
+void SaveSwitch(TSettingsStore& store, const QString& name, bool on) {
+    store.Write(name, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+}  // namespace
+
 bool LoadLogCommunication(const TSettingsStore& store) {
-    return store.Read(QStringLiteral("LogCommunication")) == QLatin1String("1");
+    return LoadSwitch(store, QStringLiteral("LogCommunication"));
 }
 
 void SaveLogCommunication(TSettingsStore& store, bool on) {
-    store.Write(QStringLiteral("LogCommunication"), on ? QStringLiteral("1") : QStringLiteral("0"));
+    SaveSwitch(store, QStringLiteral("LogCommunication"), on);
+}
+
+bool LoadVerifyAfterWriting(const TSettingsStore& store) {
+    return LoadSwitch(store, QStringLiteral("VerifyAfterWriting"));
+}
+
+void SaveVerifyAfterWriting(TSettingsStore& store, bool on) {
+    SaveSwitch(store, QStringLiteral("VerifyAfterWriting"), on);
 }
 
 QString FolderOfPath(const QString& filePath) {

@@ -48,6 +48,10 @@ void SaveChannelCount(TSettingsStore& store, const TRadioData& data);
 bool LoadLogCommunication(const TSettingsStore& store);
 void SaveLogCommunication(TSettingsStore& store, bool on);
 
+// Radio > Write > Verify after writing: whether every write is read back and compared.
+bool LoadVerifyAfterWriting(const TSettingsStore& store);
+void SaveVerifyAfterWriting(TSettingsStore& store, bool on);
+
 // Remembers the folder of a data file and returns it, ending in a separator.
 QString SaveFolder(TSettingsStore& store, const QString& filePath);
 QString FolderOfPath(const QString& filePath);

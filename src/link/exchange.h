@@ -13,6 +13,10 @@ enum class TExchangeTimer { Reply, CancelGrace, StartDelay };
 inline constexpr std::chrono::milliseconds kCancelGrace{300};
 inline constexpr std::chrono::milliseconds kStartDelay{50};
 
+// A request whose replies fail their checks this many times in a row ends
+// the exchange: a line that garbles every reply must not keep it asking for ever.
+inline constexpr int kMostAttempts = 10;
+
 // How an exchange ended.
 enum class TExchangeOutcome {
     Done,           // everything was exchanged
@@ -21,6 +25,8 @@ enum class TExchangeOutcome {
     Unsupported,    // another or an unknown transceiver
     Cancelled,      // the user cancelled, or declined the market code question
     PortFailed,     // the port could not be opened
+    LineFailed,     // a command could not be sent, or its replies kept failing their checks
+    Differs,        // a write went through, but what was read back differs from it
 };
 
 // What an exchange asks of the window (or console) that runs it. The engine
@@ -46,6 +52,8 @@ public:
     virtual bool AskToContinue(const std::string& question) = 0;
     // The transceiver is another model than the data set had: show its memory.
     virtual void ModelChanged() = 0;
+    // A write is over and what it wrote is being read back.
+    virtual void Verifying() {}
     // The exchange is over: the window closes.
     virtual void Finish(TExchangeOutcome outcome) = 0;
 };
@@ -58,6 +66,8 @@ public:
     virtual void Reply(const std::string& bytes) = 0;
     virtual void TimerFired(TExchangeTimer timer) = 0;
     virtual void Cancel() = 0;
+    // Sending the last command failed with `message`: the exchange ends at once.
+    virtual void SendFailed(const std::string& message) = 0;
     // Whether the transceiver needs the pause before every command.
     virtual std::chrono::milliseconds CommandDelay() const = 0;
 };

@@ -19,6 +19,21 @@ std::string TakeWaitingBytes(TKComm& comm) {
     return waiting > 0 ? comm.ReadStringData(static_cast<uint32_t>(waiting)) : std::string();
 }
 
+namespace {
+
+// No reply is this long; a longer unfinished line is noise and only its end is kept.
+constexpr size_t kLongestPartialLine = 1024;
+
+}  // namespace
+
+std::string LastReplyLine(const std::string& lines) {
+    size_t end = lines.find_last_not_of('\r');
+    if (end == std::string::npos) return "\r";
+    const size_t start = lines.rfind('\r', end);
+    return lines.substr(start == std::string::npos ? 0 : start + 1,
+                        end - (start == std::string::npos ? 0 : start + 1) + 1) + '\r';
+}
+
 TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent) : QObject(parent), View(view) {
     ConfigureRadioLine(KComm1);
     for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) {
@@ -54,19 +69,41 @@ void TExchangeRunner::Cancel() {
 }
 
 void TExchangeRunner::KComm1CommEvent() {
-    std::string reply;
+    std::string bytes;
     try {
-        reply = TakeWaitingBytes(KComm1);
+        bytes = PartialLine + TakeWaitingBytes(KComm1);
     } catch (const ECommError& error) {
         // The reply time-out ends the exchange if nothing more comes.
         View.ShowError(error.what());
         return;
     }
-    Current->Reply(reply);
+    const size_t lastReturn = bytes.rfind('\r');
+    const size_t partialStart = lastReturn == std::string::npos ? 0 : lastReturn + 1;
+    PartialLine = bytes.substr(partialStart);
+    if (PartialLine.size() > kLongestPartialLine) {
+        PartialLine.erase(0, PartialLine.size() - kLongestPartialLine);
+    }
+    if (lastReturn == std::string::npos) return;
+    const std::string lines = bytes.substr(0, lastReturn + 1);
+    // Before the first command the exchange itself decides what to do with
+    // early bytes; later, only a command that went out can have a reply.
+    if (AnyCommandSent && !Awaiting) {
+        IgnoreStray(lines);
+        return;
+    }
+    Current->Reply(AnyCommandSent ? LastReplyLine(lines) : lines);
+}
+
+void TExchangeRunner::IgnoreStray(const std::string& lines) {
+    if (TCommLog* log = KComm1.Log()) {
+        log->Note(QStringLiteral("ignored %1 bytes that arrived while no command was awaiting a reply")
+                      .arg(lines.size()));
+    }
 }
 
 void TExchangeRunner::SendCommand(const std::string& command, std::chrono::milliseconds delay) {
     PendingCommand = command;
+    Awaiting = false;
     if (delay.count() > 0) {
         PauseTimer.start(delay);
     } else {
@@ -80,11 +117,19 @@ void TExchangeRunner::WritePending() {
     try {
         KComm1.WriteStringData(FramedCommand(PendingCommand));
     } catch (const ECommError& error) {
-        View.ShowError(error.what());
+        // Part of the command may be out: the exchange cannot go on as if it had arrived.
+        Timer1.stop();
+        Current->SendFailed(error.what());
+        return;
     }
+    AnyCommandSent = true;
+    Awaiting = true;
 }
 
-void TExchangeRunner::DiscardInput() { KComm1.ClearInBuff(); }
+void TExchangeRunner::DiscardInput() {
+    PartialLine.clear();
+    KComm1.ClearInBuff();
+}
 
 QTimer& TExchangeRunner::TimerOf(TExchangeTimer timer) {
     switch (timer) {
@@ -102,6 +147,7 @@ void TExchangeRunner::StopTimer(TExchangeTimer timer) { TimerOf(timer).stop(); }
 
 void TExchangeRunner::ClosePort() {
     PauseTimer.stop();
+    Awaiting = false;
     KComm1.CloseCommport();
 }
 

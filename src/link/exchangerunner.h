@@ -24,6 +24,8 @@ public:
     virtual void ShowWarning(const std::string& message) = 0;
     virtual bool AskToContinue(const std::string& question) = 0;
     virtual void ModelChanged() {}
+    // The write is done and what it wrote is being read back.
+    virtual void Verifying() {}
     virtual void Finished(TExchangeOutcome outcome) = 0;
 };
 
@@ -64,10 +66,12 @@ public:
     void ShowWarning(const std::string& message) override { View.ShowWarning(message); }
     bool AskToContinue(const std::string& question) override { return View.AskToContinue(question); }
     void ModelChanged() override { View.ModelChanged(); }
+    void Verifying() override { View.Verifying(); }
     void Finish(TExchangeOutcome outcome) override;
 
 private:
     void KComm1CommEvent();
+    void IgnoreStray(const std::string& lines);
     void WritePending();
     QTimer& TimerOf(TExchangeTimer timer);
     void EndLog(TExchangeOutcome outcome);
@@ -75,4 +79,15 @@ private:
     TExchangeView& View;
     std::unique_ptr<TExchange> Current;
     std::string PendingCommand;
+    // A command went out and its reply is awaited; bytes at any other time are
+    // no reply and never reach the exchange.
+    bool Awaiting = false;
+    bool AnyCommandSent = false;
+    // The start of a line whose carriage return has not come yet.
+    std::string PartialLine;
 };
+
+// The reply in what arrived up to the last carriage return: its last line
+// that holds anything, with its carriage return; a lone carriage return
+// when every line is empty. Lines before it are noise or stale answers.
+std::string LastReplyLine(const std::string& lines);

@@ -17,6 +17,7 @@ using TClock = std::chrono::steady_clock;
 // The line error mask reported with a failed read or write: an I/O error.
 constexpr int kIoErrorMask = 0x0400;
 constexpr size_t kReadChunk = 256;
+constexpr int kMostPendingEvents = 64;
 constexpr auto kReceivePoll = 200ms;
 
 const char kNotStarted[] = "Have not started communications";
@@ -178,13 +179,15 @@ void TKComm::Receive(const unsigned char* bytes, size_t count) {
     InputArrived.notify_all();
     const auto eventChar = static_cast<unsigned char>(EventCharacter & 0xFF);
     const long events = Event == TEventType::CharEvent ? std::count(bytes, bytes + count, eventChar) : 1;
-    for (long event = 0; event < events; ++event) {
+    for (long event = 0; event < events && PendingEvents < kMostPendingEvents; ++event) {
+        ++PendingEvents;
         QMetaObject::invokeMethod(this, &TKComm::CreateCommEvent, Qt::QueuedConnection);
     }
 }
 
 // Runs on the owner's thread for every event the receive thread saw.
 void TKComm::CreateCommEvent() {
+    --PendingEvents;
     if (!GetPortStatus()) return;
     const auto waiting = static_cast<uint32_t>(CountInBuff());
     if (waiting == 0) return;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -138,6 +139,10 @@ private:
     std::deque<unsigned char> InQueue;
     bool Stopping = false;
     bool Lost = false;
+    // Comm events posted and not yet raised. Each raised event sees every byte
+    // that came before it, so past a few pending ones more would add nothing
+    // but a flood of empty events when the line delivers a burst of carriage returns.
+    std::atomic<int> PendingEvents = 0;
 
     std::unique_ptr<TCommLog> CommLog;
 };

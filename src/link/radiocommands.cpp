@@ -102,6 +102,59 @@ bool IsNoData(std::string_view reply) {
     return reply == "N";
 }
 
+bool IsSpecialReply(std::string_view reply) {
+    return IsNoData(reply) || IsRefusal(reply);
+}
+
+namespace {
+
+bool NamesEntry(std::string_view mnemonic) {
+    return mnemonic == "ME" || mnemonic == "MN" || mnemonic == "DM";
+}
+
+}  // namespace
+
+std::string EntryOfCommand(std::string_view command) {
+    const std::string_view mnemonic = command.substr(0, 2);
+    if (!NamesEntry(mnemonic)) return std::string(mnemonic);
+    return std::string(command.substr(0, command.find(',')));
+}
+
+bool ReplyAnswers(std::string_view command, std::string_view reply) {
+    if (command.empty() || IsSpecialReply(reply)) return true;
+    const std::string entry = EntryOfCommand(command);
+    if (!reply.starts_with(entry)) return false;
+    if (reply.size() == entry.size()) return true;
+    const char next = reply[entry.size()];
+    return next == ',' || (next == ' ' && !NamesEntry(entry.substr(0, 2)));
+}
+
+bool ConfirmsWrite(std::string_view command, std::string_view reply) {
+    return !IsSpecialReply(reply) && ReplyAnswers(command, reply);
+}
+
+std::string DescribeCommand(std::string_view command) {
+    const std::string entry = EntryOfCommand(command);
+    const std::string_view mnemonic = std::string_view(entry).substr(0, 2);
+    std::string label = entry.size() > 3 ? entry.substr(3) : std::string();
+    while (label.starts_with(' ')) label.erase(0, 1);
+    const bool numbered = !label.empty() && label.find_first_not_of("0123456789") == std::string::npos;
+    const std::string channel = numbered ? "channel " + label : label;
+    if (mnemonic == "ME") return channel;
+    if (mnemonic == "MN") return "the name of " + channel;
+    if (mnemonic == "DM") return "DTMF memory " + label;
+    if (mnemonic == "CA") return "the CALL channel";
+    if (mnemonic == "VF" || mnemonic == "PC") return "the VFO";
+    if (mnemonic == "PV") return "the programmable VFO";
+    if (mnemonic == "MU" || mnemonic == "MS" || mnemonic == "LK" || mnemonic == "LP" ||
+        mnemonic == "PF" || mnemonic == "BT" || mnemonic == "BR") {
+        return "the menu settings";
+    }
+    if (mnemonic == "VM") return "the VFO mode";
+    if (mnemonic == "CQ") return "the channel count";
+    return "the identification";
+}
+
 std::chrono::milliseconds CommandDelay(std::string_view model) {
     return IsMobileModel(ModelOfId(model)) ? kMobileCommandDelay : std::chrono::milliseconds(0);
 }

@@ -24,6 +24,23 @@ std::string ReplyText(std::string_view bytes);
 bool IsRefusal(std::string_view reply);
 // "N": the entry asked for holds nothing.
 bool IsNoData(std::string_view reply);
+// "N", "?" or "E": the replies that carry no echo of the command.
+bool IsSpecialReply(std::string_view reply);
+
+// The entry a command names: the command up to the first comma for the
+// commands that name one ("ME 005", "MN  PR", "DM 3"), else its mnemonic
+// ("CA", "MU"); empty for the wake-up.
+std::string EntryOfCommand(std::string_view command);
+// Whether `reply` (carriage returns dropped) can answer `command`: a special
+// reply, or the command's entry followed by nothing, a blank or a comma.
+// Any reply answers the wake-up.
+bool ReplyAnswers(std::string_view command, std::string_view reply);
+// Whether `reply` confirms a write command: it answers it and is no special reply.
+bool ConfirmsWrite(std::string_view command, std::string_view reply);
+// The record a command reads or writes, as the user knows it: "channel 007",
+// "PR", "the name of channel 007", "the CALL channel", "DTMF memory 3",
+// "the menu settings", "the identification".
+std::string DescribeCommand(std::string_view command);
 
 // The lone carriage return that wakes the transceiver up; its reply is discarded.
 inline constexpr std::string_view kWakeUpCommand = "";

@@ -1,6 +1,7 @@
 #include "link/readexchange.h"
 
 #include "data/radiodata.h"
+#include "link/exchangemessages.h"
 #include "link/radiocommands.h"
 
 namespace {
@@ -39,7 +40,30 @@ void TReadExchange::Start() {
 void TReadExchange::Send(TRequest request, const std::string& command) {
     Request = request;
     LastCommand = command;
+    Attempts = 0;
     Host.SendCommand(command, CommandDelay());
+}
+
+// A reply that does not fit its request hears the same request again, but
+// only so often: a line that garbles everything ends the read.
+void TReadExchange::AskAgain() {
+    if (++Attempts >= kMostAttempts) {
+        Fail(BadRepliesMessage(LastCommand));
+        return;
+    }
+    Host.SendCommand(LastCommand, CommandDelay());
+}
+
+void TReadExchange::SendFailed(const std::string& message) {
+    if (!Finished) Fail(message);
+}
+
+void TReadExchange::Fail(const std::string& message) {
+    Host.StopTimer(TExchangeTimer::Reply);
+    Host.StopTimer(TExchangeTimer::StartDelay);
+    Host.ClosePort();
+    Host.ShowError(message);
+    End(TExchangeOutcome::LineFailed);
 }
 
 void TReadExchange::TimerFired(TExchangeTimer timer) {
@@ -52,6 +76,7 @@ void TReadExchange::TimerFired(TExchangeTimer timer) {
             break;
         case TExchangeTimer::Reply:
             Host.StopTimer(TExchangeTimer::Reply);
+            Host.StopTimer(TExchangeTimer::StartDelay);
             Host.ClosePort();
             Host.ShowError(kTimeoutMessage);
             End(TExchangeOutcome::TimedOut);
@@ -82,11 +107,20 @@ void TReadExchange::Finish(TExchangeOutcome outcome) {
 
 void TReadExchange::End(TExchangeOutcome outcome) {
     Finished = true;
-    Host.Finish(CancelRequested ? TExchangeOutcome::Cancelled : outcome);
+    if (CancelRequested) outcome = TExchangeOutcome::Cancelled;
+    // What the data set now shows is only part of the transceiver's contents.
+    if (outcome != TExchangeOutcome::Done && RecordsTouched && ReportsIncomplete) {
+        Host.ShowWarning(ReadStoppedMessage(LastCommand));
+    }
+    Host.Finish(outcome);
 }
 
 void TReadExchange::Reply(const std::string& bytes) {
     if (Finished) return;
+    const std::string raw = bytes.substr(0, kRawReplyLength);
+    // A lone carriage return is noise on the line, not an answer: the
+    // request keeps waiting for its reply within the same time-out.
+    if (AwaitsAnswer() && !Cancelling && WithoutCarriageReturns(raw).empty()) return;
     Host.StopTimer(TExchangeTimer::Reply);
     if (Cancelling) {
         if (SavedVox) {
@@ -98,9 +132,8 @@ void TReadExchange::Reply(const std::string& bytes) {
         }
         Request = TRequest::Stop;
     }
-    const std::string raw = bytes.substr(0, kRawReplyLength);
-    if (IsMobile() && !EchoFits(raw)) {
-        Host.SendCommand(LastCommand, CommandDelay());
+    if (!Fits(raw)) {
+        AskAgain();
         return;
     }
     const std::string text = WithoutCarriageReturns(raw);
@@ -119,6 +152,17 @@ size_t TReadExchange::PayloadStart() const {
         case TRequest::Name: return IsMobile() ? 7 : 6;
         default: return 3;
     }
+}
+
+bool TReadExchange::AwaitsAnswer() const {
+    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
+}
+
+// Every reply must answer its request; the mobiles' echo checks come on top.
+bool TReadExchange::Fits(const std::string& raw) const {
+    if (!AwaitsAnswer()) return true;
+    if (IsMobile() && !EchoFits(raw)) return false;
+    return ReplyAnswers(LastCommand, WithoutCarriageReturns(raw));
 }
 
 // A mobile may answer a garbled or foreign reply; such a reply makes it hear
@@ -223,6 +267,7 @@ void TReadExchange::ActOnIdentity(const std::string& payload) {
 
 void TReadExchange::ActOnMarketCode(const std::string& payload) {
     Data.SetMarketCode(payload);
+    RecordsTouched = true;
     if (Scope != TTransferScope::Menu) Data.ClearRecords();
     if (Scope == TTransferScope::All) {
         Data.ApplyDefaultRecords();

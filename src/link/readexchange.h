@@ -18,7 +18,12 @@ public:
     void Reply(const std::string& bytes) override;
     void TimerFired(TExchangeTimer timer) override;
     void Cancel() override;
+    void SendFailed(const std::string& message) override;
     std::chrono::milliseconds CommandDelay() const override;
+
+    // Whether an exchange that ends early says how far the read came (on by
+    // default; a read-back after a write says it its own way).
+    void SetReportsIncomplete(bool reports) { ReportsIncomplete = reports; }
 
     enum class TRequest {
         Start, WakeUp, Id, VoxHold, VoxSet, ChannelCount, MarketCode, BandLimit,
@@ -29,6 +34,10 @@ public:
 
 private:
     void Send(TRequest request, const std::string& command);
+    void AskAgain();
+    void Fail(const std::string& message);
+    bool AwaitsAnswer() const;
+    bool Fits(const std::string& raw) const;
     void SendNextEntry();
     void SendAfterKeyLock();
     void FinishMemoryRead();
@@ -62,4 +71,7 @@ private:
     bool Cancelling = false;
     bool CancelRequested = false;
     bool Finished = false;
+    bool ReportsIncomplete = true;
+    bool RecordsTouched = false;  // the records of the scope were cleared for the read
+    int Attempts = 0;
 };

@@ -104,6 +104,10 @@ QString OutcomeText(TExchangeOutcome outcome) {
             return QStringLiteral("ended: transceiver not supported");
         case TExchangeOutcome::Cancelled:
             return QStringLiteral("ended: cancelled");
+        case TExchangeOutcome::LineFailed:
+            return QStringLiteral("ended: the line failed");
+        case TExchangeOutcome::Differs:
+            return QStringLiteral("ended: the data read back differs from the data written");
         default:
             return QStringLiteral("ended: the port could not be opened");
     }

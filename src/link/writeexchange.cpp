@@ -1,6 +1,7 @@
 #include "link/writeexchange.h"
 
 #include "data/radiodata.h"
+#include "link/exchangemessages.h"
 #include "link/radiocommands.h"
 
 namespace {
@@ -10,33 +11,12 @@ using TRequest = TWriteExchange::TRequest;
 constexpr size_t kReplyLength = 49;
 constexpr size_t kMenuTextLength = 49;
 constexpr size_t kVoxPosition = 8;
-constexpr size_t kRefusalsNamed = 20;
-
 constexpr char kMarketQuestion[] =
     "The market code selected in this software does not \nmatch the market code of the connected "
     "transcevier, \nIf you continue to write to the transceiver, the Memory \nChannel data may "
     "not be written. \nDo you wish to continue writing?";
 
-// The entry a command names: the command up to the first comma ("ME 005", "DM 3", "CA").
-std::string EntryOfCommand(const std::string& command) {
-    const size_t comma = command.find(',');
-    std::string entry = command.substr(0, comma);
-    if (comma == std::string::npos && entry.size() > 2) entry.resize(2);
-    return entry;
-}
-
 }  // namespace
-
-std::string RefusedRecordsMessage(const std::vector<std::string>& refusedCommands) {
-    std::string message = "The transceiver refused " + std::to_string(refusedCommands.size()) +
-                          " of the records written:";
-    for (size_t i = 0; i < refusedCommands.size() && i < kRefusalsNamed; ++i) {
-        message += "\n" + EntryOfCommand(refusedCommands[i]);
-    }
-    if (refusedCommands.size() > kRefusalsNamed) message += "\n...";
-    message += "\nThese records are not stored in the transceiver.";
-    return message;
-}
 
 TWriteExchange::TWriteExchange(const TRadioData& data, TExchangeHost& host, TTransferScope scope,
                                bool toneBurstShown)
@@ -61,7 +41,30 @@ void TWriteExchange::SetBar(int position) {
 void TWriteExchange::Send(TRequest request, const std::string& command) {
     Request = request;
     LastCommand = command;
+    Attempts = 0;
     Host.SendCommand(command, CommandDelay());
+}
+
+// Identification replies that answer something else are asked for again, as
+// a read does, and as boundedly.
+void TWriteExchange::AskAgain() {
+    if (++Attempts >= kMostAttempts) {
+        Fail(BadRepliesMessage(LastCommand));
+        return;
+    }
+    Host.SendCommand(LastCommand, CommandDelay());
+}
+
+void TWriteExchange::SendFailed(const std::string& message) {
+    if (!Finished) Fail(message);
+}
+
+void TWriteExchange::Fail(const std::string& message) {
+    Host.StopTimer(TExchangeTimer::Reply);
+    Host.StopTimer(TExchangeTimer::StartDelay);
+    Host.ClosePort();
+    Host.ShowError(message);
+    End(TExchangeOutcome::LineFailed);
 }
 
 void TWriteExchange::TimerFired(TExchangeTimer timer) {
@@ -74,6 +77,7 @@ void TWriteExchange::TimerFired(TExchangeTimer timer) {
             break;
         case TExchangeTimer::Reply:
             Host.StopTimer(TExchangeTimer::Reply);
+            Host.StopTimer(TExchangeTimer::StartDelay);
             Host.ClosePort();
             Host.ShowError(kTimeoutMessage);
             End(TExchangeOutcome::TimedOut);
@@ -91,13 +95,15 @@ void TWriteExchange::Cancel() {
     Host.StopTimer(TExchangeTimer::Reply);
     Host.StopTimer(TExchangeTimer::StartDelay);
     Cancelling = true;
+    StoppedAt = LastCommand;
     Host.StartTimer(TExchangeTimer::CancelGrace, kCancelGrace);
 }
 
 void TWriteExchange::Finish(TExchangeOutcome outcome) {
     Host.ClosePort();
-    if (outcome == TExchangeOutcome::Done && !Refused.empty()) {
-        Host.ShowWarning(RefusedRecordsMessage(Refused));
+    if (outcome == TExchangeOutcome::Done && !Cancelling &&
+        (!Refused.empty() || !Unconfirmed.empty())) {
+        Host.ShowWarning(RefusedRecordsMessage(Refused, Unconfirmed));
         outcome = TExchangeOutcome::Refused;
     }
     End(outcome);
@@ -106,11 +112,29 @@ void TWriteExchange::Finish(TExchangeOutcome outcome) {
 void TWriteExchange::End(TExchangeOutcome outcome) {
     Finished = true;
     Host.StopTimer(TExchangeTimer::CancelGrace);
-    Host.Finish(Cancelling ? TExchangeOutcome::Cancelled : outcome);
+    if (Cancelling) outcome = TExchangeOutcome::Cancelled;
+    // Whatever went out before the end stays written; the rest did not arrive.
+    const bool early = outcome == TExchangeOutcome::TimedOut ||
+                       outcome == TExchangeOutcome::LineFailed ||
+                       outcome == TExchangeOutcome::Cancelled;
+    if (early && Writing) Host.ShowWarning(WriteStoppedMessage(StoppedAt.empty() ? LastCommand : StoppedAt));
+    Host.Finish(outcome);
+}
+
+bool TWriteExchange::AwaitsAnswer() const {
+    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
+}
+
+// The requests that only ask: their replies are examined, not just counted.
+bool TWriteExchange::AsksOnly() const {
+    return Request == TRequest::Id || Request == TRequest::VoxHold ||
+           Request == TRequest::MarketCode;
 }
 
 void TWriteExchange::Reply(const std::string& bytes) {
     if (Finished) return;
+    // A lone carriage return is noise on the line, not an answer.
+    if (AwaitsAnswer() && !Cancelling && ReplyText(bytes).empty()) return;
     Host.StopTimer(TExchangeTimer::Reply);
     if (Cancelling && VoxHeld() && Request != TRequest::VoxRestore) {
         // A cancelled write on a handheld gives the transceiver its VOX setting back first.
@@ -121,6 +145,10 @@ void TWriteExchange::Reply(const std::string& bytes) {
     if (Cancelling) Request = TRequest::Stop;
     const std::string reply = ReplyText(bytes).substr(0, kReplyLength);
     Host.DiscardInput();
+    if (AsksOnly() && !ReplyAnswers(LastCommand, reply)) {
+        AskAgain();
+        return;
+    }
     Act(reply);
 }
 
@@ -141,9 +169,13 @@ void TWriteExchange::Act(const std::string& reply) {
             MenuText = ReplyPayload(reply).substr(0, kMenuTextLength);
             Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
             break;
-        case TRequest::VoxSet: Send(TRequest::MarketCode, "TY"); break;
+        case TRequest::VoxSet:
+            NoteReply(reply);
+            Send(TRequest::MarketCode, "TY");
+            break;
         case TRequest::MarketCode: ActOnMarketCode(reply); break;
         case TRequest::ChannelCount:
+            NoteReply(reply);
             if (Scope == TTransferScope::Menu) {
                 Send(TRequest::Menu, BuildMenuWrite(Data, true));
             } else {
@@ -151,21 +183,22 @@ void TWriteExchange::Act(const std::string& reply) {
             }
             break;
         case TRequest::VfoMode:
+            NoteReply(reply);
             Counter = 0;
             SendNextEntry();
             break;
         case TRequest::Memory:
         case TRequest::Name:
-            NoteRefusal(reply);
+            NoteReply(reply);
             ActOnEntry();
             break;
         case TRequest::Stop: Finish(TExchangeOutcome::Cancelled); break;
         case TRequest::VoxRestore:
-            NoteRefusal(reply);
+            NoteReply(reply);
             Finish(Cancelling ? TExchangeOutcome::Cancelled : TExchangeOutcome::Done);
             break;
         default:
-            NoteRefusal(reply);
+            NoteReply(reply);
             ActOnRecord();
             break;
     }
@@ -202,6 +235,7 @@ void TWriteExchange::ActOnMarketCode(const std::string& reply) {
         End(TExchangeOutcome::Cancelled);
         return;
     }
+    Writing = true;
     Send(TRequest::ChannelCount, BuildChannelCountWrite(Data));
 }
 
@@ -290,10 +324,15 @@ void TWriteExchange::SendAfterKeyLock() {
     }
 }
 
-// Every reply moves the write on, as the transceivers expect; a refusal is
-// remembered so that the end of the write can say which records are missing.
-void TWriteExchange::NoteRefusal(const std::string& reply) {
-    if (IsRefusal(reply)) Refused.push_back(LastCommand);
+// Every reply moves the write on, as the transceivers expect; a refusal, or
+// a reply that is no echo of the command, is remembered so that the end of
+// the write can say which records may be missing.
+void TWriteExchange::NoteReply(const std::string& reply) {
+    if (IsRefusal(reply)) {
+        Refused.push_back(LastCommand);
+    } else if (!ConfirmsWrite(LastCommand, reply)) {
+        Unconfirmed.push_back(LastCommand);
+    }
 }
 
 // The handheld's VOX is held at "0" from the VOX set until the last "MU".

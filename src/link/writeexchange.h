@@ -19,6 +19,7 @@ public:
     void Reply(const std::string& bytes) override;
     void TimerFired(TExchangeTimer timer) override;
     void Cancel() override;
+    void SendFailed(const std::string& message) override;
     std::chrono::milliseconds CommandDelay() const override;
 
     enum class TRequest {
@@ -29,9 +30,15 @@ public:
     TRequest Awaited() const { return Request; }
     // The record commands the transceiver refused, as sent.
     const std::vector<std::string>& RefusedCommands() const { return Refused; }
+    // The record commands whose replies confirmed nothing, as sent.
+    const std::vector<std::string>& UnconfirmedCommands() const { return Unconfirmed; }
 
 private:
     void Send(TRequest request, const std::string& command);
+    void AskAgain();
+    void Fail(const std::string& message);
+    bool AwaitsAnswer() const;
+    bool AsksOnly() const;
     void SendNextEntry();
     void SendAfterKeyLock();
     void Finish(TExchangeOutcome outcome);
@@ -42,7 +49,7 @@ private:
     void ActOnMarketCode(const std::string& reply);
     void ActOnEntry();
     void ActOnRecord();
-    void NoteRefusal(const std::string& reply);
+    void NoteReply(const std::string& reply);
     int ProgressMaximum() const;
     std::string MenuTextWithVox(char value) const;
     bool VoxHeld() const;
@@ -60,8 +67,9 @@ private:
     std::string MenuText;
     bool Cancelling = false;
     bool Finished = false;
+    bool Writing = false;  // commands that change the transceiver have gone out
+    int Attempts = 0;
+    std::string StoppedAt;  // the command under way when Cancel was pressed
     std::vector<std::string> Refused;
+    std::vector<std::string> Unconfirmed;
 };
-
-// The warning after a write that the transceiver did not take whole.
-std::string RefusedRecordsMessage(const std::vector<std::string>& refusedCommands);

@@ -18,6 +18,18 @@ class CommandLine : public ::testing::Test {
 protected:
     TCliRun Run(const QStringList& arguments) { return RunCli(arguments, Config.path()); }
 
+    // Runs the program and keeps what it printed on standard output.
+    TCliRun Run(const QStringList& arguments, QByteArray& output) {
+        QProcess process;
+        PrepareCli(process, Config.path());
+        process.setArguments(arguments);
+        process.start();
+        EXPECT_TRUE(process.waitForFinished(30000));
+        output = process.readAllStandardOutput();
+        return {process.exitCode(), process.exitStatus(),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
     QString Path(const QString& name) const { return Files.filePath(name); }
 
     QString WriteDataFileFor(int row, const char* count, const QString& name) {
@@ -103,6 +115,49 @@ TEST_F(CommandLine, WithoutRadioTheStoredConfigurationCounts) {
     run = Run({"resave", in, Path("out.tvr")});
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
     EXPECT_EQ(Contents(Path("out.tvr")), Contents(in));
+}
+
+TEST_F(CommandLine, DiffListsTheDifferencesOnStandardOutput) {
+    const QString a = WriteDataFileFor(8, "99", QStringLiteral("a.tvr"));
+    QFile b(Path(QStringLiteral("b.tvr")));
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+    b.write(Contents(a).replace("club", "pub").replace("0145300000", "0145400000"));
+    b.close();
+    QByteArray output;
+    // Without --radio and without settings each file brings its own model.
+    TCliRun run = Run({"diff", a, b.fileName()}, output);
+    EXPECT_EQ(run.Status, 1) << run.Errors.toStdString();
+    EXPECT_EQ(output,
+              "comment: \"club\" | \"pub\"\n"
+              "channel 3, RxFreq: \"0145300000\" | \"0145400000\"\n");
+    EXPECT_EQ(run.Errors, "2 differences.\n");
+
+    run = Run({"--radio", "8", "diff", a, a}, output);
+    EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
+    EXPECT_TRUE(output.isEmpty());
+    EXPECT_TRUE(run.Errors.isEmpty());
+
+    const QString other = WriteDataFileFor(13, "99", QStringLiteral("other.tvr"));
+    EXPECT_EQ(Run({"diff", a, other}, output).Status, 1);
+    EXPECT_TRUE(output.startsWith("model: \"RV-310\" | \"RV-350\"\n")) << output.toStdString();
+}
+
+TEST_F(CommandLine, DiffRefusesWhatOpenRefuses) {
+    const QString a = WriteDataFileFor(8, "99", QStringLiteral("a.tvr"));
+    QByteArray output;
+    TCliRun run = Run({"diff", a, Path("missing.tvr")}, output);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Errors, "File Open error.\n");
+    run = Run({"--radio", "13", "diff", a, a}, output);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Errors.startsWith("The model name selected")) << run.Errors.toStdString();
+    EXPECT_TRUE(output.isEmpty());
+    run = Run({"diff", a}, output);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli"));
+    run = Run({"diff", "--help"}, output);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_TRUE(output.startsWith("usage: tavrin-cli [--radio ROW] [--channels N] diff "));
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
+#include "link/exchangemessages.h"
 #include "support/fakeline.h"
 #include "support/testdata.h"
 
@@ -205,7 +209,8 @@ TEST(ReadExchange, SilenceTimesOutAfterTheReplyTimeOutKeepingWhatArrived) {
     TReadExchange read(data, line, TTransferScope::All, false);
     line.Run(read);
     EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
-    EXPECT_EQ(line.Messages, std::vector<std::string>{kTimeoutMessage});
+    EXPECT_EQ(line.Messages,
+              (std::vector<std::string>{kTimeoutMessage, ReadStoppedMessage("ME 011")}));
     EXPECT_EQ(data.GetChannel(0), line.Radio.Data().GetChannel(0));
     EXPECT_EQ(line.Sent.size(), 21u);
     // 50 ms start delay, the wake-up and "ID" without pause (the data set was a
@@ -258,6 +263,89 @@ TEST(ReadExchange, DataBeforeTheWakeUpRestartsTheStartDelay) {
     EXPECT_TRUE(line.Sent.empty());
     line.Run(read);
     EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+}
+
+// ---- A noisy line ----
+
+using TAnswer = std::function<std::optional<std::string>(const std::string&, int,
+                                                         std::optional<std::string>)>;
+
+// The reply the transceiver gives to `command`, as it would on a clean line.
+std::optional<std::string> CleanReply(TFakeLine& line, const std::string& command) {
+    TTransceiver copy = line.Radio;
+    return copy.Handle(command);
+}
+
+struct TLineFault {
+    const char* Name;
+    // Makes the fault for a line: the channel field of channel 6 is "06" or "006".
+    std::function<TAnswer(TFakeLine&, const std::string& six)> Make;
+    TExchangeOutcome Outcome;
+};
+
+TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
+    const std::vector<TLineFault> faults = {
+        {"a lone carriage return before every reply",
+         [](TFakeLine&, const std::string&) -> TAnswer {
+             return [](const std::string&, int, std::optional<std::string> reply) {
+                 return reply ? std::optional<std::string>("\r" + *reply) : reply;
+             };
+         },
+         TExchangeOutcome::Done},
+        {"channel 6 answered once with channel 9",
+         [](TFakeLine& line, const std::string& six) -> TAnswer {
+             auto once = std::make_shared<bool>(true);
+             std::string nine = six;
+             nine.back() = '9';
+             const std::optional<std::string> wrong = CleanReply(line, "ME " + nine);
+             return [once, six, wrong](const std::string& command, int, std::optional<std::string> reply) {
+                 if (command != "ME " + six || !*once) return reply;
+                 *once = false;
+                 return wrong;
+             };
+         },
+         TExchangeOutcome::Done},
+        {"64 NUL bytes once, for the CALL channel",
+         [](TFakeLine&, const std::string&) -> TAnswer {
+             auto once = std::make_shared<bool>(true);
+             return [once](const std::string& command, int, std::optional<std::string> reply) {
+                 if (command != "CA" || !*once) return reply;
+                 *once = false;
+                 return std::optional<std::string>(std::string(64, '\0'));
+             };
+         },
+         TExchangeOutcome::Done},
+        {"channel 6 always answered with garbage",
+         [](TFakeLine&, const std::string& six) -> TAnswer {
+             return [six](const std::string& command, int, std::optional<std::string> reply) {
+                 return command == "ME " + six ? std::optional<std::string>("#E$006,01") : reply;
+             };
+         },
+         TExchangeOutcome::LineFailed},
+    };
+    for (const int number : {1, 8}) {
+        for (const TLineFault& fault : faults) {
+            SCOPED_TRACE(std::string(Row(number).Caption) + ": " + fault.Name);
+            TFakeLine line = LineTo(Row(number), Row(number).Model[0] == 'P' ? "49" : "99");
+            const std::string six = line.Radio.Data().IsMobile() ? "006" : "06";
+            line.Answer = fault.Make(line, six);
+            TRadioData data = ProgramData();
+            TReadExchange read(data, line, TTransferScope::All, false);
+            line.Run(read);
+            ASSERT_EQ(line.Outcome, fault.Outcome);
+            EXPECT_FALSE(line.PortOpen);
+            if (fault.Outcome == TExchangeOutcome::Done) {
+                TRadioData expected = line.Radio.Data();
+                expected.SetComment(data.GetComment());
+                EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected));
+                EXPECT_TRUE(line.Messages.empty());
+                continue;
+            }
+            EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "ME " + six), kMostAttempts);
+            EXPECT_EQ(line.Messages, (std::vector<std::string>{BadRepliesMessage("ME " + six),
+                                                               ReadStoppedMessage("ME " + six)}));
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
+#include "link/exchangemessages.h"
+#include "link/verifiedwrite.h"
 #include "support/fakeline.h"
 #include "support/testdata.h"
 
@@ -191,7 +193,8 @@ TEST(WriteExchange, RefusedRecordsAreNamedWhenTheWriteEnds) {
     ASSERT_EQ(line.Messages.size(), 1u);
     EXPECT_EQ(line.Messages[0],
               "The transceiver refused 2 of the records written:\nME 003\nDM 9\n"
-              "These records are not stored in the transceiver.");
+              "These records are not stored in the transceiver.\n"
+              "The transceiver now holds a mix of old and new data. Please write again.");
     // The write went on to the end all the same.
     EXPECT_EQ(line.Sent.back().substr(0, 2), "BR");
 }
@@ -211,7 +214,9 @@ TEST(WriteExchange, CancelEndsWithTheNextReplyOrAfterTheGracePeriod) {
     TWriteExchange second(data, silent, TTransferScope::All, false);
     silent.Run(second, 6);
     EXPECT_EQ(silent.Outcome, TExchangeOutcome::Cancelled);
-    EXPECT_TRUE(silent.Messages.empty());
+    // Channel 0 was under way: the channel count had been written already.
+    EXPECT_EQ(silent.Messages, std::vector<std::string>{WriteStoppedMessage(silent.Sent.back())});
+    EXPECT_TRUE(silent.Sent.back().starts_with("ME 000,"));
 }
 
 TEST(WriteExchange, SilenceTimesOut) {
@@ -223,7 +228,120 @@ TEST(WriteExchange, SilenceTimesOut) {
     TWriteExchange write(data, line, TTransferScope::All, false);
     line.Run(write);
     EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
-    EXPECT_EQ(line.Messages, std::vector<std::string>{kTimeoutMessage});
+    EXPECT_EQ(line.Messages, (std::vector<std::string>{kTimeoutMessage,
+                                                       WriteStoppedMessage(line.Sent.back())}));
+    EXPECT_TRUE(line.Messages[1].starts_with("The write was not completed: it stopped at channel 17."));
+}
+
+// ---- A noisy line ----
+
+TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
+    for (const int number : {2, 8}) {
+        SCOPED_TRACE(Row(number).Caption);
+        const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
+        const TRadioData data = FilledData(Row(number), count);
+
+        // Stray carriage returns before every reply change nothing.
+        TFakeLine noisy(FreshRadio(Row(number), count));
+        noisy.Answer = [](const std::string&, int, std::optional<std::string> reply) {
+            return reply ? std::optional<std::string>("\r\r" + *reply) : reply;
+        };
+        TWriteExchange clean(data, noisy, TTransferScope::All, false);
+        noisy.Run(clean);
+        EXPECT_EQ(noisy.Outcome, TExchangeOutcome::Done);
+        EXPECT_TRUE(noisy.Messages.empty());
+
+        // NUL bytes confirm nothing: every record after the 20th command is named.
+        TFakeLine nul(FreshRadio(Row(number), count));
+        nul.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+            return index < 20 ? reply : std::optional<std::string>(std::string(64, '\0'));
+        };
+        TWriteExchange unconfirmed(data, nul, TTransferScope::All, false);
+        nul.Run(unconfirmed);
+        EXPECT_EQ(nul.Outcome, TExchangeOutcome::Refused);
+        EXPECT_EQ(unconfirmed.UnconfirmedCommands().size(), nul.Sent.size() - 20);
+        ASSERT_EQ(nul.Messages.size(), 1u);
+        EXPECT_TRUE(nul.Messages[0].starts_with("The transceiver did not confirm " +
+                                                std::to_string(nul.Sent.size() - 20)));
+
+        // A command that cannot be sent ends the write at once.
+        TFakeLine failing(FreshRadio(Row(number), count));
+        TWriteExchange stopped(data, failing, TTransferScope::All, false);
+        failing.Answer = [&stopped](const std::string&, int index, std::optional<std::string> reply) {
+            if (index == 25) stopped.SendFailed("Write data Timeout");
+            return reply;
+        };
+        failing.Run(stopped);
+        EXPECT_EQ(failing.Outcome, TExchangeOutcome::LineFailed);
+        EXPECT_EQ(failing.Sent.size(), 26u);
+        EXPECT_EQ(failing.Messages, (std::vector<std::string>{"Write data Timeout",
+                                                              WriteStoppedMessage(failing.Sent[25])}));
+        EXPECT_FALSE(failing.PortOpen);
+    }
+}
+
+TEST(WriteExchange, AGarbledIdentificationIsAskedAgainAFewTimesOnly) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        return command == "TY" ? std::optional<std::string>("#Y MKF") : reply;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::LineFailed);
+    EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "TY"), kMostAttempts);
+    // Nothing was written, so nothing is mixed.
+    EXPECT_EQ(line.Messages, std::vector<std::string>{BadRepliesMessage("TY")});
+}
+
+// ---- Verification ----
+
+TEST(VerifiedWrite, AWriteCountsAsDoneOnlyWhenTheTransceiverGivesItBack) {
+    for (const int number : {1, 8}) {
+        for (const TTransferScope scope : {TTransferScope::All, TTransferScope::Memory, TTransferScope::Menu}) {
+            SCOPED_TRACE(std::string(Row(number).Caption) + " scope " + std::to_string(int(scope)));
+            const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
+            const TRadioData data = FilledData(Row(number), count);
+            TFakeLine line(FreshRadio(Row(number), count));
+            TVerifiedWrite verified(data, line, scope, false);
+            line.Run(verified);
+            EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+            EXPECT_TRUE(verified.Differences().empty());
+            EXPECT_TRUE(line.Messages.empty());
+            // The read-back asked for the records after the last write command.
+            EXPECT_GT(std::count(line.Sent.begin(), line.Sent.end(), "ID"), 1);
+            EXPECT_FALSE(line.PortOpen);
+        }
+    }
+}
+
+TEST(VerifiedWrite, WhatTheTransceiverDidNotStoreIsListed) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    // Channel 3 is acknowledged, but the transceiver gives back another frequency.
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        if (command == "ME 003" && reply) reply->replace(reply->find(",0145") + 4, 1, "6");
+        return reply;
+    };
+    TVerifiedWrite verified(data, line, TTransferScope::All, false);
+    line.Run(verified);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Differs);
+    ASSERT_EQ(verified.Differences().size(), 1u);
+    EXPECT_EQ(DifferenceLine(verified.Differences()[0], "written", "read back"),
+              "channel 3, RxFreq: written \"0145100003\", read back \"0146100003\"");
+}
+
+TEST(VerifiedWrite, AWriteThatFailsIsNotReadBack) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 30 ? reply : std::nullopt;
+    };
+    TVerifiedWrite verified(data, line, TTransferScope::All, false);
+    line.Run(verified);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
+    EXPECT_EQ(line.Sent.size(), 31u);
+    EXPECT_FALSE(line.PortOpen);
 }
 
 }  // namespace

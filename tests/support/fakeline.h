@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -32,9 +33,9 @@ public:
                 cancelAfterCommands = -1;
                 exchange.Cancel();
             }
-            if (PendingReply) {
-                const std::string reply = *PendingReply;
-                PendingReply.reset();
+            if (!PendingReplies.empty()) {
+                const std::string reply = PendingReplies.front();
+                PendingReplies.pop_front();
                 exchange.Reply(reply + "\r");
             } else if (!FireNextTimer()) {
                 break;
@@ -47,7 +48,14 @@ public:
         Sent.push_back(command);
         std::optional<std::string> reply = Radio.Handle(command);
         if (Answer) reply = Answer(command, static_cast<int>(Sent.size()) - 1, reply);
-        PendingReply = reply;
+        // An answer with carriage returns in it arrives as several lines.
+        PendingReplies.clear();
+        for (size_t start = 0; reply;) {
+            const size_t end = reply->find('\r', start);
+            PendingReplies.push_back(reply->substr(start, end - start));
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
         Timers[TExchangeTimer::Reply] = Now + std::chrono::milliseconds(2500);
     }
     void DiscardInput() override {}
@@ -55,7 +63,10 @@ public:
         Timers[timer] = Now + interval;
     }
     void StopTimer(TExchangeTimer timer) override { Timers.erase(timer); }
-    void ClosePort() override { PortOpen = false; }
+    void ClosePort() override {
+        PortOpen = false;
+        PendingReplies.clear();
+    }
     void SetProgressMaximum(int maximum) override { ProgressMaximum = maximum; }
     void SetProgress(int position) override { Progress = position; }
     void ShowError(const std::string& message) override { Messages.push_back(message); }
@@ -92,6 +103,6 @@ private:
     }
 
     TExchange* Exchange = nullptr;
-    std::optional<std::string> PendingReply;
+    std::deque<std::string> PendingReplies;
     std::map<TExchangeTimer, std::chrono::milliseconds> Timers;
 };
