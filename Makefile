@@ -56,7 +56,7 @@ fuzz: deps
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/csv- $(FUZZ_DIR)/csv-corpus
 
 # Benchmarks of a release build; prints the median of several repetitions. Then whole
-# exchanges against the simulator at 9600 bit/s (about two minutes; EXCHANGES picks cases).
+# exchanges against the simulator at 9600 bit/s (about four minutes; EXCHANGES picks cases).
 BENCH_DIR ?= build-bench
 BENCH_FILTER ?= .
 EXCHANGES ?=

@@ -148,12 +148,15 @@ TEST_F(KeptFiles, TheLogHoldsEveryCommandAndReplyInOrder) {
     EXPECT_TRUE(lines.last().endsWith("--  ended: completed"));
 }
 
-TEST_F(KeptFiles, LogCommunicationIsRememberedAcrossStarts) {
+TEST_F(KeptFiles, LogCommunicationAndVerifyAreRememberedAcrossStarts) {
     Temp.Set("LogCommunication", "1");
     TMainForm& form = StartWithoutRadio();
     EXPECT_TRUE(form.Menu.LogCommunication1->isChecked());
+    EXPECT_FALSE(form.Menu.VerifyAfterWriting1->isChecked());
     form.Menu.LogCommunication1->trigger();
+    form.Menu.VerifyAfterWriting1->trigger();
     EXPECT_EQ(Temp.Value("LogCommunication"), "0");
+    EXPECT_EQ(Temp.Value("VerifyAfterWriting"), "1");
 }
 
 // A backup opens untitled: Save asks for a name instead of overwriting it.

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "data/datafile.h"
+#include "link/exchangemessages.h"
 #include "link/kcomm.h"
 #include "link/transferfixture.h"
 #include "workspace/channelgrids.h"
@@ -130,6 +131,32 @@ TEST_F(ReadCommand, SilentRadioTimesOutAndTheWindowIsRebuiltAnyway) {
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_EQ(form.Grids->SelectedRow(TChannelGrids::kMemoryGrid), 1);
     EXPECT_TRUE(TKComm().CheckCommportValid(radio.Path()));
+}
+
+// A line that garbles every answer for channel 7 ends the read; the window
+// shows what arrived and says that the rest is missing.
+TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
+    TSimulatedRadio radio(HandheldWithEntries());
+    radio.Replies = [](const std::string& command) -> std::optional<std::string> {
+        if (command == "ME 07") return "ME 07#0145500000";
+        return std::nullopt;
+    };
+    TMainForm& form = StartOn(radio, kPxA5Usa);
+    Messages.Answer(TMessageAnswer::Ok);
+    Messages.Answer(TMessageAnswer::Ok);
+    LetExchangeRun();
+
+    form.Menu.ReadAll1->trigger();
+
+    EXPECT_EQ(Outcome, TExchangeOutcome::LineFailed);
+    EXPECT_EQ(std::count(radio.Commands.begin(), radio.Commands.end(), "ME 07"), kMostAttempts);
+    EXPECT_EQ(Messages.Texts(), (QStringList{QString::fromStdString(BadRepliesMessage("ME 07")),
+                                             QString::fromStdString(ReadStoppedMessage("ME 07"))}));
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
+    EXPECT_EQ(Messages.Shown()[1].Style, TMessageStyle::Warning);
+    EXPECT_EQ(form.Data().GetChannel(7), "");
+    EXPECT_EQ(form.Data().GetChannel(12), "");
+    EXPECT_TRUE(form.Data().Changed);
 }
 
 TEST_F(ReadCommand, CancelEndsTheReadWithinTheGracePeriodAndFreesThePort) {

@@ -1,9 +1,13 @@
 #include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/csvreportdialog.h"
 #include "data/datafile.h"
+#include "link/verifiedwrite.h"
 #include "link/transferfixture.h"
 
 namespace {
@@ -183,6 +187,42 @@ TEST_F(WriteCommand, RefusedRecordsAreNamedAfterTheWrite) {
     EXPECT_EQ(radio.Memory().GetChannel(12), kChannel12);
     // A memory write leaves the menu alone.
     EXPECT_EQ(std::count(radio.Commands.begin(), radio.Commands.end(), "LK 0"), 0);
+}
+
+// The transceiver takes channel 12 but gives another frequency back: the
+// verification lists it, and the write does not count as done.
+TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferently) {
+    TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
+    radio.Replies = [&radio](const std::string& command) -> std::optional<std::string> {
+        if (command != "ME 12") return std::nullopt;
+        std::string reply = "ME " + radio.Memory().GetChannel(12);
+        reply.replace(reply.find(",0146") + 4, 1, "7");
+        return reply.substr(0, reply.rfind(",,"));
+    };
+    TMainForm& form = StartWithEntries(radio);
+    form.Menu.VerifyAfterWriting1->setChecked(true);
+    Messages.Answer(TMessageAnswer::Yes);
+    QString labelWhileVerifying;
+    LetExchangeRun([&](TExchangeForm& dialog) {
+        QTest::qWaitFor([&] { return std::count(radio.Commands.begin(), radio.Commands.end(), "ID") > 1; }, 3000);
+        labelWhileVerifying = dialog.Label1->text();
+    });
+    QString summary;
+    QString lines;
+    Dialogs.Then([&](QDialog& dialog) {
+        auto& report = dynamic_cast<TCsvReportDialog&>(dialog);
+        summary = report.SummaryLabel->text();
+        lines = report.NotesBox->toPlainText();
+        return int(QDialog::Accepted);
+    });
+
+    form.Menu.WriteMemory1->trigger();
+
+    EXPECT_EQ(Outcome, TExchangeOutcome::Differs);
+    EXPECT_EQ(labelWhileVerifying, "Reading the data back from the transceiver to verify it.");
+    EXPECT_EQ(summary.toStdString(), VerifyFailedMessage(1));
+    EXPECT_EQ(lines, "channel 12, RxFreq: written \"0146520000\", read back \"0147520000\"");
+    EXPECT_EQ(radio.Memory().GetChannel(12), kChannel12);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // on the same event loop measures the longest the loop was kept from it.
 //
 // usage: tavrin-exchange-bench [--repeat N] [CASE...]
-//   cases: handheld-read handheld-write mobile-read mobile-write (default: all)
+//   cases: handheld-read handheld-write mobile-read mobile-write mobile-verified-write
+//   (default: all)
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
@@ -35,6 +36,7 @@
 #include "link/exchangerunner.h"
 #include "link/radiocommands.h"
 #include "link/readexchange.h"
+#include "link/verifiedwrite.h"
 #include "link/writeexchange.h"
 
 namespace {
@@ -53,6 +55,7 @@ struct TCase {
     int Row;
     const char* Channels;
     bool Write;
+    bool Verify = false;  // the write is read back and compared
 };
 
 constexpr TCase kCases[] = {
@@ -60,6 +63,7 @@ constexpr TCase kCases[] = {
     {"handheld-write", 1, "99", true},
     {"mobile-read", 8, "199", false},
     {"mobile-write", 8, "199", true},
+    {"mobile-verified-write", 8, "199", true, true},
 };
 
 // ---- The data: every entry of the largest memory in use ----
@@ -347,8 +351,9 @@ public:
     QProcess Process;
 };
 
-TClock::duration PausesOf(const TResult& result, bool mobile) {
-    return kStartDelay + (mobile ? result.Commands * kMobileCommandDelay : 0ms);
+// A verified write waits the start delay twice: before the write and before its read-back.
+TClock::duration PausesOf(const TResult& result, bool mobile, bool verify) {
+    return kStartDelay * (verify ? 2 : 1) + (mobile ? result.Commands * kMobileCommandDelay : 0ms);
 }
 
 // Runs the exchange on the event loop; the figures of the line and the loop.
@@ -400,7 +405,10 @@ TResult RunCase(const TCase& benchCase) {
     }
     TBenchView view;
     TExchangeRunner runner(view);
-    if (benchCase.Write) {
+    if (benchCase.Verify) {
+        runner.SetExchange(
+            std::make_unique<TVerifiedWrite>(data, runner, TTransferScope::All, false));
+    } else if (benchCase.Write) {
         runner.SetExchange(
             std::make_unique<TWriteExchange>(data, runner, TTransferScope::All, false));
     } else {
@@ -408,7 +416,7 @@ TResult RunCase(const TCase& benchCase) {
             std::make_unique<TReadExchange>(data, runner, TTransferScope::All, false));
     }
     RunExchange(line, runner, view, result);
-    const TClock::duration pauses = PausesOf(result, data.IsMobile());
+    const TClock::duration pauses = PausesOf(result, data.IsMobile(), benchCase.Verify);
     result.Floor = LineTime(result.BytesOut + result.BytesIn) + pauses;
     result.ProgramOverhead -= pauses;
 
@@ -422,20 +430,20 @@ TResult RunCase(const TCase& benchCase) {
 // ---- Report ----
 
 void PrintHeader() {
-    std::printf("%-15s %8s %9s %9s %11s %11s %7s %7s %12s %9s %s\n", "exchange", "commands",
+    std::printf("%-21s %8s %9s %9s %11s %11s %7s %7s %12s %9s %s\n", "exchange", "commands",
                 "bytes out", "bytes in", "floor", "measured", "ratio", "program", "program/cmd",
                 "stall max", "contents");
 }
 
 void PrintResult(const TCase& benchCase, const TResult& result) {
     if (!result.Done) {
-        std::printf("%-15s did not finish: %s\n", benchCase.Name, result.Problem.c_str());
+        std::printf("%-21s did not finish: %s\n", benchCase.Name, result.Problem.c_str());
         return;
     }
     const double measured = TMilliseconds(result.Measured).count();
     const double floor = TMilliseconds(result.Floor).count();
     const double program = TMilliseconds(result.ProgramOverhead).count();
-    std::printf("%-15s %8lld %9lld %9lld %8.1f ms %8.1f ms %7.4f %7.4f %9.3f ms %6.2f ms %s\n",
+    std::printf("%-21s %8lld %9lld %9lld %8.1f ms %8.1f ms %7.4f %7.4f %9.3f ms %6.2f ms %s\n",
                 benchCase.Name, static_cast<long long>(result.Commands),
                 static_cast<long long>(result.BytesOut), static_cast<long long>(result.BytesIn),
                 floor, measured, measured / floor, (floor + program) / floor,
