@@ -49,7 +49,9 @@ constexpr int kClientHeight = 411;
 constexpr int kCommentLength = 50;
 constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
 
-int RunFirstRunChoice() {
+// A stored configuration that cannot be used is explained before the choice.
+int RunFirstRunChoice(const QString& reason) {
+    if (!reason.isEmpty()) ShowMessage(nullptr, reason, TMessageStyle::Warning);
     TSetupForm form;
     ExecModal(form);
     return form.SelectedRow();

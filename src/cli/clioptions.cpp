@@ -22,8 +22,19 @@ bool ApplyChannelCount(const QString& channels, TRadioData& data, QString& error
 
 bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
     TSettingsStore store;
+    if (!store.SetAsideProblem().isEmpty()) {
+        error = store.SetAsideProblem() + QStringLiteral("\nPass --radio ROW (1..15).");
+        return false;
+    }
     if (!HasStoredConfiguration(store)) {
         error = QStringLiteral("no radio has been chosen yet: pass --radio ROW (1..15)");
+        return false;
+    }
+    if (!HasKnownConfiguration(store)) {
+        error = QStringLiteral("the stored radio (model \"%1\", market code \"%2\") is unknown: "
+                               "pass --radio ROW (1..15)")
+                    .arg(store.Read(QStringLiteral("Model")).left(20),
+                         store.Read(QStringLiteral("Type")).left(20));
         return false;
     }
     LoadSettings(store, data, {});

@@ -4,6 +4,30 @@
 #include "data/caption.h"
 #include "data/listing.h"
 #include "data/radiodata.h"
+#include "link/commlog.h"
+
+namespace {
+
+// A comment or a name from a file may hold control characters, an escape
+// sequence for the terminal say: they are printed as visible escapes.
+QString VisibleLine(const QString& line) {
+    QString visible;
+    for (const QChar c : line) {
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
+        visible += control ? QString::fromStdString(VisibleBytes(std::string(1, char(c.unicode()))))
+                           : QString(c);
+    }
+    return visible;
+}
+
+std::vector<TListingPage> VisiblePages(std::vector<TListingPage> pages) {
+    for (TListingPage& page : pages) {
+        for (QString& line : page) line = VisibleLine(line);
+    }
+    return pages;
+}
+
+}  // namespace
 
 std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadioData& data,
                                         const QString& path) {
@@ -18,6 +42,6 @@ int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     const QString& path = options.Arguments[0];
     if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
     QTextStream output(stdout);
-    output << ListingText(ListingOfFile(options, data, path));
+    output << ListingText(VisiblePages(ListingOfFile(options, data, path)));
     return kExitDone;
 }

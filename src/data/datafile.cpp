@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <vector>
 
 #include "data/filebytes.h"
 #include "data/modelcatalogue.h"
@@ -156,6 +158,7 @@ public:
     void Store(const std::string& line) {
         if (const auto marker = SectionOfMarker(line)) {
             Section = *marker;
+            Seen[static_cast<size_t>(Section)] = true;
             if (Section == TSection::Menu) MenuCounter = 0;
             return;
         }
@@ -171,6 +174,24 @@ public:
             case TSection::Dtmf: StoreDtmf(line); break;
             case TSection::Menu: StoreMenu(line); break;
         }
+    }
+
+    // What a whole file would have held and this one did not, in words.
+    std::vector<std::string> Missing() const {
+        static const char* const kSectionNames[] = {"the comment",      "the memory channels",
+                                                    "the CALL channel", "the VFO",
+                                                    "the DTMF memories", "the menu settings"};
+        std::vector<std::string> missing;
+        for (size_t section = 0; section < kSectionCount; ++section) {
+            if (!Seen[section]) missing.emplace_back(kSectionNames[section]);
+        }
+        const int slotCount = Data.UsedMenuSlotCount();
+        if (Seen[static_cast<size_t>(TSection::Menu)] && MenuCounter <= slotCount) {
+            missing.push_back(MenuCounter == 0 ? "the menu settings"
+                                               : "menu settings " + std::to_string(MenuCounter) +
+                                                     " to " + std::to_string(slotCount));
+        }
+        return missing;
     }
 
 private:
@@ -202,17 +223,43 @@ private:
         ++MenuCounter;
     }
 
+    static constexpr size_t kSectionCount = 6;
+
     TRadioData& Data;
     TSection Section = TSection::Comment;
     int MenuCounter = 0;
+    std::array<bool, kSectionCount> Seen{};
 };
+
+// "a, b and c"
+std::string ListOf(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+// A whole data file ends with a line end (or an end-of-data mark); one that
+// does not was cut inside its last line.
+bool EndsInsideALine(std::string_view bytes) {
+    return !bytes.empty() && bytes.back() != '\n' &&
+           bytes.find(static_cast<char>(kEndOfData)) == std::string_view::npos;
+}
 
 }  // namespace
 
-TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes) {
+TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes, std::string* missing) {
     TLineReader reader(bytes);
     std::string line;
-    if (!reader.Next(line, false)) return TDataFileResult::Loaded;  // an empty file
+    if (!reader.Next(line, false)) {
+        // Nothing a data file always holds is there: an empty file, or one
+        // starting with a byte no data file can hold (a UTF-16 mark, say).
+        if (missing) *missing = bytes.empty() ? "everything: the file is empty"
+                                              : "everything: it starts with bytes no data file holds";
+        return TDataFileResult::Loaded;
+    }
     if (line.compare(0, sizeof(kHeaderPrefix) - 1, kHeaderPrefix) != 0) {
         return TDataFileResult::NotADataFile;
     }
@@ -222,7 +269,18 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes) {
     TDataFileLoader loader(data);
     loader.Store(line);  // the header stands in the comment until the comment line comes
     for (int lineNumber = 2; reader.Next(line, lineNumber > 2); ++lineNumber) loader.Store(line);
+    if (missing) {
+        std::vector<std::string> lacking = loader.Missing();
+        if (EndsInsideALine(bytes)) lacking.emplace_back("the end of its last line");
+        *missing = ListOf(lacking);
+    }
     return TDataFileResult::Loaded;
+}
+
+std::string DamagedFileMessage(const std::string& missing) {
+    return "The data file is damaged: it lacks " + missing +
+           ".\nWhat it holds has been opened; check it before you save it or write it to the "
+           "transceiver.";
 }
 
 std::optional<std::string> LoadDataFileBytes(const QString& path) {
@@ -233,14 +291,14 @@ bool HasDataFileExtension(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
 }
 
-TDataFileResult OpenDataFile(TRadioData& data, const QString& path) {
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string* missing) {
     const std::optional<std::string> bytes =
         HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
     if (!bytes) return TDataFileResult::CannotOpen;
     data.ClearRecords();
     data.ApplyDefaultRecords();
     data.ApplyMenuDefaults();
-    return ReadDataFile(data, *bytes);
+    return ReadDataFile(data, *bytes, missing);
 }
 
 const char* DataFileMessage(TDataFileResult result) {

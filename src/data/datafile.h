@@ -24,13 +24,21 @@ enum class TDataFileResult {
 };
 
 // Loads a data file's bytes over a data set the caller has already reset
-// (records cleared, defaults applied). A refused file stores nothing.
-TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes);
+// (records cleared, defaults applied). A refused file stores nothing. A file
+// that loads but was evidently cut short or damaged sets `missing` to what it
+// lacks, in words ("the VFO, the DTMF memories and the menu settings"); it
+// is empty for a whole file.
+TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes,
+                             std::string* missing = nullptr);
 
 // Opens a data file as the File menu does: a name or file that cannot be
 // opened changes nothing; otherwise the records are reset (cleared, VFO,
 // CALL and menu defaults) and the file is read over them.
-TDataFileResult OpenDataFile(TRadioData& data, const QString& path);
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path,
+                             std::string* missing = nullptr);
+
+// The warning after a damaged file was opened; `missing` as ReadDataFile gives it.
+std::string DamagedFileMessage(const std::string& missing);
 
 // The message that tells the user why a file was not loaded; empty for Loaded.
 const char* DataFileMessage(TDataFileResult result);

@@ -1,9 +1,12 @@
 #include "data/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <cstdio>
+#include <string_view>
 
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
@@ -20,19 +23,76 @@ std::unique_ptr<QSettings> OpenUserSettings() {
 #endif
 }
 
+// A settings file holds a few dozen short values; a far larger one is damaged
+// and would only cost time and memory to read.
+constexpr qint64 kLargestSettingsFile = 1 << 20;
+
+// Where the settings file lies, found without reading it (opening the
+// program's own settings would read the whole file at once).
+QString UserSettingsPath() {
+    const QSettings organisation(QSettings::IniFormat, QSettings::UserScope,
+                                 QStringLiteral("HALVERN"));
+    return QFileInfo(organisation.fileName()).absolutePath() + QStringLiteral("/HALVERN/TAVRIN.ini");
+}
+
+// Why a settings file cannot be used; empty when it can (or does not exist yet).
+QString UnusableBecause(const QFileInfo& file) {
+    if (!file.exists()) return {};
+    if (!file.isFile()) return QStringLiteral("it is not a regular file");
+    if (file.size() > kLargestSettingsFile) {
+        return QStringLiteral("it is %1 MB, far larger than any settings file")
+            .arg(file.size() / (1 << 20));
+    }
+    return {};
+}
+
+// Moves an unusable settings file out of the way, so the program can start
+// afresh while the user's file stays as it was. The problem, for the user.
+QString SetAsideUnusableFile(const QString& path) {
+    const QString reason = UnusableBecause(QFileInfo(path));
+    if (reason.isEmpty()) return {};
+    QString kept = path + QStringLiteral(".unusable");
+    for (int number = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++number) {
+        kept = path + QStringLiteral(".unusable.%1").arg(number);
+    }
+    const bool moved = std::rename(QFile::encodeName(path).constData(),
+                                   QFile::encodeName(kept).constData()) == 0;
+    return QStringLiteral("The settings file %1 cannot be used: %2.\n%3").arg(
+        path, reason,
+        moved ? QStringLiteral("It has been kept as %1, and the program starts afresh.").arg(kept)
+              : QStringLiteral("The program starts afresh without it."));
+}
+
 std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
 QString FromLatin1(const std::string& text) { return QString::fromLatin1(text); }
 
+// A market code read from a transceiver may differ from the catalogue's in
+// its last character; the model and the market letter must be known.
+bool IsKnownConfiguration(const std::string& model, const std::string& marketCode) {
+    for (const TModelInfo& row : ModelCatalogue()) {
+        if (row.Model == model && marketCode.size() >= 2 &&
+            std::string_view(row.MarketCode).substr(0, 2) == std::string_view(marketCode).substr(0, 2)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void ChooseConfiguration(TSettingsStore& store, TRadioData& data,
                          const TFirstRunChooser& chooseFirstRunRow) {
     const QString type = store.Read(QStringLiteral("Type"));
+    const QString model = store.Read(QStringLiteral("Model"));
+    QString reason = store.SetAsideProblem();
     if (!type.isEmpty()) {
-        data.SetModel(Latin1(store.Read(QStringLiteral("Model"))));
-        data.SetMarketCode(Latin1(type));
-        return;
+        if (IsKnownConfiguration(Latin1(model), Latin1(type))) {
+            data.SetModel(Latin1(model));
+            data.SetMarketCode(Latin1(type));
+            return;
+        }
+        reason = UnknownConfigurationMessage(model, type);
     }
-    int row = chooseFirstRunRow ? chooseFirstRunRow() : 0;
+    int row = chooseFirstRunRow ? chooseFirstRunRow(reason) : 0;
     if (row < 0 || row >= kCatalogueRows) row = 0;
     const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
     store.Write(QStringLiteral("Type"), QString::fromLatin1(info.MarketCode));
@@ -66,7 +126,12 @@ void LoadChannelCount(TSettingsStore& store, TRadioData& data) {
 
 }  // namespace
 
-TSettingsStore::TSettingsStore() : Settings(OpenUserSettings()) {}
+TSettingsStore::TSettingsStore() {
+#ifndef Q_OS_WIN
+    Problem = SetAsideUnusableFile(UserSettingsPath());
+#endif
+    Settings = OpenUserSettings();
+}
 
 TSettingsStore::~TSettingsStore() = default;
 
@@ -105,6 +170,18 @@ TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,
 
 bool HasStoredConfiguration(const TSettingsStore& store) {
     return !store.Read(QStringLiteral("Type")).isEmpty();
+}
+
+bool HasKnownConfiguration(const TSettingsStore& store) {
+    return IsKnownConfiguration(Latin1(store.Read(QStringLiteral("Model"))),
+                                Latin1(store.Read(QStringLiteral("Type"))));
+}
+
+QString UnknownConfigurationMessage(const QString& model, const QString& marketCode) {
+    return QStringLiteral(
+               "The settings name a transceiver this program does not know (model \"%1\", "
+               "market code \"%2\").\nPlease choose your transceiver again.")
+        .arg(model.left(20), marketCode.left(20));
 }
 
 void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QString& commPort) {

@@ -20,8 +20,13 @@ public:
     void Write(const QString& name, const QString& value);
     bool Contains(const QString& name) const;
 
+    // Why the settings file found at start could not be used and where it
+    // was kept instead; empty when it was fine.
+    const QString& SetAsideProblem() const { return Problem; }
+
 private:
     std::unique_ptr<QSettings> Settings;
+    QString Problem;
 };
 
 // What start-up takes from the settings besides the data set's configuration.
@@ -31,7 +36,9 @@ struct TStartSettings {
 };
 
 // Asks the user for the configuration on the first run; returns a catalogue row 0..14.
-using TFirstRunChooser = std::function<int()>;
+// `reason` is empty on a real first run; otherwise it tells why the stored
+// configuration could not be used, for the user to read first.
+using TFirstRunChooser = std::function<int(const QString& reason)>;
 
 // Reads the configuration into the data set (model, market code, band limit,
 // channel count) and returns the folder and port; writes back the defaults it chose.
@@ -40,6 +47,10 @@ TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,
 
 // Whether a configuration has been chosen before ("Type" is set).
 bool HasStoredConfiguration(const TSettingsStore& store);
+// Whether the stored configuration is one of the catalogue's models and markets.
+bool HasKnownConfiguration(const TSettingsStore& store);
+// Why a stored configuration is asked for again.
+QString UnknownConfigurationMessage(const QString& model, const QString& marketCode);
 
 void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QString& commPort);
 void SaveChannelCount(TSettingsStore& store, const TRadioData& data);

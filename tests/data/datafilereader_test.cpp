@@ -61,6 +61,36 @@ TEST(DataFileReader, EmptyFileLoadsNothing) {
     EXPECT_EQ(WriteDataFile(data), before);
 }
 
+// A file cut short still opens, but says what it lacks; a whole one says nothing.
+TEST(DataFileReader, DamagedFilesNameWhatTheyLack) {
+    TRadioData filled = ResetData(0);
+    FillEverything(filled);
+    const std::string whole = WriteDataFile(filled);
+    const auto cutAt = [&whole](const char* text) { return whole.substr(0, whole.find(text)); };
+    const std::string lastSlots = whole.substr(0, whole.size() - 8);  // inside slot 25
+    const struct {
+        std::string File;
+        std::string Missing;
+    } cases[] = {
+        {whole, ""},
+        {"", "everything: the file is empty"},
+        {"\xFF\xFEH\0A\0", "everything: it starts with bytes no data file holds"},
+        {cutAt("__CALL DATA__"), "the CALL channel, the VFO, the DTMF memories and the menu settings"},
+        {cutAt("__MEMORY DATA__") + "__MEMORY DATA__\r\n00\t0145",
+         "the CALL channel, the VFO, the DTMF memories, the menu settings and the end of its last line"},
+        {lastSlots, "menu settings 25 to 26 and the end of its last line"},
+    };
+    for (const auto& c : cases) {
+        TRadioData data = ResetData(0);
+        std::string missing = "unset";
+        EXPECT_EQ(ReadDataFile(data, c.File, &missing), TDataFileResult::Loaded);
+        EXPECT_EQ(missing, c.Missing) << c.File.size();
+    }
+    EXPECT_EQ(DamagedFileMessage("the VFO"),
+              "The data file is damaged: it lacks the VFO.\nWhat it holds has been opened; check it "
+              "before you save it or write it to the transceiver.");
+}
+
 TEST(DataFileReader, PlacesMemoryLinesByLabel) {
     TRadioData data = ResetData(7, "99");  // RV-310, market 'K'
     const std::string file =

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 #include "data/radiodata.h"
 #include "link/portnames.h"
@@ -14,8 +17,9 @@ class Settings : public ::testing::Test {
 protected:
     TStartSettings Load(int firstRunRow = -1) {
         TSettingsStore store;
-        return LoadSettings(store, Data, [this, firstRunRow] {
+        return LoadSettings(store, Data, [this, firstRunRow](const QString& reason) {
             ++FirstRunQuestions;
+            Reason = reason;
             return firstRunRow;
         });
     }
@@ -27,6 +31,7 @@ protected:
     TTempSettings Temp;
     TRadioData Data;
     int FirstRunQuestions = 0;
+    QString Reason;
 };
 
 TEST_F(Settings, FirstRunAsksAndStoresTheChosenConfiguration) {
@@ -75,13 +80,55 @@ TEST_F(Settings, StoredBandLimitWinsAndIsWrittenBack) {
     EXPECT_EQ(Temp.Value("Limit"), "0140,0150");
 }
 
-TEST_F(Settings, UnknownModelLeavesBandLimitAndChannelCountEmpty) {
-    StoreConfiguration("RV-999", "MM2");
-    Temp.Set("Channel", "99");
-    Load();
-    EXPECT_EQ(Data.GetBandLimit(), "");
-    EXPECT_EQ(Data.GetMenuSlot(26), "");
-    EXPECT_EQ(Temp.Value("Limit"), "");
+// An unknown model or market is asked for again, as on the first run; a
+// market code a transceiver reported, known but for its variant, is kept.
+TEST_F(Settings, UnknownConfigurationIsChosenAgainWithAReason) {
+    const struct {
+        const char* Model;
+        const char* Type;
+        bool Known;
+    } cases[] = {{"XR-999", "MKF", false}, {"RV-310", "ZZ", false}, {"PX-A5", "", true},
+                 {"RV-310", "MKG", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Model) + " " + c.Type);
+        StoreConfiguration(c.Model, c.Type);
+        FirstRunQuestions = 0;
+        Reason.clear();
+        Load(7);
+        const bool asked = !c.Known || std::string_view(c.Type).empty();
+        EXPECT_EQ(FirstRunQuestions, asked ? 1 : 0);
+        EXPECT_EQ(Reason.isEmpty(), c.Known);
+        EXPECT_EQ(Data.GetModel(), asked ? "RV-310" : c.Model);
+        EXPECT_EQ(Data.GetMenuSlot(26), "99");
+    }
+    EXPECT_TRUE(UnknownConfigurationMessage("XR-999", "MKF").startsWith(
+        "The settings name a transceiver this program does not know (model \"XR-999\""));
+}
+
+// A settings file that is a folder, a pipe or absurdly large is set aside
+// unread, kept under another name, and the program starts afresh.
+TEST_F(Settings, UnusableSettingsFileIsKeptAsideAndStartsAFirstRun) {
+    const QString path = Temp.FilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    for (const char* kind : {"folder", "pipe", "huge"}) {
+        SCOPED_TRACE(kind);
+        if (std::string_view(kind) == "folder") QDir().mkpath(path + "/inside");
+        if (std::string_view(kind) == "pipe") ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (std::string_view(kind) == "huge") {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.resize(3 << 20);
+        }
+        FirstRunQuestions = 0;
+        Load(0);
+        EXPECT_EQ(FirstRunQuestions, 1);
+        EXPECT_TRUE(Reason.startsWith("The settings file " + path + " cannot be used: ")) << Reason.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isFile());  // the new settings
+        EXPECT_EQ(Temp.Value("Model"), "PX-A5");
+        const QString kept = Reason.section(QStringLiteral("kept as "), 1).section(QStringLiteral(", and"), 0, 0);
+        EXPECT_TRUE(QFileInfo(kept).exists() || QFileInfo(kept).isSymLink()) << kept.toStdString();
+        QFile::remove(path);
+    }
 }
 
 struct TCountCase {
