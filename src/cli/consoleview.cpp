@@ -94,8 +94,8 @@ TInterruptWatch::~TInterruptWatch() {
     InterruptPipe[0] = InterruptPipe[1] = -1;
 }
 
-std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
-                                                         bool writing, QString& error) {
+std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments, bool writing,
+                                                         QString& error) {
     TExchangeArguments parsed;
     QStringList positional;
     for (qsizetype next = 0; next < arguments.size(); ++next) {

@@ -138,7 +138,8 @@ std::string DescribeCommand(std::string_view command) {
     const std::string_view mnemonic = std::string_view(entry).substr(0, 2);
     std::string label = entry.size() > 3 ? entry.substr(3) : std::string();
     while (label.starts_with(' ')) label.erase(0, 1);
-    const bool numbered = !label.empty() && label.find_first_not_of("0123456789") == std::string::npos;
+    const bool numbered =
+        !label.empty() && label.find_first_not_of("0123456789") == std::string::npos;
     const std::string channel = numbered ? "channel " + label : label;
     if (mnemonic == "ME") return channel;
     if (mnemonic == "MN") return "the name of " + channel;

@@ -60,8 +60,9 @@ TComparedParts ExchangedParts(const TRadioData& data, TTransferScope scope, bool
     return parts;
 }
 
-std::vector<TDataDifference> VerifyDifferences(const TRadioData& written, const TRadioData& readBack,
-                                               TTransferScope scope, bool toneBurstShown) {
+std::vector<TDataDifference> VerifyDifferences(const TRadioData& written,
+                                               const TRadioData& readBack, TTransferScope scope,
+                                               bool toneBurstShown) {
     std::vector<TDataDifference> found =
         CompareData(WithoutEmptyDtmf(written), WithoutEmptyDtmf(readBack),
                     ExchangedParts(written, scope, toneBurstShown));
@@ -89,10 +90,18 @@ TExchange& TVerifiedWrite::Current() {
     return WriteStep;
 }
 
-void TVerifiedWrite::Start() { WriteStep.Start(); }
-void TVerifiedWrite::Reply(const std::string& bytes) { Current().Reply(bytes); }
-void TVerifiedWrite::TimerFired(TExchangeTimer timer) { Current().TimerFired(timer); }
-void TVerifiedWrite::SendFailed(const std::string& message) { Current().SendFailed(message); }
+void TVerifiedWrite::Start() {
+    WriteStep.Start();
+}
+void TVerifiedWrite::Reply(const std::string& bytes) {
+    Current().Reply(bytes);
+}
+void TVerifiedWrite::TimerFired(TExchangeTimer timer) {
+    Current().TimerFired(timer);
+}
+void TVerifiedWrite::SendFailed(const std::string& message) {
+    Current().SendFailed(message);
+}
 
 void TVerifiedWrite::Cancel() {
     Cancelled = true;
@@ -114,7 +123,8 @@ void TVerifiedWrite::Finish(TExchangeOutcome outcome) {
 // A write that reached its end is read back on the port it still holds.
 void TVerifiedWrite::WriteFinished(TExchangeOutcome outcome) {
     WriteOutcome = outcome;
-    const bool reachedEnd = outcome == TExchangeOutcome::Done || outcome == TExchangeOutcome::Refused;
+    const bool reachedEnd =
+        outcome == TExchangeOutcome::Done || outcome == TExchangeOutcome::Refused;
     if (!reachedEnd || Cancelled) {
         if (ClosePending) Host.ClosePort();
         Host.Finish(outcome);
@@ -152,15 +162,27 @@ void TVerifiedWrite::ClosePort() {
 void TVerifiedWrite::SendCommand(const std::string& command, std::chrono::milliseconds delay) {
     Host.SendCommand(command, delay);
 }
-void TVerifiedWrite::DiscardInput() { Host.DiscardInput(); }
+void TVerifiedWrite::DiscardInput() {
+    Host.DiscardInput();
+}
 void TVerifiedWrite::StartTimer(TExchangeTimer timer, std::chrono::milliseconds interval) {
     Host.StartTimer(timer, interval);
 }
-void TVerifiedWrite::StopTimer(TExchangeTimer timer) { Host.StopTimer(timer); }
-void TVerifiedWrite::SetProgressMaximum(int maximum) { Host.SetProgressMaximum(maximum); }
-void TVerifiedWrite::SetProgress(int position) { Host.SetProgress(position); }
-void TVerifiedWrite::ShowError(const std::string& message) { Host.ShowError(message); }
-void TVerifiedWrite::ShowWarning(const std::string& message) { Host.ShowWarning(message); }
+void TVerifiedWrite::StopTimer(TExchangeTimer timer) {
+    Host.StopTimer(timer);
+}
+void TVerifiedWrite::SetProgressMaximum(int maximum) {
+    Host.SetProgressMaximum(maximum);
+}
+void TVerifiedWrite::SetProgress(int position) {
+    Host.SetProgress(position);
+}
+void TVerifiedWrite::ShowError(const std::string& message) {
+    Host.ShowError(message);
+}
+void TVerifiedWrite::ShowWarning(const std::string& message) {
+    Host.ShowWarning(message);
+}
 bool TVerifiedWrite::AskToContinue(const std::string& question) {
     return Host.AskToContinue(question);
 }

@@ -67,8 +67,9 @@ private:
 // what a read-back can be compared on.
 TComparedParts ExchangedParts(const TRadioData& data, TTransferScope scope, bool toneBurstShown);
 // The differences that matter after a write: those in what was exchanged.
-std::vector<TDataDifference> VerifyDifferences(const TRadioData& written, const TRadioData& readBack,
-                                               TTransferScope scope, bool toneBurstShown);
+std::vector<TDataDifference> VerifyDifferences(const TRadioData& written,
+                                               const TRadioData& readBack, TTransferScope scope,
+                                               bool toneBurstShown);
 // The summary over the list of differences.
 std::string VerifyFailedMessage(size_t differences);
 inline constexpr char kVerifiedMessage[] =

@@ -52,7 +52,8 @@ void TWriteForm::Finished(TExchangeOutcome outcome) {
     if (outcome == TExchangeOutcome::Differs) ShowDifferences();
     const bool verified = dynamic_cast<const TVerifiedWrite*>(Runner.Exchange()) != nullptr;
     if (verified && outcome == TExchangeOutcome::Done) {
-        MainForm.statusBar()->showMessage(QString::fromLatin1(kVerifiedMessage), kNoticeMilliseconds);
+        MainForm.statusBar()->showMessage(QString::fromLatin1(kVerifiedMessage),
+                                          kNoticeMilliseconds);
     }
     TExchangeForm::Finished(outcome);
 }

@@ -321,9 +321,10 @@ TEST_F(CliExchange, RefusedRecordsAreNamedAndTheRestIsWritten) {
     EXPECT_EQ(run.Status, 1);
     EXPECT_TRUE(run.Errors.startsWith("The transceiver refused ")) << run.Errors.toStdString();
     EXPECT_TRUE(run.Errors.contains("\nME 00\nME 01\n")) << run.Errors.toStdString();
-    EXPECT_TRUE(run.Errors.endsWith("\nThese records are not stored in the transceiver.\n"
-                                    "The transceiver now holds a mix of old and new data. Please "
-                                    "write again.\n"));
+    EXPECT_TRUE(
+        run.Errors.endsWith("\nThese records are not stored in the transceiver.\n"
+                            "The transceiver now holds a mix of old and new data. Please "
+                            "write again.\n"));
     EXPECT_EQ(PartsOf(StopSim()).Menu, PartsOf(file).Menu);
 }
 
@@ -350,6 +351,7 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         int Status;
         QStringList Said;  // on standard error; nothing at all when empty
     } cases[] = {
+        // clang-format off
         {"stray CR in the pause", kMobileRow, {"--stray-cr", "5"}, "write", {"--scope", "menu"}, 0, {}},
         {"CR burst in the pause", kMobileRow, {"--cr-burst", "6:1000000"}, "read", {"--scope", "menu"}, 0, {}},
         {"CR burst in the pause", kMobileRow, {"--cr-burst", "5:1000000"}, "write", {"--scope", "menu"}, 0, {}},
@@ -375,6 +377,7 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         {"record not stored", kHandheldRow, {"--unstored", "8"}, "write", {"--verify"}, 1,
          {QString::fromStdString(VerifyFailedMessage(1)), "channel 0: "}},
         {"verified", kMobileRow, {}, "write", {"--scope", "menu", "--verify"}, 0, {kVerifiedMessage}},
+        // clang-format on
     };
     const char* count = "49";
     for (const auto& c : cases) {
@@ -384,10 +387,12 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         const std::string fresh = NewFile(c.Row, c.Row == kMobileRow ? "99" : count);
         const bool reading = std::string_view(c.Command) == "read";
         QStringList simArguments = QStringList{"--radio", row.c_str()} + c.Faults;
-        const QString device = reading ? StartSimWith(filled, simArguments) : StartSimWith(fresh, simArguments);
+        const QString device =
+            reading ? StartSimWith(filled, simArguments) : StartSimWith(fresh, simArguments);
         const QString file = reading ? Path("out.tvr") : Put(filled, "in.tvr");
         QFile::remove(Path("out.tvr"));
-        const TCliRun run = Cli(QStringList{"--radio", row.c_str(), c.Command, device, file} + c.Options);
+        const TCliRun run =
+            Cli(QStringList{"--radio", row.c_str(), c.Command, device, file} + c.Options);
         const std::string saved = StopSim();
         const bool menuOnly = c.Options.contains("menu");
         const TParts expected = menuOnly ? Mixed(fresh, filled) : PartsOf(filled);
@@ -401,7 +406,8 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         if (c.Status == 0) EXPECT_TRUE(right);
         if (reading && c.Status != 0) EXPECT_FALSE(QFile::exists(file));
         if (c.Said.isEmpty()) EXPECT_EQ(run.Errors, "");
-        for (const QString& text : c.Said) EXPECT_TRUE(run.Errors.contains(text)) << run.Errors.toStdString();
+        for (const QString& text : c.Said)
+            EXPECT_TRUE(run.Errors.contains(text)) << run.Errors.toStdString();
     }
 }
 
@@ -490,7 +496,8 @@ TEST_F(CliExchange, CtrlCCancelsTheExchange) {
         EXPECT_LT(sinceInterrupt.elapsed(), 1500);
         EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(cli.exitCode(), 1);
-        EXPECT_TRUE(cli.readAllStandardError().startsWith("The read was not completed: it stopped at channel 0"));
+        EXPECT_TRUE(cli.readAllStandardError().startsWith(
+            "The read was not completed: it stopped at channel 0"));
         EXPECT_FALSE(QFile::exists(Path("out.tvr")));
         StopSim();
     }

@@ -7,8 +7,8 @@
 
 #include "app/csvreportdialog.h"
 #include "data/datafile.h"
-#include "link/verifiedwrite.h"
 #include "link/transferfixture.h"
+#include "link/verifiedwrite.h"
 
 namespace {
 
@@ -204,7 +204,9 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
     Messages.Answer(TMessageAnswer::Yes);
     QString labelWhileVerifying;
     LetExchangeRun([&](TExchangeForm& dialog) {
-        QTest::qWaitFor([&] { return std::count(radio.Commands.begin(), radio.Commands.end(), "ID") > 1; }, 3000);
+        QTest::qWaitFor(
+            [&] { return std::count(radio.Commands.begin(), radio.Commands.end(), "ID") > 1; },
+            3000);
         labelWhileVerifying = dialog.Label1->text();
     });
     QString summary;
