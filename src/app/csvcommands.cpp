@@ -9,6 +9,7 @@
 #include "app/messagebox.h"
 #include "app/modal.h"
 #include "data/datafile.h"
+#include "data/filereport.h"
 #include "editors/csvchannelfile.h"
 #include "editors/csvchannels.h"
 
@@ -53,9 +54,10 @@ void TMainForm::ImportCsv1Click() {
     const QString path = GetOpenCsvFileName(this, InitialFolder);
     if (path.isEmpty()) return;
     std::string problem;
-    const std::optional<std::string> text = LoadCsvFile(path, problem);
+    QString detail;
+    const std::optional<std::string> text = LoadCsvFile(path, problem, &detail);
     if (!text) {
-        ShowMessage(this, QString::fromStdString(problem), TMessageStyle::Error);
+        ShowMessage(this, QString::fromStdString(problem), TMessageStyle::Error, detail);
         return;
     }
     const TCsvImport import = ImportCsvChannels(RadioData, *text);
@@ -76,8 +78,11 @@ void TMainForm::ExportCsv1Click() {
         GetSaveCsvFileName(this, InitialFolder, presetName + QStringLiteral(".csv"));
     if (path.isEmpty()) return;
     const TCsvExport exported = ExportCsvChannels(RadioData);
-    if (!SaveCsvFile(path, exported.Text)) {
-        ShowMessage(this, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error);
+    QString reason;
+    const QString input = CurrentFileName == kUntitled ? QString() : CurrentFileName;
+    if (!SaveCsvFile(path, exported.Text, &reason, input)) {
+        ShowMessage(this, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error,
+                    FileDetail(path, reason));
         return;
     }
     if (!exported.Notes.empty()) {

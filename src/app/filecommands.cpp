@@ -12,13 +12,14 @@
 #include "app/messagebox.h"
 #include "data/datafile.h"
 #include "data/datafolders.h"
+#include "data/filereport.h"
 #include "data/settings.h"
 #include "workspace/channelgrids.h"
 
 namespace {
 
-void ShowFileOpenError(QWidget* parent) {
-    ShowMessage(parent, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error);
+void ShowFileOpenError(QWidget* parent, const QString& detail) {
+    ShowMessage(parent, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error, detail);
 }
 
 }  // namespace
@@ -54,9 +55,15 @@ void TMainForm::New1Click() {
 // cannot be read, in which case nothing has changed; a file the reader
 // refuses leaves the reset data set and no file name.
 bool TMainForm::LoadDataFile(const QString& path) {
-    const TDataFileResult result = OpenDataFile(RadioData, path);
+    std::string missing;
+    QString reason;
+    const TDataFileResult result = OpenDataFile(RadioData, path, &missing, &reason);
     if (result != TDataFileResult::Loaded) {
-        ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error);
+        ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error,
+                    DataFileOpenDetail(path, result, reason));
+    } else if (!missing.empty()) {
+        ShowMessage(this, QString::fromStdString(DamagedFileMessage(missing)),
+                    TMessageStyle::Warning, VisibleFileName(path));
     }
     if (result == TDataFileResult::CannotOpen) return false;
     CurrentFileName = result == TDataFileResult::Loaded ? path : kUntitled;
@@ -122,7 +129,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
 
 void TMainForm::OpenDroppedFile(const QString& path) {
     if (!HasDataFileExtension(path)) {
-        ShowFileOpenError(this);
+        ShowFileOpenError(this, FileDetail(path, QStringLiteral("not a data file name (.tvr)")));
         UpdateCaption();
         return;
     }
@@ -139,8 +146,9 @@ void TMainForm::OpenDroppedFile(const QString& path) {
 }
 
 bool TMainForm::WriteTo(const QString& fileName) {
-    if (!SaveDataFile(RadioData, fileName)) {
-        ShowFileOpenError(this);
+    QString reason;
+    if (!SaveDataFile(RadioData, fileName, &reason)) {
+        ShowFileOpenError(this, FileDetail(fileName, reason));
         return false;
     }
     RadioData.Changed = false;

@@ -41,9 +41,11 @@ TMessageAnswer AnswerOf(int button) {
 
 }  // namespace
 
-TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style) {
-    if (Responder()) return Responder()({text, style});
+TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style,
+                           const QString& detail) {
+    if (Responder()) return Responder()({text, style, detail});
     QMessageBox box(IconOf(style), QStringLiteral("TAVRIN"), text, ButtonsOf(style), parent);
+    box.setDetailedText(detail);
     // As with the platform's own boxes, the first button is the default one.
     const auto buttons = ButtonsOf(style);
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);

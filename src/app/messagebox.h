@@ -21,10 +21,14 @@ enum class TMessageAnswer { Ok, Cancel, Yes, No };
 struct TShownMessage {
     QString Text;
     TMessageStyle Style;
+    QString Detail;  // empty when the box has none
 };
 
 // Shows a modal message box captioned "TAVRIN" and returns the button pressed.
-TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style);
+// `detail` (such as which file and why) is shown under the fixed text when
+// the box's details are opened.
+TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style,
+                           const QString& detail = {});
 
 // Lets a test answer the message boxes instead of a person; an empty
 // responder restores the real boxes.

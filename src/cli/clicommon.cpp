@@ -1,6 +1,8 @@
 // Steps the commands share: how they report usage errors, open and save data files.
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
 #include "data/datafile.h"
+#include "data/filereport.h"
 #include "data/radiodata.h"
 #include "link/commlog.h"
 #include "link/kcomm.h"
@@ -10,16 +12,31 @@ int UsageError(QTextStream& errors, const QString& problem) {
     return kExitUsage;
 }
 
+void ReportFileError(QTextStream& errors, const char* message, const QString& detail) {
+    errors << message << "\n";
+    if (!detail.isEmpty()) errors << detail << "\n";
+}
+
+// A damaged file opens as it does in the window, with the warning on standard error.
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) {
-    const TDataFileResult result = OpenDataFile(data, path);
-    if (result == TDataFileResult::Loaded) return true;
-    errors << DataFileMessage(result) << "\n";
+    std::string missing;
+    QString reason;
+    const TDataFileResult result = OpenDataFile(data, path, &missing, &reason);
+    if (result == TDataFileResult::Loaded) {
+        if (!missing.empty()) {
+            errors << QString::fromStdString(DamagedFileMessage(missing)) << "\n"
+                   << VisibleFileName(path) << "\n";
+        }
+        return true;
+    }
+    ReportFileError(errors, DataFileMessage(result), DataFileOpenDetail(path, result, reason));
     return false;
 }
 
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors) {
-    if (SaveDataFile(data, path)) return true;
-    errors << kFileOpenErrorMessage << "\n";
+    QString reason;
+    if (SaveDataFile(data, path, &reason)) return true;
+    ReportFileError(errors, kFileOpenErrorMessage, FileDetail(path, reason));
     return false;
 }
 

@@ -1,8 +1,10 @@
 // `diff A.tvr B.tvr`: the differences between two data files, one line each on
 // standard output, so scripts can read them; status 0 equal, 1 different.
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
 #include "data/datacompare.h"
 #include "data/datafile.h"
+#include "data/filereport.h"
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
 
@@ -36,12 +38,12 @@ TDataFileResult ReadWithOwnConfiguration(TRadioData& data, const std::string& by
 }
 
 bool OpenWithOwnConfiguration(TRadioData& data, const QString& path, QTextStream& errors) {
-    const std::optional<std::string> bytes =
-        HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
+    QString reason;
+    const std::optional<std::string> bytes = LoadDataFileBytes(path, &reason);
     const TDataFileResult result =
         bytes ? ReadWithOwnConfiguration(data, *bytes) : TDataFileResult::CannotOpen;
     if (result == TDataFileResult::Loaded) return true;
-    errors << DataFileMessage(result) << "\n";
+    ReportFileError(errors, DataFileMessage(result), DataFileOpenDetail(path, result, reason));
     return false;
 }
 

@@ -1,6 +1,8 @@
 // `export-csv IN.tvr OUT.csv`: a data file's memory channels as a CSV channel list.
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
 #include "data/datafile.h"
+#include "data/filereport.h"
 #include "data/radiodata.h"
 #include "editors/csvchannelfile.h"
 #include "editors/csvchannels.h"
@@ -8,10 +10,17 @@
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 2)
         return UsageError(errors, QStringLiteral("export-csv needs IN.tvr OUT.csv"));
-    if (!OpenAsOpenDoes(data, options.Arguments[0], errors)) return kExitUsage;
+    const QString& path = options.Arguments[0];
+    const QString& output = options.Arguments[1];
+    if (const QString problem = OutputFileProblem(output, path); !problem.isEmpty()) {
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
+        return kExitUsage;
+    }
+    if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
     const TCsvExport exported = ExportCsvChannels(data);
-    if (!SaveCsvFile(options.Arguments[1], exported.Text)) {
-        errors << kFileOpenErrorMessage << "\n";
+    QString reason;
+    if (!SaveCsvFile(output, exported.Text, &reason, path)) {
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));
         return kExitUsage;
     }
     for (const std::string& note : exported.Notes) errors << QString::fromStdString(note) << "\n";

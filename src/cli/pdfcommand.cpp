@@ -1,15 +1,25 @@
+// `pdf IN.tvr OUT.pdf`: the printed listing as a PDF file.
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
 #include "data/datafile.h"
-#include "data/listingpainter.h"
+#include "data/filereport.h"
+#include "data/listingpdf.h"
 #include "data/radiodata.h"
 
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 2)
         return UsageError(errors, QStringLiteral("pdf needs IN.tvr OUT.pdf"));
     const QString& path = options.Arguments[0];
+    const QString& output = options.Arguments[1];
+    // Refused before anything is read, so `pdf club.tvr club.tvr` cannot cost the data file.
+    if (const QString problem = OutputFileProblem(output, path); !problem.isEmpty()) {
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
+        return kExitUsage;
+    }
     if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
-    if (!WriteListingPdf(ListingOfFile(options, data, path), options.Arguments[1])) {
-        errors << kFileOpenErrorMessage << "\n";
+    QString reason;
+    if (!SaveListingPdf(ListingOfFile(options, data, path), output, path, reason)) {
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));
         return kExitUsage;
     }
     return kExitDone;

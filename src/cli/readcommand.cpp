@@ -2,8 +2,10 @@
 #include <QFileInfo>
 
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
 #include "cli/consoleview.h"
 #include "data/datafile.h"
+#include "data/filereport.h"
 #include "data/radiodata.h"
 #include "link/readexchange.h"
 
@@ -23,7 +25,10 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(usage));
     // A file Save would refuse is refused before the transceiver is bothered.
     if (!HasDataFileExtension(arguments->File) || !QFileInfo(arguments->File).dir().exists()) {
-        errors << kFileOpenErrorMessage << "\n";
+        const QString reason = HasDataFileExtension(arguments->File)
+                                   ? QStringLiteral("its folder does not exist")
+                                   : QStringLiteral("not a data file name (.tvr)");
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(arguments->File, reason));
         return kExitUsage;
     }
     TConsoleView view(errors, false);

@@ -11,6 +11,8 @@ QString FolderProblem(const QString& folder) {
     return QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
 }
 
+// Not saved as File > Save saves: that would write through a link planted at
+// the backup's predictable name. A kept file takes only a name that is free.
 QString SaveBackup(const TRadioData& data, const QString& kind, QString& problem,
                    const QDateTime& when) {
     const QString folder = BackupsFolder();
@@ -18,11 +20,13 @@ QString SaveBackup(const TRadioData& data, const QString& kind, QString& problem
         problem = FolderProblem(folder);
         return {};
     }
-    const QString model = QString::fromLatin1(data.GetModel());
-    const QString path = FreeKeptFilePath(folder, model, kind, when, QStringLiteral("tvr"));
-    if (!SaveDataFile(data, path)) {
-        problem =
-            QStringLiteral("The backup %1 cannot be saved.").arg(QDir::toNativeSeparators(path));
+    const TKeptFileName name{QString::fromLatin1(data.GetModel()), kind, when,
+                             QStringLiteral("tvr")};
+    QString reason;
+    const QString path = KeepFileBytes(folder, name, WriteDataFile(data), reason);
+    if (path.isEmpty()) {
+        problem = QStringLiteral("The backup cannot be saved in %1: %2")
+                      .arg(QDir::toNativeSeparators(folder), reason);
         return {};
     }
     PruneKeptFiles(folder, QStringLiteral("tvr"));

@@ -14,6 +14,7 @@
 namespace {
 
 const char kHeader[] = "HALVERN Radio Channel Composer for ";
+const QString kNotADataFileName = QStringLiteral("not a data file name (.tvr)");
 const char kLineEnd[] = "\r\n";
 
 // Replaces the first `count` commas by tabs; later commas (inside a memory name) stay.
@@ -81,8 +82,12 @@ std::string WriteDataFile(const TRadioData& data) {
     return file;
 }
 
-bool SaveDataFile(const TRadioData& data, const QString& path) {
-    return HasDataFileExtension(path) && SaveFileBytes(path, WriteDataFile(data));
+bool SaveDataFile(const TRadioData& data, const QString& path, QString* reason) {
+    if (!HasDataFileExtension(path)) {
+        if (reason) *reason = kNotADataFileName;
+        return false;
+    }
+    return SaveFileBytes(path, WriteDataFile(data), reason);
 }
 
 namespace {
@@ -283,17 +288,21 @@ std::string DamagedFileMessage(const std::string& missing) {
            "transceiver.";
 }
 
-std::optional<std::string> LoadDataFileBytes(const QString& path) {
-    return LoadFileBytes(path, kLargestDataFile);
+std::optional<std::string> LoadDataFileBytes(const QString& path, QString* reason) {
+    if (!HasDataFileExtension(path)) {
+        if (reason) *reason = kNotADataFileName;
+        return std::nullopt;
+    }
+    return LoadFileBytes(path, kLargestDataFile, reason);
 }
 
 bool HasDataFileExtension(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("tvr"), Qt::CaseInsensitive) == 0;
 }
 
-TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string* missing) {
-    const std::optional<std::string> bytes =
-        HasDataFileExtension(path) ? LoadDataFileBytes(path) : std::nullopt;
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string* missing,
+                             QString* reason) {
+    const std::optional<std::string> bytes = LoadDataFileBytes(path, reason);
     if (!bytes) return TDataFileResult::CannotOpen;
     data.ClearRecords();
     data.ApplyDefaultRecords();

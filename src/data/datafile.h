@@ -13,8 +13,9 @@ std::string WriteDataFile(const TRadioData& data);
 
 // Writes the data file to a ".tvr" path through a temporary file in the same
 // folder, so the old file stays as it was unless the new one is complete.
-// Any other name is refused and left untouched.
-bool SaveDataFile(const TRadioData& data, const QString& path);
+// Any other name is refused and left untouched. On failure `reason` (when
+// given) tells why in the system's words.
+bool SaveDataFile(const TRadioData& data, const QString& path, QString* reason = nullptr);
 
 enum class TDataFileResult {
     Loaded,
@@ -34,8 +35,9 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes,
 // Opens a data file as the File menu does: a name or file that cannot be
 // opened changes nothing; otherwise the records are reset (cleared, VFO,
 // CALL and menu defaults) and the file is read over them.
+// `missing` as ReadDataFile gives it; `reason` tells why a file could not be read.
 TDataFileResult OpenDataFile(TRadioData& data, const QString& path,
-                             std::string* missing = nullptr);
+                             std::string* missing = nullptr, QString* reason = nullptr);
 
 // The warning after a damaged file was opened; `missing` as ReadDataFile gives it.
 std::string DamagedFileMessage(const std::string& missing);
@@ -45,7 +47,7 @@ const char* DataFileMessage(TDataFileResult result);
 
 // The bytes of a data file, or nothing when it cannot be read. Files far
 // larger than any data file are refused rather than read into memory.
-std::optional<std::string> LoadDataFileBytes(const QString& path);
+std::optional<std::string> LoadDataFileBytes(const QString& path, QString* reason = nullptr);
 
 // Whether a path has the data file extension ".tvr", in any letter case.
 bool HasDataFileExtension(const QString& path);

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
+#include <string_view>
 
 // The files the program keeps by itself, such as backups and communication
 // logs: named "<date> <time>[.<n>] <model> <kind>.<extension>", for example
@@ -12,9 +14,35 @@
 // How many of each the folder keeps.
 inline constexpr int kKeptFileLimit = 100;
 
+// What names a kept file: "<when> <model> <kind>.<extension>".
+struct TKeptFileName {
+    QString Model;
+    QString Kind;
+    QDateTime When;
+    QString Extension;
+};
+
 // A path in `folder` for a new kept file that no file has yet.
 QString FreeKeptFilePath(const QString& folder, const QString& model, const QString& kind,
                          const QDateTime& when, const QString& extension);
+
+// A new kept file open for writing (mode 0644). The name is created
+// exclusively and never through a link: whatever already has a name, a
+// file, a folder or a link planted there, the next counter is tried, so
+// nothing outside `folder` is ever written.
+struct TNewKeptFile {
+    int Handle = -1;  // the caller owns it
+    QString Path;
+};
+std::optional<TNewKeptFile> CreateKeptFile(const QString& folder, const TKeptFileName& name,
+                                           QString& reason);
+
+// Keeps `bytes` as a new kept file: they are written in full to a temporary
+// file in `folder` first, which then takes the first free name without
+// replacing anything. Returns the path; empty, with `reason`, on failure,
+// when no trace of the file is left.
+QString KeepFileBytes(const QString& folder, const TKeptFileName& name, std::string_view bytes,
+                      QString& reason);
 
 // Whether a file name is one the program made for a kept file of `extension`.
 bool IsKeptFileName(const QString& name, const QString& extension);

@@ -1,9 +1,8 @@
 #include "data/listingpainter.h"
 
 #include <QFont>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 namespace {
@@ -31,15 +30,4 @@ void PaintListing(QPainter& painter, QPagedPaintDevice& device,
         if (page > 0) device.newPage();
         PaintPage(painter, pages[page], lineHeight, device.width());
     }
-}
-
-bool WriteListingPdf(const std::vector<TListingPage>& pages, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("TAVRIN"));
-    writer.setCreator(QStringLiteral("TAVRIN"));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    PaintListing(painter, writer, pages);
-    return painter.end();
 }

@@ -13,6 +13,3 @@ class QPainter;
 // device units from the left.
 void PaintListing(QPainter& painter, QPagedPaintDevice& device,
                   const std::vector<TListingPage>& pages);
-
-// Writes the pages to a PDF file titled "TAVRIN"; false when the file cannot be written.
-bool WriteListingPdf(const std::vector<TListingPage>& pages, const QString& path);

@@ -4,20 +4,32 @@
 
 #include "data/datafile.h"
 #include "data/filebytes.h"
+#include "data/filereport.h"
 #include "editors/csvchannels.h"
 
-std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem) {
-    std::optional<std::string> text = LoadFileBytes(path, kLargestCsvFile);
-    if (!text) {
-        const QFileInfo file(path);
-        problem = file.isFile() && file.size() > kLargestCsvFile ? kCsvTooLargeMessage
-                                                                 : kFileOpenErrorMessage;
+std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem,
+                                       QString* detail) {
+    QString reason;
+    std::optional<std::string> text = LoadFileBytes(path, kLargestCsvFile, &reason);
+    if (text) return text;
+    const QFileInfo file(path);
+    problem = file.isFile() && file.size() > kLargestCsvFile ? kCsvTooLargeMessage
+                                                             : kFileOpenErrorMessage;
+    const QString named = FileDetail(path, reason);
+    if (detail) {
+        *detail = named;
+    } else {
+        problem += "\n" + named.toStdString();
     }
     return text;
 }
 
-bool SaveCsvFile(const QString& path, std::string_view text) {
-    return !HasDataFileExtension(path) && SaveFileBytes(path, text);
+bool SaveCsvFile(const QString& path, std::string_view text, QString* reason,
+                 const QString& input) {
+    const QString refused = OutputFileProblem(path, input);
+    if (refused.isEmpty()) return SaveFileBytes(path, text, reason);
+    if (reason) *reason = refused;
+    return false;
 }
 
 std::string CsvImportFailure(const TCsvImport& import) {

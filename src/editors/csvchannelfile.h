@@ -15,12 +15,17 @@ inline constexpr char kCsvTooLargeMessage[] =
 inline constexpr char kNothingImportedMessage[] = "No channels could be imported from this file.";
 
 // The text of a CSV channel list; nothing, with the message the user reads in
-// `problem`, when it cannot be read or is too large.
-std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem);
+// `problem`, when it cannot be read or is too large. The file's name and the
+// reason ("club.csv: not a regular file") go to `detail` when given, else on
+// a line of their own under the message, as the command line prints them.
+std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem,
+                                       QString* detail = nullptr);
 
-// Writes a CSV channel list as SaveFileBytes does. A path with the data file
-// extension is refused, so a slip of the name cannot replace a data file.
-bool SaveCsvFile(const QString& path, std::string_view text);
+// Writes a CSV channel list as SaveFileBytes does. A data file is refused,
+// named directly or through a link, so a slip of the name cannot replace
+// one; so is `input`, the file the list is made from. `reason` tells why.
+bool SaveCsvFile(const QString& path, std::string_view text, QString* reason = nullptr,
+                 const QString& input = {});
 
 // Why an import stored no channel, as the user reads it; empty when it stored some.
 std::string CsvImportFailure(const TCsvImport& import);

@@ -25,12 +25,21 @@ struct TCommLogHeading {
 //
 // A line ends at a carriage return or where the direction changes. Each
 // finished line reaches the file at once, so a crash leaves the log behind.
+// A log holds at most kCommLogCap bytes of lines; a line that would pass it
+// is replaced by one note saying so, and the rest of the exchange is not
+// logged, so a line full of noise cannot fill the disk. The program's own
+// notes, such as how the exchange ended, still have a little room after it.
 class TCommLog {
 public:
     // Opens `path`, replacing any file there; nothing, with `problem` set,
-    // when it cannot be written.
+    // when it cannot be written. A FIFO without a reader is refused at once
+    // rather than waited on.
     static std::unique_ptr<TCommLog> Create(const QString& path, const TCommLogHeading& heading,
                                             QString& problem);
+    // A log on a file the caller has just created and opened for writing;
+    // the log owns `handle` from then on.
+    static std::unique_ptr<TCommLog> CreateOn(int handle, const QString& path,
+                                              const TCommLogHeading& heading, QString& problem);
     ~TCommLog();
     TCommLog(const TCommLog&) = delete;
     TCommLog& operator=(const TCommLog&) = delete;
@@ -42,23 +51,35 @@ public:
     // A remark of the program's own, such as how the exchange ended.
     void Note(const QString& text);
 
-    QString Path() const { return File.fileName(); }
+    QString Path() const { return LogPath; }
 
 private:
     enum class TDirection { None, Out, In };
 
     explicit TCommLog(const QString& path);
+    bool Begin(int handle, const TCommLogHeading& heading, QString& problem);
     void Add(TDirection direction, std::string_view bytes);
     void EndLine();
-    void WriteLine(double milliseconds, const char* mark, const std::string& text);
+    void WriteLine(double milliseconds, const char* mark, const std::string& text,
+                   bool fromProgram = false);
     double Milliseconds() const;
 
+    QString LogPath;  // a file opened from its handle forgets its name
     QFile File;
     QElapsedTimer Clock;
     TDirection Pending = TDirection::None;
     std::string PendingText;
     double PendingStart = 0;
+    qint64 Written = 0;
+    bool Capped = false;
 };
+
+// The most a log holds of what went over the line, and the room after it
+// for the program's own notes.
+inline constexpr qint64 kCommLogCap = 2 * 1024 * 1024;
+inline constexpr qint64 kCommLogNoteRoom = 16 * 1024;
+inline constexpr char kCommLogCapNote[] =
+    "log cap reached: the rest of the exchange is not logged";
 
 // The first line of a log.
 QString CommLogHeadingLine(const TCommLogHeading& heading);

@@ -1,5 +1,7 @@
 #include "link/transferrecords.h"
 
+#include <QDir>
+
 #include "data/backups.h"
 #include "data/datafolders.h"
 #include "data/keptfiles.h"
@@ -33,6 +35,14 @@ const char* ScopeName(TTransferScope scope) {
 QString BackUp(const TRadioData& data, TExchangeKind kind, TTransferScope scope, QString& problem) {
     const TExchangeLabel label{kind, scope, {}, {}};
     return SaveBackup(data, KindFileText(label), problem);
+}
+
+TCommLogHeading Heading(const TExchangeLabel& label) {
+    TCommLogHeading heading;
+    heading.Exchange = KindDescription(label);
+    heading.Model = label.Model;
+    heading.Port = label.Port;
+    return heading;
 }
 
 }  // namespace
@@ -76,20 +86,24 @@ std::unique_ptr<TCommLog> OpenExchangeLog(const TExchangeLabel& label, QString& 
         problem = FolderProblem(folder);
         return nullptr;
     }
-    const QString path = FreeKeptFilePath(folder, label.Model, KindFileText(label),
-                                          QDateTime::currentDateTime(), QStringLiteral("log"));
-    std::unique_ptr<TCommLog> log = OpenExchangeLogAt(path, label, problem);
+    const TKeptFileName name{label.Model, KindFileText(label), QDateTime::currentDateTime(),
+                             QStringLiteral("log")};
+    QString reason;
+    const std::optional<TNewKeptFile> file = CreateKeptFile(folder, name, reason);
+    if (!file) {
+        problem = QStringLiteral("The communication log cannot be written in %1: %2")
+                      .arg(QDir::toNativeSeparators(folder), reason);
+        return nullptr;
+    }
+    std::unique_ptr<TCommLog> log =
+        TCommLog::CreateOn(file->Handle, file->Path, Heading(label), problem);
     PruneKeptFiles(folder, QStringLiteral("log"));
     return log;
 }
 
 std::unique_ptr<TCommLog> OpenExchangeLogAt(const QString& path, const TExchangeLabel& label,
                                             QString& problem) {
-    TCommLogHeading heading;
-    heading.Exchange = KindDescription(label);
-    heading.Model = label.Model;
-    heading.Port = label.Port;
-    return TCommLog::Create(path, heading, problem);
+    return TCommLog::Create(path, Heading(label), problem);
 }
 
 QString OutcomeText(TExchangeOutcome outcome) {

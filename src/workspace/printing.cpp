@@ -13,7 +13,9 @@
 #include "data/caption.h"
 #include "data/datafile.h"
 #include "data/listing.h"
+#include "data/filereport.h"
 #include "data/listingpainter.h"
+#include "data/listingpdf.h"
 
 namespace {
 
@@ -58,8 +60,11 @@ void ExportListingPdf(TMainForm& mainForm) {
     const QString path =
         GetSavePdfFileName(&mainForm, mainForm.DialogFolder(), PresetPdfName(mainForm));
     if (path.isEmpty()) return;
-    if (!WriteListingPdf(ListingOf(mainForm), path)) {
-        ShowMessage(&mainForm, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error);
+    QString reason;
+    const QString input = mainForm.FileName() == kUntitled ? QString() : mainForm.FileName();
+    if (!SaveListingPdf(ListingOf(mainForm), path, input, reason)) {
+        ShowMessage(&mainForm, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error,
+                    FileDetail(path, reason));
     }
 }
 

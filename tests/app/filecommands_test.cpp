@@ -8,6 +8,7 @@
 
 #include "app/mainformfixture.h"
 #include "data/datafile.h"
+#include "support/filetraps.h"
 #include "workspace/channelgrids.h"
 
 namespace {
@@ -87,6 +88,10 @@ TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges)
     }
     EXPECT_EQ(Messages.Texts(), QStringList({"File Open error.", "File Open error."}));
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
+    // The fixed text stays; which file and why is the box's detail.
+    EXPECT_EQ(Messages.Shown()[0].Detail, text + ": not a data file name (.tvr)");
+    EXPECT_EQ(Messages.Shown()[1].Detail,
+              Folder.filePath(QStringLiteral("missing.tvr")) + ": No such file or directory");
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_EQ(form.FileName(), "Untitled");
 }
@@ -138,6 +143,42 @@ TEST_F(FileCommands, DropRefusesOtherExtensionsAndOpensLongPathsWhole) {
     ASSERT_GT(path.size(), 255);
     Drop(form, path);
     EXPECT_EQ(form.FileName(), path);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+}
+
+// A FIFO dropped or named on the command line must not freeze the window.
+TEST_F(FileCommands, PathsThatAreNoPlainFileAreRefusedWithTheirReason) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString fifo = Folder.filePath(QStringLiteral("fifo\x1b[2J.tvr"));
+    ASSERT_TRUE(MakeFifo(fifo));
+    Messages.Answer(TMessageAnswer::Ok);
+    TMainForm& form = Start({fifo});
+    Messages.Answer(TMessageAnswer::Ok);
+    Drop(form, fifo);
+    ASSERT_EQ(Messages.Shown().size(), 2u);
+    for (const TShownMessage& shown : Messages.Shown()) {
+        EXPECT_EQ(shown.Text, "File Open error.");
+        EXPECT_EQ(shown.Detail,
+                  Folder.filePath(QStringLiteral("fifo<0x1B>[2J.tvr: not a regular file")));
+    }
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+// A file cut off half-way opens with what it holds and a warning naming what is missing.
+TEST_F(FileCommands, ACutOffFileOpensWithAWarningThatNamesWhatIsMissing) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QByteArray whole = ReadFile(PxA5File(QStringLiteral("club.tvr")));
+    const QString cut = WriteFile(Folder.filePath(QStringLiteral("cut.tvr")),
+                                  whole.left(whole.indexOf("__CALL DATA__")));
+    Messages.Answer(TMessageAnswer::Ok);
+    TMainForm& form = Start({cut});
+    ASSERT_EQ(Messages.Shown().size(), 1u);
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
+    EXPECT_EQ(Messages.Shown()[0].Text.toStdString(),
+              DamagedFileMessage(
+                  "the CALL channel, the VFO, the DTMF memories and the menu settings"));
+    EXPECT_EQ(Messages.Shown()[0].Detail, cut);
+    EXPECT_EQ(form.FileName(), cut);
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
 }
 
@@ -196,6 +237,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_EQ(Messages.Shown()[0].Detail, path + ": File too large");
     EXPECT_EQ(ReadFile(path), saved);
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{"club.tvr"});
 }

@@ -9,6 +9,7 @@
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
+#include "support/filetraps.h"
 #include "support/qtprinters.h"
 
 namespace {
@@ -76,16 +77,94 @@ TEST_F(CommandLine, RefusedFilesGiveTheProgramsMessagesAndStatusTwo) {
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors,
               "The model name selected in this software does not \nmatch applicable model name "
-              "in the data file.\nYou cannot open this file.\n");
+              "in the data file.\nYou cannot open this file.\n" +
+                  in + ": saved for another model\n");
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
 
     run = Run({"--radio", "8", "resave", Path("missing.tvr"), Path("out.tvr")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "File Open error.\n");
+    EXPECT_EQ(run.Errors,
+              "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
 
     run = Run({"--radio", "8", "resave", in, Path("out.txt")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "File Open error.\n");
+    EXPECT_EQ(run.Errors,
+              "File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n");
+}
+
+// Nothing waits on a FIFO, and a name's control characters reach the terminal only as text.
+TEST_F(CommandLine, PathsThatAreNoPlainFileAreRefusedAtOnce) {
+    const QString in = WriteDataFileFor(8, "99", QStringLiteral("in.tvr"));
+    ASSERT_TRUE(MakeFifo(Path("fifo.tvr")));
+    ASSERT_TRUE(MakeFifo(Path("fifo.csv")));
+    ASSERT_TRUE(QDir(Files.path()).mkdir("folder.tvr"));
+    const struct {
+        QStringList Arguments;
+        QString Errors;
+    } cases[] = {
+        {{"list", Path("fifo.tvr")}, Path("fifo.tvr") + ": not a regular file"},
+        {{"resave", Path("fifo.tvr"), Path("out.tvr")}, Path("fifo.tvr") + ": not a regular file"},
+        {{"import-csv", Path("fifo.csv"), Path("out.tvr")},
+         Path("fifo.csv") + ": not a regular file"},
+        {{"list", Path("folder.tvr")}, Path("folder.tvr") + ": not a regular file"},
+        {{"list", Path("\x1b[31mred.tvr")},
+         Path("<0x1B>[31mred.tvr") + ": No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const TCliRun run = Run(QStringList{"--radio", "8"} + c.Arguments);
+        EXPECT_EQ(run.Status, 2) << c.Arguments.join(' ').toStdString();
+        EXPECT_EQ(run.Errors, "File Open error.\n" + c.Errors + "\n");
+    }
+    EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+}
+
+// An export never replaces a data file, however its name reaches one, and
+// never the file it is made from.
+TEST_F(CommandLine, OutputsNeverReplaceADataFile) {
+    const QString in = WriteDataFileFor(8, "99", QStringLiteral("in.tvr"));
+    const QByteArray original = Contents(in);
+    QFile::link(in, Path("link.pdf"));
+    QFile::link(in, Path("link.csv"));
+    const QString refused = ": a data file (.tvr) is never replaced by an export\n";
+    const struct {
+        QStringList Arguments;
+        QString Output;
+    } cases[] = {
+        {{"pdf", in, in}, in},
+        {{"pdf", in, Path("IN.TVR")}, Path("IN.TVR")},
+        {{"pdf", in, Path("link.pdf")}, Path("link.pdf")},
+        {{"export-csv", in, Path("other.Tvr")}, Path("other.Tvr")},
+        {{"export-csv", in, Path("link.csv")}, Path("link.csv")},
+    };
+    for (const auto& c : cases) {
+        const TCliRun run = Run(QStringList{"--radio", "8"} + c.Arguments);
+        EXPECT_EQ(run.Status, 2) << c.Arguments.join(' ').toStdString();
+        // A drawing command may find warnings of the platform before its own message.
+        EXPECT_TRUE(run.Errors.endsWith("File Open error.\n" + c.Output + refused))
+            << run.Errors.toStdString();
+    }
+    EXPECT_EQ(Contents(in), original);
+    EXPECT_FALSE(QFile::exists(Path("IN.TVR")) || QFile::exists(Path("other.Tvr")));
+}
+
+TEST_F(CommandLine, AFullDiskLeavesTheOldFileAndStatusTwo) {
+    TSmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "a small file system can only be mounted as root";
+    const QString in = WriteDataFileFor(8, "199", QStringLiteral("in.tvr"));
+    PutFile(disk.FilePath("out.tvr"), "old data");
+    PutFile(disk.FilePath("out.csv"), "old list");
+    disk.Fill(0);
+    for (const QString& out : {disk.FilePath("out.tvr"), disk.FilePath("out.csv")}) {
+        const QString command = out.endsWith(".csv") ? "export-csv" : "resave";
+        const TCliRun run = Run({"--radio", "8", "--channels", "199", command, in, out});
+        EXPECT_EQ(run.Status, 2) << command.toStdString();
+        EXPECT_TRUE(
+            run.Errors.startsWith("File Open error.\n" + out + ": No space left on device\n"))
+            << run.Errors.toStdString();
+    }
+    EXPECT_EQ(ContentsOf(disk.FilePath("out.tvr")), "old data");
+    EXPECT_EQ(ContentsOf(disk.FilePath("out.csv")), "old list");
+    EXPECT_EQ(disk.Names(), (QStringList{"filler", "out.csv", "out.tvr"}));
 }
 
 TEST_F(CommandLine, UsageErrors) {
@@ -147,7 +226,7 @@ TEST_F(CommandLine, DiffRefusesWhatOpenRefuses) {
     QByteArray output;
     TCliRun run = Run({"diff", a, Path("missing.tvr")}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "File Open error.\n");
+    EXPECT_EQ(run.Errors, "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
     run = Run({"--radio", "13", "diff", a, a}, output);
     EXPECT_EQ(run.Status, 2);
     EXPECT_TRUE(run.Errors.startsWith("The model name selected")) << run.Errors.toStdString();

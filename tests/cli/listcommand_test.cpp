@@ -9,6 +9,7 @@
 #include "data/listing.h"
 #include "data/modelcatalogue.h"
 #include "data/radiodata.h"
+#include "support/filetraps.h"
 #include "support/qtprinters.h"
 #include "support/testdata.h"
 
@@ -102,6 +103,25 @@ TEST_F(ListingCommands, ToneBurstOptionAddsItsLine) {
     EXPECT_TRUE(with.contains("Tone Burst Frequency : "));
 }
 
+// A comment or name can carry a terminal escape sequence: it must not reach the terminal.
+TEST_F(ListingCommands, ControlCharactersFromTheFileArePrintedVisibly) {
+    WriteListingFile(1);
+    Data.SetComment("\x1b]0;owned\x07" "club");
+    Data.SetChannel(0, LabelOf(Data, 0) +
+                           ",0433500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,\x1b[2J");
+    const QString in = Files.filePath(QStringLiteral("odd.tvr"));
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(WriteDataFile(Data)));
+    file.close();
+    QByteArray output;
+    ASSERT_EQ(Run({"--radio", "7", "list", in}, output).Status, 0);
+    EXPECT_FALSE(output.contains('\x1b'));
+    EXPECT_FALSE(output.contains('\x07'));
+    EXPECT_TRUE(output.contains("\n<0x1B>]0;owned<0x07>club\n")) << output.toStdString();
+    EXPECT_TRUE(output.contains("Name:<0x1B>[2J"));
+}
+
 TEST_F(ListingCommands, PdfHasThePagesOfTheListing) {
     const QString in = WriteListingFile(50);
     const QString out = Files.filePath(QStringLiteral("out.pdf"));
@@ -124,7 +144,27 @@ TEST_F(ListingCommands, UsageAndFileErrors) {
     const TCliRun unwritable =
         Run({"--radio", "7", "pdf", in, Files.filePath("no/out.pdf")}, output);
     EXPECT_EQ(unwritable.Status, 2);
-    EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("File Open error.")));
+    EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("File Open error.\n") +
+                                           Files.filePath("no/out.pdf") + ": No such file"))
+        << unwritable.Errors.toStdString();
+}
+
+// A PDF cut short by a full disk is no PDF: the old one stays and the command fails.
+TEST_F(ListingCommands, PdfOnAFullDiskLeavesTheOldFile) {
+    TSmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "a small file system can only be mounted as root";
+    const QString in = WriteListingFile(50);
+    const QString out = disk.FilePath(QStringLiteral("out.pdf"));
+    QByteArray output;
+    ASSERT_EQ(Run({"--radio", "7", "pdf", in, out}, output).Status, 0);
+    const QByteArray complete = ContentsOf(out);
+    disk.Fill(complete.size() / 2 / 4096 * 4096);
+    const TCliRun run = Run({"--radio", "7", "--tbf", "pdf", in, out}, output);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Errors.endsWith("File Open error.\n" + out + ": No space left on device\n"))
+        << run.Errors.toStdString();
+    EXPECT_EQ(ContentsOf(out), complete);
+    EXPECT_EQ(disk.Names(), (QStringList{"filler", "out.pdf"}));
 }
 
 }  // namespace

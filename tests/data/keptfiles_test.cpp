@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include "data/backups.h"
 #include "data/datafile.h"
@@ -115,6 +116,49 @@ TEST_F(Backups, GoIntoTheBackupsFolderOfTheUsersData) {
     ApplyConfiguration(opened, ModelCatalogue()[7]);
     ASSERT_EQ(OpenDataFile(opened, path), TDataFileResult::Loaded);
     EXPECT_EQ(WriteDataFile(opened), WriteDataFile(data));
+}
+
+// Links planted at the names a backup would take, pointing outside the
+// folder, dangling or at a file there: the backup takes the next free name
+// and nothing outside is created or written.
+TEST_F(Backups, NeverWriteThroughALinkPlantedAtTheirName) {
+    QTemporaryDir outside;
+    const QString victim = outside.filePath("victim.txt");
+    Touch(victim);
+    ASSERT_TRUE(EnsureFolder(BackupsFolder()));
+    const QDir backups(BackupsFolder());
+    ASSERT_TRUE(QFile::link(victim, backups.filePath("2026-12-07 11-30-05 RV-310 read.tvr")));
+    ASSERT_TRUE(QFile::link(outside.filePath("new.tvr"),
+                            backups.filePath("2026-12-07 11-30-05.2 RV-310 read.tvr")));
+    backups.mkdir("2026-12-07 11-30-05.3 RV-310 read.tvr");
+    QString problem;
+    const QString path = SaveBackup(Filled(), "read", problem, kNoon);
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(path, backups.filePath("2026-12-07 11-30-05.4 RV-310 read.tvr"));
+    EXPECT_EQ(QFileInfo(victim).size(), 0);
+    EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files), QStringList{"victim.txt"});
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    // Nothing of the way the backup was made is left behind.
+    EXPECT_EQ(backups.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name),
+              (QStringList{"2026-12-07 11-30-05 RV-310 read.tvr",
+                           "2026-12-07 11-30-05.2 RV-310 read.tvr",
+                           "2026-12-07 11-30-05.4 RV-310 read.tvr"}));
+}
+
+TEST(KeptFileNames, ANewKeptFileSkipsEveryNameThatIsTaken) {
+    QTemporaryDir folder;
+    QTemporaryDir outside;
+    const TKeptFileName name{"RV-310", "read", kNoon, "log"};
+    QFile::link(outside.filePath("planted.log"),
+                folder.filePath("2026-12-07 11-30-05 RV-310 read.log"));
+    QString reason;
+    std::optional<TNewKeptFile> file = CreateKeptFile(folder.path(), name, reason);
+    ASSERT_TRUE(file) << reason.toStdString();
+    EXPECT_EQ(QFileInfo(file->Path).fileName(), "2026-12-07 11-30-05.2 RV-310 read.log");
+    ::close(file->Handle);
+    EXPECT_FALSE(QFileInfo::exists(outside.filePath("planted.log")));
+    EXPECT_FALSE(CreateKeptFile(folder.filePath("missing"), name, reason));
+    EXPECT_EQ(reason, "No such file or directory");
 }
 
 TEST_F(Backups, AFolderThatCannotBeMadeIsReportedNotThrown) {

@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <termios.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "data/datafolders.h"
+#include "data/keptfiles.h"
 #include "link/exchangerunner.h"
+#include "link/transferrecords.h"
 #include "link/kcomm.h"
+#include "support/filetraps.h"
 #include "support/pseudoterminal.h"
 #include "support/tempsettings.h"
 
@@ -87,7 +93,60 @@ TEST_F(CommLog, EveryFinishedLineIsOnDiskAtOnce) {
 TEST_F(CommLog, AFileThatCannotBeWrittenIsReported) {
     QString problem;
     EXPECT_EQ(TCommLog::Create(Folder.filePath("missing/x.log"), {}, problem), nullptr);
-    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_TRUE(problem.endsWith(": No such file or directory")) << problem.toStdString();
+    // A FIFO nobody reads is refused at once instead of waited on.
+    ASSERT_TRUE(MakeFifo(Folder.filePath("fifo.log")));
+    EXPECT_EQ(TCommLog::Create(Folder.filePath("fifo.log"), {}, problem), nullptr);
+    EXPECT_TRUE(problem.endsWith(": No such device or address")) << problem.toStdString();
+}
+
+// Links planted at every name a log of this second could take point outside
+// the folder; the log takes a free name and nothing outside is written.
+TEST_F(CommLog, ALogInTheLogsFolderNeverFollowsAPlantedLink) {
+    TTempSettings settings;
+    QDir().mkpath(LogsFolder());
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QDateTime& when : {now, now.addSecs(1), now.addSecs(2)}) {
+        QFile::link(Folder.filePath("outside.log"),
+                    FreeKeptFilePath(LogsFolder(), "RV-310", "read", when, "log"));
+    }
+    QString problem;
+    auto log =
+        OpenExchangeLog({TExchangeKind::Read, TTransferScope::All, "RV-310", "COM1"}, problem);
+    ASSERT_NE(log, nullptr) << problem.toStdString();
+    log->Sent("ID\r");
+    EXPECT_FALSE(QFileInfo(log->Path()).isSymLink());
+    EXPECT_TRUE(QFileInfo(log->Path()).fileName().contains(".2 RV-310 read.log"))
+        << log->Path().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Folder.filePath("outside.log")));
+}
+
+// A megabyte of carriage returns would make some 25 MB of lines.
+TEST_F(CommLog, StopsAtItsCapWithOneNoteAndKeepsTheEnding) {
+    const struct {
+        const char* Name;
+        std::string Noise;
+    } cases[] = {
+        {"carriage returns", std::string(1 << 20, '\r')},
+        {"one endless line", std::string(1 << 20, '\x1b')},
+    };
+    for (const auto& c : cases) {
+        auto log = Create();
+        log->Sent("ID\r");
+        for (int piece = 0; piece < 4; ++piece) log->Received(c.Noise);
+        log->Sent("ID\r");
+        log->Discarded(c.Noise);
+        log->Note("ended: completed");
+        log.reset();
+        EXPECT_LE(QFileInfo(Path()).size(), kCommLogCap + 200) << c.Name;
+        const QStringList entries = EntriesOf(Path());
+        ASSERT_GE(entries.size(), 3) << c.Name;
+        EXPECT_EQ(entries.first(), ">  ID<CR>") << c.Name;
+        EXPECT_EQ(entries.filter("log cap").size(), 1) << c.Name;
+        EXPECT_EQ(entries.mid(entries.size() - 2),
+                  (QStringList{QStringLiteral("--  ") + kCommLogCapNote, "--  ended: completed"}))
+            << c.Name;
+    }
 }
 
 // The port records what really passes: written bytes, read bytes and the

@@ -204,9 +204,9 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
     Messages.Answer(TMessageAnswer::Yes);
     QString labelWhileVerifying;
     LetExchangeRun([&](TExchangeForm& dialog) {
-        QTest::qWaitFor(
+        EXPECT_TRUE(QTest::qWaitFor(
             [&] { return std::count(radio.Commands.begin(), radio.Commands.end(), "ID") > 1; },
-            3000);
+            3000));
         labelWhileVerifying = dialog.Label1->text();
     });
     QString summary;
