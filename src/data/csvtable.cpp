@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+
+#include "link/commlog.h"
 
 namespace {
 
@@ -100,6 +103,56 @@ bool NeedsQuotes(std::string_view field) {
     return field.find_first_of(",\"\r\n") != std::string_view::npos;
 }
 
+// Whether a spreadsheet would run the cell, also counting apostrophes in front as the text's own.
+bool RunsAsFormula(std::string_view text) {
+    const size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+// One character of UTF-8 text: its code point and length, or length 0 for a byte that
+// does not start a well-formed sequence.
+struct TUtf8Character {
+    char32_t CodePoint = 0;
+    size_t Length = 0;
+};
+
+TUtf8Character Utf8CharacterAt(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) return {lead, 1};
+    const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                         : 0;
+    if (length == 0 || text.size() < length) return {};
+    char32_t codePoint = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) return {};
+        codePoint = codePoint << 6 | (next & 0x3F);
+    }
+    const char32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    if (codePoint < lowest || codePoint > 0x10FFFF || surrogate) return {};
+    return {codePoint, length};
+}
+
+// C1 controls, line and paragraph separators and the marks that reverse the text around them.
+bool IsHiddenCharacter(char32_t c) {
+    return (c >= 0x80 && c <= 0x9F) || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+std::string ShownCharacter(std::string_view text, size_t& length) {
+    const TUtf8Character character = Utf8CharacterAt(text);
+    length = std::max<size_t>(character.Length, 1);
+    if (character.Length == 0 || character.CodePoint < 0x80) return VisibleBytes(text.substr(0, 1));
+    if (!IsHiddenCharacter(character.CodePoint)) return std::string(text.substr(0, length));
+    char name[16];
+    std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(character.CodePoint));
+    return name;
+}
+
 }  // namespace
 
 int TCsvTable::ColumnOf(std::string_view name) const {
@@ -157,4 +210,24 @@ std::string CsvLine(const std::vector<std::string>& fields) {
         line += '"';
     }
     return line + "\r\n";
+}
+
+std::string NeutralisedCell(std::string_view text) {
+    return RunsAsFormula(text) ? "'" + std::string(text) : std::string(text);
+}
+
+std::string RestoredCell(std::string_view text) {
+    const bool added = !text.empty() && text.front() == '\'' && RunsAsFormula(text.substr(1));
+    return std::string(added ? text.substr(1) : text);
+}
+
+std::string ShownField(std::string_view text) {
+    std::string shown;
+    for (size_t characters = 0; !text.empty(); ++characters) {
+        if (characters == kShownFieldCharacters) return shown + "...";
+        size_t length = 0;
+        shown += ShownCharacter(text, length);
+        text.remove_prefix(length);
+    }
+    return shown;
 }

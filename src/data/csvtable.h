@@ -32,3 +32,19 @@ TCsvTable ParseCsvTable(std::string_view text);
 // One line of fields, each quoted only when it holds a comma, a quote, CR or
 // LF, ended with CR LF.
 std::string CsvLine(const std::vector<std::string>& fields);
+
+// Spreadsheets run a cell as a formula when its text starts with '=', '+', '-', '@', a tab
+// or a carriage return, and names come from opened files and radio replies, not only from
+// the editor. Such a text cell leaves with a leading apostrophe, so it stays text; so does
+// one that starts with apostrophes and then such a character, so that RestoredCell can
+// tell the added apostrophe from one of the name's own.
+std::string NeutralisedCell(std::string_view text);
+// The text NeutralisedCell was given: drops the one apostrophe it added, and nothing else.
+std::string RestoredCell(std::string_view text);
+
+// A field taken from a file as a message shows it: control characters, characters that
+// turn text around and bytes that are not UTF-8 made visible ("<0x1B>", "<U+202E>"), and
+// cut after kShownFieldCharacters characters with "...", so neither a terminal nor a
+// report dialog gets what the file's author put there for them.
+inline constexpr size_t kShownFieldCharacters = 40;
+std::string ShownField(std::string_view text);

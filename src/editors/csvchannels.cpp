@@ -17,6 +17,7 @@ namespace {
 
 constexpr int64_t kHertzPerMhz = 1'000'000;
 constexpr int kDefaultTonePosition = 8;  // 88.5 Hz
+constexpr size_t kMostListedLines = 1000;  // several times the most channels a model has
 
 // The columns the import reads; the others are carried by the layout but not by the radio.
 struct TColumns {
@@ -171,7 +172,7 @@ private:
         }
         const std::optional<int64_t> hertz = ScaledDecimal(text, 6);
         if (!hertz) {
-            Skip(std::string(what) + " \"" + text + "\" is not a frequency in MHz");
+            Skip(std::string(what) + " \"" + ShownField(text) + "\" is not a frequency in MHz");
             return {};
         }
         if (!IsInsideLimits(StoredFrequency(*hertz), Data.GetBandLimit())) {
@@ -199,7 +200,7 @@ private:
         } else if (duplex == "OFF") {
             return Skip("receive-only channels (duplex \"off\") cannot be stored");
         } else {
-            return Skip("duplex \"" + Field(Columns.Duplex) + "\" is not known");
+            return Skip("duplex \"" + ShownField(Field(Columns.Duplex)) + "\" is not known");
         }
         ChooseSteps();
         Result.RxText = MhzText(Rx);
@@ -214,7 +215,7 @@ private:
             return true;
         }
         const std::optional<int64_t> hertz = ScaledDecimal(text, 6);
-        if (!hertz) return Skip("offset \"" + text + "\" is not a frequency in MHz");
+        if (!hertz) return Skip("offset \"" + ShownField(text) + "\" is not a frequency in MHz");
         const std::string stored = ParseOffsetText(MhzText(*hertz)).value_or("00000000");
         Result.OffsetText = FormatOffsetText(stored);
         if (HertzOf(stored) != *hertz && Result.Shift != TShiftChoice::Simplex) {
@@ -258,9 +259,12 @@ private:
             }
         }
         Result.StepPosition = StepPositionFor(Rx, wanted);
-        Result.TxStepPosition = StepPositionFor(Tx, wanted);
+        // The layout has one step column and the export writes the receive step there, so the
+        // transmit step is chosen from that step and the transmit frequency alone: what it is
+        // chosen from comes back unchanged, and so does the choice.
+        Result.TxStepPosition = StepPositionFor(Tx, Result.StepPosition);
         if (!text.empty() && (!wanted || *wanted != Result.StepPosition)) {
-            Changes.push_back("step " + text + " kHz replaced by " +
+            Changes.push_back("step " + ShownField(text) + " kHz replaced by " +
                               KhzText(StepHertzOfListPosition(Result.StepPosition,
                                                               Data.GetModel())) + " kHz");
         }
@@ -277,22 +281,26 @@ private:
         if (mode.empty()) return true;
         if (mode == "TONE") {
             Result.Tone = TToneChoice::Tone;
-            return TonePositionOfHertz(rTone) ? true : Skip("tone " + rTone + " Hz is not offered");
+            return TonePositionOfHertz(rTone)
+                       ? true
+                       : Skip("tone " + ShownField(rTone) + " Hz is not offered");
         }
         if (mode == "TSQL") {
             Result.Tone = TToneChoice::Ctcss;
-            return TonePositionOfHertz(cTone) ? true
-                                              : Skip("tone squelch " + cTone + " Hz is not offered");
+            return TonePositionOfHertz(cTone)
+                       ? true
+                       : Skip("tone squelch " + ShownField(cTone) + " Hz is not offered");
         }
         if (mode == "DTCS") {
             Result.Tone = TToneChoice::Dcs;
             const std::string polarity = Upper(Field(Columns.Polarity));
             if (!polarity.empty() && polarity != "NN") {
-                return Skip("DCS polarity " + polarity + " cannot be stored");
+                return Skip("DCS polarity " + ShownField(polarity) + " cannot be stored");
             }
-            return DcsPositionOfCode(dcs) ? true : Skip("DCS code " + dcs + " is not offered");
+            return DcsPositionOfCode(dcs) ? true
+                                          : Skip("DCS code " + ShownField(dcs) + " is not offered");
         }
-        return Skip("tone mode \"" + Field(Columns.Tone) + "\" cannot be stored");
+        return Skip("tone mode \"" + ShownField(Field(Columns.Tone)) + "\" cannot be stored");
     }
 
     bool ReadMode() {
@@ -302,7 +310,7 @@ private:
             Result.Narrow = true;
             return true;
         }
-        return Skip("mode " + Field(Columns.Mode) + " cannot be stored");
+        return Skip("mode " + ShownField(Field(Columns.Mode)) + " cannot be stored");
     }
 
     void ReadSkip() {
@@ -311,21 +319,23 @@ private:
         if (skip == "P") {
             Changes.push_back("priority scan mark not kept");
         } else if (!skip.empty() && skip != "S") {
-            Changes.push_back("skip \"" + Field(Columns.Skip) + "\" ignored");
+            Changes.push_back("skip \"" + ShownField(Field(Columns.Skip)) + "\" ignored");
         }
     }
 
     void ReadName() {
-        const std::string text = Field(Columns.Name);
+        // The apostrophe the export puts before a name a spreadsheet would run is not the name's.
+        const std::string text = RestoredCell(Field(Columns.Name));
         if (text.empty()) return;
         if (!Data.HasMemoryNames()) {
-            Changes.push_back("name \"" + text + "\" not kept: no names with " +
+            Changes.push_back("name \"" + ShownField(text) + "\" not kept: no names with " +
                               std::to_string(Data.ChannelCount()) + " channels");
             return;
         }
         Result.Name = MemoryNameOf(text);
         if (Result.Name != Upper(text)) {
-            Changes.push_back("name \"" + text + "\" stored as \"" + Result.Name + "\"");
+            Changes.push_back("name \"" + ShownField(text) + "\" stored as \"" + Result.Name +
+                              "\"");
         }
     }
 
@@ -352,7 +362,7 @@ TLocation LocationOf(const TRadioData& data, const std::string& text, int next) 
     }
     const std::optional<int64_t> channel = ScaledDecimal(text, 0);
     if (!channel || text.find('.') != std::string::npos) {
-        return {{}, "location \"" + text + "\" is not a channel number"};
+        return {{}, "location \"" + ShownField(text) + "\" is not a channel number"};
     }
     if (*channel > data.ChannelCount()) {
         return {{}, "location " + text + " is beyond the last channel (" +
@@ -399,6 +409,12 @@ public:
     }
 
     TCsvImport Finish() {
+        if (Unlisted > 0) {
+            Result.Notes.push_back(std::to_string(Unlisted) +
+                                   (Unlisted == 1 ? " more line was" : " more lines were") +
+                                   " adjusted or skipped; the first " +
+                                   std::to_string(kMostListedLines) + " are listed.");
+        }
         if (UnstoredSeen) {
             Result.Notes.push_back(
                 "Power, Comment and digital voice columns are not kept by the transceiver's "
@@ -411,7 +427,16 @@ public:
 private:
     void NoteSkipped(int line, const std::string& reason) {
         ++Result.Skipped;
-        Result.Notes.push_back("Line " + std::to_string(line) + ": skipped, " + reason + ".");
+        AddNote("Line " + std::to_string(line) + ": skipped, " + reason + ".");
+    }
+
+    // A list of a few million lines could otherwise give a report of hundreds of megabytes.
+    void AddNote(std::string note) {
+        if (Result.Notes.size() < kMostListedLines) {
+            Result.Notes.push_back(std::move(note));
+        } else {
+            ++Unlisted;
+        }
     }
 
     void NoteUnstored(const TCsvRow& row) {
@@ -427,6 +452,7 @@ private:
     TCsvImport Result;
     int NextChannel = 0;
     bool UnstoredSeen = false;
+    int Unlisted = 0;
     std::map<int, int> LineOfChannel;
 };
 
@@ -443,9 +469,8 @@ void TImporter::Store(int line, TRowConverter& converter) {
     ++Result.Imported;
     if (converter.Adjustments().empty()) return;
     ++Result.Adjusted;
-    Result.Notes.push_back("Line " + std::to_string(line) + ", channel " +
-                           std::to_string(edits.Position) + ": " +
-                           Joined(converter.Adjustments(), "; ") + ".");
+    AddNote("Line " + std::to_string(line) + ", channel " + std::to_string(edits.Position) + ": " +
+            Joined(converter.Adjustments(), "; ") + ".");
 }
 
 // The export's inverse mapping of one channel.
@@ -485,6 +510,9 @@ std::vector<std::string> ExportFields(const TRadioData& data, int channel,
     }
     std::string name = display.Name;
     while (!name.empty() && name.back() == ' ') name.pop_back();
+    // Only the name is free text. The other cells are the program's own numbers and keywords;
+    // the Duplex "-" is one of them, and a lone minus is no formula a spreadsheet could run.
+    name = NeutralisedCell(name);
     const std::string dcs = DcsList()[display.DcsPosition];
     return {std::to_string(channel),
             name,

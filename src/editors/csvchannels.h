@@ -15,7 +15,8 @@ class TRadioData;
 const std::vector<std::string>& CsvChannelColumns();
 
 // What an import did. Every line that was adjusted or skipped has one entry
-// in Notes ("Line 7: ...").
+// in Notes ("Line 7: ..."), up to the first 1000 such lines; a note after them
+// counts the rest. Texts the notes quote from the list are shown by ShownField.
 struct TCsvImport {
     int Imported = 0;  // channels stored, adjusted ones included
     int Adjusted = 0;

@@ -56,4 +56,53 @@ TEST(CsvTable, WritesLinesThatReadBackUnchanged) {
     EXPECT_EQ(table.Rows[0].Fields, fields);
 }
 
+TEST(CsvTable, CellsASpreadsheetWouldRunGetAnApostropheThatImportDropsAgain) {
+    const struct {
+        const char* Text;
+        const char* Written;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")"},
+        {"=1+2", "'=1+2"},
+        {"+SUM(A1)", "'+SUM(A1)"},
+        {"-2+3", "'-2+3"},
+        {"@cmd", "'@cmd"},
+        {"\tA", "'\tA"},
+        {"\rA", "'\rA"},
+        {"'=A", "''=A"},  // the name's own apostrophe survives the way back
+        {"''@", "'''@"},
+        {"'A", "'A"},
+        {"A=B", "A=B"},
+        {"'", "'"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NeutralisedCell(c.Text), c.Written) << c.Text;
+        EXPECT_EQ(RestoredCell(c.Written), c.Text) << c.Text;
+    }
+}
+
+TEST(CsvTable, FieldsAreShownWithoutControlCharactersAndCutShort) {
+    const std::string forty(40, 'x');
+    std::string bells;
+    for (int i = 0; i < 40; ++i) bells += "<0x07>";
+    const struct {
+        std::string Field;
+        std::string Shown;
+    } cases[] = {
+        {"plain", "plain"},
+        {"\x1B[2J\x07", "<0x1B>[2J<0x07>"},
+        {std::string("a\0b", 3), "a<0x00>b"},
+        {"K\xC3\xB6ln", "K\xC3\xB6ln"},
+        {"\xC2\x9B" "1m", "<U+009B>1m"},         // a C1 control
+        {"ab\xE2\x80\xAE" "cd", "ab<U+202E>cd"},  // turns the text after it around
+        {"\xFF\xC3", "<0xFF><0xC3>"},             // not UTF-8
+        {"\xC0\xAF", "<0xC0><0xAF>"},             // overlong
+        {forty, forty},
+        {forty + "y", forty + "..."},
+        {std::string(39, 'x') + "\xC3\xA9!", std::string(39, 'x') + "\xC3\xA9..."},
+        {std::string(3 << 20, '\x07'), bells + "..."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShownField(c.Field), c.Shown) << c.Shown;
+}
+
 }  // namespace

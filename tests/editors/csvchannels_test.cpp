@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -145,12 +146,34 @@ TEST(CsvImport, NamesAreDroppedWithTheLargerChannelCountAndFilesWithoutFrequenci
     EXPECT_FALSE(other.Changed);
 }
 
+TEST(CsvImport, TheReportShowsWhatTheFileHoldsHarmlesslyAndStaysShort) {
+    TRadioData data = NewData(kRv310America);
+    std::string list = "Location,Name,Frequency,Mode\n1,X,146.52,\x1B[2J\x07";
+    list += std::string(1, '\0') + "\n2,X," + std::string(3 << 20, '9') + "\n";
+    for (int line = 0; line < 1500; ++line) list += "500,X,146.52\n";
+    const TCsvImport import = ImportCsvChannels(data, list);
+    EXPECT_EQ(import.Skipped, 1502);
+    EXPECT_TRUE(HasNote(import, "Line 2: skipped, mode <0x1B>[2J<0x07><0x00> cannot be stored."));
+    EXPECT_TRUE(HasNote(import, "Line 3: skipped, frequency \"" + std::string(40, '9') +
+                                    "...\" is not a frequency in MHz."));
+    ASSERT_EQ(import.Notes.size(), 1001u);
+    EXPECT_EQ(import.Notes.back(),
+              "502 more lines were adjusted or skipped; the first 1000 are listed.");
+    const std::string report = CsvImportReport(import);
+    EXPECT_LT(report.size(), 100'000u);
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\n'; };
+    EXPECT_EQ(std::count_if(report.begin(), report.end(), control), 0);
+}
+
 TEST(CsvExport, WritesTheSharedLayout) {
     TRadioData data = NewData(kRv310America);
     data.SetChannel(1, "001,0146940000,0,2,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,RPT1");
     data.SetChannel(3, "003,0145000000,0,0,1,0,0,1,08,08,103,00000000,1,1,0146500000,3,0,,A,B");
+    // Names from an opened file or a radio may hold anything; a spreadsheet must not run them.
+    data.SetChannel(5, "005,0146000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,"
+                       "=HYPERLINK(\"http://x\")");
     const TCsvExport result = ExportCsvChannels(data);
-    EXPECT_EQ(result.Exported, 2);
+    EXPECT_EQ(result.Exported, 3);
     EXPECT_EQ(result.Text,
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
               "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
@@ -158,7 +181,9 @@ TEST(CsvExport, WritesTheSharedLayout) {
               "1,RPT1,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,S,,,,,,"
               "\r\n"
               "3,\"A,B\",145.000000,split,146.500000,DTCS,88.5,88.5,754,NN,754,Tone->Tone,NFM,"
-              "5.00,,,,,,,\r\n");
+              "5.00,,,,,,,\r\n"
+              "5,\"'=HYPERLINK(\"\"http://x\"\")\",146.000000,,0.600000,,88.5,88.5,023,NN,023,"
+              "Tone->Tone,FM,5.00,,,,,,,\r\n");
     ASSERT_EQ(result.Notes.size(), 1u);
     EXPECT_EQ(result.Notes[0],
               "Channel 3: reverse, beat shift, transmit step not carried by the CSV layout.");
