@@ -4,7 +4,8 @@ SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench clean package test-package
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean package test-package \
+	format format-check
 
 all: build
 
@@ -35,6 +36,15 @@ test-sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# The C++ sources follow .clang-format: `make format` applies it, `make format-check`
+# fails on any file that differs.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+format: deps
+	clang-format -i $(FORMAT_FILES)
+
+format-check: deps
+	clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)

@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth
     fonts-liberation
 )

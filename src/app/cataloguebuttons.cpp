@@ -7,7 +7,9 @@
 #include "app/helpcontext.h"
 #include "data/modelcatalogue.h"
 
-int TCatalogueButtons::SelectedRow() const { return Group->checkedId(); }
+int TCatalogueButtons::SelectedRow() const {
+    return Group->checkedId();
+}
 
 void TCatalogueButtons::SelectRow(int row) {
     if (row >= 0 && row < Buttons.size()) Buttons[row]->setChecked(true);

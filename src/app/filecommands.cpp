@@ -26,9 +26,9 @@ void ShowFileOpenError(QWidget* parent, const QString& detail) {
 
 bool TMainForm::ConfirmDiscardChanges() {
     if (!RadioData.Changed) return true;
-    const TMessageAnswer answer =
-        ShowMessage(this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
-                    TMessageStyle::YesNoCancelWarning);
+    const TMessageAnswer answer = ShowMessage(
+        this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
+        TMessageStyle::YesNoCancelWarning);
     if (answer == TMessageAnswer::Cancel) return false;
     if (answer == TMessageAnswer::No) return true;
     // Going on after a save that did not happen would lose the changes.
@@ -75,7 +75,9 @@ bool TMainForm::LoadDataFile(const QString& path) {
     return true;
 }
 
-void TMainForm::RememberFolder() { InitialFolder = SaveFolder(Store, CurrentFileName); }
+void TMainForm::RememberFolder() {
+    InitialFolder = SaveFolder(Store, CurrentFileName);
+}
 
 // Open and Open Backup: the open dialog in `folder`, then the chosen file
 // replaces the data set. False when nothing was opened.

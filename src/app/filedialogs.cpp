@@ -21,12 +21,17 @@ struct TDialogLayout {
 
 TDialogLayout LayoutOf(TFileDialogKind kind) {
     switch (kind) {
-        case TFileDialogKind::Open: return {"TAVRIN Files(*.tvr)", "tvr", false, false};
+        case TFileDialogKind::Open:
+            return {"TAVRIN Files(*.tvr)", "tvr", false, false};
         // Existing data files are replaced without asking, as the program always did.
-        case TFileDialogKind::Save: return {"TAVRIN Files(*.tvr)", "tvr", true, false};
-        case TFileDialogKind::SavePdf: return {"PDF Files(*.pdf)", "pdf", true, true};
-        case TFileDialogKind::OpenCsv: return {"CSV Files(*.csv)", "csv", false, false};
-        case TFileDialogKind::SaveCsv: return {"CSV Files(*.csv)", "csv", true, true};
+        case TFileDialogKind::Save:
+            return {"TAVRIN Files(*.tvr)", "tvr", true, false};
+        case TFileDialogKind::SavePdf:
+            return {"PDF Files(*.pdf)", "pdf", true, true};
+        case TFileDialogKind::OpenCsv:
+            return {"CSV Files(*.csv)", "csv", false, false};
+        case TFileDialogKind::SaveCsv:
+            return {"CSV Files(*.csv)", "csv", true, true};
     }
     return {"", "", false, false};
 }

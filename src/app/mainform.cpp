@@ -20,10 +20,6 @@
 #include "app/messagebox.h"
 #include "app/modal.h"
 #include "app/modelform.h"
-#include "editors/callform.h"
-#include "editors/dtmfform.h"
-#include "editors/memoryform.h"
-#include "editors/vfoform.h"
 #include "app/setupform.h"
 #include "data/caption.h"
 #include "data/channelview.h"
@@ -31,16 +27,20 @@
 #include "data/datafile.h"
 #include "data/modelcatalogue.h"
 #include "data/settings.h"
+#include "editors/callform.h"
+#include "editors/dtmfform.h"
+#include "editors/memoryform.h"
+#include "editors/vfoform.h"
 #include "link/kcomm.h"
 #include "link/portmap.h"
 #include "link/portnames.h"
 #include "link/portsform.h"
 #include "workspace/channelgrids.h"
-#include "workspace/welcomeform.h"
 #include "workspace/mchannelform.h"
 #include "workspace/menupages.h"
 #include "workspace/printing.h"
 #include "workspace/sortform.h"
+#include "workspace/welcomeform.h"
 
 namespace {
 
@@ -164,7 +164,8 @@ void TMainForm::ConnectCommands() {
     connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(Menu.ModelSelect1, &QAction::triggered, this, &TMainForm::ModelSelect1Click);
     for (QAction* item : std::as_const(Menu.ComItems)) {
-        connect(item, &QAction::triggered, this, [this, item] { ComItemClick(item->data().toInt()); });
+        connect(item, &QAction::triggered, this,
+                [this, item] { ComItemClick(item->data().toInt()); });
     }
     connect(Menu.PortSelect1, &QMenu::aboutToShow, this, &TMainForm::ShowPortDevices);
     connect(Menu.Ports1, &QAction::triggered, this, &TMainForm::Ports1Click);
@@ -172,7 +173,8 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
     connect(Menu.Print1, &QAction::triggered, this, [this] { PrintDataSet(*this); });
-    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this, [this] { PrintDataSet(*this); });
+    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this,
+            [this] { PrintDataSet(*this); });
     connect(Menu.ExportPdf1, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
     connect(Menu.MemorySort1, &QAction::triggered, this, [this] {
         OpenSortForm(*this);
@@ -230,7 +232,9 @@ void TMainForm::UpdateCommentFont() {
 
 // The menu page controls that depend on the market, the model, the channel
 // count and the tone-burst option.
-void TMainForm::UpdateMarketControls() { MenuPages->UpdateMarketControls(ToneBurstOption); }
+void TMainForm::UpdateMarketControls() {
+    MenuPages->UpdateMarketControls(ToneBurstOption);
+}
 
 void TMainForm::ShowMenuPages() {
     const bool handheld = RadioData.IsHandheld();
@@ -250,7 +254,8 @@ void TMainForm::Edit2Change(const QString& text) {
 }
 
 void TMainForm::TickPortItem(int number) {
-    for (QAction* item : std::as_const(Menu.ComItems)) item->setChecked(item->data().toInt() == number);
+    for (QAction* item : std::as_const(Menu.ComItems))
+        item->setChecked(item->data().toInt() == number);
 }
 
 void TMainForm::SetFileName(const QString& fileName) {
@@ -258,7 +263,9 @@ void TMainForm::SetFileName(const QString& fileName) {
     UpdateCaption();
 }
 
-void TMainForm::Exit1Click() { close(); }
+void TMainForm::Exit1Click() {
+    close();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // The settings are written first, so even a cancelled close has stored them.
@@ -297,16 +304,27 @@ void TMainForm::ChangeModel(int row) {
     ResetUndoHistory();
 }
 
-void TMainForm::SetupGrids() { Grids->SetupGrids(); }
+void TMainForm::SetupGrids() {
+    Grids->SetupGrids();
+}
 
 // Each grid opens its own editor on the selected row.
 void TMainForm::OpenEditor(int grid) {
     switch (grid) {
-        case TChannelGrids::kMemoryGrid: OpenMemoryEditor(*this); break;
-        case TChannelGrids::kVfoGrid: OpenVfoEditor(*this); break;
-        case TChannelGrids::kCallGrid: OpenCallEditor(*this); break;
-        case TChannelGrids::kDtmfGrid: OpenDtmfEditor(*this); break;
-        default: break;
+        case TChannelGrids::kMemoryGrid:
+            OpenMemoryEditor(*this);
+            break;
+        case TChannelGrids::kVfoGrid:
+            OpenVfoEditor(*this);
+            break;
+        case TChannelGrids::kCallGrid:
+            OpenCallEditor(*this);
+            break;
+        case TChannelGrids::kDtmfGrid:
+            OpenDtmfEditor(*this);
+            break;
+        default:
+            break;
     }
     // The memory editor may store several channels before it closes: one step for them all.
     RecordUndoStep();
@@ -323,8 +341,9 @@ void TMainForm::UpdateStatusBar() {
     TStatusTexts texts;
     switch (Grids->CurrentGrid) {
         case TChannelGrids::kMemoryGrid:
-            texts = StatusTextsOf(RadioData, RadioData.GetChannel(Grids->RecordOfSelectedMemoryRow()),
-                                  TStatusSource::Memory);
+            texts =
+                StatusTextsOf(RadioData, RadioData.GetChannel(Grids->RecordOfSelectedMemoryRow()),
+                              TStatusSource::Memory);
             break;
         case TChannelGrids::kVfoGrid:
             texts = StatusTextsOf(RadioData, RadioData.GetVfo(), TStatusSource::Vfo);
@@ -332,7 +351,8 @@ void TMainForm::UpdateStatusBar() {
         case TChannelGrids::kCallGrid:
             texts = StatusTextsOf(RadioData, RadioData.GetCall(), TStatusSource::Call);
             break;
-        default: break;  // the DTMF grid, or none entered yet
+        default:
+            break;  // the DTMF grid, or none entered yet
     }
     ShowStatusTexts({QString::fromLatin1(texts.Frequency), QString::fromLatin1(texts.Shift),
                      QString::fromLatin1(texts.Tone), QString::fromLatin1(texts.ProgramVfo)});
@@ -367,9 +387,10 @@ void TMainForm::ComItemClick(int number) {
         return;
     }
     const QString port = PortText(number);
-    ShowMessage(this,
-                QStringLiteral("The %1 port is unavailable.\nPlease check the %1 port status.").arg(port),
-                TMessageStyle::Warning);
+    ShowMessage(
+        this,
+        QStringLiteral("The %1 port is unavailable.\nPlease check the %1 port status.").arg(port),
+        TMessageStyle::Warning);
     // The earlier choice stays ticked; the refused item loses the tick its click gave it.
     TickPortItem(PortNumberOf(SelectedPort));
 }
@@ -377,9 +398,10 @@ void TMainForm::ComItemClick(int number) {
 bool TMainForm::CheckSelectedPort() {
     TKComm probe;
     if (probe.CheckCommportValid(SelectedPortDeviceName(SelectedPort))) return true;
-    ShowMessage(this,
-                QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status."),
-                TMessageStyle::Warning);
+    ShowMessage(
+        this,
+        QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status."),
+        TMessageStyle::Warning);
     return false;
 }
 
@@ -391,7 +413,8 @@ void TMainForm::Ports1Click() {
 // Each port item tells which device it stands for.
 void TMainForm::ShowPortDevices() {
     for (QAction* item : std::as_const(Menu.ComItems)) {
-        const QString device = QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
+        const QString device =
+            QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
         item->setStatusTip(device);
         item->setToolTip(device);
     }

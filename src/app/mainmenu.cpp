@@ -29,11 +29,13 @@ QMenu* AddSubmenu(QMenu* menu, const QString& caption, int helpContext) {
 
 void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.File1 = bar->addMenu(QStringLiteral("&File"));
-    menu.New1 = AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
+    menu.New1 =
+        AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
     menu.Open1 =
         AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
     menu.OpenBackup1 = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
-    menu.Save1 = AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
+    menu.Save1 =
+        AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
     menu.File1->addSeparator();
     menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
@@ -125,7 +127,8 @@ void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.LogCommunication1->setCheckable(true);
     menu.Radio1->addSeparator();
     menu.ChannelDisplay1 = AddItem(menu.Radio1, QStringLiteral("&Channel Display..."), 80);
-    menu.MemoryChannelSelect1 = AddItem(menu.Radio1, QStringLiteral("&Memory Channel Select..."), 85);
+    menu.MemoryChannelSelect1 =
+        AddItem(menu.Radio1, QStringLiteral("&Memory Channel Select..."), 85);
     menu.ModelSelect1 = AddItem(menu.Radio1, QStringLiteral("Model &Select..."), 90);
 }
 

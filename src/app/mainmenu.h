@@ -46,7 +46,7 @@ struct TMainMenu {
     QMenu* PortSelect1 = nullptr;
     QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
     QActionGroup* ComGroup = nullptr;
-    QAction* Ports1 = nullptr;  // "Po&rts...": the ports overview
+    QAction* Ports1 = nullptr;             // "Po&rts...": the ports overview
     QAction* LogCommunication1 = nullptr;  // checkable: every exchange writes a log
     QAction* ChannelDisplay1 = nullptr;
     QAction* MemoryChannelSelect1 = nullptr;
@@ -84,15 +84,15 @@ TGridPopupMenus BuildGridPopupMenus(QWidget& owner);
 
 // The toolbar's speed buttons, numbered as the window knows them.
 struct TSpeedButtons {
-    QToolButton* SpeedButton1 = nullptr;  // Copy
-    QToolButton* SpeedButton2 = nullptr;  // Cut
-    QToolButton* SpeedButton3 = nullptr;  // Paste
-    QToolButton* SpeedButton4 = nullptr;  // Read
-    QToolButton* SpeedButton5 = nullptr;  // Write
-    QToolButton* SpeedButton6 = nullptr;  // Open
-    QToolButton* SpeedButton7 = nullptr;  // New
-    QToolButton* SpeedButton8 = nullptr;  // Save
-    QToolButton* SpeedButton9 = nullptr;  // Print
+    QToolButton* SpeedButton1 = nullptr;   // Copy
+    QToolButton* SpeedButton2 = nullptr;   // Cut
+    QToolButton* SpeedButton3 = nullptr;   // Paste
+    QToolButton* SpeedButton4 = nullptr;   // Read
+    QToolButton* SpeedButton5 = nullptr;   // Write
+    QToolButton* SpeedButton6 = nullptr;   // Open
+    QToolButton* SpeedButton7 = nullptr;   // New
+    QToolButton* SpeedButton8 = nullptr;   // Save
+    QToolButton* SpeedButton9 = nullptr;   // Print
     QToolButton* SpeedButton10 = nullptr;  // Undo
     QToolButton* SpeedButton11 = nullptr;  // Redo
 };

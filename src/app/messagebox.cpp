@@ -11,31 +11,42 @@ TMessageResponder& Responder() {
 
 QMessageBox::Icon IconOf(TMessageStyle style) {
     switch (style) {
-        case TMessageStyle::Error: return QMessageBox::Critical;
-        case TMessageStyle::Information: return QMessageBox::Information;
+        case TMessageStyle::Error:
+            return QMessageBox::Critical;
+        case TMessageStyle::Information:
+            return QMessageBox::Information;
         case TMessageStyle::YesNoQuestion:
-        case TMessageStyle::OkCancelQuestion: return QMessageBox::Question;
-        default: return QMessageBox::Warning;
+        case TMessageStyle::OkCancelQuestion:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::Warning;
     }
 }
 
 QMessageBox::StandardButtons ButtonsOf(TMessageStyle style) {
     switch (style) {
-        case TMessageStyle::YesNoQuestion: return QMessageBox::Yes | QMessageBox::No;
+        case TMessageStyle::YesNoQuestion:
+            return QMessageBox::Yes | QMessageBox::No;
         case TMessageStyle::OkCancelQuestion:
-        case TMessageStyle::OkCancelWarning: return QMessageBox::Ok | QMessageBox::Cancel;
+        case TMessageStyle::OkCancelWarning:
+            return QMessageBox::Ok | QMessageBox::Cancel;
         case TMessageStyle::YesNoCancelWarning:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        default: return QMessageBox::Ok;
+        default:
+            return QMessageBox::Ok;
     }
 }
 
 TMessageAnswer AnswerOf(int button) {
     switch (button) {
-        case QMessageBox::Yes: return TMessageAnswer::Yes;
-        case QMessageBox::No: return TMessageAnswer::No;
-        case QMessageBox::Cancel: return TMessageAnswer::Cancel;
-        default: return TMessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return TMessageAnswer::Yes;
+        case QMessageBox::No:
+            return TMessageAnswer::No;
+        case QMessageBox::Cancel:
+            return TMessageAnswer::Cancel;
+        default:
+            return TMessageAnswer::Ok;
     }
 }
 
@@ -52,4 +63,6 @@ TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle s
     return AnswerOf(box.exec());
 }
 
-void SetMessageResponder(TMessageResponder responder) { Responder() = std::move(responder); }
+void SetMessageResponder(TMessageResponder responder) {
+    Responder() = std::move(responder);
+}

@@ -16,4 +16,6 @@ int ExecModal(QDialog& dialog) {
     return dialog.exec();
 }
 
-void SetModalResponder(TModalResponder responder) { Responder() = std::move(responder); }
+void SetModalResponder(TModalResponder responder) {
+    Responder() = std::move(responder);
+}

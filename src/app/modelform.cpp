@@ -41,9 +41,9 @@ void TModelForm::Button1Click() {
         reject();
         return;
     }
-    const TMessageAnswer answer = ShowMessage(
-        this, QStringLiteral("You changed the model.\nThe data will be cleared."),
-        TMessageStyle::OkCancelWarning);
+    const TMessageAnswer answer =
+        ShowMessage(this, QStringLiteral("You changed the model.\nThe data will be cleared."),
+                    TMessageStyle::OkCancelWarning);
     if (answer != TMessageAnswer::Ok) {
         reject();
         return;

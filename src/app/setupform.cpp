@@ -31,4 +31,6 @@ int TSetupForm::SelectedRow() const {
     return row < 0 ? 0 : row;
 }
 
-void TSetupForm::reject() { accept(); }
+void TSetupForm::reject() {
+    accept();
+}

@@ -65,7 +65,9 @@ void Radio(QPainter& p) {
 void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
     p.setPen(QPen(kInk, 1));
     switch (glyph) {
-        case TToolbarGlyph::New: Page(p, QRectF(4.5, 2.5, 11, 15)); break;
+        case TToolbarGlyph::New:
+            Page(p, QRectF(4.5, 2.5, 11, 15));
+            break;
         case TToolbarGlyph::Open:
             p.setBrush(kYellow);
             p.drawRect(QRectF(2.5, 5.5, 14, 11));
@@ -112,8 +114,12 @@ void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
             p.drawRect(QRectF(2.5, 8.5, 15, 7));
             Page(p, QRectF(5.5, 12.5, 9, 6));
             break;
-        case TToolbarGlyph::Undo: CurvedArrow(p, true); break;
-        case TToolbarGlyph::Redo: CurvedArrow(p, false); break;
+        case TToolbarGlyph::Undo:
+            CurvedArrow(p, true);
+            break;
+        case TToolbarGlyph::Redo:
+            CurvedArrow(p, false);
+            break;
     }
 }
 

@@ -31,8 +31,9 @@ bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
         return false;
     }
     if (!HasKnownConfiguration(store)) {
-        error = QStringLiteral("the stored radio (model \"%1\", market code \"%2\") is unknown: "
-                               "pass --radio ROW (1..15)")
+        error = QStringLiteral(
+                    "the stored radio (model \"%1\", market code \"%2\") is unknown: "
+                    "pass --radio ROW (1..15)")
                     .arg(store.Read(QStringLiteral("Model")).left(20),
                          store.Read(QStringLiteral("Type")).left(20));
         return false;
@@ -45,42 +46,43 @@ bool ApplyStoredConfiguration(TRadioData& data, QString& error) {
 
 QString UsageText() {
     return QStringLiteral(
-        "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] COMMAND ARGS...\n"
-        "  --radio ROW     radio configuration 1..15, in the order of Model Select:\n%1"
-        "  --channels N    channel count 49, 99 or 199 (one of the model's two)\n"
-        "  --tbf           the tone-burst option\n"
-        "  --log FILE      write every byte the command exchanges with the transceiver\n"
-        "                  to FILE as a communication log (read, write and display)\n"
-        "commands:\n"
-        "  resave IN.tvr OUT.tvr   open a data file and save it again\n"
-        "  read PORT OUT.tvr [--scope all|memory|menu]\n"
-        "                          read the transceiver into a data file\n"
-        "  write PORT IN.tvr [--scope all|memory|menu] [--yes] [--verify]\n"
-        "                          write a data file to the transceiver; --yes answers\n"
-        "                          the program's questions with OK; --verify reads back\n"
-        "                          what was written and lists every difference\n"
-        "  display PORT [--protect on|off]\n"
-        "                          show the channel display protection (on/off),\n"
-        "                          or switch it\n"
-        "  list IN.tvr             print the listing of a data file as text, a form\n"
-        "                          feed alone on a line between pages\n"
-        "  pdf IN.tvr OUT.pdf      write the listing of a data file as a PDF file\n"
-        "  import-csv IN.csv OUT.tvr [--into BASE.tvr]\n"
-        "                          store the channels of a CSV channel list in a data\n"
-        "                          file: over BASE.tvr, or over a data set as New makes\n"
-        "                          it; status 1, and no file, when none could be stored\n"
-        "  export-csv IN.tvr OUT.csv\n"
-        "                          write the memory channels of a data file as a CSV\n"
-        "                          channel list\n"
-        "  diff A.tvr B.tvr        list the differences between two data files, one\n"
-        "                          line each; status 0 equal, 1 different. Without\n"
-        "                          --radio each file brings its header's model\n"
-        "  ports                   show the serial ports: the device each of COM1..COM20\n"
-        "                          stands for, every serial device found and whether\n"
-        "                          the program may use it; needs no --radio\n"
-        "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n"
-        "read and write keep a backup of the data set they exchange in the Backups\n"
-        "folder under ~/.local/share/HALVERN/TAVRIN (the newest 100 are kept).\n")
+               "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] COMMAND "
+               "ARGS...\n"
+               "  --radio ROW     radio configuration 1..15, in the order of Model Select:\n%1"
+               "  --channels N    channel count 49, 99 or 199 (one of the model's two)\n"
+               "  --tbf           the tone-burst option\n"
+               "  --log FILE      write every byte the command exchanges with the transceiver\n"
+               "                  to FILE as a communication log (read, write and display)\n"
+               "commands:\n"
+               "  resave IN.tvr OUT.tvr   open a data file and save it again\n"
+               "  read PORT OUT.tvr [--scope all|memory|menu]\n"
+               "                          read the transceiver into a data file\n"
+               "  write PORT IN.tvr [--scope all|memory|menu] [--yes] [--verify]\n"
+               "                          write a data file to the transceiver; --yes answers\n"
+               "                          the program's questions with OK; --verify reads back\n"
+               "                          what was written and lists every difference\n"
+               "  display PORT [--protect on|off]\n"
+               "                          show the channel display protection (on/off),\n"
+               "                          or switch it\n"
+               "  list IN.tvr             print the listing of a data file as text, a form\n"
+               "                          feed alone on a line between pages\n"
+               "  pdf IN.tvr OUT.pdf      write the listing of a data file as a PDF file\n"
+               "  import-csv IN.csv OUT.tvr [--into BASE.tvr]\n"
+               "                          store the channels of a CSV channel list in a data\n"
+               "                          file: over BASE.tvr, or over a data set as New makes\n"
+               "                          it; status 1, and no file, when none could be stored\n"
+               "  export-csv IN.tvr OUT.csv\n"
+               "                          write the memory channels of a data file as a CSV\n"
+               "                          channel list\n"
+               "  diff A.tvr B.tvr        list the differences between two data files, one\n"
+               "                          line each; status 0 equal, 1 different. Without\n"
+               "                          --radio each file brings its header's model\n"
+               "  ports                   show the serial ports: the device each of COM1..COM20\n"
+               "                          stands for, every serial device found and whether\n"
+               "                          the program may use it; needs no --radio\n"
+               "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n"
+               "read and write keep a backup of the data set they exchange in the Backups\n"
+               "folder under ~/.local/share/HALVERN/TAVRIN (the newest 100 are kept).\n")
         .arg([] {
             QString rows;
             for (int row = 0; row < kCatalogueRows; ++row) {

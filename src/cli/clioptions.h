@@ -13,10 +13,10 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 struct TCliOptions {
-    int Radio = 0;         // catalogue row 1..15; 0 when the settings store decides
-    QString Channels;      // "49", "99" or "199"; empty for the model's default
+    int Radio = 0;     // catalogue row 1..15; 0 when the settings store decides
+    QString Channels;  // "49", "99" or "199"; empty for the model's default
     bool ToneBurst = false;
-    QString LogFile;        // --log: where the exchange's communication log goes
+    QString LogFile;  // --log: where the exchange's communication log goes
     QString Command;
     QStringList Arguments;  // the command's own arguments
 };

@@ -21,8 +21,8 @@ struct TExchangeArguments {
 
 // Parses PORT FILE [--scope all|memory|menu] and, for a write, [--yes] [--verify].
 // On a usage error returns nothing and sets `error`.
-std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments,
-                                                         bool writing, QString& error);
+std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments, bool writing,
+                                                         QString& error);
 
 // An exchange shown on the console: messages on standard error, a progress
 // bar there too when it is a terminal, and questions answered OK only when

@@ -13,9 +13,13 @@ namespace {
 constexpr int kSpecialRows = 7;  // L0, U0, L1, U1, L2, U2, PR
 const char* const kSpecialLabels[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
 
-std::string FieldOf(const std::string& record, int field) { return RecordField(record, field); }
+std::string FieldOf(const std::string& record, int field) {
+    return RecordField(record, field);
+}
 
-bool IsSplit(const std::string& record) { return LeadingNumber(FieldOf(record, kTxFreqField)) >= 2; }
+bool IsSplit(const std::string& record) {
+    return LeadingNumber(FieldOf(record, kTxFreqField)) >= 2;
+}
 
 std::string FrequencyPanel(const std::string& record) {
     if (IsSplit(record)) {

@@ -35,9 +35,8 @@ public:
     // The raw line starting here, without its line end, for the comment and blank checks.
     std::string_view PeekLine() const {
         const size_t end = Text.find('\n', Position);
-        std::string_view line = Text.substr(Position, end == std::string_view::npos
-                                                          ? std::string_view::npos
-                                                          : end - Position);
+        std::string_view line = Text.substr(
+            Position, end == std::string_view::npos ? std::string_view::npos : end - Position);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         return line;
     }
@@ -51,7 +50,7 @@ public:
     std::vector<std::string> ReadRecord(char separator) {
         std::vector<std::string> fields;
         std::string field;
-        bool quoted = false;   // inside quotes
+        bool quoted = false;     // inside quotes
         bool wasQuoted = false;  // the field had quotes: its blanks are its own
         while (Position < Text.size()) {
             const char c = Text[Position++];

@@ -44,7 +44,8 @@ void AddMemorySection(std::string& file, const TRadioData& data) {
     // stay in the data set but are not saved.
     for (int position = 0; position <= data.LastRowPosition(); ++position) {
         const std::string& record = data.GetChannel(data.RecordIndexOfPosition(position));
-        if (record.size() > kEmptyRecordLength) AddLine(file, CommasToTabs(record, kMemoryLineTabs));
+        if (record.size() > kEmptyRecordLength)
+            AddLine(file, CommasToTabs(record, kMemoryLineTabs));
     }
 }
 
@@ -64,7 +65,8 @@ void AddDtmfSection(std::string& file, const TRadioData& data) {
 void AddMenuSection(std::string& file, const TRadioData& data) {
     AddLine(file, "__RADIO MENU__");
     AddLine(file, data.GetProgramVfo());
-    for (int slot = 1; slot <= data.UsedMenuSlotCount(); ++slot) AddLine(file, data.GetMenuSlot(slot));
+    for (int slot = 1; slot <= data.UsedMenuSlotCount(); ++slot)
+        AddLine(file, data.GetMenuSlot(slot));
 }
 
 }  // namespace
@@ -168,23 +170,31 @@ public:
             return;
         }
         switch (Section) {
-            case TSection::Comment: Data.SetComment(line); break;
-            case TSection::Memory: StoreMemory(line); break;
+            case TSection::Comment:
+                Data.SetComment(line);
+                break;
+            case TSection::Memory:
+                StoreMemory(line);
+                break;
             case TSection::Call:
                 if (!line.empty()) Data.SetCall(line);
                 break;
             case TSection::Vfo:
                 if (!line.empty()) Data.SetVfo(line);
                 break;
-            case TSection::Dtmf: StoreDtmf(line); break;
-            case TSection::Menu: StoreMenu(line); break;
+            case TSection::Dtmf:
+                StoreDtmf(line);
+                break;
+            case TSection::Menu:
+                StoreMenu(line);
+                break;
         }
     }
 
     // What a whole file would have held and this one did not, in words.
     std::vector<std::string> Missing() const {
-        static const char* const kSectionNames[] = {"the comment",      "the memory channels",
-                                                    "the CALL channel", "the VFO",
+        static const char* const kSectionNames[] = {"the comment",       "the memory channels",
+                                                    "the CALL channel",  "the VFO",
                                                     "the DTMF memories", "the menu settings"};
         std::vector<std::string> missing;
         for (size_t section = 0; section < kSectionCount; ++section) {
@@ -261,8 +271,9 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes, std::stri
     if (!reader.Next(line, false)) {
         // Nothing a data file always holds is there: an empty file, or one
         // starting with a byte no data file can hold (a UTF-16 mark, say).
-        if (missing) *missing = bytes.empty() ? "everything: the file is empty"
-                                              : "everything: it starts with bytes no data file holds";
+        if (missing)
+            *missing = bytes.empty() ? "everything: the file is empty"
+                                     : "everything: it starts with bytes no data file holds";
         return TDataFileResult::Loaded;
     }
     if (line.compare(0, sizeof(kHeaderPrefix) - 1, kHeaderPrefix) != 0) {
@@ -312,8 +323,11 @@ TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string*
 
 const char* DataFileMessage(TDataFileResult result) {
     switch (result) {
-        case TDataFileResult::Loaded: return "";
-        case TDataFileResult::WrongModel: return kModelMismatchMessage;
-        default: return kFileOpenErrorMessage;
+        case TDataFileResult::Loaded:
+            return "";
+        case TDataFileResult::WrongModel:
+            return kModelMismatchMessage;
+        default:
+            return kFileOpenErrorMessage;
     }
 }

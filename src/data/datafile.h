@@ -36,8 +36,8 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes,
 // opened changes nothing; otherwise the records are reset (cleared, VFO,
 // CALL and menu defaults) and the file is read over them.
 // `missing` as ReadDataFile gives it; `reason` tells why a file could not be read.
-TDataFileResult OpenDataFile(TRadioData& data, const QString& path,
-                             std::string* missing = nullptr, QString* reason = nullptr);
+TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string* missing = nullptr,
+                             QString* reason = nullptr);
 
 // The warning after a damaged file was opened; `missing` as ReadDataFile gives it.
 std::string DamagedFileMessage(const std::string& missing);

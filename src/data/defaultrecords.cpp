@@ -17,9 +17,12 @@ struct TBandDefault {
 
 TBandDefault Band144Default(char letter) {
     switch (letter) {
-        case 'J': return {"0145000000", '5', "00600000", "00600000"};
-        case 'K': return {"0144000000", '0', "00600000", "00600000"};
-        default: return {"0144000000", '3', "00600000", "00600000"};
+        case 'J':
+            return {"0145000000", '5', "00600000", "00600000"};
+        case 'K':
+            return {"0144000000", '0', "00600000", "00600000"};
+        default:
+            return {"0144000000", '3', "00600000", "00600000"};
     }
 }
 
@@ -29,9 +32,12 @@ TBandDefault Band430Default(char letter, char variant) {
             if (variant == '0') return {"0450000000", '6', "05000000", "05000000"};
             if (variant == '2') return {"0430000000", '6', "05000000", "05000000"};
             return {"0410000000", '6', "05000000", "05000000"};
-        case 'E': return {"0430000000", '6', "01600000", "01600000"};
-        case 'J': return {"0433000000", '5', "05000000", "05000000"};
-        case 'K': return {"0440000000", '6', "05000000", "05000000"};
+        case 'E':
+            return {"0430000000", '6', "01600000", "01600000"};
+        case 'J':
+            return {"0433000000", '5', "05000000", "05000000"};
+        case 'K':
+            return {"0440000000", '6', "05000000", "05000000"};
         default:
             if (variant == '1' || variant == '9') {
                 return {"0432000000", '6', "01600000", "01600000"};
@@ -71,13 +77,17 @@ std::string DefaultWeatherAlertRecord(std::string_view model, std::string_view m
 std::string DefaultMenuSlot(int slot, std::string_view model, std::string_view marketCode) {
     const char letter = CharAt(marketCode, 1);
     switch (slot) {
-        case 1: return "5";
-        case 2: return IsHandheldModel(model) ? "1" : "0";
+        case 1:
+            return "5";
+        case 2:
+            return IsHandheldModel(model) ? "1" : "0";
         case 6:
-        case 12: return "1";
+        case 12:
+            return "1";
         case 9:
         case 17:
-        case 25: return "2";
+        case 25:
+            return "2";
         case 13: {
             const bool japanesePxA7 = model == "PX-A7" && letter == 'J';
             const bool offsetMarket144 =
@@ -85,13 +95,21 @@ std::string DefaultMenuSlot(int slot, std::string_view model, std::string_view m
             return japanesePxA7 || offsetMarket144 ? "1" : "0";
         }
         case 19:
-        case 26: return "";
-        case 23: return letter == 'E' ? "1" : "0";
-        case 29: return "06";
-        case 30: return "04";
-        case 31: return "03";
-        case 32: return letter == 'E' ? "02" : "05";
-        case 36: return "31";
-        default: return "0";
+        case 26:
+            return "";
+        case 23:
+            return letter == 'E' ? "1" : "0";
+        case 29:
+            return "06";
+        case 30:
+            return "04";
+        case 31:
+            return "03";
+        case 32:
+            return letter == 'E' ? "02" : "05";
+        case 36:
+            return "31";
+        default:
+            return "0";
     }
 }

@@ -1,11 +1,11 @@
 #include "data/filebytes.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
 
 namespace {
 
@@ -59,8 +59,7 @@ std::optional<std::string> ReadAll(int handle, qint64 largest, QString& problem)
     }
 }
 
-std::optional<std::string> LoadRegularFile(const QString& path, qint64 largest,
-                                           QString& problem) {
+std::optional<std::string> LoadRegularFile(const QString& path, qint64 largest, QString& problem) {
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
     const THandle file(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -1,5 +1,7 @@
 #include "data/keptfiles.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,8 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {

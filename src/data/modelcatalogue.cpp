@@ -36,7 +36,9 @@ bool TModelInfo::Matches(std::string_view model, std::string_view marketCode) co
     return variant != '\0' && variants.find(variant) != std::string_view::npos;
 }
 
-const std::array<TModelInfo, kCatalogueRows>& ModelCatalogue() { return kCatalogue; }
+const std::array<TModelInfo, kCatalogueRows>& ModelCatalogue() {
+    return kCatalogue;
+}
 
 int CatalogueRowOf(std::string_view model, std::string_view marketCode) {
     for (int row = 0; row < kCatalogueRows; ++row) {

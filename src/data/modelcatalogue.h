@@ -33,7 +33,8 @@ class TRadioData;
 
 // Gives a data set the configuration of a catalogue row: model, market code,
 // band limit and channel count (the row's own unless another is given).
-void ApplyConfiguration(TRadioData& data, const TModelInfo& row, std::string_view channelCount = {});
+void ApplyConfiguration(TRadioData& data, const TModelInfo& row,
+                        std::string_view channelCount = {});
 
 // The valid channel counts of a model: the smaller one (with memory names) first.
 struct TChannelCounts {

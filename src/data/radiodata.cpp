@@ -35,17 +35,23 @@ std::string RecordField(std::string_view record, int field) {
     return ExtractField(record, field, field == kNameField);
 }
 
-bool IsHandheldModel(std::string_view model) { return model == "PX-A5" || model == "PX-A7"; }
+bool IsHandheldModel(std::string_view model) {
+    return model == "PX-A5" || model == "PX-A7";
+}
 
 bool IsMobileModel(std::string_view model) {
     return model == "RV-310" || model == "RV-350" || model == "RV-380";
 }
 
-bool Is144MhzModel(std::string_view model) { return model == "PX-A5" || model == "RV-310"; }
+bool Is144MhzModel(std::string_view model) {
+    return model == "PX-A5" || model == "RV-310";
+}
 
 TRadioData::TRadioData() = default;
 
-void TRadioData::RestoreContents(const TRadioData& other) { ContentsOf(*this) = ContentsOf(other); }
+void TRadioData::RestoreContents(const TRadioData& other) {
+    ContentsOf(*this) = ContentsOf(other);
+}
 
 bool TRadioData::SameContents(const TRadioData& other) const {
     return ContentsOf(*this) == ContentsOf(other);
@@ -80,16 +86,24 @@ void TRadioData::ApplyMenuDefaults() {
 
 const std::string& TRadioData::RecordOfKind(int kind, int index) const {
     switch (kind) {
-        case kChannelKind: return GetChannel(index);
-        case kVfoKind: return Vfo;
-        case kCallKind: return Call;
-        case kDtmfKind: return GetDtmf(index);
-        case kBandLimitKind: return BandLimit;
-        case kProgramVfoKind: return ProgramVfo;
+        case kChannelKind:
+            return GetChannel(index);
+        case kVfoKind:
+            return Vfo;
+        case kCallKind:
+            return Call;
+        case kDtmfKind:
+            return GetDtmf(index);
+        case kBandLimitKind:
+            return BandLimit;
+        case kProgramVfoKind:
+            return ProgramVfo;
         case kClipKind:
         case kClipToEndKind:
-        case kClipNameKind: return ClipRecord;
-        default: return kNoText;
+        case kClipNameKind:
+            return ClipRecord;
+        default:
+            return kNoText;
     }
 }
 
@@ -108,9 +122,13 @@ void TRadioData::SetChannel(int index, std::string_view text) {
     StoreCut(Channels[static_cast<size_t>(index)], text, kRecordCapacity);
 }
 
-void TRadioData::SetVfo(std::string_view text) { StoreCut(Vfo, text, kRecordCapacity); }
+void TRadioData::SetVfo(std::string_view text) {
+    StoreCut(Vfo, text, kRecordCapacity);
+}
 
-void TRadioData::SetCall(std::string_view text) { StoreCut(Call, text, kRecordCapacity); }
+void TRadioData::SetCall(std::string_view text) {
+    StoreCut(Call, text, kRecordCapacity);
+}
 
 const std::string& TRadioData::GetDtmf(int entry) const {
     if (entry < 0 || entry >= kDtmfCount) return kNoText;
@@ -126,7 +144,9 @@ void TRadioData::SetProgramVfo(std::string_view text) {
     StoreCut(ProgramVfo, text, kProgramVfoCapacity);
 }
 
-void TRadioData::SetModel(std::string_view text) { StoreCut(Model, text, kModelCapacity); }
+void TRadioData::SetModel(std::string_view text) {
+    StoreCut(Model, text, kModelCapacity);
+}
 
 void TRadioData::SetMarketCode(std::string_view text) {
     StoreCut(MarketCode, text, kMarketCodeCapacity);
@@ -136,7 +156,9 @@ void TRadioData::SetBandLimit(std::string_view text) {
     StoreCut(BandLimit, text, kBandLimitCapacity);
 }
 
-void TRadioData::SetComment(std::string_view text) { StoreCut(Comment, text, kCommentCapacity); }
+void TRadioData::SetComment(std::string_view text) {
+    StoreCut(Comment, text, kCommentCapacity);
+}
 
 void TRadioData::SetClipRecord(std::string_view text) {
     StoreCut(ClipRecord, text, kRecordCapacity);
@@ -144,14 +166,18 @@ void TRadioData::SetClipRecord(std::string_view text) {
 
 int TRadioData::MenuSlotCapacity(int slot) {
     switch (slot) {
-        case 19: return 9;
-        case 26: return 4;
+        case 19:
+            return 9;
+        case 26:
+            return 4;
         case 29:
         case 30:
         case 31:
         case 32:
-        case 36: return 3;
-        default: return 2;
+        case 36:
+            return 3;
+        default:
+            return 2;
     }
 }
 
@@ -170,20 +196,30 @@ char TRadioData::GetMarketChar(int which) const {
     return MarketCode[static_cast<size_t>(which)];
 }
 
-bool TRadioData::IsHandheld() const { return IsHandheldModel(Model); }
+bool TRadioData::IsHandheld() const {
+    return IsHandheldModel(Model);
+}
 
-bool TRadioData::IsMobile() const { return IsMobileModel(Model); }
+bool TRadioData::IsMobile() const {
+    return IsMobileModel(Model);
+}
 
-bool TRadioData::Is144Model() const { return Is144MhzModel(Model); }
+bool TRadioData::Is144Model() const {
+    return Is144MhzModel(Model);
+}
 
-int TRadioData::ChannelCount() const { return LeadingNumber(MenuSlots[25]); }
+int TRadioData::ChannelCount() const {
+    return LeadingNumber(MenuSlots[25]);
+}
 
 bool TRadioData::HasMemoryNames() const {
     const int count = ChannelCount();
     return (IsHandheld() && count == 49) || (IsMobile() && count == 99);
 }
 
-int TRadioData::UsedMenuSlotCount() const { return IsHandheld() ? 26 : kMenuSlotCount; }
+int TRadioData::UsedMenuSlotCount() const {
+    return IsHandheld() ? 26 : kMenuSlotCount;
+}
 
 int TRadioData::LastRowPosition() const {
     return ChannelCount() + (MarketLetter() == 'K' ? 8 : 7);

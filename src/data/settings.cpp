@@ -15,8 +15,8 @@ namespace {
 
 std::unique_ptr<QSettings> OpenUserSettings() {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\software\\HALVERN\\TAVRIN"),
-                                       QSettings::NativeFormat);
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\software\\HALVERN\\TAVRIN"), QSettings::NativeFormat);
 #else
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                        QStringLiteral("HALVERN"), QStringLiteral("TAVRIN"));
@@ -32,7 +32,8 @@ constexpr qint64 kLargestSettingsFile = 1 << 20;
 QString UserSettingsPath() {
     const QSettings organisation(QSettings::IniFormat, QSettings::UserScope,
                                  QStringLiteral("HALVERN"));
-    return QFileInfo(organisation.fileName()).absolutePath() + QStringLiteral("/HALVERN/TAVRIN.ini");
+    return QFileInfo(organisation.fileName()).absolutePath() +
+           QStringLiteral("/HALVERN/TAVRIN.ini");
 }
 
 // Why a settings file cannot be used; empty when it can (or does not exist yet).
@@ -55,24 +56,31 @@ QString SetAsideUnusableFile(const QString& path) {
     for (int number = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++number) {
         kept = path + QStringLiteral(".unusable.%1").arg(number);
     }
-    const bool moved = std::rename(QFile::encodeName(path).constData(),
-                                   QFile::encodeName(kept).constData()) == 0;
-    return QStringLiteral("The settings file %1 cannot be used: %2.\n%3").arg(
-        path, reason,
-        moved ? QStringLiteral("It has been kept as %1, and the program starts afresh.").arg(kept)
-              : QStringLiteral("The program starts afresh without it."));
+    const bool moved =
+        std::rename(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0;
+    return QStringLiteral("The settings file %1 cannot be used: %2.\n%3")
+        .arg(
+            path, reason,
+            moved
+                ? QStringLiteral("It has been kept as %1, and the program starts afresh.").arg(kept)
+                : QStringLiteral("The program starts afresh without it."));
 }
 
-std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
+std::string Latin1(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
-QString FromLatin1(const std::string& text) { return QString::fromLatin1(text); }
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 // A market code read from a transceiver may differ from the catalogue's in
 // its last character; the model and the market letter must be known.
 bool IsKnownConfiguration(const std::string& model, const std::string& marketCode) {
     for (const TModelInfo& row : ModelCatalogue()) {
         if (row.Model == model && marketCode.size() >= 2 &&
-            std::string_view(row.MarketCode).substr(0, 2) == std::string_view(marketCode).substr(0, 2)) {
+            std::string_view(row.MarketCode).substr(0, 2) ==
+                std::string_view(marketCode).substr(0, 2)) {
             return true;
         }
     }
@@ -138,7 +146,8 @@ TSettingsStore::~TSettingsStore() = default;
 QString TSettingsStore::Read(const QString& name) const {
     const QVariant value = Settings->value(name);
     // A hand-edited INI value with an unquoted comma reads back as a list.
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
 
@@ -147,7 +156,9 @@ void TSettingsStore::Write(const QString& name, const QString& value) {
     Settings->sync();
 }
 
-bool TSettingsStore::Contains(const QString& name) const { return Settings->contains(name); }
+bool TSettingsStore::Contains(const QString& name) const {
+    return Settings->contains(name);
+}
 
 TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,
                             const TFirstRunChooser& chooseFirstRunRow) {

@@ -7,8 +7,7 @@
 #include "data/filereport.h"
 #include "editors/csvchannels.h"
 
-std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem,
-                                       QString* detail) {
+std::optional<std::string> LoadCsvFile(const QString& path, std::string& problem, QString* detail) {
     QString reason;
     std::optional<std::string> text = LoadFileBytes(path, kLargestCsvFile, &reason);
     if (text) return text;

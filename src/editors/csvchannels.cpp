@@ -16,26 +16,27 @@
 namespace {
 
 constexpr int64_t kHertzPerMhz = 1'000'000;
-constexpr int kDefaultTonePosition = 8;  // 88.5 Hz
+constexpr int kDefaultTonePosition = 8;    // 88.5 Hz
 constexpr size_t kMostListedLines = 1000;  // several times the most channels a model has
 
 // The columns the import reads; the others are carried by the layout but not by the radio.
 struct TColumns {
-    int Location, Name, Frequency, Duplex, Offset, Tone, RTone, CTone, Dtcs, Polarity, Mode,
-        Step, Skip;
+    int Location, Name, Frequency, Duplex, Offset, Tone, RTone, CTone, Dtcs, Polarity, Mode, Step,
+        Skip;
     std::vector<int> Unstored;  // Power, Comment and the digital voice calls
 };
 
 TColumns ColumnsOf(const TCsvTable& table) {
-    TColumns columns{table.ColumnOf("Location"),     table.ColumnOf("Name"),
-                     table.ColumnOf("Frequency"),    table.ColumnOf("Duplex"),
-                     table.ColumnOf("Offset"),       table.ColumnOf("Tone"),
-                     table.ColumnOf("rToneFreq"),    table.ColumnOf("cToneFreq"),
-                     table.ColumnOf("DtcsCode"),     table.ColumnOf("DtcsPolarity"),
-                     table.ColumnOf("Mode"),         table.ColumnOf("TStep"),
-                     table.ColumnOf("Skip"),         {}};
+    TColumns columns{table.ColumnOf("Location"),  table.ColumnOf("Name"),
+                     table.ColumnOf("Frequency"), table.ColumnOf("Duplex"),
+                     table.ColumnOf("Offset"),    table.ColumnOf("Tone"),
+                     table.ColumnOf("rToneFreq"), table.ColumnOf("cToneFreq"),
+                     table.ColumnOf("DtcsCode"),  table.ColumnOf("DtcsPolarity"),
+                     table.ColumnOf("Mode"),      table.ColumnOf("TStep"),
+                     table.ColumnOf("Skip"),      {}};
     for (const char* name : {"Power", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"}) {
-        if (const int column = table.ColumnOf(name); column >= 0) columns.Unstored.push_back(column);
+        if (const int column = table.ColumnOf(name); column >= 0)
+            columns.Unstored.push_back(column);
     }
     return columns;
 }
@@ -84,7 +85,8 @@ std::string StoredFrequency(int64_t hertz) {
 // A stored frequency or offset, read up to its first non-digit.
 int64_t HertzOf(std::string_view stored) {
     int64_t hertz = 0;
-    for (size_t i = 0; i < stored.size() && i < 12 && std::isdigit(static_cast<unsigned char>(stored[i])); ++i) {
+    for (size_t i = 0;
+         i < stored.size() && i < 12 && std::isdigit(static_cast<unsigned char>(stored[i])); ++i) {
         hertz = hertz * 10 + (stored[i] - '0');
     }
     return hertz;
@@ -122,10 +124,9 @@ std::optional<int> DcsPositionOfCode(std::string_view text) {
 
 // Letters lose their accents and become capitals; what a memory name cannot hold is dropped.
 std::string MemoryNameOf(const std::string& text) {
-    const QString decomposed =
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-            .normalized(QString::NormalizationForm_D)
-            .toUpper();
+    const QString decomposed = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                                   .normalized(QString::NormalizationForm_D)
+                                   .toUpper();
     std::string name;
     for (const QChar c : decomposed) {
         const char latin = c.toLatin1();
@@ -194,8 +195,9 @@ private:
             Tx = *tx;
             Result.Shift = TShiftChoice::Split;
         } else if (duplex == "+" || duplex == "-" || duplex.empty()) {
-            Result.Shift = duplex.empty() ? TShiftChoice::Simplex
-                                         : duplex == "+" ? TShiftChoice::Plus : TShiftChoice::Minus;
+            Result.Shift = duplex.empty()  ? TShiftChoice::Simplex
+                           : duplex == "+" ? TShiftChoice::Plus
+                                           : TShiftChoice::Minus;
             if (!ReadOffset(offset)) return false;
         } else if (duplex == "OFF") {
             return Skip("receive-only channels (duplex \"off\") cannot be stored");
@@ -210,8 +212,8 @@ private:
 
     bool ReadOffset(const std::string& text) {
         if (text.empty()) {
-            Result.OffsetText = FormatOffsetText(DefaultFieldValues(Data.GetModel(),
-                                                                   Data.GetMarketCode()).Offset);
+            Result.OffsetText =
+                FormatOffsetText(DefaultFieldValues(Data.GetModel(), Data.GetMarketCode()).Offset);
             return true;
         }
         const std::optional<int64_t> hertz = ScaledDecimal(text, 6);
@@ -219,8 +221,8 @@ private:
         const std::string stored = ParseOffsetText(MhzText(*hertz)).value_or("00000000");
         Result.OffsetText = FormatOffsetText(stored);
         if (HertzOf(stored) != *hertz && Result.Shift != TShiftChoice::Simplex) {
-            Changes.push_back("offset " + MhzText(*hertz) + " MHz stored as " +
-                              Result.OffsetText + " MHz");
+            Changes.push_back("offset " + MhzText(*hertz) + " MHz stored as " + Result.OffsetText +
+                              " MHz");
         }
         return true;
     }
@@ -264,9 +266,9 @@ private:
         // chosen from comes back unchanged, and so does the choice.
         Result.TxStepPosition = StepPositionFor(Tx, Result.StepPosition);
         if (!text.empty() && (!wanted || *wanted != Result.StepPosition)) {
-            Changes.push_back("step " + ShownField(text) + " kHz replaced by " +
-                              KhzText(StepHertzOfListPosition(Result.StepPosition,
-                                                              Data.GetModel())) + " kHz");
+            Changes.push_back(
+                "step " + ShownField(text) + " kHz replaced by " +
+                KhzText(StepHertzOfListPosition(Result.StepPosition, Data.GetModel())) + " kHz");
         }
     }
 
@@ -365,8 +367,9 @@ TLocation LocationOf(const TRadioData& data, const std::string& text, int next) 
         return {{}, "location \"" + ShownField(text) + "\" is not a channel number"};
     }
     if (*channel > data.ChannelCount()) {
-        return {{}, "location " + text + " is beyond the last channel (" +
-                        std::to_string(data.ChannelCount()) + ")"};
+        return {{},
+                "location " + text + " is beyond the last channel (" +
+                    std::to_string(data.ChannelCount()) + ")"};
     }
     return {static_cast<int>(*channel), {}};
 }
@@ -486,13 +489,18 @@ std::vector<std::string> ExportFields(const TRadioData& data, int channel,
             duplex = "split";
             offset = MhzText(HertzOf(RecordField(record, kTxFreqField)));
             break;
-        case TShiftChoice::Plus: duplex = "+"; break;
-        case TShiftChoice::Minus: duplex = "-"; break;
+        case TShiftChoice::Plus:
+            duplex = "+";
+            break;
+        case TShiftChoice::Minus:
+            duplex = "-";
+            break;
         case TShiftChoice::Minus76:
             duplex = "-";
             offset = MhzText(7'600'000);
             break;
-        default: break;
+        default:
+            break;
     }
     const char* tone = display.Tone == TToneChoice::Tone    ? "Tone"
                        : display.Tone == TToneChoice::Ctcss ? "TSQL"
@@ -541,9 +549,9 @@ std::vector<std::string> ExportFields(const TRadioData& data, int channel,
 
 const std::vector<std::string>& CsvChannelColumns() {
     static const std::vector<std::string> columns{
-        "Location",  "Name",      "Frequency",  "Duplex", "Offset", "Tone",     "rToneFreq",
-        "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-        "Skip",      "Power",     "Comment",    "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+        "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+        "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+        "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
     return columns;
 }
 
@@ -567,8 +575,8 @@ TCsvImport ImportCsvChannels(TRadioData& data, std::string_view csvText) {
 TCsvExport ExportCsvChannels(const TRadioData& data) {
     TCsvExport result;
     result.Text = CsvLine(CsvChannelColumns());
-    for (int channel = 0; channel <= data.ChannelCount() && channel < TRadioData::kFirstSpecialRecord;
-         ++channel) {
+    for (int channel = 0;
+         channel <= data.ChannelCount() && channel < TRadioData::kFirstSpecialRecord; ++channel) {
         if (data.GetChannel(channel).size() <= kEmptyRecordLength) continue;
         result.Text += CsvLine(ExportFields(data, channel, result.Notes));
         ++result.Exported;

@@ -1,10 +1,10 @@
 #include "link/commlog.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "?"

@@ -78,8 +78,7 @@ private:
 // for the program's own notes.
 inline constexpr qint64 kCommLogCap = 2 * 1024 * 1024;
 inline constexpr qint64 kCommLogNoteRoom = 16 * 1024;
-inline constexpr char kCommLogCapNote[] =
-    "log cap reached: the rest of the exchange is not logged";
+inline constexpr char kCommLogCapNote[] = "log cap reached: the rest of the exchange is not logged";
 
 // The first line of a log.
 QString CommLogHeadingLine(const TCommLogHeading& heading);

@@ -19,14 +19,14 @@ inline constexpr int kMostAttempts = 10;
 
 // How an exchange ended.
 enum class TExchangeOutcome {
-    Done,           // everything was exchanged
-    Refused,        // a write ended, but the transceiver refused some records
-    TimedOut,       // no reply in time
-    Unsupported,    // another or an unknown transceiver
-    Cancelled,      // the user cancelled, or declined the market code question
-    PortFailed,     // the port could not be opened
-    LineFailed,     // a command could not be sent, or its replies kept failing their checks
-    Differs,        // a write went through, but what was read back differs from it
+    Done,         // everything was exchanged
+    Refused,      // a write ended, but the transceiver refused some records
+    TimedOut,     // no reply in time
+    Unsupported,  // another or an unknown transceiver
+    Cancelled,    // the user cancelled, or declined the market code question
+    PortFailed,   // the port could not be opened
+    LineFailed,   // a command could not be sent, or its replies kept failing their checks
+    Differs,      // a write went through, but what was read back differs from it
 };
 
 // What an exchange asks of the window (or console) that runs it. The engine
@@ -74,4 +74,5 @@ public:
 
 inline constexpr char kTimeoutMessage[] = "Communication timeout error.";
 inline constexpr char kUnsupportedMessage[] =
-    "The transceiver is not supported with this software.\nPlease confirm the transceiver model name.";
+    "The transceiver is not supported with this software.\nPlease confirm the transceiver model "
+    "name.";

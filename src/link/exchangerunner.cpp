@@ -31,25 +31,34 @@ std::string LastReplyLine(const std::string& lines) {
     if (end == std::string::npos) return "\r";
     const size_t start = lines.rfind('\r', end);
     return lines.substr(start == std::string::npos ? 0 : start + 1,
-                        end - (start == std::string::npos ? 0 : start + 1) + 1) + '\r';
+                        end - (start == std::string::npos ? 0 : start + 1) + 1) +
+           '\r';
 }
 
-TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent) : QObject(parent), View(view) {
+TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent)
+    : QObject(parent), View(view) {
     ConfigureRadioLine(KComm1);
     for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
     connect(&KComm1, &TKComm::OnCommEvent, this, &TExchangeRunner::KComm1CommEvent);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Current->TimerFired(TExchangeTimer::Reply); });
-    connect(&Timer3, &QTimer::timeout, this, [this] { Current->TimerFired(TExchangeTimer::CancelGrace); });
-    connect(&Timer4, &QTimer::timeout, this, [this] { Current->TimerFired(TExchangeTimer::StartDelay); });
+    connect(&Timer1, &QTimer::timeout, this,
+            [this] { Current->TimerFired(TExchangeTimer::Reply); });
+    connect(&Timer3, &QTimer::timeout, this,
+            [this] { Current->TimerFired(TExchangeTimer::CancelGrace); });
+    connect(&Timer4, &QTimer::timeout, this,
+            [this] { Current->TimerFired(TExchangeTimer::StartDelay); });
     connect(&PauseTimer, &QTimer::timeout, this, &TExchangeRunner::WritePending);
 }
 
-TExchangeRunner::~TExchangeRunner() { KComm1.CloseCommport(); }
+TExchangeRunner::~TExchangeRunner() {
+    KComm1.CloseCommport();
+}
 
-void TExchangeRunner::SetExchange(std::unique_ptr<TExchange> exchange) { Current = std::move(exchange); }
+void TExchangeRunner::SetExchange(std::unique_ptr<TExchange> exchange) {
+    Current = std::move(exchange);
+}
 
 bool TExchangeRunner::Begin(const std::string& deviceName) {
     KComm1.SetDeviceName(deviceName);
@@ -96,8 +105,9 @@ void TExchangeRunner::KComm1CommEvent() {
 
 void TExchangeRunner::IgnoreStray(const std::string& lines) {
     if (TCommLog* log = KComm1.Log()) {
-        log->Note(QStringLiteral("ignored %1 bytes that arrived while no command was awaiting a reply")
-                      .arg(lines.size()));
+        log->Note(
+            QStringLiteral("ignored %1 bytes that arrived while no command was awaiting a reply")
+                .arg(lines.size()));
     }
 }
 
@@ -133,9 +143,12 @@ void TExchangeRunner::DiscardInput() {
 
 QTimer& TExchangeRunner::TimerOf(TExchangeTimer timer) {
     switch (timer) {
-        case TExchangeTimer::Reply: return Timer1;
-        case TExchangeTimer::CancelGrace: return Timer3;
-        default: return Timer4;
+        case TExchangeTimer::Reply:
+            return Timer1;
+        case TExchangeTimer::CancelGrace:
+            return Timer3;
+        default:
+            return Timer4;
     }
 }
 
@@ -143,7 +156,9 @@ void TExchangeRunner::StartTimer(TExchangeTimer timer, std::chrono::milliseconds
     TimerOf(timer).start(interval);
 }
 
-void TExchangeRunner::StopTimer(TExchangeTimer timer) { TimerOf(timer).stop(); }
+void TExchangeRunner::StopTimer(TExchangeTimer timer) {
+    TimerOf(timer).stop();
+}
 
 void TExchangeRunner::ClosePort() {
     PauseTimer.stop();

@@ -49,9 +49,9 @@ public:
     void Cancel();
 
     TKComm KComm1;
-    QTimer Timer1;  // reply time-out
-    QTimer Timer3;  // Cancel grace period
-    QTimer Timer4;  // start delay
+    QTimer Timer1;      // reply time-out
+    QTimer Timer3;      // Cancel grace period
+    QTimer Timer4;      // start delay
     QTimer PauseTimer;  // the pause before a command
 
     // TExchangeHost
@@ -64,7 +64,9 @@ public:
     void SetProgress(int position) override { View.SetProgress(position); }
     void ShowError(const std::string& message) override { View.ShowError(message); }
     void ShowWarning(const std::string& message) override { View.ShowWarning(message); }
-    bool AskToContinue(const std::string& question) override { return View.AskToContinue(question); }
+    bool AskToContinue(const std::string& question) override {
+        return View.AskToContinue(question);
+    }
     void ModelChanged() override { View.ModelChanged(); }
     void Verifying() override { View.Verifying(); }
     void Finish(TExchangeOutcome outcome) override;

@@ -23,10 +23,12 @@ constexpr auto kReceivePoll = 200ms;
 const char kNotStarted[] = "Have not started communications";
 
 // The port time-outs: 5 ms for every byte asked for, plus one second.
-std::chrono::milliseconds TransferTimeout(uint32_t count) { return 5ms * count + 1000ms; }
+std::chrono::milliseconds TransferTimeout(uint32_t count) {
+    return 5ms * count + 1000ms;
+}
 
 int BaudRateOf(TBaudRate rate) {
-    static const int kRates[] = {600, 1200, 2400, 4800, 9600, 14400,
+    static const int kRates[] = {600,   1200,  2400,  4800,  9600,   14400,
                                  19200, 38400, 56000, 57600, 115200, 128000};
     return kRates[static_cast<int>(rate)];
 }
@@ -38,15 +40,18 @@ std::string DeviceNameOf(TCommPort port) {
 
 }  // namespace
 
-ECommError::ECommError(const char* format, int value) : std::runtime_error([&] {
-    char message[128];
-    std::snprintf(message, sizeof message, format, value);
-    return std::string(message);
-}()) {}
+ECommError::ECommError(const char* format, int value)
+    : std::runtime_error([&] {
+          char message[128];
+          std::snprintf(message, sizeof message, format, value);
+          return std::string(message);
+      }()) {}
 
 TKComm::TKComm(QObject* owner) : QObject(owner) {}
 
-TKComm::~TKComm() { CloseCommport(); }
+TKComm::~TKComm() {
+    CloseCommport();
+}
 
 void TKComm::SetCommPort(TCommPort port) {
     if (port == Port) return;
@@ -122,7 +127,9 @@ void TKComm::CloseCommport() {
     Handle.reset();
 }
 
-bool TKComm::GetPortStatus() const { return Handle != nullptr; }
+bool TKComm::GetPortStatus() const {
+    return Handle != nullptr;
+}
 
 void TKComm::StartReceiving() {
     std::lock_guard guard(Lock);
@@ -152,7 +159,8 @@ void TKComm::ReceiveLoop() {
         size_t room = 0;
         {
             std::unique_lock lock(Lock);
-            RoomMade.wait_for(lock, kReceivePoll, [this] { return Stopping || InQueue.size() < InSize; });
+            RoomMade.wait_for(lock, kReceivePoll,
+                              [this] { return Stopping || InQueue.size() < InSize; });
             if (Stopping) return;
             room = InSize > InQueue.size() ? std::min(InSize - InQueue.size(), kReadChunk) : 0;
         }
@@ -165,7 +173,8 @@ void TKComm::ReceiveLoop() {
             std::lock_guard guard(Lock);
             Lost = true;
             InputArrived.notify_all();
-            QMetaObject::invokeMethod(this, [this] { emit OnCommLost(this); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { emit OnCommLost(this); }, Qt::QueuedConnection);
             return;
         }
     }
@@ -178,7 +187,8 @@ void TKComm::Receive(const unsigned char* bytes, size_t count) {
     }
     InputArrived.notify_all();
     const auto eventChar = static_cast<unsigned char>(EventCharacter & 0xFF);
-    const long events = Event == TEventType::CharEvent ? std::count(bytes, bytes + count, eventChar) : 1;
+    const long events =
+        Event == TEventType::CharEvent ? std::count(bytes, bytes + count, eventChar) : 1;
     for (long event = 0; event < events && PendingEvents < kMostPendingEvents; ++event) {
         ++PendingEvents;
         QMetaObject::invokeMethod(this, &TKComm::CreateCommEvent, Qt::QueuedConnection);
@@ -248,7 +258,9 @@ void TKComm::LogFailure(const ECommError& error) {
     if (CommLog) CommLog->Note(QString::fromStdString(error.what()));
 }
 
-void TKComm::AttachLog(std::unique_ptr<TCommLog> log) { CommLog = std::move(log); }
+void TKComm::AttachLog(std::unique_ptr<TCommLog> log) {
+    CommLog = std::move(log);
+}
 
 void TKComm::WriteAll(const unsigned char* buffer, uint32_t count) {
     const auto deadline = TClock::now() + TransferTimeout(count);
@@ -264,14 +276,16 @@ void TKComm::WriteAll(const unsigned char* buffer, uint32_t count) {
         }
         written += sent;
         if (written == count) break;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
         if (left <= 0ms) throw ECommError("Write data Timeout");
         Handle->WaitWritable(left);
     }
 }
 
 void TKComm::WriteStringData(const std::string& text) {
-    WriteData(reinterpret_cast<const unsigned char*>(text.data()), static_cast<uint32_t>(text.size()));
+    WriteData(reinterpret_cast<const unsigned char*>(text.data()),
+              static_cast<uint32_t>(text.size()));
 }
 
 void TKComm::WriteStop() {
@@ -305,4 +319,6 @@ int32_t TKComm::CountInBuff() const {
     return static_cast<int32_t>(InQueue.size());
 }
 
-int32_t TKComm::CountOutBuff() const { return Handle ? Handle->OutputQueued() : -1; }
+int32_t TKComm::CountOutBuff() const {
+    return Handle ? Handle->OutputQueued() : -1;
+}

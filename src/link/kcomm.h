@@ -23,10 +23,42 @@ public:
     ECommError(const char* format, int value);
 };
 
-enum class TCommPort { Com1 = 0, Com2, Com3, Com4, Com5, Com6, Com7, Com8, Com9, Com10,
-                       Com11, Com12, Com13, Com14, Com15, Com16, Com17, Com18, Com19, Com20 };
-enum class TBaudRate { ____600bps, ___1200bps, ___2400bps, ___4800bps, ___9600bps, __14400bps,
-                       __19200bps, __38400bps, __56000bps, __57600bps, _115200bps, _128000bps };
+enum class TCommPort {
+    Com1 = 0,
+    Com2,
+    Com3,
+    Com4,
+    Com5,
+    Com6,
+    Com7,
+    Com8,
+    Com9,
+    Com10,
+    Com11,
+    Com12,
+    Com13,
+    Com14,
+    Com15,
+    Com16,
+    Com17,
+    Com18,
+    Com19,
+    Com20
+};
+enum class TBaudRate {
+    ____600bps,
+    ___1200bps,
+    ___2400bps,
+    ___4800bps,
+    ___9600bps,
+    __14400bps,
+    __19200bps,
+    __38400bps,
+    __56000bps,
+    __57600bps,
+    _115200bps,
+    _128000bps
+};
 enum class TParity { None, Odd, Even, _Mark, Space };
 enum class TByteSize { _5bit, _6bit, _7bit, _8bit };
 enum class TStopBits { _1bit, _1_5bit, _2bit };

@@ -34,9 +34,12 @@ TPortMapping MapPortNumber(int number) {
 
 std::string PortSourceText(int number, TPortSource source) {
     switch (source) {
-        case TPortSource::Setting: return "setting";
-        case TPortSource::Environment: return "TAVRIN_COM" + std::to_string(number);
-        case TPortSource::Default: break;
+        case TPortSource::Setting:
+            return "setting";
+        case TPortSource::Environment:
+            return "TAVRIN_COM" + std::to_string(number);
+        case TPortSource::Default:
+            break;
     }
     return "default";
 }

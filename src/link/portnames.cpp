@@ -7,7 +7,9 @@ int PortNumberOf(const QString& portText) {
     return 1;
 }
 
-QString PortText(int number) { return QStringLiteral("COM%1").arg(number); }
+QString PortText(int number) {
+    return QStringLiteral("COM%1").arg(number);
+}
 
 std::string PortDeviceName(int number) {
     return number < 10 ? "COM" + std::to_string(number) : "\\\\.\\COM" + std::to_string(number);

@@ -13,7 +13,9 @@ constexpr size_t kPayloadLength = 249;
 constexpr size_t kMenuTextLength = 49;
 constexpr size_t kVoxPosition = 8;
 
-std::string WithoutCarriageReturns(const std::string& text) { return ReplyText(text); }
+std::string WithoutCarriageReturns(const std::string& text) {
+    return ReplyText(text);
+}
 
 }  // namespace
 
@@ -25,9 +27,13 @@ std::chrono::milliseconds TReadExchange::CommandDelay() const {
     return ::CommandDelay(Data.GetModel());
 }
 
-bool TReadExchange::IsMobile() const { return Data.IsMobile(); }
+bool TReadExchange::IsMobile() const {
+    return Data.IsMobile();
+}
 
-bool TReadExchange::NamesExchanged() const { return Data.HasMemoryNames(); }
+bool TReadExchange::NamesExchanged() const {
+    return Data.HasMemoryNames();
+}
 
 void TReadExchange::Start() {
     SetBar(0);
@@ -146,11 +152,14 @@ size_t TReadExchange::PayloadStart() const {
         case TRequest::Start:
         case TRequest::WakeUp:
         case TRequest::VoxRestore:
-        case TRequest::Stop: return 0;
+        case TRequest::Stop:
+            return 0;
         case TRequest::Memory:
             return IsMobile() && RecordOfCounter(Counter, Data.ChannelCount()) >= 200 ? 4 : 3;
-        case TRequest::Name: return IsMobile() ? 7 : 6;
-        default: return 3;
+        case TRequest::Name:
+            return IsMobile() ? 7 : 6;
+        default:
+            return 3;
     }
 }
 
@@ -168,11 +177,14 @@ bool TReadExchange::Fits(const std::string& raw) const {
 // A mobile may answer a garbled or foreign reply; such a reply makes it hear
 // the same request again.
 bool TReadExchange::EchoFits(const std::string& raw) const {
-    const auto at = [&raw](size_t position) { return position <= raw.size() ? raw[position - 1] : '\0'; };
+    const auto at = [&raw](size_t position) {
+        return position <= raw.size() ? raw[position - 1] : '\0';
+    };
     const std::string text = WithoutCarriageReturns(raw);
     const auto sameAsCommand = [&](std::initializer_list<size_t> positions) {
         for (size_t position : positions) {
-            if (position > LastCommand.size() || at(position) != LastCommand[position - 1]) return false;
+            if (position > LastCommand.size() || at(position) != LastCommand[position - 1])
+                return false;
         }
         return true;
     };
@@ -181,15 +193,18 @@ bool TReadExchange::EchoFits(const std::string& raw) const {
         if (special) return sameAsCommand({1, 2, 4});
         char number[8];
         std::snprintf(number, sizeof number, "%03d", Counter);
-        return sameAsCommand({1, 2}) && at(4) == number[0] && at(5) == number[1] && at(6) == number[2];
+        return sameAsCommand({1, 2}) && at(4) == number[0] && at(5) == number[1] &&
+               at(6) == number[2];
     };
     switch (Request) {
         case TRequest::Memory:
             if (IsRefusal(text)) return false;
             if (at(1) == 'N' || at(2) == '\r') return true;
             return entryFits();
-        case TRequest::Name: return entryFits();
-        case TRequest::Dtmf: return at(1) == 'D' && at(2) == 'M' && at(4) == '0' + Counter;
+        case TRequest::Name:
+            return entryFits();
+        case TRequest::Dtmf:
+            return at(1) == 'D' && at(2) == 'M' && at(4) == '0' + Counter;
         case TRequest::Id:
         case TRequest::ChannelCount:
         case TRequest::MarketCode:
@@ -204,8 +219,10 @@ bool TReadExchange::EchoFits(const std::string& raw) const {
         case TRequest::Message:
         case TRequest::KeyLock:
         case TRequest::ToneBurst:
-        case TRequest::Brightness: return sameAsCommand({1, 2});
-        default: return true;
+        case TRequest::Brightness:
+            return sameAsCommand({1, 2});
+        default:
+            return true;
     }
 }
 
@@ -221,18 +238,24 @@ void TReadExchange::Act(const std::string& payload) {
             Counter = 0;
             Send(TRequest::Id, "ID");
             break;
-        case TRequest::Id: ActOnIdentity(payload); break;
+        case TRequest::Id:
+            ActOnIdentity(payload);
+            break;
         case TRequest::VoxHold:
             MenuText = payload.substr(0, kMenuTextLength);
             SavedVox = MenuText.size() > kVoxPosition ? MenuText[kVoxPosition] : '0';
             Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
             break;
-        case TRequest::VoxSet: Send(TRequest::ChannelCount, "CQ"); break;
+        case TRequest::VoxSet:
+            Send(TRequest::ChannelCount, "CQ");
+            break;
         case TRequest::ChannelCount:
             StoreChannelCount(Data, payload);
             Send(TRequest::MarketCode, "TY");
             break;
-        case TRequest::MarketCode: ActOnMarketCode(payload); break;
+        case TRequest::MarketCode:
+            ActOnMarketCode(payload);
+            break;
         case TRequest::BandLimit:
             Data.SetBandLimit(payload);
             Counter = 0;
@@ -243,8 +266,12 @@ void TReadExchange::Act(const std::string& payload) {
             }
             break;
         case TRequest::Memory:
-        case TRequest::Name: ActOnEntry(payload); break;
-        default: ActOnMenu(payload); break;
+        case TRequest::Name:
+            ActOnEntry(payload);
+            break;
+        default:
+            ActOnMenu(payload);
+            break;
     }
 }
 
@@ -319,7 +346,8 @@ void TReadExchange::ActOnEntry(const std::string& payload) {
 
 void TReadExchange::StoreEntry(const std::string& namePayload) {
     const int record = RecordOfCounter(Counter, Data.ChannelCount());
-    Data.SetChannel(record, MemoryRecord(EntryPayload, namePayload, RecordChannelField(record, IsMobile())));
+    Data.SetChannel(
+        record, MemoryRecord(EntryPayload, namePayload, RecordChannelField(record, IsMobile())));
 }
 
 void TReadExchange::SetBar(int position) {
@@ -360,7 +388,8 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             break;
         case TRequest::Menu:
             StoreMenuValues(Data, payload);
-            if (Data.IsHandheld() && SavedVox) Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
+            if (Data.IsHandheld() && SavedVox)
+                Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
             Send(TRequest::Message, "MS");
             break;
         case TRequest::Message:
@@ -387,9 +416,14 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             Data.SetMenuSlot(36, payload);
             Finish(TExchangeOutcome::Done);
             break;
-        case TRequest::VoxRestore: Finish(TExchangeOutcome::Done); break;
-        case TRequest::Stop: Finish(TExchangeOutcome::Cancelled); break;
-        default: break;
+        case TRequest::VoxRestore:
+            Finish(TExchangeOutcome::Done);
+            break;
+        case TRequest::Stop:
+            Finish(TExchangeOutcome::Cancelled);
+            break;
+        default:
+            break;
     }
 }
 

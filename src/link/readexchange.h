@@ -26,9 +26,30 @@ public:
     void SetReportsIncomplete(bool reports) { ReportsIncomplete = reports; }
 
     enum class TRequest {
-        Start, WakeUp, Id, VoxHold, VoxSet, ChannelCount, MarketCode, BandLimit,
-        Memory, Name, Call, Vfo, Power, ProgramVfo, Dtmf,
-        Menu, Message, KeyLock, ToneBurst, Lamp, ProgrammableKey, Brightness, VoxRestore, Stop,
+        Start,
+        WakeUp,
+        Id,
+        VoxHold,
+        VoxSet,
+        ChannelCount,
+        MarketCode,
+        BandLimit,
+        Memory,
+        Name,
+        Call,
+        Vfo,
+        Power,
+        ProgramVfo,
+        Dtmf,
+        Menu,
+        Message,
+        KeyLock,
+        ToneBurst,
+        Lamp,
+        ProgrammableKey,
+        Brightness,
+        VoxRestore,
+        Stop,
     };
     TRequest Awaited() const { return Request; }
 

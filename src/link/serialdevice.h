@@ -9,8 +9,8 @@
 struct TLineSettings {
     int BaudRate = 9600;
     int DataBits = 8;
-    char Parity = 'N';    // 'N'one, 'O'dd, 'E'ven, 'M'ark, 'S'pace
-    int StopBits = 10;    // in tenths: 10, 15 or 20
+    char Parity = 'N';  // 'N'one, 'O'dd, 'E'ven, 'M'ark, 'S'pace
+    int StopBits = 10;  // in tenths: 10, 15 or 20
     enum class TFlow { None, DtrDsr, XonXoff, RtsCts } Flow = TFlow::None;
     unsigned char XonChar = 17;
     unsigned char XoffChar = 19;

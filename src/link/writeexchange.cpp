@@ -117,7 +117,8 @@ void TWriteExchange::End(TExchangeOutcome outcome) {
     const bool early = outcome == TExchangeOutcome::TimedOut ||
                        outcome == TExchangeOutcome::LineFailed ||
                        outcome == TExchangeOutcome::Cancelled;
-    if (early && Writing) Host.ShowWarning(WriteStoppedMessage(StoppedAt.empty() ? LastCommand : StoppedAt));
+    if (early && Writing)
+        Host.ShowWarning(WriteStoppedMessage(StoppedAt.empty() ? LastCommand : StoppedAt));
     Host.Finish(outcome);
 }
 
@@ -164,7 +165,9 @@ void TWriteExchange::Act(const std::string& reply) {
             Counter = 0;
             Send(TRequest::Id, "ID");
             break;
-        case TRequest::Id: ActOnIdentity(reply); break;
+        case TRequest::Id:
+            ActOnIdentity(reply);
+            break;
         case TRequest::VoxHold:
             MenuText = ReplyPayload(reply).substr(0, kMenuTextLength);
             Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
@@ -173,7 +176,9 @@ void TWriteExchange::Act(const std::string& reply) {
             NoteReply(reply);
             Send(TRequest::MarketCode, "TY");
             break;
-        case TRequest::MarketCode: ActOnMarketCode(reply); break;
+        case TRequest::MarketCode:
+            ActOnMarketCode(reply);
+            break;
         case TRequest::ChannelCount:
             NoteReply(reply);
             if (Scope == TTransferScope::Menu) {
@@ -192,7 +197,9 @@ void TWriteExchange::Act(const std::string& reply) {
             NoteReply(reply);
             ActOnEntry();
             break;
-        case TRequest::Stop: Finish(TExchangeOutcome::Cancelled); break;
+        case TRequest::Stop:
+            Finish(TExchangeOutcome::Cancelled);
+            break;
         case TRequest::VoxRestore:
             NoteReply(reply);
             Finish(Cancelling ? TExchangeOutcome::Cancelled : TExchangeOutcome::Done);
@@ -274,12 +281,16 @@ void TWriteExchange::ActOnEntry() {
 void TWriteExchange::ActOnRecord() {
     SetBar(Progress + 1);
     switch (Request) {
-        case TRequest::Call: Send(TRequest::Vfo, BuildVfoWrite(Data)); break;
+        case TRequest::Call:
+            Send(TRequest::Vfo, BuildVfoWrite(Data));
+            break;
         case TRequest::Vfo:
             Counter = 0;
             Send(TRequest::ProgramVfo, BuildProgramVfoWrite(Data));
             break;
-        case TRequest::ProgramVfo: Send(TRequest::Power, BuildPowerWrite(Data)); break;
+        case TRequest::ProgramVfo:
+            Send(TRequest::Power, BuildPowerWrite(Data));
+            break;
         case TRequest::Power:
             Counter = 0;
             Send(TRequest::Dtmf, BuildDtmfWrite(Data, 0));
@@ -297,9 +308,15 @@ void TWriteExchange::ActOnRecord() {
                 Send(TRequest::Menu, BuildMenuWrite(Data, true));
             }
             break;
-        case TRequest::Menu: Send(TRequest::Message, BuildSlotWrite(Data, "MS", 19)); break;
-        case TRequest::Message: Send(TRequest::KeyLock, BuildSlotWrite(Data, "LK", 21)); break;
-        case TRequest::KeyLock: SendAfterKeyLock(); break;
+        case TRequest::Menu:
+            Send(TRequest::Message, BuildSlotWrite(Data, "MS", 19));
+            break;
+        case TRequest::Message:
+            Send(TRequest::KeyLock, BuildSlotWrite(Data, "LK", 21));
+            break;
+        case TRequest::KeyLock:
+            SendAfterKeyLock();
+            break;
         case TRequest::ToneBurst:
             if (Data.IsMobile()) {
                 Send(TRequest::Brightness, BuildSlotWrite(Data, "BR", 36));
@@ -307,10 +324,17 @@ void TWriteExchange::ActOnRecord() {
                 Send(TRequest::Lamp, BuildSlotWrite(Data, "LP", 22));
             }
             break;
-        case TRequest::Lamp: Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, "PF", 24)); break;
-        case TRequest::ProgrammableKey: Send(TRequest::VoxRestore, BuildMenuWrite(Data, false)); break;
-        case TRequest::Brightness: Finish(TExchangeOutcome::Done); break;
-        default: break;
+        case TRequest::Lamp:
+            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, "PF", 24));
+            break;
+        case TRequest::ProgrammableKey:
+            Send(TRequest::VoxRestore, BuildMenuWrite(Data, false));
+            break;
+        case TRequest::Brightness:
+            Finish(TExchangeOutcome::Done);
+            break;
+        default:
+            break;
     }
 }
 

@@ -23,9 +23,30 @@ public:
     std::chrono::milliseconds CommandDelay() const override;
 
     enum class TRequest {
-        Start, WakeUp, Id, VoxHold, VoxSet, MarketCode, ChannelCount, VfoMode,
-        Memory, Name, Call, Vfo, ProgramVfo, Power, Dtmf,
-        Menu, Message, KeyLock, ToneBurst, Lamp, ProgrammableKey, Brightness, VoxRestore, Stop,
+        Start,
+        WakeUp,
+        Id,
+        VoxHold,
+        VoxSet,
+        MarketCode,
+        ChannelCount,
+        VfoMode,
+        Memory,
+        Name,
+        Call,
+        Vfo,
+        ProgramVfo,
+        Power,
+        Dtmf,
+        Menu,
+        Message,
+        KeyLock,
+        ToneBurst,
+        Lamp,
+        ProgrammableKey,
+        Brightness,
+        VoxRestore,
+        Stop,
     };
     TRequest Awaited() const { return Request; }
     // The record commands the transceiver refused, as sent.

@@ -21,7 +21,8 @@
 
 namespace {
 
-constexpr int kRowHeight = 17;  // design row height; the memory and DTMF grids fit theirs to their height
+constexpr int kRowHeight =
+    17;  // design row height; the memory and DTMF grids fit theirs to their height
 constexpr int kMemoryVisibleRows = 15;  // title row included
 constexpr int kVfoVisibleRows = 2;
 constexpr int kDtmfVisibleRows = 7;
@@ -49,7 +50,8 @@ QTableWidget* MakeGrid(QGroupBox* box, const QString& name, QList<int> widths, i
     grid->setObjectName(name);
     grid->setFont(GridFont());
     grid->setColumnCount(static_cast<int>(widths.size()));
-    for (int column = 0; column < widths.size(); ++column) grid->setColumnWidth(column, widths[column]);
+    for (int column = 0; column < widths.size(); ++column)
+        grid->setColumnWidth(column, widths[column]);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,12 +93,14 @@ TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&p
     GroupBox3 = new QGroupBox(QStringLiteral("&CALL Channel"), &page);
     GroupBox4 = new QGroupBox(QStringLiteral("&DTMF Memory"), &page);
     Boxes = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
-    StringGrid1 = MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {10, 27, 89, 98},
-                           kMemoryVisibleRows);
+    StringGrid1 =
+        MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {10, 27, 89, 98}, kMemoryVisibleRows);
     StringGrid2 = MakeGrid(GroupBox2, QStringLiteral("StringGrid2"), {10, 73, 73}, kVfoVisibleRows);
     StringGrid3 = MakeGrid(GroupBox3, QStringLiteral("StringGrid3"), {10, 73, 73}, kVfoVisibleRows);
-    StringGrid4 = MakeGrid(GroupBox4, QStringLiteral("StringGrid4"), {10, 24, 155}, kDtmfVisibleRows);
-    StringGrid1->setFixedWidth(10 + 27 + 89 + 98 + StringGrid1->verticalScrollBar()->sizeHint().width() +
+    StringGrid4 =
+        MakeGrid(GroupBox4, QStringLiteral("StringGrid4"), {10, 24, 155}, kDtmfVisibleRows);
+    StringGrid1->setFixedWidth(10 + 27 + 89 + 98 +
+                               StringGrid1->verticalScrollBar()->sizeHint().width() +
                                2 * StringGrid1->frameWidth());
 
     auto* right = new QVBoxLayout;
@@ -112,11 +116,16 @@ TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&p
 
 QTableWidget* TChannelGrids::Grid(int grid) const {
     switch (grid) {
-        case kMemoryGrid: return StringGrid1;
-        case kVfoGrid: return StringGrid2;
-        case kCallGrid: return StringGrid3;
-        case kDtmfGrid: return StringGrid4;
-        default: return nullptr;
+        case kMemoryGrid:
+            return StringGrid1;
+        case kVfoGrid:
+            return StringGrid2;
+        case kCallGrid:
+            return StringGrid3;
+        case kDtmfGrid:
+            return StringGrid4;
+        default:
+            return nullptr;
     }
 }
 
@@ -139,7 +148,8 @@ void TChannelGrids::ConnectGrid(int grid) {
     connect(table, &QTableWidget::currentCellChanged, this, [this, grid, table] {
         if (table->hasFocus() || CurrentGrid == grid) EnterGrid(grid);
     });
-    connect(table, &QTableWidget::cellDoubleClicked, this, [this, grid] { emit EditorRequested(grid); });
+    connect(table, &QTableWidget::cellDoubleClicked, this,
+            [this, grid] { emit EditorRequested(grid); });
 }
 
 bool TChannelGrids::eventFilter(QObject* watched, QEvent* event) {
@@ -162,7 +172,8 @@ bool TChannelGrids::eventFilter(QObject* watched, QEvent* event) {
         if (watched == table->horizontalHeader()) {
             SelectTopVisibleRow(grid);
         } else if (watched == table->viewport()) {
-            const int row = table->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+            const int row =
+                table->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
             if (row >= 0) table->setCurrentCell(row, 1);
         }
         EnterGrid(grid);
@@ -216,7 +227,8 @@ void TChannelGrids::SetupMemoryGrid() {
                             Data.HasMemoryNames() ? QStringLiteral(" Name") : QString()});
     const int rows = MemoryGridRowCount(Data);
     StringGrid1->setRowCount(rows - 1);
-    for (int row = 1; row < rows; ++row) SetCell(StringGrid1, row - 1, 1, MemoryRowLabel(Data, row));
+    for (int row = 1; row < rows; ++row)
+        SetCell(StringGrid1, row - 1, 1, MemoryRowLabel(Data, row));
 }
 
 void TChannelGrids::SetupDtmfGrid() {

@@ -12,8 +12,8 @@
 #include "app/modal.h"
 #include "data/caption.h"
 #include "data/datafile.h"
-#include "data/listing.h"
 #include "data/filereport.h"
+#include "data/listing.h"
 #include "data/listingpainter.h"
 #include "data/listingpdf.h"
 

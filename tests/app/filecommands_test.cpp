@@ -1,10 +1,10 @@
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "app/mainformfixture.h"
 #include "data/datafile.h"
@@ -174,9 +174,9 @@ TEST_F(FileCommands, ACutOffFileOpensWithAWarningThatNamesWhatIsMissing) {
     TMainForm& form = Start({cut});
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
-    EXPECT_EQ(Messages.Shown()[0].Text.toStdString(),
-              DamagedFileMessage(
-                  "the CALL channel, the VFO, the DTMF memories and the menu settings"));
+    EXPECT_EQ(
+        Messages.Shown()[0].Text.toStdString(),
+        DamagedFileMessage("the CALL channel, the VFO, the DTMF memories and the menu settings"));
     EXPECT_EQ(Messages.Shown()[0].Detail, cut);
     EXPECT_EQ(form.FileName(), cut);
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);

@@ -14,7 +14,8 @@
 
 namespace {
 
-const QString kChangedQuestion = QStringLiteral("Data has been changed.\nDo you want to save the changes?");
+const QString kChangedQuestion =
+    QStringLiteral("Data has been changed.\nDo you want to save the changes?");
 const char kChannel5[] = "05,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,";
 
 bool TabVisible(TMainForm& form, QWidget* page) {
@@ -49,7 +50,8 @@ TEST_F(MainFormTest, FirstStartAsksForTheConfigurationAndStoresIt) {
     EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-310/320A -1]  [Untitled]");
     EXPECT_EQ(form.Data().GetMarketCode(), "MKF");
     EXPECT_EQ(form.Data().GetMenuSlot(26), "99");
-    EXPECT_EQ(form.Data().GetCall(), "0,0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,,,");
+    EXPECT_EQ(form.Data().GetCall(),
+              "0,0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,,,");
     EXPECT_EQ(form.Data().GetChannel(207)[0], ' ');
     EXPECT_EQ(form.Data().GetMenuSlot(13), "1");
     EXPECT_FALSE(form.Data().Changed);

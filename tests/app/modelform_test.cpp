@@ -25,7 +25,8 @@ protected:
         StoreConfiguration("PX-A5", "AKF0");
         Temp.Set("Channel", "49");
         TMainForm& form = Start();
-        form.Data().SetChannel(3, "03,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,");
+        form.Data().SetChannel(3,
+                               "03,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,");
         form.Data().SetComment("club");
         form.ShowComment();
         form.Data().Changed = true;

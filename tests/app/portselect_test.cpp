@@ -72,8 +72,9 @@ TEST_F(PortSelect, RadioCommandsTestTheSelectedPort) {
     holder.OpenCommport();
     Messages.Answer(TMessageAnswer::Ok);
     EXPECT_FALSE(form.CheckSelectedPort());
-    EXPECT_EQ(Messages.Texts(),
-              QStringList{"The selected COM port is unavailable.\nPlease check the COM port status."});
+    EXPECT_EQ(
+        Messages.Texts(),
+        QStringList{"The selected COM port is unavailable.\nPlease check the COM port status."});
 }
 
 TEST_F(PortSelect, ItemsShowTheDeviceTheyStandFor) {

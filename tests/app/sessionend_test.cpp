@@ -22,15 +22,14 @@ TEST(SessionEndWatcher, TurnsTheEndSignalsIntoOneQtSignalEach) {
 
 class SessionEndTest : public MainFormTest {
 protected:
-    QStringList Backups() const {
-        return QDir(BackupsFolder()).entryList(QDir::Files);
-    }
+    QStringList Backups() const { return QDir(BackupsFolder()).entryList(QDir::Files); }
 };
 
 TEST_F(SessionEndTest, UnsavedChangesAreKeptAsABackupAndTheSettingsWritten) {
     StoreConfiguration("RV-310", "MKF");
     TMainForm& form = Start();
-    form.Data().SetChannel(5, "005,0146520000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,KEEP");
+    form.Data().SetChannel(
+        5, "005,0146520000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,KEEP");
     form.Data().Changed = true;
     const std::string unsaved = WriteDataFile(form.Data());
     Temp.Set(QStringLiteral("CommPort"), QStringLiteral("stale"));
@@ -39,7 +38,8 @@ TEST_F(SessionEndTest, UnsavedChangesAreKeptAsABackupAndTheSettingsWritten) {
 
     const QStringList backups = Backups();
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_TRUE(backups[0].endsWith(QStringLiteral(" RV-310 unsaved.tvr"))) << backups[0].toStdString();
+    EXPECT_TRUE(backups[0].endsWith(QStringLiteral(" RV-310 unsaved.tvr")))
+        << backups[0].toStdString();
     EXPECT_EQ(LoadDataFileBytes(BackupsFolder() + QLatin1Char('/') + backups[0]), unsaved);
     EXPECT_EQ(Temp.Value(QStringLiteral("CommPort")), QStringLiteral("COM1"));
     // The close that follows does not ask about changes already kept.

@@ -226,7 +226,8 @@ TEST_F(CommandLine, DiffRefusesWhatOpenRefuses) {
     QByteArray output;
     TCliRun run = Run({"diff", a, Path("missing.tvr")}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
+    EXPECT_EQ(run.Errors,
+              "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
     run = Run({"--radio", "13", "diff", a, a}, output);
     EXPECT_EQ(run.Status, 2);
     EXPECT_TRUE(run.Errors.startsWith("The model name selected")) << run.Errors.toStdString();

@@ -496,8 +496,11 @@ TEST_F(CliExchange, CtrlCCancelsTheExchange) {
         EXPECT_LT(sinceInterrupt.elapsed(), 1500);
         EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(cli.exitCode(), 1);
-        EXPECT_TRUE(cli.readAllStandardError().startsWith(
-            "The read was not completed: it stopped at channel 0"));
+        // A second Ctrl+C ends the program before it can say where the read stopped.
+        const QByteArray errors = cli.readAllStandardError();
+        EXPECT_TRUE(errors.startsWith("The read was not completed: it stopped at channel 0") ||
+                    (interrupts == 2 && errors.isEmpty()))
+            << errors.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.tvr")));
         StopSim();
     }
@@ -551,7 +554,8 @@ TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
         {{"write", kMissingPort, Path("missing.tvr")},
          "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n"},
         {{"write", kMissingPort, Put(FilledFile(kMobileRow, "99"), "mobile.tvr")},
-         QString(kModelMismatchMessage) + "\n" + Path("mobile.tvr") + ": saved for another model\n"},
+         QString(kModelMismatchMessage) + "\n" + Path("mobile.tvr") +
+             ": saved for another model\n"},
     };
     for (const auto& f : files) {
         const TCliRun run = Cli(QStringList{"--radio", "1"} + f.Arguments);

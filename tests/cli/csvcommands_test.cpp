@@ -72,17 +72,18 @@ TEST_F(CsvCommandLine, FailuresWriteNoFile) {
         EXPECT_EQ(Run({"import-csv", list, Path("out.tvr")}).Status, 1);
     }
     // The report quotes the list without handing its control characters to the terminal.
-    const TCliRun controls = Run(
-        {"import-csv", Write("esc.csv", "1,X,\x1B]2;x\x07" + QByteArray(3 << 20, '9') + "\n"),
-         Path("out.tvr")});
+    const TCliRun controls =
+        Run({"import-csv", Write("esc.csv", "1,X,\x1B]2;x\x07" + QByteArray(3 << 20, '9') + "\n"),
+             Path("out.tvr")});
     EXPECT_EQ(controls.Status, 1);
     EXPECT_TRUE(controls.Errors.contains("frequency \"<0x1B>]2;x<0x07>999"));
     EXPECT_FALSE(controls.Errors.contains(QChar(0x1B)));
     EXPECT_LT(controls.Errors.size(), 1000);
     const QString large = Write("large.csv", QByteArray(5 << 20, ' '));
     // The message may be followed by a line that names the file and the reason.
-    EXPECT_TRUE(Run({"import-csv", large, Path("out.tvr")})
-                    .Errors.startsWith("This file is too large for a channel list (over 4 MiB).\n"));
+    EXPECT_TRUE(
+        Run({"import-csv", large, Path("out.tvr")})
+            .Errors.startsWith("This file is too large for a channel list (over 4 MiB).\n"));
     for (const QStringList& arguments :
          {QStringList{"import-csv", Path("none.csv"), Path("out.tvr")},
           QStringList{"import-csv", headerOnly, Path("out.tvr"), "--into", Path("none.tvr")},

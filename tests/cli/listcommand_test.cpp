@@ -106,9 +106,12 @@ TEST_F(ListingCommands, ToneBurstOptionAddsItsLine) {
 // A comment or name can carry a terminal escape sequence: it must not reach the terminal.
 TEST_F(ListingCommands, ControlCharactersFromTheFileArePrintedVisibly) {
     WriteListingFile(1);
-    Data.SetComment("\x1b]0;owned\x07" "club");
-    Data.SetChannel(0, LabelOf(Data, 0) +
-                           ",0433500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,\x1b[2J");
+    Data.SetComment(
+        "\x1b]0;owned\x07"
+        "club");
+    Data.SetChannel(0,
+                    LabelOf(Data, 0) +
+                        ",0433500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,\x1b[2J");
     const QString in = Files.filePath(QStringLiteral("odd.tvr"));
     QFile file(in);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

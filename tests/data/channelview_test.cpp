@@ -34,16 +34,16 @@ TEST_P(MemoryGridLayout, RowCountLabelsAndBand) {
     EXPECT_EQ(BandText(data), c.Band);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryModelGroup, MemoryGridLayout,
-    ::testing::Values(TLayoutCase{"PX-A5", "AKF0", "49", 59, "AL", "144MHz"},
-                      TLayoutCase{"PX-A5", "AEB0", "49", 58, "PR", "144MHz"},
-                      TLayoutCase{"PX-A7", "AEB0", "99", 108, "PR", "430MHz"},
-                      TLayoutCase{"RV-310", "MKF", "99", 109, "AL", "144MHz"},
-                      TLayoutCase{"RV-310", "MKF", "199", 209, "AL", "144MHz"},
-                      TLayoutCase{"RV-310", "MED", "199", 208, "PR", "144MHz"},
-                      TLayoutCase{"RV-350", "MKF", "99", 108, "PR", "440MHz"},
-                      TLayoutCase{"RV-380", "MM2", "99", 108, "PR", "430MHz"}));
+INSTANTIATE_TEST_SUITE_P(EveryModelGroup, MemoryGridLayout,
+                         ::testing::Values(TLayoutCase{"PX-A5", "AKF0", "49", 59, "AL", "144MHz"},
+                                           TLayoutCase{"PX-A5", "AEB0", "49", 58, "PR", "144MHz"},
+                                           TLayoutCase{"PX-A7", "AEB0", "99", 108, "PR", "430MHz"},
+                                           TLayoutCase{"RV-310", "MKF", "99", 109, "AL", "144MHz"},
+                                           TLayoutCase{"RV-310", "MKF", "199", 209, "AL", "144MHz"},
+                                           TLayoutCase{"RV-310", "MED", "199", 208, "PR", "144MHz"},
+                                           TLayoutCase{"RV-350", "MKF", "99", 108, "PR", "440MHz"},
+                                           TLayoutCase{"RV-380", "MM2", "99", 108, "PR",
+                                                       "430MHz"}));
 
 TEST(MemoryGridLayout, RowsMapOntoChannelsThenSpecialRecords) {
     const TRadioData data = Configured("RV-310", "MKF", "199");
@@ -101,20 +101,20 @@ INSTANTIATE_TEST_SUITE_P(
         TStatusCase{"AEB0", "01,0430000000,6,0,1,0,1,0,08,41,000,00000000,0,0,0435000000,6,0,,",
                     "Tx Freq. : 435.000MHz", "+-", "CT : 254.1Hz"},
         // -7.6 MHz shift: shown in Europe only, never with an offset
-        TStatusCase{"AEB0", "01,0430000000,6,3,0,0,0,1,08,08,103,07600000,0,0,0000000000,0,0,,",
-                    "", "-7.6", "DCS : 754"},
-        TStatusCase{"AM70", "01,0430000000,6,3,0,0,0,0,08,08,000,07600000,0,0,0000000000,0,0,,",
-                    "", "", ""},
+        TStatusCase{"AEB0", "01,0430000000,6,3,0,0,0,1,08,08,103,07600000,0,0,0000000000,0,0,,", "",
+                    "-7.6", "DCS : 754"},
+        TStatusCase{"AM70", "01,0430000000,6,3,0,0,0,0,08,08,000,07600000,0,0,0000000000,0,0,,", "",
+                    "", ""},
         // reversed simplex and reversed minus shift
-        TStatusCase{"AM70", "01,0430000000,6,0,1,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,",
-                    "", " R", ""},
+        TStatusCase{"AM70", "01,0430000000,6,0,1,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,", "",
+                    " R", ""},
         TStatusCase{"AM70", "01,0430000000,6,2,1,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,",
                     "Offset : 5.00MHz", "- R", ""},
         // damaged tone indexes fall back to the defaults instead of leaving the lists
-        TStatusCase{"AM70", "01,0430000000,6,0,0,1,0,0,42,08,000,05000000,0,0,0000000000,0,0,,",
-                    "", "", "T : 88.5Hz"},
-        TStatusCase{"AM70", "01,0430000000,6,0,0,0,0,1,08,08,999,05000000,0,0,0000000000,0,0,,",
-                    "", "", "DCS : 023"},
+        TStatusCase{"AM70", "01,0430000000,6,0,0,1,0,0,42,08,000,05000000,0,0,0000000000,0,0,,", "",
+                    "", "T : 88.5Hz"},
+        TStatusCase{"AM70", "01,0430000000,6,0,0,0,0,1,08,08,999,05000000,0,0,0000000000,0,0,,", "",
+                    "", "DCS : 023"},
         TStatusCase{"AM70", "", "", "", ""}));
 
 TEST(StatusBar, VfoShowsTheProgrammableRangeWithoutLeadingZeros) {

@@ -93,10 +93,14 @@ TEST(CsvTable, FieldsAreShownWithoutControlCharactersAndCutShort) {
         {"\x1B[2J\x07", "<0x1B>[2J<0x07>"},
         {std::string("a\0b", 3), "a<0x00>b"},
         {"K\xC3\xB6ln", "K\xC3\xB6ln"},
-        {"\xC2\x9B" "1m", "<U+009B>1m"},         // a C1 control
-        {"ab\xE2\x80\xAE" "cd", "ab<U+202E>cd"},  // turns the text after it around
-        {"\xFF\xC3", "<0xFF><0xC3>"},             // not UTF-8
-        {"\xC0\xAF", "<0xC0><0xAF>"},             // overlong
+        {"\xC2\x9B"
+         "1m",
+         "<U+009B>1m"},  // a C1 control
+        {"ab\xE2\x80\xAE"
+         "cd",
+         "ab<U+202E>cd"},              // turns the text after it around
+        {"\xFF\xC3", "<0xFF><0xC3>"},  // not UTF-8
+        {"\xC0\xAF", "<0xC0><0xAF>"},  // overlong
         {forty, forty},
         {forty + "y", forty + "..."},
         {std::string(39, 'x') + "\xC3\xA9!", std::string(39, 'x') + "\xC3\xA9..."},

@@ -44,7 +44,9 @@ struct TCompareCase {
     TDifferences Expected;
 };
 
-void PrintTo(const TCompareCase& c, std::ostream* out) { *out << c.What; }
+void PrintTo(const TCompareCase& c, std::ostream* out) {
+    *out << c.What;
+}
 
 class Comparison : public ::testing::TestWithParam<TCompareCase> {};
 
@@ -66,8 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
         TCompareCase{"equal sets", nullptr, NoNarrowing, {}},
         TCompareCase{"two fields of one channel, in field order",
                      [](TRadioData& d) {
-                         d.SetChannel(3, "003,0145200003,3,1,0,1,0,0,12,08,000,00600000,0,0,"
-                                         "0000000000,0,0,,N3,X");
+                         d.SetChannel(3,
+                                      "003,0145200003,3,1,0,1,0,0,12,08,000,00600000,0,0,"
+                                      "0000000000,0,0,,N3,X");
                      },
                      NoNarrowing,
                      {{"channel 3", "RxFreq", "0145100003", "0145200003"},
@@ -81,34 +84,42 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"channel 3", "", kChannel3, ""}, {"channel 4", "", "", "004,0145000000,3"}}},
         TCompareCase{"label blanks and missing trailing empty fields are no difference",
                      [](TRadioData& d) {
-                         d.SetChannel(202, "L1,0145100202,3,1,0,1,0,0,12,08,000,00600000,0,0,"
-                                           "0000000000,0,1,,N4");
+                         d.SetChannel(202,
+                                      "L1,0145100202,3,1,0,1,0,0,12,08,000,00600000,0,0,"
+                                      "0000000000,0,1,,N4");
                          d.SetCall("0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0");
                      },
-                     NoNarrowing, {}},
+                     NoNarrowing,
+                     {}},
         TCompareCase{"names count by default",
                      [](TRadioData& d) { d.SetChannel(3, std::string(kChannel3) + "Y"); },
-                     NoNarrowing, {{"channel 3", "Name", "N3,X", "N3,XY"}}},
+                     NoNarrowing,
+                     {{"channel 3", "Name", "N3,X", "N3,XY"}}},
         TCompareCase{"names ignored",
                      [](TRadioData& d) { d.SetChannel(3, std::string(kChannel3) + "Y"); },
-                     [](TComparedParts& p) { p.Names = false; }, {}},
+                     [](TComparedParts& p) { p.Names = false; },
+                     {}},
         TCompareCase{"wire fields only: the VFO's transmit frequency stays at home",
                      [](TRadioData& d) {
                          d.SetVfo("0,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0146,,,1,");
-                         d.SetCall("0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,"
-                                   "1,,");
+                         d.SetCall(
+                             "0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,"
+                             "1,,");
                      },
                      [](TComparedParts& p) { p.WireFieldsOnly = true; },
                      {{"VFO", "Power", "2", "1"}}},
         TCompareCase{"the weather alert channel left out",
                      [](TRadioData& d) { d.SetChannel(207, WithFrequency(kAlert, "0162400000")); },
-                     [](TComparedParts& p) { p.WeatherAlert = false; }, {}},
+                     [](TComparedParts& p) { p.WeatherAlert = false; },
+                     {}},
         TCompareCase{"menu narrowed to some slots",
                      [](TRadioData& d) {
                          d.SetMenuSlot(6, "0");
                          d.SetMenuSlot(19, "CQ");
                      },
-                     [](TComparedParts& p) { p.MenuSlots = {19, 2}; },
+                     [](TComparedParts& p) {
+                         p.MenuSlots = {19, 2};
+                     },
                      {{"menu", "Power-on Message", "HI-73", "CQ"}}},
         TCompareCase{"the larger channel count is compared to its end",
                      [](TRadioData& d) {
@@ -162,13 +173,19 @@ TEST(Comparison, DifferenceLines) {
     };
     const std::string longName(70, 'x');
     const TLineCase cases[] = {
-        {{"channel 7", "RxFreq", "0145000000", "0146000000"}, "written", "read back",
+        {{"channel 7", "RxFreq", "0145000000", "0146000000"},
+         "written",
+         "read back",
          "channel 7, RxFreq: written \"0145000000\", read back \"0146000000\""},
-        {{"channel 7", "RxFreq", "0145000000", "0146000000"}, "", "",
+        {{"channel 7", "RxFreq", "0145000000", "0146000000"},
+         "",
+         "",
          "channel 7, RxFreq: \"0145000000\" | \"0146000000\""},
         {{"channel 4", "", "", "004,0145"}, "", "", "channel 4: (empty) | \"004,0145\""},
         {{"comment", "", "Caf\xE9\t", "x"}, "", "", "comment: \"Caf<0xE9><TAB>\" | \"x\""},
-        {{"channel 1", "Name", longName, "y"}, "", "",
+        {{"channel 1", "Name", longName, "y"},
+         "",
+         "",
          "channel 1, Name: \"" + std::string(60, 'x') + "\"... | \"y\""},
     };
     for (const TLineCase& c : cases) {

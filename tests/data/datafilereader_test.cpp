@@ -44,9 +44,11 @@ TEST(DataFileRoundTrip, EveryConfigurationAndCountComesBackByteForByte) {
 
 TEST(DataFileReader, RefusesFilesWithoutTheHeaderOrForAnotherModel) {
     TRadioData data = ResetData(0);
-    EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Compose\r\n"), TDataFileResult::NotADataFile);
+    EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Compose\r\n"),
+              TDataFileResult::NotADataFile);
     EXPECT_EQ(ReadDataFile(data, "hello\r\n__COMMENT__\r\n"), TDataFileResult::NotADataFile);
-    EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Composer for"), TDataFileResult::WrongModel);
+    EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Composer for"),
+              TDataFileResult::WrongModel);
     EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Composer for PX-A7\r\n"),
               TDataFileResult::WrongModel);
     EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Composer for px-a5\r\n"),
@@ -75,9 +77,11 @@ TEST(DataFileReader, DamagedFilesNameWhatTheyLack) {
         {whole, ""},
         {"", "everything: the file is empty"},
         {"\xFF\xFEH\0A\0", "everything: it starts with bytes no data file holds"},
-        {cutAt("__CALL DATA__"), "the CALL channel, the VFO, the DTMF memories and the menu settings"},
+        {cutAt("__CALL DATA__"),
+         "the CALL channel, the VFO, the DTMF memories and the menu settings"},
         {cutAt("__MEMORY DATA__") + "__MEMORY DATA__\r\n00\t0145",
-         "the CALL channel, the VFO, the DTMF memories, the menu settings and the end of its last line"},
+         "the CALL channel, the VFO, the DTMF memories, the menu settings and the end of its last "
+         "line"},
         {lastSlots, "menu settings 25 to 26 and the end of its last line"},
     };
     for (const auto& c : cases) {
@@ -86,9 +90,10 @@ TEST(DataFileReader, DamagedFilesNameWhatTheyLack) {
         EXPECT_EQ(ReadDataFile(data, c.File, &missing), TDataFileResult::Loaded);
         EXPECT_EQ(missing, c.Missing) << c.File.size();
     }
-    EXPECT_EQ(DamagedFileMessage("the VFO"),
-              "The data file is damaged: it lacks the VFO.\nWhat it holds has been opened; check it "
-              "before you save it or write it to the transceiver.");
+    EXPECT_EQ(
+        DamagedFileMessage("the VFO"),
+        "The data file is damaged: it lacks the VFO.\nWhat it holds has been opened; check it "
+        "before you save it or write it to the transceiver.");
 }
 
 TEST(DataFileReader, PlacesMemoryLinesByLabel) {
@@ -113,8 +118,9 @@ TEST(DataFileReader, PlacesMemoryLinesByLabel) {
 
 TEST(DataFileReader, AlOfAnotherMarketIsLoadedButNotWrittenBack) {
     TRadioData data = ResetData(8, "99");  // RV-310 Europe
-    EXPECT_EQ(ReadDataFile(data, "HALVERN Radio Channel Composer for RV-310\n__MEMORY DATA__\n"
-                                 " AL\t0162550000\t0\n"),
+    EXPECT_EQ(ReadDataFile(data,
+                           "HALVERN Radio Channel Composer for RV-310\n__MEMORY DATA__\n"
+                           " AL\t0162550000\t0\n"),
               TDataFileResult::Loaded);
     EXPECT_EQ(data.GetChannel(207), " AL,0162550000,0");
     EXPECT_EQ(WriteDataFile(data).find(" AL"), std::string::npos);
@@ -122,8 +128,9 @@ TEST(DataFileReader, AlOfAnotherMarketIsLoadedButNotWrittenBack) {
 
 TEST(DataFileReader, DropsDtmfEntriesAboveNineAndIgnoresSurplusMenuLines) {
     TRadioData data = ResetData(0);
-    std::string file = "HALVERN Radio Channel Composer for PX-A5\n__DTMF DATA__\n12\t999\n3\t456\n"
-                       "__RADIO MENU__\n0144,0146\n";
+    std::string file =
+        "HALVERN Radio Channel Composer for PX-A5\n__DTMF DATA__\n12\t999\n3\t456\n"
+        "__RADIO MENU__\n0144,0146\n";
     for (int slot = 1; slot <= 30; ++slot) file += "1\n";
     EXPECT_EQ(ReadDataFile(data, file), TDataFileResult::Loaded);
     EXPECT_EQ(data.GetDtmf(3), "3,456");
@@ -151,9 +158,11 @@ TEST(DataFileReader, ChannelCountComesFromTheFileOnlyWhenTheModelHasIt) {
 
 TEST(DataFileReader, HeaderStaysInTheCommentWithoutACommentLine) {
     TRadioData data = ResetData(0);
-    ReadDataFile(data, "HALVERN Radio Channel Composer for PX-A5\r\n__COMMENT__\r\n__MEMORY DATA__\r\n");
+    ReadDataFile(data,
+                 "HALVERN Radio Channel Composer for PX-A5\r\n__COMMENT__\r\n__MEMORY DATA__\r\n");
     EXPECT_EQ(data.GetComment(), "HALVERN Radio Channel Composer for PX-A5");
-    ReadDataFile(data, "HALVERN Radio Channel Composer for PX-A5\r\nfirst\r\n__COMMENT__\r\nmine\tx\r\n");
+    ReadDataFile(data,
+                 "HALVERN Radio Channel Composer for PX-A5\r\nfirst\r\n__COMMENT__\r\nmine\tx\r\n");
     EXPECT_EQ(data.GetComment(), "mine,x");
 }
 
@@ -170,12 +179,15 @@ TEST(DataFileReader, ByteFFAtALineStartEndsTheData) {
 TEST(DataFileReader, OddLinesNeverFailNorClearRecords) {
     TRadioData data = ResetData(0);
     const std::string longName(300, 'N');
-    const std::string file = "HALVERN Radio Channel Composer for PX-A5\n__MEMORY DATA__\n"
-                             "L0\t0144500000\t3\n\n"
-                             "no commas here\n"
-                             "07\t0145500000\t3\t" + longName + "\n"
-                             "__CALL DATA__\n\n__VFO DATA__\n\n__DTMF DATA__\n\n"
-                             "__RADIO MENU__\n0144,0145\n5\n1";  // no final line end
+    const std::string file =
+        "HALVERN Radio Channel Composer for PX-A5\n__MEMORY DATA__\n"
+        "L0\t0144500000\t3\n\n"
+        "no commas here\n"
+        "07\t0145500000\t3\t" +
+        longName +
+        "\n"
+        "__CALL DATA__\n\n__VFO DATA__\n\n__DTMF DATA__\n\n"
+        "__RADIO MENU__\n0144,0145\n5\n1";  // no final line end
     EXPECT_EQ(ReadDataFile(data, file), TDataFileResult::Loaded);
     EXPECT_EQ(data.GetChannel(200), "L0,0144500000,3");
     EXPECT_EQ(data.GetChannel(7).size(), 99u);

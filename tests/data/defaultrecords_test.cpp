@@ -118,25 +118,24 @@ TEST_P(MenuDefaults, DependOnModelAndMarket) {
     EXPECT_EQ(data.GetMenuSlot(32), c.Slot32);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryCatalogueRow, MenuDefaults,
-    ::testing::Values(TMenuCase{"PX-A5", "AKF0", "1", "1", "0", "05"},
-                      TMenuCase{"PX-A5", "AEB0", "1", "1", "1", "02"},
-                      TMenuCase{"PX-A5", "JJ10", "1", "0", "0", "05"},
-                      TMenuCase{"PX-A5", "AM70", "1", "0", "0", "05"},
-                      TMenuCase{"PX-A5", "AXB0", "1", "1", "0", "05"},
-                      TMenuCase{"PX-A7", "AEB0", "1", "0", "1", "02"},
-                      TMenuCase{"PX-A7", "JJ10", "1", "1", "0", "05"},
-                      TMenuCase{"PX-A7", "AM70", "1", "0", "0", "05"},
-                      TMenuCase{"RV-310", "MKF", "0", "1", "0", "05"},
-                      TMenuCase{"RV-310", "MED", "0", "1", "1", "02"},
-                      TMenuCase{"RV-310", "MM8", "0", "0", "0", "05"},
-                      TMenuCase{"RV-310", "MM9", "0", "0", "0", "05"},
-                      TMenuCase{"RV-310", "MMB", "0", "0", "0", "05"},
-                      TMenuCase{"RV-350", "MC1", "0", "0", "0", "05"},
-                      TMenuCase{"RV-350", "MC0", "0", "0", "0", "05"},
-                      TMenuCase{"RV-380", "MM2", "0", "0", "0", "05"},
-                      TMenuCase{"RV-380", "MKF", "0", "0", "0", "05"}));
+INSTANTIATE_TEST_SUITE_P(EveryCatalogueRow, MenuDefaults,
+                         ::testing::Values(TMenuCase{"PX-A5", "AKF0", "1", "1", "0", "05"},
+                                           TMenuCase{"PX-A5", "AEB0", "1", "1", "1", "02"},
+                                           TMenuCase{"PX-A5", "JJ10", "1", "0", "0", "05"},
+                                           TMenuCase{"PX-A5", "AM70", "1", "0", "0", "05"},
+                                           TMenuCase{"PX-A5", "AXB0", "1", "1", "0", "05"},
+                                           TMenuCase{"PX-A7", "AEB0", "1", "0", "1", "02"},
+                                           TMenuCase{"PX-A7", "JJ10", "1", "1", "0", "05"},
+                                           TMenuCase{"PX-A7", "AM70", "1", "0", "0", "05"},
+                                           TMenuCase{"RV-310", "MKF", "0", "1", "0", "05"},
+                                           TMenuCase{"RV-310", "MED", "0", "1", "1", "02"},
+                                           TMenuCase{"RV-310", "MM8", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-310", "MM9", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-310", "MMB", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-350", "MC1", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-350", "MC0", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-380", "MM2", "0", "0", "0", "05"},
+                                           TMenuCase{"RV-380", "MKF", "0", "0", "0", "05"}));
 
 TEST(MenuDefaults, FixedSlots) {
     TRadioData data;
@@ -144,11 +143,12 @@ TEST(MenuDefaults, FixedSlots) {
     data.SetMarketCode("MM2");
     data.SetMenuSlot(19, "HELLO");
     data.ApplyMenuDefaults();
-    const char* expected[37] = {nullptr, "5", "0",  "0",  "0",  "0",  "1",  "0", "0", "2",
-                                "0",     "0", "1",  "0",  "0",  "0",  "0",  "2", "0", "",
-                                "0",     "0", "0",  "0",  "0",  "2",  "",   "0", "0", "06",
-                                "04",    "03", "05", "0",  "0",  "0",  "31"};
-    for (int slot = 1; slot <= 36; ++slot) EXPECT_EQ(data.GetMenuSlot(slot), expected[slot]) << slot;
+    const char* expected[37] = {nullptr, "5",  "0",  "0", "0", "0", "1", "0", "0", "2",
+                                "0",     "0",  "1",  "0", "0", "0", "0", "2", "0", "",
+                                "0",     "0",  "0",  "0", "0", "2", "",  "0", "0", "06",
+                                "04",    "03", "05", "0", "0", "0", "31"};
+    for (int slot = 1; slot <= 36; ++slot)
+        EXPECT_EQ(data.GetMenuSlot(slot), expected[slot]) << slot;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "data/backups.h"
 #include "data/datafile.h"
@@ -139,10 +139,10 @@ TEST_F(Backups, NeverWriteThroughALinkPlantedAtTheirName) {
     EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files), QStringList{"victim.txt"});
     EXPECT_FALSE(QFileInfo(path).isSymLink());
     // Nothing of the way the backup was made is left behind.
-    EXPECT_EQ(backups.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name),
-              (QStringList{"2026-12-07 11-30-05 RV-310 read.tvr",
-                           "2026-12-07 11-30-05.2 RV-310 read.tvr",
-                           "2026-12-07 11-30-05.4 RV-310 read.tvr"}));
+    EXPECT_EQ(
+        backups.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name),
+        (QStringList{"2026-12-07 11-30-05 RV-310 read.tvr", "2026-12-07 11-30-05.2 RV-310 read.tvr",
+                     "2026-12-07 11-30-05.4 RV-310 read.tvr"}));
 }
 
 TEST(KeptFileNames, ANewKeptFileSkipsEveryNameThatIsTaken) {

@@ -8,7 +8,8 @@
 
 namespace {
 
-const char kNamedChannel[] = "012,0145500000,3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,AB,CD";
+const char kNamedChannel[] =
+    "012,0145500000,3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,AB,CD";
 
 TEST(GetField, TakesFieldsCountedFromZero) {
     TRadioData data;
@@ -140,19 +141,18 @@ TEST_P(RowPosition, MapsChannelsThenSpecialRecords) {
     EXPECT_EQ(data.RecordIndexOfPosition(c.Position), c.Record);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllCounts, RowPosition,
-    ::testing::Values(TPositionCase{"PX-A5", "AKF0", "49", 0, 0},
-                      TPositionCase{"PX-A5", "AKF0", "49", 49, 49},
-                      TPositionCase{"PX-A5", "AKF0", "49", 50, 200},
-                      TPositionCase{"PX-A5", "AKF0", "49", 56, 206},
-                      TPositionCase{"PX-A5", "AKF0", "49", 57, 207},
-                      TPositionCase{"PX-A7", "AEB0", "99", 99, 99},
-                      TPositionCase{"PX-A7", "AEB0", "99", 100, 200},
-                      TPositionCase{"RV-310", "MKF", "99", 107, 207},
-                      TPositionCase{"RV-310", "MKF", "199", 199, 199},
-                      TPositionCase{"RV-310", "MKF", "199", 200, 200},
-                      TPositionCase{"RV-310", "MKF", "199", 207, 207}));
+INSTANTIATE_TEST_SUITE_P(AllCounts, RowPosition,
+                         ::testing::Values(TPositionCase{"PX-A5", "AKF0", "49", 0, 0},
+                                           TPositionCase{"PX-A5", "AKF0", "49", 49, 49},
+                                           TPositionCase{"PX-A5", "AKF0", "49", 50, 200},
+                                           TPositionCase{"PX-A5", "AKF0", "49", 56, 206},
+                                           TPositionCase{"PX-A5", "AKF0", "49", 57, 207},
+                                           TPositionCase{"PX-A7", "AEB0", "99", 99, 99},
+                                           TPositionCase{"PX-A7", "AEB0", "99", 100, 200},
+                                           TPositionCase{"RV-310", "MKF", "99", 107, 207},
+                                           TPositionCase{"RV-310", "MKF", "199", 199, 199},
+                                           TPositionCase{"RV-310", "MKF", "199", 200, 200},
+                                           TPositionCase{"RV-310", "MKF", "199", 207, 207}));
 
 TEST(RowPosition, WeatherAlertPositionOnlyInTheUsCanadaMarket) {
     EXPECT_EQ(ConfiguredData("PX-A5", "AKF0", "49").LastRowPosition(), 57);

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
 
 #include "data/radiodata.h"
 #include "link/portnames.h"
@@ -87,7 +87,9 @@ TEST_F(Settings, UnknownConfigurationIsChosenAgainWithAReason) {
         const char* Model;
         const char* Type;
         bool Known;
-    } cases[] = {{"XR-999", "MKF", false}, {"RV-310", "ZZ", false}, {"PX-A5", "", true},
+    } cases[] = {{"XR-999", "MKF", false},
+                 {"RV-310", "ZZ", false},
+                 {"PX-A5", "", true},
                  {"RV-310", "MKG", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Model) + " " + c.Type);
@@ -101,8 +103,10 @@ TEST_F(Settings, UnknownConfigurationIsChosenAgainWithAReason) {
         EXPECT_EQ(Data.GetModel(), asked ? "RV-310" : c.Model);
         EXPECT_EQ(Data.GetMenuSlot(26), "99");
     }
-    EXPECT_TRUE(UnknownConfigurationMessage("XR-999", "MKF").startsWith(
-        "The settings name a transceiver this program does not know (model \"XR-999\""));
+    EXPECT_TRUE(
+        UnknownConfigurationMessage("XR-999", "MKF")
+            .startsWith(
+                "The settings name a transceiver this program does not know (model \"XR-999\""));
 }
 
 // A settings file that is a folder, a pipe or absurdly large is set aside
@@ -113,7 +117,9 @@ TEST_F(Settings, UnusableSettingsFileIsKeptAsideAndStartsAFirstRun) {
     for (const char* kind : {"folder", "pipe", "huge"}) {
         SCOPED_TRACE(kind);
         if (std::string_view(kind) == "folder") QDir().mkpath(path + "/inside");
-        if (std::string_view(kind) == "pipe") ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (std::string_view(kind) == "pipe") {
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
         if (std::string_view(kind) == "huge") {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -122,10 +128,12 @@ TEST_F(Settings, UnusableSettingsFileIsKeptAsideAndStartsAFirstRun) {
         FirstRunQuestions = 0;
         Load(0);
         EXPECT_EQ(FirstRunQuestions, 1);
-        EXPECT_TRUE(Reason.startsWith("The settings file " + path + " cannot be used: ")) << Reason.toStdString();
+        EXPECT_TRUE(Reason.startsWith("The settings file " + path + " cannot be used: "))
+            << Reason.toStdString();
         EXPECT_TRUE(QFileInfo(path).isFile());  // the new settings
         EXPECT_EQ(Temp.Value("Model"), "PX-A5");
-        const QString kept = Reason.section(QStringLiteral("kept as "), 1).section(QStringLiteral(", and"), 0, 0);
+        const QString kept =
+            Reason.section(QStringLiteral("kept as "), 1).section(QStringLiteral(", and"), 0, 0);
         EXPECT_TRUE(QFileInfo(kept).exists() || QFileInfo(kept).isSymLink()) << kept.toStdString();
         QFile::remove(path);
     }
@@ -152,16 +160,15 @@ TEST_P(ChannelCountSetting, IsValidatedPerModelGroup) {
     EXPECT_EQ(Temp.Value("Channel1"), c.Channel1 ? c.Channel1 : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HandheldsAndMobiles, ChannelCountSetting,
-    ::testing::Values(TCountCase{"PX-A5", "AKF0", "99", nullptr, "99"},
-                      TCountCase{"PX-A5", "AKF0", "49", "99", "49"},
-                      TCountCase{"PX-A7", "JJ10", "199", nullptr, "49"},
-                      TCountCase{"PX-A7", "JJ10", nullptr, nullptr, "49"},
-                      TCountCase{"RV-310", "MKF", "199", nullptr, "99"},
-                      TCountCase{"RV-310", "MKF", "99", "199", "199"},
-                      TCountCase{"RV-380", "MM2", nullptr, "49", "99"},
-                      TCountCase{"RV-350", "MC1", "199", "x", "99"}));
+INSTANTIATE_TEST_SUITE_P(HandheldsAndMobiles, ChannelCountSetting,
+                         ::testing::Values(TCountCase{"PX-A5", "AKF0", "99", nullptr, "99"},
+                                           TCountCase{"PX-A5", "AKF0", "49", "99", "49"},
+                                           TCountCase{"PX-A7", "JJ10", "199", nullptr, "49"},
+                                           TCountCase{"PX-A7", "JJ10", nullptr, nullptr, "49"},
+                                           TCountCase{"RV-310", "MKF", "199", nullptr, "99"},
+                                           TCountCase{"RV-310", "MKF", "99", "199", "199"},
+                                           TCountCase{"RV-380", "MM2", nullptr, "49", "99"},
+                                           TCountCase{"RV-350", "MC1", "199", "x", "99"}));
 
 TEST_F(Settings, CloseWritesPortCountAndConfiguration) {
     TSettingsStore store;

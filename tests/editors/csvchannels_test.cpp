@@ -119,10 +119,12 @@ TEST(CsvImport, EveryAdjustmentIsReported) {
     EXPECT_EQ(import.Imported, 6);
     EXPECT_EQ(import.Adjusted, 5);
     EXPECT_EQ(data.GetChannel(20).substr(0, 16), "020,0146520000,0");
-    EXPECT_TRUE(HasNote(import, "Line 2, channel 20: name \"LONGNAME1\" stored as \"LONGNA\"; "
-                                "frequency 146.523000 MHz rounded to 146.520000 MHz."));
-    EXPECT_TRUE(HasNote(import, "Line 3, channel 21: offset 0.625000 MHz stored as 0.60 MHz; "
-                                "priority scan mark not kept."));
+    EXPECT_TRUE(HasNote(import,
+                        "Line 2, channel 20: name \"LONGNAME1\" stored as \"LONGNA\"; "
+                        "frequency 146.523000 MHz rounded to 146.520000 MHz."));
+    EXPECT_TRUE(HasNote(import,
+                        "Line 3, channel 21: offset 0.625000 MHz stored as 0.60 MHz; "
+                        "priority scan mark not kept."));
     EXPECT_TRUE(HasNote(import, "Line 4, channel 22: step 8.33 kHz replaced by 5.00 kHz."));
     EXPECT_TRUE(HasNote(import, "Line 6, channel 23: replaces line 5."));
     EXPECT_EQ(data.GetChannel(23).substr(data.GetChannel(23).rfind(',')), ",SECOND");
@@ -170,8 +172,9 @@ TEST(CsvExport, WritesTheSharedLayout) {
     data.SetChannel(1, "001,0146940000,0,2,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,,RPT1");
     data.SetChannel(3, "003,0145000000,0,0,1,0,0,1,08,08,103,00000000,1,1,0146500000,3,0,,A,B");
     // Names from an opened file or a radio may hold anything; a spreadsheet must not run them.
-    data.SetChannel(5, "005,0146000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,"
-                       "=HYPERLINK(\"http://x\")");
+    data.SetChannel(5,
+                    "005,0146000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,"
+                    "=HYPERLINK(\"http://x\")");
     const TCsvExport result = ExportCsvChannels(data);
     EXPECT_EQ(result.Exported, 3);
     EXPECT_EQ(result.Text,

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <termios.h>
 #include <QSignalSpy>
 #include <chrono>
-#include <termios.h>
 
 #include "link/portmap.h"
 #include "support/pseudoterminal.h"
@@ -37,9 +37,7 @@ std::string ThrownMessage(const std::function<void()>& action) {
 
 class SerialPort : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ConfigureForRadio(Comm, Line.Path());
-    }
+    void SetUp() override { ConfigureForRadio(Comm, Line.Path()); }
     TTempSettings Settings;
     TPseudoTerminal Line;
     TKComm Comm;
@@ -80,7 +78,8 @@ TEST_F(SerialPort, HeldPortIsUnavailableToOthers) {
     TKComm other;
     other.SetDeviceName(Line.Path());
     EXPECT_FALSE(other.CheckCommportValid(Line.Path()));
-    EXPECT_EQ(ThrownMessage([&] { other.OpenCommport(); }), "CommOpen Error,invalid HANDLE:0xFFFFFFFF");
+    EXPECT_EQ(ThrownMessage([&] { other.OpenCommport(); }),
+              "CommOpen Error,invalid HANDLE:0xFFFFFFFF");
     EXPECT_FALSE(other.GetPortStatus());
     EXPECT_TRUE(Comm.CheckCommportValid(Line.Path()));
     Comm.CloseCommport();
@@ -94,7 +93,8 @@ TEST_F(SerialPort, ClosedPortCountsMinusOneAndRefusesTransfers) {
     EXPECT_EQ(Comm.CountOutBuff(), -1);
     unsigned char byte = 0;
     EXPECT_EQ(ThrownMessage([&] { Comm.ReadData(&byte, 1); }), "Have not started communications");
-    EXPECT_EQ(ThrownMessage([&] { Comm.WriteStringData("ID\r"); }), "Have not started communications");
+    EXPECT_EQ(ThrownMessage([&] { Comm.WriteStringData("ID\r"); }),
+              "Have not started communications");
     Comm.ClearInBuff();
     Comm.WriteStop();
 }
@@ -131,7 +131,8 @@ TEST_F(SerialPort, WritesReachTheLineAndTheQueueMustHaveRoom) {
     Comm.OpenCommport();
     Comm.WriteStringData("ME 007\r");
     EXPECT_EQ(Line.Receive(7), "ME 007\r");
-    EXPECT_EQ(ThrownMessage([&] { Comm.WriteStringData(std::string(16, 'x')); }), "Too much write data");
+    EXPECT_EQ(ThrownMessage([&] { Comm.WriteStringData(std::string(16, 'x')); }),
+              "Too much write data");
     Comm.WriteStringData(std::string(15, 'x'));
     EXPECT_EQ(Line.Receive(15), std::string(15, 'x'));
 }

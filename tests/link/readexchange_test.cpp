@@ -13,7 +13,9 @@
 
 namespace {
 
-const TModelInfo& Row(int number) { return ModelCatalogue()[static_cast<size_t>(number - 1)]; }
+const TModelInfo& Row(int number) {
+    return ModelCatalogue()[static_cast<size_t>(number - 1)];
+}
 
 // The program's data set before a read: configured as another radio would leave it.
 TRadioData ProgramData(const char* model = "PX-A5", const char* market = "AKF0",
@@ -64,8 +66,8 @@ TEST(ReadExchange, HandheldMenuReadHoldsTheVoxSettingAndGivesItBack) {
     TReadExchange read(data, line, TTransferScope::Menu, false);
     line.Run(read);
     EXPECT_EQ(Mnemonics(line.Sent),
-              (std::vector<std::string>{"", "ID", "MU", "MU", "CQ", "TY", "FL", "MU", "MS", "LK", "LP",
-                                        "PF", "MU"}));
+              (std::vector<std::string>{"", "ID", "MU", "MU", "CQ", "TY", "FL", "MU", "MS", "LK",
+                                        "LP", "PF", "MU"}));
     EXPECT_EQ(line.Sent[3][3 + 8], '0');
     EXPECT_EQ(line.Sent.back()[3 + 8], '7');
     EXPECT_EQ(data.GetMenuSlot(10), "7");
@@ -267,8 +269,8 @@ TEST(ReadExchange, DataBeforeTheWakeUpRestartsTheStartDelay) {
 
 // ---- A noisy line ----
 
-using TAnswer = std::function<std::optional<std::string>(const std::string&, int,
-                                                         std::optional<std::string>)>;
+using TAnswer =
+    std::function<std::optional<std::string>(const std::string&, int, std::optional<std::string>)>;
 
 // The reply the transceiver gives to `command`, as it would on a clean line.
 std::optional<std::string> CleanReply(TFakeLine& line, const std::string& command) {
@@ -298,7 +300,8 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
              std::string nine = six;
              nine.back() = '9';
              const std::optional<std::string> wrong = CleanReply(line, "ME " + nine);
-             return [once, six, wrong](const std::string& command, int, std::optional<std::string> reply) {
+             return [once, six, wrong](const std::string& command, int,
+                                       std::optional<std::string> reply) {
                  if (command != "ME " + six || !*once) return reply;
                  *once = false;
                  return wrong;

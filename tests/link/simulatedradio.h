@@ -89,8 +89,8 @@ private:
         if (Silent) return;
         std::optional<std::string> reply = Replies ? Replies(command) : std::nullopt;
         if (!reply) {
-            reply = Refuses && Refuses(command) ? std::string(kRefused)
-                                                : Transceiver->Handle(command);
+            reply =
+                Refuses && Refuses(command) ? std::string(kRefused) : Transceiver->Handle(command);
         }
         if (reply) Line.Send(*reply + '\r');
     }

@@ -11,7 +11,9 @@
 
 namespace {
 
-const TModelInfo& Row(int number) { return ModelCatalogue()[static_cast<size_t>(number - 1)]; }
+const TModelInfo& Row(int number) {
+    return ModelCatalogue()[static_cast<size_t>(number - 1)];
+}
 
 // A transceiver as it left the factory, of the given row.
 TTransceiver FreshRadio(const TModelInfo& row, const char* count, std::string id = {}) {
@@ -89,12 +91,14 @@ TEST(WriteExchange, OrderOfTheRecordCommandsAndTheHandheldVoxHold) {
     line.Run(write);
     std::vector<std::string> mnemonics;
     for (const std::string& command : line.Sent) {
-        if (!command.starts_with("ME") && !command.starts_with("MN") && !command.starts_with("DM")) {
+        if (!command.starts_with("ME") && !command.starts_with("MN") &&
+            !command.starts_with("DM")) {
             mnemonics.push_back(command.substr(0, 2));
         }
     }
-    EXPECT_EQ(mnemonics, (std::vector<std::string>{"", "ID", "MU", "MU", "TY", "CQ", "VM", "CA", "VF",
-                                                   "PV", "PC", "MU", "MS", "LK", "LP", "PF", "MU"}));
+    EXPECT_EQ(mnemonics,
+              (std::vector<std::string>{"", "ID", "MU", "MU", "TY", "CQ", "VM", "CA", "VF", "PV",
+                                        "PC", "MU", "MS", "LK", "LP", "PF", "MU"}));
     const std::vector<std::string> menus = Commands(line.Sent, "MU ");
     EXPECT_EQ(menus[1][3 + 8], '0');
     EXPECT_EQ(menus[2][3 + 8], '6');
@@ -161,14 +165,15 @@ TEST(WriteExchange, OtherMarketLetterIsNotSupported) {
 }
 
 TEST(WriteExchange, OtherVariantAsksWhetherToGoOn) {
-    TRadioData data = FilledData(Row(10), "99");  // MM8
+    TRadioData data = FilledData(Row(10), "99");    // MM8
     TFakeLine declined(FreshRadio(Row(11), "99"));  // MM9
     declined.ContinueAnswer = false;
     TWriteExchange first(data, declined, TTransferScope::All, false);
     declined.Run(first);
     EXPECT_EQ(declined.Outcome, TExchangeOutcome::Cancelled);
     ASSERT_EQ(declined.Messages.size(), 1u);
-    EXPECT_TRUE(declined.Messages[0].starts_with("The market code selected in this software does not \n"));
+    EXPECT_TRUE(
+        declined.Messages[0].starts_with("The market code selected in this software does not \n"));
     EXPECT_EQ(declined.Sent.back(), "TY");
 
     TFakeLine accepted(FreshRadio(Row(11), "99"));
@@ -228,9 +233,10 @@ TEST(WriteExchange, SilenceTimesOut) {
     TWriteExchange write(data, line, TTransferScope::All, false);
     line.Run(write);
     EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
-    EXPECT_EQ(line.Messages, (std::vector<std::string>{kTimeoutMessage,
-                                                       WriteStoppedMessage(line.Sent.back())}));
-    EXPECT_TRUE(line.Messages[1].starts_with("The write was not completed: it stopped at channel 17."));
+    EXPECT_EQ(line.Messages,
+              (std::vector<std::string>{kTimeoutMessage, WriteStoppedMessage(line.Sent.back())}));
+    EXPECT_TRUE(
+        line.Messages[1].starts_with("The write was not completed: it stopped at channel 17."));
 }
 
 // ---- A noisy line ----
@@ -267,15 +273,17 @@ TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
         // A command that cannot be sent ends the write at once.
         TFakeLine failing(FreshRadio(Row(number), count));
         TWriteExchange stopped(data, failing, TTransferScope::All, false);
-        failing.Answer = [&stopped](const std::string&, int index, std::optional<std::string> reply) {
+        failing.Answer = [&stopped](const std::string&, int index,
+                                    std::optional<std::string> reply) {
             if (index == 25) stopped.SendFailed("Write data Timeout");
             return reply;
         };
         failing.Run(stopped);
         EXPECT_EQ(failing.Outcome, TExchangeOutcome::LineFailed);
         EXPECT_EQ(failing.Sent.size(), 26u);
-        EXPECT_EQ(failing.Messages, (std::vector<std::string>{"Write data Timeout",
-                                                              WriteStoppedMessage(failing.Sent[25])}));
+        EXPECT_EQ(failing.Messages,
+                  (std::vector<std::string>{"Write data Timeout",
+                                            WriteStoppedMessage(failing.Sent[25])}));
         EXPECT_FALSE(failing.PortOpen);
     }
 }
@@ -298,7 +306,8 @@ TEST(WriteExchange, AGarbledIdentificationIsAskedAgainAFewTimesOnly) {
 
 TEST(VerifiedWrite, AWriteCountsAsDoneOnlyWhenTheTransceiverGivesItBack) {
     for (const int number : {1, 8}) {
-        for (const TTransferScope scope : {TTransferScope::All, TTransferScope::Memory, TTransferScope::Menu}) {
+        for (const TTransferScope scope :
+             {TTransferScope::All, TTransferScope::Memory, TTransferScope::Menu}) {
             SCOPED_TRACE(std::string(Row(number).Caption) + " scope " + std::to_string(int(scope)));
             const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
             const TRadioData data = FilledData(Row(number), count);

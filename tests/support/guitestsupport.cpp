@@ -45,7 +45,9 @@ TScriptedFileDialogs::TScriptedFileDialogs() {
     });
 }
 
-TScriptedFileDialogs::~TScriptedFileDialogs() { SetFileDialogResponder({}); }
+TScriptedFileDialogs::~TScriptedFileDialogs() {
+    SetFileDialogResponder({});
+}
 
 TScriptedDialogs::TScriptedDialogs() {
     SetModalResponder([this](QDialog& dialog) {
@@ -60,7 +62,9 @@ TScriptedDialogs::TScriptedDialogs() {
     });
 }
 
-TScriptedDialogs::~TScriptedDialogs() { SetModalResponder({}); }
+TScriptedDialogs::~TScriptedDialogs() {
+    SetModalResponder({});
+}
 
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar character : text) {

@@ -35,7 +35,8 @@ public:
     }
 
     // What arrived within the time, once `expected` bytes are in or time is up.
-    std::string Receive(size_t expected, std::chrono::milliseconds within = std::chrono::seconds(5)) {
+    std::string Receive(size_t expected,
+                        std::chrono::milliseconds within = std::chrono::seconds(5)) {
         std::string received;
         const auto deadline = std::chrono::steady_clock::now() + within;
         while (received.size() < expected && std::chrono::steady_clock::now() < deadline) {

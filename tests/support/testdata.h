@@ -31,9 +31,9 @@ inline std::string LabelOf(const TRadioData& data, int index) {
 inline void FillEverything(TRadioData& data) {
     for (int position = 0; position <= data.LastRowPosition(); position += 3) {
         const int index = data.RecordIndexOfPosition(position);
-        const std::string name = data.HasMemoryNames() ? "N" + std::to_string(position % 7) +
-                                                             (position % 2 ? ",X" : "")
-                                                       : "";
+        const std::string name =
+            data.HasMemoryNames() ? "N" + std::to_string(position % 7) + (position % 2 ? ",X" : "")
+                                  : "";
         data.SetChannel(index, LabelOf(data, index) + ",0145" + std::to_string(100000 + index) +
                                    ",3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,1,," + name);
     }

@@ -51,7 +51,8 @@ TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
     StoreConfiguration("RV-310", "MKF");
     Temp.Set("Channel1", "199");
     TMainForm& form = Start();
-    form.Data().SetChannel(150, "150,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,RPT");
+    form.Data().SetChannel(150,
+                           "150,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,RPT");
     form.RefreshGrids();
     QTableWidget* memory = Grids().StringGrid1;
     EXPECT_EQ(memory->rowCount() + 1, 209);
@@ -75,8 +76,9 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
     EXPECT_FALSE(Grids().StringGrid1->font().bold());
     EXPECT_EQ(Panels(form), (QStringList{"Offset : 1.60MHz", "+ R", "T : 100.0Hz", ""}));
 
-    QTest::mouseClick(Grids().StringGrid2->viewport(), Qt::LeftButton, {},
-                      Grids().StringGrid2->visualItemRect(Grids().StringGrid2->item(0, 1)).center());
+    QTest::mouseClick(
+        Grids().StringGrid2->viewport(), Qt::LeftButton, {},
+        Grids().StringGrid2->visualItemRect(Grids().StringGrid2->item(0, 1)).center());
     EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kVfoGrid);
     EXPECT_TRUE(Grids().GroupBox2->font().bold());
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");

@@ -28,11 +28,13 @@ TRadioData FullRv310() {
     for (int channel = 0; channel <= 199; ++channel) {
         char label[8];
         std::snprintf(label, sizeof label, "%03d", channel);
-        data.SetChannel(channel, std::string(label) + ",014" + std::to_string(5000000 + channel * 12500) +
+        data.SetChannel(channel, std::string(label) + ",014" +
+                                     std::to_string(5000000 + channel * 12500) +
                                      ",3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,0,,");
     }
     for (int special = 200; special <= 206; ++special) {
-        data.SetChannel(special, " L0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,");
+        data.SetChannel(special,
+                        " L0,0145000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,");
     }
     return data;
 }

@@ -25,8 +25,8 @@ bool HasFormulaCell(const std::string& exported) {
     const TCsvTable table = ParseCsvTable(exported);
     return std::any_of(table.Rows.begin(), table.Rows.end(), [](const TCsvRow& row) {
         return std::any_of(row.Fields.begin(), row.Fields.end(), [](const std::string& field) {
-            return field.size() > 1 && std::string_view("=+-@\t\r").find(field[0]) !=
-                                           std::string_view::npos;
+            return field.size() > 1 &&
+                   std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos;
         });
     });
 }
