@@ -41,10 +41,10 @@ test-sanitize: deps
 # fails on any file that differs.
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 format: deps
-	clang-format -i $(FORMAT_FILES)
+	@clang-format -i $(FORMAT_FILES)
 
 format-check: deps
-	clang-format --dry-run --Werror $(FORMAT_FILES)
+	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format-check: every source follows .clang-format"
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)
