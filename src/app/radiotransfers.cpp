@@ -6,67 +6,22 @@
 #include "app/mainform.h"
 #include "app/messagebox.h"
 #include "app/modal.h"
-#include "data/channelrecord.h"
 #include "link/readform.h"
+#include "link/writechecks.h"
 #include "link/writeform.h"
 #include "workspace/channelgrids.h"
 
 namespace {
 
-// Menu slot 3 turns on the scan that needs a special channel: "1" Priority
-// Scan (the PR channel), "2" Weather Alert (the AL channel).
-constexpr int kSpecialScanSlot = 3;
-constexpr char kPriorityScan[] = "1";
-constexpr char kWeatherAlert[] = "2";
-
-bool HasNoFrequency(const TRadioData& data, int record) {
-    return ExtractField(data.GetChannel(record), kRxFreqField, false).empty();
-}
-
-// The question before a full write that would switch a scan on without its channel.
-QString MissingScanChannelQuestion(const TRadioData& data) {
-    const std::string scan = data.GetMenuSlot(kSpecialScanSlot);
-    if (scan == kPriorityScan && HasNoFrequency(data, TRadioData::kPriorityRecord)) {
-        return QStringLiteral(
-            "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
-            "configured.");
-    }
-    if (scan == kWeatherAlert && HasNoFrequency(data, TRadioData::kWeatherAlertRecord)) {
-        return QStringLiteral(
-            "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency "
-            "is configured.");
-    }
-    return {};
-}
-
-// The reminder before a menu write that switches a scan on: its channel must stay.
-QString ScanChannelNotice(const TRadioData& data) {
-    const std::string scan = data.GetMenuSlot(kSpecialScanSlot);
-    if (scan == kPriorityScan) {
-        return QStringLiteral(
-            "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when "
-            "Priority Scan is ON.");
-    }
-    if (scan == kWeatherAlert) {
-        return QStringLiteral(
-            "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when "
-            "Weather Alert is ON.");
-    }
-    return {};
-}
-
 // False when the user stops the write at the question.
 bool ConfirmScanChannel(QWidget* parent, const TRadioData& data, TTransferScope scope) {
-    if (scope == TTransferScope::All) {
-        const QString question = MissingScanChannelQuestion(data);
-        return question.isEmpty() ||
-               ShowMessage(parent, question, TMessageStyle::OkCancelWarning) == TMessageAnswer::Ok;
+    const TWriteCheck check = CheckBeforeWrite(data, scope);
+    if (!check.Notice.empty()) {
+        ShowMessage(parent, QString::fromStdString(check.Notice), TMessageStyle::Warning);
     }
-    if (scope == TTransferScope::Menu) {
-        const QString notice = ScanChannelNotice(data);
-        if (!notice.isEmpty()) ShowMessage(parent, notice, TMessageStyle::Warning);
-    }
-    return true;
+    return check.Question.empty() ||
+           ShowMessage(parent, QString::fromStdString(check.Question),
+                       TMessageStyle::OkCancelWarning) == TMessageAnswer::Ok;
 }
 
 }  // namespace
@@ -109,7 +64,7 @@ void TMainForm::Menu2Click() {
 // The 1750 Hz tone setting is exchanged only when the window shows it, and it
 // never does for the U.S.A./Canada market.
 bool TMainForm::ToneBurstShown() const {
-    return ToneBurst() && RadioData.MarketLetter() != 'K';
+    return ::ToneBurstShown(ToneBurst(), RadioData);
 }
 
 void TMainForm::ReadFromRadio(TTransferScope scope) {

@@ -33,7 +33,7 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     }
     TConsoleView view(errors, false);
     TExchangeRunner runner(view);
-    const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
+    const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
     runner.SetExchange(
         std::make_unique<TReadExchange>(data, runner, arguments->Scope, toneBurstShown));
     AttachCliLog(options, runner.KComm1, ReadLabel(data, *arguments), errors);

@@ -1,48 +1,18 @@
 #include "cli/clicommands.h"
 #include "cli/consoleview.h"
-#include "data/channelrecord.h"
 #include "data/radiodata.h"
 #include "link/verifiedwrite.h"
+#include "link/writechecks.h"
 #include "link/writeexchange.h"
 
 namespace {
 
-constexpr char kPriorityQuestion[] =
-    "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is configured.";
-constexpr char kWeatherAlertQuestion[] =
-    "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is "
-    "configured.";
-constexpr char kPriorityNotice[] =
-    "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when Priority Scan "
-    "is ON.";
-constexpr char kWeatherAlertNotice[] =
-    "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when Weather Alert "
-    "is ON.";
-
-// Menu slot 3: "1" Priority Scan on, "2" Weather Alert on.
-constexpr int kScanSlot = 3;
-
-bool HasReceiveFrequency(const TRadioData& data, int record) {
-    return !RecordField(data.GetChannel(record), kRxFreqField).empty();
-}
-
 // The checks of the scan setting against the PR and AL channels before a
 // write; false when a question was declined.
 bool CheckScanSetting(const TRadioData& data, TTransferScope scope, TConsoleView& view) {
-    const std::string scan = data.GetMenuSlot(kScanSlot);
-    if (scope == TTransferScope::Menu) {
-        if (scan == "1") view.Say(kPriorityNotice);
-        if (scan == "2") view.Say(kWeatherAlertNotice);
-        return true;
-    }
-    if (scope != TTransferScope::All) return true;
-    if (scan == "1" && !HasReceiveFrequency(data, TRadioData::kPriorityRecord)) {
-        return view.AskToContinue(kPriorityQuestion);
-    }
-    if (scan == "2" && !HasReceiveFrequency(data, TRadioData::kWeatherAlertRecord)) {
-        return view.AskToContinue(kWeatherAlertQuestion);
-    }
-    return true;
+    const TWriteCheck check = CheckBeforeWrite(data, scope);
+    if (!check.Notice.empty()) view.Say(check.Notice);
+    return check.Question.empty() || view.AskToContinue(check.Question);
 }
 
 std::unique_ptr<TExchange> WriteExchange(const TRadioData& data, TExchangeRunner& runner,
@@ -79,7 +49,7 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     TConsoleView view(errors, arguments->Yes);
     if (!CheckScanSetting(data, arguments->Scope, view)) return kExitFailed;
     TExchangeRunner runner(view);
-    const bool toneBurstShown = options.ToneBurst && data.MarketLetter() != 'K';
+    const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
     runner.SetExchange(WriteExchange(data, runner, *arguments, toneBurstShown));
     // Kept before the first byte goes out: a write that fails half-way leaves the copy.
     QString backupProblem;

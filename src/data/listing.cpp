@@ -237,7 +237,7 @@ bool Applies(const TRadioData& data, TMenuScope scope, bool toneBurstOption) {
         case TMenuScope::Mobile:
             return data.IsMobile();
         case TMenuScope::ToneBurst:
-            return toneBurstOption && data.MarketLetter() != 'K';
+            return ToneBurstShown(toneBurstOption, data);
         case TMenuScope::NotJapan:
             return data.MarketLetter() != 'J';
         case TMenuScope::All:

@@ -43,6 +43,10 @@ bool IsMobileModel(std::string_view model) {
     return model == "RV-310" || model == "RV-350" || model == "RV-380";
 }
 
+bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
+    return toneBurstOption && data.MarketLetter() != 'K';
+}
+
 bool Is144MhzModel(std::string_view model) {
     return model == "PX-A5" || model == "RV-310";
 }

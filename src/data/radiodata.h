@@ -142,6 +142,10 @@ bool IsHandheldModel(std::string_view model);
 bool IsMobileModel(std::string_view model);
 bool Is144MhzModel(std::string_view model);
 
+// The 1750 Hz tone-burst setting is shown, and so exchanged and printed, only
+// with the tone-burst option and never for the U.S.A./Canada market.
+bool ToneBurstShown(bool toneBurstOption, const TRadioData& data);
+
 // A record counts as present when it is longer than this many characters.
 constexpr size_t kEmptyRecordLength = 4;
 constexpr size_t kEmptyDtmfLength = 1;
