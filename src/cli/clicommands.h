@@ -37,6 +37,10 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
 // Shared steps of the commands.
 int UsageError(QTextStream& errors, const QString& problem);
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors);
+// For a command that makes `output` from the data file `input`: refuses an
+// output that may not be written before anything is read, then opens `input`.
+bool OpenForOutput(TRadioData& data, const QString& input, const QString& output,
+                   QTextStream& errors);
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors);
 
 // What the commands keep of an exchange: the log --log asks for, attached to

@@ -33,6 +33,16 @@ bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) 
     return false;
 }
 
+// Refused before anything is read, so `pdf club.tvr club.tvr` cannot cost the data file.
+bool OpenForOutput(TRadioData& data, const QString& input, const QString& output,
+                   QTextStream& errors) {
+    if (const QString problem = OutputFileProblem(output, input); !problem.isEmpty()) {
+        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
+        return false;
+    }
+    return OpenAsOpenDoes(data, input, errors);
+}
+
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors) {
     QString reason;
     if (SaveDataFile(data, path, &reason)) return true;

@@ -12,11 +12,7 @@ int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& erro
         return UsageError(errors, QStringLiteral("export-csv needs IN.tvr OUT.csv"));
     const QString& path = options.Arguments[0];
     const QString& output = options.Arguments[1];
-    if (const QString problem = OutputFileProblem(output, path); !problem.isEmpty()) {
-        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
-        return kExitUsage;
-    }
-    if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
+    if (!OpenForOutput(data, path, output, errors)) return kExitUsage;
     const TCsvExport exported = ExportCsvChannels(data);
     QString reason;
     if (!SaveCsvFile(output, exported.Text, &reason, path)) {

@@ -11,12 +11,7 @@ int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
         return UsageError(errors, QStringLiteral("pdf needs IN.tvr OUT.pdf"));
     const QString& path = options.Arguments[0];
     const QString& output = options.Arguments[1];
-    // Refused before anything is read, so `pdf club.tvr club.tvr` cannot cost the data file.
-    if (const QString problem = OutputFileProblem(output, path); !problem.isEmpty()) {
-        ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
-        return kExitUsage;
-    }
-    if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
+    if (!OpenForOutput(data, path, output, errors)) return kExitUsage;
     QString reason;
     if (!SaveListingPdf(ListingOfFile(options, data, path), output, path, reason)) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));

@@ -91,11 +91,12 @@ bool WriteFully(int handle, std::string_view bytes) {
     return true;
 }
 
-// A file of our own in `folder`, under a name no kept-file pattern matches.
-std::optional<TNewKeptFile> CreateTemporary(const QString& folder, QString& reason) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = QDir(folder).filePath(
-            QStringLiteral(".keeping-%1.tmp").arg(QRandomGenerator::global()->generate64(), 0, 36));
+// Creates the first of the names `attempt` 1, 2, ... gives that nothing has
+// yet, exclusively and without following a link.
+template <typename TNameOf>
+std::optional<TNewKeptFile> CreateFirstFree(int attempts, TNameOf nameOf, QString& reason) {
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        const QString path = nameOf(attempt);
         const int handle = ::open(Encoded(path).constData(), kCreateFlags, kKeptFileMode);
         if (handle >= 0) return TNewKeptFile{handle, path};
         if (errno != EEXIST) {
@@ -105,6 +106,17 @@ std::optional<TNewKeptFile> CreateTemporary(const QString& folder, QString& reas
     }
     reason = qt_error_string(EEXIST);
     return std::nullopt;
+}
+
+// A file of our own in `folder`, under a name no kept-file pattern matches.
+std::optional<TNewKeptFile> CreateTemporary(const QString& folder, QString& reason) {
+    return CreateFirstFree(
+        100,
+        [&folder](int) {
+            return QDir(folder).filePath(QStringLiteral(".keeping-%1.tmp")
+                                             .arg(QRandomGenerator::global()->generate64(), 0, 36));
+        },
+        reason);
 }
 
 // Gives the finished file its name unless something has that name already.
@@ -146,17 +158,8 @@ QString NameTemporary(const QString& temporary, const QString& folder, const TKe
 
 std::optional<TNewKeptFile> CreateKeptFile(const QString& folder, const TKeptFileName& name,
                                            QString& reason) {
-    for (int counter = 1; counter <= kMostCounters; ++counter) {
-        const QString path = KeptFilePath(folder, name, counter);
-        const int handle = ::open(Encoded(path).constData(), kCreateFlags, kKeptFileMode);
-        if (handle >= 0) return TNewKeptFile{handle, path};
-        if (errno != EEXIST) {
-            reason = qt_error_string(errno);
-            return std::nullopt;
-        }
-    }
-    reason = qt_error_string(EEXIST);
-    return std::nullopt;
+    return CreateFirstFree(
+        kMostCounters, [&](int counter) { return KeptFilePath(folder, name, counter); }, reason);
 }
 
 QString KeepFileBytes(const QString& folder, const TKeptFileName& name, std::string_view bytes,
