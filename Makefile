@@ -61,7 +61,7 @@ fuzz: deps
 	$(FUZZ_DIR)/tools/datafile-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
 	mkdir -p $(FUZZ_DIR)/csv-corpus
-	cp tests/editors/csv/*.csv $(FUZZ_DIR)/csv-corpus/
+	cp tests/core/files/csv/*.csv $(FUZZ_DIR)/csv-corpus/
 	$(FUZZ_DIR)/tools/csv-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/csv- $(FUZZ_DIR)/csv-corpus
 

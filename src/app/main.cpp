@@ -1,9 +1,9 @@
 #include <QFont>
 
-#include "app/application.h"
-#include "app/mainform.h"
-#include "app/sessionend.h"
-#include "data/settings.h"
+#include "core/files/settings.h"
+#include "gui/mainwindow/application.h"
+#include "gui/mainwindow/mainform.h"
+#include "gui/mainwindow/sessionend.h"
 
 int main(int argc, char* argv[]) {
     TApplication application(argc, argv);

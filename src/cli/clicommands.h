@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "cli/clioptions.h"
-#include "data/listing.h"
-#include "link/transferrecords.h"
+#include "core/files/listing.h"
+#include "core/radio/transferrecords.h"
 
 class QCoreApplication;
 class TKComm;

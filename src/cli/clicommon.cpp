@@ -1,11 +1,11 @@
 // Steps the commands share: how they report usage errors, open and save data files.
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
-#include "data/datafile.h"
-#include "data/filereport.h"
-#include "data/radiodata.h"
-#include "link/commlog.h"
-#include "link/kcomm.h"
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/radiodata.h"
+#include "core/radio/commlog.h"
+#include "core/radio/kcomm.h"
 
 int UsageError(QTextStream& errors, const QString& problem) {
     errors << "tavrin-cli: " << problem << "\n" << UsageText();

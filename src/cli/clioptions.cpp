@@ -1,8 +1,8 @@
 #include "cli/clioptions.h"
 
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-#include "data/settings.h"
+#include "core/files/settings.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "link/exchangerunner.h"
+#include "core/radio/exchangerunner.h"
 
 // The arguments of `read` and `write`: PORT FILE and the command's own options.
 struct TExchangeArguments {

@@ -2,11 +2,11 @@
 // standard output, so scripts can read them; status 0 equal, 1 different.
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
-#include "data/datacompare.h"
-#include "data/datafile.h"
-#include "data/filereport.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/datacompare.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 
 namespace {
 

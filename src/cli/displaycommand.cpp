@@ -5,8 +5,8 @@
 
 #include "cli/clicommands.h"
 #include "cli/consoleview.h"
-#include "data/radiodata.h"
-#include "link/displayrunner.h"
+#include "core/model/radiodata.h"
+#include "core/radio/displayrunner.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // `export-csv IN.tvr OUT.csv`: a data file's memory channels as a CSV channel list.
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
-#include "data/datafile.h"
-#include "data/filereport.h"
-#include "data/radiodata.h"
-#include "editors/csvchannelfile.h"
-#include "editors/csvchannels.h"
+#include "core/files/csvchannelfile.h"
+#include "core/files/csvchannels.h"
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/radiodata.h"
 
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 2)

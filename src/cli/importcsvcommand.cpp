@@ -1,8 +1,8 @@
 // `import-csv IN.csv OUT.tvr [--into BASE.tvr]`: a CSV channel list into a data file.
 #include "cli/clicommands.h"
-#include "data/radiodata.h"
-#include "editors/csvchannelfile.h"
-#include "editors/csvchannels.h"
+#include "core/files/csvchannelfile.h"
+#include "core/files/csvchannels.h"
+#include "core/model/radiodata.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <QFileInfo>
 
 #include "cli/clicommands.h"
-#include "data/caption.h"
-#include "data/listing.h"
-#include "data/radiodata.h"
-#include "link/commlog.h"
+#include "core/files/listing.h"
+#include "core/model/caption.h"
+#include "core/model/radiodata.h"
+#include "core/radio/commlog.h"
 
 namespace {
 

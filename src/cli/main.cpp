@@ -5,7 +5,7 @@
 #include <map>
 
 #include "cli/clicommands.h"
-#include "data/radiodata.h"
+#include "core/model/radiodata.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // `pdf IN.tvr OUT.pdf`: the printed listing as a PDF file.
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
-#include "data/datafile.h"
-#include "data/filereport.h"
-#include "data/listingpdf.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/radiodata.h"
+#include "render/listingpdf.h"
 
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 2)

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/clicommands.h"
-#include "link/portoverview.h"
+#include "core/ports/portoverview.h"
 
 int RunPorts(const TCliOptions& options, TRadioData&, QTextStream& errors) {
     if (!options.Arguments.isEmpty())

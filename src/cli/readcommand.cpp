@@ -4,10 +4,10 @@
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
 #include "cli/consoleview.h"
-#include "data/datafile.h"
-#include "data/filereport.h"
-#include "data/radiodata.h"
-#include "link/readexchange.h"
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/radiodata.h"
+#include "core/radio/readexchange.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/clicommands.h"
 
-#include "data/datafile.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/model/radiodata.h"
 
 int RunResave(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 2)

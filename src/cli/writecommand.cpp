@@ -1,9 +1,9 @@
 #include "cli/clicommands.h"
 #include "cli/consoleview.h"
-#include "data/radiodata.h"
-#include "link/verifiedwrite.h"
-#include "link/writechecks.h"
-#include "link/writeexchange.h"
+#include "core/model/radiodata.h"
+#include "core/radio/verifiedwrite.h"
+#include "core/radio/writechecks.h"
+#include "core/radio/writeexchange.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <iostream>
 
 #include "cli/clirun.h"
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-#include "link/exchange.h"
-#include "link/verifiedwrite.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
+#include "core/radio/exchange.h"
+#include "core/radio/verifiedwrite.h"
 #include "support/pseudoterminal.h"
 #include "support/qtprinters.h"
 #include "support/testdata.h"

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 
 #include "cli/clirun.h"
-#include "data/datafile.h"
-#include "data/listing.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/files/listing.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 #include "support/filetraps.h"
 #include "support/qtprinters.h"
 #include "support/testdata.h"

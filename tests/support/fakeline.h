@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "link/exchange.h"
+#include "core/radio/exchange.h"
 #include "radiosim/transceiver.h"
 
 // A transceiver on a fake line with a fake clock: commands reach the

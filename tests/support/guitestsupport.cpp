@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "app/modal.h"
+#include "gui/kit/modal.h"
 
 TScriptedMessages::TScriptedMessages() {
     SetMessageResponder([this](const TShownMessage& message) {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/filedialogs.h"
-#include "app/messagebox.h"
+#include "gui/kit/filedialogs.h"
+#include "gui/kit/messagebox.h"
 
 // Answers the program's message boxes from a script and records what was shown.
 // A message nobody scripted fails the test and is answered with Cancel.

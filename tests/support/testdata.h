@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 
 // A data set with a configuration and nothing else.
 inline TRadioData ConfiguredData(const char* model, const char* marketCode, const char* count) {

@@ -11,11 +11,11 @@
 #include <iostream>
 #include <random>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-#include "link/kcomm.h"
-#include "link/radiocommands.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
+#include "core/radio/kcomm.h"
+#include "core/radio/radiocommands.h"
 #include "radiosim/faults.h"
 #include "radiosim/framing.h"
 #include "radiosim/options.h"

@@ -30,14 +30,14 @@
 #include <thread>
 #include <vector>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-#include "link/exchangerunner.h"
-#include "link/radiocommands.h"
-#include "link/readexchange.h"
-#include "link/verifiedwrite.h"
-#include "link/writeexchange.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
+#include "core/radio/exchangerunner.h"
+#include "core/radio/radiocommands.h"
+#include "core/radio/readexchange.h"
+#include "core/radio/verifiedwrite.h"
+#include "core/radio/writeexchange.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
-#include "editors/csvchannels.h"
-#include "workspace/channelgrids.h"
+#include "core/files/csvchannels.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
+#include "gui/pages/channelgrids.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "data/csvtable.h"
-#include "editors/csvchannels.h"
+#include "core/files/csvchannels.h"
+#include "core/files/csvtable.h"
 #include "fuzz/fuzzinput.h"
 
 namespace {

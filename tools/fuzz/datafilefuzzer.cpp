@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/datafile.h"
+#include "core/files/datafile.h"
 #include "fuzz/fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {

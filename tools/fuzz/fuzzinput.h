@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 
 // A fuzzer's input: the first byte chooses the radio configuration, the rest is the file.
 struct TFuzzInput {

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <cstdio>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

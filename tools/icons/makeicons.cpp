@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "workspace/radioart.h"
+#include "gui/kit/radioart.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <random>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
-#include "data/radiodata.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 #include "radiosim/options.h"
 #include "radiosim/server.h"
 #include "radiosim/simline.h"

@@ -6,8 +6,8 @@
 #include <functional>
 #include <map>
 
-#include "data/datafile.h"
-#include "data/modelcatalogue.h"
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <utility>
 
-#include "data/channelrecord.h"
-#include "link/radiocommands.h"
+#include "core/model/channelrecord.h"
+#include "core/radio/radiocommands.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/radiodata.h"
+#include "core/model/radiodata.h"
 
 // When the transceiver answers the channel display protection command "CP":
 // at any time, or only between "PROGRAM" and "END" (silent outside).

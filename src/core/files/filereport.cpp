@@ -1,0 +1,85 @@
+#include "core/files/filereport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/files/datafile.h"
+#include "core/files/filebytes.h"
+
+namespace {
+
+// Links are followed as far as the system would follow them.
+constexpr int kMostLinks = 40;
+
+bool IsShownAsCode(QChar c) {
+    switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString CodeOf(QChar c) {
+    const ushort code = c.unicode();
+    if (code <= 0xFF)
+        return QStringLiteral("<0x%1>").arg(QString::number(code, 16).toUpper(), 2,
+                                            QLatin1Char('0'));
+    return QStringLiteral("<U+%1>").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
+}
+
+// The path and every path its links lead to, a dangling last one included.
+QStringList LinkChain(const QString& path) {
+    QStringList chain{path};
+    QFileInfo link(path);
+    for (int hop = 0; hop < kMostLinks && link.isSymLink(); ++hop) {
+        const QString target = link.symLinkTarget();
+        if (target.isEmpty() || chain.contains(target)) break;
+        chain << target;
+        link = QFileInfo(target);
+    }
+    return chain;
+}
+
+}  // namespace
+
+QString VisibleFileName(const QString& path) {
+    QString shown;
+    for (const QChar c : QDir::toNativeSeparators(path)) {
+        shown += IsShownAsCode(c) ? CodeOf(c) : QString(c);
+    }
+    return shown;
+}
+
+QString FileDetail(const QString& path, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(VisibleFileName(path), reason);
+}
+
+QString DataFileOpenDetail(const QString& path, TDataFileResult result, const QString& reason) {
+    switch (result) {
+        case TDataFileResult::Loaded:
+            return {};
+        case TDataFileResult::NotADataFile:
+            return FileDetail(path, QStringLiteral("not a data file"));
+        case TDataFileResult::WrongModel:
+            return FileDetail(path, QStringLiteral("saved for another model"));
+        default:
+            break;
+    }
+    return FileDetail(path, reason);
+}
+
+QString OutputFileProblem(const QString& output, const QString& input) {
+    for (const QString& path : LinkChain(output)) {
+        if (HasDataFileExtension(path)) {
+            return QStringLiteral("a data file (.tvr) is never replaced by an export");
+        }
+    }
+    if (!input.isEmpty() && IsSameFile(output, input)) {
+        return QStringLiteral("the file the output is made from");
+    }
+    return {};
+}

@@ -1,0 +1,81 @@
+#include "core/model/modelcatalogue.h"
+
+#include "core/model/radiodata.h"
+
+namespace {
+
+constexpr std::array<TModelInfo, kCatalogueRows> kCatalogue{{
+    {"PX-A5A (U.S.A./Canada)", "PX-A5", "AKF0", "49", "0136,0173", 'K', ""},
+    {"PX-A5E (Europe)", "PX-A5", "AEB0", "49", "0144,0145", 'E', ""},
+    {"PX-A5 (Japan)", "PX-A5", "JJ10", "49", "0144,0145", 'J', ""},
+    {"PX-A5A (General market)", "PX-A5", "AM70", "49", "0136,0173", 'M', ""},
+    {"PX-A7E (Europe)", "PX-A7", "AEB0", "49", "0430,0439", 'E', ""},
+    {"PX-A7 (Japan)", "PX-A7", "JJ10", "49", "0430,0439", 'J', ""},
+    {"PX-A7A (General market)", "PX-A7", "AM70", "49", "0400,0469", 'M', ""},
+    {"RV-310/320A -1 (U.S.A./Canada)", "RV-310", "MKF", "99", "0136,0173", 'K', ""},
+    {"RV-310/320E (Europe)", "RV-310", "MED", "99", "0136,0173", 'E', ""},
+    {"RV-310/320A -2 (General market) -M2", "RV-310", "MM8", "99", "0136,0173", 'M', "8"},
+    {"RV-310/320A -3 (General market) -M3", "RV-310", "MM9", "99", "0136,0173", 'M', "9"},
+    {"RV-310/320A -4 (General market) -M4", "RV-310", "MMB", "99", "0144,0147", 'M', "BA"},
+    {"RV-350A -1 (General market) -C", "RV-350", "MC1", "99", "0400,0429", 'C', "1"},
+    {"RV-350A -2 (General market) -C2", "RV-350", "MC0", "99", "0440,0479", 'C', "0"},
+    {"RV-380A -1 (General market) -M", "RV-380", "MM2", "99", "0400,0469", 'M', "2"},
+}};
+
+char CharAt(std::string_view text, size_t position) {
+    return position < text.size() ? text[position] : '\0';
+}
+
+}  // namespace
+
+bool TModelInfo::Matches(std::string_view model, std::string_view marketCode) const {
+    if (model != Model || CharAt(marketCode, 1) != MarketLetter) return false;
+    const std::string_view variants(Variants);
+    if (variants.empty()) return true;
+    const char variant = CharAt(marketCode, 2);
+    return variant != '\0' && variants.find(variant) != std::string_view::npos;
+}
+
+const std::array<TModelInfo, kCatalogueRows>& ModelCatalogue() {
+    return kCatalogue;
+}
+
+int CatalogueRowOf(std::string_view model, std::string_view marketCode) {
+    for (int row = 0; row < kCatalogueRows; ++row) {
+        if (kCatalogue[static_cast<size_t>(row)].Matches(model, marketCode)) return row;
+    }
+    return -1;
+}
+
+std::string DefaultBandLimit(std::string_view model, std::string_view marketCode) {
+    const char letter = CharAt(marketCode, 1);
+    const char variant = CharAt(marketCode, 2);
+    if (model == "PX-A5") {
+        if (letter == 'E' || letter == 'J') return "0144,0145";
+        if (letter == 'M' || letter == 'K') return "0136,0173";
+    } else if (model == "PX-A7") {
+        if (letter == 'E' || letter == 'J') return "0430,0439";
+        if (letter == 'M') return "0400,0469";
+    } else if (model == "RV-310") {
+        if (letter == 'E' || letter == 'K') return "0136,0173";
+        if (letter == 'M') return variant == 'B' ? "0144,0147" : "0136,0173";
+    } else if (model == "RV-350") {
+        if (letter == 'C') return variant == '1' ? "0400,0429" : "0440,0479";
+    } else if (model == "RV-380") {
+        if (letter == 'M' && variant == '2') return "0400,0469";
+    }
+    return {};
+}
+
+TChannelCounts ChannelCountsOf(std::string_view model) {
+    if (IsHandheldModel(model)) return {"49", "99"};
+    if (IsMobileModel(model)) return {"99", "199"};
+    return {"", ""};
+}
+
+void ApplyConfiguration(TRadioData& data, const TModelInfo& row, std::string_view channelCount) {
+    data.SetModel(row.Model);
+    data.SetMarketCode(row.MarketCode);
+    data.SetBandLimit(row.BandLimit);
+    data.SetMenuSlot(26, channelCount.empty() ? std::string_view(row.ChannelCount) : channelCount);
+}

@@ -1,0 +1,179 @@
+#include "core/radio/commlog.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+
+#ifndef TAVRIN_VERSION
+#define TAVRIN_VERSION "?"
+#endif
+
+namespace {
+
+constexpr char kCarriageReturn = '\r';
+
+const char* MarkOf(bool outgoing) {
+    return outgoing ? ">" : "<";
+}
+
+std::string ControlName(unsigned char byte) {
+    switch (byte) {
+        case '\r':
+            return "<CR>";
+        case '\n':
+            return "<LF>";
+        case '\t':
+            return "<TAB>";
+        case 0x11:
+            return "<XON>";
+        case 0x13:
+            return "<XOFF>";
+        default:
+            break;
+    }
+    char name[8];
+    std::snprintf(name, sizeof name, "<0x%02X>", byte);
+    return name;
+}
+
+}  // namespace
+
+std::string VisibleBytes(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool printable = byte >= 0x20 && byte < 0x7F;
+        text += printable ? std::string(1, c) : ControlName(byte);
+    }
+    return text;
+}
+
+QString CommLogHeadingLine(const TCommLogHeading& heading) {
+    return QStringLiteral("TAVRIN %1 communication log \u2014 %2, %3 on %4 \u2014 started %5")
+        .arg(QLatin1String(TAVRIN_VERSION), heading.Exchange, heading.Model, heading.Port,
+             heading.Started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+namespace {
+
+QString CannotWrite(const QString& path, const QString& reason) {
+    return QStringLiteral("The communication log %1 cannot be written: %2").arg(path, reason);
+}
+
+// Opening a FIFO for writing waits for a reader; without O_NONBLOCK it could wait forever.
+int OpenForLog(const QString& path) {
+    const int handle = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (handle >= 0) ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
+    return handle;
+}
+
+}  // namespace
+
+std::unique_ptr<TCommLog> TCommLog::Create(const QString& path, const TCommLogHeading& heading,
+                                           QString& problem) {
+    const int handle = OpenForLog(path);
+    if (handle < 0) {
+        problem = CannotWrite(path, qt_error_string(errno));
+        return nullptr;
+    }
+    return CreateOn(handle, path, heading, problem);
+}
+
+std::unique_ptr<TCommLog> TCommLog::CreateOn(int handle, const QString& path,
+                                             const TCommLogHeading& heading, QString& problem) {
+    std::unique_ptr<TCommLog> log(new TCommLog(path));
+    if (!log->Begin(handle, heading, problem)) return nullptr;
+    return log;
+}
+
+TCommLog::TCommLog(const QString& path) : LogPath(path) {}
+
+bool TCommLog::Begin(int handle, const TCommLogHeading& heading, QString& problem) {
+    if (!File.open(handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        problem = CannotWrite(LogPath, File.errorString());
+        ::close(handle);
+        return false;
+    }
+    const QByteArray first = (CommLogHeadingLine(heading) + QLatin1Char('\n')).toUtf8();
+    File.write(first);
+    File.flush();
+    Written = first.size();
+    Clock.start();
+    return true;
+}
+
+TCommLog::~TCommLog() {
+    EndLine();
+}
+
+void TCommLog::Sent(std::string_view bytes) {
+    Add(TDirection::Out, bytes);
+}
+
+void TCommLog::Received(std::string_view bytes) {
+    Add(TDirection::In, bytes);
+}
+
+void TCommLog::Discarded(std::string_view bytes) {
+    if (bytes.empty() || Capped) return;
+    EndLine();
+    WriteLine(Milliseconds(), "<", VisibleBytes(bytes) + "  (discarded)");
+}
+
+void TCommLog::Note(const QString& text) {
+    EndLine();
+    WriteLine(Milliseconds(), "--", text.toStdString(), true);
+}
+
+// Bytes join the open line until a carriage return ends it or the other
+// direction begins; the line keeps the time of its first byte. A line with
+// no end in sight is ended once it could no longer fit, so it never
+// grows past the room left in memory either.
+void TCommLog::Add(TDirection direction, std::string_view bytes) {
+    for (const char c : bytes) {
+        if (Capped) return;
+        if (Pending != direction) {
+            EndLine();
+            Pending = direction;
+            PendingStart = Milliseconds();
+        }
+        PendingText += c;
+        // A line longer than the room left can only end in the cap.
+        const bool full = Written + static_cast<qint64>(PendingText.size()) > kCommLogCap;
+        if (c == kCarriageReturn || full) EndLine();
+    }
+}
+
+void TCommLog::EndLine() {
+    if (Pending == TDirection::None) return;
+    WriteLine(PendingStart, MarkOf(Pending == TDirection::Out), VisibleBytes(PendingText));
+    Pending = TDirection::None;
+    PendingText.clear();
+}
+
+void TCommLog::WriteLine(double milliseconds, const char* mark, const std::string& text,
+                         bool fromProgram) {
+    char stamp[32];
+    const int stampSize =
+        std::snprintf(stamp, sizeof stamp, "+%10.3f ms  %s  ", milliseconds, mark);
+    const qint64 size = stampSize + static_cast<qint64>(text.size()) + 1;
+    const qint64 room = kCommLogCap + (fromProgram ? kCommLogNoteRoom : 0);
+    if (Written + size > room || (Capped && !fromProgram)) {
+        if (Capped) return;
+        Capped = true;
+        WriteLine(milliseconds, "--", kCommLogCapNote, true);
+        return;
+    }
+    File.write(stamp, stampSize);
+    File.write(text.data(), static_cast<qint64>(text.size()));
+    File.write("\n");
+    File.flush();
+    Written += size;
+}
+
+double TCommLog::Milliseconds() const {
+    return static_cast<double>(Clock.nsecsElapsed()) / 1e6;
+}

@@ -1,0 +1,452 @@
+#include "core/radio/readexchange.h"
+
+#include "core/model/radiodata.h"
+#include "core/radio/exchangemessages.h"
+#include "core/radio/radiocommands.h"
+
+namespace {
+
+using TRequest = TReadExchange::TRequest;
+
+constexpr size_t kRawReplyLength = 99;
+constexpr size_t kPayloadLength = 249;
+constexpr size_t kMenuTextLength = 49;
+constexpr size_t kVoxPosition = 8;
+
+std::string WithoutCarriageReturns(const std::string& text) {
+    return ReplyText(text);
+}
+
+}  // namespace
+
+TReadExchange::TReadExchange(TRadioData& data, TExchangeHost& host, TTransferScope scope,
+                             bool toneBurstShown)
+    : Data(data), Host(host), Scope(scope), ToneBurstShown(toneBurstShown) {}
+
+std::chrono::milliseconds TReadExchange::CommandDelay() const {
+    return ::CommandDelay(Data.GetModel());
+}
+
+bool TReadExchange::IsMobile() const {
+    return Data.IsMobile();
+}
+
+bool TReadExchange::NamesExchanged() const {
+    return Data.HasMemoryNames();
+}
+
+void TReadExchange::Start() {
+    SetBar(0);
+    Request = TRequest::Start;
+    Cancelling = false;
+    SavedVox.reset();
+    Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
+}
+
+void TReadExchange::Send(TRequest request, const std::string& command) {
+    Request = request;
+    LastCommand = command;
+    Attempts = 0;
+    Host.SendCommand(command, CommandDelay());
+}
+
+// A reply that does not fit its request hears the same request again, but
+// only so often: a line that garbles everything ends the read.
+void TReadExchange::AskAgain() {
+    if (++Attempts >= kMostAttempts) {
+        Fail(BadRepliesMessage(LastCommand));
+        return;
+    }
+    Host.SendCommand(LastCommand, CommandDelay());
+}
+
+void TReadExchange::SendFailed(const std::string& message) {
+    if (!Finished) Fail(message);
+}
+
+void TReadExchange::Fail(const std::string& message) {
+    Host.StopTimer(TExchangeTimer::Reply);
+    Host.StopTimer(TExchangeTimer::StartDelay);
+    Host.ClosePort();
+    Host.ShowError(message);
+    End(TExchangeOutcome::LineFailed);
+}
+
+void TReadExchange::TimerFired(TExchangeTimer timer) {
+    if (Finished) return;
+    switch (timer) {
+        case TExchangeTimer::StartDelay:
+            Host.StopTimer(TExchangeTimer::StartDelay);
+            Host.DiscardInput();
+            Send(TRequest::WakeUp, std::string(kWakeUpCommand));
+            break;
+        case TExchangeTimer::Reply:
+            Host.StopTimer(TExchangeTimer::Reply);
+            Host.StopTimer(TExchangeTimer::StartDelay);
+            Host.ClosePort();
+            Host.ShowError(kTimeoutMessage);
+            End(TExchangeOutcome::TimedOut);
+            break;
+        case TExchangeTimer::CancelGrace:
+            Host.StopTimer(TExchangeTimer::Reply);
+            Host.StopTimer(TExchangeTimer::CancelGrace);
+            Host.StopTimer(TExchangeTimer::StartDelay);
+            Host.ClosePort();
+            End(TExchangeOutcome::Cancelled);
+            break;
+    }
+}
+
+void TReadExchange::Cancel() {
+    if (Finished || CancelRequested) return;
+    CancelRequested = true;
+    Host.StopTimer(TExchangeTimer::Reply);
+    Cancelling = true;
+    Host.StartTimer(TExchangeTimer::CancelGrace, kCancelGrace);
+}
+
+void TReadExchange::Finish(TExchangeOutcome outcome) {
+    Host.StopTimer(TExchangeTimer::StartDelay);
+    Host.ClosePort();
+    End(outcome);
+}
+
+void TReadExchange::End(TExchangeOutcome outcome) {
+    Finished = true;
+    if (CancelRequested) outcome = TExchangeOutcome::Cancelled;
+    // What the data set now shows is only part of the transceiver's contents.
+    if (outcome != TExchangeOutcome::Done && RecordsTouched && ReportsIncomplete) {
+        Host.ShowWarning(ReadStoppedMessage(LastCommand));
+    }
+    Host.Finish(outcome);
+}
+
+void TReadExchange::Reply(const std::string& bytes) {
+    if (Finished) return;
+    const std::string raw = bytes.substr(0, kRawReplyLength);
+    // A lone carriage return is noise on the line, not an answer: the
+    // request keeps waiting for its reply within the same time-out.
+    if (AwaitsAnswer() && !Cancelling && WithoutCarriageReturns(raw).empty()) return;
+    Host.StopTimer(TExchangeTimer::Reply);
+    if (Cancelling) {
+        if (SavedVox) {
+            // Give the transceiver its VOX setting back before going.
+            Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(*SavedVox));
+            Host.DiscardInput();
+            Cancelling = false;
+            return;
+        }
+        Request = TRequest::Stop;
+    }
+    if (!Fits(raw)) {
+        AskAgain();
+        return;
+    }
+    const std::string text = WithoutCarriageReturns(raw);
+    const size_t start = PayloadStart();
+    Act(text.size() > start ? text.substr(start, kPayloadLength) : std::string());
+}
+
+size_t TReadExchange::PayloadStart() const {
+    switch (Request) {
+        case TRequest::Start:
+        case TRequest::WakeUp:
+        case TRequest::VoxRestore:
+        case TRequest::Stop:
+            return 0;
+        case TRequest::Memory:
+            return IsMobile() && RecordOfCounter(Counter, Data.ChannelCount()) >= 200 ? 4 : 3;
+        case TRequest::Name:
+            return IsMobile() ? 7 : 6;
+        default:
+            return 3;
+    }
+}
+
+bool TReadExchange::AwaitsAnswer() const {
+    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
+}
+
+// Every reply must answer its request; the mobiles' echo checks come on top.
+bool TReadExchange::Fits(const std::string& raw) const {
+    if (!AwaitsAnswer()) return true;
+    if (IsMobile() && !EchoFits(raw)) return false;
+    return ReplyAnswers(LastCommand, WithoutCarriageReturns(raw));
+}
+
+// A mobile may answer a garbled or foreign reply; such a reply makes it hear
+// the same request again.
+bool TReadExchange::EchoFits(const std::string& raw) const {
+    const auto at = [&raw](size_t position) {
+        return position <= raw.size() ? raw[position - 1] : '\0';
+    };
+    const std::string text = WithoutCarriageReturns(raw);
+    const auto sameAsCommand = [&](std::initializer_list<size_t> positions) {
+        for (size_t position : positions) {
+            if (position > LastCommand.size() || at(position) != LastCommand[position - 1])
+                return false;
+        }
+        return true;
+    };
+    const bool special = RecordOfCounter(Counter, Data.ChannelCount()) >= 200;
+    const auto entryFits = [&]() {
+        if (special) return sameAsCommand({1, 2, 4});
+        char number[8];
+        std::snprintf(number, sizeof number, "%03d", Counter);
+        return sameAsCommand({1, 2}) && at(4) == number[0] && at(5) == number[1] &&
+               at(6) == number[2];
+    };
+    switch (Request) {
+        case TRequest::Memory:
+            if (IsRefusal(text)) return false;
+            if (at(1) == 'N' || at(2) == '\r') return true;
+            return entryFits();
+        case TRequest::Name:
+            return entryFits();
+        case TRequest::Dtmf:
+            return at(1) == 'D' && at(2) == 'M' && at(4) == '0' + Counter;
+        case TRequest::Id:
+        case TRequest::ChannelCount:
+        case TRequest::MarketCode:
+        case TRequest::BandLimit:
+        case TRequest::Call:
+        case TRequest::Vfo:
+        case TRequest::Power:
+        case TRequest::ProgramVfo:
+        case TRequest::VoxHold:
+        case TRequest::VoxSet:
+        case TRequest::Menu:
+        case TRequest::Message:
+        case TRequest::KeyLock:
+        case TRequest::ToneBurst:
+        case TRequest::Brightness:
+            return sameAsCommand({1, 2});
+        default:
+            return true;
+    }
+}
+
+void TReadExchange::Act(const std::string& payload) {
+    switch (Request) {
+        case TRequest::Start:
+            Host.StopTimer(TExchangeTimer::StartDelay);
+            Host.DiscardInput();
+            Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
+            break;
+        case TRequest::WakeUp:
+            Host.DiscardInput();
+            Counter = 0;
+            Send(TRequest::Id, "ID");
+            break;
+        case TRequest::Id:
+            ActOnIdentity(payload);
+            break;
+        case TRequest::VoxHold:
+            MenuText = payload.substr(0, kMenuTextLength);
+            SavedVox = MenuText.size() > kVoxPosition ? MenuText[kVoxPosition] : '0';
+            Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
+            break;
+        case TRequest::VoxSet:
+            Send(TRequest::ChannelCount, "CQ");
+            break;
+        case TRequest::ChannelCount:
+            StoreChannelCount(Data, payload);
+            Send(TRequest::MarketCode, "TY");
+            break;
+        case TRequest::MarketCode:
+            ActOnMarketCode(payload);
+            break;
+        case TRequest::BandLimit:
+            Data.SetBandLimit(payload);
+            Counter = 0;
+            if (Scope == TTransferScope::Menu) {
+                Send(TRequest::Menu, "MU");
+            } else {
+                SendNextEntry();
+            }
+            break;
+        case TRequest::Memory:
+        case TRequest::Name:
+            ActOnEntry(payload);
+            break;
+        default:
+            ActOnMenu(payload);
+            break;
+    }
+}
+
+void TReadExchange::ActOnIdentity(const std::string& payload) {
+    const std::string model = ModelOfId(payload);
+    if (model.empty()) {
+        Host.ShowError(kUnsupportedMessage);
+        Host.ClosePort();
+        End(TExchangeOutcome::Unsupported);
+        return;
+    }
+    if (model != Data.GetModel()) Host.ModelChanged();
+    Data.SetModel(model);
+    if (Data.IsHandheld()) {
+        Send(TRequest::VoxHold, "MU");
+    } else {
+        Send(TRequest::ChannelCount, "CQ");
+    }
+}
+
+void TReadExchange::ActOnMarketCode(const std::string& payload) {
+    Data.SetMarketCode(payload);
+    RecordsTouched = true;
+    if (Scope != TTransferScope::Menu) Data.ClearRecords();
+    if (Scope == TTransferScope::All) {
+        Data.ApplyDefaultRecords();
+        Data.ApplyMenuDefaults();
+    } else if (Scope == TTransferScope::Menu) {
+        Data.ApplyMenuDefaults();
+    } else if (Data.OnMenuLayoutChanged) {
+        Data.OnMenuLayoutChanged();
+    }
+    Host.SetProgressMaximum(ProgressMaximum());
+    Send(TRequest::BandLimit, "FL");
+}
+
+int TReadExchange::ProgressMaximum() const {
+    const bool usCanada = Data.MarketLetter() == 'K';
+    int maximum = 0;
+    if (Scope != TTransferScope::Menu) maximum += Data.ChannelCount() + 21 + (usCanada ? 1 : 0);
+    if (Scope != TTransferScope::Memory) maximum += (IsMobile() ? 3 : 5) + (usCanada ? 0 : 1);
+    return maximum;
+}
+
+// Entries run from channel 0 to N, then L0..U2, PR and, on the U.S.A./Canada
+// 144 MHz models, AL; then the CALL channel.
+void TReadExchange::SendNextEntry() {
+    const int count = Data.ChannelCount();
+    const bool withAl = Data.MarketLetter() == 'K' && Data.Is144Model();
+    if (Counter <= count + 7 || (Counter == count + 8 && withAl)) {
+        Send(TRequest::Memory, BuildMemoryRead(Data, Counter));
+    } else {
+        Send(TRequest::Call, "CA");
+    }
+}
+
+void TReadExchange::ActOnEntry(const std::string& payload) {
+    if (Request == TRequest::Memory && payload.size() > kEmptyRecordLength) {
+        EntryPayload = payload;
+        if (NamesExchanged()) {
+            Send(TRequest::Name, BuildNameRead(Data, Counter));
+            return;
+        }
+        StoreEntry({});
+    } else if (Request == TRequest::Name) {
+        StoreEntry(payload);
+    }
+    SetBar(Counter);
+    ++Counter;
+    SendNextEntry();
+}
+
+void TReadExchange::StoreEntry(const std::string& namePayload) {
+    const int record = RecordOfCounter(Counter, Data.ChannelCount());
+    Data.SetChannel(
+        record, MemoryRecord(EntryPayload, namePayload, RecordChannelField(record, IsMobile())));
+}
+
+void TReadExchange::SetBar(int position) {
+    Progress = position;
+    Host.SetProgress(Progress);
+}
+
+void TReadExchange::ActOnMenu(const std::string& payload) {
+    if (Request != TRequest::VoxRestore && Request != TRequest::Stop) SetBar(Progress + 1);
+    switch (Request) {
+        case TRequest::Call:
+            Data.SetCall(CallRecord(payload));
+            Send(TRequest::Vfo, "VF");
+            break;
+        case TRequest::Vfo:
+            EntryPayload = payload;
+            Send(TRequest::Power, "PC");
+            break;
+        case TRequest::Power:
+            Data.SetVfo(VfoRecord(EntryPayload, payload));
+            Send(TRequest::ProgramVfo, "PV");
+            break;
+        case TRequest::ProgramVfo:
+            Data.SetProgramVfo(payload);
+            Counter = 0;
+            Send(TRequest::Dtmf, BuildDtmfRead(0));
+            break;
+        case TRequest::Dtmf:
+            if (payload.size() >= 3) Data.SetDtmf(Counter, DtmfEntry(Counter, payload));
+            ++Counter;
+            if (Counter <= 9) {
+                Send(TRequest::Dtmf, BuildDtmfRead(Counter));
+            } else if (Scope == TTransferScope::Memory) {
+                FinishMemoryRead();
+            } else {
+                Send(TRequest::Menu, "MU");
+            }
+            break;
+        case TRequest::Menu:
+            StoreMenuValues(Data, payload);
+            if (Data.IsHandheld() && SavedVox)
+                Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
+            Send(TRequest::Message, "MS");
+            break;
+        case TRequest::Message:
+            Data.SetMenuSlot(19, payload);
+            Send(TRequest::KeyLock, "LK");
+            break;
+        case TRequest::KeyLock:
+            Data.SetMenuSlot(21, payload);
+            SendAfterKeyLock();
+            break;
+        case TRequest::ToneBurst:
+            Data.SetMenuSlot(25, payload);
+            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+            break;
+        case TRequest::Lamp:
+            Data.SetMenuSlot(22, payload);
+            Send(TRequest::ProgrammableKey, "PF");
+            break;
+        case TRequest::ProgrammableKey:
+            Data.SetMenuSlot(24, payload);
+            Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox.value_or('0')));
+            break;
+        case TRequest::Brightness:
+            Data.SetMenuSlot(36, payload);
+            Finish(TExchangeOutcome::Done);
+            break;
+        case TRequest::VoxRestore:
+            Finish(TExchangeOutcome::Done);
+            break;
+        case TRequest::Stop:
+            Finish(TExchangeOutcome::Cancelled);
+            break;
+        default:
+            break;
+    }
+}
+
+// A handheld's VOX was switched off for the exchange; leaving it off after a
+// memory read would change the transceiver's settings behind the user's back.
+void TReadExchange::FinishMemoryRead() {
+    if (SavedVox) {
+        Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(*SavedVox));
+    } else {
+        Finish(TExchangeOutcome::Done);
+    }
+}
+
+void TReadExchange::SendAfterKeyLock() {
+    if (ToneBurstShown) {
+        Send(TRequest::ToneBurst, "BT");
+    } else {
+        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+    }
+}
+
+std::string TReadExchange::MenuTextWithVox(char value) const {
+    std::string text = MenuText;
+    if (text.size() > kVoxPosition) text[kVoxPosition] = value;
+    return text;
+}

@@ -1,0 +1,123 @@
+#include "gui/dialogs/help.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QUrl>
+
+#include "gui/kit/helpcontext.h"
+
+namespace {
+
+constexpr int kMenuSettingsSection = 205;
+
+QString& GuideFolder() {
+    static QString folder;
+    return folder;
+}
+
+TUrlOpener& UrlOpener() {
+    static TUrlOpener opener;
+    return opener;
+}
+
+// The platform's side of the help: the guide is a set of HTML pages shown in
+// the user's browser.
+int ShowGuidePage(const QUrl& page) {
+    const bool shown = UrlOpener() ? UrlOpener()(page) : QDesktopServices::openUrl(page);
+    return shown ? 1 : 0;
+}
+
+bool InRange(int value, int first, int last) {
+    return value >= first && value <= last;
+}
+
+// The help context of a highlighted menu item, else of the focused control or
+// its nearest parent that has one; 0 when there is none.
+int ContextInFocus() {
+    if (const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (menu->activeAction()) return HelpContextOf(menu->activeAction());
+    }
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (const int context = HelpContextOf(widget)) return context;
+    }
+    return 0;
+}
+
+class TContextHelp : public QObject {
+public:
+    explicit TContextHelp(QWidget& window) : QObject(&window), Window(window) {
+        qApp->installEventFilter(this);
+    }
+    ~TContextHelp() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+        const int context = ContextInFocus();
+        if (context == 0) return false;
+        HtmlHelp(&Window, GuideFile(), kHelpContext, static_cast<quintptr>(context));
+        return true;
+    }
+
+private:
+    QWidget& Window;
+};
+
+}  // namespace
+
+int HtmlHelp(QWidget* /*window*/, const QString& file, unsigned command, quintptr data) {
+    if (!QFileInfo(file).isFile()) return 0;
+    QUrl page = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    switch (command) {
+        case kHelpDisplayTopic:
+        case kHelpDisplayToc:
+            break;
+        case kHelpContext:
+            page.setFragment(GuideAnchorOf(static_cast<int>(data)));
+            break;
+        default:
+            return 0;
+    }
+    return ShowGuidePage(page);
+}
+
+QString GuideFile() {
+    if (!GuideFolder().isEmpty()) return QDir(GuideFolder()).filePath(QStringLiteral("index.html"));
+    return GuideFileBeside(QCoreApplication::applicationDirPath());
+}
+
+QString GuideFileBeside(const QString& programFolder) {
+    // Next to the program in a build tree; where the package puts it
+    // (packaging/CMakeLists.txt) for an installed one, /usr/bin/../share/tavrin/guide.
+    const QDir program(programFolder);
+    const QString beside = program.filePath(QStringLiteral("guide/index.html"));
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/tavrin/guide/index.html")));
+    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile()) return installed;
+    return beside;
+}
+
+QString GuideAnchorOf(int context) {
+    if (InRange(context, 205, 330) || InRange(context, 700, 735)) {
+        return QString::number(kMenuSettingsSection);
+    }
+    return QString::number(context);
+}
+
+void InstallContextHelp(QWidget& mainWindow) {
+    new TContextHelp(mainWindow);
+}
+
+void SetGuideFolder(const QString& folder) {
+    GuideFolder() = folder;
+}
+
+void SetUrlOpener(TUrlOpener opener) {
+    UrlOpener() = std::move(opener);
+}

@@ -1,0 +1,53 @@
+#include "gui/dialogs/modelform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/model/modelcatalogue.h"
+#include "gui/kit/messagebox.h"
+#include "gui/mainwindow/mainform.h"
+
+TModelForm::TModelForm(TMainForm& mainForm) : QDialog(&mainForm), MainForm(mainForm) {
+    setWindowTitle(QStringLiteral("Model Select"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("Model"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    RadioButtons = AddCatalogueButtons(*group, *groupLayout, 90);
+    const TRadioData& data = MainForm.Data();
+    CurrentRow = CatalogueRowOf(data.GetModel(), data.GetMarketCode());
+    RadioButtons.SelectRow(CurrentRow);
+    layout->addWidget(group);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Button1, &QPushButton::clicked, this, &TModelForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TModelForm::Button1Click() {
+    const int row = RadioButtons.SelectedRow();
+    if (row < 0 || row == CurrentRow) {
+        reject();
+        return;
+    }
+    const TMessageAnswer answer =
+        ShowMessage(this, QStringLiteral("You changed the model.\nThe data will be cleared."),
+                    TMessageStyle::OkCancelWarning);
+    if (answer != TMessageAnswer::Ok) {
+        reject();
+        return;
+    }
+    MainForm.ChangeModel(row);
+    accept();
+}

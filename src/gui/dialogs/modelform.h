@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+#include "gui/kit/cataloguebuttons.h"
+
+class QPushButton;
+class TMainForm;
+
+// Model Select: changes the configuration of the main window's data set.
+class TModelForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TModelForm(TMainForm& mainForm);
+
+    TCatalogueButtons RadioButtons;
+    QPushButton* Button1 = nullptr;  // OK
+    QPushButton* Button2 = nullptr;  // Cancel
+
+    void Button1Click();
+
+private:
+    TMainForm& MainForm;
+    int CurrentRow = -1;
+};

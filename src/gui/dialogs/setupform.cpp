@@ -1,0 +1,36 @@
+#include "gui/dialogs/setupform.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("TAVRIN"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("Select your transceiver"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    RadioButtons = AddCatalogueButtons(*group, *groupLayout, 0);
+    RadioButtons.SelectRow(0);
+    layout->addWidget(group);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TSetupForm::SelectedRow() const {
+    const int row = RadioButtons.SelectedRow();
+    return row < 0 ? 0 : row;
+}
+
+void TSetupForm::reject() {
+    accept();
+}

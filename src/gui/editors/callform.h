@@ -1,0 +1,43 @@
+#pragma once
+
+#include "gui/editors/channeleditordialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class TFrequencyGroup;
+class TMainForm;
+class TToneGroup;
+
+// "CALL Channel": edits the single CALL record, a memory channel without number, name or
+// lock-out.
+class TCallForm : public TChannelEditorDialog {
+    Q_OBJECT
+public:
+    explicit TCallForm(TMainForm& mainForm);
+
+    // Controls, named as the dialog knows them.
+    QGroupBox* GroupBox3 = nullptr;  // "Option"
+    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
+    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
+
+    bool Save() override;
+
+protected:
+    QWidget* FirstFocus() const override;
+
+private:
+    QGroupBox* BuildOptionGroup();
+    void SetTabOrder();
+    void ConnectHandlers();
+
+    void LoadCall();
+    TChannelEdits CurrentEdits() const;
+    void NormaliseFrequencies();
+};
+
+// Opens the CALL channel editor and waits until it closes.
+void OpenCallEditor(TMainForm& mainForm);

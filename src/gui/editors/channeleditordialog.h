@@ -1,0 +1,60 @@
+#pragma once
+
+#include "gui/editors/editordialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class TFrequencyGroup;
+class TToneGroup;
+
+// An editor with the tone group, its controls named as the dialogs know them.
+class TToneEditorDialog : public TEditorDialog {
+public:
+    TToneGroup* GroupBox2 = nullptr;  // "Tone/CTCSS/DCS"
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QLabel* Label13 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+
+protected:
+    using TEditorDialog::TEditorDialog;
+    void BuildToneGroup();
+};
+
+// An editor of a channel-like record with split transmit frequency: the memory
+// channel and CALL channel editors.
+class TChannelEditorDialog : public TToneEditorDialog {
+public:
+    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;  // receive frequency
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;  // receive step
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit3 = nullptr;  // transmit frequency (split only)
+    QLabel* Label6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox2 = nullptr;  // transmit step (split only)
+    QLabel* Label7 = nullptr;
+    QLineEdit* Edit2 = nullptr;  // offset, in the transmit frequency's place
+    QLabel* Label8 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;  // Split Channel
+    QRadioButton* RadioButton2 = nullptr;  // Simplex
+    QRadioButton* RadioButton3 = nullptr;  // Plus Shift
+    QRadioButton* RadioButton4 = nullptr;  // Minus Shift
+    QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
+    QCheckBox* CheckBox1 = nullptr;        // Reverse
+
+protected:
+    using TToneEditorDialog::TToneEditorDialog;
+    void BuildFrequencyGroup();
+};

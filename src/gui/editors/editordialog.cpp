@@ -1,0 +1,95 @@
+#include "gui/editors/editordialog.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+
+#include "core/model/frequencyrules.h"
+#include "gui/kit/messagebox.h"
+#include "gui/mainwindow/mainform.h"
+
+TEditorDialog::TEditorDialog(TMainForm& mainForm, const char* caption)
+    : QDialog(&mainForm), MainForm(mainForm) {
+    setWindowTitle(QString::fromLatin1(caption));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont dialogFont = font();
+    dialogFont.setFamilies({QStringLiteral("Times New Roman")});
+    setFont(dialogFont);
+}
+
+QLayout* TEditorDialog::BuildButtons() {
+    Button2 = new QPushButton(QStringLiteral("&OK"), this);
+    Button2->setDefault(true);
+    Button1 = new QPushButton(QStringLiteral("&Close"), this);
+    connect(Button2, &QPushButton::clicked, this, &TEditorDialog::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(Button2);
+    row->addWidget(Button1);
+    return row;
+}
+
+void TEditorDialog::Load(const std::function<void()>& show) {
+    {
+        const QScopedValueRollback<bool> loading(Loading, true);
+        show();
+    }
+    Changed = false;
+}
+
+void TEditorDialog::MarkChanged() {
+    if (!Loading) Changed = true;
+}
+
+bool TEditorDialog::ResolveChanges(const char* question) {
+    if (!Changed) return true;
+    const TMessageAnswer answer =
+        ShowMessage(this, QString::fromLatin1(question), TMessageStyle::YesNoQuestion);
+    if (answer == TMessageAnswer::Yes) return Save();
+    Changed = false;
+    return true;
+}
+
+bool TEditorDialog::Refused(TEditFailure failure) {
+    if (failure == TEditFailure::None) return false;
+    ShowMessage(this, QString::fromLatin1(FailureMessage(failure)), TMessageStyle::Information);
+    return true;
+}
+
+void TEditorDialog::TellRounded(bool rounded) {
+    if (!rounded) return;
+    ShowMessage(this, QString::fromLatin1(kRoundedMessage), TMessageStyle::Information);
+}
+
+void TEditorDialog::Button2Click() {
+    if (Save()) accept();
+}
+
+void TEditorDialog::reject() {
+    if (!ResolveChanges()) return;
+    QDialog::reject();
+}
+
+void TEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (Shown) return;
+    Shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+    FirstFocus()->setFocus();
+}
+
+void TEditorDialog::keyPressEvent(QKeyEvent* event) {
+    // Only the Close button and the close box close the dialog, not Escape.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

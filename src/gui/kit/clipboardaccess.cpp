@@ -1,0 +1,53 @@
+#include "gui/kit/clipboardaccess.h"
+
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <string_view>
+
+#include "core/model/channelclipboard.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+QString ClipboardMimeType() {
+    const QString name = QString::fromLatin1(kClipboardFormatName);
+#ifdef Q_OS_WIN
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(name);
+#else
+    return QStringLiteral("application/x-%1-record").arg(name.toLower());
+#endif
+}
+
+bool RegisterRecordClipboardFormat() {
+#ifdef Q_OS_WIN
+    return RegisterClipboardFormatW(
+               reinterpret_cast<LPCWSTR>(QString::fromLatin1(kClipboardFormatName).utf16())) != 0;
+#else
+    return true;  // a MIME type needs no registration
+#endif
+}
+
+std::optional<std::string> ReadClipboardRecord() {
+    const QString type = ClipboardMimeType();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (mime == nullptr || !mime->hasFormat(type)) return std::nullopt;
+    const QByteArray bytes = mime->data(type);
+    return ClipTextFromBytes(
+        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+void WriteClipboardRecord(const std::string& text, bool formatRegistered) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!formatRegistered) {
+        clipboard->clear();
+        return;
+    }
+    const std::string bytes = ClipBytesOf(text);
+    auto* mime = new QMimeData;
+    mime->setData(ClipboardMimeType(),
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    clipboard->setMimeData(mime);  // the clipboard takes it over
+}

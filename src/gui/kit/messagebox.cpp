@@ -1,0 +1,68 @@
+#include "gui/kit/messagebox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+TMessageResponder& Responder() {
+    static TMessageResponder responder;
+    return responder;
+}
+
+QMessageBox::Icon IconOf(TMessageStyle style) {
+    switch (style) {
+        case TMessageStyle::Error:
+            return QMessageBox::Critical;
+        case TMessageStyle::Information:
+            return QMessageBox::Information;
+        case TMessageStyle::YesNoQuestion:
+        case TMessageStyle::OkCancelQuestion:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::Warning;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(TMessageStyle style) {
+    switch (style) {
+        case TMessageStyle::YesNoQuestion:
+            return QMessageBox::Yes | QMessageBox::No;
+        case TMessageStyle::OkCancelQuestion:
+        case TMessageStyle::OkCancelWarning:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case TMessageStyle::YesNoCancelWarning:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+TMessageAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return TMessageAnswer::Yes;
+        case QMessageBox::No:
+            return TMessageAnswer::No;
+        case QMessageBox::Cancel:
+            return TMessageAnswer::Cancel;
+        default:
+            return TMessageAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style,
+                           const QString& detail) {
+    if (Responder()) return Responder()({text, style, detail});
+    QMessageBox box(IconOf(style), QStringLiteral("TAVRIN"), text, ButtonsOf(style), parent);
+    box.setDetailedText(detail);
+    // As with the platform's own boxes, the first button is the default one.
+    const auto buttons = ButtonsOf(style);
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    return AnswerOf(box.exec());
+}
+
+void SetMessageResponder(TMessageResponder responder) {
+    Responder() = std::move(responder);
+}

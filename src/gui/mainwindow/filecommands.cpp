@@ -1,0 +1,176 @@
+// The main window's File commands, and the data files that arrive by drop or command line.
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "core/files/datafile.h"
+#include "core/files/datafolders.h"
+#include "core/files/filereport.h"
+#include "core/files/settings.h"
+#include "gui/kit/filedialogs.h"
+#include "gui/kit/messagebox.h"
+#include "gui/mainwindow/mainform.h"
+#include "gui/pages/channelgrids.h"
+
+namespace {
+
+void ShowFileOpenError(QWidget* parent, const QString& detail) {
+    ShowMessage(parent, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error, detail);
+}
+
+}  // namespace
+
+bool TMainForm::ConfirmDiscardChanges() {
+    if (!RadioData.Changed) return true;
+    const TMessageAnswer answer = ShowMessage(
+        this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
+        TMessageStyle::YesNoCancelWarning);
+    if (answer == TMessageAnswer::Cancel) return false;
+    if (answer == TMessageAnswer::No) return true;
+    // Going on after a save that did not happen would lose the changes.
+    return Save2Click();
+}
+
+void TMainForm::New1Click() {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return;
+    SetFileName(kUntitled);
+    RadioData.ClearRecords();
+    RadioData.ApplyDefaultRecords();
+    RadioData.ApplyMenuDefaults();
+    RadioData.ApplyWeatherAlertDefault();
+    Grids->BlankCells();
+    RadioData.SetComment({});
+    ShowComment();
+    RefreshGrids();
+    RadioData.Changed = false;
+    ResetUndoHistory();
+}
+
+// Resets the data set and loads a data file over it. False when the file
+// cannot be read, in which case nothing has changed; a file the reader
+// refuses leaves the reset data set and no file name.
+bool TMainForm::LoadDataFile(const QString& path) {
+    std::string missing;
+    QString reason;
+    const TDataFileResult result = OpenDataFile(RadioData, path, &missing, &reason);
+    if (result != TDataFileResult::Loaded) {
+        ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error,
+                    DataFileOpenDetail(path, result, reason));
+    } else if (!missing.empty()) {
+        ShowMessage(this, QString::fromStdString(DamagedFileMessage(missing)),
+                    TMessageStyle::Warning, VisibleFileName(path));
+    }
+    if (result == TDataFileResult::CannotOpen) return false;
+    CurrentFileName = result == TDataFileResult::Loaded ? path : kUntitled;
+    UpdateCaption();
+    ShowComment();
+    SetupGrids();
+    ShowMenuPages();
+    RefreshGrids();
+    return true;
+}
+
+void TMainForm::RememberFolder() {
+    InitialFolder = SaveFolder(Store, CurrentFileName);
+}
+
+// Open and Open Backup: the open dialog in `folder`, then the chosen file
+// replaces the data set. False when nothing was opened.
+bool TMainForm::OpenFromDialog(const QString& folder) {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return false;
+    const QString chosen = GetOpenDataFileName(this, folder);
+    if (chosen.isEmpty() || !LoadDataFile(chosen)) return false;
+    SaveChannelCount(Store, RadioData);
+    RadioData.Changed = false;
+    ResetUndoHistory();
+    return true;
+}
+
+void TMainForm::Open1Click() {
+    if (OpenFromDialog(InitialFolder)) RememberFolder();
+}
+
+// A backup stays as it was made: it opens untitled, so Save asks for a name,
+// and the dialogs keep starting in the user's own folder.
+void TMainForm::OpenBackup1Click() {
+    const QString folder = BackupsFolder();
+    EnsureFolder(folder);
+    if (OpenFromDialog(QDir::toNativeSeparators(folder + QLatin1Char('/')))) SetFileName(kUntitled);
+}
+
+void TMainForm::HandleCommandLine() {
+    if (Arguments.isEmpty()) return;
+    const QString& first = Arguments.constFirst();
+    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
+        ToneBurstOption = true;
+        return;
+    }
+    ToneBurstOption = false;
+    if (!LoadDataFile(Arguments.join(QLatin1Char(' ')))) return;
+    RememberFolder();
+    RadioData.Changed = false;
+    ResetUndoHistory();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenDroppedFile(urls.constFirst().toLocalFile());
+}
+
+void TMainForm::OpenDroppedFile(const QString& path) {
+    if (!HasDataFileExtension(path)) {
+        ShowFileOpenError(this, FileDetail(path, QStringLiteral("not a data file name (.tvr)")));
+        UpdateCaption();
+        return;
+    }
+    // A drop replaces the data set like Open does, so it asks first as Open does.
+    if (!ConfirmDiscardChanges()) return;
+    PageControl1->setFocus();
+    if (LoadDataFile(path)) {
+        UpdateMarketControls();
+        RememberFolder();
+        RadioData.Changed = false;
+        ResetUndoHistory();
+    }
+    UpdateCaption();
+}
+
+bool TMainForm::WriteTo(const QString& fileName) {
+    QString reason;
+    if (!SaveDataFile(RadioData, fileName, &reason)) {
+        ShowFileOpenError(this, FileDetail(fileName, reason));
+        return false;
+    }
+    RadioData.Changed = false;
+    UndoHistory.MarkSaved(RadioData);
+    UpdateUndoCommands();
+    InitialFolder = SaveFolder(Store, fileName);
+    return true;
+}
+
+void TMainForm::Save1Click() {
+    if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
+        Save2Click();
+        return;
+    }
+    WriteTo(CurrentFileName);
+}
+
+bool TMainForm::Save2Click() {
+    const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
+    if (chosen.isEmpty() || !WriteTo(chosen)) return false;
+    SetFileName(chosen);
+    return true;
+}

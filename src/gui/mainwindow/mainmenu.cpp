@@ -1,0 +1,207 @@
+#include "gui/mainwindow/mainmenu.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/ports/portnames.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/kit/toolbaricons.h"
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const QString& caption, int helpContext,
+                 const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    SetHelpContext(action, helpContext);
+    return action;
+}
+
+QMenu* AddSubmenu(QMenu* menu, const QString& caption, int helpContext) {
+    QMenu* submenu = menu->addMenu(caption);
+    SetHelpContext(submenu->menuAction(), helpContext);
+    return submenu;
+}
+
+void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
+    menu.File1 = bar->addMenu(QStringLiteral("&File"));
+    menu.New1 =
+        AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
+    menu.Open1 =
+        AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
+    menu.OpenBackup1 = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
+    menu.Save1 =
+        AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
+    menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
+    menu.File1->addSeparator();
+    menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
+    menu.ExportPdf1 = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
+    menu.ImportCsv1 = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
+    menu.ExportCsv1 = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
+    menu.File1->addSeparator();
+    menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
+}
+
+// The channel commands; the popup menus repeat them without the shortcuts.
+struct TEditItem {
+    const char* Caption;
+    int HelpContext;
+    const char* Shortcut;
+};
+constexpr TEditItem kCutItem{"Cu&t", 40, "Ctrl+X"};
+constexpr TEditItem kCopyItem{"&Copy", 45, "Ctrl+C"};
+constexpr TEditItem kPasteItem{"&Paste", 50, "Ctrl+V"};
+constexpr TEditItem kDeleteItem{"&Delete", 55, "Ctrl+Del"};
+
+QAction* AddEditItem(QMenu* menu, const TEditItem& item, bool withShortcut) {
+    const QKeySequence shortcut =
+        withShortcut ? QKeySequence(QString::fromLatin1(item.Shortcut)) : QKeySequence();
+    return AddItem(menu, QString::fromLatin1(item.Caption), item.HelpContext, shortcut);
+}
+
+// Undo and Redo take back and bring back changes to the data set. Redo answers
+// to both the Windows and the desktop habit.
+void AddUndoItems(TMainMenu& menu) {
+    menu.Undo1 =
+        AddItem(menu.Edit1, QStringLiteral("&Undo"), 38, QKeySequence(QStringLiteral("Ctrl+Z")));
+    menu.Redo1 = AddItem(menu.Edit1, QStringLiteral("&Redo"), 39);
+    menu.Redo1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    menu.Edit1->addSeparator();
+}
+
+void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
+    menu.Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+    AddUndoItems(menu);
+    menu.Cut1 = AddEditItem(menu.Edit1, kCutItem, true);
+    menu.Copy1 = AddEditItem(menu.Edit1, kCopyItem, true);
+    menu.Paste1 = AddEditItem(menu.Edit1, kPasteItem, true);
+    menu.Delete1 = AddEditItem(menu.Edit1, kDeleteItem, true);
+    menu.Edit1->addSeparator();
+    menu.MemorySort1 = AddItem(menu.Edit1, QStringLiteral("Memory Channel &Sort..."), 60);
+}
+
+QString ComCaption(int number) {
+    // The accelerator sits on the last digit for COM10 and on the first for the others.
+    if (number == 10) return QStringLiteral("Com1&0");
+    return QStringLiteral("Com&%1").arg(number);
+}
+
+void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
+    menu.PortSelect1 = AddSubmenu(radio, QStringLiteral("&Port Select"), 75);
+    menu.PortSelect1->setToolTipsVisible(true);
+    // Only the program checks and unchecks these items, so they do not form an exclusive group.
+    menu.ComGroup = new QActionGroup(menu.PortSelect1);
+    menu.ComGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (int number = 1; number <= kPortCount; ++number) {
+        QAction* item = AddItem(menu.PortSelect1, ComCaption(number), 75);
+        item->setCheckable(true);
+        item->setData(number);
+        menu.ComGroup->addAction(item);
+        menu.ComItems.append(item);
+    }
+    menu.PortSelect1->addSeparator();
+    menu.Ports1 = AddItem(menu.PortSelect1, QStringLiteral("Po&rts..."), 75);
+}
+
+void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
+    menu.Radio1 = bar->addMenu(QStringLiteral("&Radio"));
+    menu.Read1 = AddSubmenu(menu.Radio1, QStringLiteral("&Read"), 65);
+    menu.ReadAll1 = AddItem(menu.Read1, QStringLiteral("&All"), 65);
+    menu.ReadMemory1 = AddItem(menu.Read1, QStringLiteral("&Memory"), 65);
+    menu.ReadMenu1 = AddItem(menu.Read1, QStringLiteral("M&enu"), 65);
+    menu.Write1 = AddSubmenu(menu.Radio1, QStringLiteral("&Write"), 70);
+    menu.WriteAll1 = AddItem(menu.Write1, QStringLiteral("&All"), 70);
+    menu.WriteMemory1 = AddItem(menu.Write1, QStringLiteral("&Memory"), 70);
+    menu.WriteMenu1 = AddItem(menu.Write1, QStringLiteral("M&enu"), 70);
+    menu.Write1->addSeparator();
+    menu.VerifyAfterWriting1 = AddItem(menu.Write1, QStringLiteral("&Verify after writing"), 70);
+    menu.VerifyAfterWriting1->setCheckable(true);
+    menu.Radio1->addSeparator();
+    BuildPortMenu(menu.Radio1, menu);
+    menu.LogCommunication1 = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);
+    menu.LogCommunication1->setCheckable(true);
+    menu.Radio1->addSeparator();
+    menu.ChannelDisplay1 = AddItem(menu.Radio1, QStringLiteral("&Channel Display..."), 80);
+    menu.MemoryChannelSelect1 =
+        AddItem(menu.Radio1, QStringLiteral("&Memory Channel Select..."), 85);
+    menu.ModelSelect1 = AddItem(menu.Radio1, QStringLiteral("Model &Select..."), 90);
+}
+
+void BuildHelpMenu(QMenuBar* bar, TMainMenu& menu) {
+    menu.Help1 = bar->addMenu(QStringLiteral("&Help"));
+    menu.Help2 = AddItem(menu.Help1, QStringLiteral("&Help Topics"), 95);
+    menu.Help1->addSeparator();
+    menu.About1 = AddItem(menu.Help1, QStringLiteral("&About..."), 100);
+}
+
+QToolButton* AddSpeedButton(QToolBar& toolbar, TToolbarGlyph glyph, const QString& hint) {
+    auto* button = new QToolButton(&toolbar);
+    button->setIcon(ToolbarIcon(glyph));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    toolbar.addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+TMainMenu BuildMainMenu(QMainWindow& window) {
+    TMainMenu menu;
+    QMenuBar* bar = window.menuBar();
+    BuildFileMenu(bar, menu);
+    BuildEditMenu(bar, menu);
+    BuildRadioMenu(bar, menu);
+    BuildHelpMenu(bar, menu);
+    return menu;
+}
+
+TGridPopupMenus BuildGridPopupMenus(QWidget& owner) {
+    TGridPopupMenus menus;
+    menus.PopupMenu1 = new QMenu(&owner);
+    menus.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    menus.Cut2 = AddEditItem(menus.PopupMenu1, kCutItem, false);
+    menus.Copy2 = AddEditItem(menus.PopupMenu1, kCopyItem, false);
+    menus.Paste2 = AddEditItem(menus.PopupMenu1, kPasteItem, false);
+    menus.Delete2 = AddEditItem(menus.PopupMenu1, kDeleteItem, false);
+    menus.PopupMenu1->addSeparator();
+    menus.Lockout2 = AddItem(menus.PopupMenu1, QStringLiteral("&Lock Out"), 545);
+
+    menus.PopupMenu2 = new QMenu(&owner);
+    menus.PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    menus.Copy3 = AddEditItem(menus.PopupMenu2, kCopyItem, false);
+    menus.Paste3 = AddEditItem(menus.PopupMenu2, kPasteItem, false);
+
+    menus.PopupMenu3 = new QMenu(&owner);
+    menus.PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    menus.Cut4 = AddEditItem(menus.PopupMenu3, kCutItem, false);
+    menus.Copy4 = AddEditItem(menus.PopupMenu3, kCopyItem, false);
+    menus.Paste4 = AddEditItem(menus.PopupMenu3, kPasteItem, false);
+    menus.Delete4 = AddEditItem(menus.PopupMenu3, kDeleteItem, false);
+    return menus;
+}
+
+TSpeedButtons BuildSpeedButtons(QToolBar& toolbar) {
+    TSpeedButtons buttons;
+    buttons.SpeedButton7 = AddSpeedButton(toolbar, TToolbarGlyph::New, QStringLiteral("New"));
+    buttons.SpeedButton6 = AddSpeedButton(toolbar, TToolbarGlyph::Open, QStringLiteral("Open"));
+    buttons.SpeedButton8 = AddSpeedButton(toolbar, TToolbarGlyph::Save, QStringLiteral("Save"));
+    toolbar.addSeparator();
+    buttons.SpeedButton2 = AddSpeedButton(toolbar, TToolbarGlyph::Cut, QStringLiteral("Cut"));
+    buttons.SpeedButton1 = AddSpeedButton(toolbar, TToolbarGlyph::Copy, QStringLiteral("Copy"));
+    buttons.SpeedButton3 = AddSpeedButton(toolbar, TToolbarGlyph::Paste, QStringLiteral("Paste"));
+    toolbar.addSeparator();
+    buttons.SpeedButton10 = AddSpeedButton(toolbar, TToolbarGlyph::Undo, QStringLiteral("Undo"));
+    buttons.SpeedButton11 = AddSpeedButton(toolbar, TToolbarGlyph::Redo, QStringLiteral("Redo"));
+    toolbar.addSeparator();
+    buttons.SpeedButton4 = AddSpeedButton(toolbar, TToolbarGlyph::Read, QStringLiteral("Read"));
+    buttons.SpeedButton5 = AddSpeedButton(toolbar, TToolbarGlyph::Write, QStringLiteral("Write"));
+    toolbar.addSeparator();
+    buttons.SpeedButton9 = AddSpeedButton(toolbar, TToolbarGlyph::Print, QStringLiteral("Print"));
+    return buttons;
+}

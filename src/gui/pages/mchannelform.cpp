@@ -1,0 +1,74 @@
+#include "gui/pages/mchannelform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/kit/messagebox.h"
+#include "gui/kit/modal.h"
+#include "gui/mainwindow/mainform.h"
+#include "gui/pages/channelgrids.h"
+#include "gui/pages/menupages.h"
+
+namespace {
+constexpr int kChannelCountHelpContext = 85;
+constexpr int kChannelCountSlot = 26;
+}  // namespace
+
+TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {
+    setWindowTitle(QStringLiteral("Memory Channel Select"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(this);
+    auto* groupLayout = new QVBoxLayout(group);
+    const bool handheld = Data.IsHandheld();
+    RadioButton_NameOn = new QRadioButton(
+        handheld ? QStringLiteral("&50 channels") : QStringLiteral("&100 channels"), group);
+    RadioButton_NameOff = new QRadioButton(
+        handheld ? QStringLiteral("&100 channels") : QStringLiteral("&200 channels"), group);
+    for (QRadioButton* button : {RadioButton_NameOn, RadioButton_NameOff}) {
+        SetHelpContext(button, kChannelCountHelpContext);
+        groupLayout->addWidget(button);
+    }
+    (Data.HasMemoryNames() ? RadioButton_NameOn : RadioButton_NameOff)->setChecked(true);
+    layout->addWidget(group);
+
+    Button_OK = new QPushButton(QStringLiteral("OK"), this);
+    Button_OK->setDefault(true);
+    Button_CANCEL = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Button_OK, &QPushButton::clicked, this, &TMChannelForm::Button_OKClick);
+    connect(Button_CANCEL, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button_OK);
+    buttons->addWidget(Button_CANCEL);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TMChannelForm::Button_OKClick() {
+    const TMessageAnswer answer =
+        ShowMessage(this, QString::fromLatin1(kChannelCountQuestion), TMessageStyle::YesNoQuestion);
+    if (answer == TMessageAnswer::Yes) {
+        const TChannelCounts counts = ChannelCountsOf(Data.GetModel());
+        Data.SetMenuSlot(kChannelCountSlot,
+                         RadioButton_NameOn->isChecked() ? counts.Smaller : counts.Larger);
+    }
+    accept();
+}
+
+void OpenMChannelForm(TMainForm& mainForm) {
+    TMChannelForm form(mainForm.Data(), &mainForm);
+    ExecModal(form);
+    mainForm.Grids->SetupMemoryGrid();
+    mainForm.Grids->SetupDtmfGrid();
+    mainForm.MenuPages->UpdateMemoryNameBoxes();
+    mainForm.RefreshGrids();
+    mainForm.Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
+}

@@ -1,0 +1,437 @@
+// The controls of the menu pages, their captions, lists, help topics and layout.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+#include "core/model/pffunctions.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/pages/menupages.h"
+#include "gui/pages/radiogroup.h"
+
+namespace {
+
+constexpr int kPowerOnMessageLength = 6;
+constexpr int kBrightnessMax = 31;
+// Row heights of the controls: the pages hold many settings in little room.
+constexpr int kButtonHeight = 17;
+constexpr int kFieldHeight = 20;
+constexpr int kGridColumns = 3;
+
+const QStringList kSaveItems{"OFF",    "0.2sec", "0.4sec", "0.6sec", "0.8sec",
+                             "1.0sec", "2.0sec", "3.0sec", "4.0sec", "5.0sec"};
+const QStringList kApoItems{"OFF", "30min", "60min", "90min", "120min", "180min"};
+const QStringList kTotItems{"3min", "5min", "10min"};
+const QStringList kVoxGainItems{"OFF", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const QStringList kVoxDelayItems{"250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"};
+const QStringList kDtmfPauseItems{"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"};
+const QStringList kToneBurstItems{"1000Hz", "1450Hz", "1750Hz", "2100Hz"};
+const QStringList kSquelchHangItems{"OFF", "125ms", "250ms", "500ms"};
+const QStringList kPfItems = [] {
+    QStringList items;
+    for (const char* function : PfFunctionList()) items.append(QLatin1String(function));
+    return items;
+}();
+const QStringList kScanResumeItems{"Time", "Carrier", "Seek"};
+const QStringList kDtmfSpeedItems{"Fast", "Slow"};
+const QStringList kCallKeyItems{"CALL", "1750Hz Tone"};
+const QStringList kDataSpeedItems{"1200bps", "9600bps"};
+
+QFont PageFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(12);
+    return font;
+}
+
+// Shows whatever is typed, pasted or set in upper case, as the radio does.
+class TUpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items, int help) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(items);
+    list->setMaxVisibleItems(items.size());
+    list->setFixedHeight(kFieldHeight);
+    if (help != 0) SetHelpContext(list, help);
+    return list;
+}
+
+QCheckBox* MakeBox(QWidget* parent, const char* name, const char* caption, int help) {
+    auto* box = new QCheckBox(QLatin1String(caption), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFixedHeight(kButtonHeight);
+    SetHelpContext(box, help);
+    return box;
+}
+
+TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const char* caption,
+                            const QStringList& items, int help) {
+    auto* group = new TRadioGroup(QLatin1String(caption), items, parent);
+    group->setObjectName(QLatin1String(name));
+    SetHelpContext(group, help);
+    for (int index = 0; index < group->Count(); ++index) {
+        group->Button(index)->setFixedHeight(kButtonHeight);
+        SetHelpContext(group->Button(index), help);
+    }
+    return group;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
+    auto* label = new QLabel(QLatin1String(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* MakePowerOnMessage(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(kPowerOnMessageLength);
+    edit->setValidator(new TUpperCaseValidator(edit));
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    const int room = edit->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW"));
+    edit->setFixedSize(room + 12, kFieldHeight);
+    return edit;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {
+    auto* box = new QGroupBox(QLatin1String(title), parent);
+    box->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(4, 0, 4, 2);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(kGridColumns - 1, 1);
+    return box;
+}
+
+QGridLayout* GridOf(QGroupBox* box) {
+    return static_cast<QGridLayout*>(box->layout());
+}
+
+int NextRow(QGridLayout* grid) {
+    return grid->count() == 0 ? 0 : grid->rowCount();
+}
+
+// Rows of a group box: a label and its control, or two check boxes, share the
+// box's two columns so that they line up; a check box may follow a list on its
+// row. A long caption takes a row alone.
+void AddRow(QGroupBox* box, QWidget* left, QWidget* right = nullptr, QWidget* extra = nullptr) {
+    QGridLayout* grid = GridOf(box);
+    const int row = NextRow(grid);
+    if (right == nullptr) {
+        grid->addWidget(left, row, 0, 1, kGridColumns);
+        return;
+    }
+    grid->addWidget(left, row, 0);
+    if (extra == nullptr) {
+        grid->addWidget(right, row, 1, 1, kGridColumns - 1, Qt::AlignLeft);
+        return;
+    }
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(6);
+    pair->addWidget(right);
+    pair->addWidget(extra);
+    pair->addStretch(1);
+    grid->addLayout(pair, row, 1, 1, kGridColumns - 1);
+}
+
+// A row that keeps out of the label column: a radio group, whose buttons need
+// the room, or a label too long to set the column's width.
+void AddLooseRow(QGroupBox* box, QWidget* caption, QWidget* control) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(caption);
+    row->addWidget(control);
+    row->addStretch(1);
+    QGridLayout* grid = GridOf(box);
+    grid->addLayout(row, NextRow(grid), 0, 1, kGridColumns);
+}
+
+void AddRadioGroup(QGroupBox* box, TRadioGroup* group) {
+    AddLooseRow(box, group->CaptionLabel(), group);
+}
+
+// The widest label of the labels that stand before a list or a box.
+int LabelColumnWidth(QGridLayout* grid) {
+    int width = 0;
+    for (int index = 0; index < grid->count(); ++index) {
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        QWidget* widget = grid->itemAt(index)->widget();
+        if (column == 0 && columnSpan == 1 && qobject_cast<QLabel*>(widget)) {
+            width = std::max(width, widget->sizeHint().width());
+        }
+    }
+    return width;
+}
+
+// A page of two columns of group boxes whose lists line up down each column.
+void LayOutColumns(QWidget& page, std::initializer_list<std::vector<QGroupBox*>> columns) {
+    page.setFont(PageFont());
+    auto* layout = new QHBoxLayout(&page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    for (const std::vector<QGroupBox*>& boxes : columns) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(2);
+        int labelWidth = 0;
+        for (QGroupBox* box : boxes) {
+            column->addWidget(box);
+            labelWidth = std::max(labelWidth, LabelColumnWidth(GridOf(box)));
+        }
+        for (QGroupBox* box : boxes) GridOf(box)->setColumnMinimumWidth(0, labelWidth);
+        column->addStretch(1);
+        layout->addLayout(column, 1);
+    }
+}
+
+// Tab order as the controls are listed; a radio group is entered at its buttons.
+void ChainTabOrder(std::initializer_list<QWidget*> controls) {
+    std::vector<QWidget*> chain;
+    for (QWidget* control : controls) {
+        if (auto* group = qobject_cast<TRadioGroup*>(control)) {
+            for (int index = 0; index < group->Count(); ++index)
+                chain.push_back(group->Button(index));
+        } else {
+            chain.push_back(control);
+        }
+    }
+    for (size_t index = 1; index < chain.size(); ++index) {
+        QWidget::setTabOrder(chain[index - 1], chain[index]);
+    }
+}
+
+}  // namespace
+
+void TMenuPages::BuildHandheldPage(QWidget& page) {
+    GroupBox_Power = MakeGroup(&page, "GroupBox_Power", "Po&wer");
+    ComboBox_Save = MakeList(GroupBox_Power, "ComboBox_Save", kSaveItems, 205);
+    Label1 = MakeLabel(GroupBox_Power, "Label1", "Battery Saver", ComboBox_Save);
+    ComboBox_Apo = MakeList(GroupBox_Power, "ComboBox_Apo", kApoItems, 210);
+    Label2 = MakeLabel(GroupBox_Power, "Label2", "Auto Power Off", ComboBox_Apo);
+    AddRow(GroupBox_Power, Label1, ComboBox_Save);
+    AddRow(GroupBox_Power, Label2, ComboBox_Apo);
+
+    GroupBox_Scan = MakeGroup(&page, "GroupBox_Scan", "&Scan/Weather");
+    CheckBox_Priority = MakeBox(GroupBox_Scan, "CheckBox_Priority", "Priority Scan", 215);
+    CheckBox_Weather = MakeBox(GroupBox_Scan, "CheckBox_Weather", "Weather Alert", 220);
+    RadioGroup_ScanResume = MakeRadioGroup(GroupBox_Scan, "RadioGroup_ScanResume", "Scan Resume",
+                                           kScanResumeItems, 225);
+    CheckBox_TuneEnable = MakeBox(GroupBox_Scan, "CheckBox_TuneEnable", "Tune Enable", 230);
+    AddRow(GroupBox_Scan, CheckBox_Priority, CheckBox_Weather);
+    AddRadioGroup(GroupBox_Scan, RadioGroup_ScanResume);
+    AddRow(GroupBox_Scan, CheckBox_TuneEnable);
+
+    GroupBox_RxTx = MakeGroup(&page, "GroupBox_RxTx", "R&X/TX");
+    ComboBox_TOT = MakeList(GroupBox_RxTx, "ComboBox_TOT", kTotItems, 250);
+    Label3 = MakeLabel(GroupBox_RxTx, "Label3", "Time-out Timer", ComboBox_TOT);
+    CheckBox_KeyBeep = MakeBox(GroupBox_RxTx, "CheckBox_KeyBeep", "Key Beep", 235);
+    CheckBox_TxInhibit = MakeBox(GroupBox_RxTx, "CheckBox_TxInhibit", "Tx Inhibit", 240);
+    CheckBox_BusyChLockout =
+        MakeBox(GroupBox_RxTx, "CheckBox_BusyChLockout", "Busy Ch Lockout", 245);
+    AddRow(GroupBox_RxTx, Label3, ComboBox_TOT, CheckBox_KeyBeep);
+    AddRow(GroupBox_RxTx, CheckBox_TxInhibit, CheckBox_BusyChLockout);
+
+    GroupBox_Vox = MakeGroup(&page, "GroupBox_Vox", "&VOX");
+    ComboBox_VoxGain = MakeList(GroupBox_Vox, "ComboBox_VoxGain", kVoxGainItems, 255);
+    Label4 = MakeLabel(GroupBox_Vox, "Label4", "VOX Gain", ComboBox_VoxGain);
+    CheckBox_VoxOnBusy = MakeBox(GroupBox_Vox, "CheckBox_VoxOnBusy", "VOX on Busy", 260);
+    ComboBox_VoxDelay = MakeList(GroupBox_Vox, "ComboBox_VoxDelay", kVoxDelayItems, 265);
+    Label5 = MakeLabel(GroupBox_Vox, "Label5", "VOX Delay", ComboBox_VoxDelay);
+    AddRow(GroupBox_Vox, Label4, ComboBox_VoxGain, CheckBox_VoxOnBusy);
+    AddRow(GroupBox_Vox, Label5, ComboBox_VoxDelay);
+
+    GroupBox_Repeater = MakeGroup(&page, "GroupBox_Repeater", "Re&peater");
+    CheckBox_ARO = MakeBox(GroupBox_Repeater, "CheckBox_ARO", "Automatic Repeater Offset", 270);
+    CheckBox_t1750Hold = MakeBox(GroupBox_Repeater, "CheckBox_t1750Hold", "1750Hz Tone Hold", 275);
+    RadioGroup_CallKey =
+        MakeRadioGroup(GroupBox_Repeater, "RadioGroup_CallKey", "CALL Key", kCallKeyItems, 280);
+    ComboBox_1750Freq = MakeList(GroupBox_Repeater, "ComboBox_1750Freq", kToneBurstItems, 0);
+    Label7 = MakeLabel(GroupBox_Repeater, "Label7", "Tone Burst Frequency", ComboBox_1750Freq);
+    AddRow(GroupBox_Repeater, CheckBox_ARO);
+    AddRow(GroupBox_Repeater, CheckBox_t1750Hold);
+    AddRadioGroup(GroupBox_Repeater, RadioGroup_CallKey);
+    AddLooseRow(GroupBox_Repeater, Label7, ComboBox_1750Freq);
+
+    GroupBox_Dtmf = MakeGroup(&page, "GroupBox_Dtmf", "D&TMF");
+    CheckBox_DtmfLock = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfLock", "DTMF Lock", 290);
+    CheckBox_DtmfHold = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfHold", "DTMF Hold", 295);
+    ComboBox_DtmfPause = MakeList(GroupBox_Dtmf, "ComboBox_DtmfPause", kDtmfPauseItems, 300);
+    Label6 = MakeLabel(GroupBox_Dtmf, "Label6", "DTMF Pause", ComboBox_DtmfPause);
+    RadioGroup_DtmfSpeed =
+        MakeRadioGroup(GroupBox_Dtmf, "RadioGroup_DtmfSpeed", "DTMF Speed", kDtmfSpeedItems, 305);
+    AddRow(GroupBox_Dtmf, CheckBox_DtmfLock, CheckBox_DtmfHold);
+    AddRow(GroupBox_Dtmf, Label6, ComboBox_DtmfPause);
+    AddRadioGroup(GroupBox_Dtmf, RadioGroup_DtmfSpeed);
+
+    GroupBox_Other = MakeGroup(&page, "GroupBox_Other", "&Other");
+    Edit_Pom = MakePowerOnMessage(GroupBox_Other, "Edit_Pom");
+    SetHelpContext(Edit_Pom, 310);
+    Label8 = MakeLabel(GroupBox_Other, "Label8", "Power-on Message", Edit_Pom);
+    CheckBox_MName = MakeBox(GroupBox_Other, "CheckBox_MName", "Memory Name", 320);
+    CheckBox_Lock = MakeBox(GroupBox_Other, "CheckBox_Lock", "Key Lock", 315);
+    CheckBox_Lamp = MakeBox(GroupBox_Other, "CheckBox_Lamp", "Lamp", 325);
+    CheckBox_MicKey = MakeBox(GroupBox_Other, "CheckBox_MicKey", "Disable MIC PF Key", 330);
+    AddRow(GroupBox_Other, Label8, Edit_Pom);
+    AddRow(GroupBox_Other, CheckBox_Lock, CheckBox_MName);
+    AddRow(GroupBox_Other, CheckBox_Lamp, CheckBox_MicKey);
+
+    LayOutColumns(page, {{GroupBox_Power, GroupBox_Scan, GroupBox_RxTx, GroupBox_Vox},
+                         {GroupBox_Repeater, GroupBox_Dtmf, GroupBox_Other}});
+    ChainTabOrder({ComboBox_Save,         ComboBox_Apo,
+                   CheckBox_Priority,     CheckBox_Weather,
+                   RadioGroup_ScanResume, CheckBox_TuneEnable,
+                   ComboBox_TOT,          CheckBox_KeyBeep,
+                   CheckBox_TxInhibit,    CheckBox_BusyChLockout,
+                   ComboBox_VoxGain,      CheckBox_VoxOnBusy,
+                   ComboBox_VoxDelay,     CheckBox_ARO,
+                   CheckBox_t1750Hold,    RadioGroup_CallKey,
+                   ComboBox_1750Freq,     CheckBox_DtmfLock,
+                   CheckBox_DtmfHold,     ComboBox_DtmfPause,
+                   RadioGroup_DtmfSpeed,  Edit_Pom,
+                   CheckBox_Lock,         CheckBox_MName,
+                   CheckBox_Lamp,         CheckBox_MicKey});
+}
+
+void TMenuPages::BuildMenu1Page(QWidget& page) {
+    GroupBox_Power2 = MakeGroup(&page, "GroupBox_Power2", "Po&wer");
+    ComboBox_Apo2 = MakeList(GroupBox_Power2, "ComboBox_Apo2", kApoItems, 210);
+    Label9 = MakeLabel(GroupBox_Power2, "Label9", "Auto Power Off", ComboBox_Apo2);
+    AddRow(GroupBox_Power2, Label9, ComboBox_Apo2);
+
+    GroupBox_Scan2 = MakeGroup(&page, "GroupBox_Scan2", "&Scan/Weather");
+    CheckBox_Priority2 = MakeBox(GroupBox_Scan2, "CheckBox_Priority2", "Priority Scan", 215);
+    CheckBox_Weather2 = MakeBox(GroupBox_Scan2, "CheckBox_Weather2", "Weather Alert", 220);
+    RadioGroup_ScanResume2 = MakeRadioGroup(GroupBox_Scan2, "RadioGroup_ScanResume2", "Scan Resume",
+                                            kScanResumeItems, 225);
+    CheckBox_TuneEnable2 = MakeBox(GroupBox_Scan2, "CheckBox_TuneEnable2", "Tune Enable", 230);
+    AddRow(GroupBox_Scan2, CheckBox_Priority2, CheckBox_Weather2);
+    AddRadioGroup(GroupBox_Scan2, RadioGroup_ScanResume2);
+    AddRow(GroupBox_Scan2, CheckBox_TuneEnable2);
+
+    GroupBox_RxTx2 = MakeGroup(&page, "GroupBox_RxTx2", "R&X/TX");
+    CheckBox_SmeterSql2 = MakeBox(GroupBox_RxTx2, "CheckBox_SmeterSql2", "S-Meter Squelch", 700);
+    ComboBox_SquelchHangTime2 =
+        MakeList(GroupBox_RxTx2, "ComboBox_SquelchHangTime2", kSquelchHangItems, 705);
+    Label10 = MakeLabel(GroupBox_RxTx2, "Label10", "Squelch Hang Time", ComboBox_SquelchHangTime2);
+    ComboBox_TOT2 = MakeList(GroupBox_RxTx2, "ComboBox_TOT2", kTotItems, 250);
+    Label11 = MakeLabel(GroupBox_RxTx2, "Label11", "Time-out Timer", ComboBox_TOT2);
+    CheckBox_BusyChLockout2 =
+        MakeBox(GroupBox_RxTx2, "CheckBox_BusyChLockout2", "Busy Ch Lockout", 245);
+    CheckBox_KeyBeep2 = MakeBox(GroupBox_RxTx2, "CheckBox_KeyBeep2", "Key Beep", 235);
+    AddRow(GroupBox_RxTx2, CheckBox_SmeterSql2);
+    AddRow(GroupBox_RxTx2, Label10, ComboBox_SquelchHangTime2);
+    AddRow(GroupBox_RxTx2, Label11, ComboBox_TOT2);
+    AddRow(GroupBox_RxTx2, CheckBox_KeyBeep2, CheckBox_BusyChLockout2);
+
+    GroupBox_Repeater2 = MakeGroup(&page, "GroupBox_Repeater2", "Re&peater");
+    CheckBox_ARO2 = MakeBox(GroupBox_Repeater2, "CheckBox_ARO2", "Automatic Repeater Offset", 270);
+    CheckBox_t1750Hold2 =
+        MakeBox(GroupBox_Repeater2, "CheckBox_t1750Hold2", "1750Hz Tone Hold", 275);
+    RadioGroup_CallKey2 =
+        MakeRadioGroup(GroupBox_Repeater2, "RadioGroup_CallKey2", "CALL Key", kCallKeyItems, 280);
+    ComboBox_1750Freq2 = MakeList(GroupBox_Repeater2, "ComboBox_1750Freq2", kToneBurstItems, 0);
+    Label12 = MakeLabel(GroupBox_Repeater2, "Label12", "Tone Burst Frequency", ComboBox_1750Freq2);
+    AddRow(GroupBox_Repeater2, CheckBox_ARO2);
+    AddRow(GroupBox_Repeater2, CheckBox_t1750Hold2);
+    AddRadioGroup(GroupBox_Repeater2, RadioGroup_CallKey2);
+    AddLooseRow(GroupBox_Repeater2, Label12, ComboBox_1750Freq2);
+
+    GroupBox_Dtmf2 = MakeGroup(&page, "GroupBox_Dtmf2", "D&TMF");
+    CheckBox_DtmfLock2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfLock2", "DTMF Lock", 290);
+    CheckBox_DtmfHold2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfHold2", "DTMF Hold", 295);
+    CheckBox_DtmfMonitor2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfMonitor2", "DTMF Monitor", 710);
+    ComboBox_DtmfPause2 = MakeList(GroupBox_Dtmf2, "ComboBox_DtmfPause2", kDtmfPauseItems, 300);
+    Label13 = MakeLabel(GroupBox_Dtmf2, "Label13", "DTMF Pause", ComboBox_DtmfPause2);
+    RadioGroup_DtmfSpeed2 =
+        MakeRadioGroup(GroupBox_Dtmf2, "RadioGroup_DtmfSpeed2", "DTMF Speed", kDtmfSpeedItems, 305);
+    AddRow(GroupBox_Dtmf2, CheckBox_DtmfLock2, CheckBox_DtmfHold2);
+    AddRow(GroupBox_Dtmf2, CheckBox_DtmfMonitor2);
+    AddRow(GroupBox_Dtmf2, Label13, ComboBox_DtmfPause2);
+    AddRadioGroup(GroupBox_Dtmf2, RadioGroup_DtmfSpeed2);
+
+    LayOutColumns(page, {{GroupBox_Power2, GroupBox_Scan2, GroupBox_RxTx2},
+                         {GroupBox_Repeater2, GroupBox_Dtmf2}});
+    ChainTabOrder({ComboBox_Apo2, CheckBox_Priority2, CheckBox_Weather2, RadioGroup_ScanResume2,
+                   CheckBox_TuneEnable2, CheckBox_SmeterSql2, ComboBox_SquelchHangTime2,
+                   ComboBox_TOT2, CheckBox_KeyBeep2, CheckBox_BusyChLockout2, CheckBox_ARO2,
+                   CheckBox_t1750Hold2, RadioGroup_CallKey2, ComboBox_1750Freq2, CheckBox_DtmfLock2,
+                   CheckBox_DtmfHold2, CheckBox_DtmfMonitor2, ComboBox_DtmfPause2,
+                   RadioGroup_DtmfSpeed2});
+}
+
+void TMenuPages::BuildMenu2Page(QWidget& page) {
+    GroupBox_PfKey2 = MakeGroup(&page, "GroupBox_PfKey2", "PF &Key");
+    ComboBox_PF12 = MakeList(GroupBox_PfKey2, "ComboBox_PF12", kPfItems, 715);
+    Label14 = MakeLabel(GroupBox_PfKey2, "Label14", "PF1", ComboBox_PF12);
+    ComboBox_PF22 = MakeList(GroupBox_PfKey2, "ComboBox_PF22", kPfItems, 715);
+    Label15 = MakeLabel(GroupBox_PfKey2, "Label15", "PF2", ComboBox_PF22);
+    ComboBox_PF32 = MakeList(GroupBox_PfKey2, "ComboBox_PF32", kPfItems, 715);
+    Label16 = MakeLabel(GroupBox_PfKey2, "Label16", "PF3", ComboBox_PF32);
+    ComboBox_PF42 = MakeList(GroupBox_PfKey2, "ComboBox_PF42", kPfItems, 715);
+    Label17 = MakeLabel(GroupBox_PfKey2, "Label17", "PF4", ComboBox_PF42);
+    AddRow(GroupBox_PfKey2, Label14, ComboBox_PF12);
+    AddRow(GroupBox_PfKey2, Label15, ComboBox_PF22);
+    AddRow(GroupBox_PfKey2, Label16, ComboBox_PF32);
+    AddRow(GroupBox_PfKey2, Label17, ComboBox_PF42);
+
+    GroupBox_Brightness2 = MakeGroup(&page, "GroupBox_Brightness2", "&Brightness");
+    TrackBar_Brightness2 = new QSlider(Qt::Horizontal, GroupBox_Brightness2);
+    TrackBar_Brightness2->setObjectName(QStringLiteral("TrackBar_Brightness2"));
+    TrackBar_Brightness2->setRange(0, kBrightnessMax);
+    TrackBar_Brightness2->setPageStep(4);
+    TrackBar_Brightness2->setTickPosition(QSlider::TicksBelow);
+    TrackBar_Brightness2->setTickInterval(1);
+    SetHelpContext(TrackBar_Brightness2, 720);
+    Label18 = MakeLabel(GroupBox_Brightness2, "Label18", "Min", TrackBar_Brightness2);
+    Label19 = MakeLabel(GroupBox_Brightness2, "Label19", "Max", TrackBar_Brightness2);
+    CheckBox_AutoBrightness2 =
+        MakeBox(GroupBox_Brightness2, "CheckBox_AutoBrightness2", "Auto Brightness", 725);
+    auto* scale = new QHBoxLayout;
+    scale->addWidget(Label18);
+    scale->addWidget(TrackBar_Brightness2, 1);
+    scale->addWidget(Label19);
+    GridOf(GroupBox_Brightness2)->addLayout(scale, 0, 0, 1, kGridColumns);
+    AddRow(GroupBox_Brightness2, CheckBox_AutoBrightness2);
+
+    GroupBox_Other2 = MakeGroup(&page, "GroupBox_Other2", "&Other");
+    Edit_Pom2 = MakePowerOnMessage(GroupBox_Other2, "Edit_Pom2");
+    SetHelpContext(Edit_Pom2, 310);
+    Label20 = MakeLabel(GroupBox_Other2, "Label20", "Power-on Message", Edit_Pom2);
+    CheckBox_MName2 = MakeBox(GroupBox_Other2, "CheckBox_MName2", "Memory Name", 320);
+    CheckBox_Lock2 = MakeBox(GroupBox_Other2, "CheckBox_Lock2", "Key Lock", 315);
+    CheckBox_MicKey2 = MakeBox(GroupBox_Other2, "CheckBox_MicKey2", "Mic Key Lock", 730);
+    RadioGroup_DataSpeed2 = MakeRadioGroup(GroupBox_Other2, "RadioGroup_DataSpeed2", "Data Speed",
+                                           kDataSpeedItems, 735);
+    AddRow(GroupBox_Other2, Label20, Edit_Pom2);
+    AddRow(GroupBox_Other2, CheckBox_MName2);
+    AddRow(GroupBox_Other2, CheckBox_Lock2);
+    AddRow(GroupBox_Other2, CheckBox_MicKey2);
+    AddRadioGroup(GroupBox_Other2, RadioGroup_DataSpeed2);
+
+    LayOutColumns(page, {{GroupBox_PfKey2, GroupBox_Brightness2}, {GroupBox_Other2}});
+    ChainTabOrder({ComboBox_PF12, ComboBox_PF22, ComboBox_PF32, ComboBox_PF42, TrackBar_Brightness2,
+                   CheckBox_AutoBrightness2, Edit_Pom2, CheckBox_MName2, CheckBox_Lock2,
+                   CheckBox_MicKey2, RadioGroup_DataSpeed2});
+}

@@ -1,0 +1,59 @@
+#include "gui/pages/sortform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/model/memorysort.h"
+#include "core/model/radiodata.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/kit/modal.h"
+#include "gui/mainwindow/mainform.h"
+
+namespace {
+constexpr int kSortHelpContext = 60;
+}  // namespace
+
+TSortForm::TSortForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {
+    setWindowTitle(QStringLiteral("Memory Channel Sort"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(this);
+    auto* groupLayout = new QVBoxLayout(group);
+    RadioButton1 = new QRadioButton(QStringLiteral("&Frequency"), group);
+    RadioButton2 = new QRadioButton(QStringLiteral("&Memory Name"), group);
+    for (QRadioButton* button : {RadioButton1, RadioButton2}) {
+        SetHelpContext(button, kSortHelpContext);
+        groupLayout->addWidget(button);
+    }
+    RadioButton1->setChecked(true);
+    RadioButton2->setEnabled(Data.HasMemoryNames());
+    layout->addWidget(group);
+
+    Button1 = new QPushButton(QStringLiteral("&Sort"), this);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Button1, &QPushButton::clicked, this, &TSortForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TSortForm::Button1Click() {
+    SortMemoryChannels(Data, RadioButton2->isChecked() && RadioButton2->isEnabled()
+                                 ? TMemorySortKey::Name
+                                 : TMemorySortKey::Frequency);
+    accept();
+}
+
+void OpenSortForm(TMainForm& mainForm) {
+    TSortForm form(mainForm.Data(), &mainForm);
+    if (ExecModal(form) == QDialog::Accepted) mainForm.RefreshGrids();
+}

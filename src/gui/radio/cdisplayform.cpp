@@ -1,0 +1,110 @@
+#include "gui/radio/cdisplayform.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/ports/portnames.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/kit/messagebox.h"
+#include "gui/mainwindow/mainform.h"
+#include "gui/radio/windowlog.h"
+
+namespace {
+
+constexpr int kChannelDisplayContext = 80;
+
+}  // namespace
+
+TCDisplayForm::TCDisplayForm(TMainForm& mainForm)
+    : QDialog(&mainForm), Runner(*this), MainForm(mainForm) {
+    setWindowTitle(QStringLiteral("Channel Display"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    BuildControls();
+}
+
+void TCDisplayForm::BuildControls() {
+    CheckBox_Protect = new QCheckBox(QStringLiteral("Channel Display Protect"), this);
+    SetHelpContext(CheckBox_Protect, kChannelDisplayContext);
+    Button_OK = new QPushButton(QStringLiteral("OK"), this);
+    Button_OK->setDefault(true);
+    Button_CANCEL = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Button_OK, &QPushButton::clicked, this, &TCDisplayForm::Button_OKClick);
+    connect(Button_CANCEL, &QPushButton::clicked, this, &TCDisplayForm::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CheckBox_Protect);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button_OK);
+    buttons->addWidget(Button_CANCEL);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TCDisplayForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (Shown) return;
+    Shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+    // Started from the event loop, once exec() is there to see the dialog close.
+    QTimer::singleShot(0, this, &TCDisplayForm::FormShow);
+}
+
+void TCDisplayForm::FormShow() {
+    const std::string device = PortDeviceName(PortNumberOf(MainForm.CommPort()));
+    // One log for the dialog's query and setting; it closes with the dialog.
+    AttachWindowLog(MainForm, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
+    Runner.Query(device);
+    UpdateButtons();
+}
+
+void TCDisplayForm::Button_OKClick() {
+    // One flow at a time: the query may still be asking.
+    if (Runner.Exchange().Busy()) return;
+    const int number = PortNumberOf(MainForm.CommPort());
+    if (!Runner.KComm1.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
+        ShowMessage(this,
+                    QStringLiteral(
+                        "The selected COM port is unavailable.\nPlease check the COM port status."),
+                    TMessageStyle::Warning);
+        reject();
+        return;
+    }
+    Runner.Set(PortDeviceName(number), CheckBox_Protect->isChecked());
+    UpdateButtons();
+}
+
+// OK waits while a flow runs; Cancel is there at any time.
+void TCDisplayForm::UpdateButtons() {
+    Button_OK->setEnabled(!Runner.Exchange().Busy());
+}
+
+void TCDisplayForm::ShowProtection(bool isProtected) {
+    CheckBox_Protect->setChecked(isProtected);
+}
+
+void TCDisplayForm::ShowError(const std::string& message) {
+    ShowMessage(this, QString::fromStdString(message), TMessageStyle::Error);
+}
+
+void TCDisplayForm::FlowEnded(TDisplayOutcome outcome) {
+    UpdateButtons();
+    if (outcome == TDisplayOutcome::Set) {
+        accept();
+    } else if (outcome == TDisplayOutcome::TimedOut) {
+        reject();
+    } else {
+        emit QueryEnded();
+    }
+}
+
+void TCDisplayForm::reject() {
+    Runner.Stop();
+    QDialog::reject();
+}

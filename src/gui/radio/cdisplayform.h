@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/radio/displayrunner.h"
+
+class QCheckBox;
+class QPushButton;
+class TMainForm;
+
+// Radio > Channel Display: shows the transceiver's channel display protection
+// when it opens, and sends the box's setting on OK, which then closes it.
+class TCDisplayForm : public QDialog, public TDisplayView {
+    Q_OBJECT
+public:
+    explicit TCDisplayForm(TMainForm& mainForm);
+
+    QCheckBox* CheckBox_Protect = nullptr;
+    QPushButton* Button_OK = nullptr;
+    QPushButton* Button_CANCEL = nullptr;
+    TDisplayRunner Runner;
+
+    // TDisplayView
+    void ShowProtection(bool isProtected) override;
+    void ShowError(const std::string& message) override;
+    void FlowEnded(TDisplayOutcome outcome) override;
+
+    void reject() override;
+
+signals:
+    // The query has ended and the window waits for the user.
+    void QueryEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormShow();
+    void Button_OKClick();
+    void UpdateButtons();
+
+    TMainForm& MainForm;
+    bool Shown = false;
+};

@@ -1,0 +1,90 @@
+#include "gui/radio/portsform.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize kStartSize(760, 520);
+
+QStringList Texts(const TTextRow& row) {
+    QStringList texts;
+    for (const std::string& cell : row) texts.append(QString::fromStdString(cell));
+    return texts;
+}
+
+QTableWidget* NewTable(const TTextRow& columns, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    table->setHorizontalHeaderLabels(Texts(columns));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return table;
+}
+
+void Fill(QTableWidget& table, const std::vector<TTextRow>& rows) {
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QStringList cells = Texts(rows[static_cast<size_t>(row)]);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setToolTip(cells[column]);
+            table.setItem(row, column, item);
+        }
+    }
+    table.resizeColumnsToContents();
+}
+
+QString HintsHtml(const std::vector<std::string>& hints) {
+    QString html;
+    for (const std::string& hint : hints) {
+        html += QStringLiteral("<li>%1</li>").arg(QString::fromStdString(hint).toHtmlEscaped());
+    }
+    return html.isEmpty() ? html : QStringLiteral("<ul>%1</ul>").arg(html);
+}
+
+}  // namespace
+
+TPortsForm::TPortsForm(QWidget* parent, TScanner scanner)
+    : QDialog(parent), Scanner(std::move(scanner)) {
+    if (!Scanner) Scanner = [] { return ScanPorts(CurrentPortMap()); };
+    BuildControls();
+    Refresh();
+}
+
+void TPortsForm::BuildControls() {
+    setWindowTitle(QStringLiteral("Ports"));
+    PortTable = NewTable(kPortColumns, this);
+    DeviceTable = NewTable(kDeviceColumns, this);
+    HintsLabel = new QLabel(this);
+    HintsLabel->setWordWrap(true);
+    HintsLabel->setTextFormat(Qt::RichText);
+    HintsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(this);
+    RefreshButton = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
+    CloseButton = buttons->addButton(QDialogButtonBox::Close);
+    connect(RefreshButton, &QPushButton::clicked, this, &TPortsForm::Refresh);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Port map:"), this));
+    layout->addWidget(PortTable, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Serial devices:"), this));
+    layout->addWidget(DeviceTable, 1);
+    layout->addWidget(HintsLabel);
+    layout->addWidget(buttons);
+    resize(kStartSize);
+}
+
+void TPortsForm::Refresh() {
+    const TPortOverview overview = BuildOverview(Scanner());
+    Fill(*PortTable, overview.PortRows);
+    Fill(*DeviceTable, overview.DeviceRows);
+    HintsLabel->setText(HintsHtml(overview.Hints));
+}

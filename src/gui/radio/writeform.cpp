@@ -1,0 +1,77 @@
+#include "gui/radio/writeform.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <memory>
+
+#include "core/radio/verifiedwrite.h"
+#include "core/radio/writeexchange.h"
+#include "gui/kit/modal.h"
+#include "gui/kit/reportdialog.h"
+#include "gui/mainwindow/mainform.h"
+
+namespace {
+
+constexpr int kNoticeMilliseconds = 20000;
+
+std::unique_ptr<TExchange> WriteExchange(TMainForm& mainForm, TExchangeHost& host,
+                                         TTransferScope scope, bool toneBurstShown, bool verify) {
+    if (verify) {
+        return std::make_unique<TVerifiedWrite>(mainForm.Data(), host, scope, toneBurstShown);
+    }
+    return std::make_unique<TWriteExchange>(mainForm.Data(), host, scope, toneBurstShown);
+}
+
+}  // namespace
+
+TWriteForm::TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown, bool verify)
+    : TExchangeForm(mainForm, QStringLiteral("Write"),
+                    QStringLiteral("Writing data to the transceiver."), TExchangeKind::Write,
+                    scope) {
+    Runner.SetExchange(WriteExchange(mainForm, Runner, scope, toneBurstShown, verify));
+}
+
+// While the market code question is open, its own Cancel is the way out.
+bool TWriteForm::AskToContinue(const std::string& question) {
+    Button1->setEnabled(false);
+    const bool goOn = TExchangeForm::AskToContinue(question);
+    if (goOn) {
+        Button1->setEnabled(true);
+        Button1->setFocus();
+    }
+    return goOn;
+}
+
+void TWriteForm::Verifying() {
+    Label1->setText(QStringLiteral("Reading the data back from the transceiver to verify it."));
+    SetProgress(0);
+}
+
+void TWriteForm::Finished(TExchangeOutcome outcome) {
+    if (outcome == TExchangeOutcome::Differs) ShowDifferences();
+    const bool verified = dynamic_cast<const TVerifiedWrite*>(Runner.Exchange()) != nullptr;
+    if (verified && outcome == TExchangeOutcome::Done) {
+        MainForm.statusBar()->showMessage(QString::fromLatin1(kVerifiedMessage),
+                                          kNoticeMilliseconds);
+    }
+    TExchangeForm::Finished(outcome);
+}
+
+// The differences may run to hundreds of lines: they scroll under the summary.
+void TWriteForm::ShowDifferences() {
+    const auto* verified = dynamic_cast<const TVerifiedWrite*>(Runner.Exchange());
+    if (verified == nullptr) return;
+    QStringList lines;
+    for (const TDataDifference& difference : verified->Differences()) {
+        lines << QString::fromStdString(DifferenceLine(difference, "written", "read back"));
+    }
+    TReportDialog report(QString::fromStdString(VerifyFailedMessage(lines.size())), lines, this);
+    ExecModal(report);
+}
+
+void TWriteForm::BeforeExchange() {
+    QString problem;
+    BackUpBeforeWrite(MainForm.Data(), Scope, problem);
+    if (!problem.isEmpty()) MainForm.ShowKeptFileProblem(problem);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/radio/exchange.h"
+#include "gui/radio/exchangeform.h"
+
+// Write: sends the main window's data set to the transceiver and, when asked
+// to verify, reads it back and compares it.
+class TWriteForm : public TExchangeForm {
+    Q_OBJECT
+public:
+    TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown, bool verify = false);
+
+    bool AskToContinue(const std::string& question) override;
+    void Verifying() override;
+    void Finished(TExchangeOutcome outcome) override;
+
+protected:
+    // What is about to be sent is kept as a backup first.
+    void BeforeExchange() override;
+
+private:
+    void ShowDifferences();
+};

@@ -1,0 +1,45 @@
+#include "render/listingpdf.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <optional>
+
+#include "core/files/filebytes.h"
+#include "core/files/filereport.h"
+#include "render/listingpainter.h"
+
+namespace {
+
+// The document in memory; a listing is a few pages of text, so it is small.
+std::optional<QByteArray> RenderPdf(const std::vector<TListingPage>& pages) {
+    QByteArray document;
+    QBuffer buffer(&document);
+    if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("TAVRIN"));
+        writer.setCreator(QStringLiteral("TAVRIN"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter;
+        if (!painter.begin(&writer)) return std::nullopt;
+        PaintListing(painter, writer, pages);
+        if (!painter.end()) return std::nullopt;
+    }
+    return document;
+}
+
+}  // namespace
+
+bool SaveListingPdf(const std::vector<TListingPage>& pages, const QString& path,
+                    const QString& input, QString& reason) {
+    reason = OutputFileProblem(path, input);
+    if (!reason.isEmpty()) return false;
+    const std::optional<QByteArray> document = RenderPdf(pages);
+    if (!document) {
+        reason = QStringLiteral("the listing could not be drawn");
+        return false;
+    }
+    return SaveFileBytes(path, std::string_view(document->constData(), document->size()), &reason);
+}

@@ -1,0 +1,103 @@
+#include "core/files/filebytes.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
+#include "core/model/radiodata.h"
+#include "support/filetraps.h"
+
+namespace {
+
+TEST(LoadFileBytes, ReadsOnlyRegularFilesAtOnceAndSaysWhyNot) {
+    QTemporaryDir folder;
+    PutFile(folder.filePath("club.tvr"), "abc");
+    PutFile(folder.filePath("big.tvr"), "12345");
+    ASSERT_TRUE(MakeFifo(folder.filePath("fifo.tvr")));
+    const struct {
+        QString Path;
+        qint64 Largest;
+        const char* Reason;  // empty: read
+    } cases[] = {
+        {folder.filePath("club.tvr"), 3, ""},
+        {folder.filePath("fifo.tvr"), 100, "not a regular file"},  // must not wait for a writer
+        {folder.path(), 100, "not a regular file"},
+        {"/dev/zero", 100, "not a regular file"},
+        {folder.filePath("missing.tvr"), 100, "No such file or directory"},
+        {folder.filePath("big.tvr"), 4, "larger than 4 bytes"},
+    };
+    for (const auto& c : cases) {
+        QString reason = "unset";
+        const std::optional<std::string> bytes = LoadFileBytes(c.Path, c.Largest, &reason);
+        EXPECT_EQ(reason, c.Reason) << c.Path.toStdString();
+        EXPECT_EQ(bytes.has_value(), *c.Reason == '\0') << c.Path.toStdString();
+    }
+    TRadioData data;
+    QString reason;
+    EXPECT_EQ(OpenDataFile(data, folder.filePath("fifo.tvr"), nullptr, &reason),
+              TDataFileResult::CannotOpen);
+    EXPECT_EQ(DataFileOpenDetail(folder.filePath("fifo.tvr"), TDataFileResult::CannotOpen, reason),
+              folder.filePath("fifo.tvr") + ": not a regular file");
+}
+
+TEST(SaveFileBytes, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    TSmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "a small file system can only be mounted as root";
+    const QString path = disk.FilePath("club.csv");
+    ASSERT_TRUE(SaveFileBytes(path, "old list"));
+    disk.Fill(8 * 1024);
+    QString reason;
+    EXPECT_FALSE(SaveFileBytes(path, std::string(40 * 1024, 'n'), &reason));
+    EXPECT_EQ(reason, "No space left on device");
+    EXPECT_EQ(ContentsOf(path), "old list");
+    EXPECT_EQ(disk.Names(), (QStringList{"club.csv", "filler"}));  // no temporary file left
+}
+
+TEST(FileReport, NamesShowTheirControlCharacters) {
+    const struct {
+        QString Name;
+        QString Shown;
+    } cases[] = {
+        {"club.tvr", "club.tvr"},
+        {QString::fromUtf8("Fu\xc3\x9f ball.tvr"), QString::fromUtf8("Fu\xc3\x9f ball.tvr")},
+        {"\x1b[2Jx.tvr", "<0x1B>[2Jx.tvr"},
+        {"a\nb\tc\x7f.csv", "a<0x0A>b<0x09>c<0x7F>.csv"},
+        {QString::fromUtf8("\xc2\x9b"
+                           "31m.pdf"),
+         "<0x9B>31m.pdf"},
+        {QString::fromUtf8("x\xe2\x80\xae"
+                           "fdp.tvr"),
+         "x<U+202E>fdp.tvr"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(VisibleFileName(c.Name), c.Shown);
+    EXPECT_EQ(FileDetail("a\rb.tvr", "not a regular file"), "a<0x0D>b.tvr: not a regular file");
+}
+
+TEST(FileReport, OutputsNeverReplaceADataFileOrTheirInput) {
+    QTemporaryDir folder;
+    const QString input = folder.filePath("club.tvr");
+    PutFile(input, "data");
+    PutFile(folder.filePath("old.pdf"), "pdf");
+    QFile::link(input, folder.filePath("link.pdf"));
+    QFile::link(folder.filePath("link.pdf"), folder.filePath("chain.csv"));
+    QFile::link(folder.filePath("new.TVR"), folder.filePath("dangling.pdf"));
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(),
+                     QFile::encodeName(folder.filePath("hard.pdf")).constData()),
+              0);
+    const struct {
+        const char* Output;
+        bool Refused;
+    } cases[] = {
+        {"out.pdf", false}, {"old.pdf", false},  {"club.tvr", true},     {"OTHER.Tvr", true},
+        {"link.pdf", true}, {"chain.csv", true}, {"dangling.pdf", true}, {"hard.pdf", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(!OutputFileProblem(folder.filePath(c.Output), input).isEmpty(), c.Refused)
+            << c.Output;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,356 @@
+#include "core/radio/writeexchange.h"
+
+#include <gtest/gtest.h>
+
+#include "core/files/datafile.h"
+#include "core/model/modelcatalogue.h"
+#include "core/radio/exchangemessages.h"
+#include "core/radio/verifiedwrite.h"
+#include "support/fakeline.h"
+#include "support/testdata.h"
+
+namespace {
+
+const TModelInfo& Row(int number) {
+    return ModelCatalogue()[static_cast<size_t>(number - 1)];
+}
+
+// A transceiver as it left the factory, of the given row.
+TTransceiver FreshRadio(const TModelInfo& row, const char* count, std::string id = {}) {
+    TRadioData data;
+    ApplyConfiguration(data, row, count);
+    data.ApplyDefaultRecords();
+    data.ApplyWeatherAlertDefault();
+    data.ApplyMenuDefaults();
+    return TTransceiver(data, id.empty() ? row.Model : id);
+}
+
+std::vector<std::string> Commands(const std::vector<std::string>& sent, const std::string& prefix) {
+    std::vector<std::string> matching;
+    for (const std::string& command : sent) {
+        if (command.starts_with(prefix)) matching.push_back(command);
+    }
+    return matching;
+}
+
+TEST(WriteExchange, EveryConfigurationWritesWholeIntoTheTransceiver) {
+    for (int number = 1; number <= kCatalogueRows; ++number) {
+        const TModelInfo& row = Row(number);
+        const TChannelCounts counts = ChannelCountsOf(row.Model);
+        for (const char* count : {counts.Smaller, counts.Larger}) {
+            const TRadioData data = FilledData(row, count);
+            TFakeLine line(FreshRadio(row, count));
+            TWriteExchange write(data, line, TTransferScope::All, false);
+            line.Run(write);
+            ASSERT_EQ(line.Outcome, TExchangeOutcome::Done)
+                << row.Caption << " " << (line.Messages.empty() ? "" : line.Messages[0]);
+            TRadioData written = line.Radio.Data();
+            written.SetComment(data.GetComment());
+            EXPECT_EQ(WriteDataFile(written), WriteDataFile(data)) << row.Caption << " " << count;
+            EXPECT_FALSE(line.PortOpen);
+        }
+    }
+}
+
+TEST(WriteExchange, LargeMobileSendsEveryChannelAndNoNames) {
+    const TRadioData data = FilledData(Row(13), "199");
+    TFakeLine line(FreshRadio(Row(13), "199"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const std::vector<std::string> entries = Commands(line.Sent, "ME ");
+    ASSERT_EQ(entries.size(), 200u + 7u);
+    EXPECT_TRUE(entries[0].starts_with("ME 000,"));
+    EXPECT_TRUE(entries[199].starts_with("ME 199,"));
+    EXPECT_TRUE(entries[200].starts_with("ME  L0,"));
+    EXPECT_TRUE(entries[206].starts_with("ME  PR,"));
+    EXPECT_TRUE(Commands(line.Sent, "MN").empty());
+    EXPECT_EQ(line.Sent.back(), "DM 9,1 2");
+    EXPECT_EQ(line.Radio.Data().GetChannel(150), data.GetChannel(150));
+}
+
+TEST(WriteExchange, HandheldSendsNamesAfterChannelsThatHaveAFrequency) {
+    TRadioData data = FilledData(Row(2), "49");
+    data.SetChannel(3, "");
+    TFakeLine line(FreshRadio(Row(2), "49"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const auto first = std::find(line.Sent.begin(), line.Sent.end(), "VM 0");
+    ASSERT_NE(first, line.Sent.end());
+    EXPECT_TRUE((first + 1)->starts_with("ME 00,0145"));
+    EXPECT_EQ(*(first + 2), "MN 00,N0");
+    const auto cleared = std::find(line.Sent.begin(), line.Sent.end(), "ME 03,");
+    ASSERT_NE(cleared, line.Sent.end());
+    EXPECT_TRUE((cleared + 1)->starts_with("ME 04,"));
+}
+
+TEST(WriteExchange, OrderOfTheRecordCommandsAndTheHandheldVoxHold) {
+    TRadioData data = FilledData(Row(1), "49");
+    data.SetMenuSlot(10, "6");
+    TFakeLine line(FreshRadio(Row(1), "49"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    std::vector<std::string> mnemonics;
+    for (const std::string& command : line.Sent) {
+        if (!command.starts_with("ME") && !command.starts_with("MN") &&
+            !command.starts_with("DM")) {
+            mnemonics.push_back(command.substr(0, 2));
+        }
+    }
+    EXPECT_EQ(mnemonics,
+              (std::vector<std::string>{"", "ID", "MU", "MU", "TY", "CQ", "VM", "CA", "VF", "PV",
+                                        "PC", "MU", "MS", "LK", "LP", "PF", "MU"}));
+    const std::vector<std::string> menus = Commands(line.Sent, "MU ");
+    EXPECT_EQ(menus[1][3 + 8], '0');
+    EXPECT_EQ(menus[2][3 + 8], '6');
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
+}
+
+TEST(WriteExchange, HandheldGetsItsOwnVoxSettingBackAfterAMemoryWriteOrACancel) {
+    TRadioData data = FilledData(Row(1), "49");
+    data.SetMenuSlot(10, "2");
+    TRadioData radioData = data;
+    radioData.SetMenuSlot(10, "6");
+    TFakeLine line(TTransceiver(radioData, "PX-A5"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+    EXPECT_EQ(line.Sent.back().substr(0, 3), "MU ");
+    EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
+
+    TFakeLine cancelled(TTransceiver(radioData, "PX-A5"));
+    TWriteExchange second(data, cancelled, TTransferScope::All, false);
+    cancelled.Run(second, 12);
+    EXPECT_EQ(cancelled.Outcome, TExchangeOutcome::Cancelled);
+    EXPECT_EQ(cancelled.Sent.back().substr(0, 3), "MU ");
+    EXPECT_EQ(cancelled.Radio.Data().GetMenuSlot(10), "6");
+}
+
+TEST(WriteExchange, AlIsWrittenOnEveryUsCanadaModel) {
+    TRadioData data = FilledData(Row(13), "99");
+    data.SetMarketCode("MKF");
+    data.SetChannel(207, "");
+    TRadioData radioData = data;
+    TFakeLine line(TTransceiver(radioData, "RV-350"));
+    TWriteExchange write(data, line, TTransferScope::Memory, false);
+    line.Run(write);
+    const auto al = std::find(line.Sent.begin(), line.Sent.end(), "ME  AL,");
+    ASSERT_NE(al, line.Sent.end());
+    EXPECT_TRUE((al + 1)->starts_with("CA "));
+}
+
+TEST(WriteExchange, Rv310DataGoesToAnRv320ButNotToAnotherModel) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine rv320(FreshRadio(Row(8), "99", "RV-320"));
+    TWriteExchange write(data, rv320, TTransferScope::Menu, false);
+    rv320.Run(write);
+    EXPECT_EQ(rv320.Outcome, TExchangeOutcome::Done);
+
+    const TRadioData rv350 = FilledData(Row(13), "99");
+    TFakeLine rv380(FreshRadio(Row(15), "99"));
+    TWriteExchange refused(rv350, rv380, TTransferScope::All, false);
+    rv380.Run(refused);
+    EXPECT_EQ(rv380.Outcome, TExchangeOutcome::Unsupported);
+    EXPECT_EQ(rv380.Messages, std::vector<std::string>{kUnsupportedMessage});
+    EXPECT_EQ(rv380.Sent, (std::vector<std::string>{"", "ID"}));
+}
+
+TEST(WriteExchange, OtherMarketLetterIsNotSupported) {
+    TRadioData data = FilledData(Row(8), "99");
+    data.SetMarketCode("MED");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Unsupported);
+    EXPECT_EQ(line.Sent.back(), "TY");
+}
+
+TEST(WriteExchange, OtherVariantAsksWhetherToGoOn) {
+    TRadioData data = FilledData(Row(10), "99");    // MM8
+    TFakeLine declined(FreshRadio(Row(11), "99"));  // MM9
+    declined.ContinueAnswer = false;
+    TWriteExchange first(data, declined, TTransferScope::All, false);
+    declined.Run(first);
+    EXPECT_EQ(declined.Outcome, TExchangeOutcome::Cancelled);
+    ASSERT_EQ(declined.Messages.size(), 1u);
+    EXPECT_TRUE(
+        declined.Messages[0].starts_with("The market code selected in this software does not \n"));
+    EXPECT_EQ(declined.Sent.back(), "TY");
+
+    TFakeLine accepted(FreshRadio(Row(11), "99"));
+    TWriteExchange second(data, accepted, TTransferScope::All, false);
+    accepted.Run(second);
+    EXPECT_EQ(accepted.Outcome, TExchangeOutcome::Done);
+    EXPECT_EQ(accepted.Radio.Data().GetChannel(0), data.GetChannel(0));
+}
+
+TEST(WriteExchange, RefusedRecordsAreNamedWhenTheWriteEnds) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        if (command.starts_with("ME 003,") || command.starts_with("DM 9")) {
+            return std::optional<std::string>("?");
+        }
+        return reply;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Refused);
+    ASSERT_EQ(line.Messages.size(), 1u);
+    EXPECT_EQ(line.Messages[0],
+              "The transceiver refused 2 of the records written:\nME 003\nDM 9\n"
+              "These records are not stored in the transceiver.\n"
+              "The transceiver now holds a mix of old and new data. Please write again.");
+    // The write went on to the end all the same.
+    EXPECT_EQ(line.Sent.back().substr(0, 2), "BR");
+}
+
+TEST(WriteExchange, CancelEndsWithTheNextReplyOrAfterTheGracePeriod) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write, 10);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Cancelled);
+    EXPECT_EQ(line.Sent.size(), 10u);
+
+    TFakeLine silent(FreshRadio(Row(8), "99"));
+    silent.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 5 ? reply : std::nullopt;
+    };
+    TWriteExchange second(data, silent, TTransferScope::All, false);
+    silent.Run(second, 6);
+    EXPECT_EQ(silent.Outcome, TExchangeOutcome::Cancelled);
+    // Channel 0 was under way: the channel count had been written already.
+    EXPECT_EQ(silent.Messages, std::vector<std::string>{WriteStoppedMessage(silent.Sent.back())});
+    EXPECT_TRUE(silent.Sent.back().starts_with("ME 000,"));
+}
+
+TEST(WriteExchange, SilenceTimesOut) {
+    const TRadioData data = FilledData(Row(2), "49");
+    TFakeLine line(FreshRadio(Row(2), "49"));
+    line.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 30 ? reply : std::nullopt;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
+    EXPECT_EQ(line.Messages,
+              (std::vector<std::string>{kTimeoutMessage, WriteStoppedMessage(line.Sent.back())}));
+    EXPECT_TRUE(
+        line.Messages[1].starts_with("The write was not completed: it stopped at channel 17."));
+}
+
+// ---- A noisy line ----
+
+TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
+    for (const int number : {2, 8}) {
+        SCOPED_TRACE(Row(number).Caption);
+        const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
+        const TRadioData data = FilledData(Row(number), count);
+
+        // Stray carriage returns before every reply change nothing.
+        TFakeLine noisy(FreshRadio(Row(number), count));
+        noisy.Answer = [](const std::string&, int, std::optional<std::string> reply) {
+            return reply ? std::optional<std::string>("\r\r" + *reply) : reply;
+        };
+        TWriteExchange clean(data, noisy, TTransferScope::All, false);
+        noisy.Run(clean);
+        EXPECT_EQ(noisy.Outcome, TExchangeOutcome::Done);
+        EXPECT_TRUE(noisy.Messages.empty());
+
+        // NUL bytes confirm nothing: every record after the 20th command is named.
+        TFakeLine nul(FreshRadio(Row(number), count));
+        nul.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+            return index < 20 ? reply : std::optional<std::string>(std::string(64, '\0'));
+        };
+        TWriteExchange unconfirmed(data, nul, TTransferScope::All, false);
+        nul.Run(unconfirmed);
+        EXPECT_EQ(nul.Outcome, TExchangeOutcome::Refused);
+        EXPECT_EQ(unconfirmed.UnconfirmedCommands().size(), nul.Sent.size() - 20);
+        ASSERT_EQ(nul.Messages.size(), 1u);
+        EXPECT_TRUE(nul.Messages[0].starts_with("The transceiver did not confirm " +
+                                                std::to_string(nul.Sent.size() - 20)));
+
+        // A command that cannot be sent ends the write at once.
+        TFakeLine failing(FreshRadio(Row(number), count));
+        TWriteExchange stopped(data, failing, TTransferScope::All, false);
+        failing.Answer = [&stopped](const std::string&, int index,
+                                    std::optional<std::string> reply) {
+            if (index == 25) stopped.SendFailed("Write data Timeout");
+            return reply;
+        };
+        failing.Run(stopped);
+        EXPECT_EQ(failing.Outcome, TExchangeOutcome::LineFailed);
+        EXPECT_EQ(failing.Sent.size(), 26u);
+        EXPECT_EQ(failing.Messages,
+                  (std::vector<std::string>{"Write data Timeout",
+                                            WriteStoppedMessage(failing.Sent[25])}));
+        EXPECT_FALSE(failing.PortOpen);
+    }
+}
+
+TEST(WriteExchange, AGarbledIdentificationIsAskedAgainAFewTimesOnly) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        return command == "TY" ? std::optional<std::string>("#Y MKF") : reply;
+    };
+    TWriteExchange write(data, line, TTransferScope::All, false);
+    line.Run(write);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::LineFailed);
+    EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "TY"), kMostAttempts);
+    // Nothing was written, so nothing is mixed.
+    EXPECT_EQ(line.Messages, std::vector<std::string>{BadRepliesMessage("TY")});
+}
+
+// ---- Verification ----
+
+TEST(VerifiedWrite, AWriteCountsAsDoneOnlyWhenTheTransceiverGivesItBack) {
+    for (const int number : {1, 8}) {
+        for (const TTransferScope scope :
+             {TTransferScope::All, TTransferScope::Memory, TTransferScope::Menu}) {
+            SCOPED_TRACE(std::string(Row(number).Caption) + " scope " + std::to_string(int(scope)));
+            const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
+            const TRadioData data = FilledData(Row(number), count);
+            TFakeLine line(FreshRadio(Row(number), count));
+            TVerifiedWrite verified(data, line, scope, false);
+            line.Run(verified);
+            EXPECT_EQ(line.Outcome, TExchangeOutcome::Done);
+            EXPECT_TRUE(verified.Differences().empty());
+            EXPECT_TRUE(line.Messages.empty());
+            // The read-back asked for the records after the last write command.
+            EXPECT_GT(std::count(line.Sent.begin(), line.Sent.end(), "ID"), 1);
+            EXPECT_FALSE(line.PortOpen);
+        }
+    }
+}
+
+TEST(VerifiedWrite, WhatTheTransceiverDidNotStoreIsListed) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    // Channel 3 is acknowledged, but the transceiver gives back another frequency.
+    line.Answer = [](const std::string& command, int, std::optional<std::string> reply) {
+        if (command == "ME 003" && reply) reply->replace(reply->find(",0145") + 4, 1, "6");
+        return reply;
+    };
+    TVerifiedWrite verified(data, line, TTransferScope::All, false);
+    line.Run(verified);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::Differs);
+    ASSERT_EQ(verified.Differences().size(), 1u);
+    EXPECT_EQ(DifferenceLine(verified.Differences()[0], "written", "read back"),
+              "channel 3, RxFreq: written \"0145100003\", read back \"0146100003\"");
+}
+
+TEST(VerifiedWrite, AWriteThatFailsIsNotReadBack) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    line.Answer = [](const std::string&, int index, std::optional<std::string> reply) {
+        return index < 30 ? reply : std::nullopt;
+    };
+    TVerifiedWrite verified(data, line, TTransferScope::All, false);
+    line.Run(verified);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
+    EXPECT_EQ(line.Sent.size(), 31u);
+    EXPECT_FALSE(line.PortOpen);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// The splash window in the real start-up, the About box, Help Topics and F1.
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <set>
+
+#include "gui/dialogs/aboutbox.h"
+#include "gui/dialogs/help.h"
+#include "gui/dialogs/welcomeform.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/pages/channelgrids.h"
+#include "support/mainformfixture.h"
+
+namespace {
+
+class HelpCommands : public MainFormTest {
+protected:
+    HelpCommands() {
+        SetGuideFolder(QStringLiteral(TAVRIN_GUIDE_DIR));
+        SetUrlOpener([this](const QUrl& url) {
+            Opened.push_back(url);
+            return true;
+        });
+    }
+    ~HelpCommands() override {
+        SetUrlOpener({});
+        SetGuideFolder({});
+    }
+
+    TMainForm& StartHandheld() {
+        StoreConfiguration("PX-A5", "AKF0");
+        return Start();
+    }
+
+    QStringList Fragments() const {
+        QStringList fragments;
+        for (const QUrl& url : Opened) fragments << url.fragment();
+        return fragments;
+    }
+
+    std::vector<QUrl> Opened;
+};
+
+TEST_F(HelpCommands, SplashClosesItselfAfterTwoSecondsBeforeTheWindowIsBuilt) {
+    StoreConfiguration("PX-A5", "AKF0");
+    QString caption;
+    QStringList texts;
+    qint64 shownFor = 0;
+    Dialogs.Then([&](QDialog& dialog) {
+        auto& splash = dynamic_cast<TWelcomeForm&>(dialog);
+        caption = splash.windowTitle();
+        for (QLabel* label :
+             {splash.Label4, splash.Label7, splash.Label8, splash.Label5, splash.Label6}) {
+            texts << label->text();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const int result = splash.exec();  // nobody closes it but its own timer
+        shownFor = clock.elapsed();
+        return result;
+    });
+    TSettingsStore store;
+
+    TMainForm form(store, {});
+
+    EXPECT_EQ(Dialogs.Count(), 1);
+    EXPECT_EQ(caption, "Welcome");
+    EXPECT_EQ(texts, (QStringList{"TAVRIN", "Radio Channel Composer",
+                                  "for the PX-A5/A7/RV-310/320/350/380", "Version 3.11",
+                                  "Release OCT/31/2013"}));
+    EXPECT_GE(shownFor, 1950);
+    EXPECT_LT(shownFor, 3500);
+}
+
+TEST_F(HelpCommands, AboutBoxShowsTheVersion) {
+    TMainForm& form = StartHandheld();
+    QStringList texts;
+    Dialogs.Then([&texts](QDialog& dialog) {
+        auto& box = dynamic_cast<TAboutBox&>(dialog);
+        texts << box.windowTitle() << box.Label1->text() << box.Label4->text() << box.Label2->text()
+              << box.Label5->text();
+        box.OKButton->click();
+        return box.result();
+    });
+    form.Menu.About1->trigger();
+    EXPECT_EQ(texts, (QStringList{"About TAVRIN", "Radio Channel Composer ",
+                                  "for the PX-A5/A7/RV-310/320/350/380", "Version 3.11",
+                                  "Release OCT/31/2013"}));
+}
+
+TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
+    TMainForm& form = StartHandheld();
+    form.Menu.Help2->trigger();
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_TRUE(Opened[0].isLocalFile());
+    EXPECT_TRUE(Opened[0].toLocalFile().endsWith("/guide/index.html"));
+    EXPECT_TRUE(Opened[0].fragment().isEmpty());
+
+    QTemporaryDir empty;
+    SetGuideFolder(empty.path());
+    form.Menu.Help2->trigger();
+    QTest::keyClick(form.Edit2, Qt::Key_F1);
+    EXPECT_EQ(Opened.size(), 1u);
+    EXPECT_TRUE(Messages.Texts().isEmpty());  // an unscripted message would fail the test
+}
+
+TEST_F(HelpCommands, F1OpensTheSectionOfTheFocusedControlOrHighlightedItem) {
+    TMainForm& form = StartHandheld();
+    form.Edit2->setFocus();
+    QTest::keyClick(form.Edit2, Qt::Key_F1);
+    form.Grids->StringGrid1->setFocus();
+    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_F1);
+    form.Menu.Radio1->popup(form.pos());
+    form.Menu.Radio1->setActiveAction(form.Menu.ChannelDisplay1);
+    QTest::keyClick(form.Menu.Radio1, Qt::Key_F1);
+    form.Menu.Radio1->close();
+
+    EXPECT_EQ(Fragments(), (QStringList{"105", "200", "80"}));
+    EXPECT_EQ(GuideAnchorOf(310), "205");  // menu page controls share their section
+    EXPECT_EQ(GuideAnchorOf(735), "205");
+    EXPECT_EQ(GuideAnchorOf(545), "545");
+}
+
+// Every help context the main window carries leads to an anchor of the shipped guide.
+TEST_F(HelpCommands, GuideHasASectionForEveryContextOfTheWindow) {
+    TMainForm& form = StartHandheld();
+    QFile guide(GuideFile());
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(guide.readAll());
+    std::set<int> contexts;
+    for (const QObject* object : form.findChildren<QObject*>()) {
+        if (const int context = HelpContextOf(object)) contexts.insert(context);
+    }
+    EXPECT_GT(contexts.size(), 30u);
+    for (const int context : contexts) {
+        EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(GuideAnchorOf(context))))
+            << context;
+    }
+}
+
+// A build tree has the guide next to the program; the package installs it under
+// share/ beside bin/, and the copy next to the program wins when both exist.
+TEST(GuideLookup, FindsTheGuideNextToTheProgramElseInTheInstalledPlace) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir tree(root.path());
+    ASSERT_TRUE(tree.mkpath(QStringLiteral("usr/bin")));
+    const QString program = tree.filePath(QStringLiteral("usr/bin"));
+    const QString beside = tree.filePath(QStringLiteral("usr/bin/guide/index.html"));
+    const QString installed = tree.filePath(QStringLiteral("usr/share/tavrin/guide/index.html"));
+    const auto createFile = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+
+    EXPECT_EQ(GuideFileBeside(program), beside);  // neither: the missing guide stays silent
+    ASSERT_TRUE(createFile(installed));
+    EXPECT_EQ(GuideFileBeside(program), installed);
+    EXPECT_EQ(GuideFileBeside(program + QStringLiteral("/")), installed);
+    ASSERT_TRUE(createFile(beside));
+    EXPECT_EQ(GuideFileBeside(program), beside);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "gui/kit/reportdialog.h"
+#include "gui/pages/channelgrids.h"
+#include "support/mainformfixture.h"
+
+namespace {
+
+const char kChannel7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
+const char kReversed7[] = "07,0145500000,3,0,1,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
+
+// A PX-A5 (U.S.A./Canada) window, the lists in a folder of the test's own.
+class CsvCommands : public MainFormTest {
+protected:
+    TMainForm& StartWith(const char* channel7) {
+        StoreConfiguration("PX-A5", "AKF0");
+        Start().Data().SetChannel(7, channel7);
+        return *Form;
+    }
+
+    QString List(const QByteArray& lines) {
+        QFile file(Folder.filePath(QStringLiteral("list.csv")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Location,Name,Frequency\n" + lines);
+        return file.fileName();
+    }
+
+    // Answers the next report dialog with OK and keeps its summary and notes.
+    void ReadReport(QStringList& shown) {
+        Dialogs.Then([&shown](QDialog& dialog) {
+            auto& report = dynamic_cast<TReportDialog&>(dialog);
+            EXPECT_TRUE(report.NotesBox->isReadOnly());
+            shown << report.SummaryLabel->text() << report.NotesBox->toPlainText();
+            report.OKButton->click();
+            return report.result();
+        });
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
+    TMainForm& form = StartWith(kChannel7);
+    Files.Choose(List("3,CLUB,145.000000\n"));
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Menu.ImportCsv1->trigger();
+    EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::OpenCsv);
+    EXPECT_EQ(Files.Requests()[0].Folder, form.DialogFolder());
+    EXPECT_EQ(Messages.Texts(), QStringList{"1 channel imported, 0 adjusted, 0 lines skipped."});
+    EXPECT_EQ(form.Grids->StringGrid1->item(3, 3)->text(), "CLUB");
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_TRUE(form.Data().Changed);
+
+    QStringList shown;
+    ReadReport(shown);
+    Files.Choose(List("7,Caf\xC3\xA9,145.500000\n8,UHF,440.000000\n"));
+    form.Menu.ImportCsv1->trigger();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], "1 channel imported, 1 adjusted, 1 line skipped.");
+    EXPECT_EQ(shown[1].count('\n'), 1) << shown[1].toStdString();
+    EXPECT_EQ(form.Grids->StringGrid1->item(7, 3)->text(), "CAFE");
+}
+
+TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {
+    TMainForm& form = StartWith(kChannel7);
+    const QString uhf = List("7,UHF,440.000000\n");
+    for (const QString& path : {QString(), uhf, Folder.filePath("none.csv")}) Files.Choose(path);
+    QStringList shown;
+    ReadReport(shown);  // every line skipped: the reason over the notes that tell why
+    Messages.Answer(TMessageAnswer::Ok);
+    for (int attempt = 0; attempt < 3; ++attempt) form.Menu.ImportCsv1->trigger();
+    EXPECT_EQ(shown.value(0), "No channels could be imported from this file.");
+    EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+TEST_F(CsvCommands, ExportWritesTheListAndTellsWhatItCannotCarry) {
+    TMainForm& form = StartWith(kReversed7);
+    Files.Choose(QString());
+    form.Menu.ExportCsv1->trigger();
+    EXPECT_TRUE(QDir(Folder.path()).isEmpty());
+    const QString path = Folder.filePath("out.csv");
+    Files.Choose(path);
+    QStringList shown;
+    ReadReport(shown);
+    form.Menu.ExportCsv1->trigger();
+    EXPECT_EQ(Files.Requests()[1].Kind, TFileDialogKind::SaveCsv);
+    EXPECT_EQ(Files.Requests()[1].PresetName, "PX-A5.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readLine(),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+              "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+              "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n");
+    EXPECT_TRUE(file.readLine().startsWith("7,HOME,145.500000,"));
+    EXPECT_EQ(shown, QStringList({"1 channel exported.",
+                                  "Channel 7: reverse not carried by the CSV layout."}));
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+#include <sys/resource.h>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "core/files/datafile.h"
+#include "gui/pages/channelgrids.h"
+#include "support/filetraps.h"
+#include "support/mainformfixture.h"
+
+namespace {
+
+const char kChannel7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class FileCommands : public MainFormTest {
+protected:
+    // A PX-A5 file with channel 7 named HOME and a comment.
+    QString PxA5File(const QString& name, const char* comment = "Club list") {
+        TRadioData data;
+        data.SetModel("PX-A5");
+        data.SetMarketCode("AKF0");
+        data.SetMenuSlot(26, "49");
+        data.SetBandLimit("0136,0173");
+        data.ApplyDefaultRecords();
+        data.ApplyMenuDefaults();
+        data.SetChannel(7, kChannel7);
+        data.SetComment(comment);
+        return WriteFile(Folder.filePath(name), QByteArray::fromStdString(WriteDataFile(data)));
+    }
+
+    void Drop(TMainForm& form, const QString& path) { form.OpenDroppedFile(path); }
+
+    QString MemoryCell(int row, int column) {
+        const QTableWidgetItem* item = Form->Grids->StringGrid1->item(row - 1, column);
+        return item ? item->text() : QString();
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(FileCommands, OpenLoadsTheFileAndRemembersItsFolder) {
+    StoreConfiguration("PX-A5", "AKF0");
+    Temp.Set("Path", "/start/here/");
+    TMainForm& form = Start();
+    const QString path = PxA5File(QStringLiteral("club.tvr"));
+    Temp.Set("Channel", "77");
+    Files.Choose(path);
+    form.Open1Click();
+    EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Open);
+    EXPECT_EQ(Files.Requests()[0].Folder, "/start/here/");
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_EQ(MemoryCell(8, 2), "145.500");
+    EXPECT_EQ(MemoryCell(8, 3), "HOME");
+    EXPECT_EQ(form.Edit2->text(), "Club list");
+    EXPECT_EQ(form.windowTitle(), "TAVRIN [PX-A5A]  [" + path + "]");
+    EXPECT_FALSE(form.Data().Changed);
+    EXPECT_EQ(Temp.Value("Channel"), "49");
+    EXPECT_EQ(Temp.Value("Path"), Folder.path() + "/");
+    EXPECT_EQ(form.DialogFolder(), Folder.path() + "/");
+}
+
+TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(7, kChannel7);
+    const QString text = WriteFile(Folder.filePath(QStringLiteral("club.txt")),
+                                   ReadFile(PxA5File(QStringLiteral("club.tvr"))));
+    for (const QString& path : {text, Folder.filePath(QStringLiteral("missing.tvr"))}) {
+        Files.Choose(path);
+        Messages.Answer(TMessageAnswer::Ok);
+        form.Open1Click();
+    }
+    EXPECT_EQ(Messages.Texts(), QStringList({"File Open error.", "File Open error."}));
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
+    // The fixed text stays; which file and why is the box's detail.
+    EXPECT_EQ(Messages.Shown()[0].Detail, text + ": not a data file name (.tvr)");
+    EXPECT_EQ(Messages.Shown()[1].Detail,
+              Folder.filePath(QStringLiteral("missing.tvr")) + ": No such file or directory");
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndForgetsTheFolder) {
+    StoreConfiguration("PX-A7", "AEB0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(3, kChannel7);
+    Files.Choose(PxA5File(QStringLiteral("club.tvr")));
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Open1Click();
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{"The model name selected in this software does not \nmatch applicable "
+                          "model name in the data file.\nYou cannot open this file."});
+    EXPECT_EQ(form.FileName(), "Untitled");
+    EXPECT_EQ(form.Data().GetChannel(3), "");
+    EXPECT_EQ(Temp.Value("Path"), "");
+    EXPECT_EQ(form.windowTitle(), "TAVRIN [PX-A7E]  [Untitled]");
+}
+
+TEST_F(FileCommands, DropAsksBeforeReplacingChangedData) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const QString path = PxA5File(QStringLiteral("club.tvr"));
+    form.Data().SetChannel(3, kChannel7);
+    form.Data().Changed = true;
+    Messages.Answer(TMessageAnswer::Cancel);
+    Drop(form, path);
+    EXPECT_EQ(form.Data().GetChannel(3), kChannel7);
+    EXPECT_EQ(form.FileName(), "Untitled");
+
+    Messages.Answer(TMessageAnswer::No);
+    Drop(form, path);
+    EXPECT_EQ(form.Data().GetChannel(3), "");
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_EQ(form.FileName(), path);
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+TEST_F(FileCommands, DropRefusesOtherExtensionsAndOpensLongPathsWhole) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    Messages.Answer(TMessageAnswer::Ok);
+    Drop(form, PxA5File(QStringLiteral("club.dat")));
+    EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+
+    const QString deep = QString(120, QLatin1Char('d')) + "/" + QString(120, QLatin1Char('e'));
+    const QString path = PxA5File(deep + QStringLiteral("/club.TVR"));
+    ASSERT_GT(path.size(), 255);
+    Drop(form, path);
+    EXPECT_EQ(form.FileName(), path);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+}
+
+// A FIFO dropped or named on the command line must not freeze the window.
+TEST_F(FileCommands, PathsThatAreNoPlainFileAreRefusedWithTheirReason) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString fifo = Folder.filePath(QStringLiteral("fifo\x1b[2J.tvr"));
+    ASSERT_TRUE(MakeFifo(fifo));
+    Messages.Answer(TMessageAnswer::Ok);
+    TMainForm& form = Start({fifo});
+    Messages.Answer(TMessageAnswer::Ok);
+    Drop(form, fifo);
+    ASSERT_EQ(Messages.Shown().size(), 2u);
+    for (const TShownMessage& shown : Messages.Shown()) {
+        EXPECT_EQ(shown.Text, "File Open error.");
+        EXPECT_EQ(shown.Detail,
+                  Folder.filePath(QStringLiteral("fifo<0x1B>[2J.tvr: not a regular file")));
+    }
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+// A file cut off half-way opens with what it holds and a warning naming what is missing.
+TEST_F(FileCommands, ACutOffFileOpensWithAWarningThatNamesWhatIsMissing) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QByteArray whole = ReadFile(PxA5File(QStringLiteral("club.tvr")));
+    const QString cut = WriteFile(Folder.filePath(QStringLiteral("cut.tvr")),
+                                  whole.left(whole.indexOf("__CALL DATA__")));
+    Messages.Answer(TMessageAnswer::Ok);
+    TMainForm& form = Start({cut});
+    ASSERT_EQ(Messages.Shown().size(), 1u);
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
+    EXPECT_EQ(
+        Messages.Shown()[0].Text.toStdString(),
+        DamagedFileMessage("the CALL channel, the VFO, the DTMF memories and the menu settings"));
+    EXPECT_EQ(Messages.Shown()[0].Detail, cut);
+    EXPECT_EQ(form.FileName(), cut);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+}
+
+TEST_F(FileCommands, CommandLineOpensTheJoinedPath) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString path = PxA5File(QStringLiteral("club list.tvr"));
+    TMainForm& form = Start({Folder.filePath(QStringLiteral("club")), QStringLiteral("list.tvr")});
+    EXPECT_EQ(form.FileName(), path);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_FALSE(form.ToneBurst());
+    EXPECT_EQ(Temp.Value("Path"), Folder.path() + "/");
+}
+
+TEST_F(FileCommands, MixedCaseToneBurstOptionIsAFileName) {
+    StoreConfiguration("PX-A5", "AKF0");
+    Messages.Answer(TMessageAnswer::Ok);
+    TMainForm& form = Start({QStringLiteral("/Tbf")});
+    EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_FALSE(form.ToneBurst());
+    EXPECT_EQ(form.Data().GetChannel(207).substr(0, 3), "AL,");
+}
+
+TEST_F(FileCommands, JapaneseCommentsTravelInShiftJis) {
+    StoreConfiguration("PX-A5", "JJ10");
+    TMainForm& form = Start();
+    TypeText(form.Edit2, QStringLiteral("無線クラブ"));
+    const QString path = Folder.filePath(QStringLiteral("jp.tvr"));
+    Files.Choose(path);
+    ASSERT_TRUE(form.Save2Click());
+    EXPECT_TRUE(ReadFile(path).contains("\x96\xb3\x90\xfc\x83\x4e\x83\x89\x83\x75"));
+    Files.Choose(path);
+    form.Open1Click();
+    EXPECT_EQ(form.Edit2->text(), QStringLiteral("無線クラブ"));
+}
+
+TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
+    StoreConfiguration("RV-310", "MKF");
+    Temp.Set("Channel1", "199");
+    TMainForm& form = Start();
+    const QString path = Folder.filePath(QStringLiteral("club.tvr"));
+    Files.Choose(path);
+    ASSERT_TRUE(form.Save2Click());
+    const QByteArray saved = ReadFile(path);
+    for (int channel = 0; channel < 200; ++channel) form.Data().SetChannel(channel, kChannel7);
+
+    // The disk fills up: no file may grow beyond a few bytes.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = old;
+    tiny.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Save1Click();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_EQ(Messages.Shown()[0].Detail, path + ": File too large");
+    EXPECT_EQ(ReadFile(path), saved);
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{"club.tvr"});
+}
+
+}  // namespace

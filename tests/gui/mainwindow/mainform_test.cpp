@@ -1,0 +1,300 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/files/datafile.h"
+#include "gui/dialogs/setupform.h"
+#include "support/mainformfixture.h"
+
+namespace {
+
+const QString kChangedQuestion =
+    QStringLiteral("Data has been changed.\nDo you want to save the changes?");
+const char kChannel5[] = "05,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,";
+
+bool TabVisible(TMainForm& form, QWidget* page) {
+    return form.PageControl1->isTabVisible(form.PageControl1->indexOf(page));
+}
+
+QList<int> CheckedPorts(TMainForm& form) {
+    QList<int> checked;
+    for (QAction* item : form.Menu.ComItems) {
+        if (item->isChecked()) checked.append(item->data().toInt());
+    }
+    return checked;
+}
+
+bool TryClose(TMainForm& form) {
+    QCloseEvent event;
+    QCoreApplication::sendEvent(&form, &event);
+    return event.isAccepted();
+}
+
+TEST_F(MainFormTest, FirstStartAsksForTheConfigurationAndStoresIt) {
+    Dialogs.Then([](QDialog& dialog) {
+        auto& setup = dynamic_cast<TSetupForm&>(dialog);
+        EXPECT_EQ(setup.windowTitle(), "TAVRIN");
+        EXPECT_TRUE(setup.RadioButtons.Buttons[0]->isChecked());
+        setup.findChild<QRadioButton*>(QStringLiteral("RadioButton8"))->click();
+        setup.accept();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    TMainForm& form = Start();
+    EXPECT_EQ(Dialogs.Count(), 1);
+    EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-310/320A -1]  [Untitled]");
+    EXPECT_EQ(form.Data().GetMarketCode(), "MKF");
+    EXPECT_EQ(form.Data().GetMenuSlot(26), "99");
+    EXPECT_EQ(form.Data().GetCall(),
+              "0,0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,,,");
+    EXPECT_EQ(form.Data().GetChannel(207)[0], ' ');
+    EXPECT_EQ(form.Data().GetMenuSlot(13), "1");
+    EXPECT_FALSE(form.Data().Changed);
+    EXPECT_EQ(Temp.Value("Type"), "MKF");
+    EXPECT_EQ(Temp.Value("Limit"), "0136,0173");
+    EXPECT_EQ(CheckedPorts(form), QList<int>{1});
+    EXPECT_FALSE(TabVisible(form, form.TabSheet2));
+    EXPECT_TRUE(TabVisible(form, form.TabSheet3));
+    EXPECT_TRUE(TabVisible(form, form.TabSheet4));
+}
+
+TEST_F(MainFormTest, ClosingTheFirstRunChoiceTakesTheFirstRow) {
+    Dialogs.Then([](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+    TMainForm& form = Start();
+    EXPECT_EQ(form.Data().GetModel(), "PX-A5");
+    EXPECT_EQ(form.Data().GetMarketCode(), "AKF0");
+    EXPECT_TRUE(TabVisible(form, form.TabSheet2));
+    EXPECT_FALSE(TabVisible(form, form.TabSheet3));
+}
+
+TEST_F(MainFormTest, StoredSettingsStartWithoutQuestions) {
+    StoreConfiguration("PX-A7", "JJ10");
+    Temp.Set("CommPort", "COM12");
+    TMainForm& form = Start();
+    EXPECT_EQ(Dialogs.Count(), 0);
+    EXPECT_EQ(form.windowTitle(), "TAVRIN [PX-A7]  [Untitled]");
+    EXPECT_EQ(form.CommPort(), "COM12");
+    EXPECT_EQ(CheckedPorts(form), QList<int>{12});
+    EXPECT_EQ(form.Data().GetVfo(), "0,0433000000,5,0,0,0,0,0,08,08,000,05000000,0,0,,,,0,");
+}
+
+TEST_F(MainFormTest, UnknownStoredPortTicksCom1ButIsKept) {
+    StoreConfiguration("RV-380", "MM2");
+    Temp.Set("CommPort", "COM33");
+    TMainForm& form = Start();
+    EXPECT_EQ(CheckedPorts(form), QList<int>{1});
+    EXPECT_EQ(form.CommPort(), "COM33");
+    EXPECT_TRUE(TryClose(form));
+    EXPECT_EQ(Temp.Value("CommPort"), "COM33");
+}
+
+TEST_F(MainFormTest, ToneBurstOptionOnlyInAllLowerOrAllUpperCase) {
+    StoreConfiguration("RV-310", "MED");
+    EXPECT_TRUE(Start({QStringLiteral("/tbf")}).ToneBurst());
+    EXPECT_TRUE(Start({QStringLiteral("/TBF"), QStringLiteral("x")}).ToneBurst());
+    EXPECT_FALSE(Start().ToneBurst());
+}
+
+TEST_F(MainFormTest, NewWithoutChangesResetsTheDataSilently) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(5, kChannel5);
+    form.Data().SetChannel(207, "");
+    form.Data().SetMenuSlot(1, "0");
+    form.New1Click();
+    EXPECT_TRUE(Messages.Shown().empty());
+    EXPECT_EQ(form.Data().GetChannel(5), "");
+    EXPECT_EQ(form.Data().GetChannel(207).substr(0, 3), "AL,");
+    EXPECT_EQ(form.Data().GetMenuSlot(1), "5");
+    EXPECT_EQ(form.Data().GetMenuSlot(26), "49");
+}
+
+TEST_F(MainFormTest, TypingACommentMarksTheDataChangedAndNewEmptiesIt) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    TypeText(form.Edit2, QStringLiteral("Café net"));
+    EXPECT_TRUE(form.Data().Changed);
+    EXPECT_EQ(form.Data().GetComment(), "Caf\xE9 net");
+    Messages.Answer(TMessageAnswer::No);
+    form.New1Click();
+    EXPECT_EQ(Messages.Texts(), QStringList{kChangedQuestion});
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::YesNoCancelWarning);
+    EXPECT_EQ(form.Edit2->text(), "");
+    EXPECT_EQ(form.Data().GetComment(), "");
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+TEST_F(MainFormTest, CommentKeepsAtMostFiftyCharactersInTheMarketsCodePage) {
+    StoreConfiguration("PX-A5", "JJ10");
+    TMainForm& form = Start();
+    EXPECT_TRUE(form.Edit2->font().families().contains(QStringLiteral("ＭＳ　Ｐ明朝")));
+    TypeText(form.Edit2, QString(60, QChar(0x3042)));
+    EXPECT_EQ(form.Edit2->text().size(), 50);
+    EXPECT_EQ(form.Data().GetComment().size(), 100u);
+    EXPECT_EQ(form.Data().GetComment().substr(0, 2), "\x82\xA0");
+}
+
+TEST_F(MainFormTest, NewWithChangesFollowsTheAnswer) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(5, kChannel5);
+    form.Data().Changed = true;
+
+    Messages.Answer(TMessageAnswer::Cancel);
+    form.New1Click();
+    EXPECT_EQ(form.Data().GetChannel(5), kChannel5);
+    EXPECT_TRUE(form.Data().Changed);
+
+    Messages.Answer(TMessageAnswer::No);
+    form.New1Click();
+    EXPECT_EQ(form.Data().GetChannel(5), "");
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+TEST_F(MainFormTest, YesThenCancelledSaveAsKeepsTheChanges) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(5, kChannel5);
+    form.Data().Changed = true;
+    Messages.Answer(TMessageAnswer::Yes);
+    Files.Choose(QString());
+    form.New1Click();
+    ASSERT_EQ(Files.Requests().size(), 1u);
+    EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Save);
+    EXPECT_EQ(Files.Requests()[0].PresetName, "Untitled");
+    EXPECT_EQ(form.Data().GetChannel(5), kChannel5);
+    EXPECT_TRUE(form.Data().Changed);
+
+    // Closing likewise stays open when the save does not happen.
+    Messages.Answer(TMessageAnswer::Yes);
+    Files.Choose(QString());
+    EXPECT_FALSE(TryClose(form));
+}
+
+TEST_F(MainFormTest, YesThenFailedSaveKeepsTheChanges) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(5, kChannel5);
+    form.Data().Changed = true;
+    Messages.Answer(TMessageAnswer::Yes);
+    Files.Choose(QStringLiteral("/nonexistent-folder/radio.tvr"));
+    Messages.Answer(TMessageAnswer::Ok);
+    form.New1Click();
+    EXPECT_EQ(Messages.Texts().last(), "File Open error.");
+    EXPECT_EQ(Messages.Shown().back().Style, TMessageStyle::Error);
+    EXPECT_EQ(form.Data().GetChannel(5), kChannel5);
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+TEST_F(MainFormTest, YesSavesUnderTheChosenNameThenGoesOn) {
+    StoreConfiguration("RV-350", "MC1");
+    TMainForm& form = Start();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club.TVR"));
+    form.Data().SetChannel(5, "005,0435500000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,");
+    form.Data().Changed = true;
+    const std::string saved = WriteDataFile(form.Data());
+    Messages.Answer(TMessageAnswer::Yes);
+    Files.Choose(path);
+    form.New1Click();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), saved);
+    EXPECT_EQ(form.FileName(), "Untitled");
+    EXPECT_EQ(form.Data().GetChannel(5), "");
+    EXPECT_EQ(Temp.Value("Path"), QDir::toNativeSeparators(folder.path() + QStringLiteral("/")));
+}
+
+TEST_F(MainFormTest, SaveAsRefusesOtherExtensionsAndLeavesTheirFilesAlone) {
+    StoreConfiguration("RV-350", "MC1");
+    TMainForm& form = Start();
+    QTemporaryDir folder;
+    const QString other = folder.filePath(QStringLiteral("notes.txt"));
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    Files.Choose(other);
+    Messages.Answer(TMessageAnswer::Ok);
+    EXPECT_FALSE(form.Save2Click());
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("File Open error.")});
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "keep me");
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+TEST_F(MainFormTest, SaveOnANamedFileWritesInPlaceAndAsksAgainOnceItIsGone) {
+    StoreConfiguration("RV-350", "MC1");
+    TMainForm& form = Start();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club.tvr"));
+    Files.Choose(path);
+    form.Save1Click();
+    EXPECT_EQ(Files.Requests().back().PresetName, "Untitled");
+    EXPECT_EQ(form.FileName(), path);
+    EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-350A -1]  [" + path + "]");
+
+    form.Data().SetComment("second");
+    form.Data().Changed = true;
+    form.Save1Click();
+    EXPECT_EQ(Files.Requests().size(), 1u);
+    EXPECT_FALSE(form.Data().Changed);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("second"));
+    file.close();
+
+    ASSERT_TRUE(QFile::remove(path));
+    Files.Choose(QString());
+    form.Save1Click();
+    ASSERT_EQ(Files.Requests().size(), 2u);
+    EXPECT_EQ(Files.Requests().back().PresetName, path);
+}
+
+TEST_F(MainFormTest, ClosingWritesTheSettingsBeforeTheQuestion) {
+    StoreConfiguration("RV-310", "MM9");
+    Temp.Set("CommPort", "COM4");
+    TMainForm& form = Start();
+    form.Data().SetMenuSlot(26, "199");
+    form.Data().Changed = true;
+    Messages.Answer(TMessageAnswer::Cancel);
+    EXPECT_FALSE(TryClose(form));
+    EXPECT_EQ(Temp.Value("Channel"), "199");
+    EXPECT_EQ(Temp.Value("CommPort"), "COM4");
+    EXPECT_EQ(Temp.Value("Type"), "MM9");
+
+    Messages.Answer(TMessageAnswer::No);
+    EXPECT_TRUE(TryClose(form));
+}
+
+TEST_F(MainFormTest, ClosingUnchangedDataAsksNothing) {
+    StoreConfiguration("RV-310", "MM9");
+    TMainForm& form = Start();
+    EXPECT_TRUE(TryClose(form));
+    EXPECT_TRUE(Messages.Shown().empty());
+}
+
+TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
+    StoreConfiguration("RV-310", "MM9");
+    TMainForm& form = Start();
+    EXPECT_EQ(form.Menu.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(form.Menu.Delete1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Del")));
+    EXPECT_EQ(form.Menu.Save2->property("HelpContext").toInt(), 20);
+    EXPECT_EQ(form.Menu.ModelSelect1->property("HelpContext").toInt(), 90);
+    EXPECT_EQ(form.Edit2->property("HelpContext").toInt(), 105);
+    ASSERT_EQ(form.Menu.ComItems.size(), 20);
+    EXPECT_EQ(form.Menu.ComItems[9]->text(), "Com1&0");
+    EXPECT_EQ(form.Menu.ComItems[10]->text(), "Com&11");
+    EXPECT_EQ(form.SpeedButtons.SpeedButton4->toolTip(), "Read");
+    EXPECT_EQ(form.PageControl1->tabText(0), "Memor&y");
+}
+
+}  // namespace

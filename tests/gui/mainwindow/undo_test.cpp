@@ -1,0 +1,344 @@
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/files/datafile.h"
+#include "core/model/channelrecord.h"
+#include "gui/editors/memoryform.h"
+#include "gui/pages/channelgrids.h"
+#include "gui/pages/mchannelform.h"
+#include "gui/pages/menupages.h"
+#include "gui/pages/sortform.h"
+#include "support/mainformfixture.h"
+
+namespace {
+
+const char kChannel7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
+
+// What the window holds and shows: the data file it would write, every grid
+// cell and the comment box.
+struct TShown {
+    std::string File;
+    QStringList Cells;
+    QString Comment;
+};
+
+// A PX-A5 (U.S.A./Canada) window with channel 7 set, its history starting there.
+class Undo : public MainFormTest {
+protected:
+    TMainForm& StartWithChannel7() {
+        StoreConfiguration("PX-A5", "AKF0");
+        Start().Data().SetChannel(7, kChannel7);
+        Form->RefreshGrids();
+        Form->ResetUndoHistory();
+        return *Form;
+    }
+
+    TShown Shown() const {
+        TShown shown{WriteDataFile(Form->Data()), {}, Form->Edit2->text()};
+        const TChannelGrids& grids = *Form->Grids;
+        for (QTableWidget* table :
+             {grids.StringGrid1, grids.StringGrid2, grids.StringGrid3, grids.StringGrid4}) {
+            shown.Cells << QString::number(table->rowCount());
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    const QTableWidgetItem* item = table->item(row, column);
+                    shown.Cells << (item ? item->text() : QString());
+                }
+            }
+        }
+        return shown;
+    }
+
+    static void ExpectSame(const TShown& actual, const TShown& expected) {
+        EXPECT_EQ(actual.File, expected.File);
+        EXPECT_EQ(actual.Cells, expected.Cells);
+        EXPECT_EQ(actual.Comment, expected.Comment);
+    }
+
+    // The last change is taken back to `before` with Undo and brought back with Redo.
+    void ExpectUndoneAndRedone(const TShown& before) {
+        const TShown after = Shown();
+        ASSERT_NE(after.File, before.File) << "nothing changed";
+        ASSERT_TRUE(Form->Menu.Undo1->isEnabled());
+        EXPECT_FALSE(Form->Menu.Redo1->isEnabled());
+        Form->Menu.Undo1->trigger();
+        ExpectSame(Shown(), before);
+        ASSERT_TRUE(Form->Menu.Redo1->isEnabled());
+        Form->Menu.Redo1->trigger();
+        ExpectSame(Shown(), after);
+        EXPECT_FALSE(Form->Menu.Redo1->isEnabled());
+    }
+
+    void SelectMemoryRow(int row) {
+        QTableWidget* grid = Form->Grids->StringGrid1;
+        QTableWidgetItem* label = grid->item(row - 1, 1);
+        grid->scrollToItem(label);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(label).center());
+    }
+
+    // Undo and Redo, as the menu items and the tool buttons offer them.
+    bool UndoOffered() const {
+        const bool offered = Form->Menu.Undo1->isEnabled();
+        EXPECT_EQ(Form->SpeedButtons.SpeedButton10->isEnabled(), offered);
+        return offered;
+    }
+    bool RedoOffered() const {
+        const bool offered = Form->Menu.Redo1->isEnabled();
+        EXPECT_EQ(Form->SpeedButtons.SpeedButton11->isEnabled(), offered);
+        return offered;
+    }
+
+    QString SaveFile(const char* name) {
+        const QString path = Folder.filePath(QString::fromLatin1(name));
+        Files.Choose(path);
+        EXPECT_TRUE(Form->Save2Click());
+        return path;
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(Undo, MenuItemsAndToolButtonsAreOfferedOnlyWithStepsToTake) {
+    TMainForm& form = StartWithChannel7();
+    EXPECT_EQ(form.Menu.Undo1->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(form.Menu.Redo1->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    EXPECT_EQ(form.Menu.Edit1->actions().indexOf(form.Menu.Undo1), 0);
+    EXPECT_TRUE(form.Menu.Edit1->actions().value(2)->isSeparator());
+    EXPECT_FALSE(UndoOffered());
+    EXPECT_FALSE(RedoOffered());
+    SelectMemoryRow(8);
+    form.Menu.Delete1->trigger();
+    EXPECT_TRUE(UndoOffered());
+    form.SpeedButtons.SpeedButton10->click();
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    EXPECT_FALSE(UndoOffered());
+    EXPECT_TRUE(RedoOffered());
+    form.SpeedButtons.SpeedButton11->click();
+    EXPECT_EQ(form.Data().GetChannel(7), "");
+    EXPECT_FALSE(RedoOffered());
+
+    // The menu pages keep Undo within reach; the channel commands are only for the grids.
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    EXPECT_TRUE(form.Menu.Edit1->menuAction()->isEnabled());
+    EXPECT_TRUE(UndoOffered());
+    EXPECT_FALSE(form.Menu.Copy1->isEnabled() || form.Menu.Cut1->isEnabled() ||
+                 form.Menu.MemorySort1->isEnabled());
+    form.PageControl1->setCurrentWidget(form.TabSheet1);
+    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.Menu.MemorySort1->isEnabled());
+}
+
+TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
+    TMainForm& form = StartWithChannel7();
+    const TShown before = Shown();
+    SelectMemoryRow(8);
+    Dialogs.Then([](QDialog& dialog) {
+        auto& editor = dynamic_cast<TMemoryForm&>(dialog);
+        editor.Edit1->setText(QStringLiteral("146.000"));
+        editor.Button2->click();  // OK
+        return editor.result();
+    });
+    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    ASSERT_EQ(Dialogs.Count(), 1);
+    EXPECT_EQ(form.Grids->StringGrid1->item(7, 2)->text(), "146.000");
+    ExpectUndoneAndRedone(before);
+
+    // An editor closed without a change adds no step.
+    form.Menu.Undo1->trigger();
+    Dialogs.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    EXPECT_TRUE(RedoOffered());
+}
+
+TEST_F(Undo, ChannelCommandsAreTakenBackOneByOne) {
+    TMainForm& form = StartWithChannel7();
+    const std::initializer_list<std::pair<int, QAction*>> commands = {
+        {8, form.PopupMenus.Lockout2},
+        {8, form.Menu.Cut1},
+        {4, form.Menu.Paste1},
+        {4, form.Menu.Delete1},
+    };
+    for (const auto& [row, command] : commands) {
+        SCOPED_TRACE(command->text().toStdString());
+        const TShown before = Shown();
+        SelectMemoryRow(row);
+        command->trigger();
+        ExpectUndoneAndRedone(before);
+        EXPECT_EQ(form.Grids->SelectedRow(TChannelGrids::kMemoryGrid), row);
+    }
+}
+
+TEST_F(Undo, SortAndChannelCountAreTakenBack) {
+    TMainForm& form = StartWithChannel7();
+    TShown before = Shown();
+    Dialogs.Then([](QDialog& dialog) {
+        auto& sort = dynamic_cast<TSortForm&>(dialog);
+        sort.Button1->click();
+        return sort.result();
+    });
+    form.Menu.MemorySort1->trigger();
+    EXPECT_EQ(RecordField(form.Data().GetChannel(0), kRxFreqField), "0145500000");
+    ExpectUndoneAndRedone(before);
+
+    // The grid is rebuilt for the other channel count, both ways.
+    before = Shown();
+    const int rows = form.Grids->StringGrid1->rowCount();
+    Dialogs.Then([](QDialog& dialog) {
+        auto& select = dynamic_cast<TMChannelForm&>(dialog);
+        (select.RadioButton_NameOn->isChecked() ? select.RadioButton_NameOff
+                                                : select.RadioButton_NameOn)
+            ->setChecked(true);
+        select.Button_OK->click();
+        return select.result();
+    });
+    Messages.Answer(TMessageAnswer::Yes);
+    form.Menu.MemoryChannelSelect1->trigger();
+    EXPECT_NE(form.Grids->StringGrid1->rowCount(), rows);
+    ExpectUndoneAndRedone(before);
+}
+
+TEST_F(Undo, AMenuSettingChangedWithTheKeysIsOneStep) {
+    TMainForm& form = StartWithChannel7();
+    const TShown before = Shown();
+    QComboBox* list = form.MenuPages->ComboBox_TOT;
+    const int shown = list->currentIndex();
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    list->setFocus();
+    const Qt::Key key = shown + 2 < list->count() ? Qt::Key_Down : Qt::Key_Up;
+    QTest::keyClick(list, key);
+    QTest::keyClick(list, key);
+    ExpectUndoneAndRedone(before);
+
+    // Ctrl+Z reaches the window from a list on the menu page.
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    ExpectSame(Shown(), before);
+    EXPECT_EQ(list->currentIndex(), shown);
+}
+
+TEST_F(Undo, TypingACommentIsOneStepAndCtrlZInTheBoxIsTheBoxs) {
+    TMainForm& form = StartWithChannel7();
+    const TShown before = Shown();
+    form.Edit2->setFocus();
+    TypeText(form.Edit2, QStringLiteral("club net"));
+    EXPECT_EQ(form.Data().GetComment(), "club net");
+    ExpectUndoneAndRedone(before);
+
+    // Inside the box Ctrl+Z is the box's own undo: with nothing typed since the box was
+    // filled it has nothing to take back, and the comment stays.
+    form.Edit2->setFocus();
+    QTest::keyClick(form.Edit2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Data().GetComment(), "club net");
+    // After typing it takes the typing back, and the data set follows the box.
+    form.Edit2->end(false);
+    TypeText(form.Edit2, QStringLiteral(" x"));
+    QTest::keyClick(form.Edit2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Edit2->text(), "club net");
+    EXPECT_EQ(form.Data().GetComment(), "club net");
+
+    // From the grid it takes back the comment as typed in the box.
+    form.Grids->StringGrid1->setFocus();
+    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Z, Qt::ControlModifier);
+    ExpectSame(Shown(), before);
+    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.Edit2->text(), "club net");
+}
+
+TEST_F(Undo, LeavingTheCommentBoxEndsItsStep) {
+    TMainForm& form = StartWithChannel7();
+    form.Edit2->setFocus();
+    TypeText(form.Edit2, QStringLiteral("one"));
+    form.Grids->StringGrid1->setFocus();
+    form.Edit2->setFocus();
+    TypeText(form.Edit2, QStringLiteral(" two"));
+    form.Menu.Undo1->trigger();
+    EXPECT_EQ(form.Edit2->text(), "one");
+}
+
+TEST_F(Undo, ACsvImportIsOneStep) {
+    TMainForm& form = StartWithChannel7();
+    const TShown before = Shown();
+    QFile list(Folder.filePath(QStringLiteral("list.csv")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("Location,Name,Frequency\n3,CLUB,145.000000\n");
+    list.close();
+    Files.Choose(list.fileName());
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Menu.ImportCsv1->trigger();
+    EXPECT_EQ(form.Grids->StringGrid1->item(3, 2)->text(), "145.000");
+    ExpectUndoneAndRedone(before);
+}
+
+TEST_F(Undo, TheChangedMarkReturnsWithTheSavedContents) {
+    TMainForm& form = StartWithChannel7();
+    SaveFile("saved.tvr");
+    const TShown saved = Shown();
+    SelectMemoryRow(8);
+    form.Menu.Delete1->trigger();
+    EXPECT_TRUE(form.Data().Changed);
+    form.Menu.Undo1->trigger();
+    EXPECT_FALSE(form.Data().Changed);
+    ExpectSame(Shown(), saved);
+    form.Menu.Redo1->trigger();
+    EXPECT_TRUE(form.Data().Changed);
+
+    // Saved after the change: the contents before it are the unsaved ones now.
+    SaveFile("saved.tvr");
+    form.Menu.Undo1->trigger();
+    EXPECT_TRUE(form.Data().Changed);
+    form.Menu.Redo1->trigger();
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+TEST_F(Undo, KeepsAHundredStepsAndLetsTheOldestGo) {
+    TMainForm& form = StartWithChannel7();
+    SelectMemoryRow(8);
+    for (int toggle = 0; toggle < 105; ++toggle) form.PopupMenus.Lockout2->trigger();
+    int undone = 0;
+    for (; UndoOffered() && undone < 200; ++undone) form.Menu.Undo1->trigger();
+    EXPECT_EQ(undone, 100);
+    // Five toggles are beyond reach: the channel stays locked out, and changed.
+    EXPECT_NE(form.Data().GetChannel(7), kChannel7);
+    EXPECT_TRUE(form.Data().Changed);
+}
+
+TEST_F(Undo, NewOpenAndAModelChangeStartANewHistory) {
+    TMainForm& form = StartWithChannel7();
+    const QString path = SaveFile("start.tvr");
+    const auto changeAndExpectNoHistoryAfter = [&](const std::function<void()>& replace) {
+        SelectMemoryRow(8);
+        form.Menu.Delete1->trigger();
+        form.Menu.Undo1->trigger();
+        EXPECT_TRUE(RedoOffered());
+        form.Menu.Redo1->trigger();
+        replace();
+        EXPECT_FALSE(UndoOffered());
+        EXPECT_FALSE(RedoOffered());
+        EXPECT_FALSE(form.Data().Changed);
+    };
+    changeAndExpectNoHistoryAfter([&] {
+        Files.Choose(path);
+        Messages.Answer(TMessageAnswer::No);
+        form.Menu.Open1->trigger();
+        EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+    });
+    changeAndExpectNoHistoryAfter([&] {
+        Messages.Answer(TMessageAnswer::No);
+        form.Menu.New1->trigger();
+    });
+    form.Data().SetChannel(7, kChannel7);
+    form.RecordUndoStep();
+    changeAndExpectNoHistoryAfter([&] { form.ChangeModel(0); });
+}
+
+}  // namespace

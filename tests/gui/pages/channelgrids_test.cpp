@@ -1,0 +1,155 @@
+#include "gui/pages/channelgrids.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "support/mainformfixture.h"
+
+namespace {
+
+QString Cell(QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row - 1, column);
+    return item ? item->text() : QString();
+}
+
+QStringList Panels(TMainForm& form) {
+    QStringList texts;
+    for (QLabel* panel : form.StatusPanels) texts.append(panel->text());
+    return texts;
+}
+
+class ChannelGrids : public MainFormTest {
+protected:
+    TChannelGrids& Grids() { return *Form->Grids; }
+};
+
+TEST_F(ChannelGrids, HandheldUsCanadaLayoutHasNamesAndTheAlRow) {
+    StoreConfiguration("PX-A5", "AKF0");
+    Start();
+    QTableWidget* memory = Grids().StringGrid1;
+    EXPECT_EQ(memory->rowCount() + 1, 59);
+    EXPECT_EQ(memory->horizontalHeaderItem(1)->text(), " ch.");
+    EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), " Name");
+    EXPECT_EQ(Cell(memory, 1, 1), "00");
+    EXPECT_EQ(Cell(memory, 51, 1), "L0");
+    EXPECT_EQ(Cell(memory, 58, 1), "AL");
+    EXPECT_EQ(Cell(memory, 58, 2), "162.550");
+    EXPECT_EQ(Cell(Grids().StringGrid2, 1, 1), "144MHz");
+    EXPECT_EQ(Cell(Grids().StringGrid2, 1, 2), "144.000");
+    EXPECT_EQ(Cell(Grids().StringGrid4, 10, 1), "9");
+    EXPECT_EQ(Grids().GroupBox1->title(), "&Memory Channel");
+}
+
+TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
+    StoreConfiguration("RV-310", "MKF");
+    Temp.Set("Channel1", "199");
+    TMainForm& form = Start();
+    form.Data().SetChannel(150,
+                           "150,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,RPT");
+    form.RefreshGrids();
+    QTableWidget* memory = Grids().StringGrid1;
+    EXPECT_EQ(memory->rowCount() + 1, 209);
+    EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), "");
+    EXPECT_EQ(Cell(memory, 101, 1), "100");
+    EXPECT_EQ(Cell(memory, 151, 0), "*");
+    EXPECT_EQ(Cell(memory, 151, 2), "145.500");
+    EXPECT_EQ(Cell(memory, 151, 3), "");
+}
+
+TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
+    StoreConfiguration("PX-A7", "AEB0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(2, "02,0430000000,6,1,1,1,0,0,12,08,000,01600000,0,0,0000000000,0,0,,");
+    form.RefreshGrids();
+    Grids().StringGrid1->setFocus();
+    Grids().SelectRow(TChannelGrids::kMemoryGrid, 3);
+    EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kMemoryGrid);
+    EXPECT_TRUE(Grids().GroupBox1->font().bold());
+    EXPECT_FALSE(Grids().GroupBox2->font().bold());
+    EXPECT_FALSE(Grids().StringGrid1->font().bold());
+    EXPECT_EQ(Panels(form), (QStringList{"Offset : 1.60MHz", "+ R", "T : 100.0Hz", ""}));
+
+    QTest::mouseClick(
+        Grids().StringGrid2->viewport(), Qt::LeftButton, {},
+        Grids().StringGrid2->visualItemRect(Grids().StringGrid2->item(0, 1)).center());
+    EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kVfoGrid);
+    EXPECT_TRUE(Grids().GroupBox2->font().bold());
+    EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
+
+    Grids().StringGrid4->setFocus();
+    EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
+}
+
+TEST_F(ChannelGrids, OtherPagesDisableEditingAndEmptyTheStatusBar) {
+    StoreConfiguration("PX-A7", "AEB0");
+    TMainForm& form = Start();
+    Grids().StringGrid2->setFocus();
+    ASSERT_FALSE(Panels(form).last().isEmpty());
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    // The Edit menu stays for Undo and Redo; its channel commands rest.
+    EXPECT_FALSE(form.Menu.Copy1->isEnabled() || form.Menu.MemorySort1->isEnabled());
+    EXPECT_FALSE(form.SpeedButtons.SpeedButton1->isEnabled());
+    EXPECT_FALSE(form.SpeedButtons.SpeedButton3->isEnabled());
+    EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
+    form.PageControl1->setCurrentWidget(form.TabSheet1);
+    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.Menu.MemorySort1->isEnabled());
+    EXPECT_TRUE(form.SpeedButtons.SpeedButton1->isEnabled());
+    EXPECT_FALSE(form.SpeedButtons.SpeedButton2->isEnabled());  // no Cut on the VFO
+    EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
+}
+
+TEST_F(ChannelGrids, DoubleClickAndEnterAskForTheEditor) {
+    StoreConfiguration("PX-A7", "AEB0");
+    Start();
+    QSignalSpy requests(&Grids(), &TChannelGrids::EditorRequested);
+    QStringList opened;
+    for (int editor = 0; editor < 2; ++editor) {
+        Dialogs.Then([&opened](QDialog& dialog) {
+            opened.append(QString::fromLatin1(dialog.metaObject()->className()));
+            return static_cast<int>(QDialog::Rejected);
+        });
+    }
+    QTableWidget* dtmf = Grids().StringGrid4;
+    const QPoint cell = dtmf->visualItemRect(dtmf->item(2, 1)).center();
+    QTest::mouseClick(dtmf->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(dtmf->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(requests.size(), 1);
+    dtmf->setFocus();
+    QTest::keyClick(dtmf, Qt::Key_Return);
+    QTest::keyClick(dtmf, Qt::Key_A);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[0][0].toInt(), TChannelGrids::kDtmfGrid);
+    EXPECT_EQ(requests[1][0].toInt(), TChannelGrids::kDtmfGrid);
+    EXPECT_EQ(opened, (QStringList{"TDtmfForm", "TDtmfForm"}));
+}
+
+TEST_F(ChannelGrids, RightButtonSelectsTheRowUnderThePointerOrTheTopRow) {
+    StoreConfiguration("RV-350", "MC1");
+    Start();
+    QTableWidget* memory = Grids().StringGrid1;
+    memory->scrollToItem(memory->item(30, 1), QAbstractItemView::PositionAtTop);
+    const QPoint row33 = memory->visualItemRect(memory->item(32, 1)).center();
+    QTest::mousePress(memory->viewport(), Qt::RightButton, {}, row33);
+    EXPECT_EQ(Grids().SelectedRow(TChannelGrids::kMemoryGrid), 33);
+    QTest::mousePress(memory->horizontalHeader(), Qt::RightButton, {}, QPoint(20, 5));
+    EXPECT_EQ(Grids().SelectedRow(TChannelGrids::kMemoryGrid), 31);
+}
+
+TEST_F(ChannelGrids, MemoryGridShowsFifteenRowsTitleIncluded) {
+    StoreConfiguration("RV-350", "MC1");
+    Start();
+    QTableWidget* memory = Grids().StringGrid1;
+    const int rowHeight = memory->rowHeight(0);
+    EXPECT_EQ(memory->horizontalHeader()->height(), rowHeight);
+    EXPECT_EQ((memory->height() - 2 * memory->frameWidth()) / rowHeight, 15);
+    EXPECT_EQ(memory->rowAt(memory->viewport()->height() - 1), 13);
+}
+
+}  // namespace

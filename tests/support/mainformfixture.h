@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "core/files/settings.h"
+#include "gui/mainwindow/mainform.h"
+#include "support/guitestsupport.h"
+#include "support/tempsettings.h"
+
+// A main window on a temporary settings store, with every dialog answered by script.
+class MainFormTest : public ::testing::Test {
+protected:
+    void StoreConfiguration(const char* model, const char* type) {
+        Temp.Set(QStringLiteral("Model"), QString::fromLatin1(model));
+        Temp.Set(QStringLiteral("Type"), QString::fromLatin1(type));
+    }
+
+    TMainForm& Start(QStringList arguments = {}) {
+        Store = std::make_unique<TSettingsStore>();
+        Form = std::make_unique<TMainForm>(*Store, std::move(arguments), TSplash::Skipped);
+        Form->show();
+        // Focus only moves inside the active window.
+        Form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        return *Form;
+    }
+
+    TTempSettings Temp;
+    TScriptedMessages Messages;
+    TScriptedFileDialogs Files;
+    TScriptedDialogs Dialogs;
+    std::unique_ptr<TSettingsStore> Store;
+    std::unique_ptr<TMainForm> Form;
+};
