@@ -4,7 +4,7 @@
 #include "core/files/listing.h"
 #include "core/model/caption.h"
 #include "core/model/radiodata.h"
-#include "core/radio/commlog.h"
+#include "core/model/visiblebytes.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 #include "core/files/csvtable.h"
+#include "core/model/visiblebytes.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-
-#include "core/radio/commlog.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "core/model/datacompare.h"
+#include "core/model/visiblebytes.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +7,6 @@
 #include "core/files/listing.h"
 #include "core/model/channelrecord.h"
 #include "core/model/radiodata.h"
-#include "core/radio/commlog.h"
 
 namespace {
 

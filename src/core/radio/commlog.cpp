@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/model/visiblebytes.h"
+
 #ifndef TAVRIN_VERSION
 #define TAVRIN_VERSION "?"
 #endif
@@ -18,37 +20,7 @@ const char* MarkOf(bool outgoing) {
     return outgoing ? ">" : "<";
 }
 
-std::string ControlName(unsigned char byte) {
-    switch (byte) {
-        case '\r':
-            return "<CR>";
-        case '\n':
-            return "<LF>";
-        case '\t':
-            return "<TAB>";
-        case 0x11:
-            return "<XON>";
-        case 0x13:
-            return "<XOFF>";
-        default:
-            break;
-    }
-    char name[8];
-    std::snprintf(name, sizeof name, "<0x%02X>", byte);
-    return name;
-}
-
 }  // namespace
-
-std::string VisibleBytes(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool printable = byte >= 0x20 && byte < 0x7F;
-        text += printable ? std::string(1, c) : ControlName(byte);
-    }
-    return text;
-}
 
 QString CommLogHeadingLine(const TCommLogHeading& heading) {
     return QStringLiteral("TAVRIN %1 communication log \u2014 %2, %3 on %4 \u2014 started %5")

@@ -82,7 +82,3 @@ inline constexpr char kCommLogCapNote[] = "log cap reached: the rest of the exch
 
 // The first line of a log.
 QString CommLogHeadingLine(const TCommLogHeading& heading);
-
-// Bytes as text with every control character and every byte outside ASCII
-// made visible: "<CR>", "<LF>", "<XON>", "<XOFF>", "<0x1B>".
-std::string VisibleBytes(std::string_view bytes);

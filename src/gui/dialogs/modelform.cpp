@@ -6,10 +6,11 @@
 #include <QVBoxLayout>
 
 #include "core/model/modelcatalogue.h"
+#include "core/model/radiodata.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
-TModelForm::TModelForm(TMainForm& mainForm) : QDialog(&mainForm), MainForm(mainForm) {
+TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Workspace(workspace) {
     setWindowTitle(QStringLiteral("Model Select"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -17,7 +18,7 @@ TModelForm::TModelForm(TMainForm& mainForm) : QDialog(&mainForm), MainForm(mainF
     auto* group = new QGroupBox(QStringLiteral("Model"), this);
     auto* groupLayout = new QVBoxLayout(group);
     RadioButtons = AddCatalogueButtons(*group, *groupLayout, 90);
-    const TRadioData& data = MainForm.Data();
+    const TRadioData& data = Workspace.Data();
     CurrentRow = CatalogueRowOf(data.GetModel(), data.GetMarketCode());
     RadioButtons.SelectRow(CurrentRow);
     layout->addWidget(group);
@@ -48,6 +49,6 @@ void TModelForm::Button1Click() {
         reject();
         return;
     }
-    MainForm.ChangeModel(row);
+    Workspace.ChangeModel(row);
     accept();
 }

@@ -5,13 +5,13 @@
 #include "gui/kit/cataloguebuttons.h"
 
 class QPushButton;
-class TMainForm;
+class TWorkspace;
 
 // Model Select: changes the configuration of the main window's data set.
 class TModelForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TModelForm(TMainForm& mainForm);
+    explicit TModelForm(TWorkspace& workspace);
 
     TCatalogueButtons RadioButtons;
     QPushButton* Button1 = nullptr;  // OK
@@ -20,6 +20,6 @@ public:
     void Button1Click();
 
 private:
-    TMainForm& MainForm;
+    TWorkspace& Workspace;
     int CurrentRow = -1;
 };

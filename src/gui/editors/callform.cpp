@@ -15,17 +15,9 @@
 #include "gui/editors/frequencygroup.h"
 #include "gui/editors/tonegroup.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
-namespace {
-
-// Help topics of the controls.
-constexpr int kBeatShiftHelp = 550;
-constexpr int kNarrowHelp = 555;
-
-}  // namespace
-
-TCallForm::TCallForm(TMainForm& mainForm) : TChannelEditorDialog(mainForm, "CALL Channel") {
+TCallForm::TCallForm(TWorkspace& workspace) : TChannelEditorDialog(workspace, "CALL Channel") {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
     layout->addWidget(GroupBox1);
@@ -36,14 +28,13 @@ TCallForm::TCallForm(TMainForm& mainForm) : TChannelEditorDialog(mainForm, "CALL
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(MainForm.Data().GetModel());
+    GroupBox1->FillSteps(Workspace.Data().GetModel());
     LoadCall();
 }
 
 QGroupBox* TCallForm::BuildOptionGroup() {
     GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
-    CheckBox6 = MakeButton<QCheckBox>("Beat Shift", GroupBox3, kBeatShiftHelp);
-    CheckBox7 = MakeButton<QCheckBox>("FM Narrow", GroupBox3, kNarrowHelp);
+    BuildOptionBoxes(GroupBox3);
     auto* row = new QHBoxLayout(GroupBox3);
     row->addWidget(CheckBox6);
     row->addWidget(CheckBox7);
@@ -62,9 +53,6 @@ void TCallForm::ConnectHandlers() {
     connect(GroupBox1, &TFrequencyGroup::Edited, this, &TCallForm::MarkChanged);
     connect(GroupBox1, &TFrequencyGroup::EnterPressed, this, &TCallForm::NormaliseFrequencies);
     connect(GroupBox2, &TToneGroup::Edited, this, &TCallForm::MarkChanged);
-    for (QCheckBox* box : {CheckBox6, CheckBox7}) {
-        connect(box, &QCheckBox::clicked, this, &TCallForm::MarkChanged);
-    }
 }
 
 QWidget* TCallForm::FirstFocus() const {
@@ -72,45 +60,36 @@ QWidget* TCallForm::FirstFocus() const {
 }
 
 void TCallForm::LoadCall() {
-    Load([this] {
-        const TChannelDisplay display = CallDisplayOf(MainForm.Data());
-        GroupBox1->Show(display);
-        GroupBox2->Show(display);
-        CheckBox7->setChecked(display.Narrow);
-        CheckBox6->setChecked(display.BeatShift);
-    });
+    Load([this] { ShowChannel(CallDisplayOf(Workspace.Data())); });
 }
 
 TChannelEdits TCallForm::CurrentEdits() const {
     TChannelEdits edits;
-    GroupBox1->ReadEdits(edits);
-    GroupBox2->ReadEdits(edits);
-    edits.Narrow = CheckBox7->isChecked();
-    edits.BeatShift = CheckBox6->isChecked();
+    ReadChannel(edits);
     return edits;
 }
 
 bool TCallForm::Save() {
-    TRadioData& data = MainForm.Data();
+    TRadioData& data = Workspace.Data();
     // Even an attempt that is then refused counts as a change of the data.
     data.Changed = true;
     const TBuiltRecord record = BuildCallRecord(data, CurrentEdits());
     if (Refused(record.Failure)) return false;
     data.SetCall(record.Text);
-    MainForm.RefreshGrids();
+    Workspace.RefreshGrids();
     LoadCall();
     TellRounded(record.Rounded);
     return true;
 }
 
 void TCallForm::NormaliseFrequencies() {
-    const TNormalisedTexts texts = NormaliseFrequencyTexts(MainForm.Data(), CurrentEdits());
+    const TNormalisedTexts texts = NormaliseFrequencyTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
     GroupBox1->ShowNormalised(texts);
     TellRounded(texts.Rounded);
 }
 
-void OpenCallEditor(TMainForm& mainForm) {
-    TCallForm form(mainForm);
+void OpenCallEditor(TWorkspace& workspace) {
+    TCallForm form(workspace);
     ExecModal(form);
 }

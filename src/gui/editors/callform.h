@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class TFrequencyGroup;
-class TMainForm;
+class TWorkspace;
 class TToneGroup;
 
 // "CALL Channel": edits the single CALL record, a memory channel without number, name or
@@ -17,12 +17,10 @@ class TToneGroup;
 class TCallForm : public TChannelEditorDialog {
     Q_OBJECT
 public:
-    explicit TCallForm(TMainForm& mainForm);
+    explicit TCallForm(TWorkspace& workspace);
 
     // Controls, named as the dialog knows them.
     QGroupBox* GroupBox3 = nullptr;  // "Option"
-    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
-    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
 
     bool Save() override;
 
@@ -40,4 +38,4 @@ private:
 };
 
 // Opens the CALL channel editor and waits until it closes.
-void OpenCallEditor(TMainForm& mainForm);
+void OpenCallEditor(TWorkspace& workspace);

@@ -1,7 +1,19 @@
 #include "gui/editors/channeleditordialog.h"
 
+#include <QCheckBox>
+
+#include "core/model/channelediting.h"
+#include "gui/editors/editorcontrols.h"
 #include "gui/editors/frequencygroup.h"
 #include "gui/editors/tonegroup.h"
+
+namespace {
+
+// Help topics of the controls.
+constexpr int kBeatShiftHelp = 550;
+constexpr int kNarrowHelp = 555;
+
+}  // namespace
 
 void TToneEditorDialog::BuildToneGroup() {
     GroupBox2 = new TToneGroup(this);
@@ -14,6 +26,28 @@ void TToneEditorDialog::BuildToneGroup() {
     ComboBox4 = GroupBox2->ComboBox_Ctcss;
     Label13 = GroupBox2->Label_Dcs;
     ComboBox5 = GroupBox2->ComboBox_Dcs;
+}
+
+void TToneEditorDialog::BuildOptionBoxes(QWidget* group) {
+    CheckBox6 = MakeButton<QCheckBox>("Beat Shift", group, kBeatShiftHelp);
+    CheckBox7 = MakeButton<QCheckBox>("FM Narrow", group, kNarrowHelp);
+    for (QCheckBox* box : {CheckBox6, CheckBox7}) {
+        connect(box, &QCheckBox::clicked, this, &TToneEditorDialog::MarkChanged);
+    }
+}
+
+void TToneEditorDialog::ShowChannel(const TChannelDisplay& display) {
+    GroupBox1->Show(display);
+    GroupBox2->Show(display);
+    CheckBox7->setChecked(display.Narrow);
+    CheckBox6->setChecked(display.BeatShift);
+}
+
+void TToneEditorDialog::ReadChannel(TChannelEdits& edits) const {
+    GroupBox1->ReadEdits(edits);
+    GroupBox2->ReadEdits(edits);
+    edits.Narrow = CheckBox7->isChecked();
+    edits.BeatShift = CheckBox6->isChecked();
 }
 
 void TChannelEditorDialog::BuildFrequencyGroup() {

@@ -10,10 +10,16 @@ class QRadioButton;
 class TFrequencyGroup;
 class TToneGroup;
 
-// An editor with the tone group, its controls named as the dialogs know them.
+struct TChannelDisplay;
+struct TChannelEdits;
+
+// An editor of a channel-like record: the memory channel, VFO and CALL editors. They share
+// the frequency group (built by each in its own layout), the tone group and the Beat Shift
+// and FM Narrow boxes of their "Option" group; the controls are named as the dialogs know them.
 class TToneEditorDialog : public TEditorDialog {
 public:
-    TToneGroup* GroupBox2 = nullptr;  // "Tone/CTCSS/DCS"
+    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
+    TToneGroup* GroupBox2 = nullptr;       // "Tone/CTCSS/DCS"
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
@@ -23,17 +29,24 @@ public:
     QComboBox* ComboBox4 = nullptr;
     QLabel* Label13 = nullptr;
     QComboBox* ComboBox5 = nullptr;
+    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
+    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
 
 protected:
     using TEditorDialog::TEditorDialog;
     void BuildToneGroup();
+    // The Beat Shift and FM Narrow boxes in `group`; clicking one marks the record changed.
+    void BuildOptionBoxes(QWidget* group);
+    // The frequency group, the tone group and the option boxes show a record.
+    void ShowChannel(const TChannelDisplay& display);
+    // What they hold as typed.
+    void ReadChannel(TChannelEdits& edits) const;
 };
 
 // An editor of a channel-like record with split transmit frequency: the memory
 // channel and CALL channel editors.
 class TChannelEditorDialog : public TToneEditorDialog {
 public:
-    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;  // receive frequency
     QLabel* Label2 = nullptr;

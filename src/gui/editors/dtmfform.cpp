@@ -13,8 +13,7 @@
 #include "core/model/radiodata.h"
 #include "gui/editors/editorcontrols.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
-#include "gui/pages/channelgrids.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ constexpr int kCodeHelp = 605;
 
 }  // namespace
 
-TDtmfForm::TDtmfForm(TMainForm& mainForm) : TEditorDialog(mainForm, "DTMF Memory") {
+TDtmfForm::TDtmfForm(TWorkspace& workspace) : TEditorDialog(workspace, "DTMF Memory") {
     ComboBox1 = MakeList(this, kEntryHelp);
     for (int entry = 0; entry <= kLastDtmfEntry; ++entry) {
         ComboBox1->addItem(QString::number(entry));
@@ -49,7 +48,7 @@ TDtmfForm::TDtmfForm(TMainForm& mainForm) : TEditorDialog(mainForm, "DTMF Memory
     ConnectHandlers();
 
     // The grid's row r shows entry r - 1; without a selected row the first entry is taken.
-    const int row = MainForm.Grids->SelectedRow(TChannelGrids::kDtmfGrid);
+    const int row = Workspace.SelectedDtmfRow();
     LoadEntry(std::clamp(row - 1, 0, kLastDtmfEntry));
 }
 
@@ -69,15 +68,15 @@ void TDtmfForm::LoadEntry(int entry) {
     Load([this, entry] {
         CurrentEntry = entry;
         ComboBox1->setCurrentIndex(entry);
-        Edit1->setText(TextOf(DtmfCodeOf(MainForm.Data(), entry)));
+        Edit1->setText(TextOf(DtmfCodeOf(Workspace.Data(), entry)));
     });
 }
 
 bool TDtmfForm::Save() {
-    TRadioData& data = MainForm.Data();
+    TRadioData& data = Workspace.Data();
     data.Changed = true;
     data.SetDtmf(CurrentEntry, DtmfEntryText(CurrentEntry, Edit1->text().toStdString()));
-    MainForm.RefreshGrids();
+    Workspace.RefreshGrids();
     Changed = false;
     return true;
 }
@@ -113,7 +112,7 @@ void TDtmfForm::Edit1Change() {
     MarkChanged();
 }
 
-void OpenDtmfEditor(TMainForm& mainForm) {
-    TDtmfForm form(mainForm);
+void OpenDtmfEditor(TWorkspace& workspace) {
+    TDtmfForm form(workspace);
     ExecModal(form);
 }

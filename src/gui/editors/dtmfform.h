@@ -6,13 +6,13 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class TMainForm;
+class TWorkspace;
 
 // "DTMF Memory": edits the ten DTMF memories one at a time.
 class TDtmfForm : public TEditorDialog {
     Q_OBJECT
 public:
-    explicit TDtmfForm(TMainForm& mainForm);
+    explicit TDtmfForm(TWorkspace& workspace);
 
     // The entry whose code the edit shows.
     int Entry() const { return CurrentEntry; }
@@ -42,4 +42,4 @@ private:
 };
 
 // Opens the DTMF editor on the DTMF grid's current row and waits until it closes.
-void OpenDtmfEditor(TMainForm& mainForm);
+void OpenDtmfEditor(TWorkspace& workspace);

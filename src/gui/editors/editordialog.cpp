@@ -8,11 +8,12 @@
 #include <QScreen>
 
 #include "core/model/frequencyrules.h"
+#include "core/model/radiodata.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
-TEditorDialog::TEditorDialog(TMainForm& mainForm, const char* caption)
-    : QDialog(&mainForm), MainForm(mainForm) {
+TEditorDialog::TEditorDialog(TWorkspace& workspace, const char* caption)
+    : QDialog(workspace.Window()), Workspace(workspace) {
     setWindowTitle(QString::fromLatin1(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

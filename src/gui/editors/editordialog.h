@@ -7,7 +7,7 @@
 
 class QLayout;
 class QPushButton;
-class TMainForm;
+class TWorkspace;
 
 // What the editor dialogs have in common: a fixed, centred frame in the program's font, the
 // OK and Close buttons, the change mark and the question about unsaved edits.
@@ -31,7 +31,7 @@ public slots:
     void reject() override;
 
 protected:
-    TEditorDialog(TMainForm& mainForm, const char* caption);
+    TEditorDialog(TWorkspace& workspace, const char* caption);
 
     // The OK and Close buttons, right-aligned.
     QLayout* BuildButtons();
@@ -52,7 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    TMainForm& MainForm;
+    TWorkspace& Workspace;
     bool Changed = false;
     bool Loading = false;
 

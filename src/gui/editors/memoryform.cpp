@@ -22,8 +22,7 @@
 #include "gui/editors/tonegroup.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
-#include "gui/pages/channelgrids.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 
@@ -34,8 +33,6 @@ constexpr int kArrowWidth = 17;
 constexpr int kChannelNumberHelp = 500;
 constexpr int kNameHelp = 540;
 constexpr int kLockoutHelp = 545;
-constexpr int kBeatShiftHelp = 550;
-constexpr int kNarrowHelp = 555;
 
 }  // namespace
 
@@ -86,7 +83,8 @@ void TUpDown::Step(int delta) {
     emit Clicked();
 }
 
-TMemoryForm::TMemoryForm(TMainForm& mainForm) : TChannelEditorDialog(mainForm, "Memory Channel") {
+TMemoryForm::TMemoryForm(TWorkspace& workspace)
+    : TChannelEditorDialog(workspace, "Memory Channel") {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildChannelRow());
     BuildFrequencyGroup();
@@ -98,13 +96,13 @@ TMemoryForm::TMemoryForm(TMainForm& mainForm) : TChannelEditorDialog(mainForm, "
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(MainForm.Data().GetModel());
+    GroupBox1->FillSteps(Workspace.Data().GetModel());
     ShowNameEdit();
 
-    const TRadioData& data = MainForm.Data();
+    const TRadioData& data = Workspace.Data();
     UpDown1->SetRange(0, LastEditorPosition(data));
     // Without a selected row the grid's first channel is taken.
-    const int row = MainForm.Grids->SelectedRow(TChannelGrids::kMemoryGrid);
+    const int row = Workspace.SelectedMemoryRow();
     LoadPosition(ClampedEditorPosition(data, row - 1));
 }
 
@@ -130,8 +128,7 @@ QGroupBox* TMemoryForm::BuildOptionGroup() {
     });
     Label11 = MakeLabel("Memory Name", GroupBox3, Edit4);
     CheckBox5 = MakeButton<QCheckBox>("Lock Out", GroupBox3, kLockoutHelp);
-    CheckBox6 = MakeButton<QCheckBox>("Beat Shift", GroupBox3, kBeatShiftHelp);
-    CheckBox7 = MakeButton<QCheckBox>("FM Narrow", GroupBox3, kNarrowHelp);
+    BuildOptionBoxes(GroupBox3);
     auto* grid = new QGridLayout(GroupBox3);
     grid->addWidget(Label11, 0, 0);
     grid->addWidget(Edit4, 0, 1, 1, 2, Qt::AlignLeft);
@@ -150,7 +147,7 @@ void TMemoryForm::SetTabOrder() {
 
 void TMemoryForm::ShowNameEdit() {
     // Memory names exist only with the smaller channel count of each model group.
-    const bool names = MainForm.Data().HasMemoryNames();
+    const bool names = Workspace.Data().HasMemoryNames();
     Label11->setEnabled(names);
     Edit4->setEnabled(names);
     QPalette palette = Edit4->palette();
@@ -167,9 +164,7 @@ void TMemoryForm::ConnectHandlers() {
     connect(GroupBox1, &TFrequencyGroup::EnterPressed, this, &TMemoryForm::NormaliseFrequencies);
     connect(GroupBox2, &TToneGroup::Edited, this, &TMemoryForm::MarkChanged);
     connect(Edit4, &QLineEdit::textChanged, this, &TMemoryForm::Edit4Change);
-    for (QCheckBox* box : {CheckBox5, CheckBox6, CheckBox7}) {
-        connect(box, &QCheckBox::clicked, this, &TMemoryForm::MarkChanged);
-    }
+    connect(CheckBox5, &QCheckBox::clicked, this, &TMemoryForm::MarkChanged);
 }
 
 int TMemoryForm::Position() const {
@@ -186,16 +181,13 @@ void TMemoryForm::LoadPosition(int position) {
     // The controls' own change events must neither mark the record nor move.
     Load([this, position] {
         UpDown1->SetPosition(position);
-        ShowDisplay(MemoryDisplayOf(MainForm.Data(), position));
+        ShowDisplay(MemoryDisplayOf(Workspace.Data(), position));
     });
 }
 
 void TMemoryForm::ShowDisplay(const TMemoryDisplay& display) {
     Edit5->setText(TextOf(display.ChannelNumber));
-    GroupBox1->Show(display);
-    GroupBox2->Show(display);
-    CheckBox7->setChecked(display.Narrow);
-    CheckBox6->setChecked(display.BeatShift);
+    ShowChannel(display);
     CheckBox5->setEnabled(display.LockoutEnabled);
     CheckBox5->setChecked(display.Lockout);
     if (display.NameShown) Edit4->setText(TextOf(display.Name));
@@ -206,23 +198,20 @@ void TMemoryForm::ShowDisplay(const TMemoryDisplay& display) {
 TMemoryEdits TMemoryForm::CurrentEdits() const {
     TMemoryEdits edits;
     edits.Position = Position();
-    GroupBox1->ReadEdits(edits);
-    GroupBox2->ReadEdits(edits);
-    edits.Narrow = CheckBox7->isChecked();
-    edits.BeatShift = CheckBox6->isChecked();
+    ReadChannel(edits);
     edits.Lockout = CheckBox5->isChecked();
     edits.Name = Edit4->text().toStdString();
     return edits;
 }
 
 bool TMemoryForm::Save() {
-    TRadioData& data = MainForm.Data();
+    TRadioData& data = Workspace.Data();
     // Even an attempt that is then refused counts as a change of the data.
     data.Changed = true;
     const TMemoryRecord record = BuildMemoryRecord(data, CurrentEdits());
     if (Refused(record.Failure)) return false;
     data.SetChannel(record.RecordIndex, record.Text);
-    MainForm.RefreshGrids();
+    Workspace.RefreshGrids();
     LoadPosition(Position());
     TellRounded(record.Rounded);
     return true;
@@ -231,7 +220,7 @@ bool TMemoryForm::Save() {
 // Moving --------------------------------------------------------------------
 
 bool TMemoryForm::GoToTypedChannel(const QString& text) {
-    const TChannelEntry entry = InterpretChannelEntry(MainForm.Data(), text.toStdString());
+    const TChannelEntry entry = InterpretChannelEntry(Workspace.Data(), text.toStdString());
     switch (entry.Kind) {
         case TChannelEntryKind::Empty:
         case TChannelEntryKind::Partial:
@@ -247,7 +236,7 @@ bool TMemoryForm::GoToTypedChannel(const QString& text) {
     }
     if (!ResolveChanges()) {
         const QSignalBlocker blocker(Edit5);
-        Edit5->setText(TextOf(ChannelNumberText(MainForm.Data(), Position())));
+        Edit5->setText(TextOf(ChannelNumberText(Workspace.Data(), Position())));
         return false;
     }
     LoadPosition(entry.Position);
@@ -264,7 +253,7 @@ void TMemoryForm::Edit5PageKey(int step) {
     if (!GoToTypedChannel(Edit5->text())) return;
     // An empty or half-typed channel number asked nothing yet.
     if (!ResolveChanges()) return;
-    LoadPosition(WrappedEditorPosition(MainForm.Data(), Position() + step));
+    LoadPosition(WrappedEditorPosition(Workspace.Data(), Position() + step));
 }
 
 bool TMemoryForm::UpDown1Changing() {
@@ -299,15 +288,15 @@ void TMemoryForm::Edit4Change() {
 }
 
 void TMemoryForm::NormaliseFrequencies() {
-    const TNormalisedTexts texts = NormaliseFrequencyTexts(MainForm.Data(), CurrentEdits());
+    const TNormalisedTexts texts = NormaliseFrequencyTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
     GroupBox1->ShowNormalised(texts);
-    const TRadioData& data = MainForm.Data();
+    const TRadioData& data = Workspace.Data();
     GroupBox1->ShowMinus76Option(OffersMinus76Shift(data.GetModel(), data.GetMarketCode()));
     TellRounded(texts.Rounded);
 }
 
-void OpenMemoryEditor(TMainForm& mainForm) {
-    TMemoryForm form(mainForm);
+void OpenMemoryEditor(TWorkspace& workspace) {
+    TMemoryForm form(workspace);
     ExecModal(form);
 }

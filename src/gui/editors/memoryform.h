@@ -15,7 +15,7 @@ class QLineEdit;
 class QRadioButton;
 class QToolButton;
 class TFrequencyGroup;
-class TMainForm;
+class TWorkspace;
 class TToneGroup;
 
 // Spin buttons beside an edit: an up and a down arrow that step a position between a
@@ -57,7 +57,7 @@ private:
 class TMemoryForm : public TChannelEditorDialog {
     Q_OBJECT
 public:
-    explicit TMemoryForm(TMainForm& mainForm);
+    explicit TMemoryForm(TWorkspace& workspace);
 
     // The position shown.
     int Position() const;
@@ -70,8 +70,6 @@ public:
     QLabel* Label11 = nullptr;
     QLineEdit* Edit4 = nullptr;      // memory name
     QCheckBox* CheckBox5 = nullptr;  // Lock Out
-    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
-    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
 
     bool Save() override;
 
@@ -103,4 +101,4 @@ private:
 };
 
 // Opens the editor on the memory grid's current row and waits until it closes.
-void OpenMemoryEditor(TMainForm& mainForm);
+void OpenMemoryEditor(TWorkspace& workspace);

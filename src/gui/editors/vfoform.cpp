@@ -18,15 +18,13 @@
 #include "gui/editors/frequencygroup.h"
 #include "gui/editors/tonegroup.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 
 constexpr int kRangeLength = 3;
 
 // Help topics of the controls.
-constexpr int kBeatShiftHelp = 550;
-constexpr int kNarrowHelp = 555;
 constexpr int kPowerHelp = 560;
 constexpr int kProgramVfoHelp = 565;
 
@@ -36,7 +34,7 @@ void SetTextIfOther(QLineEdit* edit, const std::string& text) {
 
 }  // namespace
 
-TVfoForm::TVfoForm(TMainForm& mainForm) : TToneEditorDialog(mainForm, "VFO") {
+TVfoForm::TVfoForm(TWorkspace& workspace) : TToneEditorDialog(workspace, "VFO") {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
     layout->addWidget(GroupBox1);
@@ -48,8 +46,8 @@ TVfoForm::TVfoForm(TMainForm& mainForm) : TToneEditorDialog(mainForm, "VFO") {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(MainForm.Data().GetModel());
-    FillList(ComboBox2, PowerListTexts(MainForm.Data()));
+    GroupBox1->FillSteps(Workspace.Data().GetModel());
+    FillList(ComboBox2, PowerListTexts(Workspace.Data()));
     LoadVfo();
 }
 
@@ -90,8 +88,7 @@ QGroupBox* TVfoForm::BuildOptionGroup() {
     GroupBox4 = new QGroupBox(QStringLiteral("Option"), this);
     ComboBox2 = MakeList(GroupBox4, kPowerHelp);
     Label6 = MakeLabel("Power", GroupBox4, ComboBox2);
-    CheckBox6 = MakeButton<QCheckBox>("Beat Shift", GroupBox4, kBeatShiftHelp);
-    CheckBox7 = MakeButton<QCheckBox>("FM Narrow", GroupBox4, kNarrowHelp);
+    BuildOptionBoxes(GroupBox4);
     auto* grid = new QGridLayout(GroupBox4);
     grid->addWidget(Label6, 0, 0);
     grid->addWidget(ComboBox2, 0, 1, 1, 2, Qt::AlignLeft);
@@ -114,9 +111,6 @@ void TVfoForm::ConnectHandlers() {
     connect(Edit3, &QLineEdit::textChanged, this, &TVfoForm::Edit3Change);
     connect(Edit4, &QLineEdit::textChanged, this, &TVfoForm::Edit4Change);
     connect(ComboBox2, &QComboBox::activated, this, &TVfoForm::MarkChanged);
-    for (QCheckBox* box : {CheckBox6, CheckBox7}) {
-        connect(box, &QCheckBox::clicked, this, &TVfoForm::MarkChanged);
-    }
 }
 
 QWidget* TVfoForm::FirstFocus() const {
@@ -126,24 +120,18 @@ QWidget* TVfoForm::FirstFocus() const {
 // Loading and saving --------------------------------------------------------
 
 void TVfoForm::LoadVfo() {
-    Load([this] { ShowDisplay(VfoDisplayOf(MainForm.Data())); });
+    Load([this] { ShowDisplay(VfoDisplayOf(Workspace.Data())); });
 }
 
 void TVfoForm::ShowDisplay(const TVfoDisplay& display) {
-    GroupBox1->Show(display);
+    ShowChannel(display);
     ShowRange({display.LowerLimit, display.UpperLimit});
-    GroupBox2->Show(display);
     ComboBox2->setCurrentIndex(display.PowerPosition);
-    CheckBox7->setChecked(display.Narrow);
-    CheckBox6->setChecked(display.BeatShift);
 }
 
 TVfoEdits TVfoForm::CurrentEdits() const {
     TVfoEdits edits;
-    GroupBox1->ReadEdits(edits);
-    GroupBox2->ReadEdits(edits);
-    edits.Narrow = CheckBox7->isChecked();
-    edits.BeatShift = CheckBox6->isChecked();
+    ReadChannel(edits);
     edits.PowerPosition = ComboBox2->currentIndex();
     return edits;
 }
@@ -159,7 +147,7 @@ void TVfoForm::ShowRange(const TRangeTexts& range) {
 }
 
 void TVfoForm::StoreRange() {
-    TRadioData& data = MainForm.Data();
+    TRadioData& data = Workspace.Data();
     const TRangeTexts range = CompletedRange(data, CurrentRange());
     ShowRange(range);
     // A range stored here changes the data set even when the VFO record is
@@ -170,7 +158,7 @@ void TVfoForm::StoreRange() {
 }
 
 bool TVfoForm::Save() {
-    TRadioData& data = MainForm.Data();
+    TRadioData& data = Workspace.Data();
     // Even an attempt that is then refused counts as a change of the data.
     data.Changed = true;
     // The range is kept whether or not the frequency then passes.
@@ -178,7 +166,7 @@ bool TVfoForm::Save() {
     const TBuiltRecord record = BuildVfoRecord(data, CurrentEdits());
     if (Refused(record.Failure)) return false;
     data.SetVfo(record.Text);
-    MainForm.RefreshGrids();
+    Workspace.RefreshGrids();
     LoadVfo();
     TellRounded(record.Rounded);
     return true;
@@ -189,24 +177,24 @@ bool TVfoForm::Save() {
 void TVfoForm::Edit3Change() {
     if (Loading || AdjustingRange) return;
     MarkChanged();
-    ShowRange(LowerRangeTyped(MainForm.Data(), CurrentRange()));
+    ShowRange(LowerRangeTyped(Workspace.Data(), CurrentRange()));
 }
 
 void TVfoForm::Edit4Change() {
     if (Loading || AdjustingRange) return;
     MarkChanged();
-    ShowRange(UpperRangeTyped(MainForm.Data(), CurrentRange()));
+    ShowRange(UpperRangeTyped(Workspace.Data(), CurrentRange()));
 }
 
 void TVfoForm::NormaliseFrequencies() {
     StoreRange();
-    const TNormalisedTexts texts = NormaliseVfoTexts(MainForm.Data(), CurrentEdits());
+    const TNormalisedTexts texts = NormaliseVfoTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
     GroupBox1->ShowNormalised(texts);
     TellRounded(texts.Rounded);
 }
 
-void OpenVfoEditor(TMainForm& mainForm) {
-    TVfoForm form(mainForm);
+void OpenVfoEditor(TWorkspace& workspace) {
+    TVfoForm form(workspace);
     ExecModal(form);
 }

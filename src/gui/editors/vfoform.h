@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class TFrequencyGroup;
-class TMainForm;
+class TWorkspace;
 class TToneGroup;
 
 // "VFO": edits the VFO record together with the programmable VFO range that holds its
@@ -17,10 +17,9 @@ class TToneGroup;
 class TVfoForm : public TToneEditorDialog {
     Q_OBJECT
 public:
-    explicit TVfoForm(TMainForm& mainForm);
+    explicit TVfoForm(TWorkspace& workspace);
 
     // Controls, named as the dialog knows them.
-    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;  // frequency
     QLabel* Label2 = nullptr;
@@ -42,8 +41,6 @@ public:
     QGroupBox* GroupBox4 = nullptr;  // "Option"
     QLabel* Label6 = nullptr;
     QComboBox* ComboBox2 = nullptr;  // power
-    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
-    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
 
     bool Save() override;
 
@@ -74,4 +71,4 @@ private:
 };
 
 // Opens the VFO editor and waits until it closes.
-void OpenVfoEditor(TMainForm& mainForm);
+void OpenVfoEditor(TWorkspace& workspace);

@@ -12,3 +12,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// The program: the application object, the main window on the settings store,
+// and the event loop until the window closes or the session ends.
+int RunProgram(int argc, char* argv[]);

@@ -42,15 +42,15 @@ std::string ImportSummaryOf(const TCsvImport& import) {
 }  // namespace
 
 void TMainForm::ConnectCsvCommands() {
-    connect(Menu.ImportCsv1, &QAction::triggered, this, &TMainForm::ImportCsv1Click);
-    connect(Menu.ExportCsv1, &QAction::triggered, this, &TMainForm::ExportCsv1Click);
+    connect(Menu.ImportCsv, &QAction::triggered, this, &TMainForm::ImportCsvClick);
+    connect(Menu.ExportCsv, &QAction::triggered, this, &TMainForm::ExportCsvClick);
 }
 
 // The channels the list names replace those at their locations without a
 // question: the data set counts as changed, so closing the window asks to save.
 // When nothing could be stored the reason is shown, with the notes on the
 // lines that were skipped.
-void TMainForm::ImportCsv1Click() {
+void TMainForm::ImportCsvClick() {
     const QString path = GetOpenCsvFileName(this, InitialFolder);
     if (path.isEmpty()) return;
     std::string problem;
@@ -70,7 +70,7 @@ void TMainForm::ImportCsv1Click() {
     ShowReport(this, ImportSummaryOf(import), TMessageStyle::Information, import.Notes);
 }
 
-void TMainForm::ExportCsv1Click() {
+void TMainForm::ExportCsvClick() {
     const QString presetName = CurrentFileName == kUntitled
                                    ? QString::fromStdString(RadioData.GetModel())
                                    : QFileInfo(CurrentFileName).completeBaseName();

@@ -98,7 +98,7 @@ void TMainForm::Open1Click() {
 
 // A backup stays as it was made: it opens untitled, so Save asks for a name,
 // and the dialogs keep starting in the user's own folder.
-void TMainForm::OpenBackup1Click() {
+void TMainForm::OpenBackupClick() {
     const QString folder = BackupsFolder();
     EnsureFolder(folder);
     if (OpenFromDialog(QDir::toNativeSeparators(folder + QLatin1Char('/')))) SetFileName(kUntitled);

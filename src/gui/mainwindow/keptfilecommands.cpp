@@ -16,18 +16,18 @@ constexpr int kNoticeMilliseconds = 20000;
 }  // namespace
 
 void TMainForm::ConnectKeptFileCommands() {
-    connect(Menu.OpenBackup1, &QAction::triggered, this, &TMainForm::OpenBackup1Click);
-    Menu.LogCommunication1->setChecked(LoadLogCommunication(Store));
+    connect(Menu.OpenBackup, &QAction::triggered, this, &TMainForm::OpenBackupClick);
+    Menu.LogCommunication->setChecked(LoadLogCommunication(Store));
     // Stored at once: a crash later must not forget that the user asked for logs.
-    connect(Menu.LogCommunication1, &QAction::toggled, this,
+    connect(Menu.LogCommunication, &QAction::toggled, this,
             [this](bool on) { SaveLogCommunication(Store, on); });
-    Menu.VerifyAfterWriting1->setChecked(LoadVerifyAfterWriting(Store));
-    connect(Menu.VerifyAfterWriting1, &QAction::toggled, this,
+    Menu.VerifyAfterWriting->setChecked(LoadVerifyAfterWriting(Store));
+    connect(Menu.VerifyAfterWriting, &QAction::toggled, this,
             [this](bool on) { SaveVerifyAfterWriting(Store, on); });
 }
 
 bool TMainForm::LogCommunication() const {
-    return Menu.LogCommunication1->isChecked();
+    return Menu.LogCommunication->isChecked();
 }
 
 // Said once a session: a folder that cannot be written stays so, and the

@@ -168,14 +168,14 @@ void TMainForm::ConnectCommands() {
                 [this, item] { ComItemClick(item->data().toInt()); });
     }
     connect(Menu.PortSelect1, &QMenu::aboutToShow, this, &TMainForm::ShowPortDevices);
-    connect(Menu.Ports1, &QAction::triggered, this, &TMainForm::Ports1Click);
+    connect(Menu.Ports, &QAction::triggered, this, &TMainForm::PortsClick);
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
     connect(Menu.Print1, &QAction::triggered, this, [this] { PrintDataSet(*this); });
     connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this,
             [this] { PrintDataSet(*this); });
-    connect(Menu.ExportPdf1, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
+    connect(Menu.ExportPdf, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
     connect(Menu.MemorySort1, &QAction::triggered, this, [this] {
         OpenSortForm(*this);
         RecordUndoStep();
@@ -336,6 +336,30 @@ void TMainForm::RefreshGrids() {
     UpdateStatusBar();
 }
 
+int TMainForm::SelectedMemoryRow() const {
+    return Grids->SelectedRow(TChannelGrids::kMemoryGrid);
+}
+
+int TMainForm::SelectedDtmfRow() const {
+    return Grids->SelectedRow(TChannelGrids::kDtmfGrid);
+}
+
+void TMainForm::MemoryLayoutChanged() {
+    Grids->SetupMemoryGrid();
+    Grids->SetupDtmfGrid();
+    MenuPages->UpdateMemoryNameBoxes();
+    RefreshGrids();
+    Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
+}
+
+void TMainForm::ShowMemoryPage() {
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TMainForm::ShowStatusNote(const QString& text, int milliseconds) {
+    statusBar()->showMessage(text, milliseconds);
+}
+
 void TMainForm::UpdateStatusBar() {
     if (PageControl1->currentWidget() != TabSheet1) return;
     TStatusTexts texts;
@@ -405,7 +429,7 @@ bool TMainForm::CheckSelectedPort() {
     return false;
 }
 
-void TMainForm::Ports1Click() {
+void TMainForm::PortsClick() {
     TPortsForm form(this);
     ExecModal(form);
 }

@@ -6,6 +6,7 @@
 #include "core/model/radiodata.h"
 #include "core/model/undohistory.h"
 #include "core/radio/exchange.h"
+#include "gui/kit/workspace.h"
 #include "gui/mainwindow/mainmenu.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ enum class TSplash { Shown, Skipped };
 
 // The one main window: owns the data set and the current file name, and runs
 // the File commands and the frame around everything else.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TWorkspace {
     Q_OBJECT
 public:
     // The settings store outlives the window; `arguments` are the program's
@@ -30,11 +31,22 @@ public:
     TMainForm(TSettingsStore& store, QStringList arguments, TSplash splash,
               QWidget* parent = nullptr);
 
-    TRadioData& Data() { return RadioData; }
-    const QString& FileName() const { return CurrentFileName; }
-    const QString& CommPort() const { return SelectedPort; }
-    const QString& DialogFolder() const { return InitialFolder; }
-    bool ToneBurst() const { return ToneBurstOption; }
+    // What the other windows see of this one.
+    QWidget* Window() override { return this; }
+    TRadioData& Data() override { return RadioData; }
+    const QString& FileName() const override { return CurrentFileName; }
+    const QString& CommPort() const override { return SelectedPort; }
+    const QString& DialogFolder() const override { return InitialFolder; }
+    bool ToneBurst() const override { return ToneBurstOption; }
+    int SelectedMemoryRow() const override;
+    int SelectedDtmfRow() const override;
+    void RefreshGrids() override;
+    void MemoryLayoutChanged() override;
+    void ChangeModel(int row) override;
+    void ShowMemoryPage() override;
+    void ShowStatusNote(const QString& text, int milliseconds) override;
+    bool LogCommunication() const override;
+    void ShowKeptFileProblem(const QString& problem) override;
 
     // Shared steps the other windows call.
     void UpdateCaption();
@@ -44,24 +56,16 @@ public:
     void ShowComment();
     void TickPortItem(int number);
     void SetupGrids();
-    void RefreshGrids();
     void UpdateStatusBar();
     void PageControl1Change();
     void OpenEditor(int grid);
     // The changed-data question; false when the command must be abandoned.
     bool ConfirmDiscardChanges();
-    // Radio > Log Communication is on: every exchange writes a communication log.
-    bool LogCommunication() const;
-    // Tells the user, once, without stopping anything, that a backup or log
-    // could not be kept.
-    void ShowKeptFileProblem(const QString& problem);
-    // The configuration change of Model Select, to catalogue row 0..14.
-    void ChangeModel(int row);
 
     // Commands.
     void New1Click();
     void Open1Click();
-    void OpenBackup1Click();
+    void OpenBackupClick();
     void Save1Click();
     bool Save2Click();
     void Exit1Click();
@@ -73,7 +77,7 @@ public:
     // selected port cannot be opened.
     bool CheckSelectedPort();
     // Port Select > Ports...: the ports overview.
-    void Ports1Click();
+    void PortsClick();
     // The first file of a drop on the window.
     void OpenDroppedFile(const QString& path);
     // Radio > Read: All, Memory, Menu.
@@ -85,8 +89,8 @@ public:
     void Memory2Click();
     void Menu2Click();
     // File > Import CSV and Export CSV: the memory channels as a CSV channel list.
-    void ImportCsv1Click();
-    void ExportCsv1Click();
+    void ImportCsvClick();
+    void ExportCsvClick();
     // Radio > Channel Display, Help > Help Topics, Help > About.
     void ChannelDisplay1Click();
     void Help2Click();
@@ -105,8 +109,8 @@ public:
     void RecordUndoStep(int mergeSource = TUndoHistory::kSeparateStep);
     void ResetUndoHistory();
     void UpdateUndoCommands();
-    void Undo1Click();
-    void Redo1Click();
+    void UndoClick();
+    void RedoClick();
 
     // Controls, named as the window knows them.
     TMainMenu Menu;
@@ -172,6 +176,3 @@ private:
     bool ClipboardFormatRegistered = false;
     bool Shown = false;
 };
-
-// The file name of a document that has none.
-inline const QString kUntitled = QStringLiteral("Untitled");

@@ -33,15 +33,15 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
         AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
     menu.Open1 =
         AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
-    menu.OpenBackup1 = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
+    menu.OpenBackup = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
     menu.Save1 =
         AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
     menu.File1->addSeparator();
     menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
-    menu.ExportPdf1 = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
-    menu.ImportCsv1 = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
-    menu.ExportCsv1 = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
+    menu.ExportPdf = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
+    menu.ImportCsv = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
+    menu.ExportCsv = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
     menu.File1->addSeparator();
     menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
 }
@@ -66,10 +66,10 @@ QAction* AddEditItem(QMenu* menu, const TEditItem& item, bool withShortcut) {
 // Undo and Redo take back and bring back changes to the data set. Redo answers
 // to both the Windows and the desktop habit.
 void AddUndoItems(TMainMenu& menu) {
-    menu.Undo1 =
+    menu.Undo =
         AddItem(menu.Edit1, QStringLiteral("&Undo"), 38, QKeySequence(QStringLiteral("Ctrl+Z")));
-    menu.Redo1 = AddItem(menu.Edit1, QStringLiteral("&Redo"), 39);
-    menu.Redo1->setShortcuts(
+    menu.Redo = AddItem(menu.Edit1, QStringLiteral("&Redo"), 39);
+    menu.Redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     menu.Edit1->addSeparator();
 }
@@ -105,7 +105,7 @@ void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
         menu.ComItems.append(item);
     }
     menu.PortSelect1->addSeparator();
-    menu.Ports1 = AddItem(menu.PortSelect1, QStringLiteral("Po&rts..."), 75);
+    menu.Ports = AddItem(menu.PortSelect1, QStringLiteral("Po&rts..."), 75);
 }
 
 void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
@@ -119,12 +119,12 @@ void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.WriteMemory1 = AddItem(menu.Write1, QStringLiteral("&Memory"), 70);
     menu.WriteMenu1 = AddItem(menu.Write1, QStringLiteral("M&enu"), 70);
     menu.Write1->addSeparator();
-    menu.VerifyAfterWriting1 = AddItem(menu.Write1, QStringLiteral("&Verify after writing"), 70);
-    menu.VerifyAfterWriting1->setCheckable(true);
+    menu.VerifyAfterWriting = AddItem(menu.Write1, QStringLiteral("&Verify after writing"), 70);
+    menu.VerifyAfterWriting->setCheckable(true);
     menu.Radio1->addSeparator();
     BuildPortMenu(menu.Radio1, menu);
-    menu.LogCommunication1 = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);
-    menu.LogCommunication1->setCheckable(true);
+    menu.LogCommunication = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);
+    menu.LogCommunication->setCheckable(true);
     menu.Radio1->addSeparator();
     menu.ChannelDisplay1 = AddItem(menu.Radio1, QStringLiteral("&Channel Display..."), 80);
     menu.MemoryChannelSelect1 =
@@ -196,8 +196,8 @@ TSpeedButtons BuildSpeedButtons(QToolBar& toolbar) {
     buttons.SpeedButton1 = AddSpeedButton(toolbar, TToolbarGlyph::Copy, QStringLiteral("Copy"));
     buttons.SpeedButton3 = AddSpeedButton(toolbar, TToolbarGlyph::Paste, QStringLiteral("Paste"));
     toolbar.addSeparator();
-    buttons.SpeedButton10 = AddSpeedButton(toolbar, TToolbarGlyph::Undo, QStringLiteral("Undo"));
-    buttons.SpeedButton11 = AddSpeedButton(toolbar, TToolbarGlyph::Redo, QStringLiteral("Redo"));
+    buttons.UndoButton = AddSpeedButton(toolbar, TToolbarGlyph::Undo, QStringLiteral("Undo"));
+    buttons.RedoButton = AddSpeedButton(toolbar, TToolbarGlyph::Redo, QStringLiteral("Redo"));
     toolbar.addSeparator();
     buttons.SpeedButton4 = AddSpeedButton(toolbar, TToolbarGlyph::Read, QStringLiteral("Read"));
     buttons.SpeedButton5 = AddSpeedButton(toolbar, TToolbarGlyph::Write, QStringLiteral("Write"));

@@ -15,18 +15,18 @@ struct TMainMenu {
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
-    QAction* OpenBackup1 = nullptr;  // Open Backup: the open dialog in the Backups folder
+    QAction* OpenBackup = nullptr;  // Open Backup: the open dialog in the Backups folder
     QAction* Save1 = nullptr;
     QAction* Save2 = nullptr;  // Save As
     QAction* Print1 = nullptr;
-    QAction* ExportPdf1 = nullptr;  // Export Listing as PDF
-    QAction* ImportCsv1 = nullptr;  // Import CSV (memory channels)
-    QAction* ExportCsv1 = nullptr;  // Export CSV (memory channels)
+    QAction* ExportPdf = nullptr;  // Export Listing as PDF
+    QAction* ImportCsv = nullptr;  // Import CSV (memory channels)
+    QAction* ExportCsv = nullptr;  // Export CSV (memory channels)
     QAction* Exit1 = nullptr;
 
     QMenu* Edit1 = nullptr;
-    QAction* Undo1 = nullptr;
-    QAction* Redo1 = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
     QAction* Cut1 = nullptr;
     QAction* Copy1 = nullptr;
     QAction* Paste1 = nullptr;
@@ -42,12 +42,12 @@ struct TMainMenu {
     QAction* WriteAll1 = nullptr;
     QAction* WriteMemory1 = nullptr;
     QAction* WriteMenu1 = nullptr;
-    QAction* VerifyAfterWriting1 = nullptr;  // checkable: every write is read back and compared
+    QAction* VerifyAfterWriting = nullptr;  // checkable: every write is read back and compared
     QMenu* PortSelect1 = nullptr;
     QList<QAction*> ComItems;  // Com11 .. Com201: "Com&1" .. "Com&20"
     QActionGroup* ComGroup = nullptr;
-    QAction* Ports1 = nullptr;             // "Po&rts...": the ports overview
-    QAction* LogCommunication1 = nullptr;  // checkable: every exchange writes a log
+    QAction* Ports = nullptr;             // "Po&rts...": the ports overview
+    QAction* LogCommunication = nullptr;  // checkable: every exchange writes a log
     QAction* ChannelDisplay1 = nullptr;
     QAction* MemoryChannelSelect1 = nullptr;
     QAction* ModelSelect1 = nullptr;
@@ -84,17 +84,17 @@ TGridPopupMenus BuildGridPopupMenus(QWidget& owner);
 
 // The toolbar's speed buttons, numbered as the window knows them.
 struct TSpeedButtons {
-    QToolButton* SpeedButton1 = nullptr;   // Copy
-    QToolButton* SpeedButton2 = nullptr;   // Cut
-    QToolButton* SpeedButton3 = nullptr;   // Paste
-    QToolButton* SpeedButton4 = nullptr;   // Read
-    QToolButton* SpeedButton5 = nullptr;   // Write
-    QToolButton* SpeedButton6 = nullptr;   // Open
-    QToolButton* SpeedButton7 = nullptr;   // New
-    QToolButton* SpeedButton8 = nullptr;   // Save
-    QToolButton* SpeedButton9 = nullptr;   // Print
-    QToolButton* SpeedButton10 = nullptr;  // Undo
-    QToolButton* SpeedButton11 = nullptr;  // Redo
+    QToolButton* SpeedButton1 = nullptr;  // Copy
+    QToolButton* SpeedButton2 = nullptr;  // Cut
+    QToolButton* SpeedButton3 = nullptr;  // Paste
+    QToolButton* SpeedButton4 = nullptr;  // Read
+    QToolButton* SpeedButton5 = nullptr;  // Write
+    QToolButton* SpeedButton6 = nullptr;  // Open
+    QToolButton* SpeedButton7 = nullptr;  // New
+    QToolButton* SpeedButton8 = nullptr;  // Save
+    QToolButton* SpeedButton9 = nullptr;  // Print
+    QToolButton* UndoButton = nullptr;
+    QToolButton* RedoButton = nullptr;
 };
 
 TSpeedButtons BuildSpeedButtons(QToolBar& toolbar);

@@ -105,7 +105,7 @@ void TMainForm::WriteToRadio(TTransferScope scope) {
     if (CheckSelectedPort() &&
         ShowMessage(this, QStringLiteral("Do you want to write the data to the transceiver?"),
                     TMessageStyle::YesNoQuestion) == TMessageAnswer::Yes) {
-        TWriteForm form(*this, scope, toneBurstShown, Menu.VerifyAfterWriting1->isChecked());
+        TWriteForm form(*this, scope, toneBurstShown, Menu.VerifyAfterWriting->isChecked());
         ExecModal(form);
     }
     activateWindow();

@@ -48,10 +48,10 @@ void SelectRows(TChannelGrids& grids, const std::array<int, kGrids.size()>& rows
 }  // namespace
 
 void TMainForm::ConnectUndoCommands() {
-    connect(Menu.Undo1, &QAction::triggered, this, &TMainForm::Undo1Click);
-    connect(Menu.Redo1, &QAction::triggered, this, &TMainForm::Redo1Click);
-    connect(SpeedButtons.SpeedButton10, &QToolButton::clicked, this, &TMainForm::Undo1Click);
-    connect(SpeedButtons.SpeedButton11, &QToolButton::clicked, this, &TMainForm::Redo1Click);
+    connect(Menu.Undo, &QAction::triggered, this, &TMainForm::UndoClick);
+    connect(Menu.Redo, &QAction::triggered, this, &TMainForm::RedoClick);
+    connect(SpeedButtons.UndoButton, &QToolButton::clicked, this, &TMainForm::UndoClick);
+    connect(SpeedButtons.RedoButton, &QToolButton::clicked, this, &TMainForm::RedoClick);
     connect(MenuPages, &TMenuPages::DataChanged, this, [this](int slot) { RecordUndoStep(slot); });
     // Typing makes one step until the text is left or confirmed.
     connect(Edit2, &QLineEdit::editingFinished, this, [this] { UndoHistory.EndMerge(); });
@@ -74,17 +74,17 @@ void TMainForm::ResetUndoHistory() {
 void TMainForm::UpdateUndoCommands() {
     const bool undo = UndoHistory.CanUndo();
     const bool redo = UndoHistory.CanRedo();
-    Menu.Undo1->setEnabled(undo);
-    SpeedButtons.SpeedButton10->setEnabled(undo);
-    Menu.Redo1->setEnabled(redo);
-    SpeedButtons.SpeedButton11->setEnabled(redo);
+    Menu.Undo->setEnabled(undo);
+    SpeedButtons.UndoButton->setEnabled(undo);
+    Menu.Redo->setEnabled(redo);
+    SpeedButtons.RedoButton->setEnabled(redo);
 }
 
-void TMainForm::Undo1Click() {
+void TMainForm::UndoClick() {
     if (UndoHistory.Undo(RadioData)) ShowRestoredData();
 }
 
-void TMainForm::Redo1Click() {
+void TMainForm::RedoClick() {
     if (UndoHistory.Redo(RadioData)) ShowRestoredData();
 }
 

@@ -11,9 +11,7 @@
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
-#include "gui/pages/channelgrids.h"
-#include "gui/pages/menupages.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 constexpr int kChannelCountHelpContext = 85;
@@ -63,12 +61,8 @@ void TMChannelForm::Button_OKClick() {
     accept();
 }
 
-void OpenMChannelForm(TMainForm& mainForm) {
-    TMChannelForm form(mainForm.Data(), &mainForm);
+void OpenMChannelForm(TWorkspace& workspace) {
+    TMChannelForm form(workspace.Data(), workspace.Window());
     ExecModal(form);
-    mainForm.Grids->SetupMemoryGrid();
-    mainForm.Grids->SetupDtmfGrid();
-    mainForm.MenuPages->UpdateMemoryNameBoxes();
-    mainForm.RefreshGrids();
-    mainForm.Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
+    workspace.MemoryLayoutChanged();
 }

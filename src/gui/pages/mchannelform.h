@@ -4,7 +4,7 @@
 
 class QPushButton;
 class QRadioButton;
-class TMainForm;
+class TWorkspace;
 class TRadioData;
 
 // Memory Channel Select: switches the channel count between the model's two
@@ -30,4 +30,4 @@ inline constexpr char kChannelCountQuestion[] =
 
 // Radio > Memory Channel Select: the dialog, then, whatever the answer, the
 // memory and DTMF grids laid out again for the count.
-void OpenMChannelForm(TMainForm& mainForm);
+void OpenMChannelForm(TWorkspace& workspace);

@@ -10,10 +10,11 @@
 #include "core/files/filereport.h"
 #include "core/files/listing.h"
 #include "core/model/caption.h"
+#include "core/model/radiodata.h"
 #include "gui/kit/filedialogs.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 #include "render/listingpainter.h"
 #include "render/listingpdf.h"
 
@@ -28,43 +29,44 @@ bool HasPrinter() {
     return Probe() ? Probe()() : !QPrinterInfo::defaultPrinter().isNull();
 }
 
-std::vector<TListingPage> ListingOf(TMainForm& mainForm) {
-    const TRadioData& data = mainForm.Data();
+std::vector<TListingPage> ListingOf(TWorkspace& workspace) {
+    const TRadioData& data = workspace.Data();
     return ListingPages(data,
-                        WindowCaption(data.GetModel(), data.GetMarketCode(), mainForm.FileName()),
-                        mainForm.ToneBurst());
+                        WindowCaption(data.GetModel(), data.GetMarketCode(), workspace.FileName()),
+                        workspace.ToneBurst());
 }
 
-QString PresetPdfName(const TMainForm& mainForm) {
-    return QFileInfo(mainForm.FileName()).completeBaseName() + QStringLiteral(".pdf");
+QString PresetPdfName(const TWorkspace& workspace) {
+    return QFileInfo(workspace.FileName()).completeBaseName() + QStringLiteral(".pdf");
 }
 
 }  // namespace
 
-void PrintDataSet(TMainForm& mainForm) {
+void PrintDataSet(TWorkspace& workspace) {
     if (!HasPrinter()) {
-        ShowMessage(&mainForm, QString::fromLatin1(kNoPrinterMessage), TMessageStyle::Warning);
+        ShowMessage(workspace.Window(), QString::fromLatin1(kNoPrinterMessage),
+                    TMessageStyle::Warning);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog PrintDialog1(&printer, &mainForm);
+    QPrintDialog PrintDialog1(&printer, workspace.Window());
     if (ExecModal(PrintDialog1) != QDialog::Accepted) return;
     printer.setDocName(QStringLiteral("TAVRIN"));
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    PaintListing(painter, printer, ListingOf(mainForm));
+    PaintListing(painter, printer, ListingOf(workspace));
     painter.end();
 }
 
-void ExportListingPdf(TMainForm& mainForm) {
+void ExportListingPdf(TWorkspace& workspace) {
     const QString path =
-        GetSavePdfFileName(&mainForm, mainForm.DialogFolder(), PresetPdfName(mainForm));
+        GetSavePdfFileName(workspace.Window(), workspace.DialogFolder(), PresetPdfName(workspace));
     if (path.isEmpty()) return;
     QString reason;
-    const QString input = mainForm.FileName() == kUntitled ? QString() : mainForm.FileName();
-    if (!SaveListingPdf(ListingOf(mainForm), path, input, reason)) {
-        ShowMessage(&mainForm, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error,
-                    FileDetail(path, reason));
+    const QString input = workspace.FileName() == kUntitled ? QString() : workspace.FileName();
+    if (!SaveListingPdf(ListingOf(workspace), path, input, reason)) {
+        ShowMessage(workspace.Window(), QString::fromLatin1(kFileOpenErrorMessage),
+                    TMessageStyle::Error, FileDetail(path, reason));
     }
 }
 

@@ -2,14 +2,14 @@
 
 #include <functional>
 
-class TMainForm;
+class TWorkspace;
 
 // File > Print and the Print button: the listing of the whole data set on a
 // printer chosen in the print dialog.
-void PrintDataSet(TMainForm& mainForm);
+void PrintDataSet(TWorkspace& workspace);
 
 // File > Export Listing as PDF: the same pages into a PDF file.
-void ExportListingPdf(TMainForm& mainForm);
+void ExportListingPdf(TWorkspace& workspace);
 
 inline constexpr char kNoPrinterMessage[] = "No default printer is configured.";
 

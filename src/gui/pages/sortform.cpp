@@ -10,7 +10,7 @@
 #include "core/model/radiodata.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/modal.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 constexpr int kSortHelpContext = 60;
@@ -53,7 +53,7 @@ void TSortForm::Button1Click() {
     accept();
 }
 
-void OpenSortForm(TMainForm& mainForm) {
-    TSortForm form(mainForm.Data(), &mainForm);
-    if (ExecModal(form) == QDialog::Accepted) mainForm.RefreshGrids();
+void OpenSortForm(TWorkspace& workspace) {
+    TSortForm form(workspace.Data(), workspace.Window());
+    if (ExecModal(form) == QDialog::Accepted) workspace.RefreshGrids();
 }

@@ -4,7 +4,7 @@
 
 class QPushButton;
 class QRadioButton;
-class TMainForm;
+class TWorkspace;
 class TRadioData;
 
 // Memory Channel Sort: packs the used channels to the top and orders them by
@@ -26,4 +26,4 @@ private:
 };
 
 // Edit > Memory Channel Sort: the dialog, then the grids show the result.
-void OpenSortForm(TMainForm& mainForm);
+void OpenSortForm(TWorkspace& workspace);

@@ -7,10 +7,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/model/radiodata.h"
 #include "core/ports/portnames.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 #include "gui/radio/windowlog.h"
 
 namespace {
@@ -19,8 +20,8 @@ constexpr int kChannelDisplayContext = 80;
 
 }  // namespace
 
-TCDisplayForm::TCDisplayForm(TMainForm& mainForm)
-    : QDialog(&mainForm), Runner(*this), MainForm(mainForm) {
+TCDisplayForm::TCDisplayForm(TWorkspace& workspace)
+    : QDialog(workspace.Window()), Runner(*this), Workspace(workspace) {
     setWindowTitle(QStringLiteral("Channel Display"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -57,9 +58,9 @@ void TCDisplayForm::showEvent(QShowEvent* event) {
 }
 
 void TCDisplayForm::FormShow() {
-    const std::string device = PortDeviceName(PortNumberOf(MainForm.CommPort()));
+    const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
     // One log for the dialog's query and setting; it closes with the dialog.
-    AttachWindowLog(MainForm, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
+    AttachWindowLog(Workspace, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
     Runner.Query(device);
     UpdateButtons();
 }
@@ -67,7 +68,7 @@ void TCDisplayForm::FormShow() {
 void TCDisplayForm::Button_OKClick() {
     // One flow at a time: the query may still be asking.
     if (Runner.Exchange().Busy()) return;
-    const int number = PortNumberOf(MainForm.CommPort());
+    const int number = PortNumberOf(Workspace.CommPort());
     if (!Runner.KComm1.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
         ShowMessage(this,
                     QStringLiteral(

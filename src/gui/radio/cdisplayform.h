@@ -6,14 +6,14 @@
 
 class QCheckBox;
 class QPushButton;
-class TMainForm;
+class TWorkspace;
 
 // Radio > Channel Display: shows the transceiver's channel display protection
 // when it opens, and sends the box's setting on OK, which then closes it.
 class TCDisplayForm : public QDialog, public TDisplayView {
     Q_OBJECT
 public:
-    explicit TCDisplayForm(TMainForm& mainForm);
+    explicit TCDisplayForm(TWorkspace& workspace);
 
     QCheckBox* CheckBox_Protect = nullptr;
     QPushButton* Button_OK = nullptr;
@@ -40,6 +40,6 @@ private:
     void Button_OKClick();
     void UpdateButtons();
 
-    TMainForm& MainForm;
+    TWorkspace& Workspace;
     bool Shown = false;
 };

@@ -10,9 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/model/radiodata.h"
 #include "core/ports/portnames.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 #include "gui/radio/windowlog.h"
 
 namespace {
@@ -26,9 +27,9 @@ QString TextOf(const std::string& message) {
 
 }  // namespace
 
-TExchangeForm::TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text,
+TExchangeForm::TExchangeForm(TWorkspace& workspace, const QString& caption, const QString& text,
                              TExchangeKind kind, TTransferScope scope)
-    : QDialog(&mainForm), Runner(*this), MainForm(mainForm), Kind(kind), Scope(scope) {
+    : QDialog(workspace.Window()), Runner(*this), Workspace(workspace), Kind(kind), Scope(scope) {
     setWindowTitle(caption);
     // No close box: the exchange decides when the dialog goes.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -68,9 +69,9 @@ void TExchangeForm::showEvent(QShowEvent* event) {
 void TExchangeForm::FormShow() {
     if (Result) return;
     ProgressBar1->setValue(0);
-    const std::string device = PortDeviceName(PortNumberOf(MainForm.CommPort()));
+    const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
     BeforeExchange();
-    AttachWindowLog(MainForm, Runner.KComm1, Kind, Scope, device);
+    AttachWindowLog(Workspace, Runner.KComm1, Kind, Scope, device);
     // The runner has said why; a dialog with nothing left to do closes.
     if (!Runner.Begin(device)) Finished(TExchangeOutcome::PortFailed);
 }

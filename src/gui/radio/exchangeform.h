@@ -9,7 +9,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class TMainForm;
+class TWorkspace;
 
 // What the Read and Write dialogs share: a line of text, a progress bar and
 // Cancel around an exchange that runs on the event loop while the dialog is
@@ -18,7 +18,7 @@ class TMainForm;
 class TExchangeForm : public QDialog, public TExchangeView {
     Q_OBJECT
 public:
-    TExchangeForm(TMainForm& mainForm, const QString& caption, const QString& text,
+    TExchangeForm(TWorkspace& workspace, const QString& caption, const QString& text,
                   TExchangeKind kind, TTransferScope scope);
 
     // How the exchange ended; nothing while it runs.
@@ -44,7 +44,7 @@ protected:
     // Runs just before the exchange opens the port.
     virtual void BeforeExchange() {}
 
-    TMainForm& MainForm;
+    TWorkspace& Workspace;
     const TExchangeKind Kind;
     const TTransferScope Scope;
 

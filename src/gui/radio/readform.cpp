@@ -3,25 +3,26 @@
 #include <QTabWidget>
 #include <memory>
 
+#include "core/model/radiodata.h"
 #include "core/radio/readexchange.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
-TReadForm::TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown)
-    : TExchangeForm(mainForm, QStringLiteral("Read"),
+TReadForm::TReadForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown)
+    : TExchangeForm(workspace, QStringLiteral("Read"),
                     QStringLiteral("Reading the data from the transceiver."), TExchangeKind::Read,
                     scope) {
     Runner.SetExchange(
-        std::make_unique<TReadExchange>(mainForm.Data(), Runner, scope, toneBurstShown));
+        std::make_unique<TReadExchange>(workspace.Data(), Runner, scope, toneBurstShown));
 }
 
 // The memory of another model has other pages; its memory is what to see first.
 void TReadForm::ModelChanged() {
-    MainForm.PageControl1->setCurrentWidget(MainForm.TabSheet1);
+    Workspace.ShowMemoryPage();
 }
 
 void TReadForm::Finished(TExchangeOutcome outcome) {
     QString problem;
-    BackUpAfterRead(MainForm.Data(), Scope, outcome, problem);
-    if (!problem.isEmpty()) MainForm.ShowKeptFileProblem(problem);
+    BackUpAfterRead(Workspace.Data(), Scope, outcome, problem);
+    if (!problem.isEmpty()) Workspace.ShowKeptFileProblem(problem);
     TExchangeForm::Finished(outcome);
 }

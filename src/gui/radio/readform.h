@@ -8,7 +8,7 @@ class TReadForm : public TExchangeForm {
     Q_OBJECT
 public:
     // `toneBurstShown`: the main window shows the 1750 Hz tone setting, so it is read too.
-    TReadForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown);
+    TReadForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown);
 
     void ModelChanged() override;
     // A read that completed is kept as a backup.

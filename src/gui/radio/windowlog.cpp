@@ -1,9 +1,10 @@
 #include "gui/radio/windowlog.h"
 
+#include "core/model/radiodata.h"
 #include "core/ports/portmap.h"
 #include "core/radio/commlog.h"
 #include "core/radio/kcomm.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 
@@ -18,13 +19,13 @@ QString PortText(const std::string& device) {
 
 }  // namespace
 
-void AttachWindowLog(TMainForm& mainForm, TKComm& comm, TExchangeKind kind, TTransferScope scope,
+void AttachWindowLog(TWorkspace& workspace, TKComm& comm, TExchangeKind kind, TTransferScope scope,
                      const std::string& device) {
-    if (!mainForm.LogCommunication()) return;
-    const TExchangeLabel label{kind, scope, QString::fromStdString(mainForm.Data().GetModel()),
+    if (!workspace.LogCommunication()) return;
+    const TExchangeLabel label{kind, scope, QString::fromStdString(workspace.Data().GetModel()),
                                PortText(device)};
     QString problem;
     std::unique_ptr<TCommLog> log = OpenExchangeLog(label, problem);
-    if (!log) mainForm.ShowKeptFileProblem(problem);
+    if (!log) workspace.ShowKeptFileProblem(problem);
     comm.AttachLog(std::move(log));
 }

@@ -5,31 +5,33 @@
 #include <QStatusBar>
 #include <memory>
 
+#include "core/model/radiodata.h"
 #include "core/radio/verifiedwrite.h"
 #include "core/radio/writeexchange.h"
 #include "gui/kit/modal.h"
 #include "gui/kit/reportdialog.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/kit/workspace.h"
 
 namespace {
 
 constexpr int kNoticeMilliseconds = 20000;
 
-std::unique_ptr<TExchange> WriteExchange(TMainForm& mainForm, TExchangeHost& host,
+std::unique_ptr<TExchange> WriteExchange(TWorkspace& workspace, TExchangeHost& host,
                                          TTransferScope scope, bool toneBurstShown, bool verify) {
     if (verify) {
-        return std::make_unique<TVerifiedWrite>(mainForm.Data(), host, scope, toneBurstShown);
+        return std::make_unique<TVerifiedWrite>(workspace.Data(), host, scope, toneBurstShown);
     }
-    return std::make_unique<TWriteExchange>(mainForm.Data(), host, scope, toneBurstShown);
+    return std::make_unique<TWriteExchange>(workspace.Data(), host, scope, toneBurstShown);
 }
 
 }  // namespace
 
-TWriteForm::TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown, bool verify)
-    : TExchangeForm(mainForm, QStringLiteral("Write"),
+TWriteForm::TWriteForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown,
+                       bool verify)
+    : TExchangeForm(workspace, QStringLiteral("Write"),
                     QStringLiteral("Writing data to the transceiver."), TExchangeKind::Write,
                     scope) {
-    Runner.SetExchange(WriteExchange(mainForm, Runner, scope, toneBurstShown, verify));
+    Runner.SetExchange(WriteExchange(workspace, Runner, scope, toneBurstShown, verify));
 }
 
 // While the market code question is open, its own Cancel is the way out.
@@ -52,8 +54,7 @@ void TWriteForm::Finished(TExchangeOutcome outcome) {
     if (outcome == TExchangeOutcome::Differs) ShowDifferences();
     const bool verified = dynamic_cast<const TVerifiedWrite*>(Runner.Exchange()) != nullptr;
     if (verified && outcome == TExchangeOutcome::Done) {
-        MainForm.statusBar()->showMessage(QString::fromLatin1(kVerifiedMessage),
-                                          kNoticeMilliseconds);
+        Workspace.ShowStatusNote(QString::fromLatin1(kVerifiedMessage), kNoticeMilliseconds);
     }
     TExchangeForm::Finished(outcome);
 }
@@ -72,6 +73,6 @@ void TWriteForm::ShowDifferences() {
 
 void TWriteForm::BeforeExchange() {
     QString problem;
-    BackUpBeforeWrite(MainForm.Data(), Scope, problem);
-    if (!problem.isEmpty()) MainForm.ShowKeptFileProblem(problem);
+    BackUpBeforeWrite(Workspace.Data(), Scope, problem);
+    if (!problem.isEmpty()) Workspace.ShowKeptFileProblem(problem);
 }

@@ -8,7 +8,8 @@
 class TWriteForm : public TExchangeForm {
     Q_OBJECT
 public:
-    TWriteForm(TMainForm& mainForm, TTransferScope scope, bool toneBurstShown, bool verify = false);
+    TWriteForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown,
+               bool verify = false);
 
     bool AskToContinue(const std::string& question) override;
     void Verifying() override;

@@ -12,6 +12,7 @@
 
 #include "core/files/datafolders.h"
 #include "core/files/keptfiles.h"
+#include "core/model/visiblebytes.h"
 #include "core/radio/exchangerunner.h"
 #include "core/radio/kcomm.h"
 #include "core/radio/transferrecords.h"

@@ -49,7 +49,7 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     TMainForm& form = StartWith(kChannel7);
     Files.Choose(List("3,CLUB,145.000000\n"));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ImportCsv1->trigger();
+    form.Menu.ImportCsv->trigger();
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::OpenCsv);
     EXPECT_EQ(Files.Requests()[0].Folder, form.DialogFolder());
     EXPECT_EQ(Messages.Texts(), QStringList{"1 channel imported, 0 adjusted, 0 lines skipped."});
@@ -60,7 +60,7 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     QStringList shown;
     ReadReport(shown);
     Files.Choose(List("7,Caf\xC3\xA9,145.500000\n8,UHF,440.000000\n"));
-    form.Menu.ImportCsv1->trigger();
+    form.Menu.ImportCsv->trigger();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0], "1 channel imported, 1 adjusted, 1 line skipped.");
     EXPECT_EQ(shown[1].count('\n'), 1) << shown[1].toStdString();
@@ -74,7 +74,7 @@ TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {
     QStringList shown;
     ReadReport(shown);  // every line skipped: the reason over the notes that tell why
     Messages.Answer(TMessageAnswer::Ok);
-    for (int attempt = 0; attempt < 3; ++attempt) form.Menu.ImportCsv1->trigger();
+    for (int attempt = 0; attempt < 3; ++attempt) form.Menu.ImportCsv->trigger();
     EXPECT_EQ(shown.value(0), "No channels could be imported from this file.");
     EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
@@ -85,13 +85,13 @@ TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {
 TEST_F(CsvCommands, ExportWritesTheListAndTellsWhatItCannotCarry) {
     TMainForm& form = StartWith(kReversed7);
     Files.Choose(QString());
-    form.Menu.ExportCsv1->trigger();
+    form.Menu.ExportCsv->trigger();
     EXPECT_TRUE(QDir(Folder.path()).isEmpty());
     const QString path = Folder.filePath("out.csv");
     Files.Choose(path);
     QStringList shown;
     ReadReport(shown);
-    form.Menu.ExportCsv1->trigger();
+    form.Menu.ExportCsv->trigger();
     EXPECT_EQ(Files.Requests()[1].Kind, TFileDialogKind::SaveCsv);
     EXPECT_EQ(Files.Requests()[1].PresetName, "PX-A5.csv");
     QFile file(path);

@@ -69,14 +69,14 @@ protected:
     void ExpectUndoneAndRedone(const TShown& before) {
         const TShown after = Shown();
         ASSERT_NE(after.File, before.File) << "nothing changed";
-        ASSERT_TRUE(Form->Menu.Undo1->isEnabled());
-        EXPECT_FALSE(Form->Menu.Redo1->isEnabled());
-        Form->Menu.Undo1->trigger();
+        ASSERT_TRUE(Form->Menu.Undo->isEnabled());
+        EXPECT_FALSE(Form->Menu.Redo->isEnabled());
+        Form->Menu.Undo->trigger();
         ExpectSame(Shown(), before);
-        ASSERT_TRUE(Form->Menu.Redo1->isEnabled());
-        Form->Menu.Redo1->trigger();
+        ASSERT_TRUE(Form->Menu.Redo->isEnabled());
+        Form->Menu.Redo->trigger();
         ExpectSame(Shown(), after);
-        EXPECT_FALSE(Form->Menu.Redo1->isEnabled());
+        EXPECT_FALSE(Form->Menu.Redo->isEnabled());
     }
 
     void SelectMemoryRow(int row) {
@@ -89,13 +89,13 @@ protected:
 
     // Undo and Redo, as the menu items and the tool buttons offer them.
     bool UndoOffered() const {
-        const bool offered = Form->Menu.Undo1->isEnabled();
-        EXPECT_EQ(Form->SpeedButtons.SpeedButton10->isEnabled(), offered);
+        const bool offered = Form->Menu.Undo->isEnabled();
+        EXPECT_EQ(Form->SpeedButtons.UndoButton->isEnabled(), offered);
         return offered;
     }
     bool RedoOffered() const {
-        const bool offered = Form->Menu.Redo1->isEnabled();
-        EXPECT_EQ(Form->SpeedButtons.SpeedButton11->isEnabled(), offered);
+        const bool offered = Form->Menu.Redo->isEnabled();
+        EXPECT_EQ(Form->SpeedButtons.RedoButton->isEnabled(), offered);
         return offered;
     }
 
@@ -111,21 +111,21 @@ protected:
 
 TEST_F(Undo, MenuItemsAndToolButtonsAreOfferedOnlyWithStepsToTake) {
     TMainForm& form = StartWithChannel7();
-    EXPECT_EQ(form.Menu.Undo1->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(form.Menu.Redo1->shortcuts(),
+    EXPECT_EQ(form.Menu.Undo->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(form.Menu.Redo->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-    EXPECT_EQ(form.Menu.Edit1->actions().indexOf(form.Menu.Undo1), 0);
+    EXPECT_EQ(form.Menu.Edit1->actions().indexOf(form.Menu.Undo), 0);
     EXPECT_TRUE(form.Menu.Edit1->actions().value(2)->isSeparator());
     EXPECT_FALSE(UndoOffered());
     EXPECT_FALSE(RedoOffered());
     SelectMemoryRow(8);
     form.Menu.Delete1->trigger();
     EXPECT_TRUE(UndoOffered());
-    form.SpeedButtons.SpeedButton10->click();
+    form.SpeedButtons.UndoButton->click();
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_FALSE(UndoOffered());
     EXPECT_TRUE(RedoOffered());
-    form.SpeedButtons.SpeedButton11->click();
+    form.SpeedButtons.RedoButton->click();
     EXPECT_EQ(form.Data().GetChannel(7), "");
     EXPECT_FALSE(RedoOffered());
 
@@ -155,7 +155,7 @@ TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
     ExpectUndoneAndRedone(before);
 
     // An editor closed without a change adds no step.
-    form.Menu.Undo1->trigger();
+    form.Menu.Undo->trigger();
     Dialogs.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
     QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
     EXPECT_TRUE(RedoOffered());
@@ -261,7 +261,7 @@ TEST_F(Undo, LeavingTheCommentBoxEndsItsStep) {
     form.Grids->StringGrid1->setFocus();
     form.Edit2->setFocus();
     TypeText(form.Edit2, QStringLiteral(" two"));
-    form.Menu.Undo1->trigger();
+    form.Menu.Undo->trigger();
     EXPECT_EQ(form.Edit2->text(), "one");
 }
 
@@ -274,7 +274,7 @@ TEST_F(Undo, ACsvImportIsOneStep) {
     list.close();
     Files.Choose(list.fileName());
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ImportCsv1->trigger();
+    form.Menu.ImportCsv->trigger();
     EXPECT_EQ(form.Grids->StringGrid1->item(3, 2)->text(), "145.000");
     ExpectUndoneAndRedone(before);
 }
@@ -286,17 +286,17 @@ TEST_F(Undo, TheChangedMarkReturnsWithTheSavedContents) {
     SelectMemoryRow(8);
     form.Menu.Delete1->trigger();
     EXPECT_TRUE(form.Data().Changed);
-    form.Menu.Undo1->trigger();
+    form.Menu.Undo->trigger();
     EXPECT_FALSE(form.Data().Changed);
     ExpectSame(Shown(), saved);
-    form.Menu.Redo1->trigger();
+    form.Menu.Redo->trigger();
     EXPECT_TRUE(form.Data().Changed);
 
     // Saved after the change: the contents before it are the unsaved ones now.
     SaveFile("saved.tvr");
-    form.Menu.Undo1->trigger();
+    form.Menu.Undo->trigger();
     EXPECT_TRUE(form.Data().Changed);
-    form.Menu.Redo1->trigger();
+    form.Menu.Redo->trigger();
     EXPECT_FALSE(form.Data().Changed);
 }
 
@@ -305,7 +305,7 @@ TEST_F(Undo, KeepsAHundredStepsAndLetsTheOldestGo) {
     SelectMemoryRow(8);
     for (int toggle = 0; toggle < 105; ++toggle) form.PopupMenus.Lockout2->trigger();
     int undone = 0;
-    for (; UndoOffered() && undone < 200; ++undone) form.Menu.Undo1->trigger();
+    for (; UndoOffered() && undone < 200; ++undone) form.Menu.Undo->trigger();
     EXPECT_EQ(undone, 100);
     // Five toggles are beyond reach: the channel stays locked out, and changed.
     EXPECT_NE(form.Data().GetChannel(7), kChannel7);
@@ -318,9 +318,9 @@ TEST_F(Undo, NewOpenAndAModelChangeStartANewHistory) {
     const auto changeAndExpectNoHistoryAfter = [&](const std::function<void()>& replace) {
         SelectMemoryRow(8);
         form.Menu.Delete1->trigger();
-        form.Menu.Undo1->trigger();
+        form.Menu.Undo->trigger();
         EXPECT_TRUE(RedoOffered());
-        form.Menu.Redo1->trigger();
+        form.Menu.Redo->trigger();
         replace();
         EXPECT_FALSE(UndoOffered());
         EXPECT_FALSE(RedoOffered());

@@ -187,9 +187,9 @@ TEST_F(MemoryDialogs, ExportAsksForAPdfFileAndWritesThePages) {
     QTemporaryDir folder;
     const QString output = folder.filePath(QStringLiteral("listing.pdf"));
     Files.Choose(QString());
-    form.Menu.ExportPdf1->trigger();
+    form.Menu.ExportPdf->trigger();
     Files.Choose(output);
-    form.Menu.ExportPdf1->trigger();
+    form.Menu.ExportPdf->trigger();
     ASSERT_EQ(Files.Requests().size(), 2u);
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::SavePdf);
     EXPECT_EQ(Files.Requests()[0].PresetName, "Untitled.pdf");
@@ -197,7 +197,7 @@ TEST_F(MemoryDialogs, ExportAsksForAPdfFileAndWritesThePages) {
 
     Files.Choose(folder.filePath(QStringLiteral("missing/listing.pdf")));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ExportPdf1->trigger();
+    form.Menu.ExportPdf->trigger();
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Text, "File Open error.");
 }

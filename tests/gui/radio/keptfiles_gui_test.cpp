@@ -10,6 +10,7 @@
 #include "core/files/backups.h"
 #include "core/files/datafile.h"
 #include "core/files/datafolders.h"
+#include "core/model/visiblebytes.h"
 #include "core/radio/commlog.h"
 #include "gui/radio/transferfixture.h"
 
@@ -116,7 +117,7 @@ TEST_F(KeptFiles, AnUnwritableDataFolderDoesNotStopTheRead) {
 TEST_F(KeptFiles, TheLogHoldsEveryCommandAndReplyInOrder) {
     TSimulatedRadio radio(RadioWithChannel9());
     TMainForm& form = StartOn(radio, kPxA5Usa);
-    form.Menu.LogCommunication1->trigger();
+    form.Menu.LogCommunication->trigger();
     EXPECT_EQ(Temp.Value("LogCommunication"), "1");
     LetExchangeRun();
 
@@ -151,10 +152,10 @@ TEST_F(KeptFiles, TheLogHoldsEveryCommandAndReplyInOrder) {
 TEST_F(KeptFiles, LogCommunicationAndVerifyAreRememberedAcrossStarts) {
     Temp.Set("LogCommunication", "1");
     TMainForm& form = StartWithoutRadio();
-    EXPECT_TRUE(form.Menu.LogCommunication1->isChecked());
-    EXPECT_FALSE(form.Menu.VerifyAfterWriting1->isChecked());
-    form.Menu.LogCommunication1->trigger();
-    form.Menu.VerifyAfterWriting1->trigger();
+    EXPECT_TRUE(form.Menu.LogCommunication->isChecked());
+    EXPECT_FALSE(form.Menu.VerifyAfterWriting->isChecked());
+    form.Menu.LogCommunication->trigger();
+    form.Menu.VerifyAfterWriting->trigger();
     EXPECT_EQ(Temp.Value("LogCommunication"), "0");
     EXPECT_EQ(Temp.Value("VerifyAfterWriting"), "1");
 }
@@ -170,7 +171,7 @@ TEST_F(KeptFiles, OpenBackupStartsInTheBackupsFolderAndOpensUntitled) {
     const std::string backupBytes = WriteDataFile(data);
     Files.Choose(backup);
 
-    form.Menu.OpenBackup1->trigger();
+    form.Menu.OpenBackup->trigger();
 
     ASSERT_EQ(Files.Requests().size(), 1u);
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Open);

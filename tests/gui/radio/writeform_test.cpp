@@ -200,7 +200,7 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
         return reply.substr(0, reply.rfind(",,"));
     };
     TMainForm& form = StartWithEntries(radio);
-    form.Menu.VerifyAfterWriting1->setChecked(true);
+    form.Menu.VerifyAfterWriting->setChecked(true);
     Messages.Answer(TMessageAnswer::Yes);
     QString labelWhileVerifying;
     LetExchangeRun([&](TExchangeForm& dialog) {

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Fails when an #include crosses the layers the wrong way:
+#   core          includes core only (and QtCore, never a GUI or widget header);
+#   render        includes core and render;
+#   cli           includes core, render and cli;
+#   gui/<folder>  includes core, render, gui/kit and its own folder, except
+#   gui/mainwindow, which may include every gui folder; nothing else includes
+#   the main window's header; app/main.cpp only starts the program.
+set -euo pipefail
+src="${1:-$(dirname "$0")/../../src}"
+cd "$src"
+status=0
+complain() { echo "layering: $1: $2" >&2; status=1; }
+
+allowed() { # folder of the including file, included path -> allowed?
+    local from=$1 inc=$2
+    case "$inc" in core/*) return 0 ;; esac
+    case "$from" in
+        core/*) return 1 ;;
+        render) [[ $inc == render/* ]] ;;
+        cli) [[ $inc == render/* || $inc == cli/* ]] ;;
+        gui/mainwindow) [[ $inc == render/* || $inc == gui/* ]] ;;
+        app) [[ $inc == gui/mainwindow/application.h ]] ;;
+        gui/*) [[ $inc == render/* || $inc == gui/kit/* || $inc == "$from"/* ]] ;;
+        *) return 1 ;;
+    esac
+}
+
+gui_headers='^#include <(QtWidgets|QtGui|QtPrintSupport|QWidget|QDialog|QApplication|QGuiApplication|QMainWindow|QPainter|QPrinter|QPdfWriter|QClipboard|QColor|QFont|QImage|QPixmap|QIcon|QPagedPaintDevice|QPaintDevice)\b'
+
+while IFS= read -r file; do
+    from=$(dirname "$file")
+    while IFS= read -r inc; do
+        allowed "$from" "$inc" || complain "$file" "includes \"$inc\""
+    done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+    if [[ $from == core/* ]] && grep -Eq "$gui_headers" "$file"; then
+        complain "$file" "includes a GUI header: $(grep -Eo "$gui_headers[^>]*" "$file" | head -1)"
+    fi
+done < <(find core render cli gui app -name '*.h' -o -name '*.cpp' | sort)
+
+[[ $status == 0 ]] && echo "layering: every include follows the layers"
+exit $status
