@@ -50,9 +50,7 @@ void TCallForm::SetTabOrder() {
 }
 
 void TCallForm::ConnectHandlers() {
-    connect(GroupBox1, &TFrequencyGroup::Edited, this, &TCallForm::MarkChanged);
-    connect(GroupBox1, &TFrequencyGroup::EnterPressed, this, &TCallForm::NormaliseFrequencies);
-    connect(GroupBox2, &TToneGroup::Edited, this, &TCallForm::MarkChanged);
+    ConnectChannelGroups();
 }
 
 QWidget* TCallForm::FirstFocus() const {

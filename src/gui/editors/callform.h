@@ -26,6 +26,7 @@ public:
 
 protected:
     QWidget* FirstFocus() const override;
+    void NormaliseFrequencies() override;
 
 private:
     QGroupBox* BuildOptionGroup();
@@ -34,7 +35,6 @@ private:
 
     void LoadCall();
     TChannelEdits CurrentEdits() const;
-    void NormaliseFrequencies();
 };
 
 // Opens the CALL channel editor and waits until it closes.

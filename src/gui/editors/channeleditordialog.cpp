@@ -50,6 +50,13 @@ void TToneEditorDialog::ReadChannel(TChannelEdits& edits) const {
     edits.BeatShift = CheckBox6->isChecked();
 }
 
+void TToneEditorDialog::ConnectChannelGroups() {
+    connect(GroupBox1, &TFrequencyGroup::Edited, this, &TToneEditorDialog::MarkChanged);
+    connect(GroupBox1, &TFrequencyGroup::EnterPressed, this,
+            &TToneEditorDialog::NormaliseFrequencies);
+    connect(GroupBox2, &TToneGroup::Edited, this, &TToneEditorDialog::MarkChanged);
+}
+
 void TChannelEditorDialog::BuildFrequencyGroup() {
     GroupBox1 = new TFrequencyGroup(this, TFrequencyGroup::kWithSplit);
     Label1 = GroupBox1->Label_RxFrequency;

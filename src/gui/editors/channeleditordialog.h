@@ -41,6 +41,10 @@ protected:
     void ShowChannel(const TChannelDisplay& display);
     // What they hold as typed.
     void ReadChannel(TChannelEdits& edits) const;
+    // Edits in the frequency and tone groups mark the record changed; Enter in a frequency
+    // fits the typed frequencies.
+    void ConnectChannelGroups();
+    virtual void NormaliseFrequencies() = 0;
 };
 
 // An editor of a channel-like record with split transmit frequency: the memory

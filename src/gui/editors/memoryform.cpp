@@ -160,9 +160,7 @@ void TMemoryForm::ConnectHandlers() {
     connect(Edit5, &QLineEdit::textChanged, this, &TMemoryForm::Edit5Change);
     UpDown1->OnChanging = [this](int) { return UpDown1Changing(); };
     connect(UpDown1, &TUpDown::Clicked, this, &TMemoryForm::UpDown1Click);
-    connect(GroupBox1, &TFrequencyGroup::Edited, this, &TMemoryForm::MarkChanged);
-    connect(GroupBox1, &TFrequencyGroup::EnterPressed, this, &TMemoryForm::NormaliseFrequencies);
-    connect(GroupBox2, &TToneGroup::Edited, this, &TMemoryForm::MarkChanged);
+    ConnectChannelGroups();
     connect(Edit4, &QLineEdit::textChanged, this, &TMemoryForm::Edit4Change);
     connect(CheckBox5, &QCheckBox::clicked, this, &TMemoryForm::MarkChanged);
 }

@@ -75,6 +75,7 @@ public:
 
 protected:
     QWidget* FirstFocus() const override;
+    void NormaliseFrequencies() override;
 
 private:
     QLayout* BuildChannelRow();
@@ -94,7 +95,6 @@ private:
     void Edit5Change(const QString& text);
     void Edit5PageKey(int step);
     void Edit4Change();
-    void NormaliseFrequencies();
     bool ChannelKeyPress(QKeyEvent* key);
 
     QString LastTypedChannel;

@@ -105,9 +105,7 @@ void TVfoForm::SetTabOrder() {
 }
 
 void TVfoForm::ConnectHandlers() {
-    connect(GroupBox1, &TFrequencyGroup::Edited, this, &TVfoForm::MarkChanged);
-    connect(GroupBox1, &TFrequencyGroup::EnterPressed, this, &TVfoForm::NormaliseFrequencies);
-    connect(GroupBox2, &TToneGroup::Edited, this, &TVfoForm::MarkChanged);
+    ConnectChannelGroups();
     connect(Edit3, &QLineEdit::textChanged, this, &TVfoForm::Edit3Change);
     connect(Edit4, &QLineEdit::textChanged, this, &TVfoForm::Edit4Change);
     connect(ComboBox2, &QComboBox::activated, this, &TVfoForm::MarkChanged);

@@ -46,6 +46,7 @@ public:
 
 protected:
     QWidget* FirstFocus() const override;
+    void NormaliseFrequencies() override;
 
 private:
     void BuildFrequencyGroup();
@@ -64,7 +65,6 @@ private:
 
     void Edit3Change();
     void Edit4Change();
-    void NormaliseFrequencies();
 
     // Set while the dialog itself rewrites the range edits.
     bool AdjustingRange = false;
