@@ -7,6 +7,7 @@
 
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "gui/kit/buttonrow.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
 
@@ -28,12 +29,7 @@ TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Wor
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     connect(Button1, &QPushButton::clicked, this, &TModelForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    EndWithButtons(layout, {Button1, Button2});
 }
 
 void TModelForm::Button1Click() {

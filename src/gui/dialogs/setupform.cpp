@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/kit/buttonrow.h"
+
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TAVRIN"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -19,11 +21,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    EndWithButtons(layout, {ok});
 }
 
 int TSetupForm::SelectedRow() const {

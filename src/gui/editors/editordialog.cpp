@@ -9,6 +9,7 @@
 
 #include "core/model/frequencyrules.h"
 #include "core/model/radiodata.h"
+#include "gui/kit/buttonrow.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
 
@@ -28,11 +29,7 @@ QLayout* TEditorDialog::BuildButtons() {
     Button1 = new QPushButton(QStringLiteral("&Close"), this);
     connect(Button2, &QPushButton::clicked, this, &TEditorDialog::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(Button2);
-    row->addWidget(Button1);
-    return row;
+    return ButtonRow({Button2, Button1});
 }
 
 void TEditorDialog::Load(const std::function<void()>& show) {

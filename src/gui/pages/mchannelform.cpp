@@ -8,6 +8,7 @@
 
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "gui/kit/buttonrow.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
@@ -42,12 +43,7 @@ TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent
     Button_CANCEL = new QPushButton(QStringLiteral("Cancel"), this);
     connect(Button_OK, &QPushButton::clicked, this, &TMChannelForm::Button_OKClick);
     connect(Button_CANCEL, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_OK);
-    buttons->addWidget(Button_CANCEL);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    EndWithButtons(layout, {Button_OK, Button_CANCEL});
 }
 
 void TMChannelForm::Button_OKClick() {

@@ -8,6 +8,7 @@
 
 #include "core/model/memorysort.h"
 #include "core/model/radiodata.h"
+#include "gui/kit/buttonrow.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/modal.h"
 #include "gui/kit/workspace.h"
@@ -38,12 +39,7 @@ TSortForm::TSortForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     connect(Button1, &QPushButton::clicked, this, &TSortForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    EndWithButtons(layout, {Button1, Button2});
 }
 
 void TSortForm::Button1Click() {

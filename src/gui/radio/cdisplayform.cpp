@@ -9,6 +9,7 @@
 
 #include "core/model/radiodata.h"
 #include "core/ports/portnames.h"
+#include "gui/kit/buttonrow.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
@@ -38,12 +39,7 @@ void TCDisplayForm::BuildControls() {
     connect(Button_CANCEL, &QPushButton::clicked, this, &TCDisplayForm::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CheckBox_Protect);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_OK);
-    buttons->addWidget(Button_CANCEL);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    EndWithButtons(layout, {Button_OK, Button_CANCEL});
 }
 
 void TCDisplayForm::showEvent(QShowEvent* event) {
