@@ -149,3 +149,15 @@ bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& err
     data.ApplyWeatherAlertDefault();
     return true;
 }
+
+bool SplitArguments(const QStringList& arguments, QStringList& positional,
+                    const TTakeOption& takeOption) {
+    for (qsizetype next = 0; next < arguments.size(); ++next) {
+        if (!arguments[next].startsWith(QLatin1String("--"))) {
+            positional << arguments[next];
+        } else if (!takeOption(arguments[next], next)) {
+            return false;
+        }
+    }
+    return true;
+}

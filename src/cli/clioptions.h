@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class TRadioData;
@@ -31,3 +32,10 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
 bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& error);
 
 QString UsageText();
+
+// A command's own arguments: the positional ones in order, every one starting
+// with "--" handed to `takeOption` with the index of the next argument, which it
+// moves past any value it takes. False as soon as `takeOption` refuses one.
+using TTakeOption = std::function<bool(const QString& option, qsizetype& next)>;
+bool SplitArguments(const QStringList& arguments, QStringList& positional,
+                    const TTakeOption& takeOption);

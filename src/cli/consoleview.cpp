@@ -98,13 +98,10 @@ std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& argu
                                                          QString& error) {
     TExchangeArguments parsed;
     QStringList positional;
-    for (qsizetype next = 0; next < arguments.size(); ++next) {
-        if (!arguments[next].startsWith(QLatin1String("--"))) {
-            positional << arguments[next];
-        } else if (!TakeOption(arguments, next, writing, parsed, error)) {
-            return std::nullopt;
-        }
-    }
+    const bool taken = SplitArguments(arguments, positional, [&](const QString&, qsizetype& next) {
+        return TakeOption(arguments, next, writing, parsed, error);
+    });
+    if (!taken) return std::nullopt;
     if (positional.size() != 2) {
         error = QStringLiteral("PORT and a data file are needed");
         return std::nullopt;

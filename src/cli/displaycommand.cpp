@@ -19,20 +19,18 @@ std::optional<TDisplayArguments> ParseDisplayArguments(const QStringList& argume
                                                        QString& error) {
     TDisplayArguments parsed;
     QStringList positional;
-    for (qsizetype next = 0; next < arguments.size(); ++next) {
-        const QString& argument = arguments[next];
-        if (!argument.startsWith(QLatin1String("--"))) {
-            positional << argument;
-            continue;
-        }
-        const QString value = next + 1 < arguments.size() ? arguments[++next] : QString();
-        if (argument != QLatin1String("--protect") ||
-            (value != QLatin1String("on") && value != QLatin1String("off"))) {
-            error = QStringLiteral("display PORT [--protect on|off]");
-            return std::nullopt;
-        }
-        parsed.Protect = value == QLatin1String("on");
-    }
+    const bool taken =
+        SplitArguments(arguments, positional, [&](const QString& option, qsizetype& next) {
+            const QString value = next + 1 < arguments.size() ? arguments[++next] : QString();
+            if (option != QLatin1String("--protect") ||
+                (value != QLatin1String("on") && value != QLatin1String("off"))) {
+                error = QStringLiteral("display PORT [--protect on|off]");
+                return false;
+            }
+            parsed.Protect = value == QLatin1String("on");
+            return true;
+        });
+    if (!taken) return std::nullopt;
     if (positional.size() != 1) {
         error = QStringLiteral("display: PORT is needed");
         return std::nullopt;

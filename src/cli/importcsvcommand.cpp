@@ -15,18 +15,16 @@ struct TImportArguments {
 std::optional<TImportArguments> ParseImportArguments(const QStringList& arguments, QString& error) {
     TImportArguments parsed;
     QStringList positional;
-    for (qsizetype next = 0; next < arguments.size(); ++next) {
-        const QString& argument = arguments[next];
-        if (!argument.startsWith(QLatin1String("--"))) {
-            positional << argument;
-            continue;
-        }
-        if (argument != QLatin1String("--into") || parsed.Base || next + 1 >= arguments.size()) {
-            error = QStringLiteral("import-csv IN.csv OUT.tvr [--into BASE.tvr]");
-            return std::nullopt;
-        }
-        parsed.Base = arguments[++next];
-    }
+    const bool taken =
+        SplitArguments(arguments, positional, [&](const QString& option, qsizetype& next) {
+            if (option != QLatin1String("--into") || parsed.Base || next + 1 >= arguments.size()) {
+                error = QStringLiteral("import-csv IN.csv OUT.tvr [--into BASE.tvr]");
+                return false;
+            }
+            parsed.Base = arguments[++next];
+            return true;
+        });
+    if (!taken) return std::nullopt;
     if (positional.size() != 2) {
         error = QStringLiteral("import-csv needs IN.csv OUT.tvr");
         return std::nullopt;
