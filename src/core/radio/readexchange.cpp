@@ -390,30 +390,31 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             StoreMenuValues(Data, payload);
             if (Data.IsHandheld() && SavedVox)
                 Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
-            Send(TRequest::Message, "MS");
+            Send(TRequest::Message, BuildSlotRead(kPowerOnMessageCommand));
             break;
         case TRequest::Message:
-            Data.SetMenuSlot(19, payload);
-            Send(TRequest::KeyLock, "LK");
+            Data.SetMenuSlot(kPowerOnMessageCommand.Slot, payload);
+            Send(TRequest::KeyLock, BuildSlotRead(kKeyLockCommand));
             break;
         case TRequest::KeyLock:
-            Data.SetMenuSlot(21, payload);
+            Data.SetMenuSlot(kKeyLockCommand.Slot, payload);
             SendAfterKeyLock();
             break;
         case TRequest::ToneBurst:
-            Data.SetMenuSlot(25, payload);
-            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+            Data.SetMenuSlot(kToneBurstCommand.Slot, payload);
+            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
+                 BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
             break;
         case TRequest::Lamp:
-            Data.SetMenuSlot(22, payload);
-            Send(TRequest::ProgrammableKey, "PF");
+            Data.SetMenuSlot(kLampCommand.Slot, payload);
+            Send(TRequest::ProgrammableKey, BuildSlotRead(kMicKeyLockCommand));
             break;
         case TRequest::ProgrammableKey:
-            Data.SetMenuSlot(24, payload);
+            Data.SetMenuSlot(kMicKeyLockCommand.Slot, payload);
             Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox.value_or('0')));
             break;
         case TRequest::Brightness:
-            Data.SetMenuSlot(36, payload);
+            Data.SetMenuSlot(kBrightnessCommand.Slot, payload);
             Finish(TExchangeOutcome::Done);
             break;
         case TRequest::VoxRestore:
@@ -439,9 +440,10 @@ void TReadExchange::FinishMemoryRead() {
 
 void TReadExchange::SendAfterKeyLock() {
     if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, "BT");
+        Send(TRequest::ToneBurst, BuildSlotRead(kToneBurstCommand));
     } else {
-        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
+             BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
     }
 }
 

@@ -309,23 +309,23 @@ void TWriteExchange::ActOnRecord() {
             }
             break;
         case TRequest::Menu:
-            Send(TRequest::Message, BuildSlotWrite(Data, "MS", 19));
+            Send(TRequest::Message, BuildSlotWrite(Data, kPowerOnMessageCommand));
             break;
         case TRequest::Message:
-            Send(TRequest::KeyLock, BuildSlotWrite(Data, "LK", 21));
+            Send(TRequest::KeyLock, BuildSlotWrite(Data, kKeyLockCommand));
             break;
         case TRequest::KeyLock:
             SendAfterKeyLock();
             break;
         case TRequest::ToneBurst:
             if (Data.IsMobile()) {
-                Send(TRequest::Brightness, BuildSlotWrite(Data, "BR", 36));
+                Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
             } else {
-                Send(TRequest::Lamp, BuildSlotWrite(Data, "LP", 22));
+                Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
             }
             break;
         case TRequest::Lamp:
-            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, "PF", 24));
+            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, kMicKeyLockCommand));
             break;
         case TRequest::ProgrammableKey:
             Send(TRequest::VoxRestore, BuildMenuWrite(Data, false));
@@ -340,11 +340,11 @@ void TWriteExchange::ActOnRecord() {
 
 void TWriteExchange::SendAfterKeyLock() {
     if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, BuildSlotWrite(Data, "BT", 25));
+        Send(TRequest::ToneBurst, BuildSlotWrite(Data, kToneBurstCommand));
     } else if (Data.IsMobile()) {
-        Send(TRequest::Brightness, BuildSlotWrite(Data, "BR", 36));
+        Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
     } else {
-        Send(TRequest::Lamp, BuildSlotWrite(Data, "LP", 22));
+        Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
     }
 }
 
