@@ -16,7 +16,7 @@ bool ApplyChannelCount(const QString& channels, TRadioData& data, QString& error
                          QString::fromStdString(data.GetModel()));
         return false;
     }
-    data.SetMenuSlot(26, channels.toStdString());
+    data.SetMenuSlot(kChannelCountSlot, channels.toStdString());
     return true;
 }
 

@@ -169,9 +169,9 @@ TEST(Transceiver, AnUploadOfEveryRecordKindIsStoredAsSent) {
                 BuildPowerWrite(source),
                 BuildProgramVfoWrite(source),
                 BuildMenuWrite(source),
-                BuildSlotWrite(source, "MS", 19),
-                BuildSlotWrite(source, "LK", 21),
-                BuildSlotWrite(source, "BT", 25),
+                BuildSlotWrite(source, kPowerOnMessageCommand),
+                BuildSlotWrite(source, kKeyLockCommand),
+                BuildSlotWrite(source, kToneBurstCommand),
             };
             for (int counter = 0; !BuildMemoryWrite(source, counter).empty(); ++counter) {
                 writes.push_back(BuildMemoryWrite(source, counter));

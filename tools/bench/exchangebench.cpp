@@ -97,7 +97,7 @@ TRadioData FullData(const TCase& benchCase) {
     for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
         data.SetDtmf(entry, std::to_string(entry) + ",0123456789ABCD*#");
     }
-    data.SetMenuSlot(19, "CQ-DX");
+    data.SetMenuSlot(kPowerOnMessageSlot, "CQ-DX");
     return data;
 }
 

@@ -88,7 +88,7 @@ int Serve(const TSimOptions& options, TRadioData data, TSimLog& log, int signalF
 
     const std::string id = options.Id.empty() ? std::string(RowOf(options).Model) : options.Id;
     log.Write("serving " + line.DevicePath() + " as " + id + " " + data.GetMarketCode() +
-              ", channels 0.." + data.GetMenuSlot(26));
+              ", channels 0.." + data.GetMenuSlot(kChannelCountSlot));
     TTransceiver radio(std::move(data), id, options.ProtectAnswer);
     TFaults faults(PlanOf(options, log));
     TSimServer(radio, faults, line, log).Run(signalFd);

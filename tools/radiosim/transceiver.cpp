@@ -15,19 +15,6 @@ constexpr int kCallFieldCount = kTxStepField - kRxFreqField + 1;
 constexpr int kVfoFieldCount = kBeatShiftField - kRxFreqField + 1;
 constexpr size_t kLongestDtmfCode = TRadioData::kDtmfCapacity - 3;  // "d," and the NUL
 
-// A command that carries one menu slot.
-struct TSlotCommand {
-    std::string_view Mnemonic;
-    int Slot;
-    bool DigitsOnly;
-};
-constexpr std::array<TSlotCommand, 6> kSlotCommands = {{{"MS", 19, false},
-                                                        {"LK", 21, true},
-                                                        {"LP", 22, true},
-                                                        {"PF", 24, true},
-                                                        {"BT", 25, true},
-                                                        {"BR", 36, true}}};
-
 std::optional<std::string> Refused() {
     return std::string(kRefused);
 }
@@ -81,12 +68,6 @@ bool HasFrequency(std::string_view record) {
     return !ExtractField(record, kRxFreqField, false).empty();
 }
 
-const TSlotCommand* SlotCommandOf(std::string_view mnemonic) {
-    const auto* found = std::find_if(kSlotCommands.begin(), kSlotCommands.end(),
-                                     [&](const TSlotCommand& c) { return c.Mnemonic == mnemonic; });
-    return found == kSlotCommands.end() ? nullptr : found;
-}
-
 }  // namespace
 
 TTransceiver::TTransceiver(TRadioData data, std::string id, TProtectAnswer protectAnswer)
@@ -107,21 +88,27 @@ std::optional<std::string> TTransceiver::Handle(std::string_view command) {
 }
 
 TTransceiver::THandler TTransceiver::HandlerOf(std::string_view mnemonic) {
-    static const std::array<std::pair<std::string_view, THandler>, 20> kHandlers = {{
-        {"ID", &TTransceiver::Identity},    {"TY", &TTransceiver::MarketCode},
-        {"FL", &TTransceiver::BandLimit},   {"CQ", &TTransceiver::ChannelCount},
-        {"ME", &TTransceiver::MemoryEntry}, {"MN", &TTransceiver::MemoryName},
-        {"CA", &TTransceiver::CallChannel}, {"VF", &TTransceiver::Vfo},
-        {"PC", &TTransceiver::Power},       {"PV", &TTransceiver::ProgramVfo},
-        {"DM", &TTransceiver::Dtmf},        {"MU", &TTransceiver::Menu},
-        {"MS", &TTransceiver::MenuSlot},    {"LK", &TTransceiver::MenuSlot},
-        {"LP", &TTransceiver::MenuSlot},    {"PF", &TTransceiver::MenuSlot},
-        {"BT", &TTransceiver::MenuSlot},    {"BR", &TTransceiver::MenuSlot},
-        {"VM", &TTransceiver::VfoMode},     {"CP", &TTransceiver::Protection},
+    static const std::array<std::pair<std::string_view, THandler>, 14> kHandlers = {{
+        {"ID", &TTransceiver::Identity},
+        {"TY", &TTransceiver::MarketCode},
+        {"FL", &TTransceiver::BandLimit},
+        {"CQ", &TTransceiver::ChannelCount},
+        {"ME", &TTransceiver::MemoryEntry},
+        {"MN", &TTransceiver::MemoryName},
+        {"CA", &TTransceiver::CallChannel},
+        {"VF", &TTransceiver::Vfo},
+        {"PC", &TTransceiver::Power},
+        {"PV", &TTransceiver::ProgramVfo},
+        {"DM", &TTransceiver::Dtmf},
+        {"MU", &TTransceiver::Menu},
+        {"VM", &TTransceiver::VfoMode},
+        {"CP", &TTransceiver::Protection},
     }};
     for (const auto& [name, handler] : kHandlers) {
         if (name == mnemonic) return handler;
     }
+    // The commands that carry one menu slot alone.
+    if (SlotCommandOf(mnemonic) != nullptr) return &TTransceiver::MenuSlot;
     return nullptr;
 }
 
@@ -250,7 +237,7 @@ std::optional<std::string> TTransceiver::Menu(const TRequest& request) {
 std::optional<std::string> TTransceiver::MenuSlot(const TRequest& request) {
     const TSlotCommand* command = SlotCommandOf(request.Text.substr(0, 2));
     if (command == nullptr) return Refused();
-    if (!request.HasPayload) return BuildSlotWrite(Memory, command->Mnemonic, command->Slot);
+    if (!request.HasPayload) return BuildSlotWrite(Memory, *command);
     const std::string_view value = request.Payload;
     const bool fits =
         value.size() < static_cast<size_t>(TRadioData::MenuSlotCapacity(command->Slot));

@@ -65,7 +65,7 @@ void AddDtmfSection(std::string& file, const TRadioData& data) {
 void AddMenuSection(std::string& file, const TRadioData& data) {
     AddLine(file, "__RADIO MENU__");
     AddLine(file, data.GetProgramVfo());
-    for (int slot = 1; slot <= data.UsedMenuSlotCount(); ++slot)
+    for (int slot = kFirstMenuSlot; slot <= data.UsedMenuSlotCount(); ++slot)
         AddLine(file, data.GetMenuSlot(slot));
 }
 
@@ -147,8 +147,6 @@ int MemoryIndexOfLabel(std::string_view label) {
     }
     return TRadioData::kFirstSpecialRecord;
 }
-
-constexpr int kChannelCountSlot = 26;
 
 // The channel count the file brings replaces the current one only when the
 // model has such a count: a damaged count would hide (and drop on the next

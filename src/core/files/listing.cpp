@@ -114,7 +114,7 @@ enum class TMenuScope { All, Handheld, Mobile, ToneBurst, NotJapan };
 using TMenuValue = std::string (*)(const TRadioData& data, const std::string& slot);
 
 struct TMenuItem {
-    int Slot;
+    TMenuSlot Slot;
     const char* Label;
     TMenuScope Scope;
     TMenuValue Value;
@@ -149,80 +149,83 @@ std::string MicKeyLine(const TRadioData& data, const std::string& slot) {
     return (data.IsMobile() ? "MIC Key Lock : " : "Disable MIC PF Key : ") + OffOn(data, slot);
 }
 
-// Items 3 and 34 compose their whole line, so they carry no label.
+// The priority scan and MIC key items compose their whole line, so they carry no label.
 const std::array<TMenuItem, TRadioData::kMenuSlotCount>& MenuItems() {
     using S = TMenuScope;
     using D = const TRadioData&;
     using T = const std::string&;
     static const std::array<TMenuItem, TRadioData::kMenuSlotCount> kItems{{
-        {1, "Battery Saver : ", S::Handheld,
+        {kBatterySaverSlot, "Battery Saver : ", S::Handheld,
          [](D, T s) {
              return Numbered(s, 1,
                              {"0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec",
                               "4.0sec", "5.0sec"},
                              "OFF");
          }},
-        {2, "Auto Power Off : ", S::All,
+        {kAutoPowerOffSlot, "Auto Power Off : ", S::All,
          [](D, T s) {
              return Numbered(s, 1, {"30min", "60min", "90min", "120min", "180min"}, "OFF");
          }},
-        {3, nullptr, S::All, PriorityScanLine},
-        {4, "Scan Resume Method : ", S::All,
+        {kPriorityScanSlot, nullptr, S::All, PriorityScanLine},
+        {kScanResumeSlot, "Scan Resume Method : ", S::All,
          [](D, T s) {
              return Numbered(s, 0, {"Time-Operated Mode", "Carrier-Operated Mode"}, "Seek Mode");
          }},
-        {5, "Tune Enable : ", S::All, OffOn},
-        {6, "Key Beep : ", S::All, OffOn},
-        {7, "Tx Inhibit : ", S::Handheld, OffOn},
-        {8, "Busy Channel Lockout : ", S::All, OffOn},
-        {27, "S-Meter Squelch : ", S::Mobile, OffOn},
-        {28, "Squelch Hang Time : ", S::Mobile,
+        {kTuneEnableSlot, "Tune Enable : ", S::All, OffOn},
+        {kKeyBeepSlot, "Key Beep : ", S::All, OffOn},
+        {kTxInhibitSlot, "Tx Inhibit : ", S::Handheld, OffOn},
+        {kBusyChannelLockoutSlot, "Busy Channel Lockout : ", S::All, OffOn},
+        {kSmeterSquelchSlot, "S-Meter Squelch : ", S::Mobile, OffOn},
+        {kSquelchHangTimeSlot, "Squelch Hang Time : ", S::Mobile,
          [](D, T s) {
              return Numbered(s, 1, {"125ms", "250ms", "500ms"}, "OFF");
          }},
-        {9, "Time-out Timer : ", S::All,
+        {kTimeOutTimerSlot, "Time-out Timer : ", S::All,
          [](D, T s) {
              return Numbered(s, 1, {"5min", "10min"}, "3min");
          }},
-        {10, "VOX Gain : ", S::Handheld, [](D, T s) { return s == "0" ? std::string("OFF") : s; }},
-        {11, "VOX on Busy : ", S::Handheld, OffOn},
-        {12, "VOX Deley : ", S::Handheld,
+        {kVoxGainSlot, "VOX Gain : ", S::Handheld,
+         [](D, T s) { return s == "0" ? std::string("OFF") : s; }},
+        {kVoxOnBusySlot, "VOX on Busy : ", S::Handheld, OffOn},
+        {kVoxDelaySlot, "VOX Deley : ", S::Handheld,
          [](D, T s) {
              return Numbered(s, 1, {"500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"},
                              "250ms");
          }},
-        {13, "Automatic Repeater Offset : ", S::All, OffOn},
-        {14, "1750Hz Tone Hold : ", S::All, OffOn},
-        {23, "CALL Key : ", S::All,
+        {kRepeaterOffsetSlot, "Automatic Repeater Offset : ", S::All, OffOn},
+        {kToneHoldSlot, "1750Hz Tone Hold : ", S::All, OffOn},
+        {kCallKeySlot, "CALL Key : ", S::All,
          [](D, T s) { return std::string(s == "0" ? "CALL" : "1750Hz Tone"); }},
-        {25, "Tone Burst Frequency : ", S::ToneBurst,
+        {kToneBurstSlot, "Tone Burst Frequency : ", S::ToneBurst,
          [](D, T s) {
              return Numbered(s, 0, {"1000Hz", "1450Hz", "1750Hz", "2100Hz"}, "1750Hz");
          }},
-        {15, "DTMF Lock : ", S::All, OffOn},
-        {16, "DTMF Hold : ", S::NotJapan, OffOn},
-        {33, "DTMF Monitor : ", S::Mobile, OffOn},
-        {17, "DTMF Pause : ", S::All,
+        {kDtmfLockSlot, "DTMF Lock : ", S::All, OffOn},
+        {kDtmfHoldSlot, "DTMF Hold : ", S::NotJapan, OffOn},
+        {kDtmfMonitorSlot, "DTMF Monitor : ", S::Mobile, OffOn},
+        {kDtmfPauseSlot, "DTMF Pause : ", S::All,
          [](D, T s) {
              return Numbered(
                  s, 0, {"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}, "");
          }},
-        {18, "DTMF Speed : ", S::All,
+        {kDtmfSpeedSlot, "DTMF Speed : ", S::All,
          [](D, T s) { return std::string(s == "0" ? "Fast" : "Slow"); }},
-        {29, "PF1 : ", S::Mobile, PfFunction},
-        {30, "PF2 : ", S::Mobile, PfFunction},
-        {31, "PF3 : ", S::Mobile, PfFunction},
-        {32, "PF4 : ", S::Mobile, PfFunction},
-        {36, "Brightness : ", S::Mobile, [](D, T s) { return s == "00" ? std::string("OFF") : s; }},
-        {34, "Auto Brightness : ", S::Mobile, OffOn},
-        {19, "Power-on Message : ", S::All, [](D, T s) { return s; }},
-        {21, "Key Lock : ", S::All, OffOn},
-        {20, "Memory Name : ", S::All, [](D, T s) { return std::string(s == "1" ? "OFF" : "ON"); }},
-        {22, "Lamp : ", S::Handheld, OffOn},
-        {24, nullptr, S::All, MicKeyLine},
-        {35, "Data Speed : ", S::Mobile,
+        {kPf1Slot, "PF1 : ", S::Mobile, PfFunction},
+        {kPf2Slot, "PF2 : ", S::Mobile, PfFunction},
+        {kPf3Slot, "PF3 : ", S::Mobile, PfFunction},
+        {kPf4Slot, "PF4 : ", S::Mobile, PfFunction},
+        {kBrightnessSlot, "Brightness : ", S::Mobile,
+         [](D, T s) { return s == "00" ? std::string("OFF") : s; }},
+        {kAutoBrightnessSlot, "Auto Brightness : ", S::Mobile, OffOn},
+        {kPowerOnMessageSlot, "Power-on Message : ", S::All, [](D, T s) { return s; }},
+        {kKeyLockSlot, "Key Lock : ", S::All, OffOn},
+        {kMemoryNameSlot, "Memory Name : ", S::All,
+         [](D, T s) { return std::string(s == "1" ? "OFF" : "ON"); }},
+        {kLampSlot, "Lamp : ", S::Handheld, OffOn},
+        {kMicKeyLockSlot, nullptr, S::All, MicKeyLine},
+        {kDataSpeedSlot, "Data Speed : ", S::Mobile,
          [](D, T s) { return std::string(s == "0" ? "1200bps" : "9600bps"); }},
-        {26, "Channel Quantity : ", S::All,
+        {kChannelCountSlot, "Channel Quantity : ", S::All,
          [](D, T s) { return std::string(s == "49"   ? "50ch"
                                          : s == "99" ? "100ch"
                                                      : "200ch"); }},
@@ -258,8 +261,8 @@ QString FormatMenuLine(const TRadioData& data, int item, bool toneBurstOption) {
 
 std::string MenuSettingName(int slot) {
     // These two items compose their whole line, which depends on the model.
-    if (slot == 3) return "Priority Scan";
-    if (slot == 24) return "MIC Key Lock";
+    if (slot == kPriorityScanSlot) return "Priority Scan";
+    if (slot == kMicKeyLockSlot) return "MIC Key Lock";
     for (const TMenuItem& item : MenuItems()) {
         if (item.Slot != slot || !item.Label) continue;
         const std::string_view label = item.Label;

@@ -129,7 +129,7 @@ void LoadChannelCount(TSettingsStore& store, TRadioData& data) {
         count = QString::fromLatin1(counts.Smaller);
     }
     store.Write(QStringLiteral("Channel"), count);
-    data.SetMenuSlot(26, Latin1(count));
+    data.SetMenuSlot(kChannelCountSlot, Latin1(count));
 }
 
 }  // namespace
@@ -204,7 +204,7 @@ void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QS
 }
 
 void SaveChannelCount(TSettingsStore& store, const TRadioData& data) {
-    store.Write(QStringLiteral("Channel"), FromLatin1(data.GetMenuSlot(26)));
+    store.Write(QStringLiteral("Channel"), FromLatin1(data.GetMenuSlot(kChannelCountSlot)));
 }
 
 namespace {

@@ -77,37 +77,37 @@ std::string DefaultWeatherAlertRecord(std::string_view model, std::string_view m
 std::string DefaultMenuSlot(int slot, std::string_view model, std::string_view marketCode) {
     const char letter = CharAt(marketCode, 1);
     switch (slot) {
-        case 1:
+        case kBatterySaverSlot:
             return "5";
-        case 2:
+        case kAutoPowerOffSlot:
             return IsHandheldModel(model) ? "1" : "0";
-        case 6:
-        case 12:
+        case kKeyBeepSlot:
+        case kVoxDelaySlot:
             return "1";
-        case 9:
-        case 17:
-        case 25:
+        case kTimeOutTimerSlot:
+        case kDtmfPauseSlot:
+        case kToneBurstSlot:
             return "2";
-        case 13: {
+        case kRepeaterOffsetSlot: {
             const bool japanesePxA7 = model == "PX-A7" && letter == 'J';
             const bool offsetMarket144 =
                 (model == "PX-A5" || model == "RV-310") && IsOneOf(letter, "KEX");
             return japanesePxA7 || offsetMarket144 ? "1" : "0";
         }
-        case 19:
-        case 26:
+        case kPowerOnMessageSlot:
+        case kChannelCountSlot:
             return "";
-        case 23:
+        case kCallKeySlot:
             return letter == 'E' ? "1" : "0";
-        case 29:
+        case kPf1Slot:
             return "06";
-        case 30:
+        case kPf2Slot:
             return "04";
-        case 31:
+        case kPf3Slot:
             return "03";
-        case 32:
+        case kPf4Slot:
             return letter == 'E' ? "02" : "05";
-        case 36:
+        case kBrightnessSlot:
             return "31";
         default:
             return "0";

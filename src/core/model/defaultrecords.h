@@ -14,5 +14,5 @@ TVfoCallDefaults DefaultVfoCallRecords(std::string_view model, std::string_view 
 // The weather-alert channel of the U.S.A./Canada 144 MHz models; empty for the others.
 std::string DefaultWeatherAlertRecord(std::string_view model, std::string_view marketCode);
 
-// The default of menu slot 1..36; slot 26 (the channel count) has none and gives "".
+// The default of menu slot 1..36 (TMenuSlot); the channel count has none and gives "".
 std::string DefaultMenuSlot(int slot, std::string_view model, std::string_view marketCode);

@@ -77,5 +77,6 @@ void ApplyConfiguration(TRadioData& data, const TModelInfo& row, std::string_vie
     data.SetModel(row.Model);
     data.SetMarketCode(row.MarketCode);
     data.SetBandLimit(row.BandLimit);
-    data.SetMenuSlot(26, channelCount.empty() ? std::string_view(row.ChannelCount) : channelCount);
+    data.SetMenuSlot(kChannelCountSlot,
+                     channelCount.empty() ? std::string_view(row.ChannelCount) : channelCount);
 }

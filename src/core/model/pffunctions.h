@@ -5,7 +5,8 @@
 #include <string_view>
 
 // The functions a PF key can take, by position; the menu pages offer them in
-// this order and the slot stores the position as two hexadecimal digits.
+// this order and a PF key's slot (kPf1Slot..kPf4Slot) stores the position as two
+// hexadecimal digits.
 constexpr int kPfFunctionCount = 19;
 const std::array<const char*, kPfFunctionCount>& PfFunctionList();
 

@@ -81,8 +81,8 @@ void TRadioData::ApplyWeatherAlertDefault() {
 }
 
 void TRadioData::ApplyMenuDefaults() {
-    for (int slot = 1; slot <= kMenuSlotCount; ++slot) {
-        if (slot == 26) continue;
+    for (int slot = kFirstMenuSlot; slot <= kLastMenuSlot; ++slot) {
+        if (slot == kChannelCountSlot) continue;
         SetMenuSlot(slot, DefaultMenuSlot(slot, Model, MarketCode));
     }
     if (OnMenuLayoutChanged) OnMenuLayoutChanged();
@@ -170,15 +170,15 @@ void TRadioData::SetClipRecord(std::string_view text) {
 
 int TRadioData::MenuSlotCapacity(int slot) {
     switch (slot) {
-        case 19:
+        case kPowerOnMessageSlot:
             return 9;
-        case 26:
+        case kChannelCountSlot:
             return 4;
-        case 29:
-        case 30:
-        case 31:
-        case 32:
-        case 36:
+        case kPf1Slot:
+        case kPf2Slot:
+        case kPf3Slot:
+        case kPf4Slot:
+        case kBrightnessSlot:
             return 3;
         default:
             return 2;
@@ -186,13 +186,13 @@ int TRadioData::MenuSlotCapacity(int slot) {
 }
 
 std::string TRadioData::GetMenuSlot(int slot) const {
-    if (slot < 1 || slot > kMenuSlotCount) return {};
-    return MenuSlots[static_cast<size_t>(slot - 1)];
+    if (slot < kFirstMenuSlot || slot > kLastMenuSlot) return {};
+    return MenuSlots[static_cast<size_t>(slot - kFirstMenuSlot)];
 }
 
 void TRadioData::SetMenuSlot(int slot, std::string_view text) {
-    if (slot < 1 || slot > kMenuSlotCount) return;
-    StoreCut(MenuSlots[static_cast<size_t>(slot - 1)], text, MenuSlotCapacity(slot));
+    if (slot < kFirstMenuSlot || slot > kLastMenuSlot) return;
+    StoreCut(MenuSlots[static_cast<size_t>(slot - kFirstMenuSlot)], text, MenuSlotCapacity(slot));
 }
 
 char TRadioData::GetMarketChar(int which) const {
@@ -213,7 +213,7 @@ bool TRadioData::Is144Model() const {
 }
 
 int TRadioData::ChannelCount() const {
-    return LeadingNumber(MenuSlots[25]);
+    return LeadingNumber(MenuSlots[kChannelCountSlot - kFirstMenuSlot]);
 }
 
 bool TRadioData::HasMemoryNames() const {
@@ -222,7 +222,7 @@ bool TRadioData::HasMemoryNames() const {
 }
 
 int TRadioData::UsedMenuSlotCount() const {
-    return IsHandheld() ? 26 : kMenuSlotCount;
+    return IsHandheld() ? kLastHandheldMenuSlot : kMenuSlotCount;
 }
 
 int TRadioData::LastRowPosition() const {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <tuple>
 
+#include "core/model/menuslots.h"
+
 // Everything the program knows about one transceiver. Every record is a
 // comma-separated ASCII text exactly as data files store it and, for the most
 // part, as the transceiver sends it; readers take single fields out on demand.
@@ -22,7 +24,7 @@ public:
     static constexpr int kBandLimitCapacity = 20;
     static constexpr int kModelCapacity = 10;
     static constexpr int kCommentCapacity = 101;  // 50 characters, double-byte in Japan
-    static constexpr int kMenuSlotCount = 36;
+    static constexpr int kMenuSlotCount = kLastMenuSlot;
 
     // Channels 200..207 hold the special records, 208 is spare.
     static constexpr int kFirstSpecialRecord = 200;
@@ -73,7 +75,7 @@ public:
     const std::string& GetClipRecord() const { return ClipRecord; }
     void SetClipRecord(std::string_view text);
 
-    // Slots 1..36; any other number reads as empty and writes nothing.
+    // Slots 1..36 (see TMenuSlot); any other number reads as empty and writes nothing.
     std::string GetMenuSlot(int slot) const;
     void SetMenuSlot(int slot, std::string_view text);
     static int MenuSlotCapacity(int slot);
@@ -87,7 +89,7 @@ public:
     bool IsMobile() const;
     bool Is144Model() const;
 
-    // The channel count N (menu slot 26): channels 0..N exist.
+    // The channel count N (the channel count slot): channels 0..N exist.
     int ChannelCount() const;
     // Memory names exist only with the smaller count of each model group.
     bool HasMemoryNames() const;

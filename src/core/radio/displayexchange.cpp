@@ -70,10 +70,7 @@ void TDisplayExchange::ActOnReply(const std::string& reply) {
         CurrentFlow == TFlow::Query ? TDisplayOutcome::Queried : TDisplayOutcome::Set;
     switch (Stage) {
         case TStage::Start:
-            // Chatter on the line before the wake-up: wait for it to settle.
-            Host.StopTimer(TDisplayTimer::Start);
-            Host.DiscardInput();
-            Host.StartTimer(TDisplayTimer::Start, kDisplayStartDelay);
+            RestartStartDelay(Host, TDisplayTimer::Start, kDisplayStartDelay);
             break;
         case TStage::Wake:
             Host.DiscardInput();
@@ -133,10 +130,8 @@ void TDisplayExchange::ActOnSilence() {
         case TStage::Program1:
         case TStage::Program2:
         case TStage::Wrapped:
-            Host.StopTimer(TDisplayTimer::Start);
-            Host.ClosePort();
             Stage = TStage::Idle;
-            Host.ShowError(kTimeoutMessage);
+            CloseWithError(Host, kTimeoutMessage, TDisplayTimer::Start);
             Host.FlowEnded(TDisplayOutcome::TimedOut);
             break;
         default:

@@ -5,10 +5,7 @@
 
 TDisplayRunner::TDisplayRunner(TDisplayView& view, QObject* parent) : QObject(parent), View(view) {
     ConfigureRadioLine(KComm1);
-    for (QTimer* timer : {&Timer1, &Timer2, &Timer3}) {
-        timer->setSingleShot(true);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
+    PrepareExchangeTimers({&Timer1, &Timer2, &Timer3});
     connect(&KComm1, &TKComm::OnCommEvent, this, &TDisplayRunner::KComm1CommEvent);
     connect(&Timer1, &QTimer::timeout, this, [this] { Engine.TimerFired(TDisplayTimer::Start); });
     connect(&Timer2, &QTimer::timeout, this, [this] { Engine.TimerFired(TDisplayTimer::Reply); });

@@ -73,6 +73,27 @@ public:
 };
 
 inline constexpr char kTimeoutMessage[] = "Communication timeout error.";
+
+// What every exchange, the channel display's too, does alike on its host
+// (TExchangeHost or TDisplayHost) whatever its timers are called.
+
+// Bytes on the line before the wake-up: the start delay begins anew, so that
+// the wake-up goes out on a quiet line.
+template <typename THost, typename TTimer>
+void RestartStartDelay(THost& host, TTimer startTimer, std::chrono::milliseconds delay) {
+    host.StopTimer(startTimer);
+    host.DiscardInput();
+    host.StartTimer(startTimer, delay);
+}
+
+// An exchange ends on the line's account: the timers named stop, the port is
+// let go, and then the user learns why.
+template <typename THost, typename... TTimers>
+void CloseWithError(THost& host, const std::string& message, TTimers... timers) {
+    (host.StopTimer(timers), ...);
+    host.ClosePort();
+    host.ShowError(message);
+}
 inline constexpr char kUnsupportedMessage[] =
     "The transceiver is not supported with this software.\nPlease confirm the transceiver model "
     "name.";

@@ -19,6 +19,13 @@ std::string TakeWaitingBytes(TKComm& comm) {
     return waiting > 0 ? comm.ReadStringData(static_cast<uint32_t>(waiting)) : std::string();
 }
 
+void PrepareExchangeTimers(std::initializer_list<QTimer*> timers) {
+    for (QTimer* timer : timers) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+}
+
 namespace {
 
 // No reply is this long; a longer unfinished line is noise and only its end is kept.
@@ -38,10 +45,7 @@ std::string LastReplyLine(const std::string& lines) {
 TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent)
     : QObject(parent), View(view) {
     ConfigureRadioLine(KComm1);
-    for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) {
-        timer->setSingleShot(true);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
+    PrepareExchangeTimers({&Timer1, &Timer3, &Timer4, &PauseTimer});
     connect(&KComm1, &TKComm::OnCommEvent, this, &TExchangeRunner::KComm1CommEvent);
     connect(&Timer1, &QTimer::timeout, this,
             [this] { Current->TimerFired(TExchangeTimer::Reply); });

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "core/radio/exchange.h"
@@ -13,6 +14,9 @@ void ConfigureRadioLine(TKComm& comm);
 
 // Every byte waiting in the port's receive queue.
 std::string TakeWaitingBytes(TKComm& comm);
+
+// The timers of an exchange fire once per start, and on time.
+void PrepareExchangeTimers(std::initializer_list<QTimer*> timers);
 
 // What the window or console running an exchange shows of it.
 class TExchangeView {

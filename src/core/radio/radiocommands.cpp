@@ -14,20 +14,6 @@ constexpr std::array<std::string_view, 8> kSpecialLabels = {"L0", "U0", "L1", "U
 constexpr int kSpecialCount = static_cast<int>(kSpecialLabels.size());
 constexpr int kLastMemoryRecord = TRadioData::kFirstSpecialRecord - 1;
 constexpr int kLastHandheldMemoryRecord = 99;
-constexpr int kChannelCountSlot = 26;
-
-// "MU" on the mobiles: 25 values, the four two-character ones in the middle.
-constexpr std::array<TMenuValue, 25> kMobileMenu = {{
-    {27, 1}, {28, 1}, {13, 1}, {4, 1},  {20, 1}, {2, 1},  {23, 1}, {14, 1}, {9, 1},
-    {8, 1},  {6, 1},  {5, 1},  {18, 1}, {16, 1}, {17, 1}, {15, 1}, {33, 1}, {24, 1},
-    {29, 2}, {30, 2}, {31, 2}, {32, 2}, {35, 1}, {34, 1}, {3, 1},
-}};
-
-// "MU" on the handhelds: 20 one-character values.
-constexpr std::array<TMenuValue, 20> kHandheldMenu = {{
-    {1, 1},  {2, 1},  {7, 1},  {11, 1}, {10, 1}, {12, 1}, {8, 1}, {9, 1},  {4, 1},  {13, 1},
-    {23, 1}, {14, 1}, {18, 1}, {15, 1}, {16, 1}, {5, 1},  {6, 1}, {17, 1}, {20, 1}, {3, 1},
-}};
 
 bool IsControlCharacter(char c) {
     const auto code = static_cast<unsigned char>(c);
@@ -147,10 +133,7 @@ std::string DescribeCommand(std::string_view command) {
     if (mnemonic == "CA") return "the CALL channel";
     if (mnemonic == "VF" || mnemonic == "PC") return "the VFO";
     if (mnemonic == "PV") return "the programmable VFO";
-    if (mnemonic == "MU" || mnemonic == "MS" || mnemonic == "LK" || mnemonic == "LP" ||
-        mnemonic == "PF" || mnemonic == "BT" || mnemonic == "BR") {
-        return "the menu settings";
-    }
+    if (mnemonic == "MU" || SlotCommandOf(mnemonic) != nullptr) return "the menu settings";
     if (mnemonic == "VM") return "the VFO mode";
     if (mnemonic == "CQ") return "the channel count";
     return "the identification";
@@ -328,11 +311,6 @@ std::string DtmfEntry(int entry, std::string_view payload) {
     return prefix + DtmfCodeFromWire(payload.substr(prefix.size()));
 }
 
-std::span<const TMenuValue> MenuLayout(bool mobile) {
-    if (mobile) return kMobileMenu;
-    return kHandheldMenu;
-}
-
 std::string MenuValuesText(const TRadioData& data) {
     // Every value fills its width, or all that follow it would shift out of place.
     std::string text;
@@ -376,8 +354,12 @@ void StoreChannelCount(TRadioData& data, std::string_view payload) {
     }
 }
 
-std::string BuildSlotWrite(const TRadioData& data, std::string_view mnemonic, int slot) {
-    return std::string(mnemonic) + ' ' + data.GetMenuSlot(slot);
+std::string BuildSlotRead(const TSlotCommand& command) {
+    return std::string(command.Mnemonic);
+}
+
+std::string BuildSlotWrite(const TRadioData& data, const TSlotCommand& command) {
+    return BuildSlotRead(command) + ' ' + data.GetMenuSlot(command.Slot);
 }
 
 bool IsChannelDisplayProtected(std::string_view payload) {

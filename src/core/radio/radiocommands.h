@@ -1,9 +1,10 @@
 #pragma once
 
 #include <chrono>
-#include <span>
 #include <string>
 #include <string_view>
+
+#include "core/radio/slotcommands.h"
 
 class TRadioData;
 
@@ -135,17 +136,7 @@ std::string BuildDtmfWrite(const TRadioData& data, int entry);
 std::string DtmfEntry(int entry, std::string_view payload);
 
 // ---- Radio menu ----
-
-// One value of the "MU" text: the menu slot it belongs to and its width.
-struct TMenuValue {
-    int Slot;
-    int Width;
-};
-// The values in the order "MU" carries them. Each starts one character after
-// the previous value ends, so the positions are fixed.
-std::span<const TMenuValue> MenuLayout(bool mobile);
-// The handhelds' slot that is held at "0" for the whole of an exchange.
-inline constexpr int kHandheldHeldMenuSlot = 10;
+// Which command carries which slot: slotcommands.h.
 
 // The values joined by commas, each filled to its width with leading zeros.
 std::string MenuValuesText(const TRadioData& data);
@@ -159,8 +150,10 @@ void StoreMenuValues(TRadioData& data, std::string_view payload);
 std::string BuildChannelCountWrite(const TRadioData& data);
 void StoreChannelCount(TRadioData& data, std::string_view payload);
 
-// A command carrying one menu slot, e.g. "LK " and slot 21.
-std::string BuildSlotWrite(const TRadioData& data, std::string_view mnemonic, int slot);
+// A command carrying one menu slot alone: the request is the mnemonic, the
+// write e.g. "LK " and the key lock slot.
+std::string BuildSlotRead(const TSlotCommand& command);
+std::string BuildSlotWrite(const TRadioData& data, const TSlotCommand& command);
 
 // Channel display protection.
 inline constexpr std::string_view kProtectQuery = "CP";

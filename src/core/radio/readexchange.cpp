@@ -10,8 +10,6 @@ using TRequest = TReadExchange::TRequest;
 
 constexpr size_t kRawReplyLength = 99;
 constexpr size_t kPayloadLength = 249;
-constexpr size_t kMenuTextLength = 49;
-constexpr size_t kVoxPosition = 8;
 
 std::string WithoutCarriageReturns(const std::string& text) {
     return ReplyText(text);
@@ -21,7 +19,7 @@ std::string WithoutCarriageReturns(const std::string& text) {
 
 TReadExchange::TReadExchange(TRadioData& data, TExchangeHost& host, TTransferScope scope,
                              bool toneBurstShown)
-    : Data(data), Host(host), Scope(scope), ToneBurstShown(toneBurstShown) {}
+    : TExchangeBase(host), Data(data), Scope(scope), ToneBurstShown(toneBurstShown) {}
 
 std::chrono::milliseconds TReadExchange::CommandDelay() const {
     return ::CommandDelay(Data.GetModel());
@@ -36,65 +34,18 @@ bool TReadExchange::NamesExchanged() const {
 }
 
 void TReadExchange::Start() {
-    SetBar(0);
-    Request = TRequest::Start;
+    Counter = 0;
     Cancelling = false;
     SavedVox.reset();
-    Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
+    Open();
 }
 
-void TReadExchange::Send(TRequest request, const std::string& command) {
-    Request = request;
-    LastCommand = command;
-    Attempts = 0;
-    Host.SendCommand(command, CommandDelay());
-}
-
-// A reply that does not fit its request hears the same request again, but
-// only so often: a line that garbles everything ends the read.
-void TReadExchange::AskAgain() {
-    if (++Attempts >= kMostAttempts) {
-        Fail(BadRepliesMessage(LastCommand));
-        return;
-    }
-    Host.SendCommand(LastCommand, CommandDelay());
-}
-
-void TReadExchange::SendFailed(const std::string& message) {
-    if (!Finished) Fail(message);
-}
-
-void TReadExchange::Fail(const std::string& message) {
+void TReadExchange::CancelGraceOver() {
     Host.StopTimer(TExchangeTimer::Reply);
+    Host.StopTimer(TExchangeTimer::CancelGrace);
     Host.StopTimer(TExchangeTimer::StartDelay);
     Host.ClosePort();
-    Host.ShowError(message);
-    End(TExchangeOutcome::LineFailed);
-}
-
-void TReadExchange::TimerFired(TExchangeTimer timer) {
-    if (Finished) return;
-    switch (timer) {
-        case TExchangeTimer::StartDelay:
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.DiscardInput();
-            Send(TRequest::WakeUp, std::string(kWakeUpCommand));
-            break;
-        case TExchangeTimer::Reply:
-            Host.StopTimer(TExchangeTimer::Reply);
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.ClosePort();
-            Host.ShowError(kTimeoutMessage);
-            End(TExchangeOutcome::TimedOut);
-            break;
-        case TExchangeTimer::CancelGrace:
-            Host.StopTimer(TExchangeTimer::Reply);
-            Host.StopTimer(TExchangeTimer::CancelGrace);
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.ClosePort();
-            End(TExchangeOutcome::Cancelled);
-            break;
-    }
+    End(TExchangeOutcome::Cancelled);
 }
 
 void TReadExchange::Cancel() {
@@ -131,7 +82,7 @@ void TReadExchange::Reply(const std::string& bytes) {
     if (Cancelling) {
         if (SavedVox) {
             // Give the transceiver its VOX setting back before going.
-            Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(*SavedVox));
+            Send(TRequest::VoxRestore, MenuWriteWithVox(*SavedVox));
             Host.DiscardInput();
             Cancelling = false;
             return;
@@ -161,10 +112,6 @@ size_t TReadExchange::PayloadStart() const {
         default:
             return 3;
     }
-}
-
-bool TReadExchange::AwaitsAnswer() const {
-    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
 }
 
 // Every reply must answer its request; the mobiles' echo checks come on top.
@@ -229,22 +176,16 @@ bool TReadExchange::EchoFits(const std::string& raw) const {
 void TReadExchange::Act(const std::string& payload) {
     switch (Request) {
         case TRequest::Start:
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.DiscardInput();
-            Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
-            break;
         case TRequest::WakeUp:
-            Host.DiscardInput();
-            Counter = 0;
-            Send(TRequest::Id, "ID");
+            ActOnOpening();
             break;
         case TRequest::Id:
             ActOnIdentity(payload);
             break;
         case TRequest::VoxHold:
-            MenuText = payload.substr(0, kMenuTextLength);
-            SavedVox = MenuText.size() > kVoxPosition ? MenuText[kVoxPosition] : '0';
-            Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
+            KeepMenuText(payload);
+            SavedVox = KeptVox();
+            Send(TRequest::VoxSet, MenuWriteWithVox('0'));
             break;
         case TRequest::VoxSet:
             Send(TRequest::ChannelCount, "CQ");
@@ -350,11 +291,6 @@ void TReadExchange::StoreEntry(const std::string& namePayload) {
         record, MemoryRecord(EntryPayload, namePayload, RecordChannelField(record, IsMobile())));
 }
 
-void TReadExchange::SetBar(int position) {
-    Progress = position;
-    Host.SetProgress(Progress);
-}
-
 void TReadExchange::ActOnMenu(const std::string& payload) {
     if (Request != TRequest::VoxRestore && Request != TRequest::Stop) SetBar(Progress + 1);
     switch (Request) {
@@ -390,30 +326,31 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             StoreMenuValues(Data, payload);
             if (Data.IsHandheld() && SavedVox)
                 Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
-            Send(TRequest::Message, "MS");
+            Send(TRequest::Message, BuildSlotRead(kPowerOnMessageCommand));
             break;
         case TRequest::Message:
-            Data.SetMenuSlot(19, payload);
-            Send(TRequest::KeyLock, "LK");
+            Data.SetMenuSlot(kPowerOnMessageCommand.Slot, payload);
+            Send(TRequest::KeyLock, BuildSlotRead(kKeyLockCommand));
             break;
         case TRequest::KeyLock:
-            Data.SetMenuSlot(21, payload);
+            Data.SetMenuSlot(kKeyLockCommand.Slot, payload);
             SendAfterKeyLock();
             break;
         case TRequest::ToneBurst:
-            Data.SetMenuSlot(25, payload);
-            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+            Data.SetMenuSlot(kToneBurstCommand.Slot, payload);
+            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
+                 BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
             break;
         case TRequest::Lamp:
-            Data.SetMenuSlot(22, payload);
-            Send(TRequest::ProgrammableKey, "PF");
+            Data.SetMenuSlot(kLampCommand.Slot, payload);
+            Send(TRequest::ProgrammableKey, BuildSlotRead(kMicKeyLockCommand));
             break;
         case TRequest::ProgrammableKey:
-            Data.SetMenuSlot(24, payload);
-            Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox.value_or('0')));
+            Data.SetMenuSlot(kMicKeyLockCommand.Slot, payload);
+            Send(TRequest::VoxRestore, MenuWriteWithVox(SavedVox.value_or('0')));
             break;
         case TRequest::Brightness:
-            Data.SetMenuSlot(36, payload);
+            Data.SetMenuSlot(kBrightnessCommand.Slot, payload);
             Finish(TExchangeOutcome::Done);
             break;
         case TRequest::VoxRestore:
@@ -431,7 +368,7 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
 // memory read would change the transceiver's settings behind the user's back.
 void TReadExchange::FinishMemoryRead() {
     if (SavedVox) {
-        Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(*SavedVox));
+        Send(TRequest::VoxRestore, MenuWriteWithVox(*SavedVox));
     } else {
         Finish(TExchangeOutcome::Done);
     }
@@ -439,14 +376,9 @@ void TReadExchange::FinishMemoryRead() {
 
 void TReadExchange::SendAfterKeyLock() {
     if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, "BT");
+        Send(TRequest::ToneBurst, BuildSlotRead(kToneBurstCommand));
     } else {
-        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp, IsMobile() ? "BR" : "LP");
+        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
+             BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
     }
-}
-
-std::string TReadExchange::MenuTextWithVox(char value) const {
-    std::string text = MenuText;
-    if (text.size() > kVoxPosition) text[kVoxPosition] = value;
-    return text;
 }

@@ -7,25 +7,18 @@
 
 namespace {
 
-// The menu slots the write sends besides the "MU" values: the power-on
-// message, key lock, channel count, and per family lamp, PF key or brightness.
-constexpr int kMessageSlot = 19;
-constexpr int kKeyLockSlot = 21;
-constexpr int kLampSlot = 22;
-constexpr int kProgrammableKeySlot = 24;
-constexpr int kToneBurstSlot = 25;
-constexpr int kChannelCountSlot = 26;
-constexpr int kBrightnessSlot = 36;
-
+// The menu slots a write sends: the "MU" values, the channel count and the
+// slots that travel alone.
 std::vector<int> ExchangedMenuSlots(const TRadioData& data, bool toneBurstShown) {
     std::vector<int> slots;
     for (const TMenuValue& value : MenuLayout(data.IsMobile())) slots.push_back(value.Slot);
-    slots.insert(slots.end(), {kMessageSlot, kKeyLockSlot, kChannelCountSlot});
-    if (toneBurstShown) slots.push_back(kToneBurstSlot);
+    slots.insert(slots.end(),
+                 {kPowerOnMessageCommand.Slot, kKeyLockCommand.Slot, kChannelCountSlot});
+    if (toneBurstShown) slots.push_back(kToneBurstCommand.Slot);
     if (data.IsMobile()) {
-        slots.push_back(kBrightnessSlot);
+        slots.push_back(kBrightnessCommand.Slot);
     } else {
-        slots.insert(slots.end(), {kLampSlot, kProgrammableKeySlot});
+        slots.insert(slots.end(), {kLampCommand.Slot, kMicKeyLockCommand.Slot});
     }
     std::sort(slots.begin(), slots.end());
     return slots;

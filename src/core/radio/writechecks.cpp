@@ -5,9 +5,8 @@
 
 namespace {
 
-// Menu slot 3 turns on the scan that needs a special channel: "1" Priority
-// Scan (the PR channel), "2" Weather Alert (the AL channel).
-constexpr int kSpecialScanSlot = 3;
+// The priority scan slot turns on the scan that needs a special channel: "1"
+// Priority Scan (the PR channel), "2" Weather Alert (the AL channel).
 constexpr char kPriorityScan[] = "1";
 constexpr char kWeatherAlert[] = "2";
 
@@ -17,7 +16,7 @@ bool HasNoFrequency(const TRadioData& data, int record) {
 
 // A full write that would switch a scan on without its channel asks first.
 std::string MissingScanChannelQuestion(const TRadioData& data) {
-    const std::string scan = data.GetMenuSlot(kSpecialScanSlot);
+    const std::string scan = data.GetMenuSlot(kPriorityScanSlot);
     if (scan == kPriorityScan && HasNoFrequency(data, TRadioData::kPriorityRecord)) {
         return "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
                "configured.";
@@ -31,7 +30,7 @@ std::string MissingScanChannelQuestion(const TRadioData& data) {
 
 // A menu write that switches a scan on reminds that its channel must stay.
 std::string ScanChannelNotice(const TRadioData& data) {
-    const std::string scan = data.GetMenuSlot(kSpecialScanSlot);
+    const std::string scan = data.GetMenuSlot(kPriorityScanSlot);
     if (scan == kPriorityScan) {
         return "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when "
                "Priority Scan is ON.";

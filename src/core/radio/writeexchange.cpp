@@ -9,8 +9,6 @@ namespace {
 using TRequest = TWriteExchange::TRequest;
 
 constexpr size_t kReplyLength = 49;
-constexpr size_t kMenuTextLength = 49;
-constexpr size_t kVoxPosition = 8;
 constexpr char kMarketQuestion[] =
     "The market code selected in this software does not \nmatch the market code of the connected "
     "transcevier, \nIf you continue to write to the transceiver, the Memory \nChannel data may "
@@ -20,74 +18,22 @@ constexpr char kMarketQuestion[] =
 
 TWriteExchange::TWriteExchange(const TRadioData& data, TExchangeHost& host, TTransferScope scope,
                                bool toneBurstShown)
-    : Data(data), Host(host), Scope(scope), ToneBurstShown(toneBurstShown) {}
+    : TExchangeBase(host), Data(data), Scope(scope), ToneBurstShown(toneBurstShown) {}
 
 std::chrono::milliseconds TWriteExchange::CommandDelay() const {
     return ::CommandDelay(Data.GetModel());
 }
 
 void TWriteExchange::Start() {
-    SetBar(0);
-    Request = TRequest::Start;
+    Counter = 0;
     Cancelling = false;
-    Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
+    Open();
 }
 
-void TWriteExchange::SetBar(int position) {
-    Progress = position;
-    Host.SetProgress(Progress);
-}
-
-void TWriteExchange::Send(TRequest request, const std::string& command) {
-    Request = request;
-    LastCommand = command;
-    Attempts = 0;
-    Host.SendCommand(command, CommandDelay());
-}
-
-// Identification replies that answer something else are asked for again, as
-// a read does, and as boundedly.
-void TWriteExchange::AskAgain() {
-    if (++Attempts >= kMostAttempts) {
-        Fail(BadRepliesMessage(LastCommand));
-        return;
-    }
-    Host.SendCommand(LastCommand, CommandDelay());
-}
-
-void TWriteExchange::SendFailed(const std::string& message) {
-    if (!Finished) Fail(message);
-}
-
-void TWriteExchange::Fail(const std::string& message) {
-    Host.StopTimer(TExchangeTimer::Reply);
-    Host.StopTimer(TExchangeTimer::StartDelay);
+void TWriteExchange::CancelGraceOver() {
+    Host.StopTimer(TExchangeTimer::CancelGrace);
     Host.ClosePort();
-    Host.ShowError(message);
-    End(TExchangeOutcome::LineFailed);
-}
-
-void TWriteExchange::TimerFired(TExchangeTimer timer) {
-    if (Finished) return;
-    switch (timer) {
-        case TExchangeTimer::StartDelay:
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.DiscardInput();
-            Send(TRequest::WakeUp, std::string(kWakeUpCommand));
-            break;
-        case TExchangeTimer::Reply:
-            Host.StopTimer(TExchangeTimer::Reply);
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.ClosePort();
-            Host.ShowError(kTimeoutMessage);
-            End(TExchangeOutcome::TimedOut);
-            break;
-        case TExchangeTimer::CancelGrace:
-            Host.StopTimer(TExchangeTimer::CancelGrace);
-            Host.ClosePort();
-            End(TExchangeOutcome::Cancelled);
-            break;
-    }
+    End(TExchangeOutcome::Cancelled);
 }
 
 void TWriteExchange::Cancel() {
@@ -122,10 +68,6 @@ void TWriteExchange::End(TExchangeOutcome outcome) {
     Host.Finish(outcome);
 }
 
-bool TWriteExchange::AwaitsAnswer() const {
-    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
-}
-
 // The requests that only ask: their replies are examined, not just counted.
 bool TWriteExchange::AsksOnly() const {
     return Request == TRequest::Id || Request == TRequest::VoxHold ||
@@ -140,12 +82,13 @@ void TWriteExchange::Reply(const std::string& bytes) {
     if (Cancelling && VoxHeld() && Request != TRequest::VoxRestore) {
         // A cancelled write on a handheld gives the transceiver its VOX setting back first.
         Host.DiscardInput();
-        Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox()));
+        Send(TRequest::VoxRestore, MenuWriteWithVox(KeptVox()));
         return;
     }
     if (Cancelling) Request = TRequest::Stop;
     const std::string reply = ReplyText(bytes).substr(0, kReplyLength);
     Host.DiscardInput();
+    // Identification replies that answer something else are asked for again, as a read does.
     if (AsksOnly() && !ReplyAnswers(LastCommand, reply)) {
         AskAgain();
         return;
@@ -156,21 +99,15 @@ void TWriteExchange::Reply(const std::string& bytes) {
 void TWriteExchange::Act(const std::string& reply) {
     switch (Request) {
         case TRequest::Start:
-            Host.StopTimer(TExchangeTimer::StartDelay);
-            Host.DiscardInput();
-            Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
-            break;
         case TRequest::WakeUp:
-            Host.DiscardInput();
-            Counter = 0;
-            Send(TRequest::Id, "ID");
+            ActOnOpening();
             break;
         case TRequest::Id:
             ActOnIdentity(reply);
             break;
         case TRequest::VoxHold:
-            MenuText = ReplyPayload(reply).substr(0, kMenuTextLength);
-            Send(TRequest::VoxSet, "MU " + MenuTextWithVox('0'));
+            KeepMenuText(ReplyPayload(reply));
+            Send(TRequest::VoxSet, MenuWriteWithVox('0'));
             break;
         case TRequest::VoxSet:
             NoteReply(reply);
@@ -301,7 +238,7 @@ void TWriteExchange::ActOnRecord() {
                 Send(TRequest::Dtmf, BuildDtmfWrite(Data, Counter));
             } else if (Scope == TTransferScope::Memory && Data.IsHandheld()) {
                 // The transceiver gets its own VOX setting back, not the held "0".
-                Send(TRequest::VoxRestore, "MU " + MenuTextWithVox(SavedVox()));
+                Send(TRequest::VoxRestore, MenuWriteWithVox(KeptVox()));
             } else if (Scope == TTransferScope::Memory) {
                 Finish(TExchangeOutcome::Done);
             } else {
@@ -309,23 +246,23 @@ void TWriteExchange::ActOnRecord() {
             }
             break;
         case TRequest::Menu:
-            Send(TRequest::Message, BuildSlotWrite(Data, "MS", 19));
+            Send(TRequest::Message, BuildSlotWrite(Data, kPowerOnMessageCommand));
             break;
         case TRequest::Message:
-            Send(TRequest::KeyLock, BuildSlotWrite(Data, "LK", 21));
+            Send(TRequest::KeyLock, BuildSlotWrite(Data, kKeyLockCommand));
             break;
         case TRequest::KeyLock:
             SendAfterKeyLock();
             break;
         case TRequest::ToneBurst:
             if (Data.IsMobile()) {
-                Send(TRequest::Brightness, BuildSlotWrite(Data, "BR", 36));
+                Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
             } else {
-                Send(TRequest::Lamp, BuildSlotWrite(Data, "LP", 22));
+                Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
             }
             break;
         case TRequest::Lamp:
-            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, "PF", 24));
+            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, kMicKeyLockCommand));
             break;
         case TRequest::ProgrammableKey:
             Send(TRequest::VoxRestore, BuildMenuWrite(Data, false));
@@ -340,11 +277,11 @@ void TWriteExchange::ActOnRecord() {
 
 void TWriteExchange::SendAfterKeyLock() {
     if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, BuildSlotWrite(Data, "BT", 25));
+        Send(TRequest::ToneBurst, BuildSlotWrite(Data, kToneBurstCommand));
     } else if (Data.IsMobile()) {
-        Send(TRequest::Brightness, BuildSlotWrite(Data, "BR", 36));
+        Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
     } else {
-        Send(TRequest::Lamp, BuildSlotWrite(Data, "LP", 22));
+        Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
     }
 }
 
@@ -363,14 +300,4 @@ void TWriteExchange::NoteReply(const std::string& reply) {
 bool TWriteExchange::VoxHeld() const {
     return !MenuText.empty() && Request != TRequest::VoxHold && Request != TRequest::Start &&
            Request != TRequest::WakeUp && Request != TRequest::Id;
-}
-
-char TWriteExchange::SavedVox() const {
-    return MenuText.size() > kVoxPosition ? MenuText[kVoxPosition] : '0';
-}
-
-std::string TWriteExchange::MenuTextWithVox(char value) const {
-    std::string text = MenuText;
-    if (text.size() > kVoxPosition) text[kVoxPosition] = value;
-    return text;
 }

@@ -16,7 +16,6 @@
 
 namespace {
 constexpr int kChannelCountHelpContext = 85;
-constexpr int kChannelCountSlot = 26;
 }  // namespace
 
 TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {

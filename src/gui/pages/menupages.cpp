@@ -17,10 +17,6 @@
 
 namespace {
 
-constexpr int kPrioritySlot = 3;
-constexpr int kPowerOnMessageSlot = 19;
-constexpr int kToneBurstSlot = 25;
-constexpr int kBrightnessSlot = 36;
 constexpr int kToneBurst1750Item = 2;
 constexpr int kBrightnessMax = 31;
 
@@ -104,38 +100,52 @@ TMenuPages::TMenuPages(QWidget& menuPage, QWidget& menu1Page, QWidget& menu2Page
 }
 
 void TMenuPages::BindSlots() {
-    Lists = {{ComboBox_Save, 1, 10},
-             {ComboBox_Apo, 2, 10},
-             {ComboBox_Apo2, 2, 10},
-             {ComboBox_TOT, 9, 10},
-             {ComboBox_TOT2, 9, 10},
-             {ComboBox_VoxGain, 10, 10},
-             {ComboBox_VoxDelay, 12, 10},
-             {ComboBox_DtmfPause, 17, 10},
-             {ComboBox_DtmfPause2, 17, 10},
+    Lists = {{ComboBox_Save, kBatterySaverSlot, 10},
+             {ComboBox_Apo, kAutoPowerOffSlot, 10},
+             {ComboBox_Apo2, kAutoPowerOffSlot, 10},
+             {ComboBox_TOT, kTimeOutTimerSlot, 10},
+             {ComboBox_TOT2, kTimeOutTimerSlot, 10},
+             {ComboBox_VoxGain, kVoxGainSlot, 10},
+             {ComboBox_VoxDelay, kVoxDelaySlot, 10},
+             {ComboBox_DtmfPause, kDtmfPauseSlot, 10},
+             {ComboBox_DtmfPause2, kDtmfPauseSlot, 10},
              {ComboBox_1750Freq, kToneBurstSlot, 10},
              {ComboBox_1750Freq2, kToneBurstSlot, 10},
-             {ComboBox_SquelchHangTime2, 28, 10},
-             {ComboBox_PF12, 29, 16},
-             {ComboBox_PF22, 30, 16},
-             {ComboBox_PF32, 31, 16},
-             {ComboBox_PF42, 32, 16}};
-    Boxes = {{CheckBox_TuneEnable, 5, false},     {CheckBox_TuneEnable2, 5, false},
-             {CheckBox_KeyBeep, 6, false},        {CheckBox_KeyBeep2, 6, false},
-             {CheckBox_TxInhibit, 7, false},      {CheckBox_BusyChLockout, 8, false},
-             {CheckBox_BusyChLockout2, 8, false}, {CheckBox_VoxOnBusy, 11, false},
-             {CheckBox_ARO, 13, false},           {CheckBox_ARO2, 13, false},
-             {CheckBox_t1750Hold, 14, false},     {CheckBox_t1750Hold2, 14, false},
-             {CheckBox_DtmfLock, 15, false},      {CheckBox_DtmfLock2, 15, false},
-             {CheckBox_DtmfHold, 16, false},      {CheckBox_DtmfHold2, 16, false},
-             {CheckBox_MName, 20, true},          {CheckBox_MName2, 20, true},
-             {CheckBox_Lock, 21, false},          {CheckBox_Lock2, 21, false},
-             {CheckBox_Lamp, 22, false},          {CheckBox_MicKey, 24, false},
-             {CheckBox_MicKey2, 24, false},       {CheckBox_SmeterSql2, 27, false},
-             {CheckBox_DtmfMonitor2, 33, false},  {CheckBox_AutoBrightness2, 34, false}};
-    Groups = {{RadioGroup_ScanResume, 4},  {RadioGroup_ScanResume2, 4}, {RadioGroup_DtmfSpeed, 18},
-              {RadioGroup_DtmfSpeed2, 18}, {RadioGroup_CallKey, 23},    {RadioGroup_CallKey2, 23},
-              {RadioGroup_DataSpeed2, 35}};
+             {ComboBox_SquelchHangTime2, kSquelchHangTimeSlot, 10},
+             {ComboBox_PF12, kPf1Slot, 16},
+             {ComboBox_PF22, kPf2Slot, 16},
+             {ComboBox_PF32, kPf3Slot, 16},
+             {ComboBox_PF42, kPf4Slot, 16}};
+    Boxes = {{CheckBox_TuneEnable, kTuneEnableSlot, false},
+             {CheckBox_TuneEnable2, kTuneEnableSlot, false},
+             {CheckBox_KeyBeep, kKeyBeepSlot, false},
+             {CheckBox_KeyBeep2, kKeyBeepSlot, false},
+             {CheckBox_TxInhibit, kTxInhibitSlot, false},
+             {CheckBox_BusyChLockout, kBusyChannelLockoutSlot, false},
+             {CheckBox_BusyChLockout2, kBusyChannelLockoutSlot, false},
+             {CheckBox_VoxOnBusy, kVoxOnBusySlot, false},
+             {CheckBox_ARO, kRepeaterOffsetSlot, false},
+             {CheckBox_ARO2, kRepeaterOffsetSlot, false},
+             {CheckBox_t1750Hold, kToneHoldSlot, false},
+             {CheckBox_t1750Hold2, kToneHoldSlot, false},
+             {CheckBox_DtmfLock, kDtmfLockSlot, false},
+             {CheckBox_DtmfLock2, kDtmfLockSlot, false},
+             {CheckBox_DtmfHold, kDtmfHoldSlot, false},
+             {CheckBox_DtmfHold2, kDtmfHoldSlot, false},
+             {CheckBox_MName, kMemoryNameSlot, true},
+             {CheckBox_MName2, kMemoryNameSlot, true},
+             {CheckBox_Lock, kKeyLockSlot, false},
+             {CheckBox_Lock2, kKeyLockSlot, false},
+             {CheckBox_Lamp, kLampSlot, false},
+             {CheckBox_MicKey, kMicKeyLockSlot, false},
+             {CheckBox_MicKey2, kMicKeyLockSlot, false},
+             {CheckBox_SmeterSql2, kSmeterSquelchSlot, false},
+             {CheckBox_DtmfMonitor2, kDtmfMonitorSlot, false},
+             {CheckBox_AutoBrightness2, kAutoBrightnessSlot, false}};
+    Groups = {{RadioGroup_ScanResume, kScanResumeSlot}, {RadioGroup_ScanResume2, kScanResumeSlot},
+              {RadioGroup_DtmfSpeed, kDtmfSpeedSlot},   {RadioGroup_DtmfSpeed2, kDtmfSpeedSlot},
+              {RadioGroup_CallKey, kCallKeySlot},       {RadioGroup_CallKey2, kCallKeySlot},
+              {RadioGroup_DataSpeed2, kDataSpeedSlot}};
 }
 
 void TMenuPages::ConnectHandlers() {
@@ -189,7 +199,7 @@ void TMenuPages::LoadFromSlots() {
         const int count = binding.Group->Count();
         binding.Group->SetItemIndex(PositionOf(Data.GetMenuSlot(binding.Slot), 10, count));
     }
-    const std::string scan = Data.GetMenuSlot(kPrioritySlot);
+    const std::string scan = Data.GetMenuSlot(kPriorityScanSlot);
     for (QCheckBox* box : {CheckBox_Priority, CheckBox_Priority2}) box->setChecked(scan == "1");
     for (QCheckBox* box : {CheckBox_Weather, CheckBox_Weather2}) box->setChecked(scan == "2");
     TrackBar_Brightness2->setValue(BrightnessOf(Data.GetMenuSlot(kBrightnessSlot)));
@@ -274,14 +284,14 @@ void TMenuPages::RadioGroupClick(const TGroupSlot& binding, int index) {
     StoreSlot(binding.Slot, QString::number(index));
 }
 
-// Priority scan and weather alert share slot 3, so at most one of them is on.
+// Priority scan and weather alert share a slot, so at most one of them is on.
 void TMenuPages::PriorityScanClick(QCheckBox* weather, bool checked) {
     if (Loading) return;
     if (checked) {
         const QSignalBlocker blocker(weather);
         weather->setChecked(false);
     }
-    StoreSlot(kPrioritySlot, checked ? QStringLiteral("1") : QStringLiteral("0"));
+    StoreSlot(kPriorityScanSlot, checked ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TMenuPages::WeatherAlertClick(QCheckBox* priority, bool checked) {
@@ -290,7 +300,7 @@ void TMenuPages::WeatherAlertClick(QCheckBox* priority, bool checked) {
         const QSignalBlocker blocker(priority);
         priority->setChecked(false);
     }
-    StoreSlot(kPrioritySlot, checked ? QStringLiteral("2") : QStringLiteral("0"));
+    StoreSlot(kPriorityScanSlot, checked ? QStringLiteral("2") : QStringLiteral("0"));
 }
 
 void TMenuPages::TrackBar_Brightness2Change(int position) {
@@ -329,7 +339,7 @@ bool TMenuPages::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TMenuPages::StoreSlot(int slot, const QString& text) {
+void TMenuPages::StoreSlot(TMenuSlot slot, const QString& text) {
     Data.SetMenuSlot(slot, text.toStdString());
     Data.Changed = true;
     emit DataChanged(slot);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/model/menuslots.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -142,17 +144,17 @@ private:
     // How a control's state is written into its slot.
     struct TListSlot {
         QComboBox* List;
-        int Slot;
+        TMenuSlot Slot;
         int Base;  // 10 for list positions, 16 for the PF functions
     };
     struct TBoxSlot {
         QCheckBox* Box;
-        int Slot;
+        TMenuSlot Slot;
         bool Inverted;  // the memory name boxes store "0" when checked
     };
     struct TGroupSlot {
         TRadioGroup* Group;
-        int Slot;
+        TMenuSlot Slot;
     };
 
     void BuildHandheldPage(QWidget& page);
@@ -175,7 +177,7 @@ private:
 
     void LoadList(const TListSlot& binding);
     void LoadPowerOnMessage(QLineEdit* edit);
-    void StoreSlot(int slot, const QString& text);
+    void StoreSlot(TMenuSlot slot, const QString& text);
 
     TRadioData& Data;
     std::vector<TListSlot> Lists;

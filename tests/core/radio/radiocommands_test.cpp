@@ -246,6 +246,31 @@ TEST(Menu, HandheldValuesAndShortOrGarbledPayloads) {
     EXPECT_EQ(mobile.GetMenuSlot(3), before.GetMenuSlot(3));
 }
 
+TEST(Menu, SlotsThatTravelAloneEachHaveTheirCommand) {
+    const struct {
+        const char* Mnemonic;
+        int Slot;
+        bool DigitsOnly;
+    } cases[] = {{"MS", 19, false}, {"LK", 21, true}, {"BT", 25, true},
+                 {"LP", 22, true},  {"PF", 24, true}, {"BR", 36, true}};
+    ASSERT_EQ(kSlotCommands.size(), std::size(cases));
+    TRadioData data = Fresh("RV-310", "MKF", "99");
+    data.SetMenuSlot(19, "CQ");
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        EXPECT_EQ(kSlotCommands[i].Mnemonic, c.Mnemonic);  // the order the exchanges send them
+        const TSlotCommand* command = SlotCommandOf(c.Mnemonic);
+        ASSERT_NE(command, nullptr) << c.Mnemonic;
+        EXPECT_EQ(command->Slot, c.Slot) << c.Mnemonic;
+        EXPECT_EQ(command->DigitsOnly, c.DigitsOnly) << c.Mnemonic;
+        EXPECT_EQ(BuildSlotRead(*command), c.Mnemonic);
+        EXPECT_EQ(BuildSlotWrite(data, *command),
+                  std::string(c.Mnemonic) + " " + data.GetMenuSlot(c.Slot));
+        EXPECT_EQ(DescribeCommand(c.Mnemonic), "the menu settings");
+    }
+    EXPECT_EQ(SlotCommandOf("MU"), nullptr);
+}
+
 TEST(ChannelCount, SmallerCountOfEachModelGroup) {
     const struct {
         const char* Model;

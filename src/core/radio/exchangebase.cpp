@@ -1,0 +1,93 @@
+#include "core/radio/exchangebase.h"
+
+#include "core/radio/exchangemessages.h"
+#include "core/radio/radiocommands.h"
+
+namespace {
+
+constexpr size_t kMenuTextLength = 49;
+
+}  // namespace
+
+void TExchangeBase::Open() {
+    SetBar(0);
+    Request = TRequest::Start;
+    Host.StartTimer(TExchangeTimer::StartDelay, kStartDelay);
+}
+
+void TExchangeBase::Send(TRequest request, const std::string& command) {
+    Request = request;
+    LastCommand = command;
+    Attempts = 0;
+    Host.SendCommand(command, CommandDelay());
+}
+
+void TExchangeBase::AskAgain() {
+    if (++Attempts >= kMostAttempts) {
+        Fail(BadRepliesMessage(LastCommand));
+        return;
+    }
+    Host.SendCommand(LastCommand, CommandDelay());
+}
+
+void TExchangeBase::SendFailed(const std::string& message) {
+    if (!Finished) Fail(message);
+}
+
+void TExchangeBase::Fail(const std::string& message) {
+    EndWithError(message, TExchangeOutcome::LineFailed);
+}
+
+void TExchangeBase::EndWithError(const std::string& message, TExchangeOutcome outcome) {
+    CloseWithError(Host, message, TExchangeTimer::Reply, TExchangeTimer::StartDelay);
+    End(outcome);
+}
+
+void TExchangeBase::TimerFired(TExchangeTimer timer) {
+    if (Finished) return;
+    switch (timer) {
+        case TExchangeTimer::StartDelay:
+            Host.StopTimer(TExchangeTimer::StartDelay);
+            Host.DiscardInput();
+            Send(TRequest::WakeUp, std::string(kWakeUpCommand));
+            break;
+        case TExchangeTimer::Reply:
+            EndWithError(kTimeoutMessage, TExchangeOutcome::TimedOut);
+            break;
+        case TExchangeTimer::CancelGrace:
+            CancelGraceOver();
+            break;
+    }
+}
+
+bool TExchangeBase::AwaitsAnswer() const {
+    return Request != TRequest::Start && Request != TRequest::WakeUp && Request != TRequest::Stop;
+}
+
+void TExchangeBase::ActOnOpening() {
+    if (Request == TRequest::Start) {
+        RestartStartDelay(Host, TExchangeTimer::StartDelay, kStartDelay);
+        return;
+    }
+    Host.DiscardInput();
+    Send(TRequest::Id, "ID");
+}
+
+void TExchangeBase::SetBar(int position) {
+    Progress = position;
+    Host.SetProgress(Progress);
+}
+
+void TExchangeBase::KeepMenuText(const std::string& payload) {
+    MenuText = payload.substr(0, kMenuTextLength);
+}
+
+char TExchangeBase::KeptVox() const {
+    return MenuText.size() > kHandheldHeldMenuPosition ? MenuText[kHandheldHeldMenuPosition] : '0';
+}
+
+std::string TExchangeBase::MenuWriteWithVox(char vox) const {
+    std::string text = MenuText;
+    if (text.size() > kHandheldHeldMenuPosition) text[kHandheldHeldMenuPosition] = vox;
+    return "MU " + text;
+}

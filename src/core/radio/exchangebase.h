@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+
+#include "core/radio/exchange.h"
+
+// What the read and the write share, so that each keeps only its own
+// sequence: the request under way and the command that asked it, asking again
+// after a reply that does not fit, the start delay, wake-up and "ID" that open
+// both, the ends that come to both alike (no reply in time, replies that keep
+// failing, a command that could not be sent), the progress bar and the
+// handhelds' "MU" text that holds the VOX off.
+class TExchangeBase : public TExchange {
+public:
+    // What the exchange awaits the reply to.
+    enum class TRequest {
+        Start,
+        WakeUp,
+        Id,
+        VoxHold,
+        VoxSet,
+        ChannelCount,
+        MarketCode,
+        BandLimit,
+        VfoMode,
+        Memory,
+        Name,
+        Call,
+        Vfo,
+        Power,
+        ProgramVfo,
+        Dtmf,
+        Menu,
+        Message,
+        KeyLock,
+        ToneBurst,
+        Lamp,
+        ProgrammableKey,
+        Brightness,
+        VoxRestore,
+        Stop,
+    };
+    TRequest Awaited() const { return Request; }
+
+    void TimerFired(TExchangeTimer timer) override;
+    void SendFailed(const std::string& message) override;
+
+protected:
+    explicit TExchangeBase(TExchangeHost& host) : Host(host) {}
+
+    // The exchange is over with `outcome`: it says what it must and tells the host.
+    virtual void End(TExchangeOutcome outcome) = 0;
+    // The grace period after Cancel ran out.
+    virtual void CancelGraceOver() = 0;
+
+    // The bar at nothing and the start delay running before the wake-up.
+    void Open();
+    // A new request: its attempts count from the first.
+    void Send(TRequest request, const std::string& command);
+    // A reply that does not fit its request hears the same request again, but
+    // only so often: a line that garbles everything ends the exchange.
+    void AskAgain();
+    // The line failed: the exchange ends at once with `message`.
+    void Fail(const std::string& message);
+    // Whether the request under way expects an answer of its own; the wake-up
+    // and the last reply after Cancel take whatever comes.
+    bool AwaitsAnswer() const;
+    // The replies to Start and WakeUp: chatter before the wake-up starts the
+    // delay again, the wake-up's reply is followed by "ID".
+    void ActOnOpening();
+    void SetBar(int position);
+
+    // The handhelds' "MU" text as the transceiver gave it, kept so that its
+    // VOX value can be held at "0" and given back.
+    void KeepMenuText(const std::string& payload);
+    // The VOX value the kept text holds; "0" when it is too short to hold one.
+    char KeptVox() const;
+    // The "MU" write of the kept text with `vox` as its VOX value.
+    std::string MenuWriteWithVox(char vox) const;
+
+    TExchangeHost& Host;
+    TRequest Request = TRequest::Start;
+    std::string LastCommand;
+    std::string MenuText;
+    int Progress = 0;
+    bool Finished = false;
+
+private:
+    void EndWithError(const std::string& message, TExchangeOutcome outcome);
+
+    int Attempts = 0;
+};

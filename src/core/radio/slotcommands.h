@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "core/model/menuslots.h"
+
+// Which command carries which menu slot. "MU" carries most of them, each at a
+// fixed position of its text, in a layout of its own on each family; a few
+// travel alone, one command each, after "MU".
+
+// One value of the "MU" text: the menu slot it belongs to and its width.
+struct TMenuValue {
+    TMenuSlot Slot;
+    int Width;
+};
+// The values in the order "MU" carries them. Each starts one character after
+// the previous value ends, so the positions are fixed.
+std::span<const TMenuValue> MenuLayout(bool mobile);
+// The handhelds' slot that is held at "0" for the whole of an exchange, and
+// its place in their "MU" text.
+inline constexpr TMenuSlot kHandheldHeldMenuSlot = kVoxGainSlot;
+inline constexpr size_t kHandheldHeldMenuPosition = 8;
+
+// A command that carries one menu slot alone: the mnemonic asks for it, the
+// mnemonic, a blank and the value write it.
+struct TSlotCommand {
+    std::string_view Mnemonic;
+    TMenuSlot Slot;
+    bool DigitsOnly;  // the value is a number; the power-on message is text
+};
+
+inline constexpr TSlotCommand kPowerOnMessageCommand{"MS", kPowerOnMessageSlot, false};
+inline constexpr TSlotCommand kKeyLockCommand{"LK", kKeyLockSlot, true};
+// Only where the tone-burst setting is shown.
+inline constexpr TSlotCommand kToneBurstCommand{"BT", kToneBurstSlot, true};
+// The handhelds' lamp and MIC PF key.
+inline constexpr TSlotCommand kLampCommand{"LP", kLampSlot, true};
+inline constexpr TSlotCommand kMicKeyLockCommand{"PF", kMicKeyLockSlot, true};
+// The mobiles' display brightness.
+inline constexpr TSlotCommand kBrightnessCommand{"BR", kBrightnessSlot, true};
+
+// All of them, in the order the exchanges send them after "MU".
+inline constexpr std::array<TSlotCommand, 6> kSlotCommands{
+    kPowerOnMessageCommand, kKeyLockCommand,    kToneBurstCommand,
+    kLampCommand,           kMicKeyLockCommand, kBrightnessCommand,
+};
+
+// The command of that mnemonic; nullptr for one that carries no slot alone.
+const TSlotCommand* SlotCommandOf(std::string_view mnemonic);
