@@ -35,9 +35,6 @@ public:
     TDisplayExchange& Exchange() { return Engine; }
 
     TKComm KComm1;
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer3;
 
     // TDisplayHost
     bool OpenPort() override;
@@ -54,6 +51,9 @@ private:
     void KComm1CommEvent();
     QTimer& TimerOf(TDisplayTimer timer);
 
+    QTimer Timer1;
+    QTimer Timer2;
+    QTimer Timer3;
     TDisplayView& View;
     TDisplayExchange Engine{*this};
 };

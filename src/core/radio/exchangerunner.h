@@ -53,10 +53,6 @@ public:
     void Cancel();
 
     TKComm KComm1;
-    QTimer Timer1;      // reply time-out
-    QTimer Timer3;      // Cancel grace period
-    QTimer Timer4;      // start delay
-    QTimer PauseTimer;  // the pause before a command
 
     // TExchangeHost
     void SendCommand(const std::string& command, std::chrono::milliseconds delay) override;
@@ -82,6 +78,10 @@ private:
     QTimer& TimerOf(TExchangeTimer timer);
     void EndLog(TExchangeOutcome outcome);
 
+    QTimer Timer1;      // reply time-out
+    QTimer Timer3;      // Cancel grace period
+    QTimer Timer4;      // start delay
+    QTimer PauseTimer;  // the pause before a command
     TExchangeView& View;
     std::unique_ptr<TExchange> Current;
     std::string PendingCommand;
