@@ -2,6 +2,7 @@
 
 #include "core/model/channelrecord.h"
 #include "core/model/defaultrecords.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 
 namespace {
@@ -36,19 +37,19 @@ std::string RecordField(std::string_view record, int field) {
 }
 
 bool IsHandheldModel(std::string_view model) {
-    return model == "PX-A5" || model == "PX-A7";
+    return ProfileOf(model, {}).IsHandheld();
 }
 
 bool IsMobileModel(std::string_view model) {
-    return model == "RV-310" || model == "RV-350" || model == "RV-380";
-}
-
-bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
-    return toneBurstOption && data.MarketLetter() != 'K';
+    return ProfileOf(model, {}).IsMobile();
 }
 
 bool Is144MhzModel(std::string_view model) {
-    return model == "PX-A5" || model == "RV-310";
+    return ProfileOf(model, {}).Is144Mhz;
+}
+
+bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
+    return toneBurstOption && ProfileOf(data).OffersToneBurst;
 }
 
 TRadioData::TRadioData() = default;
@@ -217,16 +218,15 @@ int TRadioData::ChannelCount() const {
 }
 
 bool TRadioData::HasMemoryNames() const {
-    const int count = ChannelCount();
-    return (IsHandheld() && count == 49) || (IsMobile() && count == 99);
+    return ProfileOf(*this).HasMemoryNames(ChannelCount());
 }
 
 int TRadioData::UsedMenuSlotCount() const {
-    return IsHandheld() ? 26 : kMenuSlotCount;
+    return ProfileOf(*this).UsedMenuSlots;
 }
 
 int TRadioData::LastRowPosition() const {
-    return ChannelCount() + (MarketLetter() == 'K' ? 8 : 7);
+    return ChannelCount() + (ProfileOf(*this).CarriesAlEntry ? 8 : 7);
 }
 
 int TRadioData::RecordIndexOfPosition(int position) const {
