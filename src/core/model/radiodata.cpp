@@ -44,10 +44,6 @@ bool IsMobileModel(std::string_view model) {
     return ProfileOf(model, {}).IsMobile();
 }
 
-bool Is144MhzModel(std::string_view model) {
-    return ProfileOf(model, {}).Is144Mhz;
-}
-
 bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
     return toneBurstOption && ProfileOf(data).OffersToneBurst;
 }
@@ -207,10 +203,6 @@ bool TRadioData::IsHandheld() const {
 
 bool TRadioData::IsMobile() const {
     return IsMobileModel(Model);
-}
-
-bool TRadioData::Is144Model() const {
-    return Is144MhzModel(Model);
 }
 
 int TRadioData::ChannelCount() const {

@@ -86,7 +86,6 @@ public:
     // The family, as the model profile gives it.
     bool IsHandheld() const;
     bool IsMobile() const;
-    bool Is144Model() const;
 
     // The channel count N (menu slot 26): channels 0..N exist.
     int ChannelCount() const;
@@ -142,7 +141,6 @@ std::string RecordField(std::string_view record, int field);
 // The family of a model, as the model profile gives it.
 bool IsHandheldModel(std::string_view model);
 bool IsMobileModel(std::string_view model);
-bool Is144MhzModel(std::string_view model);
 
 // The 1750 Hz tone-burst setting is shown, and so exchanged and printed, only
 // with the tone-burst option and where the market offers it.
