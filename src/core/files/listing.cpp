@@ -8,6 +8,7 @@
 #include "core/model/channelview.h"
 #include "core/model/commenttext.h"
 #include "core/model/frequencyrules.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 #include "core/model/pffunctions.h"
 #include "core/model/radiodata.h"
@@ -26,8 +27,9 @@ std::string ShiftText(const TRadioData& data, const std::string& shift) {
     if (shift == "1") return " +";
     if (shift == "2") return " -";
     if (shift != "3") return " ";
-    if (data.GetModel() == "PX-A5") return "";
-    return data.MarketLetter() == 'E' ? " -7.6MHz" : " ";
+    const TModelProfile profile = ProfileOf(data);
+    if (!profile.ListsMinus76Shift) return "";
+    return profile.Minus76Market ? " -7.6MHz" : " ";
 }
 
 std::string ToneText(const std::string& record) {
@@ -109,7 +111,7 @@ QString FormatChannelLine(const TRadioData& data, TChannelLineKind kind, int rec
 
 namespace {
 
-enum class TMenuScope { All, Handheld, Mobile, ToneBurst, NotJapan };
+enum class TMenuScope { All, Handheld, Mobile, ToneBurst, DtmfHold };
 
 using TMenuValue = std::string (*)(const TRadioData& data, const std::string& slot);
 
@@ -141,7 +143,7 @@ std::string PfFunction(const TRadioData&, const std::string& slot) {
 std::string PriorityScanLine(const TRadioData& data, const std::string& slot) {
     if (slot == "1") return "Priority Scan : ON";
     if (slot == "2") return "Weather Alart : ON";
-    if (data.Is144Model() && data.MarketLetter() == 'K') return "Priority Scan/Weather Alart : OFF";
+    if (ProfileOf(data).HasWeatherAlert) return "Priority Scan/Weather Alart : OFF";
     return "Priority Scan : OFF";
 }
 
@@ -201,7 +203,7 @@ const std::array<TMenuItem, TRadioData::kMenuSlotCount>& MenuItems() {
              return Numbered(s, 0, {"1000Hz", "1450Hz", "1750Hz", "2100Hz"}, "1750Hz");
          }},
         {kDtmfLockSlot, "DTMF Lock : ", S::All, OffOn},
-        {kDtmfHoldSlot, "DTMF Hold : ", S::NotJapan, OffOn},
+        {kDtmfHoldSlot, "DTMF Hold : ", S::DtmfHold, OffOn},
         {kDtmfMonitorSlot, "DTMF Monitor : ", S::Mobile, OffOn},
         {kDtmfPauseSlot, "DTMF Pause : ", S::All,
          [](D, T s) {
@@ -241,8 +243,8 @@ bool Applies(const TRadioData& data, TMenuScope scope, bool toneBurstOption) {
             return data.IsMobile();
         case TMenuScope::ToneBurst:
             return ToneBurstShown(toneBurstOption, data);
-        case TMenuScope::NotJapan:
-            return data.MarketLetter() != 'J';
+        case TMenuScope::DtmfHold:
+            return ProfileOf(data).HasDtmfHold;
         case TMenuScope::All:
             break;
     }
@@ -375,7 +377,7 @@ void PrintMenu(const TRadioData& data, bool toneBurstOption, TPageWriter& writer
 std::vector<TListingPage> ListingPages(const TRadioData& data, const QString& caption,
                                        bool toneBurstOption) {
     TPageWriter writer(caption);
-    const QString comment = CommentToText(data.GetComment(), data.MarketLetter());
+    const QString comment = CommentToText(data.GetComment(), ProfileOf(data));
     if (!comment.isEmpty()) {
         writer.PrintLine(QStringLiteral("[Comment]"));
         writer.Print(comment);

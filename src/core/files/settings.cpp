@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/model/modelcatalogue.h"
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -105,7 +106,9 @@ void ChooseConfiguration(TSettingsStore& store, TRadioData& data,
     const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
     store.Write(QStringLiteral("Type"), QString::fromLatin1(info.MarketCode));
     store.Write(QStringLiteral("Model"), QString::fromLatin1(info.Model));
-    if (row == 8) store.Write(QStringLiteral("Type2"), QString());
+    if (ProfileOf(info.Model, info.MarketCode).WritesEmptyType2) {
+        store.Write(QStringLiteral("Type2"), QString());
+    }
     data.SetMarketCode(info.MarketCode);
     data.SetModel(info.Model);
 }
@@ -113,17 +116,19 @@ void ChooseConfiguration(TSettingsStore& store, TRadioData& data,
 void LoadBandLimit(TSettingsStore& store, TRadioData& data) {
     QString limit = store.Read(QStringLiteral("Limit"));
     if (limit.isEmpty()) {
-        limit = FromLatin1(DefaultBandLimit(data.GetModel(), data.GetMarketCode()));
+        limit = FromLatin1(ProfileOf(data).BandLimit);
     }
     store.Write(QStringLiteral("Limit"), limit);
     data.SetBandLimit(Latin1(limit));
 }
 
 void LoadChannelCount(TSettingsStore& store, TRadioData& data) {
-    const TChannelCounts counts = ChannelCountsOf(data.GetModel());
-    if (!data.IsHandheld() && !data.IsMobile()) return;  // an unknown model has no count
+    const TModelProfile profile = ProfileOf(data);
+    if (profile.Family == TModelFamily::Unknown) return;  // an unknown model has no count
+    const TChannelCounts counts = profile.ChannelCounts;
     // Mobiles keep their count under "Channel1", which the program never writes.
-    const QString name = data.IsHandheld() ? QStringLiteral("Channel") : QStringLiteral("Channel1");
+    const QString name =
+        profile.IsHandheld() ? QStringLiteral("Channel") : QStringLiteral("Channel1");
     QString count = store.Read(name);
     if (count != QLatin1String(counts.Smaller) && count != QLatin1String(counts.Larger)) {
         count = QString::fromLatin1(counts.Smaller);

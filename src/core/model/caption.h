@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-// The model text of the caption: the RV-320 is handled as the RV-310 and named with it.
+// The model text of the caption: the model's own, or the name its profile gives it where
+// one model stands for two.
 std::string CaptionModelPart(std::string_view model);
 
 // The market suffix after the model in the caption ("A", "E", "A -1", ...).

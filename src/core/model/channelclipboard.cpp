@@ -4,7 +4,7 @@
 
 #include "core/model/channelrecord.h"
 #include "core/model/channelview.h"
-#include "core/model/frequencyrules.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 #include "core/model/radiodata.h"
 
@@ -70,17 +70,10 @@ bool FrequencyFits(const TRadioData& data, TClipGrid grid) {
     return InLimits(mhz, grid == TClipGrid::Vfo ? data.GetProgramVfo() : data.GetBandLimit());
 }
 
-bool OffersStepCode(std::string_view model, char code) {
-    const int positions = static_cast<int>(StepListTexts(model).size());
-    for (int position = 0; position < positions; ++position) {
-        if (StepCodeFromListPosition(position, model) == code) return true;
-    }
-    return false;
-}
-
 // A 2.5 kHz step cannot go to a model without one.
 bool StepsFit(const TRadioData& data) {
-    if (OffersStepCode(data.GetModel(), kTwoPointFiveKhzCode)) return true;
+    const std::string_view steps = ProfileOf(data).StepCodes;
+    if (steps.find(kTwoPointFiveKhzCode) != std::string_view::npos) return true;
     const std::string twoPointFive(1, kTwoPointFiveKhzCode);
     return ClipField(data, kStepField) != twoPointFive &&
            ClipField(data, kTxStepField) != twoPointFive;
@@ -119,8 +112,8 @@ std::string PastedLabel(const TRadioData& data, TClipGrid grid, int row) {
 std::string PastedField(const TRadioData& data, int field, bool weatherAlert) {
     std::string value = ClipField(data, field);
     if (field == kShiftField) {
-        // Only the European models have the -7.6 MHz shift.
-        if (data.MarketLetter() != 'E' && !value.empty() && value[0] > '2') value = "0";
+        // Only the market with the -7.6 MHz shift keeps it.
+        if (!ProfileOf(data).Minus76Market && !value.empty() && value[0] > '2') value = "0";
     } else if (weatherAlert &&
                (field == kToneField || field == kCtcssField || field == kDcsField)) {
         value = "0";

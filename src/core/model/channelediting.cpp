@@ -8,6 +8,7 @@
 #include "core/model/channelrecord.h"
 #include "core/model/channelview.h"
 #include "core/model/frequencyrules.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 #include "core/model/radiodata.h"
 
@@ -30,6 +31,13 @@ bool IsRegularPosition(const TRadioData& data, int position) {
 
 char FirstCharacter(std::string_view text) {
     return text.empty() ? '\0' : text.front();
+}
+
+// The VFO's power list: High, Mid and Low, or High and Low alone.
+constexpr int kPowerLevelsWithMid = 3;
+
+bool HasMidPower(const TRadioData& data) {
+    return ProfileOf(data).PowerLevels == kPowerLevelsWithMid;
 }
 
 bool IsAllDigits(std::string_view text) {
@@ -457,7 +465,7 @@ TNormalisedTexts NormaliseVfoTexts(const TRadioData& data, const TChannelEdits& 
 }
 
 std::vector<std::string> PowerListTexts(const TRadioData& data) {
-    if (data.IsHandheld()) return {"High", "Mid", "Low"};
+    if (HasMidPower(data)) return {"High", "Mid", "Low"};
     return {"High", "Low"};
 }
 
@@ -466,7 +474,7 @@ int PowerPositionOf(const TRadioData& data, std::string_view stored) {
         case '1':
             return 1;
         case '2':
-            return data.IsHandheld() ? 2 : 1;
+            return HasMidPower(data) ? 2 : 1;
         default:
             return 0;
     }
@@ -474,7 +482,7 @@ int PowerPositionOf(const TRadioData& data, std::string_view stored) {
 
 char PowerCodeOf(const TRadioData& data, int position) {
     if (position <= 0) return '0';
-    return data.IsHandheld() ? static_cast<char>('0' + std::min(position, 2)) : '2';
+    return HasMidPower(data) ? static_cast<char>('0' + std::min(position, 2)) : '2';
 }
 
 TRangeTexts LowerRangeTyped(const TRadioData& data, TRangeTexts edits) {

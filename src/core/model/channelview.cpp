@@ -5,6 +5,7 @@
 
 #include "core/model/channelrecord.h"
 #include "core/model/frequencyrules.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 #include "core/model/radiodata.h"
 
@@ -40,7 +41,7 @@ std::string ShiftPanel(const TRadioData& data, const std::string& record) {
     } else if (shift == "2") {
         text = "-";
     } else if (shift == "3") {
-        text = data.MarketLetter() == 'E' ? "-7.6" : "";
+        text = ProfileOf(data).Minus76Market ? "-7.6" : "";
     } else if (IsSplit(record)) {
         return "+-";
     }
@@ -70,7 +71,7 @@ std::string ProgramVfoPanel(const TRadioData& data) {
 }  // namespace
 
 bool HasWeatherAlertRow(const TRadioData& data) {
-    return data.MarketLetter() == 'K' && data.Is144Model();
+    return ProfileOf(data).HasWeatherAlert;
 }
 
 int MemoryGridRowCount(const TRadioData& data) {
@@ -94,8 +95,7 @@ std::string MemoryRowLabel(const TRadioData& data, int row) {
 }
 
 std::string BandText(const TRadioData& data) {
-    if (data.Is144Model()) return "144MHz";
-    return data.MarketLetter() == 'K' ? "440MHz" : "430MHz";
+    return std::to_string(ProfileOf(data).BandMhz) + "MHz";
 }
 
 TMemoryCells MemoryCellsOf(const TRadioData& data, const std::string& record) {

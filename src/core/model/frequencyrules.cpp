@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/model/radiodata.h"
+#include "core/model/modelprofile.h"
 
 namespace {
 
@@ -20,9 +20,9 @@ constexpr size_t kOffsetFractionDigits = 2;
 constexpr int kDefaultTonePosition = 8;
 constexpr int kDefaultDcsPosition = 0;
 constexpr int kStepCount = 11;
-constexpr int kDigitStepCount = 10;       // codes "0".."9"; "A" follows
-constexpr int kRv310ExtraStepIndex = 10;  // 2.5 kHz, offered by the RV-310 only
-constexpr int kFallbackStepIndex = 0;     // 5 kHz
+constexpr int kDigitStepCount = 10;         // codes "0".."9"; "A" follows
+constexpr int kTwoPointFiveStepIndex = 10;  // 2.5 kHz, code "A", not on every model
+constexpr int kFallbackStepIndex = 0;       // 5 kHz
 
 struct TStep {
     int Hertz;
@@ -61,10 +61,6 @@ constexpr std::array<const char*, kDcsCount> kDcsCodes{
     "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
     "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
-char CharAt(std::string_view text, size_t position) {
-    return position < text.size() ? text[position] : '\0';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -94,24 +90,29 @@ std::string ZeroPadded(int64_t value, int width) {
     return text;
 }
 
-bool HasExtraStep(std::string_view model) {
-    return model == "RV-310";
+// The step codes of a model's list, in list order.
+std::string_view StepCodesOf(std::string_view model) {
+    return ProfileOf(model, {}).StepCodes;
 }
 
 int StepListSize(std::string_view model) {
-    return HasExtraStep(model) ? kStepCount : kDigitStepCount;
+    return static_cast<int>(StepCodesOf(model).size());
+}
+
+int StepIndexOfCode(char code) {
+    return IsDigit(code) ? code - '0' : kDigitStepCount + (code - 'A');
 }
 
 int StepIndexOfPosition(int position, std::string_view model) {
-    if (position < 0 || position >= StepListSize(model)) return kFallbackStepIndex;
-    if (!HasExtraStep(model)) return position;
-    return position == 0 ? kRv310ExtraStepIndex : position - 1;
+    const std::string_view codes = StepCodesOf(model);
+    if (position < 0 || position >= static_cast<int>(codes.size())) return kFallbackStepIndex;
+    return StepIndexOfCode(codes[static_cast<size_t>(position)]);
 }
 
 std::optional<int> PositionOfStepCode(char code, std::string_view model) {
-    if (IsDigit(code)) return HasExtraStep(model) ? code - '0' + 1 : code - '0';
-    if (code == 'A' && HasExtraStep(model)) return 0;
-    return std::nullopt;
+    const size_t position = StepCodesOf(model).find(code);
+    if (position == std::string_view::npos) return std::nullopt;
+    return static_cast<int>(position);
 }
 
 // Stored indexes are compared as text first, as the files have always been read; the
@@ -121,29 +122,6 @@ int ListPositionOf(std::string_view stored, std::string_view lowest, std::string
     if (stored < lowest || stored > highest) return fallback;
     const int64_t position = LeadingValue(stored);
     return position < count ? static_cast<int>(position) : fallback;
-}
-
-std::string DefaultFrequency(std::string_view model, char letter, char variant) {
-    if (Is144MhzModel(model)) return letter == 'J' ? "0145000000" : "0144000000";
-    if (letter == 'J') return "0433000000";
-    if (letter == 'K') return "0440000000";
-    if (model == "RV-350" || model == "RV-380") {
-        if (variant == '0') return "0450000000";
-        return variant == '2' ? "0430000000" : "0410000000";
-    }
-    // The PX-A7 and any model this release does not know.
-    return variant == '1' || variant == '9' ? "0432000000" : "0430000000";
-}
-
-char DefaultStepCode(std::string_view model, char letter) {
-    if (letter == 'J') return '5';
-    if (!Is144MhzModel(model)) return '6';
-    return letter == 'K' ? '0' : '3';
-}
-
-std::string DefaultOffset(std::string_view model, char letter) {
-    if (Is144MhzModel(model)) return "00600000";
-    return letter == 'E' ? "01600000" : "05000000";
 }
 
 // Fraction digits as typed, up to the first character that is not a digit.
@@ -202,8 +180,8 @@ std::optional<std::string> ParseFrequencyText(std::string_view typed, std::strin
     if (point == std::string_view::npos) {
         if (typed.empty()) return std::string(kFrequencyDigits, '0');
         const int64_t megahertz = LeadingValue(typed);
-        if (model == "RV-350" && megahertz > 479) return "0479999999";
-        if (model != "RV-350" && megahertz > 469) return "0469999999";
+        const int highest = ProfileOf(model, {}).HighestTypedMhz;
+        if (megahertz > highest) return ZeroPadded(highest, 4) + "999999";
         return ZeroPadded(megahertz, 4) + "000000";
     }
     const std::string_view afterPoint = typed.substr(point + 1);
@@ -258,7 +236,7 @@ std::vector<std::string> StepListTexts(std::string_view model) {
 
 std::string StepTextOfCode(char code) {
     if (IsDigit(code)) return kSteps[static_cast<size_t>(code - '0')].Text;
-    if (code == 'A') return kSteps[kRv310ExtraStepIndex].Text;
+    if (code == 'A') return kSteps[kTwoPointFiveStepIndex].Text;
     return {};
 }
 
@@ -270,7 +248,7 @@ char StepCodeFromListPosition(int position, std::string_view model) {
 
 int ListPositionFromStepCode(char code, std::string_view model, std::string_view marketCode) {
     if (const std::optional<int> position = PositionOfStepCode(code, model)) return *position;
-    const char fallback = DefaultStepCode(model, CharAt(marketCode, 1));
+    const char fallback = ProfileOf(model, marketCode).EditorDefaults.StepCode;
     return PositionOfStepCode(fallback, model).value_or(0);
 }
 
@@ -300,12 +278,10 @@ int DcsPositionOf(std::string_view storedIndex) {
 }
 
 TFieldDefaults DefaultFieldValues(std::string_view model, std::string_view marketCode) {
-    const char letter = CharAt(marketCode, 1);
-    return {DefaultFrequency(model, letter, CharAt(marketCode, 2)), DefaultStepCode(model, letter),
-            DefaultOffset(model, letter)};
+    const TEditorDefaults defaults = ProfileOf(model, marketCode).EditorDefaults;
+    return {defaults.Frequency, defaults.StepCode, defaults.Offset};
 }
 
 bool OffersMinus76Shift(std::string_view model, std::string_view marketCode) {
-    const char variant = CharAt(marketCode, 2);
-    return model == "PX-A7" && CharAt(marketCode, 1) == 'E' && variant != '9' && variant != '1';
+    return ProfileOf(model, marketCode).OffersMinus76Shift;
 }

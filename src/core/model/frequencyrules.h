@@ -20,7 +20,8 @@ std::string FormatOffsetText(std::string_view storedOffset);
 // A typed frequency in MHz to its 10-digit Hz text; nothing when it holds
 // two or more decimal points. Not yet checked against the band. Each part is read up to
 // its first non-digit (no sign, no blanks: "-144" is 0 MHz); more than 9999 MHz gives
-// "9999999999", which the fit then clamps to the upper band edge.
+// "9999999999", which the fit then clamps to the upper band edge. Whole MHz typed without a
+// point are held at the highest the model profile lets one type.
 std::optional<std::string> ParseFrequencyText(std::string_view typed, std::string_view model);
 
 // A typed offset in MHz to its 8-digit Hz text, clamped to 69.95 MHz and cut
@@ -46,7 +47,8 @@ TFitResult FitFrequency(std::string_view storedFrequency, std::string_view limit
 // Whether a stored frequency lies inside the limits, read as FitFrequency reads them.
 bool IsInsideLimits(std::string_view storedFrequency, std::string_view limits);
 
-// The step list of a model: 11 items on the RV-310 ("2.5kHz" first), 10 elsewhere.
+// The step list of a model, in the order of its profile's step codes: 11 items where the
+// model has the 2.5 kHz step ("2.5kHz" first), 10 elsewhere.
 std::vector<std::string> StepListTexts(std::string_view model);
 // The text of a stored step code, "0".."9" and "A" ("A" -> "2.5kHz"); empty for any other code.
 std::string StepTextOfCode(char code);
@@ -72,8 +74,8 @@ const std::array<const char*, kDcsCount>& DcsList();    // "023" .. "754"
 int TonePositionOf(std::string_view storedIndex);
 int DcsPositionOf(std::string_view storedIndex);
 
-// What an editor shows for an empty frequency, step or offset field. A model this release
-// does not know gets the PX-A7's values.
+// What an editor shows for an empty frequency, step or offset field, as the model profile
+// gives it. A model this release does not know gets the 430 MHz handheld's values.
 struct TFieldDefaults {
     std::string Frequency;  // 10 digits
     char StepCode;
@@ -81,7 +83,7 @@ struct TFieldDefaults {
 };
 TFieldDefaults DefaultFieldValues(std::string_view model, std::string_view marketCode);
 
-// Whether the "-7.6MHz Shift" option (stored shift "3") is offered.
+// Whether the "-7.6MHz Shift" option (stored shift "3") is offered, as the model profile says.
 bool OffersMinus76Shift(std::string_view model, std::string_view marketCode);
 
 // The editors' messages about typed values.

@@ -1,5 +1,6 @@
 #include "core/model/modelcatalogue.h"
 
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -68,9 +69,7 @@ std::string DefaultBandLimit(std::string_view model, std::string_view marketCode
 }
 
 TChannelCounts ChannelCountsOf(std::string_view model) {
-    if (IsHandheldModel(model)) return {"49", "99"};
-    if (IsMobileModel(model)) return {"99", "199"};
-    return {"", ""};
+    return ProfileOf(model, {}).ChannelCounts;
 }
 
 void ApplyConfiguration(TRadioData& data, const TModelInfo& row, std::string_view channelCount) {

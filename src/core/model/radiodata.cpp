@@ -2,6 +2,7 @@
 
 #include "core/model/channelrecord.h"
 #include "core/model/defaultrecords.h"
+#include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 
 namespace {
@@ -36,19 +37,15 @@ std::string RecordField(std::string_view record, int field) {
 }
 
 bool IsHandheldModel(std::string_view model) {
-    return model == "PX-A5" || model == "PX-A7";
+    return ProfileOf(model, {}).IsHandheld();
 }
 
 bool IsMobileModel(std::string_view model) {
-    return model == "RV-310" || model == "RV-350" || model == "RV-380";
+    return ProfileOf(model, {}).IsMobile();
 }
 
 bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
-    return toneBurstOption && data.MarketLetter() != 'K';
-}
-
-bool Is144MhzModel(std::string_view model) {
-    return model == "PX-A5" || model == "RV-310";
+    return toneBurstOption && ProfileOf(data).OffersToneBurst;
 }
 
 TRadioData::TRadioData() = default;
@@ -208,25 +205,20 @@ bool TRadioData::IsMobile() const {
     return IsMobileModel(Model);
 }
 
-bool TRadioData::Is144Model() const {
-    return Is144MhzModel(Model);
-}
-
 int TRadioData::ChannelCount() const {
     return LeadingNumber(MenuSlots[kChannelCountSlot - kFirstMenuSlot]);
 }
 
 bool TRadioData::HasMemoryNames() const {
-    const int count = ChannelCount();
-    return (IsHandheld() && count == 49) || (IsMobile() && count == 99);
+    return ProfileOf(*this).HasMemoryNames(ChannelCount());
 }
 
 int TRadioData::UsedMenuSlotCount() const {
-    return IsHandheld() ? kLastHandheldMenuSlot : kMenuSlotCount;
+    return ProfileOf(*this).UsedMenuSlots;
 }
 
 int TRadioData::LastRowPosition() const {
-    return ChannelCount() + (MarketLetter() == 'K' ? 8 : 7);
+    return ChannelCount() + (ProfileOf(*this).CarriesAlEntry ? 8 : 7);
 }
 
 int TRadioData::RecordIndexOfPosition(int position) const {

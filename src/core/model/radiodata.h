@@ -85,9 +85,9 @@ public:
     char MarketLetter() const { return GetMarketChar(1); }
     char MarketVariant() const { return GetMarketChar(2); }
 
+    // The family, as the model profile gives it.
     bool IsHandheld() const;
     bool IsMobile() const;
-    bool Is144Model() const;
 
     // The channel count N (the channel count slot): channels 0..N exist.
     int ChannelCount() const;
@@ -96,7 +96,7 @@ public:
     // Number of menu slots the model uses: 26 on handhelds, 36 on mobiles.
     int UsedMenuSlotCount() const;
 
-    // Row positions walk channels 0..N, then L0..PR, then AL on market 'K'.
+    // Row positions walk channels 0..N, then L0..PR, then AL where the market carries it.
     int LastRowPosition() const;
     int RecordIndexOfPosition(int position) const;
 
@@ -140,12 +140,12 @@ std::string ExtractField(std::string_view record, int field, bool toEnd);
 // A field of a channel-like record; the name (field 18) runs to the end.
 std::string RecordField(std::string_view record, int field);
 
+// The family of a model, as the model profile gives it.
 bool IsHandheldModel(std::string_view model);
 bool IsMobileModel(std::string_view model);
-bool Is144MhzModel(std::string_view model);
 
 // The 1750 Hz tone-burst setting is shown, and so exchanged and printed, only
-// with the tone-burst option and never for the U.S.A./Canada market.
+// with the tone-burst option and where the market offers it.
 bool ToneBurstShown(bool toneBurstOption, const TRadioData& data);
 
 // A record counts as present when it is longer than this many characters.

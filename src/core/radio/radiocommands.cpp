@@ -140,13 +140,11 @@ std::string DescribeCommand(std::string_view command) {
 }
 
 std::chrono::milliseconds CommandDelay(std::string_view model) {
-    return IsMobileModel(ModelOfId(model)) ? kMobileCommandDelay : std::chrono::milliseconds(0);
+    return ProfileOf(ModelOfId(model), {}).CommandDelay;
 }
 
 std::string ModelOfId(std::string_view payload) {
-    if (payload == "RV-320") return "RV-310";
-    if (IsHandheldModel(payload) || IsMobileModel(payload)) return std::string(payload);
-    return {};
+    return ModelOfIdentity(payload);
 }
 
 std::string ReplyPayload(std::string_view reply, size_t start) {
@@ -347,11 +345,10 @@ std::string BuildChannelCountWrite(const TRadioData& data) {
 
 void StoreChannelCount(TRadioData& data, std::string_view payload) {
     const bool smaller = payload == "1";
-    if (data.IsHandheld()) {
-        data.SetMenuSlot(kChannelCountSlot, smaller ? "49" : "99");
-    } else {
-        data.SetMenuSlot(kChannelCountSlot, smaller ? "99" : "199");
-    }
+    // Anything but a handheld answers with the mobiles' counts.
+    const TChannelCounts counts =
+        ChannelCountsOfFamily(data.IsHandheld() ? TModelFamily::Handheld : TModelFamily::Mobile);
+    data.SetMenuSlot(kChannelCountSlot, smaller ? counts.Smaller : counts.Larger);
 }
 
 std::string BuildSlotRead(const TSlotCommand& command) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/modelprofile.h"
 #include "core/radio/slotcommands.h"
 
 class TRadioData;
@@ -52,15 +53,15 @@ inline constexpr std::string_view kEndCommand = "END";
 // ---- Timing ----
 
 inline constexpr std::chrono::milliseconds kReplyTimeout{2500};
-inline constexpr std::chrono::milliseconds kMobileCommandDelay{80};
-// The pause before every command, the wake-up included: the mobiles need
-// time between commands, the handhelds take them at once.
+// The pause before every command, the wake-up included, as the model profile
+// of the model an identification names gives it: the mobiles need time between
+// commands, the handhelds take them at once.
 std::chrono::milliseconds CommandDelay(std::string_view model);
 
 // ---- Model ----
 
-// The model an "ID" payload names; the RV-320 is handled as the RV-310.
-// Empty for a transceiver the program does not support.
+// The model an "ID" payload names, as the model profile knows it. Empty for a
+// transceiver the program does not support.
 std::string ModelOfId(std::string_view payload);
 
 // ---- Reply payloads ----

@@ -1,5 +1,6 @@
 #include "core/radio/readexchange.h"
 
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
@@ -250,10 +251,12 @@ void TReadExchange::ActOnMarketCode(const std::string& payload) {
 }
 
 int TReadExchange::ProgressMaximum() const {
-    const bool usCanada = Data.MarketLetter() == 'K';
+    const TModelProfile profile = ProfileOf(Data);
     int maximum = 0;
-    if (Scope != TTransferScope::Menu) maximum += Data.ChannelCount() + 21 + (usCanada ? 1 : 0);
-    if (Scope != TTransferScope::Memory) maximum += (IsMobile() ? 3 : 5) + (usCanada ? 0 : 1);
+    if (Scope != TTransferScope::Menu)
+        maximum += Data.ChannelCount() + 21 + (profile.CarriesAlEntry ? 1 : 0);
+    if (Scope != TTransferScope::Memory)
+        maximum += (IsMobile() ? 3 : 5) + (profile.OffersToneBurst ? 1 : 0);
     return maximum;
 }
 
@@ -261,7 +264,7 @@ int TReadExchange::ProgressMaximum() const {
 // 144 MHz models, AL; then the CALL channel.
 void TReadExchange::SendNextEntry() {
     const int count = Data.ChannelCount();
-    const bool withAl = Data.MarketLetter() == 'K' && Data.Is144Model();
+    const bool withAl = ProfileOf(Data).HasWeatherAlert;
     if (Counter <= count + 7 || (Counter == count + 8 && withAl)) {
         Send(TRequest::Memory, BuildMemoryRead(Data, Counter));
     } else {

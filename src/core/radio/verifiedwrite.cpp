@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/modelprofile.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 
@@ -45,7 +46,7 @@ TComparedParts ExchangedParts(const TRadioData& data, TTransferScope scope, bool
     parts.Records = scope != TTransferScope::Menu;
     parts.Names = data.HasMemoryNames();
     // The read asks for AL only on the U.S.A./Canada 144 MHz models.
-    parts.WeatherAlert = data.MarketLetter() == 'K' && data.Is144Model();
+    parts.WeatherAlert = ProfileOf(data).HasWeatherAlert;
     // The channel count goes out with every write.
     parts.Menu = true;
     parts.MenuSlots = scope == TTransferScope::Memory ? std::vector<int>{kChannelCountSlot}

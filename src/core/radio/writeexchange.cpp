@@ -1,5 +1,6 @@
 #include "core/radio/writeexchange.h"
 
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
@@ -184,17 +185,20 @@ void TWriteExchange::ActOnMarketCode(const std::string& reply) {
 }
 
 int TWriteExchange::ProgressMaximum() const {
-    const bool usCanada = Data.MarketLetter() == 'K';
+    const TModelProfile profile = ProfileOf(Data);
     int maximum = 0;
-    if (Scope != TTransferScope::Menu) maximum += Data.ChannelCount() + 21 + (usCanada ? 1 : 0);
-    if (Scope != TTransferScope::Memory) maximum += (Data.IsMobile() ? 3 : 5) + (usCanada ? 0 : 1);
+    if (Scope != TTransferScope::Menu)
+        maximum += Data.ChannelCount() + 21 + (profile.CarriesAlEntry ? 1 : 0);
+    if (Scope != TTransferScope::Memory)
+        maximum += (Data.IsMobile() ? 3 : 5) + (profile.OffersToneBurst ? 1 : 0);
     return maximum;
 }
 
-// Channels 0..N, L0..U2, PR and, on market 'K' (every model), AL; then the CALL channel.
+// Channels 0..N, L0..U2, PR and, where the market carries it (every model), AL; then the
+// CALL channel.
 void TWriteExchange::SendNextEntry() {
     const int count = Data.ChannelCount();
-    const bool withAl = Data.MarketLetter() == 'K';
+    const bool withAl = ProfileOf(Data).CarriesAlEntry;
     if (Counter <= count + 7 || (Counter == count + 8 && withAl)) {
         const std::string command = BuildMemoryWrite(Data, Counter);
         EntryCleared = BuildNameWrite(Data, Counter).empty();

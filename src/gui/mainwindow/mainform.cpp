@@ -21,6 +21,7 @@
 #include "core/model/channelview.h"
 #include "core/model/commenttext.h"
 #include "core/model/modelcatalogue.h"
+#include "core/model/modelprofile.h"
 #include "core/ports/portmap.h"
 #include "core/ports/portnames.h"
 #include "core/radio/kcomm.h"
@@ -221,10 +222,10 @@ void TMainForm::UpdateCaption() {
 }
 
 void TMainForm::UpdateCommentFont() {
-    // The Japanese market types its comments in the Japanese system font.
+    // Japanese comments are typed in the Japanese system font.
     static const QString kJapaneseFont = QStringLiteral("ＭＳ　Ｐ明朝");
     QFont font = Edit2->font();
-    font.setFamilies(RadioData.MarketLetter() == 'J'
+    font.setFamilies(ProfileOf(RadioData).JapaneseComment
                          ? QStringList{kJapaneseFont, QStringLiteral("Noto Serif CJK JP")}
                          : QStringList{QStringLiteral("Times New Roman")});
     Edit2->setFont(font);
@@ -237,18 +238,18 @@ void TMainForm::UpdateMarketControls() {
 }
 
 void TMainForm::ShowMenuPages() {
-    const bool handheld = RadioData.IsHandheld();
+    const bool handheld = ProfileOf(RadioData).MenuPages() == TMenuPageSet::Handheld;
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), handheld);
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), !handheld);
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet4), !handheld);
 }
 
 void TMainForm::ShowComment() {
-    Edit2->setText(CommentToText(RadioData.GetComment(), RadioData.MarketLetter()));
+    Edit2->setText(CommentToText(RadioData.GetComment(), ProfileOf(RadioData)));
 }
 
 void TMainForm::Edit2Change(const QString& text) {
-    RadioData.SetComment(CommentFromText(text, RadioData.MarketLetter()));
+    RadioData.SetComment(CommentFromText(text, ProfileOf(RadioData)));
     RadioData.Changed = true;
     RecordUndoStep(kCommentUndoSource);
 }

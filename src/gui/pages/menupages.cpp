@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <string>
 
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "gui/kit/messagebox.h"
 #include "gui/pages/radiogroup.h"
@@ -226,10 +227,10 @@ void TMenuPages::LoadPowerOnMessage(QLineEdit* edit) {
 }
 
 void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
-    const char letter = Data.MarketLetter();
-    CheckBox_DtmfHold->setVisible(letter != 'J');
+    const TModelProfile profile = ProfileOf(Data);
+    CheckBox_DtmfHold->setVisible(profile.HasDtmfHold);
 
-    const bool toneBurst = letter != 'K' && toneBurstOption;
+    const bool toneBurst = ToneBurstShown(toneBurstOption, Data);
     for (QWidget* control :
          {static_cast<QWidget*>(Label7), static_cast<QWidget*>(ComboBox_1750Freq),
           static_cast<QWidget*>(Label12), static_cast<QWidget*>(ComboBox_1750Freq2)}) {
@@ -245,8 +246,7 @@ void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
         }
     }
 
-    const std::string& model = Data.GetModel();
-    const bool weather = letter == 'K' && (model == "PX-A5" || model == "RV-310");
+    const bool weather = profile.HasWeatherAlert;
     for (QCheckBox* box : {CheckBox_Weather, CheckBox_Weather2}) {
         box->setVisible(weather);
         if (!weather) box->setChecked(false);  // its handler clears a weather alert setting

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/model/caption.h"
+#include "core/model/modelprofile.h"
 
 namespace {
 
@@ -68,6 +69,75 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Caption, CarriesTheFullFileName) {
     EXPECT_EQ(WindowCaption("RV-350", "MC1", QStringLiteral("/home/ham/Räume.tvr")),
               QStringLiteral("TAVRIN [RV-350A -1]  [/home/ham/Räume.tvr]"));
+}
+
+TEST(Profile, EveryRowGetsItsBandLimitItsFamilysCountsSlotsAndDelay) {
+    for (const TModelInfo& row : ModelCatalogue()) {
+        const TModelProfile profile = ProfileOf(row.Model, row.MarketCode);
+        EXPECT_NE(profile.Family, TModelFamily::Unknown) << row.Caption;
+        EXPECT_EQ(profile.BandLimit, row.BandLimit) << row.Caption;
+        EXPECT_STREQ(profile.ChannelCounts.Smaller, row.ChannelCount) << row.Caption;
+        EXPECT_EQ(profile.UsedMenuSlots, profile.IsHandheld() ? 26 : 36) << row.Caption;
+        EXPECT_EQ(profile.CommandDelay,
+                  profile.IsMobile() ? kMobileCommandDelay : std::chrono::milliseconds(0))
+            << row.Caption;
+    }
+}
+
+using F = TModelFamily;
+
+struct TProfileCase {
+    const char* Model;
+    const char* MarketCode;
+    F Family;
+    int BandMhz;
+    int HighestTypedMhz;
+    bool CarriesAlEntry;  // and so no tone burst
+    bool HasWeatherAlert;
+    bool JapaneseComment;  // and so no DTMF Hold
+    bool Minus76Market;
+    bool OffersMinus76Shift;
+};
+
+class Profile : public ::testing::TestWithParam<TProfileCase> {};
+
+TEST_P(Profile, AnswersForModelAndMarket) {
+    const TProfileCase& c = GetParam();
+    const TModelProfile profile = ProfileOf(c.Model, c.MarketCode);
+    EXPECT_EQ(profile.Family, c.Family);
+    EXPECT_EQ(profile.BandMhz, c.BandMhz);
+    EXPECT_EQ(profile.HighestTypedMhz, c.HighestTypedMhz);
+    EXPECT_EQ(profile.CarriesAlEntry, c.CarriesAlEntry);
+    EXPECT_EQ(profile.OffersToneBurst, !c.CarriesAlEntry);
+    EXPECT_EQ(profile.HasWeatherAlert, c.HasWeatherAlert);
+    EXPECT_EQ(profile.JapaneseComment, c.JapaneseComment);
+    EXPECT_EQ(profile.HasDtmfHold, !c.JapaneseComment);
+    EXPECT_EQ(profile.Minus76Market, c.Minus76Market);
+    EXPECT_EQ(profile.OffersMinus76Shift, c.OffersMinus76Shift);
+}
+
+// The U.S.A./Canada 430 MHz handheld has no row: it carries AL without a weather alert.
+INSTANTIATE_TEST_SUITE_P(
+    Configurations, Profile,
+    ::testing::Values(
+        TProfileCase{"PX-A5", "AKF0", F::Handheld, 144, 469, true, true, false, false, false},
+        TProfileCase{"PX-A5", "AEB0", F::Handheld, 144, 469, false, false, false, true, false},
+        TProfileCase{"PX-A7", "JJ10", F::Handheld, 430, 469, false, false, true, false, false},
+        TProfileCase{"PX-A7", "AEB0", F::Handheld, 430, 469, false, false, false, true, true},
+        TProfileCase{"PX-A7", "AE9", F::Handheld, 430, 469, false, false, false, true, false},
+        TProfileCase{"PX-A7", "AK10", F::Handheld, 440, 469, true, false, false, false, false},
+        TProfileCase{"RV-310", "MKF", F::Mobile, 144, 469, true, true, false, false, false},
+        TProfileCase{"RV-350", "MC0", F::Mobile, 430, 479, false, false, false, false, false},
+        TProfileCase{"RV-380", "MM2", F::Mobile, 430, 469, false, false, false, false, false},
+        TProfileCase{"RV-999", "MK2", F::Unknown, 440, 469, true, false, false, false, false}));
+
+TEST(Profile, KnowsTheModelsAnIdentificationNames) {
+    EXPECT_EQ(ModelOfIdentity("RV-320"), "RV-310");
+    EXPECT_EQ(ModelOfIdentity("PX-A7"), "PX-A7");
+    EXPECT_EQ(ModelOfIdentity("RV-390"), "");
+    EXPECT_STREQ(ProfileOf("RV-999", "MM2").ChannelCounts.Smaller, "");
+    EXPECT_STREQ(ProfileOf("RV-310", "MED").StepCodes, "A0123456789");
+    EXPECT_STREQ(ProfileOf("RV-350", "MC1").StepCodes, "0123456789");
 }
 
 }  // namespace
