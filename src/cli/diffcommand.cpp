@@ -2,9 +2,9 @@
 // standard output, so scripts can read them; status 0 equal, 1 different.
 #include "cli/clicommands.h"
 #include "cli/clifiles.h"
+#include "core/files/datacompare.h"
 #include "core/files/datafile.h"
 #include "core/files/filereport.h"
-#include "core/model/datacompare.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/model/datacompare.h"
+#include "core/files/datacompare.h"
 #include "core/model/radiodata.h"
 #include "core/radio/exchange.h"
 #include "core/radio/readexchange.h"

@@ -1,4 +1,4 @@
-#include "core/model/datacompare.h"
+#include "core/files/datacompare.h"
 #include "core/model/visiblebytes.h"
 
 #include <algorithm>
