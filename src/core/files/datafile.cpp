@@ -313,10 +313,14 @@ TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string*
                              QString* reason) {
     const std::optional<std::string> bytes = LoadDataFileBytes(path, reason);
     if (!bytes) return TDataFileResult::CannotOpen;
-    data.ClearRecords();
-    data.ApplyDefaultRecords();
-    data.ApplyMenuDefaults();
-    return ReadDataFile(data, *bytes, missing);
+    // The file is read into a copy: a file the reader refuses leaves the data set as it was.
+    TRadioData loaded = data;
+    loaded.ClearRecords();
+    loaded.ApplyDefaultRecords();
+    loaded.ApplyMenuDefaults();
+    const TDataFileResult result = ReadDataFile(loaded, *bytes, missing);
+    if (result == TDataFileResult::Loaded) data = std::move(loaded);
+    return result;
 }
 
 const char* DataFileMessage(TDataFileResult result) {

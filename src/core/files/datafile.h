@@ -32,9 +32,9 @@ enum class TDataFileResult {
 TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes,
                              std::string* missing = nullptr);
 
-// Opens a data file as the File menu does: a name or file that cannot be
-// opened changes nothing; otherwise the records are reset (cleared, VFO,
-// CALL and menu defaults) and the file is read over them.
+// Opens a data file as the File menu does: the records are reset (cleared,
+// VFO, CALL and menu defaults) and the file is read over them. A file that
+// cannot be opened or that the reader refuses changes nothing.
 // `missing` as ReadDataFile gives it; `reason` tells why a file could not be read.
 TDataFileResult OpenDataFile(TRadioData& data, const QString& path, std::string* missing = nullptr,
                              QString* reason = nullptr);

@@ -41,7 +41,8 @@ void TModelForm::Button1Click() {
     const TMessageAnswer answer =
         ShowMessage(this, QStringLiteral("You changed the model.\nThe data will be cleared."),
                     TMessageStyle::OkCancelWarning);
-    if (answer != TMessageAnswer::Ok) {
+    // Changes not yet saved are offered for saving before they are cleared, as New does.
+    if (answer != TMessageAnswer::Ok || !Workspace.ConfirmDiscardChanges()) {
         reject();
         return;
     }

@@ -128,7 +128,6 @@ bool TypesNonNumber(const QKeyEvent* key) {
 }
 
 bool RefuseCharacterKey(QWidget* parent, const QKeyEvent* key, bool (*allowed)(char)) {
-    if (key->key() == Qt::Key_Escape) return true;
     if (!TypesCharacter(key)) return false;
     // Small letters are let through: the edit shows them in capitals.
     if (allowed(Capital(AsciiOf(key->text().front())))) return false;

@@ -45,9 +45,9 @@ bool IsEnterKey(const QKeyEvent* key);
 // A key that types a character other than a digit or "." (Backspace, arrows and shortcuts
 // type none). The frequency, offset and range edits drop these without a word.
 bool TypesNonNumber(const QKeyEvent* key);
-// The key filter of an edit that takes a set of characters (memory name, DTMF code): Escape
-// is dropped silently, a typed character outside the set (small letters count as capitals)
-// is dropped with the invalid character message. True when the key is dropped.
+// The key filter of an edit that takes a set of characters (memory name, DTMF code): a typed
+// character outside the set (small letters count as capitals) is dropped with the invalid
+// character message; Escape goes on to the dialog. True when the key is dropped.
 bool RefuseCharacterKey(QWidget* parent, const QKeyEvent* key, bool (*allowed)(char));
 // What the key filter cannot see, such as pasted text: an edit holding a character outside
 // the set is told about and emptied.

@@ -84,9 +84,11 @@ void TEditorDialog::showEvent(QShowEvent* event) {
 }
 
 void TEditorDialog::keyPressEvent(QKeyEvent* event) {
-    // Only the Close button and the close box close the dialog, not Escape.
+    // Escape closes the dialog as Close does, asking about unsaved edits first,
+    // wherever the focus is.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        reject();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -35,6 +35,9 @@ public:
     // After the number of memory channels changed: the grids and the pages that
     // depend on it are rebuilt and the first channel is selected.
     virtual void MemoryLayoutChanged() = 0;
+    // The changed-data question before the data set is replaced: false when the
+    // command must be abandoned (Cancel, or a save that did not happen).
+    virtual bool ConfirmDiscardChanges() = 0;
     // The Model Select change to catalogue row 0..14.
     virtual void ChangeModel(int row) = 0;
     // Brings the memory channel page to the front.

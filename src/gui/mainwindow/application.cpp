@@ -1,9 +1,13 @@
 #include "gui/mainwindow/application.h"
 
 #include <QFont>
+#include <cstdio>
+#include <cstring>
 #include <exception>
+#include <string>
 
 #include "core/files/settings.h"
+#include "gui/dialogs/versiontexts.h"
 #include "gui/kit/messagebox.h"
 #include "gui/mainwindow/mainform.h"
 #include "gui/mainwindow/sessionend.h"
@@ -21,7 +25,39 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
+namespace {
+
+constexpr char kUsageText[] =
+    "Usage: tavrin [FILE.tvr | /tbf]\n"
+    "Reads, edits and writes the memory channels and settings of the transceiver.\n"
+    "\n"
+    "  FILE.tvr   opens the data file (a path with blanks may be given unquoted)\n"
+    "  /tbf       shows the Tone Burst setting on the menu pages\n"
+    "  --help     shows this text\n"
+    "  --version  shows the version\n"
+    "\n"
+    "The transceiver is programmed from the command line with tavrin-cli.\n";
+
+}  // namespace
+
+const char* ProgramInformation(int argc, char* argv[]) {
+    if (argc != 2) return nullptr;
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        return kUsageText;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        static const std::string version = std::string("TAVRIN ") + kVersionText + "\n";
+        return version.c_str();
+    }
+    return nullptr;
+}
+
 int RunProgram(int argc, char* argv[]) {
+    // Help and version are answered on the terminal, without a window or a display.
+    if (const char* information = ProgramInformation(argc, argv)) {
+        std::fputs(information, stdout);
+        return 0;
+    }
     TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TAVRIN"));
     QApplication::setOrganizationName(QStringLiteral("HALVERN"));

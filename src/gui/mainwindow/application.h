@@ -13,6 +13,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// What "tavrin --help" (or -h) and "tavrin --version" print; null for any other
+// command line, whose one argument is a data file or /tbf.
+const char* ProgramInformation(int argc, char* argv[]);
+
 // The program: the application object, the main window on the settings store,
 // and the event loop until the window closes or the session ends.
 int RunProgram(int argc, char* argv[]);

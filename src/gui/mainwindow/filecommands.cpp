@@ -52,8 +52,7 @@ void TMainForm::New1Click() {
 }
 
 // Resets the data set and loads a data file over it. False when the file
-// cannot be read, in which case nothing has changed; a file the reader
-// refuses leaves the reset data set and no file name.
+// cannot be read or is refused, in which case nothing has changed.
 bool TMainForm::LoadDataFile(const QString& path) {
     std::string missing;
     QString reason;
@@ -65,8 +64,8 @@ bool TMainForm::LoadDataFile(const QString& path) {
         ShowMessage(this, QString::fromStdString(DamagedFileMessage(missing)),
                     TMessageStyle::Warning, VisibleFileName(path));
     }
-    if (result == TDataFileResult::CannotOpen) return false;
-    CurrentFileName = result == TDataFileResult::Loaded ? path : kUntitled;
+    if (result != TDataFileResult::Loaded) return false;
+    CurrentFileName = path;
     UpdateCaption();
     ShowComment();
     SetupGrids();

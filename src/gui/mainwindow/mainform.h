@@ -59,8 +59,7 @@ public:
     void UpdateStatusBar();
     void PageControl1Change();
     void OpenEditor(int grid);
-    // The changed-data question; false when the command must be abandoned.
-    bool ConfirmDiscardChanges();
+    bool ConfirmDiscardChanges() override;
 
     // Commands.
     void New1Click();

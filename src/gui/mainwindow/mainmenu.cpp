@@ -38,12 +38,14 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
         AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
     menu.File1->addSeparator();
-    menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25);
+    menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25,
+                          QKeySequence(QStringLiteral("Ctrl+P")));
     menu.ExportPdf = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
     menu.ImportCsv = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
     menu.ExportCsv = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
     menu.File1->addSeparator();
-    menu.Exit1 = AddItem(menu.File1, QStringLiteral("E&xit"), 30);
+    menu.Exit1 =
+        AddItem(menu.File1, QStringLiteral("E&xit"), 30, QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
 // The channel commands; the popup menus repeat them without the shortcuts.
@@ -81,6 +83,8 @@ void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Copy1 = AddEditItem(menu.Edit1, kCopyItem, true);
     menu.Paste1 = AddEditItem(menu.Edit1, kPasteItem, true);
     menu.Delete1 = AddEditItem(menu.Edit1, kDeleteItem, true);
+    // The Delete key alone as well; in a text box it stays the box's own.
+    menu.Delete1->setShortcuts({menu.Delete1->shortcut(), QKeySequence(Qt::Key_Delete)});
     menu.Edit1->addSeparator();
     menu.MemorySort1 = AddItem(menu.Edit1, QStringLiteral("Memory Channel &Sort..."), 60);
 }

@@ -80,10 +80,24 @@ TEST_F(ModelSelect, CancelledWarningKeepsTheData) {
     EXPECT_TRUE(form.Data().Changed);
 }
 
+TEST_F(ModelSelect, ChangedDataAskedForWithCancelKeepsEverything) {
+    TMainForm& form = StartChanged();
+    Messages.Answer(TMessageAnswer::Ok);
+    Messages.Answer(TMessageAnswer::Cancel);
+    Dialogs.Then(ChooseRow(14));
+    form.ModelSelect1Click();
+    ASSERT_EQ(Messages.Shown().size(), 2u);
+    EXPECT_EQ(Messages.Shown()[1].Text, "Data has been changed.\nDo you want to save the changes?");
+    EXPECT_EQ(form.Data().GetModel(), "PX-A5");
+    EXPECT_EQ(form.Data().GetComment(), "club");
+    EXPECT_TRUE(form.Data().Changed);
+}
+
 TEST_F(ModelSelect, OkClearsTheDataForTheNewConfiguration) {
     TMainForm& form = StartChanged();
     form.PageControl1->setCurrentWidget(form.TabSheet2);
     Messages.Answer(TMessageAnswer::Ok);
+    Messages.Answer(TMessageAnswer::No);
     Dialogs.Then(ChooseRow(14));
     form.ModelSelect1Click();
     const TRadioData& data = form.Data();

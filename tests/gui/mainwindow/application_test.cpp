@@ -17,4 +17,20 @@ TEST(Application, ExceptionsFromEventHandlersAreShownAndTheLoopGoesOn) {
               QStringList({error + " WriteFile Error:5", error + " other failure"}));
 }
 
+TEST(Application, HelpAndVersionAreAnsweredOnTheTerminal) {
+    const struct {
+        const char* Argument;
+        const char* Start;
+    } kCases[] = {{"--help", "Usage: tavrin [FILE.tvr | /tbf]\n"},
+                  {"-h", "Usage: tavrin [FILE.tvr | /tbf]\n"},
+                  {"--version", "TAVRIN Version 3.11\n"}};
+    for (const auto& test : kCases) {
+        QProcess program;
+        program.start(QStringLiteral(TAVRIN_PROGRAM_PATH), {QString::fromLatin1(test.Argument)});
+        ASSERT_TRUE(program.waitForFinished(10000)) << test.Argument;
+        EXPECT_EQ(program.exitCode(), 0) << test.Argument;
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(test.Start)) << test.Argument;
+    }
+}
+
 }  // namespace

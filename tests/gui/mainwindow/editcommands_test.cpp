@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
@@ -149,6 +150,15 @@ TEST_F(EditCommands, ToolButtonsAndShortcutsActOnTheSelectedRow) {
     EXPECT_EQ(form.Data().GetChannel(4).substr(0, 14), "004,0145500000");
     QTest::keyClick(memory, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(form.Data().GetChannel(4), "");
+    QTest::keyClick(memory, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(memory, Qt::Key_Delete);
+    EXPECT_EQ(form.Data().GetChannel(4), "");
+    // In a text box Delete stays the box's own.
+    form.Edit2->setText(QStringLiteral("ab"));
+    form.Edit2->setCursorPosition(0);
+    QTest::keyClick(form.Edit2, Qt::Key_Delete);
+    EXPECT_EQ(form.Edit2->text(), "b");
+    EXPECT_EQ(form.Data().GetChannel(3).substr(0, 14), "003,0145500000");
     QTest::keyClick(memory, Qt::Key_Up);
     QTest::keyClick(memory, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(form.Data().GetChannel(3), "");

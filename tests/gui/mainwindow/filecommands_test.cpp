@@ -96,10 +96,11 @@ TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges)
     EXPECT_EQ(form.FileName(), "Untitled");
 }
 
-TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndForgetsTheFolder) {
+TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndKeepsTheDataSet) {
     StoreConfiguration("PX-A7", "AEB0");
     TMainForm& form = Start();
     form.Data().SetChannel(3, kChannel7);
+    const QString folder = Temp.Value("Path");
     Files.Choose(PxA5File(QStringLiteral("club.tvr")));
     Messages.Answer(TMessageAnswer::Ok);
     form.Open1Click();
@@ -107,8 +108,8 @@ TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndForgetsTheFolder) {
               QStringList{"The model name selected in this software does not \nmatch applicable "
                           "model name in the data file.\nYou cannot open this file."});
     EXPECT_EQ(form.FileName(), "Untitled");
-    EXPECT_EQ(form.Data().GetChannel(3), "");
-    EXPECT_EQ(Temp.Value("Path"), "");
+    EXPECT_EQ(form.Data().GetChannel(3), kChannel7);
+    EXPECT_EQ(Temp.Value("Path"), folder);
     EXPECT_EQ(form.windowTitle(), "TAVRIN [PX-A7E]  [Untitled]");
 }
 

@@ -286,7 +286,11 @@ TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
     StoreConfiguration("RV-310", "MM9");
     TMainForm& form = Start();
     EXPECT_EQ(form.Menu.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(form.Menu.Delete1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Del")));
+    EXPECT_EQ(form.Menu.Delete1->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Del")),
+                                   QKeySequence(Qt::Key_Delete)}));
+    EXPECT_EQ(form.Menu.Print1->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(form.Menu.Exit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     EXPECT_EQ(form.Menu.Save2->property("HelpContext").toInt(), 20);
     EXPECT_EQ(form.Menu.ModelSelect1->property("HelpContext").toInt(), 90);
     EXPECT_EQ(form.Edit2->property("HelpContext").toInt(), 105);
