@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <functional>
 #include <iostream>
 #include <random>
 
@@ -34,6 +35,15 @@ const char kMobilePriority[] =
     " PR,0430000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,RPT";
 const char kHandheld7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT";
 const char kFields[] = "0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0";
+// Records whose values all differ, so that no two of them can trade places unseen:
+// an entry's 16 values (receive frequency .. lock-out), CALL's 15 and the VFO's 13.
+const std::string kEntry = "0145500000,6,2,1,0,7,8,12,34,567,00600000,3,4,0146100000,9,5";
+const std::string kOtherEntry = "0433200000,5,1,0,3,2,4,21,43,765,05000000,8,9,0438200000,6,7";
+const std::string kCall = "0145250000,5,2,1,0,3,4,12,34,056,00600000,6,7,0146250000,8";
+const std::string kOtherCall = "0435250000,4,1,0,2,5,3,21,43,065,05000000,7,6,0436250000,9";
+const std::string kVfo = "0145750000,4,2,1,0,3,5,23,45,067,00500000,6,7";
+const std::string kOtherVfo = "0146000000,5,3,1,0,2,4,21,43,076,00700000,7,6";
+const int kU2 = 205;
 
 // A data set as New makes it, with a few entries of the model's kind.
 TRadioData Fresh(int row, const char* count = "") {
@@ -44,8 +54,16 @@ TRadioData Fresh(int row, const char* count = "") {
     data.ApplyMenuDefaults();
     data.SetChannel(7, data.IsMobile() ? kMobile7 : kHandheld7);
     if (data.IsMobile()) data.SetChannel(TRadioData::kPriorityRecord, kMobilePriority);
+    data.SetChannel(kU2, (data.IsMobile() ? " U2," : "U2,") + kEntry + ",,");
+    data.SetCall("0," + kCall + ",,,");
+    data.SetVfo("0," + kVfo + ",,,,2,");
+    data.SetProgramVfo("0137,0172");
     data.SetDtmf(4, "4,12*#");
     return data;
+}
+
+void SetSlots(TRadioData& data, std::initializer_list<std::pair<int, const char*>> values) {
+    for (const auto& [slot, value] : values) data.SetMenuSlot(slot, value);
 }
 
 TTransceiver Radio(bool mobile, const char* count = "", const char* id = nullptr,
@@ -74,12 +92,14 @@ TEST(Transceiver, ReadsAnswerFromTheMemory) {
         bool Mobile;
         const char* Count;
         const char* Command;
-        const char* Reply;
+        std::string Reply;
     } cases[] = {
         {true, "99", "ID", "ID RV-310"},
         {false, "", "ID", "ID PX-A5"},
         {true, "", "TY", "TY MKF"},
+        {false, "", "TY", "TY AKF0"},
         {false, "", "FL", "FL 0136,0173"},
+        {true, "", "FL", "FL 0136,0173"},
         {true, "99", "CQ", "CQ 1"},
         {true, "199", "CQ", "CQ 0"},
         {false, "49", "CQ", "CQ 1"},
@@ -88,6 +108,8 @@ TEST(Transceiver, ReadsAnswerFromTheMemory) {
         {false, "", "ME 07", "ME 07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0"},
         {true, "", "ME  PR", "ME  PR,0430000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0"},
         {true, "", "ME 008", "N"},
+        {true, "", "ME  U2", "ME  U2," + kEntry},
+        {false, "", "ME U2", "ME U2," + kEntry},
         {false, "", "ME  L0", "?"},  // the handhelds' field has no blank
         {true, "", "ME 07", "?"},    // nor the mobiles' two characters
         {true, "99", "ME 150", "?"},
@@ -97,10 +119,12 @@ TEST(Transceiver, ReadsAnswerFromTheMemory) {
         {true, "", "MN 008", "MN 008,"},
         {false, "", "DM 4", "DM 4,12EF"},
         {false, "", "DM 5", "DM 5,"},
-        {true, "", "CA", "CA 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0"},
-        {true, "", "VF", "VF 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0"},
-        {true, "", "PC", "PC 0"},
-        {true, "", "PV", "PV 0136,0173"},
+        {true, "", "CA", "CA " + kCall},
+        {false, "", "CA", "CA " + kCall},
+        {true, "", "VF", "VF " + kVfo},
+        {false, "", "VF", "VF " + kVfo},
+        {true, "", "PC", "PC 2"},
+        {true, "", "PV", "PV 0137,0172"},
         {true, "", "MU", "MU 0,0,1,0,0,0,0,0,2,0,1,0,0,0,2,0,0,0,06,04,03,05,0,0,0"},
         {false, "", "MU", "MU 5,1,0,0,0,1,0,2,0,1,0,0,0,0,0,0,1,2,0,0"},
         {true, "", "MS", "MS "},
@@ -126,29 +150,86 @@ TEST(Transceiver, ReadsAnswerFromTheMemory) {
     EXPECT_EQ(ReplyPayload(Reply(renamed, "ME  PR"), 4).substr(0, 3), "PR,");
 }
 
-// What an upload of a data set (below) does not show: the reads after a write.
+// What an upload of a data set (below) does not show: the reads after a write, and
+// where each value of a literal write lands in the memory (the rest staying as it was).
 TEST(Transceiver, WritesAreEchoedAndReadBack) {
+    using TData = TRadioData&;
+    const std::string fields(kFields);
     const struct {
         bool Mobile;
         std::string Write;
         const char* Read;
         std::string Expected;
+        std::function<void(TRadioData&)> Stored;
     } cases[] = {
-        {true, "ME  L1," + std::string(kFields), "ME  L1", "ME  L1," + std::string(kFields)},
-        {true, "ME 007,", "ME 007", "N"},
-        {true, "ME 007," + std::string(kFields), "MN 007", "MN 007,A,B"},  // the name stays
-        {true, "MN 008,LOST", "MN 008", "MN 008,"},  // an empty entry keeps no name
-        {true, "PC 2", "VF", "VF 0144000000,0,0,0,0,0,0,08,08,000,00600000,0,0"},
-        {true, "VF 0146000000,5,0,0,0,0,0,08,08,000,00600000,0,1", "PC", "PC 0"},
-        {false, "DM 9,1E2F", "DM 9", "DM 9,1E2F"},
-        {false, "CQ 0", "ME 75", "N"},
-        {true, "CP 1", "CP", "CP 1"},
-        {true, "VM 0", "ID", "ID RV-310"},
+        {true, "ME  L1," + fields, "ME  L1", "ME  L1," + fields,
+         [&](TData d) { d.SetChannel(202, " L1," + fields + ",,"); }},
+        {true, "ME 007,", "ME 007", "N", [](TData d) { d.SetChannel(7, ""); }},
+        {true, "ME 007," + kEntry, "ME 007", "ME 007," + kEntry,
+         [](TData d) { d.SetChannel(7, "007," + kEntry + ",,A,B"); }},  // the name stays
+        {false, "ME 07," + kEntry, "ME 07", "ME 07," + kEntry,
+         [](TData d) { d.SetChannel(7, "07," + kEntry + ",,RPT"); }},
+        {true, "ME  U2," + kOtherEntry, "ME  U2", "ME  U2," + kOtherEntry,
+         [](TData d) { d.SetChannel(kU2, " U2," + kOtherEntry + ",,"); }},
+        {false, "ME PR," + kOtherEntry, "ME PR", "ME PR," + kOtherEntry,
+         [](TData d) { d.SetChannel(206, "PR," + kOtherEntry + ",,"); }},
+        {true, "MN 007,NAME", "MN 007", "MN 007,NAME",
+         [](TData d) { d.SetChannel(7, std::string(kMobile7, 66) + "NAME"); }},
+        {false, "MN U2,AB,CD", "MN U2", "MN U2,AB,CD",
+         [](TData d) { d.SetChannel(kU2, "U2," + kEntry + ",,AB,CD"); }},
+        {true, "MN 008,LOST", "MN 008", "MN 008,", [](TData) {}},  // an empty entry keeps no name
+        {true, "CA " + kOtherCall, "CA", "CA " + kOtherCall,
+         [](TData d) { d.SetCall("0," + kOtherCall + ",,,"); }},
+        {false, "CA " + kOtherCall, "CA", "CA " + kOtherCall,
+         [](TData d) { d.SetCall("0," + kOtherCall + ",,,"); }},
+        {true, "VF " + kOtherVfo, "VF", "VF " + kOtherVfo,
+         [](TData d) { d.SetVfo("0," + kOtherVfo + ",,,,2,"); }},  // the power stays
+        {false, "VF " + kOtherVfo, "PC", "PC 2",
+         [](TData d) { d.SetVfo("0," + kOtherVfo + ",,,,2,"); }},
+        {true, "PC 1", "VF", "VF " + kVfo, [](TData d) { d.SetVfo("0," + kVfo + ",,,,1,"); }},
+        {false, "PC 1", "PC", "PC 1", [](TData d) { d.SetVfo("0," + kVfo + ",,,,1,"); }},
+        {true, "PV 0140,0150", "PV", "PV 0140,0150", [](TData d) { d.SetProgramVfo("0140,0150"); }},
+        {false, "PV 0140,0150", "PV", "PV 0140,0150",
+         [](TData d) { d.SetProgramVfo("0140,0150"); }},
+        {false, "DM 9,1E2F", "DM 9", "DM 9,1E2F", [](TData d) { d.SetDtmf(9, "9,1*2#"); }},
+        {true, "DM 3,0123456789ABCDEF", "DM 3", "DM 3,0123456789ABCDEF",
+         [](TData d) { d.SetDtmf(3, "3,0123456789ABCD*#"); }},
+        {true, "DM 4,", "DM 4", "DM 4,", [](TData d) { d.SetDtmf(4, ""); }},
+        {true, "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,1A,2B,3C,4D,J,K,L", "MU",
+         "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,1A,2B,3C,4D,J,K,L",
+         [](TData d) {
+             SetSlots(d, {{27, "1"},  {28, "2"},  {13, "3"}, {4, "4"},   {20, "5"},
+                          {2, "6"},   {23, "7"},  {14, "8"}, {9, "9"},   {8, "A"},
+                          {6, "B"},   {5, "C"},   {18, "D"}, {16, "E"},  {17, "F"},
+                          {15, "G"},  {33, "H"},  {24, "I"}, {29, "1A"}, {30, "2B"},
+                          {31, "3C"}, {32, "4D"}, {35, "J"}, {34, "K"},  {3, "L"}});
+         }},
+        {false, "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,J,K", "MU",
+         "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,J,K",
+         [](TData d) {
+             SetSlots(d,
+                      {{1, "1"},  {2, "2"}, {7, "3"},  {11, "4"}, {10, "5"}, {12, "6"}, {8, "7"},
+                       {9, "8"},  {4, "9"}, {13, "A"}, {23, "B"}, {14, "C"}, {18, "D"}, {15, "E"},
+                       {16, "F"}, {5, "G"}, {6, "H"},  {17, "I"}, {20, "J"}, {3, "K"}});
+         }},
+        {true, "MS HELLO 7", "MS", "MS HELLO 7", [](TData d) { d.SetMenuSlot(19, "HELLO 7"); }},
+        {true, "LK 1", "LK", "LK 1", [](TData d) { d.SetMenuSlot(21, "1"); }},
+        {false, "BT 3", "BT", "BT 3", [](TData d) { d.SetMenuSlot(25, "3"); }},
+        {false, "LP 4", "LP", "LP 4", [](TData d) { d.SetMenuSlot(22, "4"); }},
+        {false, "PF 5", "PF", "PF 5", [](TData d) { d.SetMenuSlot(24, "5"); }},
+        {true, "BR 12", "BR", "BR 12", [](TData d) { d.SetMenuSlot(36, "12"); }},
+        {true, "CQ 0", "CQ", "CQ 0", [](TData d) { d.SetMenuSlot(26, "199"); }},
+        {false, "CQ 0", "ME 75", "N", [](TData d) { d.SetMenuSlot(26, "99"); }},
+        {true, "CP 1", "CP", "CP 1", [](TData) {}},
+        {true, "VM 0", "ID", "ID RV-310", [](TData) {}},
     };
     for (const auto& c : cases) {
         TTransceiver radio = Radio(c.Mobile);
         EXPECT_EQ(Reply(radio, c.Write), c.Write);
         EXPECT_EQ(Reply(radio, c.Read), c.Expected) << c.Write;
+        TRadioData expected = Fresh(c.Mobile ? kMobileRow : kHandheldRow);
+        c.Stored(expected);
+        EXPECT_EQ(WriteDataFile(radio.Data()), WriteDataFile(expected)) << c.Write;
     }
 }
 
@@ -204,6 +285,9 @@ TEST(Transceiver, MalformedWritesAreRefusedAndChangeNothing) {
                                   "DM 10,1",
                                   "DM x,1",
                                   "MU 1,1",
+                                  "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,J,K",  // the handhelds'
+                                  "MU 1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,G,H,I,1A2,B,3C,4D,J,K,L",
+                                  "DM 1,01234567890123456",
                                   "LK x",
                                   "BR 1234",
                                   "MS TOO LONG!",

@@ -4,16 +4,12 @@
 #include <array>
 #include <utility>
 
-#include "core/model/channelrecord.h"
-#include "core/radio/radiocommands.h"
-
 namespace {
 
-// Values each write carries: fields 2..17 of a memory entry, 2..16 of CALL, 2..14 of the VFO.
-constexpr int kMemoryFieldCount = kLockoutField - kRxFreqField + 1;
-constexpr int kCallFieldCount = kTxStepField - kRxFreqField + 1;
-constexpr int kVfoFieldCount = kBeatShiftField - kRxFreqField + 1;
-constexpr size_t kLongestDtmfCode = TRadioData::kDtmfCapacity - 3;  // "d," and the NUL
+constexpr std::string_view kProgramCommand = "PROGRAM";
+constexpr std::string_view kEndCommand = "END";
+// A DTMF memory holds up to 16 keys.
+constexpr size_t kLongestDtmfCode = 16;
 
 std::optional<std::string> Refused() {
     return std::string(kRefused);
@@ -26,52 +22,29 @@ bool IsPrintable(std::string_view text) {
     });
 }
 
-bool IsDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool IsOneDigit(std::string_view text) {
     return text.size() == 1 && IsDigits(text);
 }
 
-int FieldCount(std::string_view text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), ',')) + 1;
-}
-
-std::string_view FirstField(std::string_view text) {
-    return text.substr(0, text.find(','));
-}
-
-// A record write: the right number of values and a receive frequency.
-bool IsRecordWrite(std::string_view payload, int fieldCount) {
-    return FieldCount(payload) == fieldCount && IsDigits(FirstField(payload));
-}
-
-// The menu values in the fixed positions of the model's layout.
-bool HasMenuShape(std::string_view payload, std::string_view layout) {
-    if (payload.size() != layout.size()) return false;
-    for (size_t position = 0; position < payload.size(); ++position) {
-        if ((payload[position] == ',') != (layout[position] == ',')) return false;
-    }
-    return true;
-}
-
-// "d," and the code; "*" and "#" cannot travel, they go as "E" and "F".
+// "d," and the code as it travels: no "*" or "#", they go as "E" and "F".
 bool IsDtmfWrite(std::string_view payload) {
     if (payload.size() < 2 || !IsOneDigit(payload.substr(0, 1)) || payload[1] != ',') return false;
     const std::string_view code = payload.substr(2);
     return code.size() <= kLongestDtmfCode && code.find_first_of("*#") == std::string_view::npos;
 }
 
-bool HasFrequency(std::string_view record) {
-    return !ExtractField(record, kRxFreqField, false).empty();
-}
-
 }  // namespace
 
 TTransceiver::TTransceiver(TRadioData data, std::string id, TProtectAnswer protectAnswer)
-    : Memory(std::move(data)), Id(std::move(id)), ProtectAnswer(protectAnswer) {}
+    : Memory(MemoryOfData(data)),
+      View(std::move(data)),
+      Id(std::move(id)),
+      ProtectAnswer(protectAnswer) {}
+
+const TRadioData& TTransceiver::Data() const {
+    ShowMemoryIn(Memory, View);
+    return View;
+}
 
 std::optional<std::string> TTransceiver::Handle(std::string_view command) {
     if (command.empty() || !IsPrintable(command)) return Refused();
@@ -108,7 +81,7 @@ TTransceiver::THandler TTransceiver::HandlerOf(std::string_view mnemonic) {
         if (name == mnemonic) return handler;
     }
     // The commands that carry one menu slot alone.
-    if (SlotCommandOf(mnemonic) != nullptr) return &TTransceiver::MenuSlot;
+    if (SlotMnemonicOf(mnemonic) != nullptr) return &TTransceiver::MenuSlot;
     return nullptr;
 }
 
@@ -119,130 +92,126 @@ std::optional<std::string> TTransceiver::Identity(const TRequest& request) {
 
 std::optional<std::string> TTransceiver::MarketCode(const TRequest& request) {
     if (request.HasPayload) return Refused();
-    return "TY " + Memory.GetMarketCode();
+    return "TY " + Memory.MarketCode;
 }
 
 std::optional<std::string> TTransceiver::BandLimit(const TRequest& request) {
     if (request.HasPayload) return Refused();
-    return "FL " + Memory.GetBandLimit();
+    return "FL " + Memory.BandLimit;
 }
 
+// "CQ 1": the smaller channel count of the family, the one with memory names.
 std::optional<std::string> TTransceiver::ChannelCount(const TRequest& request) {
-    if (!request.HasPayload) return BuildChannelCountWrite(Memory);
+    const TCountChoice counts = CountChoiceOf(Memory.Family);
+    std::string& count = Memory.Menu[kCountMenuSlot];
+    if (!request.HasPayload) return count == counts.Smaller ? "CQ 1" : "CQ 0";
     if (request.Payload != "0" && request.Payload != "1") return Refused();
-    StoreChannelCount(Memory, request.Payload);
+    count = request.Payload == "1" ? counts.Smaller : counts.Larger;
     return std::string(request.Text);
 }
 
-int TTransceiver::RecordOf(std::string_view channelField) const {
-    const int record = RecordOfChannelField(channelField, Memory.IsMobile());
-    if (record < 0) return -1;
+std::optional<int> TTransceiver::EntryOf(std::string_view channelField) const {
+    const std::optional<int> entry = EntryOfChannelField(channelField, Memory.Family);
     // A number names a memory channel of the current count, never a special entry.
-    if (IsDigits(channelField)) return record <= Memory.ChannelCount() ? record : -1;
-    return record;
+    if (entry && *entry<kMemoryChannels&& * entry> Memory.HighestChannel()) return std::nullopt;
+    return entry;
 }
 
+// "ME ch" reads the entry, "ME ch," clears it and "ME ch,values" stores it;
+// the entry keeps its name through both.
 std::optional<std::string> TTransceiver::MemoryEntry(const TRequest& request) {
     const size_t comma = request.Payload.find(',');
     const std::string_view field = request.Payload.substr(0, comma);
-    const int record = RecordOf(field);
-    if (record < 0) return Refused();
-    const std::string& stored = Memory.GetChannel(record);
+    const std::optional<int> entry = EntryOf(field);
+    if (!entry) return Refused();
+    TStoredEntry& stored = Memory.Entries[static_cast<size_t>(*entry)];
     if (comma == std::string_view::npos) {
-        return HasFrequency(stored) ? MemoryEntryText(stored, field) : "N";
+        if (!stored.Stored()) return "N";
+        return "ME " + std::string(field) + ',' + JoinValues(stored.Values);
     }
-    const std::string_view values = request.Payload.substr(comma + 1);
-    if (values.empty()) {
-        Memory.SetChannel(record, "");
-    } else if (IsRecordWrite(values, kMemoryFieldCount)) {
-        StoreMemory(record, field, request.Payload);
+    const std::string_view text = request.Payload.substr(comma + 1);
+    if (text.empty()) {
+        stored = {};
+    } else if (std::vector<std::string> values = SplitValues(text);
+               IsRecordValues(values, kEntryValues)) {
+        stored.Values = std::move(values);
     } else {
         return Refused();
     }
     return std::string(request.Text);
 }
 
-// The entry keeps the name it had; the label is the channel field as sent.
-void TTransceiver::StoreMemory(int record, std::string_view channelField, std::string_view fields) {
-    const std::string name = RecordField(Memory.GetChannel(record), kNameField);
-    Memory.SetChannel(record, MemoryRecord(fields, name, channelField));
-}
-
+// An empty entry has nowhere to keep a name; the write is taken and forgotten.
 std::optional<std::string> TTransceiver::MemoryName(const TRequest& request) {
     const size_t comma = request.Payload.find(',');
     const std::string_view field = request.Payload.substr(0, comma);
-    const int record = RecordOf(field);
-    if (record < 0) return Refused();
-    if (comma == std::string_view::npos) return NameEntryText(Memory.GetChannel(record), field);
-    StoreName(record, field, request.Payload.substr(comma + 1));
+    const std::optional<int> entry = EntryOf(field);
+    if (!entry) return Refused();
+    TStoredEntry& stored = Memory.Entries[static_cast<size_t>(*entry)];
+    if (comma == std::string_view::npos) return "MN " + std::string(field) + ',' + stored.Name;
+    if (stored.Stored()) stored.Name = request.Payload.substr(comma + 1);
     return std::string(request.Text);
 }
 
-// An empty entry has nowhere to keep a name; the write is taken and forgotten.
-void TTransceiver::StoreName(int record, std::string_view channelField, std::string_view name) {
-    const std::string& stored = Memory.GetChannel(record);
-    if (HasFrequency(stored)) Memory.SetChannel(record, MemoryRecord(stored, name, channelField));
-}
-
 std::optional<std::string> TTransceiver::CallChannel(const TRequest& request) {
-    if (!request.HasPayload) return BuildCallWrite(Memory);
-    if (!IsRecordWrite(request.Payload, kCallFieldCount)) return Refused();
-    Memory.SetCall(CallRecord(request.Payload));
+    if (!request.HasPayload) return "CA " + JoinValues(Memory.Call);
+    std::vector<std::string> values = SplitValues(request.Payload);
+    if (!IsRecordValues(values, kCallValues)) return Refused();
+    Memory.Call = std::move(values);
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::Vfo(const TRequest& request) {
-    if (!request.HasPayload) return BuildVfoWrite(Memory);
-    if (!IsRecordWrite(request.Payload, kVfoFieldCount)) return Refused();
-    const std::string power = ExtractField(Memory.GetVfo(), kVfoPowerField, false);
-    Memory.SetVfo(VfoRecord(request.Payload, power));
+    if (!request.HasPayload) return "VF " + JoinValues(Memory.Vfo);
+    std::vector<std::string> values = SplitValues(request.Payload);
+    if (!IsRecordValues(values, kVfoValues)) return Refused();
+    Memory.Vfo = std::move(values);
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::Power(const TRequest& request) {
-    if (!request.HasPayload) return BuildPowerWrite(Memory);
+    if (!request.HasPayload) return "PC " + Memory.Power;
     if (!IsOneDigit(request.Payload)) return Refused();
-    Memory.SetVfo(VfoRecord(ReplyPayload(BuildVfoWrite(Memory)), request.Payload));
+    Memory.Power = request.Payload;
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::ProgramVfo(const TRequest& request) {
-    if (!request.HasPayload) return BuildProgramVfoWrite(Memory);
-    const size_t comma = request.Payload.find(',');
-    const bool isPair = FieldCount(request.Payload) == 2 &&
-                        IsDigits(request.Payload.substr(0, comma)) &&
-                        IsDigits(request.Payload.substr(comma + 1));
-    if (!isPair) return Refused();
-    Memory.SetProgramVfo(request.Payload);
+    if (!request.HasPayload) return "PV " + Memory.LowerLimit + ',' + Memory.UpperLimit;
+    const std::vector<std::string> limits = SplitValues(request.Payload);
+    if (limits.size() != 2 || !IsDigits(limits[0]) || !IsDigits(limits[1])) return Refused();
+    Memory.LowerLimit = limits[0];
+    Memory.UpperLimit = limits[1];
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::Dtmf(const TRequest& request) {
     const std::string_view payload = request.Payload;
-    if (IsOneDigit(payload)) return BuildDtmfWrite(Memory, payload[0] - '0');
+    if (IsOneDigit(payload)) {
+        const std::string& code = Memory.Dtmf[static_cast<size_t>(payload[0] - '0')];
+        return "DM " + std::string(payload) + ',' + DtmfCodeOnWire(code);
+    }
     if (!IsDtmfWrite(payload)) return Refused();
-    const int entry = payload[0] - '0';
-    Memory.SetDtmf(entry, DtmfEntry(entry, payload));
+    Memory.Dtmf[static_cast<size_t>(payload[0] - '0')] = DtmfCodeOffWire(payload.substr(2));
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::Menu(const TRequest& request) {
-    const std::string layout = MenuValuesText(Memory);
-    if (!request.HasPayload) return "MU " + layout;
-    if (!HasMenuShape(request.Payload, layout)) return Refused();
-    StoreMenuValues(Memory, request.Payload);
+    if (!request.HasPayload) return "MU " + MenuText(Memory.Menu, Memory.Family);
+    if (!StoreMenuText(request.Payload, Memory.Family, Memory.Menu)) return Refused();
     return std::string(request.Text);
 }
 
 std::optional<std::string> TTransceiver::MenuSlot(const TRequest& request) {
-    const TSlotCommand* command = SlotCommandOf(request.Text.substr(0, 2));
+    const TSlotMnemonic* command = SlotMnemonicOf(request.Text.substr(0, 2));
     if (command == nullptr) return Refused();
-    if (!request.HasPayload) return BuildSlotWrite(Memory, *command);
+    std::string& slot = Memory.Menu[static_cast<size_t>(command->Slot)];
+    if (!request.HasPayload) return std::string(command->Mnemonic) + ' ' + slot;
     const std::string_view value = request.Payload;
-    const bool fits =
-        value.size() < static_cast<size_t>(TRadioData::MenuSlotCapacity(command->Slot));
-    if (!fits || (command->DigitsOnly && !IsDigits(value))) return Refused();
-    Memory.SetMenuSlot(command->Slot, value);
+    if (value.size() > command->Width || (command->DigitsOnly && !IsDigits(value))) {
+        return Refused();
+    }
+    slot = value;
     return std::string(request.Text);
 }
 
@@ -253,8 +222,8 @@ std::optional<std::string> TTransceiver::VfoMode(const TRequest& request) {
 
 std::optional<std::string> TTransceiver::Protection(const TRequest& request) {
     if (ProtectAnswer == TProtectAnswer::InProgramMode && !ProgramMode) return std::nullopt;
-    if (!request.HasPayload) return BuildProtectWrite(Protected);
+    if (!request.HasPayload) return Protected ? "CP 1" : "CP 0";
     if (request.Payload != "0" && request.Payload != "1") return Refused();
-    Protected = IsChannelDisplayProtected(request.Payload);
+    Protected = request.Payload == "1";
     return std::string(request.Text);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/model/radiodata.h"
+#include "radiosim/radiomemory.h"
 
 // When the transceiver answers the channel display protection command "CP":
 // at any time, or only between "PROGRAM" and "END" (silent outside).
@@ -13,7 +14,8 @@ enum class TProtectAnswer { Always, InProgramMode };
 // The transceiver's side of the command set. Takes one command text (its
 // carriage return already dropped) and gives the reply text without its
 // carriage return, or nothing when the transceiver keeps silent. Holds the
-// memory that the commands read and write; does no input or output.
+// memory that the commands read and write, and reads and writes the command
+// texts itself; does no input or output.
 class TTransceiver {
 public:
     TTransceiver(TRadioData data, std::string id,
@@ -21,7 +23,9 @@ public:
 
     std::optional<std::string> Handle(std::string_view command);
 
-    const TRadioData& Data() const { return Memory; }
+    // The memory as a data set, records in the data files' layout. Starts as
+    // the data set given; refreshed at each call.
+    const TRadioData& Data() const;
     bool InProgramMode() const { return ProgramMode; }
     bool DisplayProtected() const { return Protected; }
 
@@ -51,12 +55,11 @@ private:
     std::optional<std::string> VfoMode(const TRequest& request);
     std::optional<std::string> Protection(const TRequest& request);
 
-    // The record index a channel field names, -1 when this radio has no such entry.
-    int RecordOf(std::string_view channelField) const;
-    void StoreMemory(int record, std::string_view channelField, std::string_view fields);
-    void StoreName(int record, std::string_view channelField, std::string_view name);
+    // The entry a channel field names, when this radio has it.
+    std::optional<int> EntryOf(std::string_view channelField) const;
 
-    TRadioData Memory;
+    TRadioMemory Memory;
+    mutable TRadioData View;
     std::string Id;
     TProtectAnswer ProtectAnswer;
     bool ProgramMode = false;
