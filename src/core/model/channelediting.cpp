@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <optional>
 
@@ -320,23 +321,23 @@ TChannelEntry InterpretChannelEntry(const TRadioData& data, std::string_view typ
     if (IsAllDigits(typed) && LeadingNumber(typed) <= data.ChannelCount()) {
         return {TChannelEntryKind::Target, LeadingNumber(typed)};
     }
+    // A mobile's labels start with a space, which may be typed or left out; small
+    // letters mean the capitals.
+    std::string unspaced(typed);
+    if (data.IsMobile() && typed.starts_with(' ')) {
+        unspaced.erase(0, 1);
+        if (unspaced.empty()) return {TChannelEntryKind::Partial};
+    }
+    for (char& c : unspaced) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const std::vector<std::string> labels = SpecialLabelTexts(data);
     for (size_t i = 0; i < labels.size(); ++i) {
-        if (typed == labels[i]) {
+        const std::string_view label = std::string_view(labels[i]).substr(data.IsMobile() ? 1 : 0);
+        if (unspaced == label) {
             return {TChannelEntryKind::Target, data.ChannelCount() + static_cast<int>(i) + 1};
         }
     }
-    std::vector<std::string> partials{"L", "U", "P", "R", "PR"};
-    if (HasWeatherAlertRow(data)) {
-        partials.insert(partials.end(), {"A", "AL"});
-    }
-    // A mobile's labels start with a space: the space and the letters after it are typed
-    // one at a time like the rest.
-    std::string_view unspaced = typed;
-    if (data.IsMobile() && typed.starts_with(' ')) {
-        unspaced.remove_prefix(1);
-        if (unspaced.empty()) return {TChannelEntryKind::Partial};
-    }
+    std::vector<std::string> partials{"L", "U", "P", "R"};
+    if (HasWeatherAlertRow(data)) partials.push_back("A");
     const bool partial = std::find(partials.begin(), partials.end(), unspaced) != partials.end();
     return {partial ? TChannelEntryKind::Partial : TChannelEntryKind::Invalid};
 }

@@ -146,12 +146,15 @@ void TMainForm::BuildCommentBox() {
 void TMainForm::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
-    for (int width : kStatusPanelWidths) {
+    // A panel is at least its designed width and grows to show its whole text; the last
+    // one takes the rest of the bar.
+    const int count = static_cast<int>(std::size(kStatusPanelWidths));
+    for (int index = 0; index < count; ++index) {
         auto* panel = new QLabel(bar);
-        panel->setFixedWidth(width);
+        panel->setMinimumWidth(kStatusPanelWidths[index]);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(panel);
+        bar->addWidget(panel, index == count - 1 ? 1 : 0);
         StatusPanels.append(panel);
     }
     StatusPanels[1]->setAlignment(Qt::AlignCenter);

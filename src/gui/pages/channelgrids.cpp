@@ -21,19 +21,22 @@
 
 namespace {
 
-constexpr int kRowHeight =
-    17;  // design row height; the memory and DTMF grids fit theirs to their height
+// The design row height; the memory and DTMF grids fit theirs to their height, but a
+// larger window shows more rows rather than taller ones.
+constexpr int kRowHeight = 17;
+constexpr int kTallestRowHeight = kRowHeight + 2;
 constexpr int kMemoryVisibleRows = 15;  // title row included
 constexpr int kVfoVisibleRows = 2;
 constexpr int kDtmfVisibleRows = 7;
 constexpr int kGridHelpContext = 200;
 constexpr char kVisibleRowsProperty[] = "VisibleRows";
 
-// Shares a grid's height out evenly over the rows that must be visible, title row included.
+// Shares a grid's height out evenly over the rows that must be visible, title row included,
+// with rows no taller than the design's.
 void FitRowHeights(QTableWidget* grid) {
     const int visibleRows = grid->property(kVisibleRowsProperty).toInt();
     const int height = grid->height() - 2 * grid->frameWidth();
-    const int rowHeight = std::max(1, height / visibleRows);
+    const int rowHeight = std::clamp(height / visibleRows, 1, kTallestRowHeight);
     grid->horizontalHeader()->setFixedHeight(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
 }
@@ -94,7 +97,7 @@ TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&p
     GroupBox4 = new QGroupBox(QStringLiteral("&DTMF Memory"), &page);
     Boxes = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
     StringGrid1 =
-        MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {10, 27, 89, 98}, kMemoryVisibleRows);
+        MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {14, 27, 89, 94}, kMemoryVisibleRows);
     StringGrid2 = MakeGrid(GroupBox2, QStringLiteral("StringGrid2"), {10, 73, 73}, kVfoVisibleRows);
     StringGrid3 = MakeGrid(GroupBox3, QStringLiteral("StringGrid3"), {10, 73, 73}, kVfoVisibleRows);
     StringGrid4 =
@@ -276,7 +279,11 @@ void TChannelGrids::SetCell(QTableWidget* grid, int row, int column, const std::
         return;
     }
     auto* item = new QTableWidgetItem(cellText);
-    if (column == 0) item->setBackground(grid->palette().button());
+    if (column == 0) {
+        // The first column holds the lock-out mark, centred in its narrow column.
+        item->setBackground(grid->palette().button());
+        item->setTextAlignment(Qt::AlignCenter);
+    }
     grid->setItem(row, column, item);
 }
 

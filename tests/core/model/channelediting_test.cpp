@@ -244,17 +244,32 @@ void ExpectEntries(const TRadioData& data, std::vector<std::pair<const char*, in
 TEST(ChannelEntry, HandheldNumbersAndLabels) {
     const TRadioData data = Configured("PX-A5", "AKF0", "49");
     EXPECT_EQ(InterpretChannelEntry(data, "").Kind, TChannelEntryKind::Empty);
-    ExpectEntries(
-        data, {{"0", 0}, {"007", 7}, {"49", 49}, {"L0", 50}, {"U2", 55}, {"PR", 56}, {"AL", 57}},
-        {"L", "P", "R", "A"}, {"50", "LX", "L3", " L0", "1A"});
+    ExpectEntries(data,
+                  {{"0", 0},
+                   {"007", 7},
+                   {"49", 49},
+                   {"L0", 50},
+                   {"U2", 55},
+                   {"PR", 56},
+                   {"AL", 57},
+                   {"l0", 50},
+                   {"pr", 56}},
+                  {"L", "P", "R", "A", "l"}, {"50", "LX", "L3", " L0", "1A"});
     ExpectEntries(Configured("PX-A5", "AEB0", "49"), {{"PR", 56}}, {"L"}, {"AL", "A"});
 }
 
-TEST(ChannelEntry, MobileLabelsNeedTheirLeadingSpace) {
+TEST(ChannelEntry, MobileLabelsWithOrWithoutTheirLeadingSpace) {
     // The space and the letters after it are typed one at a time like any label.
     ExpectEntries(Configured("RV-310", "MKF", "99"),
-                  {{"99", 99}, {" L0", 100}, {" PR", 106}, {" AL", 107}},
-                  {"L", "PR", "AL", " ", " L", " P"}, {"100", "L0", " X", "  "});
+                  {{"99", 99},
+                   {" L0", 100},
+                   {" PR", 106},
+                   {" AL", 107},
+                   {"L0", 100},
+                   {"PR", 106},
+                   {"al", 107},
+                   {" u2", 105}},
+                  {"L", "P", "A", " ", " L", " P"}, {"100", " X", "  ", "PX"});
     ExpectEntries(Configured("RV-310", "MED", "199"), {{"199", 199}, {" U2", 205}}, {},
                   {" AL", " A"});
 }

@@ -159,16 +159,17 @@ TEST_F(MemoryEditor, InvalidChannelNumberPutsBackTheLastGoodOne) {
     EXPECT_FALSE(form.CheckBox5->isEnabled());
 }
 
-TEST_F(MemoryEditor, MobileLabelsAreTypedWithTheirLeadingSpace) {
+TEST_F(MemoryEditor, MobileLabelsAreTypedWithOrWithoutTheirLeadingSpace) {
     TMemoryForm& form = Open("RV-310", "MKF", 0);
     Retype(form.Edit5, " l0");
     EXPECT_EQ(form.Position(), 100);
     EXPECT_EQ(form.Edit5->text(), " L0");
+    Retype(form.Edit5, "pr");
+    EXPECT_EQ(form.Position(), 106);
     Messages.Answer(TMessageAnswer::Ok);
-    Retype(form.Edit5, "L0");
+    Retype(form.Edit5, "PX");
     EXPECT_EQ(Messages.Texts(), QStringList{kInvalidChannel});
-    EXPECT_EQ(form.Edit5->text(), " L0");
-    EXPECT_EQ(form.Position(), 100);
+    EXPECT_EQ(form.Position(), 106);
     Retype(form.Edit5, " AL");
     EXPECT_EQ(form.Position(), 107);
 }

@@ -59,6 +59,8 @@ TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
     EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), "");
     EXPECT_EQ(Cell(memory, 101, 1), "100");
     EXPECT_EQ(Cell(memory, 151, 0), "*");
+    // The mark is plainly visible: its column holds it whole.
+    EXPECT_GE(memory->columnWidth(0), memory->fontMetrics().horizontalAdvance('*') + 8);
     EXPECT_EQ(Cell(memory, 151, 2), "145.500");
     EXPECT_EQ(Cell(memory, 151, 3), "");
 }
@@ -82,6 +84,10 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
     EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kVfoGrid);
     EXPECT_TRUE(Grids().GroupBox2->font().bold());
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
+    for (QLabel* panel : form.StatusPanels) {
+        QTRY_VERIFY(panel->contentsRect().width() >=
+                    panel->fontMetrics().horizontalAdvance(panel->text()));
+    }
 
     Grids().StringGrid4->setFocus();
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
@@ -150,6 +156,11 @@ TEST_F(ChannelGrids, MemoryGridShowsFifteenRowsTitleIncluded) {
     EXPECT_EQ(memory->horizontalHeader()->height(), rowHeight);
     EXPECT_EQ((memory->height() - 2 * memory->frameWidth()) / rowHeight, 15);
     EXPECT_EQ(memory->rowAt(memory->viewport()->height() - 1), 13);
+
+    // A taller window shows more channels, not taller rows.
+    Form->resize(Form->width(), Form->height() + 20 * rowHeight);
+    QTRY_VERIFY(memory->rowAt(memory->viewport()->height() - 1) > 25);
+    EXPECT_EQ(memory->rowHeight(0), rowHeight);
 }
 
 }  // namespace
