@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -286,6 +287,13 @@ void TMainForm::ModelSelect1Click() {
     ExecModal(form);
     UpdateCaption();
     PageControl1Change();
+    FocusMemoryGrid();
+}
+
+// After a dialog that rebuilt the grids the keyboard goes back to the memory grid, so
+// the next keystroke is not typed into the comment box.
+void TMainForm::FocusMemoryGrid() {
+    if (PageControl1->currentWidget() == TabSheet1) Grids->StringGrid1->setFocus();
 }
 
 void TMainForm::ChangeModel(int row) {
@@ -354,6 +362,7 @@ void TMainForm::MemoryLayoutChanged() {
     MenuPages->UpdateMemoryNameBoxes();
     RefreshGrids();
     Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
+    FocusMemoryGrid();
 }
 
 void TMainForm::ShowMemoryPage() {

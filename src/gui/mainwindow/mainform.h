@@ -58,6 +58,7 @@ public:
     void SetupGrids();
     void UpdateStatusBar();
     void PageControl1Change();
+    void FocusMemoryGrid();
     void OpenEditor(int grid);
     bool ConfirmDiscardChanges() override;
 
