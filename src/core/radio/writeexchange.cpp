@@ -140,7 +140,12 @@ void TWriteExchange::Act(const std::string& reply) {
             break;
         case TRequest::VoxRestore:
             NoteReply(reply);
-            Finish(Cancelling ? TExchangeOutcome::Cancelled : TExchangeOutcome::Done);
+            if (EndingEarly) {
+                Host.ClosePort();
+                End(*EndingEarly);
+            } else {
+                Finish(Cancelling ? TExchangeOutcome::Cancelled : TExchangeOutcome::Done);
+            }
             break;
         default:
             NoteReply(reply);
@@ -171,17 +176,27 @@ void TWriteExchange::ActOnMarketCode(const std::string& reply) {
     };
     if (at(reply, 3) != at(market, 0) || at(reply, 4) != at(market, 1)) {
         Host.ShowError(kUnsupportedMessage);
-        Host.ClosePort();
-        End(TExchangeOutcome::Unsupported);
+        EndBeforeWriting(TExchangeOutcome::Unsupported);
         return;
     }
     if (at(reply, 5) != at(market, 2) && !Host.AskToContinue(kMarketQuestion)) {
-        Host.ClosePort();
-        End(TExchangeOutcome::Cancelled);
+        EndBeforeWriting(TExchangeOutcome::Cancelled);
         return;
     }
     Writing = true;
     Send(TRequest::ChannelCount, BuildChannelCountWrite(Data));
+}
+
+// Ends the write before anything was written; a handheld whose VOX is held
+// gets its setting back first.
+void TWriteExchange::EndBeforeWriting(TExchangeOutcome outcome) {
+    if (VoxHeld()) {
+        EndingEarly = outcome;
+        Send(TRequest::VoxRestore, MenuWriteWithVox(KeptVox()));
+        return;
+    }
+    Host.ClosePort();
+    End(outcome);
 }
 
 int TWriteExchange::ProgressMaximum() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ private:
     void Act(const std::string& reply);
     void ActOnIdentity(const std::string& reply);
     void ActOnMarketCode(const std::string& reply);
+    void EndBeforeWriting(TExchangeOutcome outcome);
     void ActOnEntry();
     void ActOnRecord();
     void NoteReply(const std::string& reply);
@@ -47,7 +49,9 @@ private:
     int Counter = 0;
     bool EntryCleared = false;
     bool Cancelling = false;
-    bool Writing = false;   // commands that change the transceiver have gone out
+    bool Writing = false;  // commands that change the transceiver have gone out
+    // How the write ends once the VOX setting is given back, when it ends before writing.
+    std::optional<TExchangeOutcome> EndingEarly;
     std::string StoppedAt;  // the command under way when Cancel was pressed
     std::vector<std::string> Refused;
     std::vector<std::string> Unconfirmed;

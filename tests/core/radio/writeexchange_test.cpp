@@ -105,7 +105,7 @@ TEST(WriteExchange, OrderOfTheRecordCommandsAndTheHandheldVoxHold) {
     EXPECT_EQ(line.Radio.Data().GetMenuSlot(10), "6");
 }
 
-TEST(WriteExchange, HandheldGetsItsOwnVoxSettingBackAfterAMemoryWriteOrACancel) {
+TEST(WriteExchange, HandheldGetsItsOwnVoxSettingBackWheneverTheWriteEnds) {
     TRadioData data = FilledData(Row(1), "49");
     data.SetMenuSlot(10, "2");
     TRadioData radioData = data;
@@ -123,6 +123,21 @@ TEST(WriteExchange, HandheldGetsItsOwnVoxSettingBackAfterAMemoryWriteOrACancel) 
     EXPECT_EQ(cancelled.Outcome, TExchangeOutcome::Cancelled);
     EXPECT_EQ(cancelled.Sent.back().substr(0, 3), "MU ");
     EXPECT_EQ(cancelled.Radio.Data().GetMenuSlot(10), "6");
+
+    // Ending at the market code: another market letter, or another variant declined.
+    const std::pair<const char*, TExchangeOutcome> kRefusals[] = {
+        {"AEB0", TExchangeOutcome::Unsupported}, {"AKG0", TExchangeOutcome::Cancelled}};
+    for (const auto& [market, outcome] : kRefusals) {
+        TRadioData other = radioData;
+        other.SetMarketCode(market);
+        TFakeLine refused(TTransceiver(other, "PX-A5"));
+        refused.ContinueAnswer = false;
+        TWriteExchange third(data, refused, TTransferScope::All, false);
+        refused.Run(third);
+        EXPECT_EQ(refused.Outcome, outcome) << market;
+        EXPECT_EQ(refused.Sent.back().substr(0, 3), "MU ") << market;
+        EXPECT_EQ(refused.Radio.Data().GetMenuSlot(10), "6") << market;
+    }
 }
 
 TEST(WriteExchange, AlIsWrittenOnEveryUsCanadaModel) {
