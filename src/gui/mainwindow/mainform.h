@@ -160,7 +160,7 @@ private:
     bool WriteTo(const QString& fileName);
     bool ToneBurstShown() const;
     void ReadFromRadio(TTransferScope scope);
-    void ShowReadData();
+    void ShowReadData(bool completed);
     void WriteToRadio(TTransferScope scope);
 
     TSettingsStore& Store;

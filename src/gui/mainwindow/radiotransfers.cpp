@@ -75,18 +75,22 @@ void TMainForm::ReadFromRadio(TTransferScope scope) {
         return;
     }
     if (!ConfirmDiscardChanges()) return;
+    // The data as it is now is the step Undo goes back to should the read stop early.
+    RecordUndoStep();
     // The old data is let go: whatever the read brings is a new, untitled data set.
     RadioData.Changed = false;
     SetFileName(kUntitled);
     TReadForm form(*this, scope, toneBurstShown);
     ExecModal(form);
-    ShowReadData();
+    ShowReadData(form.Outcome() == TExchangeOutcome::Done);
     activateWindow();
 }
 
 // A read may have stopped anywhere, so the window is rebuilt and the data
-// counts as changed whatever the outcome.
-void TMainForm::ShowReadData() {
+// counts as changed whatever the outcome. A completed read starts a new history;
+// what a read that stopped early left is one step, which Undo takes back to the
+// data as it was before the read.
+void TMainForm::ShowReadData(bool completed) {
     SetupGrids();
     Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
     Grids->SelectRow(TChannelGrids::kDtmfGrid, 1);
@@ -96,7 +100,11 @@ void TMainForm::ShowReadData() {
     UpdateCaption();
     PageControl1Change();
     RadioData.Changed = true;
-    ResetUndoHistory();
+    if (completed) {
+        ResetUndoHistory();
+    } else {
+        RecordUndoStep();
+    }
 }
 
 void TMainForm::WriteToRadio(TTransferScope scope) {

@@ -67,6 +67,7 @@ TEST_F(ReadCommand, ReadAllTakesOverTheRadioAndRebuildsTheWindow) {
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_EQ(form.FileName(), "Untitled");
     EXPECT_TRUE(form.windowTitle().endsWith("[Untitled]"));
+    EXPECT_FALSE(form.Menu.Undo->isEnabled());
 }
 
 TEST_F(ReadCommand, AnotherModelShowsItsMemoryPageAndCaption) {
@@ -142,6 +143,8 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
         return std::nullopt;
     };
     TMainForm& form = StartOn(radio, kPxA5Usa);
+    form.Data().SetChannel(3, kChannel3);
+    const std::string before = WriteDataFile(form.Data());
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::Ok);
     LetExchangeRun();
@@ -157,6 +160,9 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
     EXPECT_EQ(form.Data().GetChannel(7), "");
     EXPECT_EQ(form.Data().GetChannel(12), "");
     EXPECT_TRUE(form.Data().Changed);
+    // Undo brings back the data as it was before the read.
+    form.Menu.Undo->trigger();
+    EXPECT_EQ(WriteDataFile(form.Data()), before);
 }
 
 TEST_F(ReadCommand, CancelEndsTheReadWithinTheGracePeriodAndFreesThePort) {
