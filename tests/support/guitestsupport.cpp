@@ -47,6 +47,7 @@ TScriptedFileDialogs::TScriptedFileDialogs() {
 
 TScriptedFileDialogs::~TScriptedFileDialogs() {
     SetFileDialogResponder({});
+    EXPECT_TRUE(Choices.empty()) << Choices.size() << " scripted file choices were not used";
 }
 
 TScriptedDialogs::TScriptedDialogs() {
@@ -64,6 +65,7 @@ TScriptedDialogs::TScriptedDialogs() {
 
 TScriptedDialogs::~TScriptedDialogs() {
     SetModalResponder({});
+    EXPECT_TRUE(Handlers.empty()) << Handlers.size() << " scripted dialog handlers were not used";
 }
 
 void TypeText(QWidget* widget, const QString& text) {

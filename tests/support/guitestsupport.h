@@ -24,7 +24,8 @@ private:
     std::vector<TShownMessage> ShownMessages;
 };
 
-// Chooses files in the open and save dialogs; an empty choice is Cancel.
+// Chooses files in the open and save dialogs; an empty choice is Cancel. A dialog
+// nobody scripted, or a choice never asked for, fails the test.
 class TScriptedFileDialogs {
 public:
     TScriptedFileDialogs();
@@ -37,7 +38,8 @@ private:
     std::vector<TFileDialogRequest> Seen;
 };
 
-// Handles the program's modal dialogs one by one instead of a person.
+// Handles the program's modal dialogs one by one instead of a person. A dialog
+// nobody scripted, or a handler that never got its dialog, fails the test.
 class TScriptedDialogs {
 public:
     using THandler = std::function<int(QDialog&)>;

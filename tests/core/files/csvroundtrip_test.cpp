@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/files/csvchannels.h"
 #include "core/model/channelediting.h"
 #include "core/model/frequencyrules.h"
@@ -25,10 +27,18 @@ std::string FrequencyText(const TRadioData& data, int channel) {
     return std::to_string(base + kilohertz / 1000) + "." + std::to_string(kilohertz % 1000 / 100);
 }
 
-// Every other channel, with every kind of setting the layout carries.
+// Every other channel and the last one (every count is odd), with every kind of setting
+// the layout carries.
+std::vector<int> FilledChannels(const TRadioData& data) {
+    std::vector<int> channels;
+    for (int channel = 0; channel <= data.ChannelCount(); channel += 2) channels.push_back(channel);
+    if (channels.back() != data.ChannelCount()) channels.push_back(data.ChannelCount());
+    return channels;
+}
+
 void FillChannels(TRadioData& data) {
     const int steps = static_cast<int>(StepListTexts(data.GetModel()).size());
-    for (int channel = 0; channel <= data.ChannelCount(); channel += 2) {
+    for (const int channel : FilledChannels(data)) {
         TMemoryEdits edits;
         edits.Position = channel;
         edits.RxText = FrequencyText(data, channel);
@@ -61,7 +71,8 @@ TEST(CsvRoundTrip, ExportThenImportGivesTheSameChannelsForEveryModelAndCount) {
             FillChannels(original);
             const TCsvExport exported = ExportCsvChannels(original);
             EXPECT_TRUE(exported.Notes.empty());
-            EXPECT_EQ(exported.Exported, original.ChannelCount() / 2 + 1);
+            EXPECT_EQ(exported.Exported, static_cast<int>(FilledChannels(original).size()));
+            ASSERT_GT(original.GetChannel(original.ChannelCount()).size(), kEmptyRecordLength);
 
             TRadioData imported = NewData(row, count);
             const TCsvImport import = ImportCsvChannels(imported, exported.Text);

@@ -33,11 +33,21 @@ TEST(DataFileRoundTrip, EveryConfigurationAndCountComesBackByteForByte) {
             TRadioData original = ResetData(info, count);
             original.ApplyWeatherAlertDefault();
             FillEverything(original);
+            // Every count is odd, so the last channel is filled by hand.
+            const int last = original.ChannelCount();
+            original.SetChannel(last, LabelOf(original, last) +
+                                          ",0146520000,3,1,0,1,0,0,12,08,000,00600000,0,0,"
+                                          "0000000000,0,1,," +
+                                          (original.HasMemoryNames() ? "LAST" : ""));
             const std::string file = WriteDataFile(original);
             TRadioData reopened = ResetData(info, count);
             ASSERT_EQ(ReadDataFile(reopened, file), TDataFileResult::Loaded) << info.Caption;
             EXPECT_EQ(WriteDataFile(reopened), file) << info.Caption << " " << count;
             EXPECT_EQ(reopened.GetComment(), original.GetComment());
+            for (int index = 0; index < TRadioData::kChannelCount; ++index) {
+                ASSERT_EQ(reopened.GetChannel(index), original.GetChannel(index))
+                    << info.Caption << " " << count << " record " << index;
+            }
         }
     }
 }

@@ -43,14 +43,25 @@ TEST(MemorySort, PacksOrdersAndRenumbersByFrequency) {
     EXPECT_TRUE(data.Changed);
 }
 
-TEST(MemorySort, EqualFrequenciesKeepTheirOrder) {
+TEST(MemorySort, EqualFrequenciesAndEqualNamesKeepTheirOrder) {
     TRadioData data = ConfiguredData("PX-A7", "AM70", "49");
     data.SetChannel(0, Record("00", "433000000", "", "1"));
     data.SetChannel(1, Record("01", "432000000"));
     data.SetChannel(5, Record("05", "433000000", "", "0"));
-    data.SetChannel(6, Record("06", "433000000", "", "1"));
+    data.SetChannel(6, Record("06", "433000000", "", "0"));
     SortMemoryChannels(data, TMemorySortKey::Frequency);
-    EXPECT_EQ(Column(data, kLockoutField, 4), (Strings{"0", "1", "0", "1"}));
+    EXPECT_EQ(Column(data, kLockoutField, 4), (Strings{"0", "1", "0", "0"}));
+
+    // By name, equal names and, among the unnamed, equal frequencies are never swapped.
+    TRadioData named = ConfiguredData("PX-A7", "AM70", "49");
+    named.SetChannel(0, Record("00", "433000000", "SAME", "1"));
+    named.SetChannel(1, Record("01", "432000000", "SAME", "0"));
+    named.SetChannel(2, Record("02", "431000000", "", "1"));
+    named.SetChannel(3, Record("03", "431000000", "", "0"));
+    SortMemoryChannels(named, TMemorySortKey::Name);
+    EXPECT_EQ(Column(named, kRxFreqField, 4),
+              (Strings{"0433000000", "0432000000", "0431000000", "0431000000"}));
+    EXPECT_EQ(Column(named, kLockoutField, 4), (Strings{"1", "0", "1", "0"}));
 }
 
 TEST(MemorySort, ByNameNamedFirstThenUnnamedByFrequency) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
+#include <vector>
 
 #include "support/testdata.h"
 
@@ -226,13 +228,35 @@ TEST(Menu, MobileValuesSitAtTheirFixedPositions) {
     EXPECT_EQ(read.GetMenuSlot(30), "04");
 }
 
-TEST(Menu, HandheldValuesAndShortOrGarbledPayloads) {
+TEST(Menu, ValuesOfEachFamilyAndShortOrGarbledPayloads) {
+    // Each value of "MU" and the slot it belongs to, in the order of the text.
+    const struct {
+        const char* Model;
+        const char* Payload;
+        std::vector<std::pair<int, const char*>> Slots;
+    } families[] = {
+        {"PX-A5",
+         "a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t",
+         {{1, "a"},  {2, "b"}, {7, "c"},  {11, "d"}, {10, "e"}, {12, "f"}, {8, "g"},
+          {9, "h"},  {4, "i"}, {13, "j"}, {23, "k"}, {14, "l"}, {18, "m"}, {15, "n"},
+          {16, "o"}, {5, "p"}, {6, "q"},  {17, "r"}, {20, "s"}, {3, "t"}}},
+        {"RV-350",
+         "a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,ST,UV,WX,YZ,s,t,u",
+         {{27, "a"},  {28, "b"}, {13, "c"}, {4, "d"},  {20, "e"},  {2, "f"},   {23, "g"},
+          {14, "h"},  {9, "i"},  {8, "j"},  {6, "k"},  {5, "l"},   {18, "m"},  {16, "n"},
+          {17, "o"},  {15, "p"}, {33, "q"}, {24, "r"}, {29, "ST"}, {30, "UV"}, {31, "WX"},
+          {32, "YZ"}, {35, "s"}, {34, "t"}, {3, "u"}}},
+    };
+    for (const auto& family : families) {
+        TRadioData data = Fresh(family.Model, family.Model[0] == 'P' ? "AKF0" : "MKF", "99");
+        StoreMenuValues(data, family.Payload);
+        for (const auto& [slot, value] : family.Slots) {
+            EXPECT_EQ(data.GetMenuSlot(slot), value) << family.Model << " slot " << slot;
+        }
+        EXPECT_EQ(MenuValuesText(data), family.Payload) << family.Model;
+    }
     TRadioData data = Fresh("PX-A5", "AKF0", "49");
     StoreMenuValues(data, "1,2,3,4,5,6,7,8,9,1,2,3,4,5,6,7,8,9,1,2");
-    int position = 0;
-    for (const TMenuValue& value : MenuLayout(false)) {
-        EXPECT_EQ(data.GetMenuSlot(value.Slot), std::string(1, "12345678912345678912"[position++]));
-    }
     EXPECT_EQ(data.GetMenuSlot(kHandheldHeldMenuSlot), "5");
 
     TRadioData mobile = Fresh("RV-310", "MKF", "99");

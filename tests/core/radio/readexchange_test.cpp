@@ -42,7 +42,9 @@ TEST(ReadExchange, EveryConfigurationReadsWholeIntoTheDataSet) {
         const TModelInfo& row = Row(number);
         const TChannelCounts counts = ChannelCountsOf(row.Model);
         for (const char* count : {counts.Smaller, counts.Larger}) {
-            TFakeLine line = LineTo(row, count);
+            TRadioData radioData = FilledData(row, count);
+            radioData.SetDtmf(3, "3,1");  // one key: the shortest code, "DM 3,1"
+            TFakeLine line(TTransceiver(radioData, row.Model));
             TRadioData data = ProgramData();
             TReadExchange read(data, line, TTransferScope::All, false);
             line.Run(read);
@@ -306,6 +308,18 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
                  *once = false;
                  return wrong;
              };
+         },
+         TExchangeOutcome::Done},
+        {"DTMF memory 9 answered once with memory 0",
+         [](TFakeLine& line, const std::string&) -> TAnswer {
+             auto once = std::make_shared<bool>(true);
+             const std::optional<std::string> wrong = CleanReply(line, "DM 0");
+             return
+                 [once, wrong](const std::string& command, int, std::optional<std::string> reply) {
+                     if (command != "DM 9" || !*once) return reply;
+                     *once = false;
+                     return wrong;
+                 };
          },
          TExchangeOutcome::Done},
         {"64 NUL bytes once, for the CALL channel",

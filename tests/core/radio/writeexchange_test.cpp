@@ -217,6 +217,31 @@ TEST(WriteExchange, RefusedRecordsAreNamedWhenTheWriteEnds) {
               "The transceiver now holds a mix of old and new data. Please write again.");
     // The write went on to the end all the same.
     EXPECT_EQ(line.Sent.back().substr(0, 2), "BR");
+
+    // Twenty are named; past twenty the list ends in "...".
+    for (const int refused : {20, 21}) {
+        TFakeLine many(FreshRadio(Row(8), "99"));
+        many.Answer = [refused](const std::string& command, int, std::optional<std::string> reply) {
+            const bool channel = command.starts_with("ME 0") && command[6] == ',';
+            if (channel && std::stoi(command.substr(3, 3)) < refused) {
+                return std::optional<std::string>("?");
+            }
+            return reply;
+        };
+        TWriteExchange manyWrite(data, many, TTransferScope::Memory, false);
+        many.Run(manyWrite);
+        std::string named;
+        for (int channel = 0; channel < 20; ++channel) {
+            named += "\nME 0" + std::string(channel < 10 ? "0" : "") + std::to_string(channel);
+        }
+        EXPECT_EQ(many.Messages,
+                  std::vector<std::string>{"The transceiver refused " + std::to_string(refused) +
+                                           " of the records written:" + named +
+                                           (refused > 20 ? "\n..." : "") +
+                                           "\nThese records are not stored in the transceiver.\n"
+                                           "The transceiver now holds a mix of old and new data. "
+                                           "Please write again."});
+    }
 }
 
 TEST(WriteExchange, CancelEndsWithTheNextReplyOrAfterTheGracePeriod) {

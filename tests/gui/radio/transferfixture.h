@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/model/modelcatalogue.h"
@@ -35,10 +36,17 @@ protected:
         });
     }
 
-    // A dialog still open after the limit fails the test and is closed.
+    // A dialog still open after the limit fails the test and is closed; so does one
+    // that closed before `meanwhile` could act on it.
     int RunModally(TExchangeForm& form, std::function<void(TExchangeForm&)> meanwhile = {}) {
         Title = form.windowTitle();
-        if (meanwhile) QTimer::singleShot(0, &form, [&form, meanwhile] { meanwhile(form); });
+        const auto acted = std::make_shared<bool>(false);
+        if (meanwhile) {
+            QTimer::singleShot(0, &form, [&form, acted, meanwhile] {
+                *acted = true;
+                meanwhile(form);
+            });
+        }
         QTimer::singleShot(kExchangeLimit, &form, [&form] {
             ADD_FAILURE() << "the exchange did not end";
             // A dialog that closed before exec() was ready to notice leaves exec()
@@ -48,6 +56,7 @@ protected:
         });
         const int result = form.exec();
         Outcome = form.Outcome();
+        EXPECT_TRUE(*acted || !meanwhile) << "the dialog closed before the test acted on it";
         return result;
     }
 
