@@ -5,6 +5,7 @@
 
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "core/radio/slotcommands.h"
 
 // A data set with a configuration and nothing else.
 inline TRadioData ConfiguredData(const char* model, const char* marketCode, const char* count) {
@@ -42,9 +43,18 @@ inline void FillEverything(TRadioData& data) {
     data.SetDtmf(0, "0,0123456789ABCD*#");
     data.SetDtmf(9, "9,1 2");
     data.SetComment("Club \xE9vening");
+    // Every value "MU" carries differs from the others, so that two values that
+    // trade places on the way are seen.
+    constexpr char kValues[] = "123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+    int next = 0;
+    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+        const char first = value.Width == 2 ? '0' + static_cast<char>(next % 10) : '\0';
+        const std::string text = value.Width == 2 ? std::string{first, kValues[next]}
+                                                  : std::string(1, kValues[next]);
+        data.SetMenuSlot(value.Slot, text);
+        ++next;
+    }
     data.SetMenuSlot(19, "HI-73");
-    if (data.IsHandheld()) data.SetMenuSlot(1, "3");
-    data.SetMenuSlot(29, "0A");
 }
 
 // A data set of a catalogue row as New makes it, then filled.

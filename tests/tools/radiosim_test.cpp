@@ -15,6 +15,7 @@
 #include "core/files/datafile.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "core/radio/exchangerunner.h"
 #include "core/radio/kcomm.h"
 #include "core/radio/radiocommands.h"
 #include "radiosim/faults.h"
@@ -622,15 +623,10 @@ TEST(Framing, StrayBytesGoBetweenRepliesInTimeOrder) {
 // ---- The program itself, spoken to through the serial component ----
 
 // A component set up as the radio windows set theirs up.
+// The port as the program sets it for a transceiver.
 void ConfigureForRadio(TKComm& comm, const std::string& device) {
     comm.SetDeviceName(device);
-    comm.SetFlowControl(TFlowControl::XonXoff);
-    comm.SetEventType(TEventType::CharEvent);
-    comm.SetInBuffSize(1024);
-    comm.SetOutBuffSize(1024);
-    comm.SetXonSendSize(256);
-    comm.SetXoffSendSize(768);
-    comm.SetEventChar(13);
+    ConfigureRadioLine(comm);
 }
 
 class RadioSimulator : public ::testing::Test {

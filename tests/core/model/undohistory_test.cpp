@@ -143,7 +143,7 @@ TEST_F(UndoHistory, StepsOfOneSourceMergeUntilTheMergeEnds) {
         Data.SetComment(typed);
         History.Record(Data, 0);
     }
-    Data.SetMenuSlot(1, "1");
+    Data.SetMenuSlot(1, Data.GetMenuSlot(1) == "1" ? "2" : "1");
     History.Record(Data, 5);  // another source: a step of its own
     History.Undo(Data);
     EXPECT_EQ(Data.GetComment(), "abc");

@@ -76,7 +76,7 @@ TEST(ExchangeRunner, CancelJustBeforeTheReplyTimeOutEndsCancelledAndNothingFires
     EXPECT_GE(clock.elapsed(), (cancelAt + kCancelGrace).count());
     // Past the time the reply time-out would have been due, and a grace period more.
     const qint64 quietUntil = (kStartDelay + kReplyTimeout + kCancelGrace).count();
-    QTest::qWaitFor([&] { return clock.elapsed() >= quietUntil; }, 2 * quietUntil);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clock.elapsed() >= quietUntil; }, 2 * quietUntil));
 
     for (const TSilentExchange* exchange : {&read, &write}) {
         SCOPED_TRACE(exchange == &read ? "read" : "write");
