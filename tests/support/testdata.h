@@ -49,8 +49,8 @@ inline void FillEverything(TRadioData& data) {
     int next = 0;
     for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
         const char first = value.Width == 2 ? '0' + static_cast<char>(next % 10) : '\0';
-        const std::string text = value.Width == 2 ? std::string{first, kValues[next]}
-                                                  : std::string(1, kValues[next]);
+        const std::string text =
+            value.Width == 2 ? std::string{first, kValues[next]} : std::string(1, kValues[next]);
         data.SetMenuSlot(value.Slot, text);
         ++next;
     }
