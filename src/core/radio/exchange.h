@@ -17,6 +17,11 @@ inline constexpr std::chrono::milliseconds kStartDelay{50};
 // the exchange: a line that garbles every reply must not keep it asking for ever.
 inline constexpr int kMostAttempts = 10;
 
+// After a request was asked again, the transceiver may still answer the earlier
+// asking: an answer that could be such a late one is let go, and the request
+// waits this long for its own answer before it is asked again.
+inline constexpr std::chrono::milliseconds kLateAnswerWait{1000};
+
 // How an exchange ended.
 enum class TExchangeOutcome {
     Done,         // everything was exchanged

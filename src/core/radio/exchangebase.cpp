@@ -1,5 +1,7 @@
 #include "core/radio/exchangebase.h"
 
+#include <algorithm>
+
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 
@@ -16,18 +18,36 @@ void TExchangeBase::Open() {
 }
 
 void TExchangeBase::Send(TRequest request, const std::string& command) {
+    // Every extra asking of the request answered last may still bring an answer.
+    LateAnswersDue = std::min(LateAnswersDue + ExtraAskings, kMostAttempts);
+    WaitingPastLateAnswer = false;
     Request = request;
     LastCommand = command;
     Attempts = 0;
+    ExtraAskings = 0;
     Host.SendCommand(command, CommandDelay());
 }
 
 void TExchangeBase::AskAgain() {
+    ++ExtraAskings;
+    SendAgain();
+}
+
+void TExchangeBase::SendAgain() {
     if (++Attempts >= kMostAttempts) {
         Fail(BadRepliesMessage(LastCommand));
         return;
     }
     Host.SendCommand(LastCommand, CommandDelay());
+}
+
+bool TExchangeBase::LetGoAsLate(const std::string& reply) {
+    if (LateAnswersDue == 0 || !AwaitsAnswer()) return false;
+    if (!IsSpecialReply(reply) && ReplyAnswers(LastCommand, reply)) return false;
+    --LateAnswersDue;
+    WaitingPastLateAnswer = true;
+    Host.StartTimer(TExchangeTimer::Reply, kLateAnswerWait);
+    return true;
 }
 
 void TExchangeBase::SendFailed(const std::string& message) {
@@ -52,6 +72,16 @@ void TExchangeBase::TimerFired(TExchangeTimer timer) {
             Send(TRequest::WakeUp, std::string(kWakeUpCommand));
             break;
         case TExchangeTimer::Reply:
+            if (WaitingPastLateAnswer) {
+                // What was let go was this request's own answer after all, or its
+                // answer was lost: no late answers are counted on, and it is asked
+                // again for the answer that was let go.
+                WaitingPastLateAnswer = false;
+                LateAnswersDue = 0;
+                Host.DiscardInput();
+                SendAgain();
+                break;
+            }
             EndWithError(kTimeoutMessage, TExchangeOutcome::TimedOut);
             break;
         case TExchangeTimer::CancelGrace:

@@ -60,6 +60,10 @@ protected:
     // A reply that does not fit its request hears the same request again, but
     // only so often: a line that garbles everything ends the exchange.
     void AskAgain();
+    // True when `reply` may be the late answer to an earlier asking of a request
+    // that was asked again (a bare "N", "?" or "E", or another request's answer)
+    // while such answers are still due: it is let go and the request waits on.
+    bool LetGoAsLate(const std::string& reply);
     // The line failed: the exchange ends at once with `message`.
     void Fail(const std::string& message);
     // Whether the request under way expects an answer of its own; the wake-up
@@ -87,6 +91,15 @@ protected:
 
 private:
     void EndWithError(const std::string& message, TExchangeOutcome outcome);
+    // The same request once more, within the bound of attempts.
+    void SendAgain();
 
     int Attempts = 0;
+    // How often the request under way was asked again after a reply that did not fit:
+    // each may still bring an answer of its own once the request is answered.
+    int ExtraAskings = 0;
+    // Answers still due to requests asked more than once and answered already;
+    // the request waits for its own answer after letting one of them go.
+    int LateAnswersDue = 0;
+    bool WaitingPastLateAnswer = false;
 };

@@ -90,6 +90,7 @@ void TReadExchange::Reply(const std::string& bytes) {
         }
         Request = TRequest::Stop;
     }
+    if (Request != TRequest::Stop && LetGoAsLate(WithoutCarriageReturns(raw))) return;
     if (!Fits(raw)) {
         AskAgain();
         return;

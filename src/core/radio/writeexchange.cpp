@@ -89,6 +89,7 @@ void TWriteExchange::Reply(const std::string& bytes) {
     if (Cancelling) Request = TRequest::Stop;
     const std::string reply = ReplyText(bytes).substr(0, kReplyLength);
     Host.DiscardInput();
+    if (Request != TRequest::Stop && LetGoAsLate(reply)) return;
     // Identification replies that answer something else are asked for again, as a read does.
     if (AsksOnly() && !ReplyAnswers(LastCommand, reply)) {
         AskAgain();

@@ -322,6 +322,23 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
                  };
          },
          TExchangeOutcome::Done},
+        {"channel 5 asked again, and its first asking answered late, before channel 6",
+         [](TFakeLine&, const std::string& six) -> TAnswer {
+             auto garbled = std::make_shared<bool>(true);
+             auto late = std::make_shared<bool>(true);
+             std::string five = six;
+             five.back() = '5';
+             return [=](const std::string& command, int, std::optional<std::string> reply) {
+                 if (command == "ME " + five && *garbled) {
+                     *garbled = false;
+                     return std::optional<std::string>("#E$005,01");
+                 }
+                 if (command != "ME " + six || !*late || !reply) return reply;
+                 *late = false;
+                 return std::optional<std::string>("N\r" + *reply);
+             };
+         },
+         TExchangeOutcome::Done},
         {"64 NUL bytes once, for the CALL channel",
          [](TFakeLine&, const std::string&) -> TAnswer {
              auto once = std::make_shared<bool>(true);
