@@ -380,17 +380,20 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
     return text;
 }
 
+// The fit takes a frequency into the band and down onto the step, as the memory editor does.
+constexpr char kFitReason[] = " to fit the band and step";
+
 // Notes the frequencies the record holds when the fit moved them off the line's values.
 void NoteRounding(const std::string& record, TRowConverter& row) {
     const int64_t rx = HertzOf(RecordField(record, kRxFreqField));
     if (rx != row.RxHertz()) {
-        row.Adjustments().push_back("frequency " + MhzText(row.RxHertz()) + " MHz rounded to " +
-                                    MhzText(rx) + " MHz");
+        row.Adjustments().push_back("frequency " + MhzText(row.RxHertz()) + " MHz moved to " +
+                                    MhzText(rx) + " MHz" + kFitReason);
     }
     const std::string tx = RecordField(record, kTxFreqField);
     if (HertzOf(tx) != 0 && HertzOf(tx) != row.TxHertz()) {
         row.Adjustments().push_back("transmit frequency " + MhzText(row.TxHertz()) +
-                                    " MHz rounded to " + MhzText(HertzOf(tx)) + " MHz");
+                                    " MHz moved to " + MhzText(HertzOf(tx)) + " MHz" + kFitReason);
     }
 }
 
@@ -469,7 +472,8 @@ void TImporter::Store(int line, TRowConverter& converter) {
     }
     LineOfChannel[edits.Position] = line;
     Data.SetChannel(record.RecordIndex, record.Text);
-    ++Result.Imported;
+    // A channel a later line replaces is still one channel.
+    if (earlier == LineOfChannel.end()) ++Result.Imported;
     if (converter.Adjustments().empty()) return;
     ++Result.Adjusted;
     AddNote("Line " + std::to_string(line) + ", channel " + std::to_string(edits.Position) + ": " +
