@@ -119,9 +119,10 @@ TEST(CsvImport, EveryAdjustmentIsReported) {
     EXPECT_EQ(import.Imported, 5);  // line 6 replaces line 5: one channel
     EXPECT_EQ(import.Adjusted, 5);
     EXPECT_EQ(data.GetChannel(20).substr(0, 16), "020,0146520000,0");
-    EXPECT_TRUE(HasNote(import,
-                        "Line 2, channel 20: name \"LONGNAME1\" stored as \"LONGNA\"; "
-                        "frequency 146.523000 MHz moved to 146.520000 MHz to fit the band and step."));
+    EXPECT_TRUE(
+        HasNote(import,
+                "Line 2, channel 20: name \"LONGNAME1\" stored as \"LONGNA\"; "
+                "frequency 146.523000 MHz moved to 146.520000 MHz to fit the band and step."));
     EXPECT_TRUE(HasNote(import,
                         "Line 3, channel 21: offset 0.625000 MHz stored as 0.60 MHz; "
                         "priority scan mark not kept."));
