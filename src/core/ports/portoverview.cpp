@@ -162,7 +162,14 @@ std::vector<std::string> HintsOf(const TPortScan& scan) {
     std::vector<std::string> hints;
     AddPermissionHints(scan, hints);
     AddSpoilerHints(scan, hints);
-    if (!UsbSerialFound(scan)) {
+    // A port that works through another device (a pseudo-terminal, a built-in port)
+    // needs no cable hint.
+    const bool anyPortWorks =
+        std::any_of(scan.Ports.begin(), scan.Ports.end(), [&scan](const TPortEntry& entry) {
+            return entry.Device >= 0 && static_cast<size_t>(entry.Device) < scan.Devices.size() &&
+                   scan.Devices[static_cast<size_t>(entry.Device)].State == TPortState::Available;
+        });
+    if (!UsbSerialFound(scan) && !anyPortWorks) {
         hints.push_back(
             "No USB serial device is present: plug the cable in. If none appears, see what "
             "the kernel says of it: sudo dmesg | tail");

@@ -2,11 +2,15 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +28,8 @@ QTableWidget* NewTable(const TTextRow& columns, QWidget* parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    // The columns keep the width of their texts, also after Refresh; the last takes the rest.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return table;
@@ -39,7 +45,28 @@ void Fill(QTableWidget& table, const std::vector<TTextRow>& rows) {
             table.setItem(row, column, item);
         }
     }
-    table.resizeColumnsToContents();
+}
+
+// The widest text of a column, its cells' padding included.
+int ContentWidth(const QTableWidget& table, int column) {
+    constexpr int kCellPadding = 12;
+    int width = table.horizontalHeader()->sectionSizeHint(column);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (const QTableWidgetItem* item = table.item(row, column)) {
+            width =
+                std::max(width, table.fontMetrics().horizontalAdvance(item->text()) + kCellPadding);
+        }
+    }
+    return width;
+}
+
+// The width that shows every column of the table whole.
+int WholeWidth(const QTableWidget& table) {
+    int width = 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table.columnCount(); ++column) {
+        width += ContentWidth(table, column);
+    }
+    return width;
 }
 
 QString HintsHtml(const std::vector<std::string>& hints) {
@@ -57,6 +84,12 @@ TPortsForm::TPortsForm(QWidget* parent, TScanner scanner)
     if (!Scanner) Scanner = [] { return ScanPorts(CurrentPortMap()); };
     BuildControls();
     Refresh();
+    // Wide enough on first showing for every column, State included, within the screen.
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int wanted = std::max(WholeWidth(*PortTable), WholeWidth(*DeviceTable)) + margins;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int most = screen ? screen->availableGeometry().width() * 9 / 10 : wanted;
+    resize(std::clamp(wanted, kStartSize.width(), std::max(kStartSize.width(), most)), height());
 }
 
 void TPortsForm::BuildControls() {

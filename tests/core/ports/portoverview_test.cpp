@@ -120,6 +120,14 @@ TEST(PortOverviewHints, SpoilersPermissionsAndAbsentCables) {
     hints = BuildOverview(scan).Hints;
     ASSERT_EQ(hints.size(), 1u);
     EXPECT_TRUE(hints[0].starts_with("No USB serial device")) << hints[0];
+    // A port that works through such a device needs no cable.
+    TFoundDevice terminal = UsbAdapter("/dev/pts/3", TPortState::Available);
+    terminal.Facts = {};
+    scan.Devices.push_back(terminal);
+    scan.Ports[0].Device = 0;
+    EXPECT_TRUE(BuildOverview(scan).Hints.empty());
+    scan.Devices.clear();
+    scan.Ports[0].Device = -1;
 
     scan.Spoilers.clear();
     for (const char* path : {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS0"}) {

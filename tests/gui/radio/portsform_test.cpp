@@ -23,6 +23,16 @@ protected:
     TPseudoTerminal Radio;
 };
 
+// The widest text of a table's column.
+int TextWidth(const QTableWidget& table, int column) {
+    int width = 0;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        width =
+            std::max(width, table.fontMetrics().horizontalAdvance(table.item(row, column)->text()));
+    }
+    return width;
+}
+
 TEST_F(PortsOverview, DialogShowsTheSelectedDevicesAndRefreshes) {
     StoreConfiguration("RV-310", "MKF");
     Temp.Set("Ports/COM1", QString::fromStdString(Radio.Path()));
@@ -75,6 +85,21 @@ TEST(PortsForm, ShowsTheSameFactsAsTheText) {
     EXPECT_EQ(form.PortTable->item(1, 0)->text(), "COM2-COM20");
     EXPECT_TRUE(form.HintsLabel->text().contains("sudo usermod -aG dialout $USER"))
         << form.HintsLabel->text().toStdString();
+
+    // Every column shows its texts whole when the dialog first shows, and after Refresh.
+    form.show();
+    for (bool refreshed : {false, true}) {
+        if (refreshed) form.RefreshButton->click();
+        for (const QTableWidget* table : {form.PortTable, form.DeviceTable}) {
+            const int last = table->columnCount() - 1;
+            QTRY_VERIFY(table->columnViewportPosition(last) + TextWidth(*table, last) <=
+                        table->viewport()->width());
+            for (int column = 0; column < last; ++column) {
+                EXPECT_GE(table->columnWidth(column), TextWidth(*table, column))
+                    << refreshed << " " << column;
+            }
+        }
+    }
 }
 
 }  // namespace
