@@ -157,8 +157,19 @@ QString TSettingsStore::Read(const QString& name) const {
 }
 
 void TSettingsStore::Write(const QString& name, const QString& value) {
+    if (Contains(name) && Read(name) == value) return;
     Settings->setValue(name, value);
-    Settings->sync();
+    Unwritten = true;
+    if (OpenBatches == 0) {
+        Settings->sync();
+        Unwritten = false;
+    }
+}
+
+TSettingsStore::TBatch::~TBatch() {
+    if (--Store.OpenBatches > 0 || !Store.Unwritten) return;
+    Store.Settings->sync();
+    Store.Unwritten = false;
 }
 
 bool TSettingsStore::Contains(const QString& name) const {
@@ -167,6 +178,7 @@ bool TSettingsStore::Contains(const QString& name) const {
 
 TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,
                             const TFirstRunChooser& chooseFirstRunRow) {
+    const TSettingsStore::TBatch batch(store);
     TStartSettings start;
     start.Folder = store.Read(QStringLiteral("Path"));
     if (start.Folder.isEmpty()) {
@@ -201,6 +213,7 @@ QString UnknownConfigurationMessage(const QString& model, const QString& marketC
 }
 
 void SaveSettingsOnClose(TSettingsStore& store, const TRadioData& data, const QString& commPort) {
+    const TSettingsStore::TBatch batch(store);
     store.Write(QStringLiteral("CommPort"), commPort);
     SaveChannelCount(store, data);
     store.Write(QStringLiteral("Model"), FromLatin1(data.GetModel()));

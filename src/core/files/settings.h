@@ -8,7 +8,8 @@ class QSettings;
 class TRadioData;
 
 // The per-user settings key: organisation "HALVERN", application "TAVRIN".
-// Values are texts; every write reaches the store at once.
+// Values are texts; a write that changes a value reaches the store at once, or
+// at the end of the batch it is part of; one that changes nothing writes nothing.
 class TSettingsStore {
 public:
     TSettingsStore();
@@ -20,6 +21,18 @@ public:
     void Write(const QString& name, const QString& value);
     bool Contains(const QString& name) const;
 
+    // Writes made while a batch is open reach the store together when it closes.
+    class TBatch {
+    public:
+        explicit TBatch(TSettingsStore& store) : Store(store) { ++Store.OpenBatches; }
+        ~TBatch();
+        TBatch(const TBatch&) = delete;
+        TBatch& operator=(const TBatch&) = delete;
+
+    private:
+        TSettingsStore& Store;
+    };
+
     // Why the settings file found at start could not be used and where it
     // was kept instead; empty when it was fine.
     const QString& SetAsideProblem() const { return Problem; }
@@ -27,6 +40,8 @@ public:
 private:
     std::unique_ptr<QSettings> Settings;
     QString Problem;
+    int OpenBatches = 0;
+    bool Unwritten = false;
 };
 
 // What start-up takes from the settings besides the data set's configuration.

@@ -183,6 +183,15 @@ TEST_F(Settings, CloseWritesPortCountAndConfiguration) {
     EXPECT_EQ(Temp.Value("Type"), "MM2");
     EXPECT_EQ(Temp.Value("Limit"), "0400,0469");
     EXPECT_FALSE(Temp.Has("Path"));
+
+    // Closing again with nothing changed leaves the file as it is: the file is
+    // replaced whole on every write, so its inode would change.
+    struct stat before {};
+    ASSERT_EQ(stat(QFile::encodeName(Temp.FilePath()).constData(), &before), 0);
+    SaveSettingsOnClose(store, Data, QStringLiteral("COM12"));
+    struct stat after {};
+    ASSERT_EQ(stat(QFile::encodeName(Temp.FilePath()).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
 TEST_F(Settings, SaveFolderStoresTheFolderEndingInASeparator) {
