@@ -49,6 +49,7 @@ expected_files=(
     "$rule"
     usr/share/applications/$app_id.desktop
     usr/share/metainfo/$app_id.metainfo.xml
+    usr/share/mime/packages/$app_id.xml
     usr/share/tavrin/guide/index.html
     usr/share/doc/tavrin/copyright
     usr/share/doc/tavrin/changelog.gz
@@ -166,6 +167,11 @@ check "the menu entry's icon is installed" [ -f "/usr/share/icons/hicolor/48x48/
 check "the metainfo names the menu entry" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "/usr/share/metainfo/$app_id.metainfo.xml"
+check "the menu entry opens data files" grep -qx 'MimeType=application/x-tavrin-data;' "$desktop"
+if command -v update-mime-database > /dev/null; then
+    check "the desktop knows data files by their name" \
+        grep -q 'application/x-tavrin-data:\*\.tvr' /usr/share/mime/globs2
+fi
 
 # Settings and data of this run stay in the work folder.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
