@@ -266,3 +266,26 @@ QString SaveFolder(TSettingsStore& store, const QString& filePath) {
     store.Write(QStringLiteral("Path"), folder);
     return folder;
 }
+
+namespace {
+
+// One path a line: a file name may hold anything but a line break and a NUL.
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
+
+}  // namespace
+
+QStringList LoadRecentFiles(const TSettingsStore& store) {
+    QStringList files = store.Read(kRecentFilesKey).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    files.removeDuplicates();
+    while (files.size() > kRecentFileCount) files.removeLast();
+    return files;
+}
+
+void AddRecentFile(TSettingsStore& store, const QString& path) {
+    if (path.isEmpty() || path.contains(QLatin1Char('\n'))) return;
+    QStringList files = LoadRecentFiles(store);
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFileCount) files.removeLast();
+    store.Write(kRecentFilesKey, files.join(QLatin1Char('\n')));
+}

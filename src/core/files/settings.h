@@ -80,4 +80,9 @@ void SaveVerifyAfterWriting(TSettingsStore& store, bool on);
 
 // Remembers the folder of a data file and returns it, ending in a separator.
 QString SaveFolder(TSettingsStore& store, const QString& filePath);
+
+// File > Open Recent: the last data files opened or saved, the latest first.
+inline constexpr int kRecentFileCount = 10;
+QStringList LoadRecentFiles(const TSettingsStore& store);
+void AddRecentFile(TSettingsStore& store, const QString& path);
 QString FolderOfPath(const QString& filePath);

@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
@@ -76,6 +77,7 @@ bool TMainForm::LoadDataFile(const QString& path) {
 
 void TMainForm::RememberFolder() {
     InitialFolder = SaveFolder(Store, CurrentFileName);
+    AddRecentFile(Store, CurrentFileName);
 }
 
 // Open and Open Backup: the open dialog in `folder`, then the chosen file
@@ -84,7 +86,12 @@ bool TMainForm::OpenFromDialog(const QString& folder) {
     PageControl1->setFocus();
     if (!ConfirmDiscardChanges()) return false;
     const QString chosen = GetOpenDataFileName(this, folder);
-    if (chosen.isEmpty() || !LoadDataFile(chosen)) return false;
+    return !chosen.isEmpty() && OpenAfterAsking(chosen);
+}
+
+// The file replaces the data set once the changed-data question was answered.
+bool TMainForm::OpenAfterAsking(const QString& path) {
+    if (!LoadDataFile(path)) return false;
     SaveChannelCount(Store, RadioData);
     RadioData.Changed = false;
     ResetUndoHistory();
@@ -93,6 +100,27 @@ bool TMainForm::OpenFromDialog(const QString& folder) {
 
 void TMainForm::Open1Click() {
     if (OpenFromDialog(InitialFolder)) RememberFolder();
+}
+
+void TMainForm::FillRecentMenu() {
+    Menu.OpenRecent->clear();
+    const QStringList files = LoadRecentFiles(Store);
+    for (int index = 0; index < files.size(); ++index) {
+        // The number is the item's key; a file name's own ampersands stay text.
+        const QString text = QStringLiteral("&%1 %2").arg(
+            QString::number((index + 1) % 10),
+            QString(files[index]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString path = files[index];
+        connect(Menu.OpenRecent->addAction(text), &QAction::triggered, this,
+                [this, path] { OpenRecentFile(path); });
+    }
+    if (files.isEmpty()) Menu.OpenRecent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void TMainForm::OpenRecentFile(const QString& path) {
+    PageControl1->setFocus();
+    if (!ConfirmDiscardChanges()) return;
+    if (OpenAfterAsking(path)) RememberFolder();
 }
 
 // A backup stays as it was made: it opens untitled, so Save asks for a name,
@@ -156,6 +184,7 @@ bool TMainForm::WriteTo(const QString& fileName) {
     UndoHistory.MarkSaved(RadioData);
     UpdateUndoCommands();
     InitialFolder = SaveFolder(Store, fileName);
+    AddRecentFile(Store, fileName);
     return true;
 }
 

@@ -164,6 +164,7 @@ void TMainForm::BuildStatusBar() {
 void TMainForm::ConnectCommands() {
     connect(Menu.New1, &QAction::triggered, this, &TMainForm::New1Click);
     connect(Menu.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
+    connect(Menu.OpenRecent, &QMenu::aboutToShow, this, &TMainForm::FillRecentMenu);
     connect(Menu.Save1, &QAction::triggered, this, &TMainForm::Save1Click);
     connect(Menu.Save2, &QAction::triggered, this, &TMainForm::Save2Click);
     connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);

@@ -66,6 +66,9 @@ public:
     void New1Click();
     void Open1Click();
     void OpenBackupClick();
+    // File > Open Recent: its items, and the file of one of them.
+    void FillRecentMenu();
+    void OpenRecentFile(const QString& path);
     void Save1Click();
     bool Save2Click();
     void Exit1Click();
@@ -151,6 +154,7 @@ private:
     void HandleCommandLine();
     bool LoadDataFile(const QString& path);
     bool OpenFromDialog(const QString& folder);
+    bool OpenAfterAsking(const QString& path);
     void ConnectKeptFileCommands();
     void RememberFolder();
     void ShowStatusTexts(const QStringList& texts);

@@ -34,6 +34,7 @@ void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Open1 =
         AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
     menu.OpenBackup = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
+    menu.OpenRecent = menu.File1->addMenu(QStringLiteral("Open &Recent"));
     menu.Save1 =
         AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
     menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);

@@ -16,6 +16,7 @@ struct TMainMenu {
     QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
     QAction* OpenBackup = nullptr;  // Open Backup: the open dialog in the Backups folder
+    QMenu* OpenRecent = nullptr;    // the last data files opened or saved
     QAction* Save1 = nullptr;
     QAction* Save2 = nullptr;  // Save As
     QAction* Print1 = nullptr;

@@ -194,6 +194,22 @@ TEST_F(Settings, CloseWritesPortCountAndConfiguration) {
     EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
+TEST_F(Settings, RecentFilesKeepTheLatestTenOnceEach) {
+    TSettingsStore store;
+    EXPECT_TRUE(LoadRecentFiles(store).isEmpty());
+    for (int number = 1; number <= 12; ++number) {
+        AddRecentFile(store, QStringLiteral("/radio/%1.tvr").arg(number));
+    }
+    AddRecentFile(store, QStringLiteral("/radio/5.tvr"));
+    AddRecentFile(store, QStringLiteral("/radio/bad\nname.tvr"));
+    const QStringList files = LoadRecentFiles(store);
+    ASSERT_EQ(files.size(), kRecentFileCount);
+    EXPECT_EQ(files.first(), "/radio/5.tvr");
+    EXPECT_EQ(files[1], "/radio/12.tvr");
+    EXPECT_EQ(files.last(), "/radio/3.tvr");
+    EXPECT_EQ(files.count(QStringLiteral("/radio/5.tvr")), 1);
+}
+
 TEST_F(Settings, SaveFolderStoresTheFolderEndingInASeparator) {
     TSettingsStore store;
     const QString folder = SaveFolder(store, QStringLiteral("/home/ham/radio/club.tvr"));

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <csignal>
@@ -73,6 +74,26 @@ TEST_F(FileCommands, OpenLoadsTheFileAndRemembersItsFolder) {
     EXPECT_EQ(Temp.Value("Channel"), "49");
     EXPECT_EQ(Temp.Value("Path"), Folder.path() + "/");
     EXPECT_EQ(form.DialogFolder(), Folder.path() + "/");
+}
+
+TEST_F(FileCommands, OpenRecentListsOpenedAndSavedFilesAndOpensThem) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const QString club = PxA5File(QStringLiteral("club & co.tvr"));
+    Files.Choose(club);
+    form.Open1Click();
+    const QString copy = Folder.filePath(QStringLiteral("copy.tvr"));
+    Files.Choose(copy);
+    ASSERT_TRUE(form.Save2Click());
+    form.New1Click();
+    form.FillRecentMenu();
+    const QList<QAction*> items = form.Menu.OpenRecent->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->text(), "&1 " + copy);
+    EXPECT_EQ(items[1]->text(), "&2 " + QString(club).replace("&", "&&"));
+    items[1]->trigger();
+    EXPECT_EQ(form.FileName(), club);
+    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
 }
 
 TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges) {
