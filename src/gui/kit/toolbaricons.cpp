@@ -7,9 +7,19 @@
 namespace {
 
 constexpr int kSize = 20;
-const QColor kInk(40, 40, 40);
 const QColor kPaper(255, 255, 255);
-const QColor kBlue(40, 90, 170);
+
+// The outlines and arrows, dark on a light toolbar and light on a dark one.
+struct TInks {
+    QColor Ink;
+    QColor Blue;
+};
+constexpr QColor kDarkInk(40, 40, 40);
+constexpr QColor kDarkBlue(40, 90, 170);
+constexpr QColor kLightInk(225, 225, 225);
+constexpr QColor kLightBlue(120, 175, 255);
+// Set for the glyph being drawn.
+TInks Inks{kDarkInk, kDarkBlue};
 const QColor kYellow(235, 195, 80);
 
 void Page(QPainter& p, const QRectF& r) {
@@ -31,7 +41,7 @@ void Lines(QPainter& p, const QRectF& r) {
 }
 
 void Arrow(QPainter& p, QPointF from, QPointF to) {
-    p.setPen(QPen(kBlue, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Inks.Blue, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
     const QPointF n(-d.y(), d.x());
@@ -48,7 +58,7 @@ void CurvedArrow(QPainter& p, bool toLeft) {
     path.moveTo(10 - side * 3, 17);
     path.cubicTo(10 - side * 6, 6, 10 + side * 5, 3, tip.x(), tip.y());
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kBlue, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Inks.Blue, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(path);
     p.drawLine(tip, tip + QPointF(-side * 4.5, -1.5));
     p.drawLine(tip, tip + QPointF(side * 0.5, -4.5));
@@ -63,7 +73,7 @@ void Radio(QPainter& p) {
 }
 
 void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
-    p.setPen(QPen(kInk, 1));
+    p.setPen(QPen(Inks.Ink, 1));
     switch (glyph) {
         case TToolbarGlyph::New:
             Page(p, QRectF(4.5, 2.5, 11, 15));
@@ -75,7 +85,7 @@ void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
             p.drawPolygon(QPolygonF({{2.5, 16.5}, {6, 9.5}, {18.5, 9.5}, {15.5, 16.5}}));
             break;
         case TToolbarGlyph::Save:
-            p.setBrush(kBlue);
+            p.setBrush(Inks.Blue);
             p.drawRect(QRectF(2.5, 2.5, 15, 15));
             p.setBrush(kPaper);
             p.drawRect(QRectF(5.5, 2.5, 9, 6));
@@ -125,7 +135,9 @@ void DrawGlyph(QPainter& p, TToolbarGlyph glyph) {
 
 }  // namespace
 
-QIcon ToolbarIcon(TToolbarGlyph glyph) {
+QIcon ToolbarIcon(TToolbarGlyph glyph, const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Button).lightness() < 128;
+    Inks = dark ? TInks{kLightInk, kLightBlue} : TInks{kDarkInk, kDarkBlue};
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -146,7 +146,7 @@ void BuildHelpMenu(QMenuBar* bar, TMainMenu& menu) {
 
 QToolButton* AddSpeedButton(QToolBar& toolbar, TToolbarGlyph glyph, const QString& hint) {
     auto* button = new QToolButton(&toolbar);
-    button->setIcon(ToolbarIcon(glyph));
+    button->setIcon(ToolbarIcon(glyph, toolbar.palette()));
     button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);

@@ -10,6 +10,7 @@
 
 #include "core/files/datafile.h"
 #include "gui/dialogs/setupform.h"
+#include "gui/kit/toolbaricons.h"
 #include "support/mainformfixture.h"
 
 namespace {
@@ -299,6 +300,28 @@ TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
     EXPECT_EQ(form.Menu.ComItems[10]->text(), "Com&11");
     EXPECT_EQ(form.SpeedButtons.SpeedButton4->toolTip(), "Read");
     EXPECT_EQ(form.PageControl1->tabText(0), "Memor&y");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ToolbarIcons, ArrowsStandOutOnALightOrADarkToolbar) {
+    for (const QColor background : {QColor(240, 240, 240), QColor(45, 45, 45)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Button, background);
+        const QImage image = ToolbarIcon(TToolbarGlyph::Undo, palette).pixmap(20).toImage();
+        int standingOut = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() > 200 &&
+                    std::abs(pixel.lightness() - background.lightness()) > 90)
+                    ++standingOut;
+            }
+        }
+        EXPECT_GT(standingOut, 15) << background.name().toStdString();
+    }
 }
 
 }  // namespace
