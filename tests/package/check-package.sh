@@ -194,7 +194,7 @@ check "the read memory holds the channel" grep -q '^5,PKGCHK,146.520000,' "$work
 
 echo "== the installed window starts and finds its guide"
 printf '[General]\nType=MKF\nModel=RV-310\n' > "$XDG_CONFIG_HOME/HALVERN/TAVRIN.ini"
-# Help opens the guide through xdg-open; this one notes what it was given.
+# A browser the help window might start is this stub, which notes what it was given.
 mkdir -p "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' "$work/opened" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
@@ -218,8 +218,9 @@ if check "the window shows the configured model" wait_for find_window; then
     }
     check "Alt+H opens the Help menu" wait_for help_menu_open
     xdotool key Return
-    check "Help Topics opens the installed guide" wait_for grep -qx \
-        "file://$(realpath /usr/share/tavrin/guide/index.html)" "$work/opened"
+    # The guide shows in the program's own help window, with no browser needed.
+    help_window_open() { xdotool search --onlyvisible --name '^TAVRIN Help$' > /dev/null; }
+    check "Help Topics shows the installed guide in the help window" wait_for help_window_open
 fi
 check "the window is still running" kill -0 "$window_pid"
 kill -TERM "$window_pid"

@@ -1,13 +1,13 @@
 #include "gui/dialogs/help.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QUrl>
 
+#include "gui/dialogs/helpwindow.h"
 #include "gui/kit/helpcontext.h"
 
 namespace {
@@ -24,11 +24,11 @@ TUrlOpener& UrlOpener() {
     return opener;
 }
 
-// The platform's side of the help: the guide is a set of HTML pages shown in
-// the user's browser.
-int ShowGuidePage(const QUrl& page) {
-    const bool shown = UrlOpener() ? UrlOpener()(page) : QDesktopServices::openUrl(page);
-    return shown ? 1 : 0;
+// The guide is a set of HTML pages, shown in the program's own help window.
+int ShowGuidePage(QWidget* window, const QUrl& page) {
+    if (UrlOpener()) return UrlOpener()(page) ? 1 : 0;
+    HelpWindowOf(window).ShowPage(page);
+    return 1;
 }
 
 bool InRange(int value, int first, int last) {
@@ -71,7 +71,7 @@ private:
 
 }  // namespace
 
-int HtmlHelp(QWidget* /*window*/, const QString& file, unsigned command, quintptr data) {
+int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr data) {
     if (!QFileInfo(file).isFile()) return 0;
     QUrl page = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
     switch (command) {
@@ -84,7 +84,7 @@ int HtmlHelp(QWidget* /*window*/, const QString& file, unsigned command, quintpt
         default:
             return 0;
     }
-    return ShowGuidePage(page);
+    return ShowGuidePage(window, page);
 }
 
 QString GuideFile() {

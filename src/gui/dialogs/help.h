@@ -35,7 +35,7 @@ QString GuideAnchorOf(int context);
 void InstallContextHelp(QWidget& mainWindow);
 
 // Test seams: where the guide lies (empty: next to the program) and what
-// shows a page (empty: the user's browser).
+// shows a page (empty: the program's help window).
 void SetGuideFolder(const QString& folder);
 using TUrlOpener = std::function<bool(const QUrl&)>;
 void SetUrlOpener(TUrlOpener opener);

@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 #include <set>
 
 #include "gui/dialogs/aboutbox.h"
 #include "gui/dialogs/help.h"
+#include "gui/dialogs/helpwindow.h"
 #include "gui/dialogs/welcomeform.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/pages/channelgrids.h"
@@ -111,6 +114,28 @@ TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
     QTest::keyClick(form.Edit2, Qt::Key_F1);
     EXPECT_EQ(Opened.size(), 1u);
     EXPECT_TRUE(Messages.Texts().isEmpty());  // an unscripted message would fail the test
+}
+
+TEST_F(HelpCommands, WithoutABrowserTheGuideShowsInTheProgramsOwnWindow) {
+    TMainForm& form = StartHandheld();
+    SetUrlOpener({});
+    form.Edit2->setFocus();
+    QTest::keyClick(form.Edit2, Qt::Key_F1);
+    THelpWindow& help = HelpWindowOf(&form);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.Browser->source().fileName(), "index.html");
+    EXPECT_EQ(help.Browser->source().fragment(), "105");
+    EXPECT_FALSE(help.BackButton->isEnabled());
+
+    help.FindEdit->setText(QStringLiteral("Writing to the transceiver"));
+    QTest::keyClick(help.FindEdit, Qt::Key_Return);
+    EXPECT_EQ(help.Browser->textCursor().selectedText(), "Writing to the transceiver");
+    help.ContentsButton->click();
+    EXPECT_TRUE(help.Browser->source().fragment().isEmpty());
+    EXPECT_TRUE(help.BackButton->isEnabled());
+    help.BackButton->click();
+    EXPECT_EQ(help.Browser->source().fragment(), "105");
+    help.close();
 }
 
 TEST_F(HelpCommands, F1OpensTheSectionOfTheFocusedControlOrHighlightedItem) {
