@@ -97,10 +97,18 @@ QString UsageText() {
 std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString& error) {
     TCliOptions options;
     int next = 0;
-    for (; next < arguments.size() && arguments[next].startsWith(QLatin1String("--")); ++next) {
+    for (; next < arguments.size() && arguments[next].startsWith(QLatin1Char('-')); ++next) {
         const QString& option = arguments[next];
         if (option == QLatin1String("--tbf")) {
             options.ToneBurst = true;
+            continue;
+        }
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            options.Help = true;
+            continue;
+        }
+        if (option == QLatin1String("--version")) {
+            options.Version = true;
             continue;
         }
         if (option != QLatin1String("--radio") && option != QLatin1String("--channels") &&
@@ -128,11 +136,18 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
         }
     }
     if (next >= arguments.size()) {
+        if (options.Help || options.Version) return options;
         error = QStringLiteral("no command given");
         return std::nullopt;
     }
     options.Command = arguments[next];
     options.Arguments = arguments.mid(next + 1);
+    // "help" alone is the usage; "help COMMAND" that command's.
+    if (options.Command == QLatin1String("help")) {
+        options.Help = true;
+        options.Command = options.Arguments.value(0);
+        options.Arguments.clear();
+    }
     return options;
 }
 
@@ -160,4 +175,45 @@ bool SplitArguments(const QStringList& arguments, QStringList& positional,
         }
     }
     return true;
+}
+
+namespace {
+
+// What a command's own help tells beyond its lines in the usage.
+QString CommandDetails(const QString& command) {
+    if (command != QLatin1String("diff")) return {};
+    return QStringLiteral(
+        "Lists the differences between two data files, one line each on standard\n"
+        "output: the record, the field and the two values, for example\n"
+        "  channel 7, RxFreq: \"0145000000\" | \"0146000000\"\n"
+        "Without --radio each file is opened for the model its header names, so files\n"
+        "of two models can be compared; with --radio both must be of that model.\n"
+        "Status 0 when the files are equal, 1 when they differ, 2 when a file cannot\n"
+        "be opened.\n");
+}
+
+}  // namespace
+
+QString CommandUsage(const QString& command) {
+    // A command's lines start with two blanks and its name; the lines that go
+    // on telling of it start with more blanks.
+    QString usage;
+    bool inside = false;
+    for (const QString& line : UsageText().split(QLatin1Char('\n'))) {
+        const bool commandLine = line.startsWith(QLatin1String("  ")) && line.size() > 2 &&
+                                 line[2] != QLatin1Char(' ') && line[2] != QLatin1Char('-');
+        if (commandLine) inside = line.mid(2).section(QLatin1Char(' '), 0, 0) == command;
+        if (inside && (commandLine || line.startsWith(QLatin1String("    ")))) {
+            usage += line + QLatin1Char('\n');
+        } else if (!commandLine) {
+            inside = false;
+        }
+    }
+    if (usage.isEmpty()) return usage;
+    return QStringLiteral("usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] ") +
+           command + QStringLiteral(" ...\n") + usage + CommandDetails(command);
+}
+
+bool AsksForHelp(const QStringList& arguments) {
+    return arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
 }

@@ -12,12 +12,16 @@ class TSettingsStore;
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+// Ctrl+C ended the command, as a shell reports a process ended by SIGINT.
+constexpr int kExitInterrupted = 130;
 
 struct TCliOptions {
     int Radio = 0;     // catalogue row 1..15; 0 when the settings store decides
     QString Channels;  // "49", "99" or "199"; empty for the model's default
     bool ToneBurst = false;
-    QString LogFile;  // --log: where the exchange's communication log goes
+    QString LogFile;       // --log: where the exchange's communication log goes
+    bool Help = false;     // --help, -h or the command "help": the usage, status 0
+    bool Version = false;  // --version
     QString Command;
     QStringList Arguments;  // the command's own arguments
 };
@@ -32,6 +36,10 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
 bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& error);
 
 QString UsageText();
+// The part of the usage that tells of one command; empty for an unknown one.
+QString CommandUsage(const QString& command);
+// Whether a command's own arguments ask for its usage (--help or -h).
+bool AsksForHelp(const QStringList& arguments);
 
 // A command's own arguments: the positional ones in order, every one starting
 // with "--" handed to `takeOption` with the index of the next argument, which it

@@ -57,7 +57,7 @@ static_assert(std::atomic<int>::is_always_lock_free);
 
 void OnInterrupt(int) {
     if (InterruptCount.fetch_add(1) > 0) {
-        _exit(kExitFailed);
+        _exit(kExitInterrupted);
     }
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = write(InterruptPipe[1], &byte, 1);
@@ -179,7 +179,10 @@ void TConsoleView::Finished(TExchangeOutcome outcome) {
 }
 
 TExchangeOutcome RunExchange(TExchangeRunner& runner, TConsoleView& view, const QString& port) {
-    TInterruptWatch interrupts(runner, [&runner] { runner.Cancel(); });
+    TInterruptWatch interrupts(runner, [&runner, &view] {
+        view.NoteInterrupted();
+        runner.Cancel();
+    });
     view.HoldErrors(true);
     const bool opened = runner.Begin(port.toStdString());
     view.HoldErrors(false);
@@ -193,4 +196,10 @@ TExchangeOutcome RunExchange(TExchangeRunner& runner, TConsoleView& view, const 
 
 int ExitStatusOf(TExchangeOutcome outcome) {
     return outcome == TExchangeOutcome::Done ? kExitDone : kExitFailed;
+}
+
+int TConsoleView::ExitStatus(TExchangeOutcome outcome) {
+    if (!Interrupted || outcome != TExchangeOutcome::Cancelled) return ExitStatusOf(outcome);
+    Say("tavrin-cli: cancelled");
+    return kExitInterrupted;
 }

@@ -46,8 +46,14 @@ public:
     // While held, errors are kept back (opening the port reports its own).
     void HoldErrors(bool hold) { ErrorsHeld = hold; }
     std::optional<TExchangeOutcome> Outcome() const { return Result; }
+    // Ctrl+C asked the exchange to stop.
+    void NoteInterrupted() { Interrupted = true; }
+    // The exit status of the exchange's outcome: 130, after saying "cancelled",
+    // when Ctrl+C cancelled it.
+    int ExitStatus(TExchangeOutcome outcome);
 
 private:
+    bool Interrupted = false;
     void DrawBar();
     void EndBarLine();
 

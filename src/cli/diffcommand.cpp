@@ -10,18 +10,6 @@
 
 namespace {
 
-QString DiffHelpText() {
-    return QStringLiteral(
-        "usage: tavrin-cli [--radio ROW] [--channels N] diff A.tvr B.tvr\n"
-        "Lists the differences between two data files, one line each on standard\n"
-        "output: the record, the field and the two values, for example\n"
-        "  channel 7, RxFreq: \"0145000000\" | \"0146000000\"\n"
-        "Without --radio each file is opened for the model its header names, so files\n"
-        "of two models can be compared; with --radio both must be of that model.\n"
-        "Status 0 when the files are equal, 1 when they differ, 2 when a file cannot\n"
-        "be opened.\n");
-}
-
 // Without --radio a file brings its own configuration: the first catalogue row
 // of the model its header names, then the file read as Open reads it.
 TDataFileResult ReadWithOwnConfiguration(TRadioData& data, const std::string& bytes) {
@@ -67,11 +55,6 @@ QString CountText(size_t count) {
 int RunDiff(const TCliOptions& options, TRadioData&, QTextStream& errors) {
     QTextStream output(stdout);
     const QStringList& arguments = options.Arguments;
-    if (arguments.size() == 1 &&
-        (arguments[0] == QLatin1String("--help") || arguments[0] == QLatin1String("-h"))) {
-        output << DiffHelpText();
-        return kExitDone;
-    }
     if (arguments.size() != 2) return UsageError(errors, QStringLiteral("diff needs A.tvr B.tvr"));
     TRadioData first;
     TRadioData second;

@@ -45,6 +45,21 @@ int main(int argc, char* argv[]) {
     const std::optional<TCliOptions> options =
         ParseCliOptions(QCoreApplication::arguments().mid(1), problem);
     if (!options) return UsageError(errors, problem);
+    QTextStream output(stdout);
+    if (options->Version) {
+        output << "tavrin-cli " << TAVRIN_VERSION << "\n";
+        return kExitDone;
+    }
+    const bool commandHelp =
+        !options->Command.isEmpty() && (options->Help || AsksForHelp(options->Arguments));
+    if (options->Help && options->Command.isEmpty()) {
+        output << UsageText();
+        return kExitDone;
+    }
+    if (commandHelp && !CommandUsage(options->Command).isEmpty()) {
+        output << CommandUsage(options->Command);
+        return kExitDone;
+    }
     const auto command = Commands().find(options->Command);
     if (command == Commands().end()) {
         return UsageError(errors, QStringLiteral("unknown command %1").arg(options->Command));

@@ -43,6 +43,6 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     ReportKeptFileProblem(problem, errors);
     // Whatever arrived stays in the data set, but only a complete read becomes a file:
     // a partial one would pass for the transceiver's contents.
-    if (outcome != TExchangeOutcome::Done) return ExitStatusOf(outcome);
+    if (outcome != TExchangeOutcome::Done) return view.ExitStatus(outcome);
     return SaveAsSaveDoes(data, arguments->File, errors) ? kExitDone : kExitUsage;
 }

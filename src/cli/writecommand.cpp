@@ -60,5 +60,5 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     AttachCliLog(options, runner.KComm1, label, errors);
     const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
     ReportVerification(runner, outcome, view);
-    return ExitStatusOf(outcome);
+    return view.ExitStatus(outcome);
 }

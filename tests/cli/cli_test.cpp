@@ -28,7 +28,8 @@ protected:
         EXPECT_TRUE(process.waitForFinished(30000));
         output = process.readAllStandardOutput();
         return {process.exitCode(), process.exitStatus(),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+                QString::fromLocal8Bit(process.readAllStandardError()),
+                QString::fromLocal8Bit(output)};
     }
 
     QString Path(const QString& name) const { return Files.filePath(name); }
@@ -180,6 +181,35 @@ TEST_F(CommandLine, UsageErrors) {
     }
 }
 
+TEST_F(CommandLine, HelpAndVersionAtEveryLevelEndWithStatusZero) {
+    const struct {
+        QStringList Arguments;
+        const char* Start;
+    } kCases[] = {
+        {{"--help"}, "usage: tavrin-cli [--radio ROW]"},
+        {{"-h"}, "usage: tavrin-cli [--radio ROW]"},
+        {{"help"}, "usage: tavrin-cli [--radio ROW]"},
+        {{"--version"}, "tavrin-cli 3.11\n"},
+        {{"read", "--help"},
+         "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] read"},
+        {{"help", "write"},
+         "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] write"},
+        {{"ports", "-h"},
+         "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] ports"},
+    };
+    for (const auto& test : kCases) {
+        const TCliRun run = Run(test.Arguments);
+        SCOPED_TRACE(test.Arguments.join(' ').toStdString());
+        EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
+        EXPECT_TRUE(run.Output.startsWith(test.Start)) << run.Output.toStdString();
+        EXPECT_TRUE(run.Errors.isEmpty());
+    }
+    // A command's help holds its own lines and no other command's.
+    const TCliRun read = Run({"read", "--help"});
+    EXPECT_TRUE(read.Output.contains("read PORT OUT.tvr [--scope all|memory|menu]"));
+    EXPECT_FALSE(read.Output.contains("write PORT"));
+}
+
 TEST_F(CommandLine, WithoutRadioTheStoredConfigurationCounts) {
     const QString in = WriteDataFileFor(13, "99", QStringLiteral("in.tvr"));
     TCliRun run = Run({"resave", in, Path("out.tvr")});
@@ -237,7 +267,9 @@ TEST_F(CommandLine, DiffRefusesWhatOpenRefuses) {
     EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli"));
     run = Run({"diff", "--help"}, output);
     EXPECT_EQ(run.Status, 0);
-    EXPECT_TRUE(output.startsWith("usage: tavrin-cli [--radio ROW] [--channels N] diff "));
+    EXPECT_TRUE(output.startsWith(
+        "usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] diff ...\n"
+        "  diff A.tvr B.tvr"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ struct TCliRun {
     int Status = -1;
     QProcess::ExitStatus Exit = QProcess::CrashExit;
     QString Errors;
+    QString Output;
 };
 
 // Sets up a tavrin-cli process with its settings, backups and logs in
@@ -34,5 +35,6 @@ inline TCliRun RunCli(const QStringList& arguments, const QString& configFolder,
     const bool finished = process.waitForFinished(30000);
     if (!finished) process.kill();
     return {finished ? process.exitCode() : -1, process.exitStatus(),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
 }

@@ -53,7 +53,8 @@ protected:
         EXPECT_TRUE(process.waitForFinished(30000));
         output = process.readAllStandardOutput();
         return {process.exitCode(), process.exitStatus(),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+                QString::fromLocal8Bit(process.readAllStandardError()),
+                QString::fromLocal8Bit(output)};
     }
 
     QTemporaryDir Config;

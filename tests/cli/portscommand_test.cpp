@@ -21,7 +21,7 @@ protected:
         EXPECT_TRUE(process.waitForFinished(30000));
         Output = QString::fromLocal8Bit(process.readAllStandardOutput());
         return {process.exitCode(), process.exitStatus(),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+                QString::fromLocal8Bit(process.readAllStandardError()), Output};
     }
 
     // The port map line of `port`, its cells split on the gaps between columns.
