@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cli/clirun.h"
@@ -208,6 +209,28 @@ TEST_F(CommandLine, HelpAndVersionAtEveryLevelEndWithStatusZero) {
     const TCliRun read = Run({"read", "--help"});
     EXPECT_TRUE(read.Output.contains("read PORT OUT.tvr [--scope all|memory|menu]"));
     EXPECT_FALSE(read.Output.contains("write PORT"));
+}
+
+// The manual page cannot drift from the program: every command and option the
+// program's own help names has its entry there.
+TEST_F(CommandLine, ManualPageNamesEveryCommandAndOption) {
+    QFile manual(QStringLiteral(TAVRIN_MANUAL_PAGE));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"), "-");
+    const QString usage = Run({"--help"}).Output;
+    const QRegularExpression entry(QStringLiteral("^  ([a-z-]+) |(--[a-z]+)"),
+                                   QRegularExpression::MultilineOption);
+    int named = 0;
+    for (const QRegularExpressionMatch& match : entry.globalMatch(usage)) {
+        const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+        const QRegularExpression inPage(
+            QStringLiteral("^\\.B[IR]? %1\\b").arg(QRegularExpression::escape(name)),
+            QRegularExpression::MultilineOption);
+        EXPECT_TRUE(page.contains(inPage) || (name.startsWith("--") && page.contains(name)))
+            << name.toStdString();
+        ++named;
+    }
+    EXPECT_GT(named, 15);
 }
 
 TEST_F(CommandLine, WithoutRadioTheStoredConfigurationCounts) {
