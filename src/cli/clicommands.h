@@ -22,7 +22,7 @@ int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunImportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors);
-// Configures and opens its two files itself; `data` is not used.
+// These configure the data set from their files; `data` comes unconfigured.
 int RunDiff(const TCliOptions& options, TRadioData& data, QTextStream& errors);
 // Needs no radio configuration; the data set stays unconfigured.
 int RunPorts(const TCliOptions& options, TRadioData& data, QTextStream& errors);
@@ -37,10 +37,17 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
 // Shared steps of the commands.
 int UsageError(QTextStream& errors, const QString& problem);
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors);
+// Opens a data file a command only reads: for the --radio configuration when
+// one is given, else for the model the file's header names (the stored
+// configuration when it is of that model, so its market code counts). Returns
+// the exit status, kExitDone when the file is open.
+int OpenInputFile(const TCliOptions& options, TRadioData& data, const QString& path,
+                  QTextStream& errors);
 // For a command that makes `output` from the data file `input`: refuses an
-// output that may not be written before anything is read, then opens `input`.
-bool OpenForOutput(TRadioData& data, const QString& input, const QString& output,
-                   QTextStream& errors);
+// output that may not be written before anything is read, then opens `input`
+// as OpenInputFile does.
+int OpenForOutput(const TCliOptions& options, TRadioData& data, const QString& input,
+                  const QString& output, QTextStream& errors);
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors);
 
 // What the commands keep of an exchange: the log --log asks for, attached to

@@ -3,6 +3,7 @@
 #include "cli/clifiles.h"
 #include "core/files/datafile.h"
 #include "core/files/filereport.h"
+#include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
 #include "core/radio/commlog.h"
 #include "core/radio/kcomm.h"
@@ -17,11 +18,12 @@ void ReportFileError(QTextStream& errors, const char* message, const QString& de
     if (!detail.isEmpty()) errors << detail << "\n";
 }
 
-// A damaged file opens as it does in the window, with the warning on standard error.
-bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) {
-    std::string missing;
-    QString reason;
-    const TDataFileResult result = OpenDataFile(data, path, &missing, &reason);
+namespace {
+
+// What Open says of a file: the damaged-file warning for one that opened with
+// gaps, the refusal for one that did not open.
+bool ReportOpenResult(TDataFileResult result, const std::string& missing, const QString& path,
+                      const QString& reason, QTextStream& errors) {
     if (result == TDataFileResult::Loaded) {
         if (!missing.empty()) {
             errors << QString::fromStdString(DamagedFileMessage(missing)) << "\n"
@@ -33,14 +35,67 @@ bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) 
     return false;
 }
 
+// The configurations a file may open with when no --radio is given: the stored
+// one first (it knows the market of the user's radio), then every catalogue row.
+std::vector<TRadioData> CandidateConfigurations(const TCliOptions& options) {
+    std::vector<TRadioData> candidates(1);
+    QString unused;
+    if (!ConfigureDataSet(options, candidates.front(), unused)) candidates.clear();
+    TCliOptions row = options;
+    row.Channels.clear();
+    for (int index = 1; index <= kCatalogueRows; ++index) {
+        row.Radio = index;
+        ConfigureDataSet(row, candidates.emplace_back(), unused);
+    }
+    return candidates;
+}
+
+// The file opened for the model its header names.
+bool OpenWithOwnConfiguration(const TCliOptions& options, TRadioData& data, const QString& path,
+                              QTextStream& errors) {
+    QString reason;
+    const std::optional<std::string> bytes = LoadDataFileBytes(path, &reason);
+    TDataFileResult result = TDataFileResult::CannotOpen;
+    std::string missing;
+    if (bytes) {
+        for (TRadioData& candidate : CandidateConfigurations(options)) {
+            result = ReadDataFile(candidate, *bytes, &missing);
+            if (result == TDataFileResult::WrongModel) continue;
+            if (result == TDataFileResult::Loaded) data = std::move(candidate);
+            break;
+        }
+    }
+    return ReportOpenResult(result, missing, path, reason, errors);
+}
+
+}  // namespace
+
+// A damaged file opens as it does in the window, with the warning on standard error.
+bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) {
+    std::string missing;
+    QString reason;
+    const TDataFileResult result = OpenDataFile(data, path, &missing, &reason);
+    return ReportOpenResult(result, missing, path, reason, errors);
+}
+
+int OpenInputFile(const TCliOptions& options, TRadioData& data, const QString& path,
+                  QTextStream& errors) {
+    if (options.Radio == 0) {
+        return OpenWithOwnConfiguration(options, data, path, errors) ? kExitDone : kExitUsage;
+    }
+    QString problem;
+    if (!ConfigureDataSet(options, data, problem)) return UsageError(errors, problem);
+    return OpenAsOpenDoes(data, path, errors) ? kExitDone : kExitUsage;
+}
+
 // Refused before anything is read, so `pdf club.tvr club.tvr` cannot cost the data file.
-bool OpenForOutput(TRadioData& data, const QString& input, const QString& output,
-                   QTextStream& errors) {
+int OpenForOutput(const TCliOptions& options, TRadioData& data, const QString& input,
+                  const QString& output, QTextStream& errors) {
     if (const QString problem = OutputFileProblem(output, input); !problem.isEmpty()) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
-        return false;
+        return kExitUsage;
     }
-    return OpenAsOpenDoes(data, input, errors);
+    return OpenInputFile(options, data, input, errors);
 }
 
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors) {

@@ -75,12 +75,13 @@ QString UsageText() {
                "                          write the memory channels of a data file as a CSV\n"
                "                          channel list\n"
                "  diff A.tvr B.tvr        list the differences between two data files, one\n"
-               "                          line each; status 0 equal, 1 different. Without\n"
-               "                          --radio each file brings its header's model\n"
+               "                          line each; status 0 equal, 1 different\n"
                "  ports                   show the serial ports: the device each of COM1..COM20\n"
                "                          stands for, every serial device found and whether\n"
                "                          the program may use it; needs no --radio\n"
                "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n"
+               "Without --radio, list, pdf, export-csv and diff open each file for the model\n"
+               "its header names (with the chosen radio's market code when it is that model).\n"
                "read and write keep a backup of the data set they exchange in the Backups\n"
                "folder under ~/.local/share/HALVERN/TAVRIN (the newest 100 are kept).\n")
         .arg([] {

@@ -12,7 +12,10 @@ int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& erro
         return UsageError(errors, QStringLiteral("export-csv needs IN.tvr OUT.csv"));
     const QString& path = options.Arguments[0];
     const QString& output = options.Arguments[1];
-    if (!OpenForOutput(data, path, output, errors)) return kExitUsage;
+    if (const int status = OpenForOutput(options, data, path, output, errors);
+        status != kExitDone) {
+        return status;
+    }
     const TCsvExport exported = ExportCsvChannels(data);
     QString reason;
     if (!SaveCsvFile(output, exported.Text, &reason, path)) {

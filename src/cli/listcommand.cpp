@@ -40,7 +40,9 @@ int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     if (options.Arguments.size() != 1)
         return UsageError(errors, QStringLiteral("list needs IN.tvr"));
     const QString& path = options.Arguments[0];
-    if (!OpenAsOpenDoes(data, path, errors)) return kExitUsage;
+    if (const int status = OpenInputFile(options, data, path, errors); status != kExitDone) {
+        return status;
+    }
     QTextStream output(stdout);
     output << ListingText(VisiblePages(ListingOfFile(options, data, path)));
     return kExitDone;

@@ -12,9 +12,12 @@ namespace {
 using TCommand = std::function<int(const TCliOptions&, TRadioData&, QTextStream&)>;
 
 // The commands that need no radio chosen: ports looks at the system, not at a
-// data set; diff configures each of its files itself.
+// data set; the ones that only read data files configure them from the files.
 bool NeedsDataSet(const QString& command) {
-    return command != QLatin1String("ports") && command != QLatin1String("diff");
+    static const QStringList configureThemselves{QStringLiteral("ports"), QStringLiteral("diff"),
+                                                 QStringLiteral("list"), QStringLiteral("pdf"),
+                                                 QStringLiteral("export-csv")};
+    return !configureThemselves.contains(command);
 }
 
 const std::map<QString, TCommand>& Commands() {

@@ -11,7 +11,10 @@ int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
         return UsageError(errors, QStringLiteral("pdf needs IN.tvr OUT.pdf"));
     const QString& path = options.Arguments[0];
     const QString& output = options.Arguments[1];
-    if (!OpenForOutput(data, path, output, errors)) return kExitUsage;
+    if (const int status = OpenForOutput(options, data, path, output, errors);
+        status != kExitDone) {
+        return status;
+    }
     QString reason;
     if (!SaveListingPdf(ListingOfFile(options, data, path), output, path, reason)) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -135,6 +136,28 @@ TEST_F(ListingCommands, PdfHasThePagesOfTheListing) {
     ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
     EXPECT_EQ(PdfPageCount(out), 2);
     EXPECT_TRUE(output.isEmpty());
+}
+
+// Without --radio a file opens for the model its header names: the stored
+// configuration when it is that model, else the model's first catalogue row.
+TEST_F(ListingCommands, WithoutRadioTheFileNamesTheModel) {
+    const QString in = WriteListingFile(1);
+    QByteArray output;
+    ASSERT_EQ(Run({"list", in}, output).Status, 0);
+    EXPECT_TRUE(output.startsWith("TAVRIN [PX-A7E]  [")) << output.left(40).toStdString();
+    for (const char* command : {"pdf", "export-csv"}) {
+        const TCliRun run = Run({command, in, Files.filePath(command)}, output);
+        EXPECT_EQ(run.Status, 0) << command << run.Errors.toStdString();
+    }
+    QDir().mkpath(Config.filePath(QStringLiteral("HALVERN")));
+    QFile settings(Config.filePath(QStringLiteral("HALVERN/TAVRIN.ini")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nModel=PX-A7\nType=AM70\n");
+    settings.close();
+    QByteArray withRadio;
+    ASSERT_EQ(Run({"--radio", "7", "list", in}, withRadio).Status, 0);
+    ASSERT_EQ(Run({"list", in}, output).Status, 0);
+    EXPECT_EQ(output, withRadio);
 }
 
 TEST_F(ListingCommands, UsageAndFileErrors) {
