@@ -1,5 +1,6 @@
 #include "gui/kit/modal.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 namespace {
@@ -12,8 +13,16 @@ TModalResponder& Responder() {
 }  // namespace
 
 int ExecModal(QDialog& dialog) {
-    if (Responder()) return Responder()(dialog);
-    return dialog.exec();
+    const int result = Responder() ? Responder()(dialog) : dialog.exec();
+    if (QWidget* owner = dialog.parentWidget()) {
+        QCoreApplication::postEvent(owner->window(), new QEvent(DialogClosedEvent()));
+    }
+    return result;
+}
+
+QEvent::Type DialogClosedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
 }
 
 void SetModalResponder(TModalResponder responder) {

@@ -291,6 +291,14 @@ void TMainForm::ModelSelect1Click() {
     FocusMemoryGrid();
 }
 
+// Whatever a dialog did, the keyboard goes back to the grid of the Memory page
+// when it closes, so a keystroke meant for the menu is not typed into the comment.
+bool TMainForm::event(QEvent* event) {
+    if (event->type() != DialogClosedEvent()) return QMainWindow::event(event);
+    if (PageControl1->currentWidget() == TabSheet1) Grids->FocusCurrentGrid();
+    return true;
+}
+
 // After a dialog that rebuilt the grids the keyboard goes back to the memory grid, so
 // the next keystroke is not typed into the comment box.
 void TMainForm::FocusMemoryGrid() {

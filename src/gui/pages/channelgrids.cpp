@@ -204,6 +204,10 @@ void TChannelGrids::SelectTopVisibleRow(int grid) {
     if (top >= 0) table->setCurrentCell(top, 1);
 }
 
+void TChannelGrids::FocusCurrentGrid() {
+    Grid(CurrentGrid == kNoGrid ? kMemoryGrid : CurrentGrid)->setFocus();
+}
+
 void TChannelGrids::EnterGrid(int grid) {
     CurrentGrid = grid;
     for (int other = kMemoryGrid; other <= kDtmfGrid; ++other) {

@@ -31,6 +31,8 @@ public:
     void SelectRow(int grid, int row);
     // The record shown in a memory grid row (index into the channels).
     int RecordOfSelectedMemoryRow() const;
+    // Gives the keyboard to the grid last entered, the memory grid when none was.
+    void FocusCurrentGrid();
     // The menu a grid pops up on a right click or the menu key.
     void SetPopupMenu(int grid, QMenu* menu);
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 #include "core/files/datafile.h"
 #include "gui/dialogs/setupform.h"
 #include "gui/kit/toolbaricons.h"
+#include "gui/pages/channelgrids.h"
 #include "support/mainformfixture.h"
 
 namespace {
@@ -130,6 +132,22 @@ TEST_F(MainFormTest, TypingACommentMarksTheDataChangedAndNewEmptiesIt) {
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::YesNoCancelWarning);
     EXPECT_EQ(form.Edit2->text(), "");
     EXPECT_EQ(form.Data().GetComment(), "");
+    EXPECT_FALSE(form.Data().Changed);
+}
+
+// Whichever control had the keyboard, it is back on the grid last entered when a
+// dialog has closed, so the next key is not typed into the comment.
+TEST_F(MainFormTest, ClosingADialogGivesTheKeyboardBackToTheGrid) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    form.activateWindow();
+    form.Grids->StringGrid4->setFocus();
+    form.Edit2->setFocus();
+    Dialogs.Then([](QDialog&) { return int(QDialog::Rejected); });
+    form.About1Click();
+    EXPECT_EQ(form.focusWidget(), form.Edit2);  // the dialog's command has not yet ended
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.focusWidget(), form.Grids->StringGrid4);
     EXPECT_FALSE(form.Data().Changed);
 }
 
