@@ -66,16 +66,18 @@ fuzz: deps
 		-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/csv- $(FUZZ_DIR)/csv-corpus
 
 # Benchmarks of a release build; prints the median of several repetitions. Then whole
-# exchanges against the simulator at 9600 bit/s (about four minutes; EXCHANGES picks cases).
+# exchanges against the simulator at 9600 bit/s (about four minutes; EXCHANGES picks cases),
+# then the start-up time of the window.
 BENCH_DIR ?= build-bench
 BENCH_FILTER ?= .
 EXCHANGES ?=
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTAVRIN_TESTS=OFF
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target tavrin-bench tavrin-exchange-bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target tavrin-bench tavrin-exchange-bench tavrin
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-bench --benchmark_repetitions=9 \
 		--benchmark_report_aggregates_only=true --benchmark_filter=$(BENCH_FILTER)
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/tavrin-exchange-bench $(EXCHANGES)
+	tools/bench/startup.sh $(BENCH_DIR)
 
 # A Debian package of a release build, left as PACKAGE_DIR/tavrin_VERSION_ARCH.deb.
 # Built with Debian's hardening flags (less the debug information, which is stripped anyway).

@@ -60,12 +60,19 @@ void TWelcomeForm::showEvent(QShowEvent* event) {
     Timer1.start(kShownMilliseconds);
 }
 
+void TWelcomeForm::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (WhileShown) QTimer::singleShot(0, this, std::exchange(WhileShown, {}));
+}
+
 void TWelcomeForm::Timer1Timer() {
     Timer1.stop();
     accept();
 }
 
-void ShowSplash() {
+void ShowSplash(std::function<void()> whileShown) {
     TWelcomeForm form;
+    form.WhileShown = std::move(whileShown);
     ExecModal(form);
+    if (form.WhileShown) form.WhileShown();
 }

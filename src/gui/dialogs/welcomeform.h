@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <functional>
 
 class QLabel;
 
@@ -21,14 +22,19 @@ public:
     QLabel* Label5 = nullptr;  // version
     QLabel* Label6 = nullptr;  // release
     QTimer Timer1;
+    // Work done while the splash is up, once it has been painted (the main
+    // window being built); run at the latest when the splash closes.
+    std::function<void()> WhileShown;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* AddLabel(const QString& text, int top, int pixelHeight, bool bold);
     void Timer1Timer();
 };
 
-// Shows the splash window modally until it closes itself.
-void ShowSplash();
+// Shows the splash window modally until it closes itself, doing `whileShown`
+// in the meantime.
+void ShowSplash(std::function<void()> whileShown);

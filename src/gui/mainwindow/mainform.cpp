@@ -66,11 +66,19 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, QWidget* pare
 
 TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splash, QWidget* parent)
     : QMainWindow(parent), Store(store), Arguments(std::move(arguments)) {
-    if (splash == TSplash::Shown) ShowSplash();
     CurrentFileName = kUntitled;
     RadioData.OnMenuLayoutChanged = [this] { ShowMenuPages(); };
-    BuildWindow();
-    ConnectCommands();
+    // The window's controls are made while the splash is up, so the window is
+    // there as soon as the splash goes.
+    const auto build = [this] {
+        BuildWindow();
+        ConnectCommands();
+    };
+    if (splash == TSplash::Shown) {
+        ShowSplash(build);
+    } else {
+        build();
+    }
     LoadConfiguration();
     SetupGrids();
     RadioData.ApplyDefaultRecords();
