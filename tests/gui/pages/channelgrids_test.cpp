@@ -25,6 +25,21 @@ QStringList Panels(TMainForm& form) {
     return texts;
 }
 
+// The span of columns of a picture that hold ink (dark pixels): {first, last},
+// or {-1, -1} for a blank picture.
+std::pair<int, int> InkSpan(const QImage& picture) {
+    std::pair<int, int> span{-1, -1};
+    for (int x = 0; x < picture.width(); ++x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            if (qGray(picture.pixel(x, y)) >= 128) continue;
+            if (span.first < 0) span.first = x;
+            span.second = x;
+            break;
+        }
+    }
+    return span;
+}
+
 class ChannelGrids : public MainFormTest {
 protected:
     TChannelGrids& Grids() { return *Form->Grids; }
@@ -59,8 +74,15 @@ TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
     EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), "");
     EXPECT_EQ(Cell(memory, 101, 1), "100");
     EXPECT_EQ(Cell(memory, 151, 0), "*");
-    // The mark is plainly visible: its column holds it whole.
+    // The mark is plainly visible: drawn whole, away from its cell's edges.
     EXPECT_GE(memory->columnWidth(0), memory->fontMetrics().horizontalAdvance('*') + 8);
+    form.show();
+    memory->scrollToItem(memory->item(150, 0));
+    const QRect cell = memory->visualItemRect(memory->item(150, 0)).adjusted(1, 1, -1, -1);
+    const auto [first, last] = InkSpan(memory->viewport()->grab(cell).toImage());
+    EXPECT_GE(last - first, 3) << first << ".." << last << " in " << cell.width();
+    EXPECT_GT(first, 0);
+    EXPECT_LT(last, cell.width() - 1);
     EXPECT_EQ(Cell(memory, 151, 2), "145.500");
     EXPECT_EQ(Cell(memory, 151, 3), "");
 }
@@ -88,6 +110,13 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
         QTRY_VERIFY(panel->contentsRect().width() >=
                     panel->fontMetrics().horizontalAdvance(panel->text()));
     }
+    // On the screen the last panel's text is drawn to its end, not cut.
+    form.show();
+    QLabel* last = form.StatusPanels.last();
+    const auto ink = InkSpan(last->grab(last->contentsRect()).toImage());
+    EXPECT_GE(ink.second - ink.first + 3, last->fontMetrics().horizontalAdvance(last->text()) -
+                                              last->fontMetrics().horizontalAdvance(' ') * 2)
+        << ink.first << ".." << ink.second;
 
     Grids().StringGrid4->setFocus();
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
