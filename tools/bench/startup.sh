@@ -5,6 +5,9 @@
 # by COMPARE is installed (qdmr by default), it is measured the same way.
 # Usage: startup.sh BUILD_DIR   (RUNS=9, COMPARE=qdmr)
 set -euo pipefail
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "startup.sh needs $tool (apt-get install xvfb xdotool)" >&2; exit 2; }
+done
 build=$(cd "$1" && pwd)
 runs=${RUNS:-9}
 compare=${COMPARE:-qdmr}
