@@ -85,7 +85,8 @@ bool FrequencyInBand(const TRadioData& data, int row, const TMhzBand& band) {
 bool TextMatches(const TRadioData& data, int row, const std::string& filter) {
     for (const TTableColumn column :
          {TTableColumn::Channel, TTableColumn::Name, TTableColumn::RxFrequency}) {
-        if (LowerText(TableCellText(data, row, column)).find(filter) != std::string::npos) return true;
+        const std::string text = LowerText(TableCellText(data, row, column));
+        if (text.find(filter) != std::string::npos) return true;
     }
     return false;
 }
