@@ -98,8 +98,7 @@ std::string ReadName(std::string_view typed, std::string& name) {
         return kInvalidCharacterMessage;
     }
     if (name.size() > static_cast<size_t>(kMemoryNameLength)) {
-        return "A memory name holds at most " + std::to_string(kMemoryNameLength) +
-               " characters.";
+        return "A memory name holds at most " + std::to_string(kMemoryNameLength) + " characters.";
     }
     return {};
 }
@@ -111,8 +110,7 @@ std::string ReadShift(const TRadioData& data, std::string_view typed, TMemoryEdi
     return refusal;
 }
 
-std::string ReadToneFrequency(const TRadioData& data, std::string_view typed,
-                              TMemoryEdits& edits) {
+std::string ReadToneFrequency(const TRadioData& data, std::string_view typed, TMemoryEdits& edits) {
     const std::vector<std::string> tones =
         TableCellChoices(data, edits.Position, TTableColumn::ToneFrequency);
     if (edits.Tone == TToneChoice::Tone) return ReadListPosition(tones, typed, edits.TonePosition);

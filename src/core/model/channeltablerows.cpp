@@ -102,7 +102,10 @@ bool InsertEmptyChannel(TRadioData& data, int row) {
     return true;
 }
 
-bool MoveChannels(TRadioData& data, const std::vector<int>& rows, int direction) {
+bool MoveChannels(TRadioData& data, const std::vector<int>& selected, int direction) {
+    std::vector<int> rows = selected;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty() || (direction != -1 && direction != 1)) return false;
     for (const int row : rows) {
         if (!IsNumberedRow(data, row) || !IsNumberedRow(data, row + direction)) return false;
@@ -134,7 +137,9 @@ int SetChannelsLockout(TRadioData& data, const std::vector<int>& rows, bool lock
         if (!IsTableRowUsed(data, row) || !LockOutAllowed(data, GridRowOf(row))) continue;
         if (IsLockedOut(data, row) == lockout) continue;
         // A damaged mark is first set to "0" by the toggle, then to "1".
-        while (IsLockedOut(data, row) != lockout) ToggleLockout(data, GridRowOf(row));
+        for (int toggles = 0; toggles < 2 && IsLockedOut(data, row) != lockout; ++toggles) {
+            ToggleLockout(data, GridRowOf(row));
+        }
         ++changed;
     }
     return changed;

@@ -57,9 +57,12 @@ TEST(ChannelRows, CommaSeparatedRowsWithoutLocationsAndTextsThatAreNoRows) {
     EXPECT_TRUE(untouched.SameContents(NewData()));
 
     const std::pair<const char*, bool> texts[] = {
-        {"Location\tFrequency\n1\t145.5", true}, {"Name,frequency", true},
-        {"# list\n\n\"Frequency\"\t\"Name\"", true}, {"145.5\t146", false},
-        {"", false},                              {"Frequency list: 145.5", false},
+        {"Location\tFrequency\n1\t145.5", true},
+        {"Name,frequency", true},
+        {"# list\n\n\"Frequency\"\t\"Name\"", true},
+        {"145.5\t146", false},
+        {"", false},
+        {"Frequency list: 145.5", false},
     };
     for (const auto& [text, rows] : texts) EXPECT_EQ(LooksLikeChannelRows(text), rows) << text;
 }

@@ -261,9 +261,10 @@ TEST(ChannelTableRows, MoveTakesTheRowsOnePlaceAndTheRowsPassedOverTheFreedPlace
         bool Moved;
         const char* Names;  // channels 0..5 after the move
     } cases[] = {
-        {{1, 2}, -1, true, "12--4-"},   {{1, 2}, +1, true, "--124-"}, {{2, 4}, +1, true, "-1-2-4"},
-        {{2, 4}, -1, true, "-214--"},   {{0}, -1, false, "-12-4-"},   {{49}, +1, false, "-12-4-"},
-        {{1, 49}, +1, false, "-12-4-"}, {{50}, -1, false, "-12-4-"},  {{}, +1, false, "-12-4-"},
+        {{1, 2}, -1, true, "12--4-"}, {{1, 2}, +1, true, "--124-"},    {{2, 4}, +1, true, "-1-2-4"},
+        {{2, 4}, -1, true, "-214--"}, {{4, 2, 4}, -1, true, "-214--"}, {{0}, -1, false, "-12-4-"},
+        {{49}, +1, false, "-12-4-"},  {{1, 49}, +1, false, "-12-4-"},  {{50}, -1, false, "-12-4-"},
+        {{}, +1, false, "-12-4-"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Rows) + " by " + std::to_string(c.Direction));
