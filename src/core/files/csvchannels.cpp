@@ -480,9 +480,10 @@ void TImporter::Store(int line, TRowConverter& converter) {
             Joined(converter.Adjustments(), "; ") + ".");
 }
 
-// The export's inverse mapping of one channel.
-std::vector<std::string> ExportFields(const TRadioData& data, int channel,
-                                      std::vector<std::string>& notes) {
+}  // namespace
+
+std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel,
+                                          std::vector<std::string>& notes) {
     const TMemoryDisplay display = MemoryDisplayOf(data, channel);
     const std::string& record = data.GetChannel(display.RecordIndex);
     const std::string model = data.GetModel();
@@ -549,8 +550,6 @@ std::vector<std::string> ExportFields(const TRadioData& data, int channel,
             ""};
 }
 
-}  // namespace
-
 const std::vector<std::string>& CsvChannelColumns() {
     static const std::vector<std::string> columns{
         "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
@@ -582,7 +581,7 @@ TCsvExport ExportCsvChannels(const TRadioData& data) {
     for (int channel = 0;
          channel <= data.ChannelCount() && channel < TRadioData::kFirstSpecialRecord; ++channel) {
         if (data.GetChannel(channel).size() <= kEmptyRecordLength) continue;
-        result.Text += CsvLine(ExportFields(data, channel, result.Notes));
+        result.Text += CsvLine(CsvChannelFields(data, channel, result.Notes));
         ++result.Exported;
     }
     return result;

@@ -41,6 +41,10 @@ struct TCsvExport {
 
 // Every present memory channel 0..N, in channel order.
 TCsvExport ExportCsvChannels(const TRadioData& data);
+// One channel's line of the export, in the order of CsvChannelColumns; the settings the
+// layout cannot carry are noted in `notes` ("Channel 5: reverse not carried ...").
+std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel,
+                                          std::vector<std::string>& notes);
 
 // The report a user reads after an import: a summary line ("12 channels
 // imported, 2 adjusted, 1 line skipped.") and the notes, one per line.

@@ -94,11 +94,33 @@ bool IsSkippedLine(std::string_view line) {
 char SeparatorOf(std::string_view headerLine) {
     const bool semicolons = headerLine.find(';') != std::string_view::npos;
     const bool commas = headerLine.find(',') != std::string_view::npos;
-    return semicolons && !commas ? ';' : ',';
+    const bool tabs = headerLine.find('\t') != std::string_view::npos;
+    if (commas) return ',';
+    if (semicolons) return ';';
+    return tabs ? '\t' : ',';
 }
 
-bool NeedsQuotes(std::string_view field) {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+bool NeedsQuotes(std::string_view field, char separator) {
+    return field.find_first_of("\"\r\n") != std::string_view::npos ||
+           field.find(separator) != std::string_view::npos;
+}
+
+std::string SeparatedLine(const std::vector<std::string>& fields, char separator) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += separator;
+        if (!NeedsQuotes(fields[i], separator)) {
+            line += fields[i];
+            continue;
+        }
+        line += '"';
+        for (const char c : fields[i]) {
+            if (c == '"') line += '"';
+            line += c;
+        }
+        line += '"';
+    }
+    return line + "\r\n";
 }
 
 // Whether a spreadsheet would run the cell, also counting apostrophes in front as the text's own.
@@ -193,21 +215,11 @@ TCsvTable ParseCsvTable(std::string_view text) {
 }
 
 std::string CsvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        if (!NeedsQuotes(fields[i])) {
-            line += fields[i];
-            continue;
-        }
-        line += '"';
-        for (const char c : fields[i]) {
-            if (c == '"') line += '"';
-            line += c;
-        }
-        line += '"';
-    }
-    return line + "\r\n";
+    return SeparatedLine(fields, ',');
+}
+
+std::string TabSeparatedLine(const std::vector<std::string>& fields) {
+    return SeparatedLine(fields, '\t');
 }
 
 std::string NeutralisedCell(std::string_view text) {

@@ -26,12 +26,15 @@ struct TCsvTable {
 // fields may be quoted ("" inside quotes is one quote, and a quoted field may
 // span lines), lines starting with '#' and blank lines are skipped. The first
 // remaining line is the header; ';' separates the fields when the header holds
-// a ';' and no ','.
+// a ';' and no ',', a tab when it holds neither but a tab (rows a spreadsheet copied).
 TCsvTable ParseCsvTable(std::string_view text);
 
 // One line of fields, each quoted only when it holds a comma, a quote, CR or
 // LF, ended with CR LF.
 std::string CsvLine(const std::vector<std::string>& fields);
+// The same with tabs between the fields, as spreadsheets put rows on the clipboard; a field
+// is quoted when it holds a tab, a quote, CR or LF.
+std::string TabSeparatedLine(const std::vector<std::string>& fields);
 
 // Spreadsheets run a cell as a formula when its text starts with '=', '+', '-', '@', a tab
 // or a carriage return, and names come from opened files and radio replies, not only from

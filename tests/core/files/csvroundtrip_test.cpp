@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/files/channelrows.h"
 #include "core/files/csvchannels.h"
 #include "core/model/channelediting.h"
 #include "core/model/frequencyrules.h"
@@ -112,6 +113,40 @@ TEST(CsvRoundTrip, ImportThenExportThenImportGivesTheSameChannels) {
         for (int channel = 0; channel < TRadioData::kChannelCount; ++channel) {
             ASSERT_EQ(second.GetChannel(channel), first.GetChannel(channel))
                 << "channel " << channel;
+        }
+    }
+}
+
+std::string WithoutLabel(const std::string& record) {
+    return record.substr(record.find(','));
+}
+
+// Rows copied from the channel table, the empty ones among them, pasted at the top of an
+// empty table: the used channels in their order.
+TEST(CsvRoundTrip, CopiedRowsPasteBackAsTheSameChannels) {
+    for (const int row : {0, 7, 8}) {
+        const TModelInfo& model = ModelCatalogue()[row];
+        const TChannelCounts counts = ChannelCountsOf(model.Model);
+        for (const char* count : {counts.Smaller, counts.Larger}) {
+            SCOPED_TRACE(std::string(model.Caption) + " with " + count + " channels");
+            TRadioData original = NewData(model, count);
+            FillChannels(original);
+            std::vector<int> rows(TRadioData::kChannelCount);
+            for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
+            const std::string text = ChannelRowsText(original, rows);
+            ASSERT_TRUE(LooksLikeChannelRows(text));
+
+            TRadioData pasted = NewData(model, count);
+            const TCsvImport import = PasteChannelRows(pasted, text, 0);
+            const std::vector<int> channels = FilledChannels(original);
+            EXPECT_EQ(import.Imported, static_cast<int>(channels.size()));
+            EXPECT_TRUE(import.Notes.empty()) << CsvImportReport(import);
+            for (size_t k = 0; k < channels.size(); ++k) {
+                ASSERT_EQ(WithoutLabel(pasted.GetChannel(static_cast<int>(k))),
+                          WithoutLabel(original.GetChannel(channels[k])))
+                    << "channel " << channels[k];
+            }
+            EXPECT_EQ(pasted.GetChannel(static_cast<int>(channels.size())), "");
         }
     }
 }

@@ -54,6 +54,14 @@ TEST(CsvTable, WritesLinesThatReadBackUnchanged) {
     const TCsvTable table = ParseCsvTable(CsvLine({"1", "2", "3", "4", "5"}) + line);
     ASSERT_EQ(table.Rows.size(), 1u);
     EXPECT_EQ(table.Rows[0].Fields, fields);
+
+    // Tab-separated, as spreadsheets copy rows: a comma is plain text, a tab is quoted.
+    const TFields tabbed{"a,b", "tab\there", "say \"x\""};
+    EXPECT_EQ(TabSeparatedLine(tabbed), "a,b\t\"tab\there\"\t\"say \"\"x\"\"\"\r\n");
+    const TCsvTable rows =
+        ParseCsvTable(TabSeparatedLine({"A", "B", "C"}) + TabSeparatedLine(tabbed));
+    ASSERT_EQ(rows.Rows.size(), 1u);
+    EXPECT_EQ(rows.Rows[0].Fields, tabbed);
 }
 
 TEST(CsvTable, CellsASpreadsheetWouldRunGetAnApostropheThatImportDropsAgain) {
