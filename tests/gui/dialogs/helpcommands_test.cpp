@@ -5,10 +5,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -177,6 +179,36 @@ TEST_F(HelpCommands, GuideHasASectionForEveryContextOfTheWindow) {
         EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(GuideAnchorOf(context))))
             << context;
     }
+}
+
+// The guide's pictures lie in its images/ folder, named relative to the page, so the help
+// window finds them wherever the guide is (build tree or package); none is drawn wider than
+// it is, nor so wide that the window's text would need a sideways scroll bar.
+TEST_F(HelpCommands, EveryPictureOfTheGuideShowsInTheHelpWindow) {
+    TMainForm& form = StartHandheld();
+    SetUrlOpener({});
+    form.Menu.Help2->trigger();
+    THelpWindow& help = HelpWindowOf(&form);
+    QFile guide(GuideFile());
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(guide.readAll());
+    static const QRegularExpression tag(
+        QStringLiteral("<img src=\"([^\"]+)\" width=\"(\\d+)\" alt=\"([^\"]+)\""));
+    int pictures = 0;
+    for (auto match = tag.globalMatch(html); match.hasNext(); ++pictures) {
+        const QRegularExpressionMatch picture = match.next();
+        const QString source = picture.captured(1);
+        EXPECT_TRUE(source.startsWith(QStringLiteral("images/"))) << source.toStdString();
+        const QVariant bytes =
+            help.Browser->loadResource(QTextDocument::ImageResource, QUrl(source));
+        const QImage image = QImage::fromData(bytes.toByteArray());
+        ASSERT_FALSE(image.isNull()) << source.toStdString();
+        EXPECT_LE(picture.captured(2).toInt(), image.width()) << source.toStdString();
+        EXPECT_LE(picture.captured(2).toInt(), 560) << source.toStdString();
+    }
+    EXPECT_EQ(pictures, html.count(QStringLiteral("<img ")));  // each written as the pattern says
+    EXPECT_GE(pictures, 6);
+    help.close();
 }
 
 // A build tree has the guide next to the program; the package installs it under
