@@ -281,8 +281,11 @@ QStringList LoadRecentFiles(const TSettingsStore& store) {
     return files;
 }
 
-void AddRecentFile(TSettingsStore& store, const QString& path) {
-    if (path.isEmpty() || path.contains(QLatin1Char('\n'))) return;
+void AddRecentFile(TSettingsStore& store, const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('\n'))) return;
+    // A name given relative to the folder the program was started in is kept
+    // whole, so the menu finds the file from anywhere.
+    const QString path = QFileInfo(name).absoluteFilePath();
     QStringList files = LoadRecentFiles(store);
     files.removeAll(path);
     files.prepend(path);

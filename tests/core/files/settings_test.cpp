@@ -208,6 +208,8 @@ TEST_F(Settings, RecentFilesKeepTheLatestTenOnceEach) {
     EXPECT_EQ(files[1], "/radio/12.tvr");
     EXPECT_EQ(files.last(), "/radio/3.tvr");
     EXPECT_EQ(files.count(QStringLiteral("/radio/5.tvr")), 1);
+    AddRecentFile(store, QStringLiteral("club.tvr"));
+    EXPECT_EQ(LoadRecentFiles(store).first(), QDir::current().filePath(QStringLiteral("club.tvr")));
 }
 
 TEST_F(Settings, SaveFolderStoresTheFolderEndingInASeparator) {
