@@ -322,11 +322,13 @@ void TMainForm::ModelSelect1Click() {
     FocusMemoryGrid();
 }
 
-// Whatever a dialog did, the keyboard goes back to the grid of the Memory page
-// when it closes, so a keystroke meant for the menu is not typed into the comment.
+// Whatever a dialog did, the keyboard goes back to the grid of the Memory page,
+// or to the table of the Channels page, when it closes, so a keystroke meant for
+// the menu is not typed into the comment.
 bool TMainForm::event(QEvent* event) {
     if (event->type() != DialogClosedEvent()) return QMainWindow::event(event);
     if (PageControl1->currentWidget() == TabSheet1) Grids->FocusCurrentGrid();
+    if (ChannelsPageShown()) ChannelsPage->Table->setFocus();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "core/model/channeltable.h"
 #include "core/model/radiodata.h"
@@ -20,6 +21,11 @@
 namespace {
 
 constexpr int kRowHeight = 18;
+constexpr int kCellPadding = 12;
+// The widest text each column shows, so that the widths do not follow the data.
+constexpr const char* kWidestTexts[kTableColumnCount] = {
+    "000",     "000.0000", "Simplex", "000.0000", "CTCSS", "000.0Hz", "000",
+    "12.5kHz", "",         "",        "",         "",      "WWWWWW"};
 constexpr char kNothingInserted[] = "The last channel is in use; nothing was inserted.";
 constexpr char kNoNumberedRows[] = "Only numbered channels can be moved that way.";
 
@@ -34,7 +40,8 @@ QString JoinedLines(const std::vector<std::string>& lines) {
 void TChannelTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     QTableView::closeEditor(editor, hint);
     // Enter stores the edit and goes down, as in a spreadsheet.
-    if (hint != QAbstractItemDelegate::SubmitModelCache) return;
+    const bool refused = std::exchange(RefusedEdit, false);
+    if (hint != QAbstractItemDelegate::SubmitModelCache || refused) return;
     const QModelIndex below = currentIndex().siblingAtRow(currentIndex().row() + 1);
     if (below.isValid()) setCurrentIndex(below);
 }
@@ -53,6 +60,7 @@ TChannelsPage::TChannelsPage(QWidget& page, TWorkspace& workspace)
     layout->addWidget(MessageLine);
     layout->addLayout(BuildButtonRow(page));
     ConnectCommands();
+    SelectRows({0});
 }
 
 void TChannelsPage::BuildTable(QWidget& page) {
@@ -74,7 +82,20 @@ void TChannelsPage::BuildTable(QWidget& page) {
     Table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Table->horizontalHeader()->setHighlightSections(false);
     Table->horizontalHeader()->setStretchLastSection(true);
-    Table->resizeColumnsToContents();
+    SizeColumns();
+}
+
+void TChannelsPage::SizeColumns() {
+    const QFontMetrics cells(Table->font());
+    QHeaderView* header = Table->horizontalHeader();
+    const QFontMetrics titles(header->font());
+    for (int column = 0; column < kTableColumnCount; ++column) {
+        const QString title = Model->headerData(column, Qt::Horizontal).toString();
+        const int widest =
+            std::max(titles.horizontalAdvance(title),
+                     cells.horizontalAdvance(QString::fromLatin1(kWidestTexts[column])));
+        header->resizeSection(column, widest + kCellPadding);
+    }
 }
 
 QLayout* TChannelsPage::BuildFilterRow(QWidget& page) {
@@ -118,8 +139,10 @@ void TChannelsPage::ConnectCommands() {
     connect(MoveDownButton, &QPushButton::clicked, this, [this] { MoveClick(1); });
     connect(FillDownButton, &QPushButton::clicked, this, &TChannelsPage::FillDownClick);
     connect(LockoutButton, &QPushButton::clicked, this, &TChannelsPage::LockoutClick);
-    connect(Model, &TChannelTableModel::CellRefused, this,
-            [this](const QString& reason) { ShowMessage(reason, true); });
+    connect(Model, &TChannelTableModel::CellRefused, this, [this](const QString& reason) {
+        Table->StayOnRefusedCell();
+        ShowMessage(reason, true);
+    });
     connect(Model, &TChannelTableModel::CellStored, this, [this](const QString& note) {
         ShowMessage(note);
         Workspace.CommitDataChange();
@@ -141,12 +164,13 @@ void TChannelsPage::ShowMessage(const QString& text, bool refusal) {
 
 void TChannelsPage::Refresh() {
     const std::vector<int> rows = SelectedRows();
-    const int column = std::max(0, Table->currentIndex().column());
+    const int column = CurrentColumn();
     const int before = Model->rowCount();
     Model->Refresh();
     if (Model->rowCount() == before) return;  // the selection stayed with the cells
-    SelectRows(rows);
-    Table->setCurrentIndex(Table->currentIndex().siblingAtColumn(column));
+    // A shorter table may have lost the rows: the first one is taken then.
+    SelectRows(rows, column);
+    if (SelectedRows().empty()) SelectRows({0}, column);
 }
 
 std::vector<int> TChannelsPage::SelectedRows() const {
@@ -157,15 +181,20 @@ std::vector<int> TChannelsPage::SelectedRows() const {
     return rows;
 }
 
-void TChannelsPage::SelectRows(const std::vector<int>& rows) {
+int TChannelsPage::CurrentColumn() const {
+    const QModelIndex current = Table->currentIndex();
+    return current.isValid() ? current.column() : static_cast<int>(TTableColumn::RxFrequency);
+}
+
+void TChannelsPage::SelectRows(const std::vector<int>& rows, int column) {
     QItemSelection selection;
     for (int row : rows) {
         const QModelIndex index = Filter->mapFromSource(Model->index(row, 0));
         if (index.isValid()) selection.select(index, index);
     }
     if (selection.isEmpty()) return;
-    const int column = std::max(0, Table->currentIndex().column());
-    const QModelIndex current = QModelIndex(selection.first().topLeft()).siblingAtColumn(column);
+    const QModelIndex current = QModelIndex(selection.first().topLeft())
+                                    .siblingAtColumn(column < 0 ? CurrentColumn() : column);
     QItemSelectionModel* model = Table->selectionModel();
     model->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     model->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

@@ -20,8 +20,14 @@ class TChannelTableView : public QTableView {
 public:
     using QTableView::QTableView;
 
+    // The edit being stored was refused: Enter leaves the keyboard on its cell.
+    void StayOnRefusedCell() { RefusedEdit = true; }
+
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    bool RefusedEdit = false;
 };
 
 // The "Channels" page: every memory channel's fields in one editable grid,
@@ -35,8 +41,9 @@ public:
     void Refresh();
     // The selected rows as the table counts them (channel positions), in order.
     std::vector<int> SelectedRows() const;
-    // Selects the rows (and makes the first the current one, in the current column).
-    void SelectRows(const std::vector<int>& rows);
+    // Selects the rows and makes the first the current one, in `column` (by
+    // default the current column, the frequency when there is none).
+    void SelectRows(const std::vector<int>& rows, int column = -1);
     // The width the table needs to show every column side by side.
     int WidthWanted() const;
     // The position of the current row, -1 when there is none.
@@ -68,10 +75,12 @@ signals:
 
 private:
     void BuildTable(QWidget& page);
+    void SizeColumns();
     QLayout* BuildFilterRow(QWidget& page);
     QLayout* BuildButtonRow(QWidget& page);
     void ConnectCommands();
     void ApplyFilter();
+    int CurrentColumn() const;
     // After a command changed the data set: the change is shown and becomes one undo step.
     void Commit();
 

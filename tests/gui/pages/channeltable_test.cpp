@@ -99,6 +99,7 @@ TEST_F(ChannelTable, RefusedValueShowsTheReasonAndStoresNothing) {
     TypeIntoCell(3, TTableColumn::RxFrequency, "1..4");
     EXPECT_EQ(Page().MessageLine->text(), kInvalidFrequency);
     EXPECT_TRUE(Page().MessageLine->styleSheet().contains("red"));
+    EXPECT_EQ(Page().CurrentRow(), 3);  // Enter stayed on the refused cell
     EXPECT_EQ(Channel(3), kChannel3);
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "145.500");
     EXPECT_FALSE(Form->Menu.Undo->isEnabled());
