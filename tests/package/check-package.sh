@@ -51,6 +51,7 @@ expected_files=(
     usr/share/metainfo/$app_id.metainfo.xml
     usr/share/mime/packages/$app_id.xml
     usr/share/tavrin/guide/index.html
+    usr/share/tavrin/guide/images/channels.png
     usr/share/doc/tavrin/copyright
     usr/share/doc/tavrin/changelog.gz
     usr/share/lintian/overrides/tavrin
