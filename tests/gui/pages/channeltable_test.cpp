@@ -120,6 +120,26 @@ TEST_F(ChannelTable, EachEditIsOneUndoStepAndTheMemoryGridFollows) {
     EXPECT_FALSE(Form->Menu.Undo->isEnabled());
 }
 
+TEST_F(ChannelTable, ACheckCellTicksWithAClickAndTabStoresAndGoesRight) {
+    TChannelsPage& page = StartOnChannels();
+    const QRect narrow = page.Table->visualRect(
+        page.Table->model()->index(3, static_cast<int>(TTableColumn::Narrow)));
+    // The check mark sits at the cell's left edge.
+    QTest::mouseClick(page.Table->viewport(), Qt::LeftButton, {},
+                      QPoint(narrow.left() + 9, narrow.center().y()));
+    EXPECT_EQ(page.Model->index(3, static_cast<int>(TTableColumn::Narrow)).data(Qt::CheckStateRole),
+              Qt::Checked);
+    EXPECT_NE(Channel(3), kChannel3);
+    EXPECT_TRUE(Form->Menu.Undo->isEnabled());
+
+    page.SelectRows({4}, static_cast<int>(TTableColumn::RxFrequency));
+    TypeIntoView(page.Table, "146");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(Cell(4, TTableColumn::RxFrequency), "146.000");
+    EXPECT_EQ(page.CurrentRow(), 4);
+    EXPECT_EQ(page.Table->currentIndex().column(), static_cast<int>(TTableColumn::Shift));
+}
+
 TEST_F(ChannelTable, FilterAndUsedOnlyNarrowTheRows) {
     TChannelsPage& page = StartOnChannels();
     const int all = page.Table->model()->rowCount();
