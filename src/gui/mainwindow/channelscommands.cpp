@@ -1,5 +1,7 @@
 // The main window's side of the Channels page: the Edit commands on the
 // table's selected rows, and the status bar following its current row.
+#include <QAction>
+#include <QMenu>
 #include <QTabWidget>
 
 #include "core/files/channelrows.h"
@@ -21,6 +23,10 @@ int MemoryGridRow(int tableRow) {
 
 void TMainForm::ConnectChannelsPage() {
     connect(ChannelsPage, &TChannelsPage::CurrentRowChanged, this, &TMainForm::UpdateStatusBar);
+    QMenu* popup = ChannelsPage->PopupMenu;
+    QAction* first = popup->actions().value(0);
+    popup->insertActions(first, {Menu.Cut1, Menu.Copy1, Menu.Paste1, Menu.Delete1});
+    popup->insertSeparator(first);
 }
 
 bool TMainForm::ChannelsPageShown() const {

@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -27,7 +28,11 @@ constexpr const char* kWidestTexts[kTableColumnCount] = {
     "000",     "000.0000", "Simplex", "000.0000", "CTCSS", "000.0Hz", "000",
     "12.5kHz", "",         "",        "",         "",      "WWWWWW"};
 constexpr char kNothingInserted[] = "The last channel is in use; nothing was inserted.";
-constexpr char kNoNumberedRows[] = "Only numbered channels can be moved that way.";
+constexpr char kInsertNumberedOnly[] = "Channels are inserted among the numbered channels only.";
+constexpr char kNotMoved[] =
+    "Only the numbered channels move, and not past the first or the last one.";
+constexpr char kFillNeedsRows[] =
+    "Select two or more rows: the first one's value is copied into the others.";
 
 QString JoinedLines(const std::vector<std::string>& lines) {
     QStringList texts;
@@ -59,6 +64,7 @@ TChannelsPage::TChannelsPage(QWidget& page, TWorkspace& workspace)
     layout->addWidget(Table, 1);
     layout->addWidget(MessageLine);
     layout->addLayout(BuildButtonRow(page));
+    BuildPopupMenu();
     ConnectCommands();
     SelectRows({0});
 }
@@ -120,7 +126,7 @@ QLayout* TChannelsPage::BuildButtonRow(QWidget& page) {
     InsertButton = button("&Insert");
     MoveUpButton = button("Move &Up");
     MoveDownButton = button("Move Do&wn");
-    FillDownButton = button("&Fill Down");
+    FillDownButton = button("Fill &Down");
     LockoutButton = button("&Lock Out");
     auto* row = new QHBoxLayout;
     for (QPushButton* made :
@@ -129,6 +135,22 @@ QLayout* TChannelsPage::BuildButtonRow(QWidget& page) {
     }
     row->addStretch();
     return row;
+}
+
+// The table's right-click menu repeats the row commands; the main window adds
+// the Edit commands above them.
+void TChannelsPage::BuildPopupMenu() {
+    PopupMenu = new QMenu(Table);
+    PopupMenu->setObjectName(QStringLiteral("ChannelsPopupMenu"));
+    for (QPushButton* command :
+         {InsertButton, MoveUpButton, MoveDownButton, FillDownButton, LockoutButton}) {
+        QAction* item = PopupMenu->addAction(command->text());
+        connect(item, &QAction::triggered, command, &QPushButton::click);
+    }
+    Table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Table, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        PopupMenu->popup(Table->viewport()->mapToGlobal(position));
+    });
 }
 
 void TChannelsPage::ConnectCommands() {
@@ -219,7 +241,8 @@ void TChannelsPage::InsertClick() {
     const int row = CurrentRow();
     if (row < 0) return;
     if (!InsertEmptyChannel(Workspace.Data(), row)) {
-        ShowMessage(QString::fromLatin1(kNothingInserted), true);
+        const bool numbered = row <= Workspace.Data().ChannelCount();
+        ShowMessage(QString::fromLatin1(numbered ? kNothingInserted : kInsertNumberedOnly), true);
         return;
     }
     ShowMessage({});
@@ -231,7 +254,7 @@ void TChannelsPage::MoveClick(int direction) {
     std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
     if (!MoveChannels(Workspace.Data(), rows, direction)) {
-        ShowMessage(QString::fromLatin1(kNoNumberedRows), true);
+        ShowMessage(QString::fromLatin1(kNotMoved), true);
         return;
     }
     ShowMessage({});
@@ -243,7 +266,11 @@ void TChannelsPage::MoveClick(int direction) {
 void TChannelsPage::FillDownClick() {
     const std::vector<int> rows = SelectedRows();
     const int column = Table->currentIndex().column();
-    if (rows.size() < 2 || column <= 0) return;
+    if (column <= 0) return;
+    if (rows.size() < 2) {
+        ShowMessage(QString::fromLatin1(kFillNeedsRows), true);
+        return;
+    }
     const auto lines = FillDown(Workspace.Data(), rows, static_cast<TTableColumn>(column));
     ShowMessage(JoinedLines(lines));
     Commit();

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QWidget;
 class TChannelRowFilter;
@@ -66,6 +67,7 @@ public:
     QPushButton* FillDownButton = nullptr;
     QPushButton* LockoutButton = nullptr;
     QLabel* MessageLine = nullptr;
+    QMenu* PopupMenu = nullptr;
     TChannelTableModel* Model = nullptr;
     TChannelRowFilter* Filter = nullptr;
 
@@ -78,6 +80,7 @@ private:
     void SizeColumns();
     QLayout* BuildFilterRow(QWidget& page);
     QLayout* BuildButtonRow(QWidget& page);
+    void BuildPopupMenu();
     void ConnectCommands();
     void ApplyFilter();
     int CurrentColumn() const;

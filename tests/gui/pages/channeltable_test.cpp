@@ -181,6 +181,28 @@ TEST_F(ChannelTable, InsertAndMoveKeepTheSelectionOnTheRows) {
     EXPECT_EQ(Channel(3), kChannel3);
 }
 
+TEST_F(ChannelTable, FillDownAndLockOutActOnTheSelectedRows) {
+    TChannelsPage& page = StartOnChannels();
+    page.SelectRows({3}, static_cast<int>(TTableColumn::Name));
+    page.FillDownButton->click();
+    EXPECT_TRUE(page.MessageLine->text().startsWith("Select two or more rows"));
+    page.SelectRows({3, 4});
+    page.FillDownButton->click();
+    EXPECT_EQ(Cell(4, TTableColumn::Name), "CLUB");
+
+    const auto locked = [this](int row) {
+        return Page()
+            .Model->index(row, static_cast<int>(TTableColumn::Lockout))
+            .data(Qt::CheckStateRole);
+    };
+    page.LockoutButton->click();
+    EXPECT_EQ(locked(3), Qt::Checked);
+    EXPECT_EQ(locked(4), Qt::Checked);
+    page.LockoutButton->click();
+    EXPECT_EQ(locked(4), Qt::Unchecked);
+    EXPECT_EQ(page.SelectedRows(), (std::vector<int>{3, 4}));
+}
+
 TEST_F(ChannelTable, CopyPutsRowsAsTabSeparatedTextAndPasteFillsFromTheSelectedRow) {
     TChannelsPage& page = StartOnChannels();
     page.SelectRows({3, 4});
