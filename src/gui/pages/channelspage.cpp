@@ -15,6 +15,7 @@
 
 #include "core/model/channeltable.h"
 #include "core/model/radiodata.h"
+#include "gui/kit/helpcontext.h"
 #include "gui/kit/workspace.h"
 #include "gui/pages/channeltabledelegate.h"
 #include "gui/pages/channeltablemodel.h"
@@ -22,6 +23,8 @@
 namespace {
 
 constexpr int kRowHeight = 18;
+// F1 on the page opens the guide at its section.
+constexpr int kChannelsPageHelp = 150;
 constexpr int kCellPadding = 12;
 // The widest text each column shows, so that the widths do not follow the data.
 constexpr const char* kWidestTexts[kTableColumnCount] = {
@@ -75,6 +78,7 @@ void TChannelsPage::BuildTable(QWidget& page) {
     Filter->setSourceModel(Model);
     Table = new TChannelTableView(&page);
     Table->setObjectName(QStringLiteral("ChannelTable"));
+    SetHelpContext(Table, kChannelsPageHelp);
     Table->setModel(Filter);
     Table->setItemDelegate(new TChannelTableDelegate(Table));
     Table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
@@ -110,6 +114,8 @@ QLayout* TChannelsPage::BuildFilterRow(QWidget& page) {
     FilterEdit->setPlaceholderText(QStringLiteral("Filter: name, frequency or band (430-440)"));
     FilterEdit->setClearButtonEnabled(true);
     UsedOnlyBox = new QCheckBox(QStringLiteral("U&sed only"), &page);
+    SetHelpContext(FilterEdit, kChannelsPageHelp);
+    SetHelpContext(UsedOnlyBox, kChannelsPageHelp);
     auto* row = new QHBoxLayout;
     row->addWidget(FilterEdit, 1);
     row->addWidget(UsedOnlyBox);
