@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "core/model/channeltable.h"
@@ -70,6 +71,19 @@ protected:
         return Channel(position);
     }
 };
+
+TEST_F(ChannelTable, MemoryPageStaysFirstAndOnlyTheTableWidensTheWindow) {
+    StoreConfiguration("RV-310", "MED");
+    Start();
+    EXPECT_EQ(Form->PageControl1->currentWidget(), Form->TabSheet1);
+    EXPECT_EQ(Form->PageControl1->tabText(1), "C&hannels");
+    const QSize design = Form->size();
+    Form->PageControl1->setCurrentWidget(Form->TabSheet5);
+    EXPECT_GT(Form->width(), design.width());
+    QTRY_VERIFY(!Page().Table->horizontalScrollBar()->isVisible());
+    Form->PageControl1->setCurrentWidget(Form->TabSheet1);
+    EXPECT_EQ(Form->size(), design);
+}
 
 TEST_F(ChannelTable, TypedFrequencyStoresWhatTheMemoryEditorStores) {
     struct TCase {
