@@ -52,6 +52,9 @@ expected_files=(
     usr/share/mime/packages/$app_id.xml
     usr/share/tavrin/guide/index.html
     usr/share/tavrin/guide/images/main-window.png
+    usr/share/tavrin/guide/images/channels.png
+    usr/share/tavrin/guide/de/index.html
+    usr/share/tavrin/guide/ja/index.html
     usr/share/doc/tavrin/copyright
     usr/share/doc/tavrin/changelog.gz
     usr/share/lintian/overrides/tavrin

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -75,4 +77,10 @@ void TypeText(QWidget* widget, const QString& text) {
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
         QCoreApplication::sendEvent(widget, &release);
     }
+}
+
+void TypeIntoView(QAbstractItemView* view, const QString& text) {
+    TypeText(view, text.left(1));
+    QWidget* editor = QApplication::focusWidget();
+    TypeText(editor ? editor : view, text.mid(1));
 }

@@ -53,7 +53,11 @@ private:
     int Handled = 0;
 };
 
+class QAbstractItemView;
 class QWidget;
 
 // Types a text into a widget as key presses, any characters included.
 void TypeText(QWidget* widget, const QString& text);
+// Types into an item view's current cell as a user does: the first key opens
+// the cell's editor and the others go to whatever holds the keyboard then.
+void TypeIntoView(QAbstractItemView* view, const QString& text);

@@ -1,16 +1,20 @@
 // Times what a user waits for with a full 199-channel mobile file: opening
-// it, filling the grids and saving it again, and taking it through a CSV list.
+// it, filling the grids and saving it again, taking it through a CSV list, and
+// filling and editing the Channels page's table.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QWindow>
 
 #include "core/files/csvchannels.h"
 #include "core/files/datafile.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
 #include "gui/pages/channelgrids.h"
+#include "gui/pages/channeltablemodel.h"
 
 namespace {
 
@@ -88,6 +92,48 @@ void ImportCsv(benchmark::State& state) {
     }
 }
 BENCHMARK(ImportCsv);
+
+// Every cell of the table as a view asks for it: text, check mark and colour.
+void FillChannelTable(benchmark::State& state) {
+    TRadioData data = FullRv310();
+    for (auto _ : state) {
+        TChannelTableModel model(data);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex cell = model.index(row, column);
+                benchmark::DoNotOptimize(model.data(cell, Qt::DisplayRole));
+                benchmark::DoNotOptimize(model.data(cell, Qt::CheckStateRole));
+                benchmark::DoNotOptimize(model.data(cell, Qt::ForegroundRole));
+            }
+        }
+    }
+}
+BENCHMARK(FillChannelTable);
+
+// One frequency typed into the table, then the table shown again through the
+// "Used only" filter and its visible rows painted, as the page does after every edit.
+void EditChannelTableCell(benchmark::State& state) {
+    TRadioData data = FullRv310();
+    TChannelTableModel model(data);
+    TChannelRowFilter filter(data);
+    filter.setSourceModel(&model);
+    filter.SetFilter({}, true);
+    QTableView view;
+    view.setModel(&filter);
+    view.resize(680, 420);
+    view.show();
+    // The window is exposed, so a repaint paints.
+    while (!view.windowHandle()->isExposed()) QCoreApplication::processEvents();
+    const QModelIndex cell = model.index(100, static_cast<int>(TTableColumn::RxFrequency));
+    bool toggle = false;
+    for (auto _ : state) {
+        toggle = !toggle;
+        model.setData(cell, toggle ? QStringLiteral("146.52") : QStringLiteral("146.55"));
+        model.Refresh();
+        view.viewport()->repaint();
+    }
+}
+BENCHMARK(EditChannelTableCell);
 
 }  // namespace
 

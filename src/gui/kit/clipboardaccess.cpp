@@ -39,15 +39,23 @@ std::optional<std::string> ReadClipboardRecord() {
         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-void WriteClipboardRecord(const std::string& text, bool formatRegistered) {
+void WriteClipboardRecord(const std::string& text, bool formatRegistered,
+                          const QString& plainText) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!formatRegistered) {
+    if (!formatRegistered && plainText.isEmpty()) {
         clipboard->clear();
         return;
     }
-    const std::string bytes = ClipBytesOf(text);
     auto* mime = new QMimeData;
-    mime->setData(ClipboardMimeType(),
-                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (formatRegistered) {
+        const std::string bytes = ClipBytesOf(text);
+        mime->setData(ClipboardMimeType(),
+                      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+    if (!plainText.isEmpty()) mime->setText(plainText);
     clipboard->setMimeData(mime);  // the clipboard takes it over
+}
+
+QString ReadClipboardText() {
+    return QGuiApplication::clipboard()->text();
 }

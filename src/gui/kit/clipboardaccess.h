@@ -22,5 +22,10 @@ bool RegisterRecordClipboardFormat();
 // nothing when it holds no data of our format.
 std::optional<std::string> ReadClipboardRecord();
 
-// Empties the clipboard and, when the format is registered, puts the text on it.
-void WriteClipboardRecord(const std::string& text, bool formatRegistered);
+// Empties the clipboard and, when the format is registered, puts the text on
+// it; a `plainText` goes along for other programs (spreadsheets, editors).
+void WriteClipboardRecord(const std::string& text, bool formatRegistered,
+                          const QString& plainText = {});
+
+// The plain text the clipboard holds; empty when it holds none.
+QString ReadClipboardText();

@@ -32,6 +32,9 @@ public:
 
     // After the data set changed: the grids show it again.
     virtual void RefreshGrids() = 0;
+    // After the user changed the data set on a page: the grids show it again and
+    // the change is one step of Edit > Undo.
+    virtual void CommitDataChange() = 0;
     // After the number of memory channels changed: the grids and the pages that
     // depend on it are rebuilt and the first channel is selected.
     virtual void MemoryLayoutChanged() = 0;

@@ -60,14 +60,17 @@ void TMainForm::ImportCsvClick() {
         ShowMessage(this, QString::fromStdString(problem), TMessageStyle::Error, detail);
         return;
     }
-    const TCsvImport import = ImportCsvChannels(RadioData, *text);
+    ApplyCsvImport(ImportCsvChannels(RadioData, *text));
+}
+
+bool TMainForm::ApplyCsvImport(const TCsvImport& import) {
     if (const std::string failure = CsvImportFailure(import); !failure.empty()) {
         ShowReport(this, failure, TMessageStyle::Error, import.Notes);
-        return;
+        return false;
     }
-    RefreshGrids();
-    RecordUndoStep();
+    CommitDataChange();
     ShowReport(this, ImportSummaryOf(import), TMessageStyle::Information, import.Notes);
+    return true;
 }
 
 void TMainForm::ExportCsvClick() {

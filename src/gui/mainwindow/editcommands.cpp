@@ -81,8 +81,11 @@ void TMainForm::UpdateEditCommands() {
         RadioData.SetClipRecord(*text);
     }
     const int grid = Grids->CurrentGrid;
-    const TEditCommandState state = EditCommandStateOf(
-        RadioData, static_cast<TClipGrid>(grid), Grids->SelectedRow(grid), OnMemoryPage(*this));
+    // The table's rows take every command; Paste does nothing where nothing suits.
+    const TEditCommandState state =
+        ChannelsPageShown() ? TEditCommandState{true, true}
+                            : EditCommandStateOf(RadioData, static_cast<TClipGrid>(grid),
+                                                 Grids->SelectedRow(grid), OnMemoryPage(*this));
     EnableAll({Menu.Paste1, PopupMenus.Paste2, PopupMenus.Paste3, PopupMenus.Paste4}, state.Paste);
     SpeedButtons.SpeedButton3->setEnabled(state.Paste);
     EnableAll({Menu.Cut1, PopupMenus.Cut2, PopupMenus.Cut4, Menu.Delete1, PopupMenus.Delete2,
@@ -94,6 +97,10 @@ void TMainForm::UpdateEditCommands() {
 // The commands act on the grids only while they are shown; their shortcuts
 // stay live on the other pages.
 void TMainForm::Copy1Click() {
+    if (ChannelsPageShown()) {
+        CopyChannelRows();
+        return;
+    }
     if (!OnMemoryPage(*this)) return;
     const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
     const int row = Grids->SelectedRow(Grids->CurrentGrid);
@@ -103,6 +110,10 @@ void TMainForm::Copy1Click() {
 }
 
 void TMainForm::Cut1Click() {
+    if (ChannelsPageShown()) {
+        CutChannelRows();
+        return;
+    }
     if (!OnMemoryPage(*this)) return;
     const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
     const int row = Grids->SelectedRow(Grids->CurrentGrid);
@@ -118,6 +129,10 @@ void TMainForm::Cut1Click() {
 }
 
 void TMainForm::Delete1Click() {
+    if (ChannelsPageShown()) {
+        DeleteChannelRows();
+        return;
+    }
     if (!OnMemoryPage(*this)) return;
     const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
     if (!CutDeleteAllowed(grid)) {
@@ -129,6 +144,10 @@ void TMainForm::Delete1Click() {
 }
 
 void TMainForm::Paste1Click() {
+    if (ChannelsPageShown()) {
+        PasteChannelRowsClick();
+        return;
+    }
     if (!OnMemoryPage(*this)) return;
     const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
     if (PasteIntoRow(RadioData, grid, Grids->SelectedRow(Grids->CurrentGrid))) RefreshGrids();

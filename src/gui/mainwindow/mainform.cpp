@@ -38,6 +38,7 @@
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
 #include "gui/pages/channelgrids.h"
+#include "gui/pages/channelspage.h"
 #include "gui/pages/mchannelform.h"
 #include "gui/pages/menupages.h"
 #include "gui/pages/printing.h"
@@ -50,6 +51,7 @@ constexpr int kClientWidth = 519;
 constexpr int kClientHeight = 411;
 constexpr int kCommentLength = 50;
 constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
+constexpr int kChannelsPageHeight = 600;
 
 // A stored configuration that cannot be used is explained before the choice.
 int RunFirstRunChoice(const QString& reason) {
@@ -120,8 +122,25 @@ void TMainForm::BuildWindow() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    FitWindowToPage();
+}
+
+// The window keeps its design size; only the Channels page lets it grow, to
+// show the table's columns side by side.
+void TMainForm::FitWindowToPage() {
     // The client area excludes the menu bar.
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize design(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (PageControl1->currentWidget() != TabSheet5) {
+        setFixedSize(design);
+        return;
+    }
+    setMinimumSize(design);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QSize wanted = design.expandedTo(QSize(
+        ChannelsPage->WidthWanted() + width() - ChannelsPage->Table->width(), kChannelsPageHeight));
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableSize() - (frameGeometry().size() - size()));
+    resize(wanted.expandedTo(size()));
 }
 
 void TMainForm::BuildPages() {
@@ -131,15 +150,19 @@ void TMainForm::BuildPages() {
     TabSheet2 = new QWidget(PageControl1);
     TabSheet3 = new QWidget(PageControl1);
     TabSheet4 = new QWidget(PageControl1);
+    TabSheet5 = new QWidget(PageControl1);
     PageControl1->addTab(TabSheet1, QStringLiteral("Memor&y"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("C&hannels"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Me&nu"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Menu&1"));
     PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
     Grids = new TChannelGrids(*TabSheet1, RadioData);
     MenuPages = new TMenuPages(*TabSheet2, *TabSheet3, *TabSheet4, RadioData);
+    ChannelsPage = new TChannelsPage(*TabSheet5, *this);
     connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateStatusBar);
     connect(Grids, &TChannelGrids::EditorRequested, this, &TMainForm::OpenEditor);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
+    ConnectChannelsPage();
 }
 
 void TMainForm::BuildCommentBox() {
@@ -299,11 +322,13 @@ void TMainForm::ModelSelect1Click() {
     FocusMemoryGrid();
 }
 
-// Whatever a dialog did, the keyboard goes back to the grid of the Memory page
-// when it closes, so a keystroke meant for the menu is not typed into the comment.
+// Whatever a dialog did, the keyboard goes back to the grid of the Memory page,
+// or to the table of the Channels page, when it closes, so a keystroke meant for
+// the menu is not typed into the comment.
 bool TMainForm::event(QEvent* event) {
     if (event->type() != DialogClosedEvent()) return QMainWindow::event(event);
     if (PageControl1->currentWidget() == TabSheet1) Grids->FocusCurrentGrid();
+    if (ChannelsPageShown()) ChannelsPage->Table->setFocus();
     return true;
 }
 
@@ -361,6 +386,7 @@ void TMainForm::OpenEditor(int grid) {
 
 void TMainForm::RefreshGrids() {
     Grids->RefreshGrids();
+    ChannelsPage->Refresh();
     MenuPages->LoadFromSlots();
     UpdateStatusBar();
 }
@@ -391,6 +417,10 @@ void TMainForm::ShowStatusNote(const QString& text, int milliseconds) {
 }
 
 void TMainForm::UpdateStatusBar() {
+    if (ChannelsPageShown()) {
+        ShowChannelsStatus();
+        return;
+    }
     if (PageControl1->currentWidget() != TabSheet1) return;
     TStatusTexts texts;
     switch (Grids->CurrentGrid) {
@@ -420,13 +450,15 @@ void TMainForm::ShowStatusTexts(const QStringList& texts) {
 
 void TMainForm::PageControl1Change() {
     const bool memoryPage = PageControl1->currentWidget() == TabSheet1;
-    // Undo and Redo serve every page; the channel commands only the grids.
-    Menu.Copy1->setEnabled(memoryPage);
+    const bool channelPage = memoryPage || ChannelsPageShown();
+    // Undo and Redo serve every page; the channel commands only the grids and the table.
+    Menu.Copy1->setEnabled(channelPage);
     Menu.MemorySort1->setEnabled(memoryPage);
-    SpeedButtons.SpeedButton1->setEnabled(memoryPage);
-    SpeedButtons.SpeedButton2->setEnabled(memoryPage);
+    SpeedButtons.SpeedButton1->setEnabled(channelPage);
+    SpeedButtons.SpeedButton2->setEnabled(channelPage);
     UpdateEditCommands();
-    if (memoryPage) {
+    FitWindowToPage();
+    if (channelPage) {
         UpdateStatusBar();
     } else {
         ShowStatusTexts({});

@@ -14,6 +14,8 @@ class QLineEdit;
 class QTabWidget;
 class QWidget;
 class TChannelGrids;
+class TChannelsPage;
+struct TCsvImport;
 class TMenuPages;
 class TSettingsStore;
 
@@ -41,6 +43,7 @@ public:
     int SelectedMemoryRow() const override;
     int SelectedDtmfRow() const override;
     void RefreshGrids() override;
+    void CommitDataChange() override;
     void MemoryLayoutChanged() override;
     void ChangeModel(int row) override;
     void ShowMemoryPage() override;
@@ -105,6 +108,12 @@ public:
     void Paste1Click();
     void Delete1Click();
     void Lockout2Click();
+    // The same commands on the Channels page: they act on the table's selected rows.
+    bool ChannelsPageShown() const;
+    void CopyChannelRows();
+    void CutChannelRows();
+    void DeleteChannelRows();
+    void PasteChannelRowsClick();
     void PopupMenu1Popup();
     // Edit > Undo and Redo, and the steps every change on the user's behalf records.
     // Typing merges into one step per source: the comment, or a menu slot 1..36.
@@ -123,11 +132,13 @@ public:
     QWidget* TabSheet2 = nullptr;  // "Me&nu" (handhelds)
     QWidget* TabSheet3 = nullptr;  // "Menu&1" (mobiles)
     QWidget* TabSheet4 = nullptr;  // "Menu&2" (mobiles)
+    QWidget* TabSheet5 = nullptr;  // "C&hannels"
     QLabel* CommentLabel = nullptr;
     QLineEdit* Edit2 = nullptr;  // the comment
     QList<QLabel*> StatusPanels;
     TChannelGrids* Grids = nullptr;
     TMenuPages* MenuPages = nullptr;
+    TChannelsPage* ChannelsPage = nullptr;
     TGridPopupMenus PopupMenus;
 
 protected:
@@ -148,6 +159,12 @@ private:
     void ConnectWorkspaceCommands();
     void ConnectCsvCommands();
     void ConnectUndoCommands();
+    void ConnectChannelsPage();
+    void ShowChannelsStatus();
+    void FitWindowToPage();
+    // Stores what a CSV import or a paste of channel rows made of the data set
+    // and reports it; false (nothing stored) when nothing could be read.
+    bool ApplyCsvImport(const TCsvImport& import);
     void ShowRestoredData();
     void FormCreate();
     void LoadConfiguration();

@@ -1,0 +1,54 @@
+#include "gui/pages/channeltabledelegate.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+
+#include "gui/pages/channeltablemodel.h"
+
+namespace {
+
+// The view shows the rows through the filter; the choices come from the table itself.
+QStringList ChoicesOf(const QModelIndex& index) {
+    const auto* filter = qobject_cast<const QSortFilterProxyModel*>(index.model());
+    const QModelIndex source = filter ? filter->mapToSource(index) : index;
+    const auto* table = qobject_cast<const TChannelTableModel*>(source.model());
+    return table ? table->Choices(source) : QStringList();
+}
+
+}  // namespace
+
+QWidget* TChannelTableDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                             const QModelIndex& index) const {
+    if (TChannelTableModel::IsCheckColumn(index.column())) return nullptr;
+    const QStringList choices = ChoicesOf(index);
+    if (choices.isEmpty()) {
+        auto* line = new QLineEdit(parent);
+        line->setFrame(false);
+        return line;
+    }
+    auto* list = new QComboBox(parent);
+    list->addItems(choices);
+    return list;
+}
+
+void TChannelTableDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        // An unused row's list shows no choice, so closing it stores nothing.
+        list->setCurrentIndex(list->findText(text));
+        return;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setText(text);
+}
+
+void TChannelTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                         const QModelIndex& index) const {
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        model->setData(index, list->currentText(), Qt::EditRole);
+        return;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        model->setData(index, line->text(), Qt::EditRole);
+    }
+}
