@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth
-    fonts-liberation
+    fonts-liberation fonts-ipafont-gothic
 )
 
 for option in "$@"; do
