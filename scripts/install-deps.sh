@@ -7,10 +7,11 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth
-    fonts-liberation
+    fonts-liberation fonts-ipafont-gothic
 )
 
 for option in "$@"; do

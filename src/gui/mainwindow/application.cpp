@@ -8,6 +8,7 @@
 
 #include "core/files/settings.h"
 #include "gui/dialogs/versiontexts.h"
+#include "gui/kit/language.h"
 #include "gui/kit/messagebox.h"
 #include "gui/mainwindow/mainform.h"
 #include "gui/mainwindow/sessionend.h"
@@ -66,6 +67,8 @@ int RunProgram(int argc, char* argv[]) {
     QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));
 
     TSettingsStore store;
+    InstallTranslations(application,
+                        EffectiveLanguage(store.Read(kLanguageSetting), QLocale::system()));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     TMainForm mainForm(store, arguments);

@@ -101,6 +101,7 @@ public:
     void ChannelDisplay1Click();
     void Help2Click();
     void About1Click();
+    void ConnectLanguageMenu();
     // The channel clipboard commands and their enabling.
     void UpdateEditCommands();
     void Cut1Click();

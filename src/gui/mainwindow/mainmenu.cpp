@@ -9,6 +9,7 @@
 
 #include "core/ports/portnames.h"
 #include "gui/kit/helpcontext.h"
+#include "gui/kit/language.h"
 #include "gui/kit/toolbaricons.h"
 
 namespace {
@@ -140,6 +141,18 @@ void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
 void BuildHelpMenu(QMenuBar* bar, TMainMenu& menu) {
     menu.Help1 = bar->addMenu(QStringLiteral("&Help"));
     menu.Help2 = AddItem(menu.Help1, QStringLiteral("&Help Topics"), 95);
+    menu.Language = AddSubmenu(menu.Help1, QStringLiteral("&Language"), 95);
+    menu.LanguageItems = new QActionGroup(menu.Language);
+    const auto addLanguage = [&menu](const QString& name, const QString& code) {
+        QAction* item = menu.Language->addAction(name);
+        item->setCheckable(true);
+        item->setData(code);
+        menu.LanguageItems->addAction(item);
+    };
+    addLanguage(QStringLiteral("System Language"), QString());
+    for (const TLanguage& language : Languages()) {
+        addLanguage(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
+    }
     menu.Help1->addSeparator();
     menu.About1 = AddItem(menu.Help1, QStringLiteral("&About..."), 100);
 }

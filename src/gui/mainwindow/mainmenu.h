@@ -56,6 +56,10 @@ struct TMainMenu {
     QMenu* Help1 = nullptr;
     QAction* Help2 = nullptr;  // Help Topics
     QAction* About1 = nullptr;
+    // Help > Language: the desktop's language, then each language by its own name;
+    // an item's data is the language code ("" for the desktop's).
+    QMenu* Language = nullptr;
+    QActionGroup* LanguageItems = nullptr;
 };
 
 TMainMenu BuildMainMenu(QMainWindow& window);

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "core/files/datafile.h"
 #include "gui/dialogs/setupform.h"
+#include "gui/kit/language.h"
 #include "gui/kit/toolbaricons.h"
 #include "gui/pages/channelgrids.h"
 #include "support/mainformfixture.h"
@@ -323,6 +325,33 @@ TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
 }  // namespace
 
 namespace {
+
+// Help > Language keeps the choice for the next start; the desktop's language
+// counts until one is chosen, and English stands in for a language without translation.
+TEST_F(MainFormTest, LanguageChoiceIsKeptForTheNextStart) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const QList<QAction*> items = form.Menu.LanguageItems->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_TRUE(items[0]->isChecked());
+    Messages.Answer(TMessageAnswer::Ok);
+    items[2]->trigger();
+    EXPECT_EQ(Temp.Value(kLanguageSetting), "de");
+    EXPECT_EQ(Messages.Texts(), QStringList{"The language changes when TAVRIN is started again."});
+
+    const struct {
+        const char* Chosen;
+        QLocale Desktop;
+        const char* Shown;
+    } kCases[] = {
+        {"", QLocale(QLocale::German), "de"},     {"", QLocale(QLocale::French), "en"},
+        {"ja", QLocale(QLocale::German), "ja"},   {"en", QLocale(QLocale::Japanese), "en"},
+        {"xx", QLocale(QLocale::Japanese), "ja"}, {"", QLocale::c(), "en"}};
+    for (const auto& test : kCases) {
+        EXPECT_EQ(EffectiveLanguage(QString::fromLatin1(test.Chosen), test.Desktop), test.Shown)
+            << test.Chosen << " " << test.Desktop.name().toStdString();
+    }
+}
 
 TEST(ToolbarIcons, ArrowsStandOutOnALightOrADarkToolbar) {
     for (const QColor background : {QColor(240, 240, 240), QColor(45, 45, 45)}) {
