@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -181,15 +182,15 @@ int WrappedDtmfEntry(int entry);
 bool IsDtmfCharacter(char c);
 
 // The editors' messages about moving and names.
-inline constexpr char kReviseChangeQuestion[] =
-    "The contents have been changed.\nDo you want to revise the change?";
+inline constexpr char kReviseChangeQuestion[] = QT_TRANSLATE_NOOP(
+    "Messages", "The contents have been changed.\nDo you want to revise the change?");
 inline constexpr char kInvalidChannelMessage[] =
-    "Invalid channel Number.\nPlease check and try again.";
+    QT_TRANSLATE_NOOP("Messages", "Invalid channel Number.\nPlease check and try again.");
 inline constexpr char kInvalidCharacterMessage[] =
-    "Invalid character.\nPlease check and try again.";
+    QT_TRANSLATE_NOOP("Messages", "Invalid character.\nPlease check and try again.");
 // The DTMF editor's own words when another entry is chosen over unsaved edits.
 inline constexpr char kChangeEntryQuestion[] =
-    "The contents has been changed.\nDo you want to change?";
+    QT_TRANSLATE_NOOP("Messages", "The contents has been changed.\nDo you want to change?");
 
 // The longest memory name the transceiver keeps.
 inline constexpr int kMemoryNameLength = 6;

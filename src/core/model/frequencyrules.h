@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <string>
@@ -87,9 +88,9 @@ TFieldDefaults DefaultFieldValues(std::string_view model, std::string_view marke
 bool OffersMinus76Shift(std::string_view model, std::string_view marketCode);
 
 // The editors' messages about typed values.
-inline constexpr char kInvalidFrequencyMessage[] =
-    "Invalid Frequency.\nPlease confirm the frequency and try again.";
-inline constexpr char kInvalidOffsetMessage[] =
-    "Invalid offset frequency.\nPlease confirm the offset frequency and try again.";
-inline constexpr char kRoundedMessage[] =
-    "The frequency has been rounded to the nearest appropriate frequency.";
+inline constexpr char kInvalidFrequencyMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "Invalid Frequency.\nPlease confirm the frequency and try again.");
+inline constexpr char kInvalidOffsetMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "Invalid offset frequency.\nPlease confirm the offset frequency and try again.");
+inline constexpr char kRoundedMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "The frequency has been rounded to the nearest appropriate frequency.");

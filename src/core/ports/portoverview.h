@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,13 @@ struct TPortOverview {
     std::vector<std::string> Hints;
 };
 
-inline const TTextRow kPortColumns{"Port", "Device", "From", "State"};
-inline const TTextRow kDeviceColumns{"Device", "Port", "Description", "State", "By-id"};
+inline const TTextRow kPortColumns{
+    QT_TRANSLATE_NOOP("Ports", "Port"), QT_TRANSLATE_NOOP("Ports", "Device"),
+    QT_TRANSLATE_NOOP("Ports", "From"), QT_TRANSLATE_NOOP("Ports", "State")};
+inline const TTextRow kDeviceColumns{
+    QT_TRANSLATE_NOOP("Ports", "Device"), QT_TRANSLATE_NOOP("Ports", "Port"),
+    QT_TRANSLATE_NOOP("Ports", "Description"), QT_TRANSLATE_NOOP("Ports", "State"),
+    QT_TRANSLATE_NOOP("Ports", "By-id")};
 
 TPortOverview BuildOverview(const TPortScan& scan);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <chrono>
 #include <string>
 
@@ -77,7 +78,8 @@ public:
     virtual std::chrono::milliseconds CommandDelay() const = 0;
 };
 
-inline constexpr char kTimeoutMessage[] = "Communication timeout error.";
+inline constexpr char kTimeoutMessage[] =
+    QT_TRANSLATE_NOOP("Messages", "Communication timeout error.");
 
 // What every exchange, the channel display's too, does alike on its host
 // (TExchangeHost or TDisplayHost) whatever its timers are called.
@@ -99,6 +101,7 @@ void CloseWithError(THost& host, const std::string& message, TTimers... timers) 
     host.ClosePort();
     host.ShowError(message);
 }
-inline constexpr char kUnsupportedMessage[] =
+inline constexpr char kUnsupportedMessage[] = QT_TRANSLATE_NOOP(
+    "Messages",
     "The transceiver is not supported with this software.\nPlease confirm the transceiver model "
-    "name.";
+    "name.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,6 @@ std::string RefusedRecordsMessage(const std::vector<std::string>& refused,
                                   const std::vector<std::string>& unconfirmed = {});
 // A verified write could not read back what it wrote.
 inline constexpr char kVerifyStoppedMessage[] =
-    "The data was written, but reading it back to verify it did not complete.\n"
-    "The data in the transceiver was not verified.";
+    QT_TRANSLATE_NOOP("Messages",
+                      "The data was written, but reading it back to verify it did not complete.\n"
+                      "The data in the transceiver was not verified.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,5 +73,5 @@ std::vector<TDataDifference> VerifyDifferences(const TRadioData& written,
                                                bool toneBurstShown);
 // The summary over the list of differences.
 std::string VerifyFailedMessage(size_t differences);
-inline constexpr char kVerifiedMessage[] =
-    "The data read back from the transceiver matches the data written.";
+inline constexpr char kVerifiedMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "The data read back from the transceiver matches the data written.");

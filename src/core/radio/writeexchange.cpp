@@ -1,5 +1,7 @@
 #include "core/radio/writeexchange.h"
 
+#include <QtGlobal>
+
 #include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "core/radio/exchangemessages.h"
@@ -10,10 +12,11 @@ namespace {
 using TRequest = TWriteExchange::TRequest;
 
 constexpr size_t kReplyLength = 49;
-constexpr char kMarketQuestion[] =
+constexpr char kMarketQuestion[] = QT_TRANSLATE_NOOP(
+    "Messages",
     "The market code selected in this software does not \nmatch the market code of the connected "
     "transcevier, \nIf you continue to write to the transceiver, the Memory \nChannel data may "
-    "not be written. \nDo you wish to continue writing?";
+    "not be written. \nDo you wish to continue writing?");
 
 }  // namespace
 

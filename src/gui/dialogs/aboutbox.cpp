@@ -19,7 +19,7 @@ constexpr int kFontHeight = 12;
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About TAVRIN"));
+    setWindowTitle(tr("About TAVRIN"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
@@ -33,7 +33,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Label4 = AddLabel(QString::fromLatin1(kModelsText), 40);
     Label2 = AddLabel(QString::fromLatin1(kVersionText), 88);
     Label5 = AddLabel(QString::fromLatin1(kReleaseText), 112);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry(kButtonGeometry);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::accept);

@@ -9,6 +9,7 @@
 
 #include "gui/dialogs/helpwindow.h"
 #include "gui/kit/helpcontext.h"
+#include "gui/kit/language.h"
 
 namespace {
 
@@ -88,19 +89,29 @@ int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr da
 }
 
 QString GuideFile() {
-    if (!GuideFolder().isEmpty()) return QDir(GuideFolder()).filePath(QStringLiteral("index.html"));
-    return GuideFileBeside(QCoreApplication::applicationDirPath());
+    if (!GuideFolder().isEmpty()) return GuideIn(GuideFolder(), ShownLanguage());
+    return GuideFileBeside(QCoreApplication::applicationDirPath(), ShownLanguage());
 }
 
-QString GuideFileBeside(const QString& programFolder) {
+QString GuideFileBeside(const QString& programFolder, const QString& language) {
     // Next to the program in a build tree; where the package puts it
     // (packaging/CMakeLists.txt) for an installed one, /usr/bin/../share/tavrin/guide.
     const QDir program(programFolder);
-    const QString beside = program.filePath(QStringLiteral("guide/index.html"));
+    const QString beside = program.filePath(QStringLiteral("guide"));
     const QString installed =
-        QDir::cleanPath(program.filePath(QStringLiteral("../share/tavrin/guide/index.html")));
-    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile()) return installed;
-    return beside;
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/tavrin/guide")));
+    const bool useInstalled =
+        !QFileInfo(QDir(beside).filePath(QStringLiteral("index.html"))).isFile() &&
+        QFileInfo(QDir(installed).filePath(QStringLiteral("index.html"))).isFile();
+    return GuideIn(useInstalled ? installed : beside, language);
+}
+
+QString GuideIn(const QString& folder, const QString& language) {
+    const QDir guide(folder);
+    const QString translated = guide.filePath(language + QStringLiteral("/index.html"));
+    const bool english = language.isEmpty() || language == QLatin1String("en");
+    if (!english && QFileInfo(translated).isFile()) return translated;
+    return guide.filePath(QStringLiteral("index.html"));
 }
 
 QString GuideAnchorOf(int context) {

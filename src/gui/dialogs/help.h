@@ -17,13 +17,20 @@ inline constexpr unsigned kHelpContext = 15;      // the section of a help conte
 // guide or an unknown command leaves the program silent.
 int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr data);
 
-// The guide shipped with the program: GuideFileBeside() the executable's folder.
+// The guide shipped with the program: GuideFileBeside() the executable's folder,
+// in the language the windows show.
 QString GuideFile();
 
 // The guide of a program in `programFolder`: guide/index.html there (a build
 // tree), else ../share/tavrin/guide/index.html from there (an installed
-// program); the first when neither exists.
-QString GuideFileBeside(const QString& programFolder);
+// program); the first when neither exists. Within that folder the guide in
+// `language` is <language>/index.html where there is one.
+QString GuideFileBeside(const QString& programFolder,
+                        const QString& language = QStringLiteral("en"));
+
+// The guide in `language` within a guide folder: <language>/index.html when it
+// exists, else the folder's own (English) index.html.
+QString GuideIn(const QString& folder, const QString& language);
 
 // The anchor of the guide's section for a help context number: the menu page
 // controls share the menu settings section, everything else has its own.

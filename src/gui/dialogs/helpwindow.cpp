@@ -23,17 +23,16 @@ QToolButton* MakeButton(const QString& text, const QString& hint, QWidget* paren
 }  // namespace
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("TAVRIN Help"));
+    setWindowTitle(tr("TAVRIN Help"));
     Browser = new QTextBrowser(this);
     Browser->setOpenExternalLinks(true);
-    BackButton = MakeButton(QStringLiteral("< &Back"), QStringLiteral("Back (Alt+Left)"), this);
-    ForwardButton =
-        MakeButton(QStringLiteral("&Forward >"), QStringLiteral("Forward (Alt+Right)"), this);
-    ContentsButton = MakeButton(QStringLiteral("&Contents"), QStringLiteral("Contents"), this);
+    BackButton = MakeButton(tr("< &Back"), tr("Back (Alt+Left)"), this);
+    ForwardButton = MakeButton(tr("&Forward >"), tr("Forward (Alt+Right)"), this);
+    ContentsButton = MakeButton(tr("&Contents"), tr("Contents"), this);
     FindEdit = new QLineEdit(this);
-    FindEdit->setPlaceholderText(QStringLiteral("Find (Enter: next)"));
+    FindEdit->setPlaceholderText(tr("Find (Enter: next)"));
     FindEdit->setClearButtonEnabled(true);
-    BrowserButton = new QPushButton(QStringLiteral("Open in &Browser"), this);
+    BrowserButton = new QPushButton(tr("Open in &Browser"), this);
     BackButton->setEnabled(false);
     ForwardButton->setEnabled(false);
     connect(BackButton, &QToolButton::clicked, Browser, &QTextBrowser::backward);

@@ -12,11 +12,11 @@
 #include "gui/kit/workspace.h"
 
 TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Workspace(workspace) {
-    setWindowTitle(QStringLiteral("Model Select"));
+    setWindowTitle(tr("Model Select"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("Model"), this);
+    auto* group = new QGroupBox(tr("Model"), this);
     auto* groupLayout = new QVBoxLayout(group);
     RadioButtons = AddCatalogueButtons(*group, *groupLayout, 90);
     const TRadioData& data = Workspace.Data();
@@ -24,9 +24,9 @@ TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Wor
     RadioButtons.SelectRow(CurrentRow);
     layout->addWidget(group);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     connect(Button1, &QPushButton::clicked, this, &TModelForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     EndWithButtons(layout, {Button1, Button2});
@@ -39,7 +39,9 @@ void TModelForm::Button1Click() {
         return;
     }
     const TMessageAnswer answer =
-        ShowMessage(this, QStringLiteral("You changed the model.\nThe data will be cleared."),
+        ShowMessage(this,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages", "You changed the model.\nThe data will be cleared.")),
                     TMessageStyle::OkCancelWarning);
     // Changes not yet saved are offered for saving before they are cleared, as New does.
     if (answer != TMessageAnswer::Ok || !Workspace.ConfirmDiscardChanges()) {

@@ -12,13 +12,13 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("Select your transceiver"), this);
+    auto* group = new QGroupBox(tr("Select your transceiver"), this);
     auto* groupLayout = new QVBoxLayout(group);
     RadioButtons = AddCatalogueButtons(*group, *groupLayout, 0);
     RadioButtons.SelectRow(0);
     layout->addWidget(group);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     EndWithButtons(layout, {ok});

@@ -19,7 +19,7 @@ constexpr int kVersionHeight = 11;
 }  // namespace
 
 TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Welcome"));
+    setWindowTitle(tr("Welcome"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);

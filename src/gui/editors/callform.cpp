@@ -17,7 +17,8 @@
 #include "gui/kit/modal.h"
 #include "gui/kit/workspace.h"
 
-TCallForm::TCallForm(TWorkspace& workspace) : TChannelEditorDialog(workspace, "CALL Channel") {
+TCallForm::TCallForm(TWorkspace& workspace)
+    : TChannelEditorDialog(workspace, QT_TRANSLATE_NOOP("Editors", "CALL Channel")) {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
     layout->addWidget(GroupBox1);
@@ -33,7 +34,7 @@ TCallForm::TCallForm(TWorkspace& workspace) : TChannelEditorDialog(workspace, "C
 }
 
 QGroupBox* TCallForm::BuildOptionGroup() {
-    GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
+    GroupBox3 = new QGroupBox(tr("Option"), this);
     BuildOptionBoxes(GroupBox3);
     auto* row = new QHBoxLayout(GroupBox3);
     row->addWidget(CheckBox6);

@@ -29,8 +29,10 @@ void TToneEditorDialog::BuildToneGroup() {
 }
 
 void TToneEditorDialog::BuildOptionBoxes(QWidget* group) {
-    CheckBox6 = MakeButton<QCheckBox>("Beat Shift", group, kBeatShiftHelp);
-    CheckBox7 = MakeButton<QCheckBox>("FM Narrow", group, kNarrowHelp);
+    CheckBox6 =
+        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Beat Shift"), group, kBeatShiftHelp);
+    CheckBox7 =
+        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "FM Narrow"), group, kNarrowHelp);
     for (QCheckBox* box : {CheckBox6, CheckBox7}) {
         connect(box, &QCheckBox::clicked, this, &TToneEditorDialog::MarkChanged);
     }

@@ -25,13 +25,14 @@ constexpr int kCodeHelp = 605;
 
 }  // namespace
 
-TDtmfForm::TDtmfForm(TWorkspace& workspace) : TEditorDialog(workspace, "DTMF Memory") {
+TDtmfForm::TDtmfForm(TWorkspace& workspace)
+    : TEditorDialog(workspace, QT_TRANSLATE_NOOP("Editors", "DTMF Memory")) {
     ComboBox1 = MakeList(this, kEntryHelp);
     for (int entry = 0; entry <= kLastDtmfEntry; ++entry) {
         ComboBox1->addItem(QString::number(entry));
     }
-    Label2 = MakeLabel("Channel Number", this, ComboBox1);
-    GroupBox1 = new QGroupBox(QStringLiteral("DTMF Code"), this);
+    Label2 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Channel Number"), this, ComboBox1);
+    GroupBox1 = new QGroupBox(tr("DTMF Code"), this);
     Edit1 = MakeUpperCaseEdit(GroupBox1, kCodeLength, kCodeHelp);
     (new QHBoxLayout(GroupBox1))->addWidget(Edit1);
 

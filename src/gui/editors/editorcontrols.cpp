@@ -1,6 +1,7 @@
 #include "gui/editors/editorcontrols.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +66,10 @@ void TellInvalidCharacter(QWidget* parent) {
 
 }  // namespace
 
+QString EditorText(const char* caption) {
+    return QCoreApplication::translate("Editors", caption);
+}
+
 QString TextOf(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -97,7 +102,7 @@ void FillList(QComboBox* list, const std::vector<std::string>& texts) {
 }
 
 QLabel* MakeLabel(const char* caption, QWidget* parent, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(EditorText(caption), parent);
     if (buddy) {
         label->setBuddy(buddy);
         SetHelpContext(label, HelpContextOf(buddy));

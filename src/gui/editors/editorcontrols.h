@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -17,6 +18,8 @@ class QWidget;
 // Building blocks of the editor dialogs: their controls and the key filters they share.
 
 QString TextOf(const std::string& text);
+// A caption of the editors (marked QT_TRANSLATE_NOOP("Editors", ...)) in the language shown.
+QString EditorText(const char* caption);
 
 // An edit for `length` characters, just wide enough to show them.
 QLineEdit* MakeEdit(QWidget* parent, int length, int help);
@@ -29,7 +32,7 @@ QLabel* MakeLabel(const char* caption, QWidget* parent, QWidget* buddy = nullptr
 
 template <typename TButton>
 TButton* MakeButton(const char* caption, QWidget* parent, int help) {
-    auto* button = new TButton(QString::fromLatin1(caption), parent);
+    auto* button = new TButton(EditorText(caption), parent);
     SetHelpContext(button, help);
     return button;
 }

@@ -9,13 +9,14 @@
 
 #include "core/model/frequencyrules.h"
 #include "core/model/radiodata.h"
+#include "gui/editors/editorcontrols.h"
 #include "gui/kit/buttonrow.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
 
 TEditorDialog::TEditorDialog(TWorkspace& workspace, const char* caption)
     : QDialog(workspace.Window()), Workspace(workspace) {
-    setWindowTitle(QString::fromLatin1(caption));
+    setWindowTitle(EditorText(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont dialogFont = font();
@@ -24,9 +25,9 @@ TEditorDialog::TEditorDialog(TWorkspace& workspace, const char* caption)
 }
 
 QLayout* TEditorDialog::BuildButtons() {
-    Button2 = new QPushButton(QStringLiteral("&OK"), this);
+    Button2 = new QPushButton(tr("&OK"), this);
     Button2->setDefault(true);
-    Button1 = new QPushButton(QStringLiteral("&Close"), this);
+    Button1 = new QPushButton(tr("&Close"), this);
     connect(Button2, &QPushButton::clicked, this, &TEditorDialog::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     return ButtonRow({Button2, Button1});

@@ -38,7 +38,7 @@ void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
 }  // namespace
 
 TFrequencyGroup::TFrequencyGroup(QWidget* parent, TSplit split)
-    : QGroupBox(QStringLiteral("Frequency"), parent) {
+    : QGroupBox(tr("Frequency"), parent) {
     auto* grid = new QGridLayout(this);
     BuildReceiveRow(*grid);
     if (split == kWithSplit) BuildTransmitRow(*grid);
@@ -50,10 +50,11 @@ TFrequencyGroup::TFrequencyGroup(QWidget* parent, TSplit split)
 
 void TFrequencyGroup::BuildReceiveRow(QGridLayout& grid) {
     Edit_RxFrequency = MakeEdit(this, kFrequencyLength, kFrequencyHelp);
-    Label_RxFrequency = MakeLabel("Rx Frequency", this, Edit_RxFrequency);
+    Label_RxFrequency =
+        MakeLabel(QT_TRANSLATE_NOOP("Editors", "Rx Frequency"), this, Edit_RxFrequency);
     Label_RxUnit = MakeLabel("MHz", this);
     ComboBox_Step = MakeList(this, kStepHelp);
-    Label_Step = MakeLabel("Step", this, ComboBox_Step);
+    Label_Step = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Step"), this, ComboBox_Step);
     grid.addWidget(Label_RxFrequency, kReceiveRow, 0);
     grid.addWidget(Edit_RxFrequency, kReceiveRow, 1);
     grid.addWidget(Label_RxUnit, kReceiveRow, 2);
@@ -63,10 +64,11 @@ void TFrequencyGroup::BuildReceiveRow(QGridLayout& grid) {
 
 void TFrequencyGroup::BuildTransmitRow(QGridLayout& grid) {
     Edit_TxFrequency = MakeEdit(this, kFrequencyLength, kFrequencyHelp);
-    Label_TxFrequency = MakeLabel("Tx Frequency", this, Edit_TxFrequency);
+    Label_TxFrequency =
+        MakeLabel(QT_TRANSLATE_NOOP("Editors", "Tx Frequency"), this, Edit_TxFrequency);
     Label_TxUnit = MakeLabel("MHz", this);
     ComboBox_TxStep = MakeList(this, kStepHelp);
-    Label_TxStep = MakeLabel("Step", this, ComboBox_TxStep);
+    Label_TxStep = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Step"), this, ComboBox_TxStep);
     grid.addWidget(Label_TxFrequency, kTransmitRow, 0);
     grid.addWidget(Edit_TxFrequency, kTransmitRow, 1);
     grid.addWidget(Label_TxUnit, kTransmitRow, 2);
@@ -78,7 +80,7 @@ void TFrequencyGroup::BuildTransmitRow(QGridLayout& grid) {
 void TFrequencyGroup::BuildOffsetRow(QGridLayout& grid) {
     Edit_Offset = MakeEdit(this, kOffsetLength, kOffsetHelp);
     Edit_Offset->setFixedWidth(Edit_RxFrequency->width());
-    Label_Offset = MakeLabel("Offset", this, Edit_Offset);
+    Label_Offset = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Offset"), this, Edit_Offset);
     Label_OffsetUnit = MakeLabel("MHz", this);
     grid.addWidget(Label_Offset, kTransmitRow, 0);
     grid.addWidget(Edit_Offset, kTransmitRow, 1);
@@ -87,13 +89,19 @@ void TFrequencyGroup::BuildOffsetRow(QGridLayout& grid) {
 
 void TFrequencyGroup::BuildShiftRadios(QGridLayout& grid) {
     if (Edit_TxFrequency) {
-        RadioButton_Split = MakeButton<QRadioButton>("Split Channel", this, kShiftHelp);
+        RadioButton_Split = MakeButton<QRadioButton>(QT_TRANSLATE_NOOP("Editors", "Split Channel"),
+                                                     this, kShiftHelp);
     }
-    RadioButton_Simplex = MakeButton<QRadioButton>("Simplex", this, kShiftHelp);
-    RadioButton_Plus = MakeButton<QRadioButton>("Plus Shift", this, kShiftHelp);
-    RadioButton_Minus = MakeButton<QRadioButton>("Minus Shift", this, kShiftHelp);
-    RadioButton_Minus76 = MakeButton<QRadioButton>("-7.6MHz Shift", this, kShiftHelp);
-    CheckBox_Reverse = MakeButton<QCheckBox>("Reverse", this, kReverseHelp);
+    RadioButton_Simplex =
+        MakeButton<QRadioButton>(QT_TRANSLATE_NOOP("Editors", "Simplex"), this, kShiftHelp);
+    RadioButton_Plus =
+        MakeButton<QRadioButton>(QT_TRANSLATE_NOOP("Editors", "Plus Shift"), this, kShiftHelp);
+    RadioButton_Minus =
+        MakeButton<QRadioButton>(QT_TRANSLATE_NOOP("Editors", "Minus Shift"), this, kShiftHelp);
+    RadioButton_Minus76 =
+        MakeButton<QRadioButton>(QT_TRANSLATE_NOOP("Editors", "-7.6MHz Shift"), this, kShiftHelp);
+    CheckBox_Reverse =
+        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Reverse"), this, kReverseHelp);
     int row = kFirstRadioRow;
     for (QRadioButton* radio : {RadioButton_Split, RadioButton_Simplex, RadioButton_Plus,
                                 RadioButton_Minus, RadioButton_Minus76}) {

@@ -84,7 +84,7 @@ void TUpDown::Step(int delta) {
 }
 
 TMemoryForm::TMemoryForm(TWorkspace& workspace)
-    : TChannelEditorDialog(workspace, "Memory Channel") {
+    : TChannelEditorDialog(workspace, QT_TRANSLATE_NOOP("Editors", "Memory Channel")) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildChannelRow());
     BuildFrequencyGroup();
@@ -109,7 +109,7 @@ TMemoryForm::TMemoryForm(TWorkspace& workspace)
 QLayout* TMemoryForm::BuildChannelRow() {
     Edit5 = MakeUpperCaseEdit(this, kChannelNumberLength, kChannelNumberHelp);
     FilterKeys(Edit5, [this](QKeyEvent* key) { return ChannelKeyPress(key); });
-    Label12 = MakeLabel("Memory Channel Number", this, Edit5);
+    Label12 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Channel Number"), this, Edit5);
     UpDown1 = new TUpDown(this);
     UpDown1->SetButtonHeight(Edit5->sizeHint().height() / 2);
     auto* row = new QHBoxLayout;
@@ -121,13 +121,14 @@ QLayout* TMemoryForm::BuildChannelRow() {
 }
 
 QGroupBox* TMemoryForm::BuildOptionGroup() {
-    GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
+    GroupBox3 = new QGroupBox(tr("Option"), this);
     Edit4 = MakeUpperCaseEdit(GroupBox3, kMemoryNameLength, kNameHelp);
     FilterKeys(Edit4, [this](QKeyEvent* key) {
         return RefuseCharacterKey(this, key, IsMemoryNameCharacter);
     });
-    Label11 = MakeLabel("Memory Name", GroupBox3, Edit4);
-    CheckBox5 = MakeButton<QCheckBox>("Lock Out", GroupBox3, kLockoutHelp);
+    Label11 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Name"), GroupBox3, Edit4);
+    CheckBox5 =
+        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Lock Out"), GroupBox3, kLockoutHelp);
     BuildOptionBoxes(GroupBox3);
     auto* grid = new QGridLayout(GroupBox3);
     grid->addWidget(Label11, 0, 0);

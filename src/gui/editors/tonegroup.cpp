@@ -18,22 +18,22 @@ constexpr int kToneListHelp = 535;
 
 }  // namespace
 
-TToneGroup::TToneGroup(QWidget* parent) : QGroupBox(QStringLiteral("Tone/CTCSS/DCS"), parent) {
+TToneGroup::TToneGroup(QWidget* parent) : QGroupBox(tr("Tone/CTCSS/DCS"), parent) {
     BuildControls();
     FillLists();
     ConnectHandlers();
 }
 
 void TToneGroup::BuildControls() {
-    CheckBox_Tone = MakeButton<QCheckBox>("Tone", this, kToneHelp);
+    CheckBox_Tone = MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Tone"), this, kToneHelp);
     CheckBox_Ctcss = MakeButton<QCheckBox>("CTCSS", this, kToneHelp);
     CheckBox_Dcs = MakeButton<QCheckBox>("DCS", this, kToneHelp);
     ComboBox_Tone = MakeList(this, kToneListHelp);
     ComboBox_Ctcss = MakeList(this, kToneListHelp);
     ComboBox_Dcs = MakeList(this, kToneListHelp);
-    Label_Tone = MakeLabel("Tone Frequency", this, ComboBox_Tone);
-    Label_Ctcss = MakeLabel("CTCSS Frequency", this, ComboBox_Ctcss);
-    Label_Dcs = MakeLabel("DCS Code", this, ComboBox_Dcs);
+    Label_Tone = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Tone Frequency"), this, ComboBox_Tone);
+    Label_Ctcss = MakeLabel(QT_TRANSLATE_NOOP("Editors", "CTCSS Frequency"), this, ComboBox_Ctcss);
+    Label_Dcs = MakeLabel(QT_TRANSLATE_NOOP("Editors", "DCS Code"), this, ComboBox_Dcs);
     auto* grid = new QGridLayout(this);
     const std::array<std::array<QWidget*, 3>, 3> rows{
         {{CheckBox_Tone, Label_Tone, ComboBox_Tone},

@@ -69,7 +69,7 @@ void TVfoForm::BuildFrequencyGroup() {
 }
 
 QGroupBox* TVfoForm::BuildProgramVfoGroup() {
-    GroupBox3 = new QGroupBox(QStringLiteral("Program VFO"), this);
+    GroupBox3 = new QGroupBox(tr("Program VFO"), this);
     Edit3 = MakeEdit(GroupBox3, kRangeLength, kProgramVfoHelp);
     Label4 = MakeLabel("-", GroupBox3);
     Edit4 = MakeEdit(GroupBox3, kRangeLength, kProgramVfoHelp);
@@ -85,9 +85,9 @@ QGroupBox* TVfoForm::BuildProgramVfoGroup() {
 }
 
 QGroupBox* TVfoForm::BuildOptionGroup() {
-    GroupBox4 = new QGroupBox(QStringLiteral("Option"), this);
+    GroupBox4 = new QGroupBox(tr("Option"), this);
     ComboBox2 = MakeList(GroupBox4, kPowerHelp);
-    Label6 = MakeLabel("Power", GroupBox4, ComboBox2);
+    Label6 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Power"), GroupBox4, ComboBox2);
     BuildOptionBoxes(GroupBox4);
     auto* grid = new QGridLayout(GroupBox4);
     grid->addWidget(Label6, 0, 0);

@@ -1,5 +1,6 @@
 #include "gui/kit/filedialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "gui/kit/modal.h"
@@ -22,16 +23,16 @@ struct TDialogLayout {
 TDialogLayout LayoutOf(TFileDialogKind kind) {
     switch (kind) {
         case TFileDialogKind::Open:
-            return {"TAVRIN Files(*.tvr)", "tvr", false, false};
+            return {QT_TRANSLATE_NOOP("FileDialogs", "TAVRIN Files(*.tvr)"), "tvr", false, false};
         // Existing data files are replaced without asking, as the program always did.
         case TFileDialogKind::Save:
-            return {"TAVRIN Files(*.tvr)", "tvr", true, false};
+            return {QT_TRANSLATE_NOOP("FileDialogs", "TAVRIN Files(*.tvr)"), "tvr", true, false};
         case TFileDialogKind::SavePdf:
-            return {"PDF Files(*.pdf)", "pdf", true, true};
+            return {QT_TRANSLATE_NOOP("FileDialogs", "PDF Files(*.pdf)"), "pdf", true, true};
         case TFileDialogKind::OpenCsv:
-            return {"CSV Files(*.csv)", "csv", false, false};
+            return {QT_TRANSLATE_NOOP("FileDialogs", "CSV Files(*.csv)"), "csv", false, false};
         case TFileDialogKind::SaveCsv:
-            return {"CSV Files(*.csv)", "csv", true, true};
+            return {QT_TRANSLATE_NOOP("FileDialogs", "CSV Files(*.csv)"), "csv", true, true};
     }
     return {"", "", false, false};
 }
@@ -39,7 +40,8 @@ TDialogLayout LayoutOf(TFileDialogKind kind) {
 QString RunDialog(QWidget* parent, const TFileDialogRequest& request) {
     if (Responder()) return Responder()(request);
     const TDialogLayout layout = LayoutOf(request.Kind);
-    QFileDialog dialog(parent, QString(), request.Folder, QString::fromLatin1(layout.Filter));
+    QFileDialog dialog(parent, QString(), request.Folder,
+                       QCoreApplication::translate("FileDialogs", layout.Filter));
     dialog.setDefaultSuffix(QString::fromLatin1(layout.Extension));
     if (layout.Saves) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -29,6 +29,11 @@ bool Install(QCoreApplication& application, const QString& file, const QString& 
     return true;
 }
 
+QString& Shown() {
+    static QString shown = QStringLiteral("en");
+    return shown;
+}
+
 }  // namespace
 
 QString EffectiveLanguage(const QString& chosen, const QLocale& desktop) {
@@ -38,11 +43,17 @@ QString EffectiveLanguage(const QString& chosen, const QLocale& desktop) {
 }
 
 bool InstallTranslations(QCoreApplication& application, const QString& language) {
+    Shown() = QStringLiteral("en");
     if (language == QLatin1String("en")) return true;
-    const bool program = Install(application, QStringLiteral("tavrin_") + language,
-                                 QStringLiteral(":/i18n"));
+    const bool program =
+        Install(application, QStringLiteral("tavrin_") + language, QStringLiteral(":/i18n"));
+    if (program) Shown() = language;
     // Qt's own dialogs and buttons; a system without them keeps them English.
     Install(application, QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return program;
+}
+
+QString ShownLanguage() {
+    return Shown();
 }

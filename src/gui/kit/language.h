@@ -27,3 +27,7 @@ QString EffectiveLanguage(const QString& chosen, const QLocale& desktop);
 // `language`; English installs none. False when a translation that should be
 // there could not be loaded (the windows then stay English).
 bool InstallTranslations(QCoreApplication& application, const QString& language);
+
+// The language the windows show since InstallTranslations: "en" before it, or
+// when the program's translation could not be loaded.
+QString ShownLanguage();

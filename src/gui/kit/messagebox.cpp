@@ -1,5 +1,6 @@
 #include "gui/kit/messagebox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -50,12 +51,19 @@ TMessageAnswer AnswerOf(int button) {
     }
 }
 
+// The messages are looked up here, once for every box: a text without a
+// translation (or built at run time) shows as it was given.
+QString Translated(const QString& text) {
+    return QCoreApplication::translate("Messages", text.toUtf8().constData());
+}
+
 }  // namespace
 
 TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style,
                            const QString& detail) {
-    if (Responder()) return Responder()({text, style, detail});
-    QMessageBox box(IconOf(style), QStringLiteral("TAVRIN"), text, ButtonsOf(style), parent);
+    const QString shown = Translated(text);
+    if (Responder()) return Responder()({shown, style, detail});
+    QMessageBox box(IconOf(style), QStringLiteral("TAVRIN"), shown, ButtonsOf(style), parent);
     box.setDetailedText(detail);
     // As with the platform's own boxes, the first button is the default one.
     const auto buttons = ButtonsOf(style);

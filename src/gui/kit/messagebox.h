@@ -25,6 +25,7 @@ struct TShownMessage {
 };
 
 // Shows a modal message box captioned "TAVRIN" and returns the button pressed.
+// The text is translated here in context "Messages"; the caption stays.
 // `detail` (such as which file and why) is shown under the fixed text when
 // the box's details are opened.
 TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle style,

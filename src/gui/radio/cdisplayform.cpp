@@ -23,18 +23,18 @@ constexpr int kChannelDisplayContext = 80;
 
 TCDisplayForm::TCDisplayForm(TWorkspace& workspace)
     : QDialog(workspace.Window()), Runner(*this), Workspace(workspace) {
-    setWindowTitle(QStringLiteral("Channel Display"));
+    setWindowTitle(tr("Channel Display"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     BuildControls();
 }
 
 void TCDisplayForm::BuildControls() {
-    CheckBox_Protect = new QCheckBox(QStringLiteral("Channel Display Protect"), this);
+    CheckBox_Protect = new QCheckBox(tr("Channel Display Protect"), this);
     SetHelpContext(CheckBox_Protect, kChannelDisplayContext);
-    Button_OK = new QPushButton(QStringLiteral("OK"), this);
+    Button_OK = new QPushButton(tr("OK"), this);
     Button_OK->setDefault(true);
-    Button_CANCEL = new QPushButton(QStringLiteral("Cancel"), this);
+    Button_CANCEL = new QPushButton(tr("Cancel"), this);
     connect(Button_OK, &QPushButton::clicked, this, &TCDisplayForm::Button_OKClick);
     connect(Button_CANCEL, &QPushButton::clicked, this, &TCDisplayForm::reject);
     auto* layout = new QVBoxLayout(this);
@@ -66,10 +66,12 @@ void TCDisplayForm::Button_OKClick() {
     if (Runner.Exchange().Busy()) return;
     const int number = PortNumberOf(Workspace.CommPort());
     if (!Runner.KComm1.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
-        ShowMessage(this,
-                    QStringLiteral(
-                        "The selected COM port is unavailable.\nPlease check the COM port status."),
-                    TMessageStyle::Warning);
+        ShowMessage(
+            this,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "Messages",
+                "The selected COM port is unavailable.\nPlease check the COM port status.")),
+            TMessageStyle::Warning);
         reject();
         return;
     }

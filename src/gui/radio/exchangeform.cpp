@@ -41,7 +41,7 @@ TExchangeForm::TExchangeForm(TWorkspace& workspace, const QString& caption, cons
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setFixedWidth(kProgressWidth);
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TExchangeForm::Button1Click);
     layout->addWidget(Label1);

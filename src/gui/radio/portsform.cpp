@@ -1,5 +1,6 @@
 #include "gui/radio/portsform.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -24,7 +25,11 @@ QStringList Texts(const TTextRow& row) {
 
 QTableWidget* NewTable(const TTextRow& columns, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
-    table->setHorizontalHeaderLabels(Texts(columns));
+    QStringList headers;
+    for (const std::string& column : columns) {
+        headers << QCoreApplication::translate("Ports", column.c_str());
+    }
+    table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -93,7 +98,7 @@ TPortsForm::TPortsForm(QWidget* parent, TScanner scanner)
 }
 
 void TPortsForm::BuildControls() {
-    setWindowTitle(QStringLiteral("Ports"));
+    setWindowTitle(tr("Ports"));
     PortTable = NewTable(kPortColumns, this);
     DeviceTable = NewTable(kDeviceColumns, this);
     HintsLabel = new QLabel(this);
@@ -101,14 +106,14 @@ void TPortsForm::BuildControls() {
     HintsLabel->setTextFormat(Qt::RichText);
     HintsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(this);
-    RefreshButton = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
+    RefreshButton = buttons->addButton(tr("&Refresh"), QDialogButtonBox::ActionRole);
     CloseButton = buttons->addButton(QDialogButtonBox::Close);
     connect(RefreshButton, &QPushButton::clicked, this, &TPortsForm::Refresh);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Port map:"), this));
+    layout->addWidget(new QLabel(tr("Port map:"), this));
     layout->addWidget(PortTable, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Serial devices:"), this));
+    layout->addWidget(new QLabel(tr("Serial devices:"), this));
     layout->addWidget(DeviceTable, 1);
     layout->addWidget(HintsLabel);
     layout->addWidget(buttons);

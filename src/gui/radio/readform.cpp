@@ -8,9 +8,8 @@
 #include "gui/kit/workspace.h"
 
 TReadForm::TReadForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown)
-    : TExchangeForm(workspace, QStringLiteral("Read"),
-                    QStringLiteral("Reading the data from the transceiver."), TExchangeKind::Read,
-                    scope) {
+    : TExchangeForm(workspace, tr("Read"), tr("Reading the data from the transceiver."),
+                    TExchangeKind::Read, scope) {
     Runner.SetExchange(
         std::make_unique<TReadExchange>(workspace.Data(), Runner, scope, toneBurstShown));
 }

@@ -1,5 +1,6 @@
 #include "gui/radio/writeform.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -24,13 +25,28 @@ std::unique_ptr<TExchange> WriteExchange(TWorkspace& workspace, TExchangeHost& h
     return std::make_unique<TWriteExchange>(workspace.Data(), host, scope, toneBurstShown);
 }
 
+// VerifyFailedMessage() as the window says it, in the language shown.
+QString VerifyFailedSummary(qsizetype differences) {
+    const QString summary =
+        differences == 1
+            ? QCoreApplication::translate(
+                  "Messages",
+                  "The data read back from the transceiver differs from the data written in %1 "
+                  "place.\nThe transceiver does not hold the data as written. Please write again.")
+            : QCoreApplication::translate(
+                  "Messages",
+                  "The data read back from the transceiver differs from the data written in %1 "
+                  "places.\nThe transceiver does not hold the data as written. Please write "
+                  "again.");
+    return summary.arg(differences);
+}
+
 }  // namespace
 
 TWriteForm::TWriteForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown,
                        bool verify)
-    : TExchangeForm(workspace, QStringLiteral("Write"),
-                    QStringLiteral("Writing data to the transceiver."), TExchangeKind::Write,
-                    scope) {
+    : TExchangeForm(workspace, tr("Write"), tr("Writing data to the transceiver."),
+                    TExchangeKind::Write, scope) {
     Runner.SetExchange(WriteExchange(workspace, Runner, scope, toneBurstShown, verify));
 }
 
@@ -46,7 +62,7 @@ bool TWriteForm::AskToContinue(const std::string& question) {
 }
 
 void TWriteForm::Verifying() {
-    Label1->setText(QStringLiteral("Reading the data back from the transceiver to verify it."));
+    Label1->setText(tr("Reading the data back from the transceiver to verify it."));
     SetProgress(0);
 }
 
@@ -54,7 +70,8 @@ void TWriteForm::Finished(TExchangeOutcome outcome) {
     if (outcome == TExchangeOutcome::Differs) ShowDifferences();
     const bool verified = dynamic_cast<const TVerifiedWrite*>(Runner.Exchange()) != nullptr;
     if (verified && outcome == TExchangeOutcome::Done) {
-        Workspace.ShowStatusNote(QString::fromLatin1(kVerifiedMessage), kNoticeMilliseconds);
+        Workspace.ShowStatusNote(QCoreApplication::translate("Messages", kVerifiedMessage),
+                                 kNoticeMilliseconds);
     }
     TExchangeForm::Finished(outcome);
 }
@@ -67,7 +84,7 @@ void TWriteForm::ShowDifferences() {
     for (const TDataDifference& difference : verified->Differences()) {
         lines << QString::fromStdString(DifferenceLine(difference, "written", "read back"));
     }
-    TReportDialog report(QString::fromStdString(VerifyFailedMessage(lines.size())), lines, this);
+    TReportDialog report(VerifyFailedSummary(lines.size()), lines, this);
     ExecModal(report);
 }
 

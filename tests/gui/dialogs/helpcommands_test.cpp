@@ -235,4 +235,33 @@ TEST(GuideLookup, FindsTheGuideNextToTheProgramElseInTheInstalledPlace) {
     EXPECT_EQ(GuideFileBeside(program), beside);
 }
 
+// The guide in the language the windows show, where there is one; the English
+// guide for any other language and for English itself.
+TEST(GuideLookup, FindsTheGuideInTheLanguageShownElseTheEnglishOne) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir guide(root.path());
+    const auto createFile = [&guide](const QString& name) {
+        QDir().mkpath(QFileInfo(guide.filePath(name)).path());
+        QFile file(guide.filePath(name));
+        return file.open(QIODevice::WriteOnly);
+    };
+    ASSERT_TRUE(createFile(QStringLiteral("index.html")));
+    ASSERT_TRUE(createFile(QStringLiteral("de/index.html")));
+    ASSERT_TRUE(createFile(QStringLiteral("en/index.html")));
+
+    EXPECT_EQ(GuideIn(guide.path(), QStringLiteral("de")), guide.filePath("de/index.html"));
+    EXPECT_EQ(GuideIn(guide.path(), QStringLiteral("ja")), guide.filePath("index.html"));
+    EXPECT_EQ(GuideIn(guide.path(), QStringLiteral("en")), guide.filePath("index.html"));
+
+    // The program's own folder: the same choice inside the guide found there.
+    const QString program = guide.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(createFile(QStringLiteral("bin/guide/index.html")));
+    ASSERT_TRUE(createFile(QStringLiteral("bin/guide/ja/index.html")));
+    EXPECT_EQ(GuideFileBeside(program, QStringLiteral("ja")),
+              guide.filePath("bin/guide/ja/index.html"));
+    EXPECT_EQ(GuideFileBeside(program, QStringLiteral("de")),
+              guide.filePath("bin/guide/index.html"));
+}
+
 }  // namespace
