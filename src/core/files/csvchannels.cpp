@@ -138,6 +138,7 @@ std::string MemoryNameOf(const std::string& text) {
     return name;
 }
 
+// A finding of the import; each pattern is marked for translation where it is written.
 TCsvPhrase Phrase(const char* pattern, std::vector<std::string> values = {}) {
     return {pattern, std::move(values)};
 }
