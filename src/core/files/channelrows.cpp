@@ -44,10 +44,10 @@ std::string NumberedCsv(TCsvTable table, int firstRow) {
 
 std::string ChannelRowsText(const TRadioData& data, const std::vector<int>& rows) {
     std::string text = TabSeparatedLine(CsvChannelColumns());
-    std::vector<std::string> notes;  // the clipboard carries no report
+    TCsvExport unreported;  // the clipboard carries no report
     for (const int row : rows) {
         if (!IsNumberedRow(data, row) || !IsTableRowUsed(data, row)) continue;
-        text += TabSeparatedLine(CsvChannelFields(data, row, notes));
+        text += TabSeparatedLine(CsvChannelFields(data, row, unreported));
     }
     return text;
 }

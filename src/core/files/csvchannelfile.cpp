@@ -36,7 +36,9 @@ std::string CsvImportFailure(const TCsvImport& import) {
     return import.Imported == 0 ? kNothingImportedMessage : std::string();
 }
 
-std::string CsvExportSummary(const TCsvExport& exported) {
-    return std::to_string(exported.Exported) +
-           (exported.Exported == 1 ? " channel exported." : " channels exported.");
+std::string CsvExportSummary(const TCsvExport& exported, const TPatternText& patternText) {
+    const char* pattern = exported.Exported == 1
+                              ? QT_TRANSLATE_NOOP("CsvChannels", "%1 channel exported.")
+                              : QT_TRANSLATE_NOOP("CsvChannels", "%1 channels exported.");
+    return CsvPhraseText({pattern, {std::to_string(exported.Exported)}}, patternText);
 }

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-struct TCsvImport;
-struct TCsvExport;
+#include "core/files/csvchannels.h"
 
 // Channel lists are small: a larger file is refused before it is read into memory.
 inline constexpr qint64 kLargestCsvFile = 4 * 1024 * 1024;
 inline constexpr char kCsvTooLargeMessage[] =
-    "This file is too large for a channel list (over 4 MiB).";
-inline constexpr char kNothingImportedMessage[] = "No channels could be imported from this file.";
+    QT_TRANSLATE_NOOP("Messages", "This file is too large for a channel list (over 4 MiB).");
+inline constexpr char kNothingImportedMessage[] =
+    QT_TRANSLATE_NOOP("Messages", "No channels could be imported from this file.");
 
 // The text of a CSV channel list; nothing, with the message the user reads in
 // `problem`, when it cannot be read or is too large. The file's name and the
@@ -31,4 +31,4 @@ bool SaveCsvFile(const QString& path, std::string_view text, QString* reason = n
 std::string CsvImportFailure(const TCsvImport& import);
 
 // The line that tells how many channels an export wrote: "12 channels exported."
-std::string CsvExportSummary(const TCsvExport& exported);
+std::string CsvExportSummary(const TCsvExport& exported, const TPatternText& patternText = {});

@@ -138,6 +138,32 @@ std::string MemoryNameOf(const std::string& text) {
     return name;
 }
 
+// A finding of the import; each pattern is marked for translation where it is written.
+TCsvPhrase Phrase(const char* pattern, std::vector<std::string> values = {}) {
+    return {pattern, std::move(values)};
+}
+
+// The patterns of a frequency the line must give: the receive or the transmit one.
+struct TFrequencyPatterns {
+    const char* Missing;
+    const char* NotMhz;
+    const char* OutsideBand;
+    const char* Moved;
+};
+
+constexpr TFrequencyPatterns kRxPatterns{
+    QT_TRANSLATE_NOOP("CsvChannels", "no frequency"),
+    QT_TRANSLATE_NOOP("CsvChannels", "frequency \"%1\" is not a frequency in MHz"),
+    QT_TRANSLATE_NOOP("CsvChannels", "frequency %1 MHz is outside the band"),
+    // The fit takes a frequency into the band and down onto the step, as the memory editor does.
+    QT_TRANSLATE_NOOP("CsvChannels", "frequency %1 MHz moved to %2 MHz to fit the band and step")};
+constexpr TFrequencyPatterns kTxPatterns{
+    QT_TRANSLATE_NOOP("CsvChannels", "no transmit frequency"),
+    QT_TRANSLATE_NOOP("CsvChannels", "transmit frequency \"%1\" is not a frequency in MHz"),
+    QT_TRANSLATE_NOOP("CsvChannels", "transmit frequency %1 MHz is outside the band"),
+    QT_TRANSLATE_NOOP("CsvChannels",
+                      "transmit frequency %1 MHz moved to %2 MHz to fit the band and step")};
+
 // One line of the table turned into the memory editor's edits, or the reason it cannot be.
 class TRowConverter {
 public:
@@ -153,44 +179,44 @@ public:
         return true;
     }
     const TMemoryEdits& Edits() const { return Result; }
-    const std::string& SkipReason() const { return Reason; }
-    std::vector<std::string>& Adjustments() { return Changes; }
+    const TCsvPhrase& SkipReason() const { return Reason; }
+    std::vector<TCsvPhrase>& Adjustments() { return Changes; }
     int64_t RxHertz() const { return Rx; }
     int64_t TxHertz() const { return Tx; }
 
 private:
     std::string Field(int column) const { return TCsvTable::FieldOf(Row, column); }
 
-    bool Skip(std::string reason) {
-        Reason = std::move(reason);
+    bool Skip(const char* pattern, std::vector<std::string> values = {}) {
+        Reason = Phrase(pattern, std::move(values));
         return false;
     }
 
-    std::optional<int64_t> InBandHertz(const std::string& text, const char* what) {
+    std::optional<int64_t> InBandHertz(const std::string& text, const TFrequencyPatterns& what) {
         if (text.empty()) {
-            Skip(std::string("no ") + what);
+            Skip(what.Missing);
             return {};
         }
         const std::optional<int64_t> hertz = ScaledDecimal(text, 6);
         if (!hertz) {
-            Skip(std::string(what) + " \"" + ShownField(text) + "\" is not a frequency in MHz");
+            Skip(what.NotMhz, {ShownField(text)});
             return {};
         }
         if (!IsInsideLimits(StoredFrequency(*hertz), Data.GetBandLimit())) {
-            Skip(std::string(what) + " " + MhzText(*hertz) + " MHz is outside the band");
+            Skip(what.OutsideBand, {MhzText(*hertz)});
             return {};
         }
         return hertz;
     }
 
     bool ReadFrequencies() {
-        const std::optional<int64_t> rx = InBandHertz(Field(Columns.Frequency), "frequency");
+        const std::optional<int64_t> rx = InBandHertz(Field(Columns.Frequency), kRxPatterns);
         if (!rx) return false;
         Rx = Tx = *rx;
         const std::string duplex = Upper(Field(Columns.Duplex));
         const std::string offset = Field(Columns.Offset);
         if (duplex == "SPLIT") {
-            const std::optional<int64_t> tx = InBandHertz(offset, "transmit frequency");
+            const std::optional<int64_t> tx = InBandHertz(offset, kTxPatterns);
             if (!tx) return false;
             Tx = *tx;
             Result.Shift = TShiftChoice::Split;
@@ -200,9 +226,11 @@ private:
                                            : TShiftChoice::Minus;
             if (!ReadOffset(offset)) return false;
         } else if (duplex == "OFF") {
-            return Skip("receive-only channels (duplex \"off\") cannot be stored");
+            return Skip(QT_TRANSLATE_NOOP(
+                "CsvChannels", "receive-only channels (duplex \"off\") cannot be stored"));
         } else {
-            return Skip("duplex \"" + ShownField(Field(Columns.Duplex)) + "\" is not known");
+            return Skip(QT_TRANSLATE_NOOP("CsvChannels", "duplex \"%1\" is not known"),
+                        {ShownField(Field(Columns.Duplex))});
         }
         ChooseSteps();
         Result.RxText = MhzText(Rx);
@@ -217,12 +245,16 @@ private:
             return true;
         }
         const std::optional<int64_t> hertz = ScaledDecimal(text, 6);
-        if (!hertz) return Skip("offset \"" + ShownField(text) + "\" is not a frequency in MHz");
+        if (!hertz) {
+            return Skip(QT_TRANSLATE_NOOP("CsvChannels", "offset \"%1\" is not a frequency in MHz"),
+                        {ShownField(text)});
+        }
         const std::string stored = ParseOffsetText(MhzText(*hertz)).value_or("00000000");
         Result.OffsetText = FormatOffsetText(stored);
         if (HertzOf(stored) != *hertz && Result.Shift != TShiftChoice::Simplex) {
-            Changes.push_back("offset " + MhzText(*hertz) + " MHz stored as " + Result.OffsetText +
-                              " MHz");
+            Changes.push_back(
+                Phrase(QT_TRANSLATE_NOOP("CsvChannels", "offset %1 MHz stored as %2 MHz"),
+                       {MhzText(*hertz), Result.OffsetText}));
         }
         return true;
     }
@@ -267,8 +299,9 @@ private:
         Result.TxStepPosition = StepPositionFor(Tx, Result.StepPosition);
         if (!text.empty() && (!wanted || *wanted != Result.StepPosition)) {
             Changes.push_back(
-                "step " + ShownField(text) + " kHz replaced by " +
-                KhzText(StepHertzOfListPosition(Result.StepPosition, Data.GetModel())) + " kHz");
+                Phrase(QT_TRANSLATE_NOOP("CsvChannels", "step %1 kHz replaced by %2 kHz"),
+                       {ShownField(text),
+                        KhzText(StepHertzOfListPosition(Result.StepPosition, Data.GetModel()))}));
         }
     }
 
@@ -285,24 +318,30 @@ private:
             Result.Tone = TToneChoice::Tone;
             return TonePositionOfHertz(rTone)
                        ? true
-                       : Skip("tone " + ShownField(rTone) + " Hz is not offered");
+                       : Skip(QT_TRANSLATE_NOOP("CsvChannels", "tone %1 Hz is not offered"),
+                              {ShownField(rTone)});
         }
         if (mode == "TSQL") {
             Result.Tone = TToneChoice::Ctcss;
             return TonePositionOfHertz(cTone)
                        ? true
-                       : Skip("tone squelch " + ShownField(cTone) + " Hz is not offered");
+                       : Skip(QT_TRANSLATE_NOOP("CsvChannels", "tone squelch %1 Hz is not offered"),
+                              {ShownField(cTone)});
         }
         if (mode == "DTCS") {
             Result.Tone = TToneChoice::Dcs;
             const std::string polarity = Upper(Field(Columns.Polarity));
             if (!polarity.empty() && polarity != "NN") {
-                return Skip("DCS polarity " + ShownField(polarity) + " cannot be stored");
+                return Skip(QT_TRANSLATE_NOOP("CsvChannels", "DCS polarity %1 cannot be stored"),
+                            {ShownField(polarity)});
             }
-            return DcsPositionOfCode(dcs) ? true
-                                          : Skip("DCS code " + ShownField(dcs) + " is not offered");
+            return DcsPositionOfCode(dcs)
+                       ? true
+                       : Skip(QT_TRANSLATE_NOOP("CsvChannels", "DCS code %1 is not offered"),
+                              {ShownField(dcs)});
         }
-        return Skip("tone mode \"" + ShownField(Field(Columns.Tone)) + "\" cannot be stored");
+        return Skip(QT_TRANSLATE_NOOP("CsvChannels", "tone mode \"%1\" cannot be stored"),
+                    {ShownField(Field(Columns.Tone))});
     }
 
     bool ReadMode() {
@@ -312,16 +351,19 @@ private:
             Result.Narrow = true;
             return true;
         }
-        return Skip("mode " + ShownField(Field(Columns.Mode)) + " cannot be stored");
+        return Skip(QT_TRANSLATE_NOOP("CsvChannels", "mode %1 cannot be stored"),
+                    {ShownField(Field(Columns.Mode))});
     }
 
     void ReadSkip() {
         const std::string skip = Upper(Field(Columns.Skip));
         Result.Lockout = skip == "S";
         if (skip == "P") {
-            Changes.push_back("priority scan mark not kept");
+            Changes.push_back(
+                Phrase(QT_TRANSLATE_NOOP("CsvChannels", "priority scan mark not kept")));
         } else if (!skip.empty() && skip != "S") {
-            Changes.push_back("skip \"" + ShownField(Field(Columns.Skip)) + "\" ignored");
+            Changes.push_back(Phrase(QT_TRANSLATE_NOOP("CsvChannels", "skip \"%1\" ignored"),
+                                     {ShownField(Field(Columns.Skip))}));
         }
     }
 
@@ -330,14 +372,16 @@ private:
         const std::string text = RestoredCell(Field(Columns.Name));
         if (text.empty()) return;
         if (!Data.HasMemoryNames()) {
-            Changes.push_back("name \"" + ShownField(text) + "\" not kept: no names with " +
-                              std::to_string(Data.ChannelCount()) + " channels");
+            Changes.push_back(Phrase(
+                QT_TRANSLATE_NOOP("CsvChannels", "name \"%1\" not kept: no names with %2 channels"),
+                {ShownField(text), std::to_string(Data.ChannelCount())}));
             return;
         }
         Result.Name = MemoryNameOf(text);
         if (Result.Name != Upper(text)) {
-            Changes.push_back("name \"" + ShownField(text) + "\" stored as \"" + Result.Name +
-                              "\"");
+            Changes.push_back(
+                Phrase(QT_TRANSLATE_NOOP("CsvChannels", "name \"%1\" stored as \"%2\""),
+                       {ShownField(text), Result.Name}));
         }
     }
 
@@ -345,8 +389,8 @@ private:
     const TColumns& Columns;
     const TCsvRow& Row;
     TMemoryEdits Result;
-    std::string Reason;
-    std::vector<std::string> Changes;
+    TCsvPhrase Reason;
+    std::vector<TCsvPhrase> Changes;
     int64_t Rx = 0;
     int64_t Tx = 0;
 };
@@ -354,24 +398,52 @@ private:
 // Where a line goes: its Location, or the channel after the previous line's when it has none.
 struct TLocation {
     std::optional<int> Channel;
-    std::string Problem;
+    TCsvPhrase Problem;
 };
 
 TLocation LocationOf(const TRadioData& data, const std::string& text, int next) {
     if (text.empty()) {
-        if (next > data.ChannelCount()) return {{}, "no free channel after the previous line"};
+        if (next > data.ChannelCount()) {
+            return {{},
+                    Phrase(QT_TRANSLATE_NOOP("CsvChannels",
+                                             "no free channel after the previous line"))};
+        }
         return {next, {}};
     }
     const std::optional<int64_t> channel = ScaledDecimal(text, 0);
     if (!channel || text.find('.') != std::string::npos) {
-        return {{}, "location \"" + ShownField(text) + "\" is not a channel number"};
+        return {{},
+                Phrase(QT_TRANSLATE_NOOP("CsvChannels", "location \"%1\" is not a channel number"),
+                       {ShownField(text)})};
     }
     if (*channel > data.ChannelCount()) {
-        return {{},
-                "location " + text + " is beyond the last channel (" +
-                    std::to_string(data.ChannelCount()) + ")"};
+        return {
+            {},
+            Phrase(QT_TRANSLATE_NOOP("CsvChannels", "location %1 is beyond the last channel (%2)"),
+                   {text, std::to_string(data.ChannelCount())})};
     }
     return {static_cast<int>(*channel), {}};
+}
+
+// A pattern's placeholders %1 ... %9 replaced by the values in one pass, so that a value
+// holding a "%2" of its own stays as it is.
+std::string Filled(const std::string& pattern, const std::vector<std::string>& values) {
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] : '\0';
+        const size_t index = next >= '1' && next <= '9' ? static_cast<size_t>(next - '1') : 9;
+        if (index < values.size()) {
+            text += values[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string PatternText(const char* pattern, const TPatternText& patternText) {
+    return patternText ? patternText(pattern) : std::string(pattern);
 }
 
 std::string Joined(const std::vector<std::string>& parts, const char* separator) {
@@ -380,21 +452,28 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
     return text;
 }
 
-// The fit takes a frequency into the band and down onto the step, as the memory editor does.
-constexpr char kFitReason[] = " to fit the band and step";
-
 // Notes the frequencies the record holds when the fit moved them off the line's values.
 void NoteRounding(const std::string& record, TRowConverter& row) {
     const int64_t rx = HertzOf(RecordField(record, kRxFreqField));
     if (rx != row.RxHertz()) {
-        row.Adjustments().push_back("frequency " + MhzText(row.RxHertz()) + " MHz moved to " +
-                                    MhzText(rx) + " MHz" + kFitReason);
+        row.Adjustments().push_back(
+            Phrase(kRxPatterns.Moved, {MhzText(row.RxHertz()), MhzText(rx)}));
     }
     const std::string tx = RecordField(record, kTxFreqField);
     if (HertzOf(tx) != 0 && HertzOf(tx) != row.TxHertz()) {
-        row.Adjustments().push_back("transmit frequency " + MhzText(row.TxHertz()) +
-                                    " MHz moved to " + MhzText(HertzOf(tx)) + " MHz" + kFitReason);
+        row.Adjustments().push_back(
+            Phrase(kTxPatterns.Moved, {MhzText(row.TxHertz()), MhzText(HertzOf(tx))}));
     }
+}
+
+// A note of the whole list: one finding.
+TCsvNote ListNote(TCsvPhrase finding) {
+    return {TCsvNoteKind::WholeList, 0, -1, {std::move(finding)}};
+}
+
+void AppendNote(std::vector<std::string>& notes, std::vector<TCsvNote>& parts, TCsvNote note) {
+    notes.push_back(CsvNoteText(note));
+    parts.push_back(std::move(note));
 }
 
 class TImporter {
@@ -416,30 +495,39 @@ public:
 
     TCsvImport Finish() {
         if (Unlisted > 0) {
-            Result.Notes.push_back(std::to_string(Unlisted) +
-                                   (Unlisted == 1 ? " more line was" : " more lines were") +
-                                   " adjusted or skipped; the first " +
-                                   std::to_string(kMostListedLines) + " are listed.");
+            const char* pattern =
+                Unlisted == 1
+                    ? QT_TRANSLATE_NOOP(
+                          "CsvChannels",
+                          "%1 more line was adjusted or skipped; the first %2 are listed.")
+                    : QT_TRANSLATE_NOOP(
+                          "CsvChannels",
+                          "%1 more lines were adjusted or skipped; the first %2 are listed.");
+            AppendNote(Result.Notes, Result.NoteParts,
+                       ListNote(Phrase(
+                           pattern, {std::to_string(Unlisted), std::to_string(kMostListedLines)})));
         }
         if (UnstoredSeen) {
-            Result.Notes.push_back(
-                "Power, Comment and digital voice columns are not kept by the transceiver's "
-                "memory channels; they were ignored.");
+            AppendNote(Result.Notes, Result.NoteParts,
+                       ListNote(Phrase(QT_TRANSLATE_NOOP(
+                           "CsvChannels",
+                           "Power, Comment and digital voice columns are not kept by the "
+                           "transceiver's memory channels; they were ignored."))));
         }
         if (Result.Imported > 0) Data.Changed = true;
         return Result;
     }
 
 private:
-    void NoteSkipped(int line, const std::string& reason) {
+    void NoteSkipped(int line, const TCsvPhrase& reason) {
         ++Result.Skipped;
-        AddNote("Line " + std::to_string(line) + ": skipped, " + reason + ".");
+        AddNote({TCsvNoteKind::Skipped, line, -1, {reason}});
     }
 
     // A list of a few million lines could otherwise give a report of hundreds of megabytes.
-    void AddNote(std::string note) {
+    void AddNote(TCsvNote note) {
         if (Result.Notes.size() < kMostListedLines) {
-            Result.Notes.push_back(std::move(note));
+            AppendNote(Result.Notes, Result.NoteParts, std::move(note));
         } else {
             ++Unlisted;
         }
@@ -468,7 +556,9 @@ void TImporter::Store(int line, TRowConverter& converter) {
     NoteRounding(record.Text, converter);
     const auto earlier = LineOfChannel.find(edits.Position);
     if (earlier != LineOfChannel.end()) {
-        converter.Adjustments().push_back("replaces line " + std::to_string(earlier->second));
+        converter.Adjustments().push_back(
+            Phrase(QT_TRANSLATE_NOOP("CsvChannels", "replaces line %1"),
+                   {std::to_string(earlier->second)}));
     }
     LineOfChannel[edits.Position] = line;
     Data.SetChannel(record.RecordIndex, record.Text);
@@ -476,14 +566,12 @@ void TImporter::Store(int line, TRowConverter& converter) {
     if (earlier == LineOfChannel.end()) ++Result.Imported;
     if (converter.Adjustments().empty()) return;
     ++Result.Adjusted;
-    AddNote("Line " + std::to_string(line) + ", channel " + std::to_string(edits.Position) + ": " +
-            Joined(converter.Adjustments(), "; ") + ".");
+    AddNote({TCsvNoteKind::Adjusted, line, edits.Position, converter.Adjustments()});
 }
 
 }  // namespace
 
-std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel,
-                                          std::vector<std::string>& notes) {
+std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel, TCsvExport& result) {
     const TMemoryDisplay display = MemoryDisplayOf(data, channel);
     const std::string& record = data.GetChannel(display.RecordIndex);
     const std::string model = data.GetModel();
@@ -511,15 +599,15 @@ std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel,
                        : display.Tone == TToneChoice::Ctcss ? "TSQL"
                        : display.Tone == TToneChoice::Dcs   ? "DTCS"
                                                             : "";
-    std::vector<std::string> lost;
-    if (display.Reverse) lost.push_back("reverse");
-    if (display.BeatShift) lost.push_back("beat shift");
+    std::vector<TCsvPhrase> lost;
+    if (display.Reverse) lost.push_back(Phrase(QT_TRANSLATE_NOOP("CsvChannels", "reverse")));
+    if (display.BeatShift) lost.push_back(Phrase(QT_TRANSLATE_NOOP("CsvChannels", "beat shift")));
     if (display.Shift == TShiftChoice::Split && display.TxStepPosition != display.StepPosition) {
-        lost.push_back("transmit step");
+        lost.push_back(Phrase(QT_TRANSLATE_NOOP("CsvChannels", "transmit step")));
     }
     if (!lost.empty()) {
-        notes.push_back("Channel " + std::to_string(channel) + ": " + Joined(lost, ", ") +
-                        " not carried by the CSV layout.");
+        AppendNote(result.Notes, result.NoteParts,
+                   {TCsvNoteKind::NotCarried, 0, channel, std::move(lost)});
     }
     std::string name = display.Name;
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -562,12 +650,12 @@ TCsvImport ImportCsvChannels(TRadioData& data, std::string_view csvText) {
     const TCsvTable table = ParseCsvTable(csvText);
     if (table.Header.empty()) {
         TCsvImport empty;
-        empty.Problem = "The file holds no channel list.";
+        empty.Problem = kNoChannelListMessage;
         return empty;
     }
     if (table.ColumnOf("Frequency") < 0) {
         TCsvImport unknown;
-        unknown.Problem = "The file has no Frequency column, so it is not a channel list.";
+        unknown.Problem = kNoFrequencyColumnMessage;
         return unknown;
     }
     TImporter importer(data, table);
@@ -581,20 +669,62 @@ TCsvExport ExportCsvChannels(const TRadioData& data) {
     for (int channel = 0;
          channel <= data.ChannelCount() && channel < TRadioData::kFirstSpecialRecord; ++channel) {
         if (data.GetChannel(channel).size() <= kEmptyRecordLength) continue;
-        result.Text += CsvLine(CsvChannelFields(data, channel, result.Notes));
+        result.Text += CsvLine(CsvChannelFields(data, channel, result));
         ++result.Exported;
     }
     return result;
 }
 
+std::string CsvPhraseText(const TCsvPhrase& phrase, const TPatternText& patternText) {
+    return Filled(PatternText(phrase.Pattern, patternText), phrase.Values);
+}
+
+std::string CsvNoteText(const TCsvNote& note, const TPatternText& patternText) {
+    std::vector<std::string> findings;
+    for (const TCsvPhrase& finding : note.Findings) {
+        findings.push_back(CsvPhraseText(finding, patternText));
+    }
+    const auto filled = [&](const char* pattern, std::vector<std::string> values) {
+        return Filled(PatternText(pattern, patternText), values);
+    };
+    switch (note.Kind) {
+        case TCsvNoteKind::Skipped:
+            return filled(QT_TRANSLATE_NOOP("CsvChannels", "Line %1: skipped, %2."),
+                          {std::to_string(note.Line), Joined(findings, "; ")});
+        case TCsvNoteKind::Adjusted:
+            return filled(
+                QT_TRANSLATE_NOOP("CsvChannels", "Line %1, channel %2: %3."),
+                {std::to_string(note.Line), std::to_string(note.Channel), Joined(findings, "; ")});
+        case TCsvNoteKind::NotCarried:
+            return filled(
+                QT_TRANSLATE_NOOP("CsvChannels", "Channel %1: %2 not carried by the CSV layout."),
+                {std::to_string(note.Channel), Joined(findings, ", ")});
+        case TCsvNoteKind::WholeList:
+            break;
+    }
+    return Joined(findings, " ");
+}
+
+std::string CsvImportSummary(const TCsvImport& import, const TPatternText& patternText) {
+    const auto count = [&](int number, const char* one, const char* many) {
+        return CsvPhraseText(Phrase(number == 1 ? one : many, {std::to_string(number)}),
+                             patternText);
+    };
+    return CsvPhraseText(
+        Phrase(QT_TRANSLATE_NOOP("CsvChannels", "%1, %2, %3."),
+               {count(import.Imported, QT_TRANSLATE_NOOP("CsvChannels", "%1 channel imported"),
+                      QT_TRANSLATE_NOOP("CsvChannels", "%1 channels imported")),
+                CsvPhraseText(Phrase(QT_TRANSLATE_NOOP("CsvChannels", "%1 adjusted"),
+                                     {std::to_string(import.Adjusted)}),
+                              patternText),
+                count(import.Skipped, QT_TRANSLATE_NOOP("CsvChannels", "%1 line skipped"),
+                      QT_TRANSLATE_NOOP("CsvChannels", "%1 lines skipped"))}),
+        patternText);
+}
+
 std::string CsvImportReport(const TCsvImport& import) {
     if (!import.Problem.empty()) return import.Problem + "\n";
-    const auto plural = [](int count, const char* one, const char* many) {
-        return std::to_string(count) + " " + (count == 1 ? one : many);
-    };
-    std::string report = plural(import.Imported, "channel", "channels") + " imported, " +
-                         std::to_string(import.Adjusted) + " adjusted, " +
-                         plural(import.Skipped, "line", "lines") + " skipped.\n";
+    std::string report = CsvImportSummary(import) + "\n";
     for (const std::string& note : import.Notes) report += note + "\n";
     return report;
 }

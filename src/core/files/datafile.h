@@ -52,7 +52,7 @@ std::optional<std::string> LoadDataFileBytes(const QString& path, QString* reaso
 // Whether a path has the data file extension ".tvr", in any letter case.
 bool HasDataFileExtension(const QString& path);
 
-inline constexpr char kFileOpenErrorMessage[] = "File Open error.";
+inline constexpr char kFileOpenErrorMessage[] = QT_TRANSLATE_NOOP("Messages", "File Open error.");
 inline constexpr char kModelMismatchMessage[] =
     "The model name selected in this software does not \nmatch applicable model name in the "
     "data file.\nYou cannot open this file.";

@@ -1,6 +1,7 @@
 // The main window's Import CSV and Export CSV commands: the memory channels
 // from and to the CSV channel lists other programming programs share.
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "core/files/csvchannelfile.h"
@@ -15,28 +16,33 @@
 
 namespace {
 
-QStringList NotesOf(const std::vector<std::string>& notes) {
+// The reports are put together from their patterns in the window's language.
+std::string PatternText(const char* pattern) {
+    return QCoreApplication::translate("CsvChannels", pattern).toStdString();
+}
+
+QString MessageText(const std::string& text) {
+    return QCoreApplication::translate("Messages", text.c_str());
+}
+
+QStringList NotesOf(const std::vector<TCsvNote>& notes) {
     QStringList texts;
-    for (const std::string& note : notes) texts.append(QString::fromStdString(note));
+    for (const TCsvNote& note : notes) {
+        texts.append(QString::fromStdString(CsvNoteText(note, PatternText)));
+    }
     return texts;
 }
 
 // A summary alone fits a message box; notes may run to hundreds of lines, so
 // they are shown under it in a box that scrolls.
-void ShowReport(QWidget* parent, const std::string& summary, TMessageStyle style,
-                const std::vector<std::string>& notes) {
+void ShowReport(QWidget* parent, const QString& summary, TMessageStyle style,
+                const std::vector<TCsvNote>& notes) {
     if (notes.empty()) {
-        ShowMessage(parent, QString::fromStdString(summary), style);
+        ShowMessage(parent, summary, style);
         return;
     }
-    TReportDialog dialog(QString::fromStdString(summary), NotesOf(notes), parent);
+    TReportDialog dialog(summary, NotesOf(notes), parent);
     ExecModal(dialog);
-}
-
-// The report's first line is its summary; the notes follow it.
-std::string ImportSummaryOf(const TCsvImport& import) {
-    const std::string report = CsvImportReport(import);
-    return report.substr(0, report.find('\n'));
 }
 
 }  // namespace
@@ -57,7 +63,7 @@ void TMainForm::ImportCsvClick() {
     QString detail;
     const std::optional<std::string> text = LoadCsvFile(path, problem, &detail);
     if (!text) {
-        ShowMessage(this, QString::fromStdString(problem), TMessageStyle::Error, detail);
+        ShowMessage(this, MessageText(problem), TMessageStyle::Error, detail);
         return;
     }
     ApplyCsvImport(ImportCsvChannels(RadioData, *text));
@@ -65,11 +71,12 @@ void TMainForm::ImportCsvClick() {
 
 bool TMainForm::ApplyCsvImport(const TCsvImport& import) {
     if (const std::string failure = CsvImportFailure(import); !failure.empty()) {
-        ShowReport(this, failure, TMessageStyle::Error, import.Notes);
+        ShowReport(this, MessageText(failure), TMessageStyle::Error, import.NoteParts);
         return false;
     }
     CommitDataChange();
-    ShowReport(this, ImportSummaryOf(import), TMessageStyle::Information, import.Notes);
+    ShowReport(this, QString::fromStdString(CsvImportSummary(import, PatternText)),
+               TMessageStyle::Information, import.NoteParts);
     return true;
 }
 
@@ -84,11 +91,12 @@ void TMainForm::ExportCsvClick() {
     QString reason;
     const QString input = CurrentFileName == kUntitled ? QString() : CurrentFileName;
     if (!SaveCsvFile(path, exported.Text, &reason, input)) {
-        ShowMessage(this, QString::fromLatin1(kFileOpenErrorMessage), TMessageStyle::Error,
+        ShowMessage(this, MessageText(kFileOpenErrorMessage), TMessageStyle::Error,
                     FileDetail(path, reason));
         return;
     }
     if (!exported.Notes.empty()) {
-        ShowReport(this, CsvExportSummary(exported), TMessageStyle::Information, exported.Notes);
+        ShowReport(this, QString::fromStdString(CsvExportSummary(exported, PatternText)),
+                   TMessageStyle::Information, exported.NoteParts);
     }
 }

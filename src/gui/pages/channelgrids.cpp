@@ -91,10 +91,10 @@ void SetTitles(QTableWidget* grid, const QStringList& titles) {
 }  // namespace
 
 TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&page), Data(data) {
-    GroupBox1 = new QGroupBox(QStringLiteral("&Memory Channel"), &page);
-    GroupBox2 = new QGroupBox(QStringLiteral("&VFO"), &page);
-    GroupBox3 = new QGroupBox(QStringLiteral("&CALL Channel"), &page);
-    GroupBox4 = new QGroupBox(QStringLiteral("&DTMF Memory"), &page);
+    GroupBox1 = new QGroupBox(tr("&Memory Channel"), &page);
+    GroupBox2 = new QGroupBox(tr("&VFO"), &page);
+    GroupBox3 = new QGroupBox(tr("&CALL Channel"), &page);
+    GroupBox4 = new QGroupBox(tr("&DTMF Memory"), &page);
     Boxes = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
     StringGrid1 =
         MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {14, 27, 89, 94}, kMemoryVisibleRows);
@@ -220,8 +220,8 @@ void TChannelGrids::EnterGrid(int grid) {
 
 void TChannelGrids::SetupGrids() {
     SetupMemoryGrid();
-    SetTitles(StringGrid2, {QString(), QStringLiteral(" Band"), QStringLiteral(" Freq.")});
-    SetTitles(StringGrid3, {QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
+    SetTitles(StringGrid2, {QString(), tr(" Band"), tr(" Freq.")});
+    SetTitles(StringGrid3, {QString(), tr(" Band"), tr(" Rx(Tx) Freq.")});
     for (QTableWidget* grid : {StringGrid2, StringGrid3}) {
         grid->setRowCount(1);
         SetCell(grid, 0, 1, BandText(Data));
@@ -230,8 +230,8 @@ void TChannelGrids::SetupGrids() {
 }
 
 void TChannelGrids::SetupMemoryGrid() {
-    SetTitles(StringGrid1, {QString(), QStringLiteral(" ch."), QStringLiteral(" Rx(Tx) Freq."),
-                            Data.HasMemoryNames() ? QStringLiteral(" Name") : QString()});
+    SetTitles(StringGrid1, {QString(), tr(" ch."), tr(" Rx(Tx) Freq."),
+                            Data.HasMemoryNames() ? tr(" Name") : QString()});
     const int rows = MemoryGridRowCount(Data);
     StringGrid1->setRowCount(rows - 1);
     for (int row = 1; row < rows; ++row)
@@ -239,7 +239,7 @@ void TChannelGrids::SetupMemoryGrid() {
 }
 
 void TChannelGrids::SetupDtmfGrid() {
-    SetTitles(StringGrid4, {QString(), QStringLiteral(" No."), QStringLiteral(" DTMF Code")});
+    SetTitles(StringGrid4, {QString(), tr(" No."), tr(" DTMF Code")});
     StringGrid4->setRowCount(TRadioData::kDtmfCount);
     for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
         SetCell(StringGrid4, entry, 1, std::to_string(entry));

@@ -1,5 +1,6 @@
 #include "gui/pages/mchannelform.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,17 +20,17 @@ constexpr int kChannelCountHelpContext = 85;
 }  // namespace
 
 TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {
-    setWindowTitle(QStringLiteral("Memory Channel Select"));
+    setWindowTitle(tr("Memory Channel Select"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
     const bool handheld = Data.IsHandheld();
-    RadioButton_NameOn = new QRadioButton(
-        handheld ? QStringLiteral("&50 channels") : QStringLiteral("&100 channels"), group);
-    RadioButton_NameOff = new QRadioButton(
-        handheld ? QStringLiteral("&100 channels") : QStringLiteral("&200 channels"), group);
+    RadioButton_NameOn =
+        new QRadioButton(handheld ? tr("&50 channels") : tr("&100 channels"), group);
+    RadioButton_NameOff =
+        new QRadioButton(handheld ? tr("&100 channels") : tr("&200 channels"), group);
     for (QRadioButton* button : {RadioButton_NameOn, RadioButton_NameOff}) {
         SetHelpContext(button, kChannelCountHelpContext);
         groupLayout->addWidget(button);
@@ -37,9 +38,9 @@ TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent
     (Data.HasMemoryNames() ? RadioButton_NameOn : RadioButton_NameOff)->setChecked(true);
     layout->addWidget(group);
 
-    Button_OK = new QPushButton(QStringLiteral("OK"), this);
+    Button_OK = new QPushButton(tr("OK"), this);
     Button_OK->setDefault(true);
-    Button_CANCEL = new QPushButton(QStringLiteral("Cancel"), this);
+    Button_CANCEL = new QPushButton(tr("Cancel"), this);
     connect(Button_OK, &QPushButton::clicked, this, &TMChannelForm::Button_OKClick);
     connect(Button_CANCEL, &QPushButton::clicked, this, &QDialog::reject);
     EndWithButtons(layout, {Button_OK, Button_CANCEL});
@@ -47,7 +48,8 @@ TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent
 
 void TMChannelForm::Button_OKClick() {
     const TMessageAnswer answer =
-        ShowMessage(this, QString::fromLatin1(kChannelCountQuestion), TMessageStyle::YesNoQuestion);
+        ShowMessage(this, QCoreApplication::translate("Messages", kChannelCountQuestion),
+                    TMessageStyle::YesNoQuestion);
     if (answer == TMessageAnswer::Yes) {
         const TChannelCounts counts = ChannelCountsOf(Data.GetModel());
         Data.SetMenuSlot(kChannelCountSlot,

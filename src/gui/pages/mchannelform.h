@@ -25,8 +25,8 @@ private:
     TRadioData& Data;
 };
 
-inline constexpr char kChannelCountQuestion[] =
-    "You are changing the total number of memory channels.\nDo you want to continue? ";
+inline constexpr char kChannelCountQuestion[] = QT_TRANSLATE_NOOP(
+    "Messages", "You are changing the total number of memory channels.\nDo you want to continue? ");
 
 // Radio > Memory Channel Select: the dialog, then, whatever the answer, the
 // memory and DTMF grids laid out again for the count.

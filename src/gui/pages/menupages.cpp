@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,9 +23,15 @@ constexpr int kToneBurst1750Item = 2;
 constexpr int kBrightnessMax = 31;
 
 constexpr char kToneBurstWarning[] =
-    "The 1750 Hz tone is available only for amateur radio communications.\n"
-    "Other tones are not used for amateur radio communications.";
-constexpr char kInvalidCharacter[] = "Invalid character.\nPlease check and try again.";
+    QT_TRANSLATE_NOOP("Messages",
+                      "The 1750 Hz tone is available only for amateur radio communications.\n"
+                      "Other tones are not used for amateur radio communications.");
+constexpr char kInvalidCharacter[] =
+    QT_TRANSLATE_NOOP("Messages", "Invalid character.\nPlease check and try again.");
+
+QString MessageText(const char* text) {
+    return QCoreApplication::translate("Messages", text);
+}
 
 int DigitValue(char c, int base) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -220,7 +227,7 @@ void TMenuPages::LoadPowerOnMessage(QLineEdit* edit) {
         edit->setText(text);
         return;
     }
-    ShowMessage(edit->window(), QString::fromLatin1(kInvalidCharacter), TMessageStyle::Information);
+    ShowMessage(edit->window(), MessageText(kInvalidCharacter), TMessageStyle::Information);
     const QSignalBlocker blocker(edit);
     edit->clear();
     StoreSlot(kPowerOnMessageSlot, QString());
@@ -251,7 +258,7 @@ void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
         box->setVisible(weather);
         if (!weather) box->setChecked(false);  // its handler clears a weather alert setting
     }
-    const QString title = weather ? QStringLiteral("&Scan/Weather") : QStringLiteral("&Scan");
+    const QString title = weather ? tr("&Scan/Weather") : tr("&Scan");
     GroupBox_Scan->setTitle(title);
     GroupBox_Scan2->setTitle(title);
     UpdateMemoryNameBoxes();
@@ -269,7 +276,7 @@ void TMenuPages::ListChange(const TListSlot& binding, int index) {
 }
 
 void TMenuPages::ToneBurstChange(QComboBox* list, int index) {
-    ShowMessage(list->window(), QString::fromLatin1(kToneBurstWarning), TMessageStyle::Warning);
+    ShowMessage(list->window(), MessageText(kToneBurstWarning), TMessageStyle::Warning);
     StoreSlot(kToneBurstSlot, QString::number(index));
 }
 
@@ -311,8 +318,7 @@ void TMenuPages::TrackBar_Brightness2Change(int position) {
 // Pasted or dropped text passes no key filter, so the whole text is checked.
 void TMenuPages::PowerOnMessageChange(QLineEdit* edit) {
     if (!IsPowerOnMessage(edit->text())) {
-        ShowMessage(edit->window(), QString::fromLatin1(kInvalidCharacter),
-                    TMessageStyle::Information);
+        ShowMessage(edit->window(), MessageText(kInvalidCharacter), TMessageStyle::Information);
         const QSignalBlocker blocker(edit);
         edit->clear();
         StoreSlot(kPowerOnMessageSlot, QString());
@@ -327,7 +333,7 @@ bool TMenuPages::PowerOnMessageKeyPress(QWidget* edit, const QKeyEvent& key) {
     if (key.key() == Qt::Key_Escape || key.text() == QChar(27)) return true;
     if (!TypesText(key)) return false;
     if (IsPowerOnMessage(key.text())) return false;
-    ShowMessage(edit->window(), QString::fromLatin1(kInvalidCharacter), TMessageStyle::Information);
+    ShowMessage(edit->window(), MessageText(kInvalidCharacter), TMessageStyle::Information);
     return true;
 }
 

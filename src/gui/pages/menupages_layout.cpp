@@ -1,6 +1,7 @@
 // The controls of the menu pages, their captions, lists, help topics and layout.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -42,10 +44,21 @@ const QStringList kPfItems = [] {
     for (const char* function : PfFunctionList()) items.append(QLatin1String(function));
     return items;
 }();
-const QStringList kScanResumeItems{"Time", "Carrier", "Seek"};
-const QStringList kDtmfSpeedItems{"Fast", "Slow"};
-const QStringList kCallKeyItems{"CALL", "1750Hz Tone"};
+// Choices in words are shown in the window's language; the radio's own terms as they are.
+constexpr std::array kScanResumeItems{QT_TRANSLATE_NOOP("TMenuPages", "Time"),
+                                      QT_TRANSLATE_NOOP("TMenuPages", "Carrier"),
+                                      QT_TRANSLATE_NOOP("TMenuPages", "Seek")};
+constexpr std::array kDtmfSpeedItems{QT_TRANSLATE_NOOP("TMenuPages", "Fast"),
+                                     QT_TRANSLATE_NOOP("TMenuPages", "Slow")};
+constexpr std::array kCallKeyItems{"CALL", QT_TRANSLATE_NOOP("TMenuPages", "1750Hz Tone")};
 const QStringList kDataSpeedItems{"1200bps", "9600bps"};
+
+template <size_t N>
+QStringList Choices(const std::array<const char*, N>& items) {
+    QStringList texts;
+    for (const char* item : items) texts.append(QCoreApplication::translate("TMenuPages", item));
+    return texts;
+}
 
 QFont PageFont() {
     QFont font(QStringLiteral("Times New Roman"));
@@ -73,17 +86,17 @@ QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items,
     return list;
 }
 
-QCheckBox* MakeBox(QWidget* parent, const char* name, const char* caption, int help) {
-    auto* box = new QCheckBox(QLatin1String(caption), parent);
+QCheckBox* MakeBox(QWidget* parent, const char* name, const QString& caption, int help) {
+    auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setFixedHeight(kButtonHeight);
     SetHelpContext(box, help);
     return box;
 }
 
-TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const char* caption,
+TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const QString& caption,
                             const QStringList& items, int help) {
-    auto* group = new TRadioGroup(QLatin1String(caption), items, parent);
+    auto* group = new TRadioGroup(caption, items, parent);
     group->setObjectName(QLatin1String(name));
     SetHelpContext(group, help);
     for (int index = 0; index < group->Count(); ++index) {
@@ -93,8 +106,8 @@ TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const char* capti
     return group;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* label = new QLabel(QLatin1String(text), parent);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setBuddy(buddy);
     return label;
@@ -111,8 +124,8 @@ QLineEdit* MakePowerOnMessage(QWidget* parent, const char* name) {
     return edit;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {
-    auto* box = new QGroupBox(QLatin1String(title), parent);
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title) {
+    auto* box = new QGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(4, 0, 4, 2);
@@ -225,74 +238,75 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
 }  // namespace
 
 void TMenuPages::BuildHandheldPage(QWidget& page) {
-    GroupBox_Power = MakeGroup(&page, "GroupBox_Power", "Po&wer");
+    GroupBox_Power = MakeGroup(&page, "GroupBox_Power", tr("Po&wer"));
     ComboBox_Save = MakeList(GroupBox_Power, "ComboBox_Save", kSaveItems, 205);
-    Label1 = MakeLabel(GroupBox_Power, "Label1", "Battery Saver", ComboBox_Save);
+    Label1 = MakeLabel(GroupBox_Power, "Label1", tr("Battery Saver"), ComboBox_Save);
     ComboBox_Apo = MakeList(GroupBox_Power, "ComboBox_Apo", kApoItems, 210);
-    Label2 = MakeLabel(GroupBox_Power, "Label2", "Auto Power Off", ComboBox_Apo);
+    Label2 = MakeLabel(GroupBox_Power, "Label2", tr("Auto Power Off"), ComboBox_Apo);
     AddRow(GroupBox_Power, Label1, ComboBox_Save);
     AddRow(GroupBox_Power, Label2, ComboBox_Apo);
 
-    GroupBox_Scan = MakeGroup(&page, "GroupBox_Scan", "&Scan/Weather");
-    CheckBox_Priority = MakeBox(GroupBox_Scan, "CheckBox_Priority", "Priority Scan", 215);
-    CheckBox_Weather = MakeBox(GroupBox_Scan, "CheckBox_Weather", "Weather Alert", 220);
-    RadioGroup_ScanResume = MakeRadioGroup(GroupBox_Scan, "RadioGroup_ScanResume", "Scan Resume",
-                                           kScanResumeItems, 225);
-    CheckBox_TuneEnable = MakeBox(GroupBox_Scan, "CheckBox_TuneEnable", "Tune Enable", 230);
+    GroupBox_Scan = MakeGroup(&page, "GroupBox_Scan", tr("&Scan/Weather"));
+    CheckBox_Priority = MakeBox(GroupBox_Scan, "CheckBox_Priority", tr("Priority Scan"), 215);
+    CheckBox_Weather = MakeBox(GroupBox_Scan, "CheckBox_Weather", tr("Weather Alert"), 220);
+    RadioGroup_ScanResume = MakeRadioGroup(GroupBox_Scan, "RadioGroup_ScanResume",
+                                           tr("Scan Resume"), Choices(kScanResumeItems), 225);
+    CheckBox_TuneEnable = MakeBox(GroupBox_Scan, "CheckBox_TuneEnable", tr("Tune Enable"), 230);
     AddRow(GroupBox_Scan, CheckBox_Priority, CheckBox_Weather);
     AddRadioGroup(GroupBox_Scan, RadioGroup_ScanResume);
     AddRow(GroupBox_Scan, CheckBox_TuneEnable);
 
-    GroupBox_RxTx = MakeGroup(&page, "GroupBox_RxTx", "R&X/TX");
+    GroupBox_RxTx = MakeGroup(&page, "GroupBox_RxTx", tr("R&X/TX"));
     ComboBox_TOT = MakeList(GroupBox_RxTx, "ComboBox_TOT", kTotItems, 250);
-    Label3 = MakeLabel(GroupBox_RxTx, "Label3", "Time-out Timer", ComboBox_TOT);
-    CheckBox_KeyBeep = MakeBox(GroupBox_RxTx, "CheckBox_KeyBeep", "Key Beep", 235);
-    CheckBox_TxInhibit = MakeBox(GroupBox_RxTx, "CheckBox_TxInhibit", "Tx Inhibit", 240);
+    Label3 = MakeLabel(GroupBox_RxTx, "Label3", tr("Time-out Timer"), ComboBox_TOT);
+    CheckBox_KeyBeep = MakeBox(GroupBox_RxTx, "CheckBox_KeyBeep", tr("Key Beep"), 235);
+    CheckBox_TxInhibit = MakeBox(GroupBox_RxTx, "CheckBox_TxInhibit", tr("Tx Inhibit"), 240);
     CheckBox_BusyChLockout =
-        MakeBox(GroupBox_RxTx, "CheckBox_BusyChLockout", "Busy Ch Lockout", 245);
+        MakeBox(GroupBox_RxTx, "CheckBox_BusyChLockout", tr("Busy Ch Lockout"), 245);
     AddRow(GroupBox_RxTx, Label3, ComboBox_TOT, CheckBox_KeyBeep);
     AddRow(GroupBox_RxTx, CheckBox_TxInhibit, CheckBox_BusyChLockout);
 
-    GroupBox_Vox = MakeGroup(&page, "GroupBox_Vox", "&VOX");
+    GroupBox_Vox = MakeGroup(&page, "GroupBox_Vox", tr("&VOX"));
     ComboBox_VoxGain = MakeList(GroupBox_Vox, "ComboBox_VoxGain", kVoxGainItems, 255);
-    Label4 = MakeLabel(GroupBox_Vox, "Label4", "VOX Gain", ComboBox_VoxGain);
-    CheckBox_VoxOnBusy = MakeBox(GroupBox_Vox, "CheckBox_VoxOnBusy", "VOX on Busy", 260);
+    Label4 = MakeLabel(GroupBox_Vox, "Label4", tr("VOX Gain"), ComboBox_VoxGain);
+    CheckBox_VoxOnBusy = MakeBox(GroupBox_Vox, "CheckBox_VoxOnBusy", tr("VOX on Busy"), 260);
     ComboBox_VoxDelay = MakeList(GroupBox_Vox, "ComboBox_VoxDelay", kVoxDelayItems, 265);
-    Label5 = MakeLabel(GroupBox_Vox, "Label5", "VOX Delay", ComboBox_VoxDelay);
+    Label5 = MakeLabel(GroupBox_Vox, "Label5", tr("VOX Delay"), ComboBox_VoxDelay);
     AddRow(GroupBox_Vox, Label4, ComboBox_VoxGain, CheckBox_VoxOnBusy);
     AddRow(GroupBox_Vox, Label5, ComboBox_VoxDelay);
 
-    GroupBox_Repeater = MakeGroup(&page, "GroupBox_Repeater", "Re&peater");
-    CheckBox_ARO = MakeBox(GroupBox_Repeater, "CheckBox_ARO", "Automatic Repeater Offset", 270);
-    CheckBox_t1750Hold = MakeBox(GroupBox_Repeater, "CheckBox_t1750Hold", "1750Hz Tone Hold", 275);
-    RadioGroup_CallKey =
-        MakeRadioGroup(GroupBox_Repeater, "RadioGroup_CallKey", "CALL Key", kCallKeyItems, 280);
+    GroupBox_Repeater = MakeGroup(&page, "GroupBox_Repeater", tr("Re&peater"));
+    CheckBox_ARO = MakeBox(GroupBox_Repeater, "CheckBox_ARO", tr("Automatic Repeater Offset"), 270);
+    CheckBox_t1750Hold =
+        MakeBox(GroupBox_Repeater, "CheckBox_t1750Hold", tr("1750Hz Tone Hold"), 275);
+    RadioGroup_CallKey = MakeRadioGroup(GroupBox_Repeater, "RadioGroup_CallKey", tr("CALL Key"),
+                                        Choices(kCallKeyItems), 280);
     ComboBox_1750Freq = MakeList(GroupBox_Repeater, "ComboBox_1750Freq", kToneBurstItems, 0);
-    Label7 = MakeLabel(GroupBox_Repeater, "Label7", "Tone Burst Frequency", ComboBox_1750Freq);
+    Label7 = MakeLabel(GroupBox_Repeater, "Label7", tr("Tone Burst Frequency"), ComboBox_1750Freq);
     AddRow(GroupBox_Repeater, CheckBox_ARO);
     AddRow(GroupBox_Repeater, CheckBox_t1750Hold);
     AddRadioGroup(GroupBox_Repeater, RadioGroup_CallKey);
     AddLooseRow(GroupBox_Repeater, Label7, ComboBox_1750Freq);
 
-    GroupBox_Dtmf = MakeGroup(&page, "GroupBox_Dtmf", "D&TMF");
-    CheckBox_DtmfLock = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfLock", "DTMF Lock", 290);
-    CheckBox_DtmfHold = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfHold", "DTMF Hold", 295);
+    GroupBox_Dtmf = MakeGroup(&page, "GroupBox_Dtmf", tr("D&TMF"));
+    CheckBox_DtmfLock = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfLock", tr("DTMF Lock"), 290);
+    CheckBox_DtmfHold = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfHold", tr("DTMF Hold"), 295);
     ComboBox_DtmfPause = MakeList(GroupBox_Dtmf, "ComboBox_DtmfPause", kDtmfPauseItems, 300);
-    Label6 = MakeLabel(GroupBox_Dtmf, "Label6", "DTMF Pause", ComboBox_DtmfPause);
-    RadioGroup_DtmfSpeed =
-        MakeRadioGroup(GroupBox_Dtmf, "RadioGroup_DtmfSpeed", "DTMF Speed", kDtmfSpeedItems, 305);
+    Label6 = MakeLabel(GroupBox_Dtmf, "Label6", tr("DTMF Pause"), ComboBox_DtmfPause);
+    RadioGroup_DtmfSpeed = MakeRadioGroup(GroupBox_Dtmf, "RadioGroup_DtmfSpeed", tr("DTMF Speed"),
+                                          Choices(kDtmfSpeedItems), 305);
     AddRow(GroupBox_Dtmf, CheckBox_DtmfLock, CheckBox_DtmfHold);
     AddRow(GroupBox_Dtmf, Label6, ComboBox_DtmfPause);
     AddRadioGroup(GroupBox_Dtmf, RadioGroup_DtmfSpeed);
 
-    GroupBox_Other = MakeGroup(&page, "GroupBox_Other", "&Other");
+    GroupBox_Other = MakeGroup(&page, "GroupBox_Other", tr("&Other"));
     Edit_Pom = MakePowerOnMessage(GroupBox_Other, "Edit_Pom");
     SetHelpContext(Edit_Pom, 310);
-    Label8 = MakeLabel(GroupBox_Other, "Label8", "Power-on Message", Edit_Pom);
-    CheckBox_MName = MakeBox(GroupBox_Other, "CheckBox_MName", "Memory Name", 320);
-    CheckBox_Lock = MakeBox(GroupBox_Other, "CheckBox_Lock", "Key Lock", 315);
-    CheckBox_Lamp = MakeBox(GroupBox_Other, "CheckBox_Lamp", "Lamp", 325);
-    CheckBox_MicKey = MakeBox(GroupBox_Other, "CheckBox_MicKey", "Disable MIC PF Key", 330);
+    Label8 = MakeLabel(GroupBox_Other, "Label8", tr("Power-on Message"), Edit_Pom);
+    CheckBox_MName = MakeBox(GroupBox_Other, "CheckBox_MName", tr("Memory Name"), 320);
+    CheckBox_Lock = MakeBox(GroupBox_Other, "CheckBox_Lock", tr("Key Lock"), 315);
+    CheckBox_Lamp = MakeBox(GroupBox_Other, "CheckBox_Lamp", tr("Lamp"), 325);
+    CheckBox_MicKey = MakeBox(GroupBox_Other, "CheckBox_MicKey", tr("Disable MIC PF Key"), 330);
     AddRow(GroupBox_Other, Label8, Edit_Pom);
     AddRow(GroupBox_Other, CheckBox_Lock, CheckBox_MName);
     AddRow(GroupBox_Other, CheckBox_Lamp, CheckBox_MicKey);
@@ -315,57 +329,62 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
 }
 
 void TMenuPages::BuildMenu1Page(QWidget& page) {
-    GroupBox_Power2 = MakeGroup(&page, "GroupBox_Power2", "Po&wer");
+    GroupBox_Power2 = MakeGroup(&page, "GroupBox_Power2", tr("Po&wer"));
     ComboBox_Apo2 = MakeList(GroupBox_Power2, "ComboBox_Apo2", kApoItems, 210);
-    Label9 = MakeLabel(GroupBox_Power2, "Label9", "Auto Power Off", ComboBox_Apo2);
+    Label9 = MakeLabel(GroupBox_Power2, "Label9", tr("Auto Power Off"), ComboBox_Apo2);
     AddRow(GroupBox_Power2, Label9, ComboBox_Apo2);
 
-    GroupBox_Scan2 = MakeGroup(&page, "GroupBox_Scan2", "&Scan/Weather");
-    CheckBox_Priority2 = MakeBox(GroupBox_Scan2, "CheckBox_Priority2", "Priority Scan", 215);
-    CheckBox_Weather2 = MakeBox(GroupBox_Scan2, "CheckBox_Weather2", "Weather Alert", 220);
-    RadioGroup_ScanResume2 = MakeRadioGroup(GroupBox_Scan2, "RadioGroup_ScanResume2", "Scan Resume",
-                                            kScanResumeItems, 225);
-    CheckBox_TuneEnable2 = MakeBox(GroupBox_Scan2, "CheckBox_TuneEnable2", "Tune Enable", 230);
+    GroupBox_Scan2 = MakeGroup(&page, "GroupBox_Scan2", tr("&Scan/Weather"));
+    CheckBox_Priority2 = MakeBox(GroupBox_Scan2, "CheckBox_Priority2", tr("Priority Scan"), 215);
+    CheckBox_Weather2 = MakeBox(GroupBox_Scan2, "CheckBox_Weather2", tr("Weather Alert"), 220);
+    RadioGroup_ScanResume2 = MakeRadioGroup(GroupBox_Scan2, "RadioGroup_ScanResume2",
+                                            tr("Scan Resume"), Choices(kScanResumeItems), 225);
+    CheckBox_TuneEnable2 = MakeBox(GroupBox_Scan2, "CheckBox_TuneEnable2", tr("Tune Enable"), 230);
     AddRow(GroupBox_Scan2, CheckBox_Priority2, CheckBox_Weather2);
     AddRadioGroup(GroupBox_Scan2, RadioGroup_ScanResume2);
     AddRow(GroupBox_Scan2, CheckBox_TuneEnable2);
 
-    GroupBox_RxTx2 = MakeGroup(&page, "GroupBox_RxTx2", "R&X/TX");
-    CheckBox_SmeterSql2 = MakeBox(GroupBox_RxTx2, "CheckBox_SmeterSql2", "S-Meter Squelch", 700);
+    GroupBox_RxTx2 = MakeGroup(&page, "GroupBox_RxTx2", tr("R&X/TX"));
+    CheckBox_SmeterSql2 =
+        MakeBox(GroupBox_RxTx2, "CheckBox_SmeterSql2", tr("S-Meter Squelch"), 700);
     ComboBox_SquelchHangTime2 =
         MakeList(GroupBox_RxTx2, "ComboBox_SquelchHangTime2", kSquelchHangItems, 705);
-    Label10 = MakeLabel(GroupBox_RxTx2, "Label10", "Squelch Hang Time", ComboBox_SquelchHangTime2);
+    Label10 =
+        MakeLabel(GroupBox_RxTx2, "Label10", tr("Squelch Hang Time"), ComboBox_SquelchHangTime2);
     ComboBox_TOT2 = MakeList(GroupBox_RxTx2, "ComboBox_TOT2", kTotItems, 250);
-    Label11 = MakeLabel(GroupBox_RxTx2, "Label11", "Time-out Timer", ComboBox_TOT2);
+    Label11 = MakeLabel(GroupBox_RxTx2, "Label11", tr("Time-out Timer"), ComboBox_TOT2);
     CheckBox_BusyChLockout2 =
-        MakeBox(GroupBox_RxTx2, "CheckBox_BusyChLockout2", "Busy Ch Lockout", 245);
-    CheckBox_KeyBeep2 = MakeBox(GroupBox_RxTx2, "CheckBox_KeyBeep2", "Key Beep", 235);
+        MakeBox(GroupBox_RxTx2, "CheckBox_BusyChLockout2", tr("Busy Ch Lockout"), 245);
+    CheckBox_KeyBeep2 = MakeBox(GroupBox_RxTx2, "CheckBox_KeyBeep2", tr("Key Beep"), 235);
     AddRow(GroupBox_RxTx2, CheckBox_SmeterSql2);
     AddRow(GroupBox_RxTx2, Label10, ComboBox_SquelchHangTime2);
     AddRow(GroupBox_RxTx2, Label11, ComboBox_TOT2);
     AddRow(GroupBox_RxTx2, CheckBox_KeyBeep2, CheckBox_BusyChLockout2);
 
-    GroupBox_Repeater2 = MakeGroup(&page, "GroupBox_Repeater2", "Re&peater");
-    CheckBox_ARO2 = MakeBox(GroupBox_Repeater2, "CheckBox_ARO2", "Automatic Repeater Offset", 270);
+    GroupBox_Repeater2 = MakeGroup(&page, "GroupBox_Repeater2", tr("Re&peater"));
+    CheckBox_ARO2 =
+        MakeBox(GroupBox_Repeater2, "CheckBox_ARO2", tr("Automatic Repeater Offset"), 270);
     CheckBox_t1750Hold2 =
-        MakeBox(GroupBox_Repeater2, "CheckBox_t1750Hold2", "1750Hz Tone Hold", 275);
-    RadioGroup_CallKey2 =
-        MakeRadioGroup(GroupBox_Repeater2, "RadioGroup_CallKey2", "CALL Key", kCallKeyItems, 280);
+        MakeBox(GroupBox_Repeater2, "CheckBox_t1750Hold2", tr("1750Hz Tone Hold"), 275);
+    RadioGroup_CallKey2 = MakeRadioGroup(GroupBox_Repeater2, "RadioGroup_CallKey2", tr("CALL Key"),
+                                         Choices(kCallKeyItems), 280);
     ComboBox_1750Freq2 = MakeList(GroupBox_Repeater2, "ComboBox_1750Freq2", kToneBurstItems, 0);
-    Label12 = MakeLabel(GroupBox_Repeater2, "Label12", "Tone Burst Frequency", ComboBox_1750Freq2);
+    Label12 =
+        MakeLabel(GroupBox_Repeater2, "Label12", tr("Tone Burst Frequency"), ComboBox_1750Freq2);
     AddRow(GroupBox_Repeater2, CheckBox_ARO2);
     AddRow(GroupBox_Repeater2, CheckBox_t1750Hold2);
     AddRadioGroup(GroupBox_Repeater2, RadioGroup_CallKey2);
     AddLooseRow(GroupBox_Repeater2, Label12, ComboBox_1750Freq2);
 
-    GroupBox_Dtmf2 = MakeGroup(&page, "GroupBox_Dtmf2", "D&TMF");
-    CheckBox_DtmfLock2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfLock2", "DTMF Lock", 290);
-    CheckBox_DtmfHold2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfHold2", "DTMF Hold", 295);
-    CheckBox_DtmfMonitor2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfMonitor2", "DTMF Monitor", 710);
+    GroupBox_Dtmf2 = MakeGroup(&page, "GroupBox_Dtmf2", tr("D&TMF"));
+    CheckBox_DtmfLock2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfLock2", tr("DTMF Lock"), 290);
+    CheckBox_DtmfHold2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfHold2", tr("DTMF Hold"), 295);
+    CheckBox_DtmfMonitor2 =
+        MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfMonitor2", tr("DTMF Monitor"), 710);
     ComboBox_DtmfPause2 = MakeList(GroupBox_Dtmf2, "ComboBox_DtmfPause2", kDtmfPauseItems, 300);
-    Label13 = MakeLabel(GroupBox_Dtmf2, "Label13", "DTMF Pause", ComboBox_DtmfPause2);
-    RadioGroup_DtmfSpeed2 =
-        MakeRadioGroup(GroupBox_Dtmf2, "RadioGroup_DtmfSpeed2", "DTMF Speed", kDtmfSpeedItems, 305);
+    Label13 = MakeLabel(GroupBox_Dtmf2, "Label13", tr("DTMF Pause"), ComboBox_DtmfPause2);
+    RadioGroup_DtmfSpeed2 = MakeRadioGroup(GroupBox_Dtmf2, "RadioGroup_DtmfSpeed2",
+                                           tr("DTMF Speed"), Choices(kDtmfSpeedItems), 305);
     AddRow(GroupBox_Dtmf2, CheckBox_DtmfLock2, CheckBox_DtmfHold2);
     AddRow(GroupBox_Dtmf2, CheckBox_DtmfMonitor2);
     AddRow(GroupBox_Dtmf2, Label13, ComboBox_DtmfPause2);
@@ -382,21 +401,21 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
 }
 
 void TMenuPages::BuildMenu2Page(QWidget& page) {
-    GroupBox_PfKey2 = MakeGroup(&page, "GroupBox_PfKey2", "PF &Key");
+    GroupBox_PfKey2 = MakeGroup(&page, "GroupBox_PfKey2", tr("PF &Key"));
     ComboBox_PF12 = MakeList(GroupBox_PfKey2, "ComboBox_PF12", kPfItems, 715);
-    Label14 = MakeLabel(GroupBox_PfKey2, "Label14", "PF1", ComboBox_PF12);
+    Label14 = MakeLabel(GroupBox_PfKey2, "Label14", QStringLiteral("PF1"), ComboBox_PF12);
     ComboBox_PF22 = MakeList(GroupBox_PfKey2, "ComboBox_PF22", kPfItems, 715);
-    Label15 = MakeLabel(GroupBox_PfKey2, "Label15", "PF2", ComboBox_PF22);
+    Label15 = MakeLabel(GroupBox_PfKey2, "Label15", QStringLiteral("PF2"), ComboBox_PF22);
     ComboBox_PF32 = MakeList(GroupBox_PfKey2, "ComboBox_PF32", kPfItems, 715);
-    Label16 = MakeLabel(GroupBox_PfKey2, "Label16", "PF3", ComboBox_PF32);
+    Label16 = MakeLabel(GroupBox_PfKey2, "Label16", QStringLiteral("PF3"), ComboBox_PF32);
     ComboBox_PF42 = MakeList(GroupBox_PfKey2, "ComboBox_PF42", kPfItems, 715);
-    Label17 = MakeLabel(GroupBox_PfKey2, "Label17", "PF4", ComboBox_PF42);
+    Label17 = MakeLabel(GroupBox_PfKey2, "Label17", QStringLiteral("PF4"), ComboBox_PF42);
     AddRow(GroupBox_PfKey2, Label14, ComboBox_PF12);
     AddRow(GroupBox_PfKey2, Label15, ComboBox_PF22);
     AddRow(GroupBox_PfKey2, Label16, ComboBox_PF32);
     AddRow(GroupBox_PfKey2, Label17, ComboBox_PF42);
 
-    GroupBox_Brightness2 = MakeGroup(&page, "GroupBox_Brightness2", "&Brightness");
+    GroupBox_Brightness2 = MakeGroup(&page, "GroupBox_Brightness2", tr("&Brightness"));
     TrackBar_Brightness2 = new QSlider(Qt::Horizontal, GroupBox_Brightness2);
     TrackBar_Brightness2->setObjectName(QStringLiteral("TrackBar_Brightness2"));
     TrackBar_Brightness2->setRange(0, kBrightnessMax);
@@ -404,10 +423,10 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     TrackBar_Brightness2->setTickPosition(QSlider::TicksBelow);
     TrackBar_Brightness2->setTickInterval(1);
     SetHelpContext(TrackBar_Brightness2, 720);
-    Label18 = MakeLabel(GroupBox_Brightness2, "Label18", "Min", TrackBar_Brightness2);
-    Label19 = MakeLabel(GroupBox_Brightness2, "Label19", "Max", TrackBar_Brightness2);
+    Label18 = MakeLabel(GroupBox_Brightness2, "Label18", tr("Min"), TrackBar_Brightness2);
+    Label19 = MakeLabel(GroupBox_Brightness2, "Label19", tr("Max"), TrackBar_Brightness2);
     CheckBox_AutoBrightness2 =
-        MakeBox(GroupBox_Brightness2, "CheckBox_AutoBrightness2", "Auto Brightness", 725);
+        MakeBox(GroupBox_Brightness2, "CheckBox_AutoBrightness2", tr("Auto Brightness"), 725);
     auto* scale = new QHBoxLayout;
     scale->addWidget(Label18);
     scale->addWidget(TrackBar_Brightness2, 1);
@@ -415,15 +434,15 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     GridOf(GroupBox_Brightness2)->addLayout(scale, 0, 0, 1, kGridColumns);
     AddRow(GroupBox_Brightness2, CheckBox_AutoBrightness2);
 
-    GroupBox_Other2 = MakeGroup(&page, "GroupBox_Other2", "&Other");
+    GroupBox_Other2 = MakeGroup(&page, "GroupBox_Other2", tr("&Other"));
     Edit_Pom2 = MakePowerOnMessage(GroupBox_Other2, "Edit_Pom2");
     SetHelpContext(Edit_Pom2, 310);
-    Label20 = MakeLabel(GroupBox_Other2, "Label20", "Power-on Message", Edit_Pom2);
-    CheckBox_MName2 = MakeBox(GroupBox_Other2, "CheckBox_MName2", "Memory Name", 320);
-    CheckBox_Lock2 = MakeBox(GroupBox_Other2, "CheckBox_Lock2", "Key Lock", 315);
-    CheckBox_MicKey2 = MakeBox(GroupBox_Other2, "CheckBox_MicKey2", "Mic Key Lock", 730);
-    RadioGroup_DataSpeed2 = MakeRadioGroup(GroupBox_Other2, "RadioGroup_DataSpeed2", "Data Speed",
-                                           kDataSpeedItems, 735);
+    Label20 = MakeLabel(GroupBox_Other2, "Label20", tr("Power-on Message"), Edit_Pom2);
+    CheckBox_MName2 = MakeBox(GroupBox_Other2, "CheckBox_MName2", tr("Memory Name"), 320);
+    CheckBox_Lock2 = MakeBox(GroupBox_Other2, "CheckBox_Lock2", tr("Key Lock"), 315);
+    CheckBox_MicKey2 = MakeBox(GroupBox_Other2, "CheckBox_MicKey2", tr("Mic Key Lock"), 730);
+    RadioGroup_DataSpeed2 = MakeRadioGroup(GroupBox_Other2, "RadioGroup_DataSpeed2",
+                                           tr("Data Speed"), kDataSpeedItems, 735);
     AddRow(GroupBox_Other2, Label20, Edit_Pom2);
     AddRow(GroupBox_Other2, CheckBox_MName2);
     AddRow(GroupBox_Other2, CheckBox_Lock2);

@@ -1,5 +1,6 @@
 #include "gui/pages/printing.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -44,7 +45,7 @@ QString PresetPdfName(const TWorkspace& workspace) {
 
 void PrintDataSet(TWorkspace& workspace) {
     if (!HasPrinter()) {
-        ShowMessage(workspace.Window(), QString::fromLatin1(kNoPrinterMessage),
+        ShowMessage(workspace.Window(), QCoreApplication::translate("Messages", kNoPrinterMessage),
                     TMessageStyle::Warning);
         return;
     }
@@ -65,7 +66,8 @@ void ExportListingPdf(TWorkspace& workspace) {
     QString reason;
     const QString input = workspace.FileName() == kUntitled ? QString() : workspace.FileName();
     if (!SaveListingPdf(ListingOf(workspace), path, input, reason)) {
-        ShowMessage(workspace.Window(), QString::fromLatin1(kFileOpenErrorMessage),
+        ShowMessage(workspace.Window(),
+                    QCoreApplication::translate("Messages", kFileOpenErrorMessage),
                     TMessageStyle::Error, FileDetail(path, reason));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 
 class TWorkspace;
@@ -11,7 +12,8 @@ void PrintDataSet(TWorkspace& workspace);
 // File > Export Listing as PDF: the same pages into a PDF file.
 void ExportListingPdf(TWorkspace& workspace);
 
-inline constexpr char kNoPrinterMessage[] = "No default printer is configured.";
+inline constexpr char kNoPrinterMessage[] =
+    QT_TRANSLATE_NOOP("Messages", "No default printer is configured.");
 
 // Lets a test say whether a printer is installed; empty asks the system again.
 using TPrinterProbe = std::function<bool()>;

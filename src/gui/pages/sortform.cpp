@@ -18,14 +18,14 @@ constexpr int kSortHelpContext = 60;
 }  // namespace
 
 TSortForm::TSortForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {
-    setWindowTitle(QStringLiteral("Memory Channel Sort"));
+    setWindowTitle(tr("Memory Channel Sort"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
-    RadioButton1 = new QRadioButton(QStringLiteral("&Frequency"), group);
-    RadioButton2 = new QRadioButton(QStringLiteral("&Memory Name"), group);
+    RadioButton1 = new QRadioButton(tr("&Frequency"), group);
+    RadioButton2 = new QRadioButton(tr("&Memory Name"), group);
     for (QRadioButton* button : {RadioButton1, RadioButton2}) {
         SetHelpContext(button, kSortHelpContext);
         groupLayout->addWidget(button);
@@ -34,9 +34,9 @@ TSortForm::TSortForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(
     RadioButton2->setEnabled(Data.HasMemoryNames());
     layout->addWidget(group);
 
-    Button1 = new QPushButton(QStringLiteral("&Sort"), this);
+    Button1 = new QPushButton(tr("&Sort"), this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     connect(Button1, &QPushButton::clicked, this, &TSortForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     EndWithButtons(layout, {Button1, Button2});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "core/files/csvchannels.h"
@@ -133,6 +134,37 @@ TEST(CsvImport, EveryAdjustmentIsReported) {
     EXPECT_EQ(data.GetChannel(24).substr(0, 16), "024,0145006250,1");
     EXPECT_EQ(CsvImportReport(import).find("5 channels imported, 5 adjusted, 0 lines skipped.\n"),
               0u);
+}
+
+TEST(CsvImport, TheNotesInPiecesGiveTheSameTextsAndTakePatternsOfAnotherLanguage) {
+    TRadioData data = NewData(kRv310America);
+    const TCsvImport import = ImportCsvChannels(data, Fixture("adjusted.csv"));
+    ASSERT_EQ(import.NoteParts.size(), import.Notes.size());
+    for (size_t note = 0; note < import.Notes.size(); ++note) {
+        EXPECT_EQ(CsvNoteText(import.NoteParts[note]), import.Notes[note]);
+    }
+    const TCsvNote& replaced = import.NoteParts[3];
+    EXPECT_EQ(replaced.Kind, TCsvNoteKind::Adjusted);
+    EXPECT_EQ(replaced.Line, 6);
+    EXPECT_EQ(replaced.Channel, 23);
+    const TPatternText german = [](const char* pattern) -> std::string {
+        const std::map<std::string, std::string> texts{
+            {"Line %1, channel %2: %3.", "Zeile %1, Kanal %2: %3."},
+            {"replaces line %1", "ersetzt Zeile %1"},
+            {"%1, %2, %3.", "%3 / %2 / %1"}};
+        const auto text = texts.find(pattern);
+        return text == texts.end() ? pattern : text->second;
+    };
+    EXPECT_EQ(CsvNoteText(replaced, german), "Zeile 6, Kanal 23: ersetzt Zeile 5.");
+    EXPECT_EQ(CsvImportSummary(import, german),
+              "0 lines skipped / 5 adjusted / 5 channels imported");
+
+    // What the list holds is put in as it is, a placeholder of its own included.
+    const TCsvImport named = ImportCsvChannels(data, "Location,Name,Frequency\n1,%2%1,146.52\n");
+    ASSERT_EQ(named.NoteParts.size(), 1u);
+    EXPECT_EQ(CsvNoteText(named.NoteParts[0], german),
+              "Zeile 2, Kanal 1: name \"%2%1\" stored as \"21\".");
+    EXPECT_EQ(named.Notes[0], "Line 2, channel 1: name \"%2%1\" stored as \"21\".");
 }
 
 TEST(CsvImport, NamesAreDroppedWithTheLargerChannelCountAndFilesWithoutFrequenciesAreRefused) {

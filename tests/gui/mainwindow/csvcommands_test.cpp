@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "gui/kit/reportdialog.h"
 #include "gui/pages/channelgrids.h"
@@ -14,6 +15,25 @@ namespace {
 
 const char kChannel7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
 const char kReversed7[] = "07,0145500000,3,0,1,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,HOME";
+
+// Knows a few texts of the reports in German, while it lives.
+class TGermanReports : public QTranslator {
+public:
+    TGermanReports() { QCoreApplication::installTranslator(this); }
+    ~TGermanReports() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const QHash<QString, QString> texts{
+            {"CsvChannels|%1 channel imported", "%1 Kanal importiert"},
+            {"CsvChannels|%1 adjusted", "%1 angepasst"},
+            {"CsvChannels|%1 line skipped", "%1 Zeile \u00FCbersprungen"},
+            {"CsvChannels|Line %1: skipped, %2.", "Zeile %1: \u00FCbersprungen, %2."},
+            {"CsvChannels|%1 channel exported.", "%1 Kanal exportiert."},
+            {"Messages|No channels could be imported from this file.",
+             "Aus dieser Datei konnten keine Kan\u00E4le importiert werden."}};
+        return texts.value(QLatin1String(context) + '|' + QString::fromUtf8(source));
+    }
+};
 
 // A PX-A5 (U.S.A./Canada) window, the lists in a folder of the test's own.
 class CsvCommands : public MainFormTest {
@@ -65,6 +85,28 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     EXPECT_EQ(shown[0], "1 channel imported, 1 adjusted, 1 line skipped.");
     EXPECT_EQ(shown[1].count('\n'), 1) << shown[1].toStdString();
     EXPECT_EQ(form.Grids->StringGrid1->item(7, 3)->text(), "CAFE");
+}
+
+TEST_F(CsvCommands, TheReportsArePutTogetherInTheWindowsLanguage) {
+    TMainForm& form = StartWith(kReversed7);
+    const TGermanReports german;
+    QStringList shown;
+    ReadReport(shown);
+    Files.Choose(Folder.filePath("out.csv"));
+    form.Menu.ExportCsv->trigger();
+    ReadReport(shown);
+    Files.Choose(List("7,Caf\xC3\xA9,145.500000\n8,UHF,440.000000\n"));
+    form.Menu.ImportCsv->trigger();
+    ReadReport(shown);
+    Files.Choose(List("8,UHF,440.000000\n"));
+    form.Menu.ImportCsv->trigger();
+    ASSERT_EQ(shown.size(), 6);
+    EXPECT_EQ(shown[0], "1 Kanal exportiert.");
+    EXPECT_EQ(shown[2], "1 Kanal importiert, 1 angepasst, 1 Zeile \u00FCbersprungen.");
+    EXPECT_TRUE(shown[3].endsWith(
+        "Zeile 3: \u00FCbersprungen, frequency 440.000000 MHz is outside the band."))
+        << shown[3].toStdString();
+    EXPECT_EQ(shown[4], "Aus dieser Datei konnten keine Kan\u00E4le importiert werden.");
 }
 
 TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {

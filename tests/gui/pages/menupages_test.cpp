@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTranslator>
 #include <array>
 #include <string>
 
@@ -513,6 +514,31 @@ TEST_F(MenuPagesTest, EveryPageFitsItsRoomInTheWindow) {
             const QRect area(control->mapTo(page, QPoint(0, 0)), control->size());
             EXPECT_TRUE(page->rect().contains(area)) << control->objectName().toStdString();
         }
+    }
+}
+
+// German and Japanese captions are longer: the pages still keep to their room,
+// with and without the weather alert.
+TEST(MenuPagesTranslated, EveryPageFitsItsRoomInEveryLanguage) {
+    for (const char* language : {"de", "ja"}) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral("tavrin_") + QLatin1String(language),
+                                    QStringLiteral(":/i18n")));
+        QCoreApplication::installTranslator(&translator);
+        for (const auto& [model, market] : {std::pair{"PX-A7", "AM70"}, {"PX-A5", "AKF0"}}) {
+            SCOPED_TRACE(std::string(language) + " " + model);
+            TRadioData data = ConfiguredData(model, market, "49");
+            data.ApplyMenuDefaults();
+            QWidget menuPage, menu1Page, menu2Page;
+            TMenuPages pages(menuPage, menu1Page, menu2Page, data);
+            pages.UpdateMarketControls(true);
+            for (QWidget* page : {&menuPage, &menu1Page, &menu2Page}) {
+                const QSize needed = page->layout()->minimumSize();
+                EXPECT_LE(needed.width(), 505);
+                EXPECT_LE(needed.height(), 290);
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
     }
 }
 
