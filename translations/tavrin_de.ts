@@ -2,10 +2,980 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CsvChannels</name>
+    <message>
+        <source>%1 channel exported.</source>
+        <translation>%1 Kanal exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 channels exported.</source>
+        <translation>%1 Kanäle exportiert.</translation>
+    </message>
+    <message>
+        <source>no frequency</source>
+        <translation>keine Frequenz</translation>
+    </message>
+    <message>
+        <source>frequency &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>Frequenz „%1“ ist keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside the band</source>
+        <translation>Frequenz %1 MHz liegt außerhalb des Bandes</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz moved to %2 MHz to fit the band and step</source>
+        <translation>Frequenz %1 MHz passend zu Band und Raster auf %2 MHz geändert</translation>
+    </message>
+    <message>
+        <source>no transmit frequency</source>
+        <translation>keine Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>transmit frequency &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>Sendefrequenz „%1“ ist keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>transmit frequency %1 MHz is outside the band</source>
+        <translation>Sendefrequenz %1 MHz liegt außerhalb des Bandes</translation>
+    </message>
+    <message>
+        <source>transmit frequency %1 MHz moved to %2 MHz to fit the band and step</source>
+        <translation>Sendefrequenz %1 MHz passend zu Band und Raster auf %2 MHz geändert</translation>
+    </message>
+    <message>
+        <source>receive-only channels (duplex &quot;off&quot;) cannot be stored</source>
+        <translation>Nur-Empfangs-Kanäle (Duplex „off“) können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>duplex &quot;%1&quot; is not known</source>
+        <translation>Duplex „%1“ ist unbekannt</translation>
+    </message>
+    <message>
+        <source>offset &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>Ablage „%1“ ist keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>offset %1 MHz stored as %2 MHz</source>
+        <translation>Ablage %1 MHz als %2 MHz gespeichert</translation>
+    </message>
+    <message>
+        <source>step %1 kHz replaced by %2 kHz</source>
+        <translation>Raster %1 kHz durch %2 kHz ersetzt</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz is not offered</source>
+        <translation>Ton %1 Hz ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 Hz is not offered</source>
+        <translation>Tonsquelch %1 Hz ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>DCS polarity %1 cannot be stored</source>
+        <translation>DCS-Polarität %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>DCS code %1 is not offered</source>
+        <translation>DCS-Code %1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>tone mode &quot;%1&quot; cannot be stored</source>
+        <translation>Tonart „%1“ kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>mode %1 cannot be stored</source>
+        <translation>Betriebsart %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>priority scan mark not kept</source>
+        <translation>Prioritätsmarkierung nicht übernommen</translation>
+    </message>
+    <message>
+        <source>skip &quot;%1&quot; ignored</source>
+        <translation>Skip „%1“ ignoriert</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; not kept: no names with %2 channels</source>
+        <translation>Name „%1“ nicht übernommen: bei %2 Kanälen gibt es keine Namen</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; stored as &quot;%2&quot;</source>
+        <translation>Name „%1“ als „%2“ gespeichert</translation>
+    </message>
+    <message>
+        <source>no free channel after the previous line</source>
+        <translation>kein freier Kanal nach der vorigen Zeile</translation>
+    </message>
+    <message>
+        <source>location &quot;%1&quot; is not a channel number</source>
+        <translation>Location „%1“ ist keine Kanalnummer</translation>
+    </message>
+    <message>
+        <source>location %1 is beyond the last channel (%2)</source>
+        <translation>Location %1 liegt hinter dem letzten Kanal (%2)</translation>
+    </message>
+    <message>
+        <source>%1 more line was adjusted or skipped; the first %2 are listed.</source>
+        <translation>%1 weitere Zeile wurde angepasst oder übersprungen; die ersten %2 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 more lines were adjusted or skipped; the first %2 are listed.</source>
+        <translation>%1 weitere Zeilen wurden angepasst oder übersprungen; die ersten %2 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Power, Comment and digital voice columns are not kept by the transceiver&apos;s memory channels; they were ignored.</source>
+        <translation>Die Spalten Power und Comment sowie die Digital-Voice-Spalten werden in den Speicherkanälen des Transceivers nicht gespeichert; sie wurden ignoriert.</translation>
+    </message>
+    <message>
+        <source>replaces line %1</source>
+        <translation>ersetzt Zeile %1</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>beat shift</source>
+        <translation>Beat-Shift</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>Senderaster</translation>
+    </message>
+    <message>
+        <source>Line %1: skipped, %2.</source>
+        <translation>Zeile %1: übersprungen, %2.</translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2: %3.</source>
+        <translation>Zeile %1, Kanal %2: %3.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2 not carried by the CSV layout.</source>
+        <translation>Kanal %1: %2 im CSV-Format nicht übertragbar.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <translation>%1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel imported</source>
+        <translation>%1 Kanal importiert</translation>
+    </message>
+    <message>
+        <source>%1 channels imported</source>
+        <translation>%1 Kanäle importiert</translation>
+    </message>
+    <message>
+        <source>%1 adjusted</source>
+        <translation>%1 angepasst</translation>
+    </message>
+    <message>
+        <source>%1 line skipped</source>
+        <translation>%1 Zeile übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 lines skipped</source>
+        <translation>%1 Zeilen übersprungen</translation>
+    </message>
+</context>
+<context>
+    <name>Editors</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>CALL-Kanal</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>Beat-Shift</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FM schmal</translation>
+    </message>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Kanalnummer</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>Split-Kanal</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Plus-Ablage</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Minus-Ablage</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>-7,6-MHz-Ablage</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Memory Channel</source>
+        <translation>Speicherkanal</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>Speicherkanalnummer</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Tonfrequenz</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Sendeleistung</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>TAVRIN Files(*.tvr)</source>
+        <translation>TAVRIN-Dateien(*.tvr)</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>PDF-Dateien(*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv)</source>
+        <translation>CSV-Dateien(*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>This file is too large for a channel list (over 4 MiB).</source>
+        <translation>Diese Datei ist für eine Kanalliste zu groß (über 4 MiB).</translation>
+    </message>
+    <message>
+        <source>No channels could be imported from this file.</source>
+        <translation>Aus dieser Datei konnten keine Kanäle importiert werden.</translation>
+    </message>
+    <message>
+        <source>The file holds no channel list.</source>
+        <translation>Die Datei enthält keine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column, so it is not a channel list.</source>
+        <translation>Die Datei hat keine Spalte „Frequency“ und ist daher keine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>Fehler beim Öffnen der Datei.</translation>
+    </message>
+    <message>
+        <source>The contents have been changed.
+Do you want to revise the change?</source>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung übernehmen?</translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>Ungültige Kanalnummer.
+Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>Ungültiges Zeichen.
+Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung speichern?</translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please confirm the frequency and try again.</source>
+        <translation>Ungültige Frequenz.
+Bitte prüfen Sie die Frequenz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Invalid offset frequency.
+Please confirm the offset frequency and try again.</source>
+        <translation>Ungültige Ablage.
+Bitte prüfen Sie die Ablage und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The frequency has been rounded to the nearest appropriate frequency.</source>
+        <translation>Die Frequenz wurde auf die nächste passende Frequenz gerundet.</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>Zeitüberschreitung bei der Kommunikation.</translation>
+    </message>
+    <message>
+        <source>The transceiver is not supported with this software.
+Please confirm the transceiver model name.</source>
+        <translation>Dieses Funkgerät wird von dieser Software nicht unterstützt.
+Bitte prüfen Sie die Modellbezeichnung des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>The data was written, but reading it back to verify it did not complete.
+The data in the transceiver was not verified.</source>
+        <translation>Die Daten wurden geschrieben, aber das Zurücklesen zur Prüfung wurde nicht abgeschlossen.
+Die Daten im Funkgerät wurden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver matches the data written.</source>
+        <translation>Die aus dem Funkgerät zurückgelesenen Daten stimmen mit den geschriebenen Daten überein.</translation>
+    </message>
+    <message>
+        <source>The market code selected in this software does not 
+match the market code of the connected transcevier, 
+If you continue to write to the transceiver, the Memory 
+Channel data may not be written. 
+Do you wish to continue writing?</source>
+        <translation>Der in dieser Software gewählte Marktcode stimmt nicht 
+mit dem Marktcode des angeschlossenen Funkgeräts überein. 
+Wenn Sie weiter in das Funkgerät schreiben, werden die 
+Speicherkanaldaten möglicherweise nicht geschrieben. 
+Möchten Sie das Schreiben fortsetzen?</translation>
+    </message>
+    <message>
+        <source>You changed the model.
+The data will be cleared.</source>
+        <translation>Sie haben das Modell gewechselt.
+Die Daten werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>You are changing the total number of memory channels.
+Do you want to continue? </source>
+        <translation>Sie ändern die Gesamtzahl der Speicherkanäle.
+Möchten Sie fortfahren? </translation>
+    </message>
+    <message>
+        <source>The 1750 Hz tone is available only for amateur radio communications.
+Other tones are not used for amateur radio communications.</source>
+        <translation>Der 1750-Hz-Ton ist nur für den Amateurfunk vorgesehen.
+Die anderen Töne werden im Amateurfunk nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>No default printer is configured.</source>
+        <translation>Es ist kein Standarddrucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The selected COM port is unavailable.
+Please check the COM port status.</source>
+        <translation>Der gewählte COM-Port ist nicht verfügbar.
+Bitte prüfen Sie den Zustand des COM-Ports.</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver differs from the data written in %1 place.
+The transceiver does not hold the data as written. Please write again.</source>
+        <translation>Die aus dem Funkgerät zurückgelesenen Daten weichen an %1 Stelle von den geschriebenen Daten ab.
+Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver differs from the data written in %1 places.
+The transceiver does not hold the data as written. Please write again.</source>
+        <translation>Die aus dem Funkgerät zurückgelesenen Daten weichen an %1 Stellen von den geschriebenen Daten ab.
+Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Ports</name>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>By-id</source>
+        <translation>By-id</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About TAVRIN</source>
+        <translation>Über TAVRIN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TCDisplayForm</name>
+    <message>
+        <source>Channel Display</source>
+        <translation>Kanalanzeige</translation>
+    </message>
+    <message>
+        <source>Channel Display Protect</source>
+        <translation>Kanalanzeige schützen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TCallForm</name>
+    <message>
+        <source>Option</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TChannelGrids</name>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>&amp;Speicherkanal</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>&amp;VFO</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>&amp;CALL-Kanal</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>&amp;DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> Band</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> Frequenz</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> RX(TX)-Freq.</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> Nr.</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> Nr.</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> DTMF-Code</translation>
+    </message>
+</context>
+<context>
+    <name>TDtmfForm</name>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMF-Code</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TExchangeForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TFrequencyGroup</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>TAVRIN Help</source>
+        <translation>TAVRIN-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Back (Alt+Left)</source>
+        <translation>Zurück (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Vor &gt;</translation>
+    </message>
+    <message>
+        <source>Forward (Alt+Right)</source>
+        <translation>Vor (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Find (Enter: next)</source>
+        <translation>Suchen (Enter: weiter)</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>Im &amp;Browser öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TMChannelForm</name>
+    <message>
+        <source>Memory Channel Select</source>
+        <translation>Anzahl der Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>&amp;50 channels</source>
+        <translation>&amp;50 Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;100 channels</source>
+        <translation>&amp;100 Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;200 channels</source>
+        <translation>&amp;200 Kanäle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>The language changes when TAVRIN is started again.</source>
         <translation>Die Sprache wechselt beim nächsten Start von TAVRIN.</translation>
+    </message>
+</context>
+<context>
+    <name>TMemoryForm</name>
+    <message>
+        <source>Option</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TMenuPages</name>
+    <message>
+        <source>&amp;Scan/Weather</source>
+        <translation>&amp;Suchlauf/Wetter</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Suchlauf</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Träger</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone</source>
+        <translation>1750-Hz-Ton</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer</source>
+        <translation>Stro&amp;m</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Stromsparen</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Auto-Aus</translation>
+    </message>
+    <message>
+        <source>Priority Scan</source>
+        <translation>Prioritätssuchlauf</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Wetteralarm</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>Fortsetzung</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Abstimmung freigeben</translation>
+    </message>
+    <message>
+        <source>R&amp;X/TX</source>
+        <translation>R&amp;X/TX</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Sendezeitlimit</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Sendesperre</translation>
+    </message>
+    <message>
+        <source>Busy Ch Lockout</source>
+        <translation>Belegtkanal-Sperre</translation>
+    </message>
+    <message>
+        <source>&amp;VOX</source>
+        <translation>&amp;VOX</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOX-Pegel</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX bei Signal</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>VOX-Delay</translation>
+    </message>
+    <message>
+        <source>Re&amp;peater</source>
+        <translation>Re&amp;lais</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>Automatische Relaisablage</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>1750-Hz-Ton halten</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALL-Taste</translation>
+    </message>
+    <message>
+        <source>Tone Burst Frequency</source>
+        <translation>Tonruf-Frequenz</translation>
+    </message>
+    <message>
+        <source>D&amp;TMF</source>
+        <translation>D&amp;TMF</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMF-Sperre</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMF halten</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMF-Pause</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMF-Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <translation>S&amp;onstiges</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>Einschaltmeldung</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Disable MIC PF Key</source>
+        <translation>MIC-PF-Taste sperren</translation>
+    </message>
+    <message>
+        <source>S-Meter Squelch</source>
+        <translation>S-Meter-Squelch</translation>
+    </message>
+    <message>
+        <source>Squelch Hang Time</source>
+        <translation>Squelch-Haltezeit</translation>
+    </message>
+    <message>
+        <source>DTMF Monitor</source>
+        <translation>DTMF-Mithören</translation>
+    </message>
+    <message>
+        <source>PF &amp;Key</source>
+        <translation>PF-&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Brightness</source>
+        <translation>&amp;Helligkeit</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Auto Brightness</source>
+        <translation>Automatische Helligkeit</translation>
+    </message>
+    <message>
+        <source>Mic Key Lock</source>
+        <translation>Mikrofon-Tastensperre</translation>
+    </message>
+    <message>
+        <source>Data Speed</source>
+        <translation>Datenrate</translation>
+    </message>
+</context>
+<context>
+    <name>TModelForm</name>
+    <message>
+        <source>Model Select</source>
+        <translation>Modellauswahl</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TPortsForm</name>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Port map:</source>
+        <translation>Port-Zuordnung:</translation>
+    </message>
+    <message>
+        <source>Serial devices:</source>
+        <translation>Serielle Geräte:</translation>
+    </message>
+</context>
+<context>
+    <name>TReadForm</name>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Reading the data from the transceiver.</source>
+        <translation>Die Daten werden aus dem Funkgerät gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupForm</name>
+    <message>
+        <source>Select your transceiver</source>
+        <translation>Wählen Sie Ihr Funkgerät</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSortForm</name>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>Speicherkanäle sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Frequenz</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Name</source>
+        <translation>&amp;Speichername</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>S&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TToneGroup</name>
+    <message>
+        <source>Tone/CTCSS/DCS</source>
+        <translation>Ton/CTCSS/DCS</translation>
+    </message>
+</context>
+<context>
+    <name>TVfoForm</name>
+    <message>
+        <source>Program VFO</source>
+        <translation>Programm-VFO</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TWelcomeForm</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+</context>
+<context>
+    <name>TWriteForm</name>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Writing data to the transceiver.</source>
+        <translation>Die Daten werden in das Funkgerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the data back from the transceiver to verify it.</source>
+        <translation>Die Daten werden zur Prüfung aus dem Funkgerät zurückgelesen.</translation>
     </message>
 </context>
 </TS>

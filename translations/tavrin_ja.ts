@@ -2,10 +2,980 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>CsvChannels</name>
+    <message>
+        <source>%1 channel exported.</source>
+        <translation>%1 チャンネルをエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>%1 channels exported.</source>
+        <translation>%1 チャンネルをエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>no frequency</source>
+        <translation>周波数がありません</translation>
+    </message>
+    <message>
+        <source>frequency &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>周波数「%1」はMHz単位の周波数ではありません</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside the band</source>
+        <translation>周波数 %1 MHz はバンド外です</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz moved to %2 MHz to fit the band and step</source>
+        <translation>周波数 %1 MHz をバンドとステップに合わせて %2 MHz に変更</translation>
+    </message>
+    <message>
+        <source>no transmit frequency</source>
+        <translation>送信周波数がありません</translation>
+    </message>
+    <message>
+        <source>transmit frequency &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>送信周波数「%1」はMHz単位の周波数ではありません</translation>
+    </message>
+    <message>
+        <source>transmit frequency %1 MHz is outside the band</source>
+        <translation>送信周波数 %1 MHz はバンド外です</translation>
+    </message>
+    <message>
+        <source>transmit frequency %1 MHz moved to %2 MHz to fit the band and step</source>
+        <translation>送信周波数 %1 MHz をバンドとステップに合わせて %2 MHz に変更</translation>
+    </message>
+    <message>
+        <source>receive-only channels (duplex &quot;off&quot;) cannot be stored</source>
+        <translation>受信専用チャンネル(Duplex「off」)は保存できません</translation>
+    </message>
+    <message>
+        <source>duplex &quot;%1&quot; is not known</source>
+        <translation>Duplex「%1」は不明です</translation>
+    </message>
+    <message>
+        <source>offset &quot;%1&quot; is not a frequency in MHz</source>
+        <translation>オフセット「%1」はMHz単位の周波数ではありません</translation>
+    </message>
+    <message>
+        <source>offset %1 MHz stored as %2 MHz</source>
+        <translation>オフセット %1 MHz を %2 MHz として保存</translation>
+    </message>
+    <message>
+        <source>step %1 kHz replaced by %2 kHz</source>
+        <translation>ステップ %1 kHz を %2 kHz に変更</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz is not offered</source>
+        <translation>トーン %1 Hz は選択できません</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 Hz is not offered</source>
+        <translation>トーンスケルチ %1 Hz は選択できません</translation>
+    </message>
+    <message>
+        <source>DCS polarity %1 cannot be stored</source>
+        <translation>DCS極性 %1 は保存できません</translation>
+    </message>
+    <message>
+        <source>DCS code %1 is not offered</source>
+        <translation>DCSコード %1 は選択できません</translation>
+    </message>
+    <message>
+        <source>tone mode &quot;%1&quot; cannot be stored</source>
+        <translation>トーンモード「%1」は保存できません</translation>
+    </message>
+    <message>
+        <source>mode %1 cannot be stored</source>
+        <translation>モード %1 は保存できません</translation>
+    </message>
+    <message>
+        <source>priority scan mark not kept</source>
+        <translation>プライオリティスキャンの指定は保存されません</translation>
+    </message>
+    <message>
+        <source>skip &quot;%1&quot; ignored</source>
+        <translation>スキップ「%1」は無視しました</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; not kept: no names with %2 channels</source>
+        <translation>ネーム「%1」は保存されません: %2 チャンネルではネームを使用できません</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; stored as &quot;%2&quot;</source>
+        <translation>ネーム「%1」を「%2」として保存</translation>
+    </message>
+    <message>
+        <source>no free channel after the previous line</source>
+        <translation>前の行の後に空きチャンネルがありません</translation>
+    </message>
+    <message>
+        <source>location &quot;%1&quot; is not a channel number</source>
+        <translation>Location「%1」はチャンネル番号ではありません</translation>
+    </message>
+    <message>
+        <source>location %1 is beyond the last channel (%2)</source>
+        <translation>Location %1 は最後のチャンネル(%2)を超えています</translation>
+    </message>
+    <message>
+        <source>%1 more line was adjusted or skipped; the first %2 are listed.</source>
+        <translation>さらに %1 行が調整またはスキップされました。最初の %2 行のみ表示しています。</translation>
+    </message>
+    <message>
+        <source>%1 more lines were adjusted or skipped; the first %2 are listed.</source>
+        <translation>さらに %1 行が調整またはスキップされました。最初の %2 行のみ表示しています。</translation>
+    </message>
+    <message>
+        <source>Power, Comment and digital voice columns are not kept by the transceiver&apos;s memory channels; they were ignored.</source>
+        <translation>Power、Comment およびデジタル音声の列はトランシーバーのメモリーチャンネルに保存されないため、無視しました。</translation>
+    </message>
+    <message>
+        <source>replaces line %1</source>
+        <translation>%1 行目を置き換え</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>beat shift</source>
+        <translation>ビートシフト</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>送信ステップ</translation>
+    </message>
+    <message>
+        <source>Line %1: skipped, %2.</source>
+        <translation>%1 行目: スキップ、%2。</translation>
+    </message>
+    <message>
+        <source>Line %1, channel %2: %3.</source>
+        <translation>%1 行目、チャンネル %2: %3。</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2 not carried by the CSV layout.</source>
+        <translation>チャンネル %1: %2 はCSV形式では保持できません。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <translation>%1、%2、%3。</translation>
+    </message>
+    <message>
+        <source>%1 channel imported</source>
+        <translation>%1 チャンネルをインポート</translation>
+    </message>
+    <message>
+        <source>%1 channels imported</source>
+        <translation>%1 チャンネルをインポート</translation>
+    </message>
+    <message>
+        <source>%1 adjusted</source>
+        <translation>%1 件を調整</translation>
+    </message>
+    <message>
+        <source>%1 line skipped</source>
+        <translation>%1 行をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 lines skipped</source>
+        <translation>%1 行をスキップ</translation>
+    </message>
+</context>
+<context>
+    <name>Editors</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>CALLチャンネル</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>ビートシフト</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FMナロー</translation>
+    </message>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>チャンネル番号</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>受信周波数</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>送信周波数</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>スプリットチャンネル</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>シンプレックス</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>プラスシフト</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>マイナスシフト</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>-7.6MHzシフト</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>Memory Channel</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>メモリーチャンネル番号</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>トーン周波数</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>CTCSS周波数</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCSコード</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>送信出力</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>TAVRIN Files(*.tvr)</source>
+        <translation>TAVRINファイル(*.tvr)</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>PDFファイル(*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv)</source>
+        <translation>CSVファイル(*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>This file is too large for a channel list (over 4 MiB).</source>
+        <translation>このファイルはチャンネルリストとしては大きすぎます(4 MiB超)。</translation>
+    </message>
+    <message>
+        <source>No channels could be imported from this file.</source>
+        <translation>このファイルからインポートできるチャンネルはありませんでした。</translation>
+    </message>
+    <message>
+        <source>The file holds no channel list.</source>
+        <translation>このファイルにはチャンネルリストがありません。</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column, so it is not a channel list.</source>
+        <translation>このファイルには Frequency 列がないため、チャンネルリストではありません。</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>ファイルを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The contents have been changed.
+Do you want to revise the change?</source>
+        <translation>内容が変更されています。
+変更を反映しますか？</translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>チャンネル番号が無効です。
+確認してもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>無効な文字です。
+確認してもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>内容が変更されています。
+変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please confirm the frequency and try again.</source>
+        <translation>周波数が無効です。
+周波数を確認してもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>Invalid offset frequency.
+Please confirm the offset frequency and try again.</source>
+        <translation>オフセット周波数が無効です。
+オフセット周波数を確認してもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>The frequency has been rounded to the nearest appropriate frequency.</source>
+        <translation>周波数を最も近い適切な周波数に丸めました。</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>通信タイムアウトエラーです。</translation>
+    </message>
+    <message>
+        <source>The transceiver is not supported with this software.
+Please confirm the transceiver model name.</source>
+        <translation>このトランシーバーはこのソフトウェアに対応していません。
+トランシーバーの機種名を確認してください。</translation>
+    </message>
+    <message>
+        <source>The data was written, but reading it back to verify it did not complete.
+The data in the transceiver was not verified.</source>
+        <translation>データは書き込まれましたが、確認のための読み戻しが完了しませんでした。
+トランシーバー内のデータは確認されていません。</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver matches the data written.</source>
+        <translation>トランシーバーから読み戻したデータは書き込んだデータと一致しています。</translation>
+    </message>
+    <message>
+        <source>The market code selected in this software does not 
+match the market code of the connected transcevier, 
+If you continue to write to the transceiver, the Memory 
+Channel data may not be written. 
+Do you wish to continue writing?</source>
+        <translation>このソフトウェアで選択した仕向けコードが
+接続されたトランシーバーの仕向けコードと一致しません。
+このままトランシーバーへの書き込みを続けると、
+メモリーチャンネルのデータが書き込まれない場合があります。
+書き込みを続けますか？</translation>
+    </message>
+    <message>
+        <source>You changed the model.
+The data will be cleared.</source>
+        <translation>機種が変更されました。
+データは消去されます。</translation>
+    </message>
+    <message>
+        <source>You are changing the total number of memory channels.
+Do you want to continue? </source>
+        <translation>メモリーチャンネルの総数を変更します。
+続行しますか? </translation>
+    </message>
+    <message>
+        <source>The 1750 Hz tone is available only for amateur radio communications.
+Other tones are not used for amateur radio communications.</source>
+        <translation>1750Hzトーンはアマチュア無線通信専用です。
+その他のトーンはアマチュア無線通信では使用しません。</translation>
+    </message>
+    <message>
+        <source>No default printer is configured.</source>
+        <translation>通常使うプリンターが設定されていません。</translation>
+    </message>
+    <message>
+        <source>The selected COM port is unavailable.
+Please check the COM port status.</source>
+        <translation>選択したCOMポートは使用できません。
+COMポートの状態を確認してください。</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver differs from the data written in %1 place.
+The transceiver does not hold the data as written. Please write again.</source>
+        <translation>トランシーバーから読み戻したデータが書き込んだデータと%1か所で異なります。
+トランシーバーには書き込んだとおりのデータが保存されていません。もう一度書き込んでください。</translation>
+    </message>
+    <message>
+        <source>The data read back from the transceiver differs from the data written in %1 places.
+The transceiver does not hold the data as written. Please write again.</source>
+        <translation>トランシーバーから読み戻したデータが書き込んだデータと%1か所で異なります。
+トランシーバーには書き込んだとおりのデータが保存されていません。もう一度書き込んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>Ports</name>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>取得元</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>By-id</source>
+        <translation>By-id</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About TAVRIN</source>
+        <translation>TAVRINについて</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TCDisplayForm</name>
+    <message>
+        <source>Channel Display</source>
+        <translation>チャンネル表示</translation>
+    </message>
+    <message>
+        <source>Channel Display Protect</source>
+        <translation>チャンネル表示プロテクト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TCallForm</name>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+</context>
+<context>
+    <name>TChannelGrids</name>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>メモリーチャンネル(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>VFO(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>CALLチャンネル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>DTMFメモリー(&amp;D)</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> バンド</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> 周波数</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> RX(TX)周波数</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> ch</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> ネーム</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> No.</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> DTMFコード</translation>
+    </message>
+</context>
+<context>
+    <name>TDtmfForm</name>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMFコード</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>TExchangeForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TFrequencyGroup</name>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>TAVRIN Help</source>
+        <translation>TAVRINヘルプ</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; 戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Back (Alt+Left)</source>
+        <translation>戻る (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>進む(&amp;F) &gt;</translation>
+    </message>
+    <message>
+        <source>Forward (Alt+Right)</source>
+        <translation>進む (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>Find (Enter: next)</source>
+        <translation>検索 (Enter: 次へ)</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>ブラウザーで開く(&amp;B)</translation>
+    </message>
+</context>
+<context>
+    <name>TMChannelForm</name>
+    <message>
+        <source>Memory Channel Select</source>
+        <translation>メモリーチャンネル数の選択</translation>
+    </message>
+    <message>
+        <source>&amp;50 channels</source>
+        <translation>50 チャンネル(&amp;5)</translation>
+    </message>
+    <message>
+        <source>&amp;100 channels</source>
+        <translation>100 チャンネル(&amp;1)</translation>
+    </message>
+    <message>
+        <source>&amp;200 channels</source>
+        <translation>200 チャンネル(&amp;2)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>The language changes when TAVRIN is started again.</source>
         <translation>言語は TAVRIN の次回起動時に切り替わります。</translation>
+    </message>
+</context>
+<context>
+    <name>TMemoryForm</name>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+</context>
+<context>
+    <name>TMenuPages</name>
+    <message>
+        <source>&amp;Scan/Weather</source>
+        <translation>スキャン/ウェザー(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>スキャン(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>タイム</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>キャリア</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>シーク</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>高速</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>低速</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone</source>
+        <translation>1750Hzトーン</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer</source>
+        <translation>電源(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>パワーセーブ</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Priority Scan</source>
+        <translation>プライオリティ</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>ウェザーアラート</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>チューンイネーブル</translation>
+    </message>
+    <message>
+        <source>R&amp;X/TX</source>
+        <translation>RX/TX(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>ビープ音</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>送信禁止</translation>
+    </message>
+    <message>
+        <source>Busy Ch Lockout</source>
+        <translation>ビジーロックアウト</translation>
+    </message>
+    <message>
+        <source>&amp;VOX</source>
+        <translation>VOX(&amp;V)</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOXゲイン</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>ビジー時VOX</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>VOXディレイ</translation>
+    </message>
+    <message>
+        <source>Re&amp;peater</source>
+        <translation>レピーター(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>オートレピーター</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>1750Hzトーンホールド</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALLキー</translation>
+    </message>
+    <message>
+        <source>Tone Burst Frequency</source>
+        <translation>トーンバースト周波数</translation>
+    </message>
+    <message>
+        <source>D&amp;TMF</source>
+        <translation>DTMF(&amp;T)</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMFロック</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMFホールド</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMFポーズ</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMFスピード</translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <translation>その他(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>起動メッセージ</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>キーロック</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>ランプ</translation>
+    </message>
+    <message>
+        <source>Disable MIC PF Key</source>
+        <translation>マイクPFキー無効</translation>
+    </message>
+    <message>
+        <source>S-Meter Squelch</source>
+        <translation>Sメータースケルチ</translation>
+    </message>
+    <message>
+        <source>Squelch Hang Time</source>
+        <translation>スケルチ保持</translation>
+    </message>
+    <message>
+        <source>DTMF Monitor</source>
+        <translation>DTMFモニター</translation>
+    </message>
+    <message>
+        <source>PF &amp;Key</source>
+        <translation>PFキー(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Brightness</source>
+        <translation>明るさ(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>暗</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>明</translation>
+    </message>
+    <message>
+        <source>Auto Brightness</source>
+        <translation>明るさ自動調整</translation>
+    </message>
+    <message>
+        <source>Mic Key Lock</source>
+        <translation>マイクキーロック</translation>
+    </message>
+    <message>
+        <source>Data Speed</source>
+        <translation>データスピード</translation>
+    </message>
+</context>
+<context>
+    <name>TModelForm</name>
+    <message>
+        <source>Model Select</source>
+        <translation>機種選択</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TPortsForm</name>
+    <message>
+        <source>Ports</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>更新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Port map:</source>
+        <translation>ポートの割り当て:</translation>
+    </message>
+    <message>
+        <source>Serial devices:</source>
+        <translation>シリアルデバイス:</translation>
+    </message>
+</context>
+<context>
+    <name>TReadForm</name>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Reading the data from the transceiver.</source>
+        <translation>トランシーバーからデータを読み込んでいます。</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupForm</name>
+    <message>
+        <source>Select your transceiver</source>
+        <translation>お使いのトランシーバーを選択してください</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSortForm</name>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>メモリーチャンネルのソート</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>周波数(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Name</source>
+        <translation>メモリーネーム(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>ソート(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TToneGroup</name>
+    <message>
+        <source>Tone/CTCSS/DCS</source>
+        <translation>トーン/CTCSS/DCS</translation>
+    </message>
+</context>
+<context>
+    <name>TVfoForm</name>
+    <message>
+        <source>Program VFO</source>
+        <translation>プログラムVFO</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+</context>
+<context>
+    <name>TWelcomeForm</name>
+    <message>
+        <source>Welcome</source>
+        <translation>ようこそ</translation>
+    </message>
+</context>
+<context>
+    <name>TWriteForm</name>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Writing data to the transceiver.</source>
+        <translation>トランシーバーにデータを書き込んでいます。</translation>
+    </message>
+    <message>
+        <source>Reading the data back from the transceiver to verify it.</source>
+        <translation>確認のためトランシーバーからデータを読み戻しています。</translation>
     </message>
 </context>
 </TS>
