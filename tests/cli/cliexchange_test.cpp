@@ -370,9 +370,11 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
          {"The transceiver gave no valid reply to \"ME 01\"", "The read was not completed"}},
         {"garbled replies", kMobileRow, {"--garble-after", "3"}, "read", {"--scope", "menu"}, 1,
          {"The transceiver gave no valid reply to \"TY\""}},
-        {"XOFF held", kHandheldRow, {"--xoff-after", "20"}, "write", {}, 1,
+        // On a loaded machine the XOFF has been seen not to hold the write, which then
+        // completed: either way what the command says must be true.
+        {"XOFF held", kHandheldRow, {"--xoff-after", "20"}, "write", {}, kEither,
          {"Write data Timeout", "The write was not completed"}},
-        {"XOFF held", kMobileRow, {"--xoff-after", "5"}, "write", {"--scope", "menu"}, 1,
+        {"XOFF held", kMobileRow, {"--xoff-after", "5"}, "write", {"--scope", "menu"}, kEither,
          {"Write data Timeout", "The write was not completed"}},
         {"record not stored", kHandheldRow, {"--unstored", "8"}, "write", {"--verify"}, 1,
          {QString::fromStdString(VerifyFailedMessage(1)), "channel 0: "}},
@@ -397,15 +399,19 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         const bool menuOnly = c.Options.contains("menu");
         const TParts expected = menuOnly ? Mixed(fresh, filled) : PartsOf(filled);
         const bool right = PartsOf(reading ? Contents(file) : saved) == expected;
+        int status = c.Status;
         if (c.Status == kEither) {
-            EXPECT_TRUE((run.Status == 0 && right) || (run.Status == 1 && !QFile::exists(file)))
-                << run.Status << run.Errors.toStdString();
-            continue;
+            if (run.Status == 0) {
+                EXPECT_TRUE(right) << run.Errors.toStdString();
+                continue;
+            }
+            status = 1;
         }
-        EXPECT_EQ(run.Status, c.Status) << run.Errors.toStdString();
-        EXPECT_TRUE(c.Status != 0 || right);
-        EXPECT_FALSE(reading && c.Status != 0 && QFile::exists(file));
-        EXPECT_TRUE(!c.Said.isEmpty() || run.Errors.isEmpty()) << run.Errors.toStdString();
+        EXPECT_EQ(run.Status, status) << run.Errors.toStdString();
+        EXPECT_TRUE(status != 0 || right);
+        EXPECT_FALSE(reading && status != 0 && QFile::exists(file));
+        EXPECT_TRUE(!c.Said.isEmpty() || c.Status == kEither || run.Errors.isEmpty())
+            << run.Errors.toStdString();
         for (const QString& text : c.Said)
             EXPECT_TRUE(run.Errors.contains(text)) << run.Errors.toStdString();
     }
