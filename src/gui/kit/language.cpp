@@ -43,6 +43,11 @@ QString EffectiveLanguage(const QString& chosen, const QLocale& desktop) {
 }
 
 bool InstallTranslations(QCoreApplication& application, const QString& language) {
+    // The translations installed before are let go: the last call decides.
+    for (QTranslator* earlier : application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     Shown() = QStringLiteral("en");
     if (language == QLatin1String("en")) return true;
     const bool program =
