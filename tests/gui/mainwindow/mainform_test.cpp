@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QMenu>
+#include <QLabel>
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
@@ -351,6 +354,49 @@ TEST_F(MainFormTest, LanguageChoiceIsKeptForTheNextStart) {
         EXPECT_EQ(EffectiveLanguage(QString::fromLatin1(test.Chosen), test.Desktop), test.Shown)
             << test.Chosen << " " << test.Desktop.name().toStdString();
     }
+}
+
+// The controls of every page that show a text, whose text is cut: narrower than it needs.
+QStringList CutTexts(TMainForm& form) {
+    QStringList cut;
+    for (int page = 0; page < form.PageControl1->count(); ++page) {
+        if (!form.PageControl1->isTabVisible(page)) continue;
+        form.PageControl1->setCurrentIndex(page);
+        for (QWidget* control : form.findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&form)) continue;
+            QString text;
+            int needed = 0;
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                text = button->text();
+                needed = button->sizeHint().width();
+            } else if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
+                text = label->text();
+                needed = label->minimumSizeHint().width();
+            }
+            if (!text.isEmpty() && control->width() < needed) cut << text;
+        }
+    }
+    form.PageControl1->setCurrentIndex(0);
+    return cut;
+}
+
+// Started in German or Japanese the window speaks that language, with no text cut;
+// English is what it always was.
+TEST_F(MainFormTest, StartsInEachLanguageWithNoTextCut) {
+    StoreConfiguration("RV-310", "MKF");
+    const struct {
+        const char* Language;
+        const char* File;
+    } kCases[] = {{"de", "&Datei"}, {"ja", "ファイル(&F)"}, {"en", "&File"}};
+    for (const auto& test : kCases) {
+        SCOPED_TRACE(test.Language);
+        Form.reset();
+        EXPECT_TRUE(InstallTranslations(*qApp, QString::fromLatin1(test.Language)));
+        TMainForm& form = Start();
+        EXPECT_EQ(form.Menu.File1->title(), QString::fromUtf8(test.File));
+        EXPECT_EQ(CutTexts(form), QStringList{});
+    }
+    EXPECT_EQ(ShownLanguage(), "en");
 }
 
 TEST(ToolbarIcons, ArrowsStandOutOnALightOrADarkToolbar) {
