@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTranslator>
+#include <memory>
 
 #include "core/model/channeltable.h"
 #include "gui/editors/editorfixture.h"
@@ -20,6 +23,16 @@ namespace {
 
 const char kChannel3[] = "003,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,CLUB";
 const char kChannel4[] = "004,0147500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT";
+
+// Translates every text by one rule, so the window's translated texts are told from the English
+// ones.
+class TStarTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* sourceText, const char*, int) const override {
+        return QString::fromUtf8(sourceText) + QLatin1Char('*');
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // A record without its label: two channels hold the same settings when these match.
 std::string Settings(const std::string& record) {
@@ -118,6 +131,36 @@ TEST_F(ChannelTable, RefusedValueShowsTheReasonAndStoresNothing) {
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "145.500");
     EXPECT_FALSE(Form->Menu.Undo->isEnabled());
     EXPECT_TRUE(Messages.Shown().empty());
+}
+
+TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
+    StartOnChannels();
+    // The English choice typed into the cell, then taken back.
+    TypeIntoCell(3, TTableColumn::Shift, "-");
+    const std::string typed = Channel(3);
+    ASSERT_NE(typed, kChannel3);
+    Form->Menu.Undo->trigger();
+    ASSERT_EQ(Channel(3), kChannel3);
+
+    TStarTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QAbstractItemModel* shown = Page().Table->model();
+    const int shift = static_cast<int>(TTableColumn::Shift);
+    EXPECT_EQ(shown->headerData(shift, Qt::Horizontal).toString(), "Shift*");
+    EXPECT_EQ(Cell(3, TTableColumn::Shift),
+              QString::fromStdString(TableCellText(Form->Data(), 3, TTableColumn::Shift)) + "*");
+    const QModelIndex cell = shown->index(3, shift);
+    QAbstractItemDelegate* delegate = Page().Table->itemDelegate();
+    std::unique_ptr<QWidget> editor(delegate->createEditor(Page().Table, {}, cell));
+    auto* list = qobject_cast<QComboBox*>(editor.get());
+    ASSERT_NE(list, nullptr);
+    delegate->setEditorData(list, cell);
+    EXPECT_EQ(list->currentText(), Cell(3, TTableColumn::Shift));
+    list->setCurrentIndex(list->findText("-*"));
+    delegate->setModelData(list, Page().Table->model(), cell);
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(Channel(3), typed);
+    EXPECT_EQ(Cell(3, TTableColumn::Shift), "-");
 }
 
 TEST_F(ChannelTable, EachEditIsOneUndoStepAndTheMemoryGridFollows) {
