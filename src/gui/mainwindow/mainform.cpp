@@ -53,6 +53,21 @@ constexpr int kCommentLength = 50;
 constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
 constexpr int kChannelsPageHeight = 600;
 
+// A status panel reads "label : value"; these labels are shown in the window's language,
+// the values and the tone marks (T, CT, DCS) as they are.
+constexpr const char* kStatusLabels[] = {QT_TRANSLATE_NOOP("StatusBar", "Tx Freq."),
+                                         QT_TRANSLATE_NOOP("StatusBar", "Offset"),
+                                         QT_TRANSLATE_NOOP("StatusBar", "Programmable VFO")};
+
+QString ShownStatusText(const QString& text) {
+    for (const char* label : kStatusLabels) {
+        if (text.startsWith(QLatin1String(label) + QLatin1String(" : "))) {
+            return QCoreApplication::translate("StatusBar", label) + text.mid(qstrlen(label));
+        }
+    }
+    return text;
+}
+
 // A stored configuration that cannot be used is explained before the choice.
 int RunFirstRunChoice(const QString& reason) {
     if (!reason.isEmpty()) ShowMessage(nullptr, reason, TMessageStyle::Warning);
@@ -444,7 +459,8 @@ void TMainForm::UpdateStatusBar() {
 
 void TMainForm::ShowStatusTexts(const QStringList& texts) {
     for (int panel = 0; panel < StatusPanels.size(); ++panel) {
-        StatusPanels[panel]->setText(panel < texts.size() ? texts[panel] : QString());
+        StatusPanels[panel]->setText(panel < texts.size() ? ShownStatusText(texts[panel])
+                                                          : QString());
     }
 }
 

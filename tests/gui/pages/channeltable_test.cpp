@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTranslator>
 #include <memory>
 
 #include "core/model/channeltable.h"
@@ -18,21 +17,12 @@
 #include "gui/kit/clipboardaccess.h"
 #include "gui/pages/channelspage.h"
 #include "gui/pages/channeltablemodel.h"
+#include "support/startranslator.h"
 
 namespace {
 
 const char kChannel3[] = "003,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,CLUB";
 const char kChannel4[] = "004,0147500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT";
-
-// Translates every text by one rule, so the window's translated texts are told from the English
-// ones.
-class TStarTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* sourceText, const char*, int) const override {
-        return QString::fromUtf8(sourceText) + QLatin1Char('*');
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // A record without its label: two channels hold the same settings when these match.
 std::string Settings(const std::string& record) {
@@ -142,8 +132,7 @@ TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
     Form->Menu.Undo->trigger();
     ASSERT_EQ(Channel(3), kChannel3);
 
-    TStarTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    auto translator = std::make_unique<TStarTranslator>();
     const QAbstractItemModel* shown = Page().Table->model();
     const int shift = static_cast<int>(TTableColumn::Shift);
     EXPECT_EQ(shown->headerData(shift, Qt::Horizontal).toString(), "Shift*");
@@ -158,7 +147,7 @@ TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
     EXPECT_EQ(list->currentText(), Cell(3, TTableColumn::Shift));
     list->setCurrentIndex(list->findText("-*"));
     delegate->setModelData(list, Page().Table->model(), cell);
-    QCoreApplication::removeTranslator(&translator);
+    translator.reset();
     EXPECT_EQ(Channel(3), typed);
     EXPECT_EQ(Cell(3, TTableColumn::Shift), "-");
 }
