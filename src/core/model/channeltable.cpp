@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include <QtGlobal>
+
 #include "core/model/channelediting.h"
 #include "core/model/channeltableinput.h"
 #include "core/model/frequencyrules.h"
@@ -12,10 +14,22 @@ namespace {
 
 constexpr char kYes[] = "Yes";
 
+// The window shows the titles in its language (context "ChannelTable").
 constexpr std::array<const char*, kTableColumnCount> kColumnTitles{
-    "Channel",        "Rx Frequency", "Shift",      "Offset / Tx", "Tone Mode",
-    "Tone Frequency", "DCS Code",     "Step",       "Reverse",     "Beat Shift",
-    "FM Narrow",      "Lock Out",     "Memory Name"};
+    QT_TRANSLATE_NOOP("ChannelTable", "Channel"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Rx Frequency"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Shift"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Offset / Tx"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Tone Mode"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Tone Frequency"),
+    QT_TRANSLATE_NOOP("ChannelTable", "DCS Code"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Step"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Reverse"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Beat Shift"),
+    QT_TRANSLATE_NOOP("ChannelTable", "FM Narrow"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Lock Out"),
+    QT_TRANSLATE_NOOP("ChannelTable", "Memory Name"),
+};
 
 bool IsRow(const TRadioData& data, int row) {
     return row >= 0 && row < TableRowCount(data);

@@ -5,23 +5,27 @@
 #include <cctype>
 #include <utility>
 
+#include <QtGlobal>
+
 #include "core/model/frequencyrules.h"
 #include "core/model/plaintext.h"
 #include "core/model/radiodata.h"
 
 namespace {
 
+// The words among the choices are shown translated (context "ChannelTable"); typed and
+// stored they stay English.
 constexpr std::array<std::pair<TShiftChoice, const char*>, 5> kShiftTexts{{
-    {TShiftChoice::Simplex, "Simplex"},
+    {TShiftChoice::Simplex, QT_TRANSLATE_NOOP("ChannelTable", "Simplex")},
     {TShiftChoice::Plus, "+"},
     {TShiftChoice::Minus, "-"},
     {TShiftChoice::Minus76, "-7.6MHz"},
-    {TShiftChoice::Split, "Split"},
+    {TShiftChoice::Split, QT_TRANSLATE_NOOP("ChannelTable", "Split")},
 }};
 
 constexpr std::array<std::pair<TToneChoice, const char*>, 4> kToneTexts{{
-    {TToneChoice::None, "None"},
-    {TToneChoice::Tone, "Tone"},
+    {TToneChoice::None, QT_TRANSLATE_NOOP("ChannelTable", "None")},
+    {TToneChoice::Tone, QT_TRANSLATE_NOOP("ChannelTable", "Tone")},
     {TToneChoice::Ctcss, "CTCSS"},
     {TToneChoice::Dcs, "DCS"},
 }};

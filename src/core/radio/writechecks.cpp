@@ -1,5 +1,7 @@
 #include "core/radio/writechecks.h"
 
+#include <QtGlobal>
+
 #include "core/model/channelrecord.h"
 #include "core/model/radiodata.h"
 
@@ -18,12 +20,16 @@ bool HasNoFrequency(const TRadioData& data, int record) {
 std::string MissingScanChannelQuestion(const TRadioData& data) {
     const std::string scan = data.GetMenuSlot(kPriorityScanSlot);
     if (scan == kPriorityScan && HasNoFrequency(data, TRadioData::kPriorityRecord)) {
-        return "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
-               "configured.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
+            "configured.");
     }
     if (scan == kWeatherAlert && HasNoFrequency(data, TRadioData::kWeatherAlertRecord)) {
-        return "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency "
-               "is configured.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency "
+            "is configured.");
     }
     return {};
 }
@@ -32,12 +38,16 @@ std::string MissingScanChannelQuestion(const TRadioData& data) {
 std::string ScanChannelNotice(const TRadioData& data) {
     const std::string scan = data.GetMenuSlot(kPriorityScanSlot);
     if (scan == kPriorityScan) {
-        return "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when "
-               "Priority Scan is ON.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Priority Scan is turned ON.\nYou cannot delete the PR channel frequency when "
+            "Priority Scan is ON.");
     }
     if (scan == kWeatherAlert) {
-        return "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when "
-               "Weather Alert is ON.";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when "
+            "Weather Alert is ON.");
     }
     return {};
 }

@@ -27,7 +27,8 @@ bool HasTargetRow(TClipGrid grid, int row) {
 }
 
 void ShowInvalidFunction(QWidget* parent) {
-    ShowMessage(parent, QStringLiteral("Invalid function."), TMessageStyle::Information);
+    ShowMessage(parent, QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid function.")),
+                TMessageStyle::Information);
 }
 
 bool OnMemoryPage(const TMainForm& form) {

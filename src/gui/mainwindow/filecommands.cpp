@@ -27,9 +27,11 @@ void ShowFileOpenError(QWidget* parent, const QString& detail) {
 
 bool TMainForm::ConfirmDiscardChanges() {
     if (!RadioData.Changed) return true;
-    const TMessageAnswer answer = ShowMessage(
-        this, QStringLiteral("Data has been changed.\nDo you want to save the changes?"),
-        TMessageStyle::YesNoCancelWarning);
+    const TMessageAnswer answer =
+        ShowMessage(this,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages", "Data has been changed.\nDo you want to save the changes?")),
+                    TMessageStyle::YesNoCancelWarning);
     if (answer == TMessageAnswer::Cancel) return false;
     if (answer == TMessageAnswer::No) return true;
     // Going on after a save that did not happen would lose the changes.
@@ -114,7 +116,7 @@ void TMainForm::FillRecentMenu() {
         connect(Menu.OpenRecent->addAction(text), &QAction::triggered, this,
                 [this, path] { OpenRecentFile(path); });
     }
-    if (files.isEmpty()) Menu.OpenRecent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    if (files.isEmpty()) Menu.OpenRecent->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void TMainForm::OpenRecentFile(const QString& path) {

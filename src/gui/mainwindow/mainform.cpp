@@ -53,6 +53,21 @@ constexpr int kCommentLength = 50;
 constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
 constexpr int kChannelsPageHeight = 600;
 
+// A status panel reads "label : value"; these labels are shown in the window's language,
+// the values and the tone marks (T, CT, DCS) as they are.
+constexpr const char* kStatusLabels[] = {QT_TRANSLATE_NOOP("StatusBar", "Tx Freq."),
+                                         QT_TRANSLATE_NOOP("StatusBar", "Offset"),
+                                         QT_TRANSLATE_NOOP("StatusBar", "Programmable VFO")};
+
+QString ShownStatusText(const QString& text) {
+    for (const char* label : kStatusLabels) {
+        if (text.startsWith(QLatin1String(label) + QLatin1String(" : "))) {
+            return QCoreApplication::translate("StatusBar", label) + text.mid(qstrlen(label));
+        }
+    }
+    return text;
+}
+
 // A stored configuration that cannot be used is explained before the choice.
 int RunFirstRunChoice(const QString& reason) {
     if (!reason.isEmpty()) ShowMessage(nullptr, reason, TMessageStyle::Warning);
@@ -151,11 +166,11 @@ void TMainForm::BuildPages() {
     TabSheet3 = new QWidget(PageControl1);
     TabSheet4 = new QWidget(PageControl1);
     TabSheet5 = new QWidget(PageControl1);
-    PageControl1->addTab(TabSheet1, QStringLiteral("Memor&y"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("C&hannels"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Me&nu"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Menu&1"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("Menu&2"));
+    PageControl1->addTab(TabSheet1, tr("Memor&y"));
+    PageControl1->addTab(TabSheet5, tr("C&hannels"));
+    PageControl1->addTab(TabSheet2, tr("Me&nu"));
+    PageControl1->addTab(TabSheet3, tr("Menu&1"));
+    PageControl1->addTab(TabSheet4, tr("Menu&2"));
     Grids = new TChannelGrids(*TabSheet1, RadioData);
     MenuPages = new TMenuPages(*TabSheet2, *TabSheet3, *TabSheet4, RadioData);
     ChannelsPage = new TChannelsPage(*TabSheet5, *this);
@@ -166,7 +181,7 @@ void TMainForm::BuildPages() {
 }
 
 void TMainForm::BuildCommentBox() {
-    CommentLabel = new QLabel(QStringLiteral("Comment"), this);
+    CommentLabel = new QLabel(tr("Comment"), this);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(kCommentLength);
@@ -444,7 +459,8 @@ void TMainForm::UpdateStatusBar() {
 
 void TMainForm::ShowStatusTexts(const QStringList& texts) {
     for (int panel = 0; panel < StatusPanels.size(); ++panel) {
-        StatusPanels[panel]->setText(panel < texts.size() ? texts[panel] : QString());
+        StatusPanels[panel]->setText(panel < texts.size() ? ShownStatusText(texts[panel])
+                                                          : QString());
     }
 }
 
@@ -473,10 +489,11 @@ void TMainForm::ComItemClick(int number) {
         return;
     }
     const QString port = PortText(number);
-    ShowMessage(
-        this,
-        QStringLiteral("The %1 port is unavailable.\nPlease check the %1 port status.").arg(port),
-        TMessageStyle::Warning);
+    ShowMessage(this,
+                QCoreApplication::translate(
+                    "Messages", "The %1 port is unavailable.\nPlease check the %1 port status.")
+                    .arg(port),
+                TMessageStyle::Warning);
     // The earlier choice stays ticked; the refused item loses the tick its click gave it.
     TickPortItem(PortNumberOf(SelectedPort));
 }
@@ -484,10 +501,11 @@ void TMainForm::ComItemClick(int number) {
 bool TMainForm::CheckSelectedPort() {
     TKComm probe;
     if (probe.CheckCommportValid(SelectedPortDeviceName(SelectedPort))) return true;
-    ShowMessage(
-        this,
-        QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status."),
-        TMessageStyle::Warning);
+    ShowMessage(this,
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "The selected COM port is unavailable.\nPlease check the COM port status.")),
+                TMessageStyle::Warning);
     return false;
 }
 

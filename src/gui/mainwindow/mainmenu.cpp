@@ -1,6 +1,7 @@
 #include "gui/mainwindow/mainmenu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,12 @@
 #include "gui/kit/toolbaricons.h"
 
 namespace {
+
+// The menus' and tool buttons' words; the shortcuts and the port and language names stay as they
+// are.
+QString Translated(const char* text) {
+    return QCoreApplication::translate("MainMenu", text);
+}
 
 QAction* AddItem(QMenu* menu, const QString& caption, int helpContext,
                  const QKeySequence& shortcut = {}) {
@@ -29,25 +36,30 @@ QMenu* AddSubmenu(QMenu* menu, const QString& caption, int helpContext) {
 }
 
 void BuildFileMenu(QMenuBar* bar, TMainMenu& menu) {
-    menu.File1 = bar->addMenu(QStringLiteral("&File"));
-    menu.New1 =
-        AddItem(menu.File1, QStringLiteral("&New"), 5, QKeySequence(QStringLiteral("Ctrl+N")));
-    menu.Open1 =
-        AddItem(menu.File1, QStringLiteral("&Open..."), 10, QKeySequence(QStringLiteral("Ctrl+O")));
-    menu.OpenBackup = AddItem(menu.File1, QStringLiteral("Open &Backup..."), 10);
-    menu.OpenRecent = menu.File1->addMenu(QStringLiteral("Open &Recent"));
-    menu.Save1 =
-        AddItem(menu.File1, QStringLiteral("&Save"), 15, QKeySequence(QStringLiteral("Ctrl+S")));
-    menu.Save2 = AddItem(menu.File1, QStringLiteral("Save &As..."), 20);
+    menu.File1 = bar->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "&File")));
+    menu.New1 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&New")), 5,
+                        QKeySequence(QStringLiteral("Ctrl+N")));
+    menu.Open1 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Open...")), 10,
+                         QKeySequence(QStringLiteral("Ctrl+O")));
+    menu.OpenBackup =
+        AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Open &Backup...")), 10);
+    menu.OpenRecent =
+        menu.File1->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Open &Recent")));
+    menu.Save1 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Save")), 15,
+                         QKeySequence(QStringLiteral("Ctrl+S")));
+    menu.Save2 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Save &As...")), 20);
     menu.File1->addSeparator();
-    menu.Print1 = AddItem(menu.File1, QStringLiteral("&Print..."), 25,
+    menu.Print1 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Print...")), 25,
                           QKeySequence(QStringLiteral("Ctrl+P")));
-    menu.ExportPdf = AddItem(menu.File1, QStringLiteral("Export Listing as PDF..."), 25);
-    menu.ImportCsv = AddItem(menu.File1, QStringLiteral("&Import CSV..."), 25);
-    menu.ExportCsv = AddItem(menu.File1, QStringLiteral("Export &CSV..."), 25);
+    menu.ExportPdf = AddItem(
+        menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Export Listing as PDF...")), 25);
+    menu.ImportCsv =
+        AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Import CSV...")), 25);
+    menu.ExportCsv =
+        AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Export &CSV...")), 25);
     menu.File1->addSeparator();
-    menu.Exit1 =
-        AddItem(menu.File1, QStringLiteral("E&xit"), 30, QKeySequence(QStringLiteral("Ctrl+Q")));
+    menu.Exit1 = AddItem(menu.File1, Translated(QT_TRANSLATE_NOOP("MainMenu", "E&xit")), 30,
+                         QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
 // The channel commands; the popup menus repeat them without the shortcuts.
@@ -56,30 +68,30 @@ struct TEditItem {
     int HelpContext;
     const char* Shortcut;
 };
-constexpr TEditItem kCutItem{"Cu&t", 40, "Ctrl+X"};
-constexpr TEditItem kCopyItem{"&Copy", 45, "Ctrl+C"};
-constexpr TEditItem kPasteItem{"&Paste", 50, "Ctrl+V"};
-constexpr TEditItem kDeleteItem{"&Delete", 55, "Ctrl+Del"};
+constexpr TEditItem kCutItem{QT_TRANSLATE_NOOP("MainMenu", "Cu&t"), 40, "Ctrl+X"};
+constexpr TEditItem kCopyItem{QT_TRANSLATE_NOOP("MainMenu", "&Copy"), 45, "Ctrl+C"};
+constexpr TEditItem kPasteItem{QT_TRANSLATE_NOOP("MainMenu", "&Paste"), 50, "Ctrl+V"};
+constexpr TEditItem kDeleteItem{QT_TRANSLATE_NOOP("MainMenu", "&Delete"), 55, "Ctrl+Del"};
 
 QAction* AddEditItem(QMenu* menu, const TEditItem& item, bool withShortcut) {
     const QKeySequence shortcut =
         withShortcut ? QKeySequence(QString::fromLatin1(item.Shortcut)) : QKeySequence();
-    return AddItem(menu, QString::fromLatin1(item.Caption), item.HelpContext, shortcut);
+    return AddItem(menu, Translated(item.Caption), item.HelpContext, shortcut);
 }
 
 // Undo and Redo take back and bring back changes to the data set. Redo answers
 // to both the Windows and the desktop habit.
 void AddUndoItems(TMainMenu& menu) {
-    menu.Undo =
-        AddItem(menu.Edit1, QStringLiteral("&Undo"), 38, QKeySequence(QStringLiteral("Ctrl+Z")));
-    menu.Redo = AddItem(menu.Edit1, QStringLiteral("&Redo"), 39);
+    menu.Undo = AddItem(menu.Edit1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Undo")), 38,
+                        QKeySequence(QStringLiteral("Ctrl+Z")));
+    menu.Redo = AddItem(menu.Edit1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Redo")), 39);
     menu.Redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     menu.Edit1->addSeparator();
 }
 
 void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
-    menu.Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+    menu.Edit1 = bar->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "&Edit")));
     AddUndoItems(menu);
     menu.Cut1 = AddEditItem(menu.Edit1, kCutItem, true);
     menu.Copy1 = AddEditItem(menu.Edit1, kCopyItem, true);
@@ -88,7 +100,8 @@ void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
     // The Delete key alone as well; in a text box it stays the box's own.
     menu.Delete1->setShortcuts({menu.Delete1->shortcut(), QKeySequence(Qt::Key_Delete)});
     menu.Edit1->addSeparator();
-    menu.MemorySort1 = AddItem(menu.Edit1, QStringLiteral("Memory Channel &Sort..."), 60);
+    menu.MemorySort1 = AddItem(
+        menu.Edit1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Memory Channel &Sort...")), 60);
 }
 
 QString ComCaption(int number) {
@@ -98,7 +111,8 @@ QString ComCaption(int number) {
 }
 
 void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
-    menu.PortSelect1 = AddSubmenu(radio, QStringLiteral("&Port Select"), 75);
+    menu.PortSelect1 =
+        AddSubmenu(radio, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Port Select")), 75);
     menu.PortSelect1->setToolTipsVisible(true);
     // Only the program checks and unchecks these items, so they do not form an exclusive group.
     menu.ComGroup = new QActionGroup(menu.PortSelect1);
@@ -111,37 +125,45 @@ void BuildPortMenu(QMenu* radio, TMainMenu& menu) {
         menu.ComItems.append(item);
     }
     menu.PortSelect1->addSeparator();
-    menu.Ports = AddItem(menu.PortSelect1, QStringLiteral("Po&rts..."), 75);
+    menu.Ports =
+        AddItem(menu.PortSelect1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Po&rts...")), 75);
 }
 
 void BuildRadioMenu(QMenuBar* bar, TMainMenu& menu) {
-    menu.Radio1 = bar->addMenu(QStringLiteral("&Radio"));
-    menu.Read1 = AddSubmenu(menu.Radio1, QStringLiteral("&Read"), 65);
-    menu.ReadAll1 = AddItem(menu.Read1, QStringLiteral("&All"), 65);
-    menu.ReadMemory1 = AddItem(menu.Read1, QStringLiteral("&Memory"), 65);
-    menu.ReadMenu1 = AddItem(menu.Read1, QStringLiteral("M&enu"), 65);
-    menu.Write1 = AddSubmenu(menu.Radio1, QStringLiteral("&Write"), 70);
-    menu.WriteAll1 = AddItem(menu.Write1, QStringLiteral("&All"), 70);
-    menu.WriteMemory1 = AddItem(menu.Write1, QStringLiteral("&Memory"), 70);
-    menu.WriteMenu1 = AddItem(menu.Write1, QStringLiteral("M&enu"), 70);
+    menu.Radio1 = bar->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "&Radio")));
+    menu.Read1 = AddSubmenu(menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Read")), 65);
+    menu.ReadAll1 = AddItem(menu.Read1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&All")), 65);
+    menu.ReadMemory1 =
+        AddItem(menu.Read1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Memory")), 65);
+    menu.ReadMenu1 = AddItem(menu.Read1, Translated(QT_TRANSLATE_NOOP("MainMenu", "M&enu")), 65);
+    menu.Write1 = AddSubmenu(menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Write")), 70);
+    menu.WriteAll1 = AddItem(menu.Write1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&All")), 70);
+    menu.WriteMemory1 =
+        AddItem(menu.Write1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Memory")), 70);
+    menu.WriteMenu1 = AddItem(menu.Write1, Translated(QT_TRANSLATE_NOOP("MainMenu", "M&enu")), 70);
     menu.Write1->addSeparator();
-    menu.VerifyAfterWriting = AddItem(menu.Write1, QStringLiteral("&Verify after writing"), 70);
+    menu.VerifyAfterWriting = AddItem(
+        menu.Write1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Verify after writing")), 70);
     menu.VerifyAfterWriting->setCheckable(true);
     menu.Radio1->addSeparator();
     BuildPortMenu(menu.Radio1, menu);
-    menu.LogCommunication = AddItem(menu.Radio1, QStringLiteral("&Log Communication"), 115);
+    menu.LogCommunication =
+        AddItem(menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Log Communication")), 115);
     menu.LogCommunication->setCheckable(true);
     menu.Radio1->addSeparator();
-    menu.ChannelDisplay1 = AddItem(menu.Radio1, QStringLiteral("&Channel Display..."), 80);
-    menu.MemoryChannelSelect1 =
-        AddItem(menu.Radio1, QStringLiteral("&Memory Channel Select..."), 85);
-    menu.ModelSelect1 = AddItem(menu.Radio1, QStringLiteral("Model &Select..."), 90);
+    menu.ChannelDisplay1 =
+        AddItem(menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Channel Display...")), 80);
+    menu.MemoryChannelSelect1 = AddItem(
+        menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Memory Channel Select...")), 85);
+    menu.ModelSelect1 =
+        AddItem(menu.Radio1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Model &Select...")), 90);
 }
 
 void BuildHelpMenu(QMenuBar* bar, TMainMenu& menu) {
-    menu.Help1 = bar->addMenu(QStringLiteral("&Help"));
-    menu.Help2 = AddItem(menu.Help1, QStringLiteral("&Help Topics"), 95);
-    menu.Language = AddSubmenu(menu.Help1, QStringLiteral("&Language"), 95);
+    menu.Help1 = bar->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "&Help")));
+    menu.Help2 = AddItem(menu.Help1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Help Topics")), 95);
+    menu.Language =
+        AddSubmenu(menu.Help1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Language")), 95);
     menu.LanguageItems = new QActionGroup(menu.Language);
     const auto addLanguage = [&menu](const QString& name, const QString& code) {
         QAction* item = menu.Language->addAction(name);
@@ -149,12 +171,12 @@ void BuildHelpMenu(QMenuBar* bar, TMainMenu& menu) {
         item->setData(code);
         menu.LanguageItems->addAction(item);
     };
-    addLanguage(QStringLiteral("System Language"), QString());
+    addLanguage(Translated(QT_TRANSLATE_NOOP("MainMenu", "System Language")), QString());
     for (const TLanguage& language : Languages()) {
         addLanguage(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
     }
     menu.Help1->addSeparator();
-    menu.About1 = AddItem(menu.Help1, QStringLiteral("&About..."), 100);
+    menu.About1 = AddItem(menu.Help1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&About...")), 100);
 }
 
 QToolButton* AddSpeedButton(QToolBar& toolbar, TToolbarGlyph glyph, const QString& hint) {
@@ -188,7 +210,8 @@ TGridPopupMenus BuildGridPopupMenus(QWidget& owner) {
     menus.Paste2 = AddEditItem(menus.PopupMenu1, kPasteItem, false);
     menus.Delete2 = AddEditItem(menus.PopupMenu1, kDeleteItem, false);
     menus.PopupMenu1->addSeparator();
-    menus.Lockout2 = AddItem(menus.PopupMenu1, QStringLiteral("&Lock Out"), 545);
+    menus.Lockout2 =
+        AddItem(menus.PopupMenu1, Translated(QT_TRANSLATE_NOOP("MainMenu", "&Lock Out")), 545);
 
     menus.PopupMenu2 = new QMenu(&owner);
     menus.PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -206,20 +229,31 @@ TGridPopupMenus BuildGridPopupMenus(QWidget& owner) {
 
 TSpeedButtons BuildSpeedButtons(QToolBar& toolbar) {
     TSpeedButtons buttons;
-    buttons.SpeedButton7 = AddSpeedButton(toolbar, TToolbarGlyph::New, QStringLiteral("New"));
-    buttons.SpeedButton6 = AddSpeedButton(toolbar, TToolbarGlyph::Open, QStringLiteral("Open"));
-    buttons.SpeedButton8 = AddSpeedButton(toolbar, TToolbarGlyph::Save, QStringLiteral("Save"));
+    buttons.SpeedButton7 = AddSpeedButton(toolbar, TToolbarGlyph::New,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "New")));
+    buttons.SpeedButton6 = AddSpeedButton(toolbar, TToolbarGlyph::Open,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Open")));
+    buttons.SpeedButton8 = AddSpeedButton(toolbar, TToolbarGlyph::Save,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Save")));
     toolbar.addSeparator();
-    buttons.SpeedButton2 = AddSpeedButton(toolbar, TToolbarGlyph::Cut, QStringLiteral("Cut"));
-    buttons.SpeedButton1 = AddSpeedButton(toolbar, TToolbarGlyph::Copy, QStringLiteral("Copy"));
-    buttons.SpeedButton3 = AddSpeedButton(toolbar, TToolbarGlyph::Paste, QStringLiteral("Paste"));
+    buttons.SpeedButton2 = AddSpeedButton(toolbar, TToolbarGlyph::Cut,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Cut")));
+    buttons.SpeedButton1 = AddSpeedButton(toolbar, TToolbarGlyph::Copy,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Copy")));
+    buttons.SpeedButton3 = AddSpeedButton(toolbar, TToolbarGlyph::Paste,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Paste")));
     toolbar.addSeparator();
-    buttons.UndoButton = AddSpeedButton(toolbar, TToolbarGlyph::Undo, QStringLiteral("Undo"));
-    buttons.RedoButton = AddSpeedButton(toolbar, TToolbarGlyph::Redo, QStringLiteral("Redo"));
+    buttons.UndoButton = AddSpeedButton(toolbar, TToolbarGlyph::Undo,
+                                        Translated(QT_TRANSLATE_NOOP("MainMenu", "Undo")));
+    buttons.RedoButton = AddSpeedButton(toolbar, TToolbarGlyph::Redo,
+                                        Translated(QT_TRANSLATE_NOOP("MainMenu", "Redo")));
     toolbar.addSeparator();
-    buttons.SpeedButton4 = AddSpeedButton(toolbar, TToolbarGlyph::Read, QStringLiteral("Read"));
-    buttons.SpeedButton5 = AddSpeedButton(toolbar, TToolbarGlyph::Write, QStringLiteral("Write"));
+    buttons.SpeedButton4 = AddSpeedButton(toolbar, TToolbarGlyph::Read,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Read")));
+    buttons.SpeedButton5 = AddSpeedButton(toolbar, TToolbarGlyph::Write,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Write")));
     toolbar.addSeparator();
-    buttons.SpeedButton9 = AddSpeedButton(toolbar, TToolbarGlyph::Print, QStringLiteral("Print"));
+    buttons.SpeedButton9 = AddSpeedButton(toolbar, TToolbarGlyph::Print,
+                                          Translated(QT_TRANSLATE_NOOP("MainMenu", "Print")));
     return buttons;
 }

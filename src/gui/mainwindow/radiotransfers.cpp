@@ -111,7 +111,9 @@ void TMainForm::WriteToRadio(TTransferScope scope) {
     const bool toneBurstShown = ToneBurstShown();
     if (!ConfirmScanChannel(this, RadioData, scope)) return;
     if (CheckSelectedPort() &&
-        ShowMessage(this, QStringLiteral("Do you want to write the data to the transceiver?"),
+        ShowMessage(this,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages", "Do you want to write the data to the transceiver?")),
                     TMessageStyle::YesNoQuestion) == TMessageAnswer::Yes) {
         TWriteForm form(*this, scope, toneBurstShown, Menu.VerifyAfterWriting->isChecked());
         ExecModal(form);

@@ -41,7 +41,8 @@ void TMainForm::ConnectLanguageMenu() {
 void TMainForm::ChannelDisplay1Click() {
     if (!CheckSelectedPort()) return;
     if (ShowMessage(this,
-                    QStringLiteral("Confirm that the transceiver has been connected to the PC."),
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages", "Confirm that the transceiver has been connected to the PC.")),
                     TMessageStyle::OkCancelQuestion) != TMessageAnswer::Ok) {
         return;
     }

@@ -26,16 +26,19 @@ constexpr int kRowHeight = 18;
 // F1 on the page opens the guide at its section.
 constexpr int kChannelsPageHelp = 150;
 constexpr int kCellPadding = 12;
-// The widest text each column shows, so that the widths do not follow the data.
+// The widest text each column shows, so that the widths do not follow the data; a word
+// among them is measured as the window shows it.
 constexpr const char* kWidestTexts[kTableColumnCount] = {
     "000",     "000.0000", "Simplex", "000.0000", "CTCSS", "000.0Hz", "000",
     "12.5kHz", "",         "",        "",         "",      "WWWWWW"};
-constexpr char kNothingInserted[] = "The last channel is in use; nothing was inserted.";
-constexpr char kInsertNumberedOnly[] = "Channels are inserted among the numbered channels only.";
-constexpr char kNotMoved[] =
-    "Only the numbered channels move, and not past the first or the last one.";
-constexpr char kFillNeedsRows[] =
-    "Select two or more rows: the first one's value is copied into the others.";
+constexpr char kNothingInserted[] =
+    QT_TRANSLATE_NOOP("TChannelsPage", "The last channel is in use; nothing was inserted.");
+constexpr char kInsertNumberedOnly[] =
+    QT_TRANSLATE_NOOP("TChannelsPage", "Channels are inserted among the numbered channels only.");
+constexpr char kNotMoved[] = QT_TRANSLATE_NOOP(
+    "TChannelsPage", "Only the numbered channels move, and not past the first or the last one.");
+constexpr char kFillNeedsRows[] = QT_TRANSLATE_NOOP(
+    "TChannelsPage", "Select two or more rows: the first one's value is copied into the others.");
 
 QString JoinedLines(const std::vector<std::string>& lines) {
     QStringList texts;
@@ -101,9 +104,9 @@ void TChannelsPage::SizeColumns() {
     const QFontMetrics titles(header->font());
     for (int column = 0; column < kTableColumnCount; ++column) {
         const QString title = Model->headerData(column, Qt::Horizontal).toString();
-        const int widest =
-            std::max(titles.horizontalAdvance(title),
-                     cells.horizontalAdvance(QString::fromLatin1(kWidestTexts[column])));
+        const int widest = std::max(titles.horizontalAdvance(title),
+                                    cells.horizontalAdvance(TChannelTableModel::Shown(
+                                        QString::fromLatin1(kWidestTexts[column]))));
         header->resizeSection(column, widest + kCellPadding);
     }
 }
@@ -111,9 +114,9 @@ void TChannelsPage::SizeColumns() {
 QLayout* TChannelsPage::BuildFilterRow(QWidget& page) {
     FilterEdit = new QLineEdit(&page);
     FilterEdit->setObjectName(QStringLiteral("ChannelFilter"));
-    FilterEdit->setPlaceholderText(QStringLiteral("Filter: name, frequency or band (430-440)"));
+    FilterEdit->setPlaceholderText(tr("Filter: name, frequency or band (430-440)"));
     FilterEdit->setClearButtonEnabled(true);
-    UsedOnlyBox = new QCheckBox(QStringLiteral("U&sed only"), &page);
+    UsedOnlyBox = new QCheckBox(tr("U&sed only"), &page);
     SetHelpContext(FilterEdit, kChannelsPageHelp);
     SetHelpContext(UsedOnlyBox, kChannelsPageHelp);
     auto* row = new QHBoxLayout;
@@ -123,17 +126,17 @@ QLayout* TChannelsPage::BuildFilterRow(QWidget& page) {
 }
 
 QLayout* TChannelsPage::BuildButtonRow(QWidget& page) {
-    const auto button = [&page](const char* caption) {
-        auto* made = new QPushButton(QString::fromLatin1(caption), &page);
+    const auto button = [&page](const QString& caption) {
+        auto* made = new QPushButton(caption, &page);
         made->setAutoDefault(false);
         made->setFocusPolicy(Qt::NoFocus);
         return made;
     };
-    InsertButton = button("&Insert");
-    MoveUpButton = button("Move &Up");
-    MoveDownButton = button("Move Do&wn");
-    FillDownButton = button("Fill &Down");
-    LockoutButton = button("&Lock Out");
+    InsertButton = button(tr("&Insert"));
+    MoveUpButton = button(tr("Move &Up"));
+    MoveDownButton = button(tr("Move Do&wn"));
+    FillDownButton = button(tr("Fill &Down"));
+    LockoutButton = button(tr("&Lock Out"));
     auto* row = new QHBoxLayout;
     for (QPushButton* made :
          {InsertButton, MoveUpButton, MoveDownButton, FillDownButton, LockoutButton}) {
@@ -248,7 +251,7 @@ void TChannelsPage::InsertClick() {
     if (row < 0) return;
     if (!InsertEmptyChannel(Workspace.Data(), row)) {
         const bool numbered = row <= Workspace.Data().ChannelCount();
-        ShowMessage(QString::fromLatin1(numbered ? kNothingInserted : kInsertNumberedOnly), true);
+        ShowMessage(tr(numbered ? kNothingInserted : kInsertNumberedOnly), true);
         return;
     }
     ShowMessage({});
@@ -260,7 +263,7 @@ void TChannelsPage::MoveClick(int direction) {
     std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
     if (!MoveChannels(Workspace.Data(), rows, direction)) {
-        ShowMessage(QString::fromLatin1(kNotMoved), true);
+        ShowMessage(tr(kNotMoved), true);
         return;
     }
     ShowMessage({});
@@ -274,7 +277,7 @@ void TChannelsPage::FillDownClick() {
     const int column = Table->currentIndex().column();
     if (column <= 0) return;
     if (rows.size() < 2) {
-        ShowMessage(QString::fromLatin1(kFillNeedsRows), true);
+        ShowMessage(tr(kFillNeedsRows), true);
         return;
     }
     const auto lines = FillDown(Workspace.Data(), rows, static_cast<TTableColumn>(column));

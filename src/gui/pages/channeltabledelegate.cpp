@@ -27,8 +27,9 @@ QWidget* TChannelTableDelegate::createEditor(QWidget* parent, const QStyleOption
         line->setFrame(false);
         return line;
     }
+    // Each item shows its translated text and keeps the English one the table takes.
     auto* list = new QComboBox(parent);
-    list->addItems(choices);
+    for (const QString& choice : choices) list->addItem(TChannelTableModel::Shown(choice), choice);
     return list;
 }
 
@@ -36,7 +37,7 @@ void TChannelTableDelegate::setEditorData(QWidget* editor, const QModelIndex& in
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         // An unused row's list shows no choice, so closing it stores nothing.
-        list->setCurrentIndex(list->findText(text));
+        list->setCurrentIndex(list->findData(text));
         return;
     }
     if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setText(text);
@@ -45,7 +46,7 @@ void TChannelTableDelegate::setEditorData(QWidget* editor, const QModelIndex& in
 void TChannelTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                          const QModelIndex& index) const {
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        model->setData(index, list->currentText(), Qt::EditRole);
+        model->setData(index, list->currentData().toString(), Qt::EditRole);
         return;
     }
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {

@@ -1,6 +1,7 @@
 #include "gui/pages/channeltablemodel.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -16,6 +17,11 @@ QString TextOf(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The columns whose words are choices, shown in the window's language.
+bool IsChoiceColumn(TTableColumn column) {
+    return column == TTableColumn::Shift || column == TTableColumn::ToneMode;
+}
+
 }  // namespace
 
 TChannelTableModel::TChannelTableModel(TRadioData& data, QObject* parent)
@@ -29,6 +35,11 @@ int TChannelTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kTableColumnCount;
 }
 
+QString TChannelTableModel::Shown(const QString& english) {
+    if (english.isEmpty()) return english;
+    return QCoreApplication::translate("ChannelTable", english.toUtf8().constData());
+}
+
 bool TChannelTableModel::IsCheckColumn(int column) {
     const auto field = static_cast<TTableColumn>(column);
     return field >= TTableColumn::Reverse && field <= TTableColumn::Lockout;
@@ -40,6 +51,10 @@ QVariant TChannelTableModel::data(const QModelIndex& index, int role) const {
     const bool check = IsCheckColumn(index.column());
     switch (role) {
         case Qt::DisplayRole:
+            if (check) return {};
+            if (IsChoiceColumn(ColumnOf(index)))
+                return Shown(TextOf(TableCellText(Data, row, ColumnOf(index))));
+            return TextOf(TableCellText(Data, row, ColumnOf(index)));
         case Qt::EditRole:
             if (check) return {};
             return TextOf(TableCellText(Data, row, ColumnOf(index)));
@@ -57,7 +72,7 @@ QVariant TChannelTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return QString::fromLatin1(TableColumnTitle(static_cast<TTableColumn>(section)));
+    return Shown(QString::fromLatin1(TableColumnTitle(static_cast<TTableColumn>(section))));
 }
 
 Qt::ItemFlags TChannelTableModel::flags(const QModelIndex& index) const {

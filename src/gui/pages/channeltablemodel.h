@@ -30,6 +30,8 @@ public:
     // The drop-down choices of a cell; empty for the text and check columns.
     QStringList Choices(const QModelIndex& index) const;
     static bool IsCheckColumn(int column);
+    // A choice or title as the window shows it; the table itself keeps the English one.
+    static QString Shown(const QString& english);
 
 signals:
     // A cell's value was stored; `note` tells how the rules changed it, if they did.

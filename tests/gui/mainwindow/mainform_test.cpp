@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -19,6 +20,7 @@
 #include "gui/kit/toolbaricons.h"
 #include "gui/pages/channelgrids.h"
 #include "support/mainformfixture.h"
+#include "support/startranslator.h"
 
 namespace {
 
@@ -328,6 +330,23 @@ TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
 }  // namespace
 
 namespace {
+
+// The window's words go through the translator; the language names, the port
+// items and the shortcuts stay as they are.
+TEST_F(MainFormTest, MenusTabsAndHintsAreTranslatedButNotTheNamesAndShortcuts) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const TStarTranslator translator;
+    TMainForm& form = Start();
+    EXPECT_EQ(form.Menu.File1->title(), "&File*");
+    EXPECT_EQ(form.Menu.Cut1->text(), "Cu&t*");
+    EXPECT_EQ(form.Menu.Cut1->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(form.SpeedButtons.SpeedButton7->toolTip(), "New*");
+    EXPECT_EQ(form.PageControl1->tabText(1), "C&hannels*");
+    EXPECT_EQ(form.Menu.ComItems.first()->text(), "Com&1");
+    const QList<QAction*> languages = form.Menu.LanguageItems->actions();
+    EXPECT_EQ(languages[0]->text(), "System Language*");
+    EXPECT_EQ(languages[2]->text(), "Deutsch");
+}
 
 // Help > Language keeps the choice for the next start; the desktop's language
 // counts until one is chosen, and English stands in for a language without translation.

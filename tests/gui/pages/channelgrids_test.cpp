@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "support/mainformfixture.h"
+#include "support/startranslator.h"
 
 namespace {
 
@@ -120,6 +121,20 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
 
     Grids().StringGrid4->setFocus();
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
+}
+
+TEST_F(ChannelGrids, StatusBarShowsItsLabelsTranslatedAndTheValuesAsTheyAre) {
+    StoreConfiguration("PX-A7", "AEB0");
+    TMainForm& form = Start();
+    form.Data().SetChannel(2, "02,0430000000,6,1,1,1,0,0,12,08,000,01600000,0,0,0000000000,0,0,,");
+    form.RefreshGrids();
+    const TStarTranslator translator;
+    Grids().StringGrid1->setFocus();
+    Grids().SelectRow(TChannelGrids::kMemoryGrid, 3);
+    EXPECT_EQ(Panels(form), (QStringList{"Offset* : 1.60MHz", "+ R", "T : 100.0Hz", ""}));
+    Grids().StringGrid2->setFocus();
+    Grids().SelectRow(TChannelGrids::kVfoGrid, 1);
+    EXPECT_EQ(Panels(form).last(), "Programmable VFO* : 430-439");
 }
 
 TEST_F(ChannelGrids, OtherPagesDisableEditingAndEmptyTheStatusBar) {

@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <memory>
 
 #include "core/model/channeltable.h"
 #include "gui/editors/editorfixture.h"
@@ -15,6 +17,7 @@
 #include "gui/kit/clipboardaccess.h"
 #include "gui/pages/channelspage.h"
 #include "gui/pages/channeltablemodel.h"
+#include "support/startranslator.h"
 
 namespace {
 
@@ -118,6 +121,35 @@ TEST_F(ChannelTable, RefusedValueShowsTheReasonAndStoresNothing) {
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "145.500");
     EXPECT_FALSE(Form->Menu.Undo->isEnabled());
     EXPECT_TRUE(Messages.Shown().empty());
+}
+
+TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
+    StartOnChannels();
+    // The English choice typed into the cell, then taken back.
+    TypeIntoCell(3, TTableColumn::Shift, "-");
+    const std::string typed = Channel(3);
+    ASSERT_NE(typed, kChannel3);
+    Form->Menu.Undo->trigger();
+    ASSERT_EQ(Channel(3), kChannel3);
+
+    auto translator = std::make_unique<TStarTranslator>();
+    const QAbstractItemModel* shown = Page().Table->model();
+    const int shift = static_cast<int>(TTableColumn::Shift);
+    EXPECT_EQ(shown->headerData(shift, Qt::Horizontal).toString(), "Shift*");
+    EXPECT_EQ(Cell(3, TTableColumn::Shift),
+              QString::fromStdString(TableCellText(Form->Data(), 3, TTableColumn::Shift)) + "*");
+    const QModelIndex cell = shown->index(3, shift);
+    QAbstractItemDelegate* delegate = Page().Table->itemDelegate();
+    std::unique_ptr<QWidget> editor(delegate->createEditor(Page().Table, {}, cell));
+    auto* list = qobject_cast<QComboBox*>(editor.get());
+    ASSERT_NE(list, nullptr);
+    delegate->setEditorData(list, cell);
+    EXPECT_EQ(list->currentText(), Cell(3, TTableColumn::Shift));
+    list->setCurrentIndex(list->findText("-*"));
+    delegate->setModelData(list, Page().Table->model(), cell);
+    translator.reset();
+    EXPECT_EQ(Channel(3), typed);
+    EXPECT_EQ(Cell(3, TTableColumn::Shift), "-");
 }
 
 TEST_F(ChannelTable, EachEditIsOneUndoStepAndTheMemoryGridFollows) {
