@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>ChannelTable</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ablagerichtung</translation>
+    </message>
+    <message>
+        <source>Offset / Tx</source>
+        <translation>Ablage / TX</translation>
+    </message>
+    <message>
+        <source>Tone Mode</source>
+        <translation>Tonart</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Tonfrequenz</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>Beat-Shift</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FM schmal</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Kein</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+</context>
+<context>
     <name>CsvChannels</name>
     <message>
         <source>%1 channel exported.</source>
@@ -295,6 +366,209 @@
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>&amp;Sicherung öffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export Listing as PDF...</source>
+        <translation>Liste als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Memory Channel &amp;Sort...</source>
+        <translation>&amp;Speicher sortieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>Schnittstelle &amp;wählen</translation>
+    </message>
+    <message>
+        <source>Po&amp;rts...</source>
+        <translation>&amp;Schnittstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alles</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Speicher</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>&amp;Menü</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Log Communication</source>
+        <translation>Kommunikation &amp;protokollieren</translation>
+    </message>
+    <message>
+        <source>&amp;Channel Display...</source>
+        <translation>&amp;Kanalanzeige...</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel Select...</source>
+        <translation>Speicherkanal w&amp;ählen...</translation>
+    </message>
+    <message>
+        <source>Model &amp;Select...</source>
+        <translation>&amp;Modell wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>System Language</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Info...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>&amp;Sperren</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>This file is too large for a channel list (over 4 MiB).</source>
@@ -413,8 +687,8 @@ Die anderen Töne werden im Amateurfunk nicht verwendet.</translation>
     <message>
         <source>The selected COM port is unavailable.
 Please check the COM port status.</source>
-        <translation>Der gewählte COM-Port ist nicht verfügbar.
-Bitte prüfen Sie den Zustand des COM-Ports.</translation>
+        <translation>Die gewählte COM-Schnittstelle ist nicht verfügbar.
+Bitte prüfen Sie den Zustand der COM-Schnittstelle.</translation>
     </message>
     <message>
         <source>The data read back from the transceiver differs from the data written in %1 place.
@@ -427,6 +701,50 @@ Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie ern
 The transceiver does not hold the data as written. Please write again.</source>
         <translation>Die aus dem Funkgerät zurückgelesenen Daten weichen an %1 Stellen von den geschriebenen Daten ab.
 Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is configured.</source>
+        <translation>Der Prioritätssuchlauf kann nur eingeschaltet werden, wenn die Frequenz des PR-Kanals (Priorität) eingestellt ist.</translation>
+    </message>
+    <message>
+        <source>Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is configured.</source>
+        <translation>Der Wetteralarm kann nur eingeschaltet werden, wenn die Frequenz des AL-Kanals (Wetteralarm) eingestellt ist.</translation>
+    </message>
+    <message>
+        <source>Priority Scan is turned ON.
+You cannot delete the PR channel frequency when Priority Scan is ON.</source>
+        <translation>Der Prioritätssuchlauf ist eingeschaltet.
+Solange er eingeschaltet ist, können Sie die Frequenz des PR-Kanals nicht löschen.</translation>
+    </message>
+    <message>
+        <source>Weather Alert is turned ON.
+You cannot delete the AL channel frequency when Weather Alert is ON.</source>
+        <translation>Der Wetteralarm ist eingeschaltet.
+Solange er eingeschaltet ist, können Sie die Frequenz des AL-Kanals nicht löschen.</translation>
+    </message>
+    <message>
+        <source>Invalid function.</source>
+        <translation>Ungültige Funktion.</translation>
+    </message>
+    <message>
+        <source>Data has been changed.
+Do you want to save the changes?</source>
+        <translation>Die Daten wurden geändert.
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>The %1 port is unavailable.
+Please check the %1 port status.</source>
+        <translation>Die Schnittstelle %1 ist nicht verfügbar.
+Bitte prüfen Sie den Zustand der Schnittstelle %1.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the transceiver?</source>
+        <translation>Möchten Sie die Daten in das Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>Confirm that the transceiver has been connected to the PC.</source>
+        <translation>Vergewissern Sie sich, dass das Funkgerät mit dem PC verbunden ist.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +772,21 @@ Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie ern
     <message>
         <source>By-id</source>
         <translation>By-id</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Tx Freq.</source>
+        <translation>Sendefr.</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Programmable VFO</source>
+        <translation>Programmierbarer VFO</translation>
     </message>
 </context>
 <context>
@@ -538,6 +871,53 @@ Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie ern
     <message>
         <source> DTMF Code</source>
         <translation> DTMF-Code</translation>
+    </message>
+</context>
+<context>
+    <name>TChannelsPage</name>
+    <message>
+        <source>The last channel is in use; nothing was inserted.</source>
+        <translation>Der letzte Kanal ist belegt; es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Channels are inserted among the numbered channels only.</source>
+        <translation>Kanäle werden nur zwischen den nummerierten Kanälen eingefügt.</translation>
+    </message>
+    <message>
+        <source>Only the numbered channels move, and not past the first or the last one.</source>
+        <translation>Nur die nummerierten Kanäle lassen sich verschieben, und nicht über den ersten oder letzten hinaus.</translation>
+    </message>
+    <message>
+        <source>Select two or more rows: the first one&apos;s value is copied into the others.</source>
+        <translation>Wählen Sie zwei oder mehr Zeilen: Der Wert der ersten wird in die anderen kopiert.</translation>
+    </message>
+    <message>
+        <source>Filter: name, frequency or band (430-440)</source>
+        <translation>Filter: Name, Frequenz oder Band (430-440)</translation>
+    </message>
+    <message>
+        <source>U&amp;sed only</source>
+        <translation>Nur bele&amp;gte</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach un&amp;ten</translation>
+    </message>
+    <message>
+        <source>Fill &amp;Down</source>
+        <translation>Nach unten fü&amp;llen</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>&amp;Sperren</translation>
     </message>
 </context>
 <context>
@@ -643,6 +1023,34 @@ Das Funkgerät enthält die Daten nicht wie geschrieben. Bitte schreiben Sie ern
     <message>
         <source>The language changes when TAVRIN is started again.</source>
         <translation>Die Sprache wechselt beim nächsten Start von TAVRIN.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>Speiche&amp;r</translation>
+    </message>
+    <message>
+        <source>C&amp;hannels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>Me&amp;nu</source>
+        <translation>Me&amp;nü</translation>
+    </message>
+    <message>
+        <source>Menu&amp;1</source>
+        <translation>Menü&amp;1</translation>
+    </message>
+    <message>
+        <source>Menu&amp;2</source>
+        <translation>Menü&amp;2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
     </message>
 </context>
 <context>

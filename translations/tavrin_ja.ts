@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>ChannelTable</name>
+    <message>
+        <source>Channel</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>受信周波数</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset / Tx</source>
+        <translation>オフセット / 送信</translation>
+    </message>
+    <message>
+        <source>Tone Mode</source>
+        <translation>トーンモード</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>トーン周波数</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCSコード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>ビートシフト</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FMナロー</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>シンプレックス</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>スプリット</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+</context>
+<context>
     <name>CsvChannels</name>
     <message>
         <source>%1 channel exported.</source>
@@ -295,6 +366,209 @@
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>バックアップを開く(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近使ったファイル(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export Listing as PDF...</source>
+        <translation>一覧をPDFに書き出す...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>CSVを読み込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>CSVに書き出す(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Memory Channel &amp;Sort...</source>
+        <translation>メモリー並べ替え(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>ポート選択(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Po&amp;rts...</source>
+        <translation>ポート一覧(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>無線機(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>読み込み(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>すべて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>メモリー(&amp;M)</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>メニュー(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込み(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <translation>書き込み後に照合(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Log Communication</source>
+        <translation>通信ログを記録(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Channel Display...</source>
+        <translation>チャンネル表示(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel Select...</source>
+        <translation>メモリーチャンネル選択(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Model &amp;Select...</source>
+        <translation>機種選択(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>ヘルプ目次(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>System Language</source>
+        <translation>システムの言語</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>スキップ設定(&amp;L)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>This file is too large for a channel list (over 4 MiB).</source>
@@ -428,6 +702,50 @@ The transceiver does not hold the data as written. Please write again.</source>
         <translation>トランシーバーから読み戻したデータが書き込んだデータと%1か所で異なります。
 トランシーバーには書き込んだとおりのデータが保存されていません。もう一度書き込んでください。</translation>
     </message>
+    <message>
+        <source>Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is configured.</source>
+        <translation>PR（プライオリティ）チャンネルの周波数が設定されていないと、プライオリティスキャンをONにできません。</translation>
+    </message>
+    <message>
+        <source>Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is configured.</source>
+        <translation>AL（ウェザーアラート）チャンネルの周波数が設定されていないと、ウェザーアラートをONにできません。</translation>
+    </message>
+    <message>
+        <source>Priority Scan is turned ON.
+You cannot delete the PR channel frequency when Priority Scan is ON.</source>
+        <translation>プライオリティスキャンがONです。
+プライオリティスキャンがONの間は、PRチャンネルの周波数を削除できません。</translation>
+    </message>
+    <message>
+        <source>Weather Alert is turned ON.
+You cannot delete the AL channel frequency when Weather Alert is ON.</source>
+        <translation>ウェザーアラートがONです。
+ウェザーアラートがONの間は、ALチャンネルの周波数を削除できません。</translation>
+    </message>
+    <message>
+        <source>Invalid function.</source>
+        <translation>この機能は使用できません。</translation>
+    </message>
+    <message>
+        <source>Data has been changed.
+Do you want to save the changes?</source>
+        <translation>データが変更されています。
+変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>The %1 port is unavailable.
+Please check the %1 port status.</source>
+        <translation>%1 ポートは使用できません。
+%1 ポートの状態を確認してください。</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the transceiver?</source>
+        <translation>データを無線機に書き込みますか？</translation>
+    </message>
+    <message>
+        <source>Confirm that the transceiver has been connected to the PC.</source>
+        <translation>無線機がパソコンに接続されていることを確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
@@ -454,6 +772,21 @@ The transceiver does not hold the data as written. Please write again.</source>
     <message>
         <source>By-id</source>
         <translation>By-id</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Tx Freq.</source>
+        <translation>送信周波数</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Programmable VFO</source>
+        <translation>プログラマブルVFO</translation>
     </message>
 </context>
 <context>
@@ -538,6 +871,53 @@ The transceiver does not hold the data as written. Please write again.</source>
     <message>
         <source> DTMF Code</source>
         <translation> DTMFコード</translation>
+    </message>
+</context>
+<context>
+    <name>TChannelsPage</name>
+    <message>
+        <source>The last channel is in use; nothing was inserted.</source>
+        <translation>最後のチャンネルが使用中のため、挿入しませんでした。</translation>
+    </message>
+    <message>
+        <source>Channels are inserted among the numbered channels only.</source>
+        <translation>チャンネルは番号付きチャンネルの間にのみ挿入できます。</translation>
+    </message>
+    <message>
+        <source>Only the numbered channels move, and not past the first or the last one.</source>
+        <translation>移動できるのは番号付きチャンネルだけで、最初または最後のチャンネルを越えては移動できません。</translation>
+    </message>
+    <message>
+        <source>Select two or more rows: the first one&apos;s value is copied into the others.</source>
+        <translation>2行以上を選択してください。最初の行の値がほかの行にコピーされます。</translation>
+    </message>
+    <message>
+        <source>Filter: name, frequency or band (430-440)</source>
+        <translation>絞り込み: 名前、周波数またはバンド (430-440)</translation>
+    </message>
+    <message>
+        <source>U&amp;sed only</source>
+        <translation>使用中のみ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>挿入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ移動(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Fill &amp;Down</source>
+        <translation>下へコピー(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>スキップ設定(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -643,6 +1023,34 @@ The transceiver does not hold the data as written. Please write again.</source>
     <message>
         <source>The language changes when TAVRIN is started again.</source>
         <translation>言語は TAVRIN の次回起動時に切り替わります。</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>メモリー(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>C&amp;hannels</source>
+        <translation>チャンネル(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Me&amp;nu</source>
+        <translation>メニュー(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Menu&amp;1</source>
+        <translation>メニュー&amp;1</translation>
+    </message>
+    <message>
+        <source>Menu&amp;2</source>
+        <translation>メニュー&amp;2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
     </message>
 </context>
 <context>

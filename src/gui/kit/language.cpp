@@ -44,7 +44,8 @@ QString EffectiveLanguage(const QString& chosen, const QLocale& desktop) {
 
 bool InstallTranslations(QCoreApplication& application, const QString& language) {
     // The translations installed before are let go: the last call decides.
-    for (QTranslator* earlier : application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+    for (QTranslator* earlier :
+         application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(earlier);
         delete earlier;
     }

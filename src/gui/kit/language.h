@@ -24,8 +24,8 @@ inline const QString kLanguageSetting = QStringLiteral("Language");
 QString EffectiveLanguage(const QString& chosen, const QLocale& desktop);
 
 // Installs the translations of the program and of Qt's own dialogs for
-// `language` in place of those installed before; English installs none. False when a translation that should be
-// there could not be loaded (the windows then stay English).
+// `language` in place of those installed before; English installs none. False when a translation
+// that should be there could not be loaded (the windows then stay English).
 bool InstallTranslations(QCoreApplication& application, const QString& language);
 
 // The language the windows show since InstallTranslations: "en" before it, or

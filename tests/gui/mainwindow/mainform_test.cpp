@@ -1,10 +1,9 @@
-#include <QAction>
-#include <QMenu>
-#include <QLabel>
 #include <QAbstractButton>
+#include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
