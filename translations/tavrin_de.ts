@@ -746,6 +746,50 @@ Bitte prüfen Sie den Zustand der Schnittstelle %1.</translation>
         <source>Confirm that the transceiver has been connected to the PC.</source>
         <translation>Vergewissern Sie sich, dass das Funkgerät mit dem PC verbunden ist.</translation>
     </message>
+    <message>
+        <source>There is no such row.</source>
+        <translation>Diese Zeile gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The weather alert channel has no tones.</source>
+        <translation>Der Wetteralarm-Kanal hat keine Töne.</translation>
+    </message>
+    <message>
+        <source>Only the numbered channels can be locked out.</source>
+        <translation>Nur die nummerierten Kanäle können gesperrt werden.</translation>
+    </message>
+    <message>
+        <source>A split channel has no reverse.</source>
+        <translation>Ein Split-Kanal hat keine Reverse-Funktion.</translation>
+    </message>
+    <message>
+        <source>Type Yes or No.</source>
+        <translation>Geben Sie Ja oder Nein ein (Yes oder No).</translation>
+    </message>
+    <message>
+        <source>Choose Tone or CTCSS as the tone mode first.</source>
+        <translation>Wählen Sie zuerst Ton oder CTCSS als Tonart.</translation>
+    </message>
+    <message>
+        <source>Choose DCS as the tone mode first.</source>
+        <translation>Wählen Sie zuerst DCS als Tonart.</translation>
+    </message>
+    <message>
+        <source>The channel label cannot be changed.</source>
+        <translation>Die Kanalbezeichnung kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>There are no memory names with %1 channels.</source>
+        <translation>Bei %1 Kanälen gibt es keine Speichernamen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the choices.</source>
+        <translation>„%1“ ist keine der Auswahlmöglichkeiten.</translation>
+    </message>
+    <message>
+        <source>A memory name holds at most %1 characters.</source>
+        <translation>Ein Speichername hat höchstens %1 Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -746,6 +746,50 @@ Please check the %1 port status.</source>
         <source>Confirm that the transceiver has been connected to the PC.</source>
         <translation>無線機がパソコンに接続されていることを確認してください。</translation>
     </message>
+    <message>
+        <source>There is no such row.</source>
+        <translation>その行はありません。</translation>
+    </message>
+    <message>
+        <source>The weather alert channel has no tones.</source>
+        <translation>ウェザーアラートチャンネルにはトーンがありません。</translation>
+    </message>
+    <message>
+        <source>Only the numbered channels can be locked out.</source>
+        <translation>ロックアウトできるのは番号付きのチャンネルだけです。</translation>
+    </message>
+    <message>
+        <source>A split channel has no reverse.</source>
+        <translation>スプリットチャンネルにはリバースがありません。</translation>
+    </message>
+    <message>
+        <source>Type Yes or No.</source>
+        <translation>Yes または No を入力してください。</translation>
+    </message>
+    <message>
+        <source>Choose Tone or CTCSS as the tone mode first.</source>
+        <translation>先にトーンモードでトーンまたは CTCSS を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose DCS as the tone mode first.</source>
+        <translation>先にトーンモードで DCS を選んでください。</translation>
+    </message>
+    <message>
+        <source>The channel label cannot be changed.</source>
+        <translation>チャンネル番号は変更できません。</translation>
+    </message>
+    <message>
+        <source>There are no memory names with %1 channels.</source>
+        <translation>%1 チャンネルではメモリーネームは使えません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the choices.</source>
+        <translation>「%1」は選択肢にありません。</translation>
+    </message>
+    <message>
+        <source>A memory name holds at most %1 characters.</source>
+        <translation>メモリーネームは %1 文字までです。</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

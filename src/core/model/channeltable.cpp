@@ -94,21 +94,20 @@ std::string ShownCellText(const TRadioData& data, const TMemoryDisplay& display,
 
 // Why a cell of the row cannot be edited at all, or nothing.
 std::string CellRefusal(const TRadioData& data, int row, TTableColumn column) {
-    if (!IsRow(data, row)) return "There is no such row.";
+    if (!IsRow(data, row)) return QT_TRANSLATE_NOOP("Messages", "There is no such row.");
     if (column == TTableColumn::Channel) return kLabelNotEditableMessage;
     const TMemoryDisplay display = MemoryDisplayOf(data, row);
     if (column == TTableColumn::Name && !display.NameShown) {
-        return "There are no memory names with " + std::to_string(data.ChannelCount()) +
-               " channels.";
+        return WithValue(kNoNamesPattern, std::to_string(data.ChannelCount()));
     }
     if (IsToneColumn(column) && !display.TonesEnabled) {
-        return "The weather alert channel has no tones.";
+        return QT_TRANSLATE_NOOP("Messages", "The weather alert channel has no tones.");
     }
     if (column == TTableColumn::Lockout && !display.LockoutEnabled) {
-        return "Only the numbered channels can be locked out.";
+        return QT_TRANSLATE_NOOP("Messages", "Only the numbered channels can be locked out.");
     }
     if (column == TTableColumn::Reverse && !display.ReverseEnabled) {
-        return "A split channel has no reverse.";
+        return QT_TRANSLATE_NOOP("Messages", "A split channel has no reverse.");
     }
     return {};
 }

@@ -60,6 +60,14 @@ struct TTableEdit {
 };
 TTableEdit EditTableCell(const TRadioData& data, int row, TTableColumn column,
                          std::string_view typed);
+// A refusal or note taken apart for translation: the pattern it was made from
+// ("%1" standing for the value) and the value; no pattern for a fixed text.
+struct TTableMessage {
+    const char* Pattern = nullptr;
+    std::string Value;
+};
+TTableMessage TableMessageOf(const std::string& text);
+
 // Applies an edit that was not refused: stores the record and marks the data changed.
 void StoreTableEdit(TRadioData& data, const TTableEdit& edit);
 

@@ -60,7 +60,7 @@ std::string ReadListPosition(const std::vector<std::string>& choices, std::strin
             return {};
         }
     }
-    return "\"" + TrimmedText(typed) + "\" is not one of the choices.";
+    return WithValue(kNotAChoicePattern, TrimmedText(typed));
 }
 
 template <typename TChoice, size_t N>
@@ -84,7 +84,7 @@ std::string ReadCheck(std::string_view typed, bool& value) {
     for (const char* off : {"no", "0", "n", ""}) {
         if (text == off) return value = false, std::string();
     }
-    return "Type Yes or No.";
+    return QT_TRANSLATE_NOOP("Messages", "Type Yes or No.");
 }
 
 // The frequency and offset edits take digits and a point alone.
@@ -102,7 +102,7 @@ std::string ReadName(std::string_view typed, std::string& name) {
         return kInvalidCharacterMessage;
     }
     if (name.size() > static_cast<size_t>(kMemoryNameLength)) {
-        return "A memory name holds at most " + std::to_string(kMemoryNameLength) + " characters.";
+        return WithValue(kNameTooLongPattern, std::to_string(kMemoryNameLength));
     }
     return {};
 }
@@ -121,11 +121,13 @@ std::string ReadToneFrequency(const TRadioData& data, std::string_view typed, TM
     if (edits.Tone == TToneChoice::Ctcss) {
         return ReadListPosition(tones, typed, edits.CtcssPosition);
     }
-    return "Choose Tone or CTCSS as the tone mode first.";
+    return QT_TRANSLATE_NOOP("Messages", "Choose Tone or CTCSS as the tone mode first.");
 }
 
 std::string ReadDcsCode(const TRadioData& data, std::string_view typed, TMemoryEdits& edits) {
-    if (edits.Tone != TToneChoice::Dcs) return "Choose DCS as the tone mode first.";
+    if (edits.Tone != TToneChoice::Dcs) {
+        return QT_TRANSLATE_NOOP("Messages", "Choose DCS as the tone mode first.");
+    }
     return ReadListPosition(TableCellChoices(data, edits.Position, TTableColumn::DcsCode), typed,
                             edits.DcsPosition);
 }
@@ -194,4 +196,25 @@ std::string ApplyTypedCell(const TRadioData& data, TTableColumn column, std::str
             break;
     }
     return kLabelNotEditableMessage;
+}
+
+std::string WithValue(const char* pattern, const std::string& value) {
+    std::string text = pattern;
+    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
+TTableMessage TableMessageOf(const std::string& text) {
+    for (const char* pattern : {kNoNamesPattern, kNotAChoicePattern, kNameTooLongPattern}) {
+        const std::string_view whole(pattern);
+        const size_t at = whole.find("%1");
+        const std::string_view before = whole.substr(0, at);
+        const std::string_view after = whole.substr(at + 2);
+        if (text.size() >= before.size() + after.size() && text.starts_with(before) &&
+            text.ends_with(after)) {
+            return {pattern,
+                    text.substr(before.size(), text.size() - before.size() - after.size())};
+        }
+    }
+    return {};
 }

@@ -17,6 +17,13 @@ QString TextOf(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A refusal or note from the table's rules in the window's language.
+QString MessageOf(const std::string& text) {
+    const TTableMessage message = TableMessageOf(text);
+    if (!message.Pattern) return QCoreApplication::translate("Messages", text.c_str());
+    return QCoreApplication::translate("Messages", message.Pattern).arg(TextOf(message.Value));
+}
+
 // The columns whose words are choices, shown in the window's language.
 bool IsChoiceColumn(TTableColumn column) {
     return column == TTableColumn::Shift || column == TTableColumn::ToneMode;
@@ -97,13 +104,13 @@ bool TChannelTableModel::setData(const QModelIndex& index, const QVariant& value
 bool TChannelTableModel::StoreTyped(const QModelIndex& index, const QString& typed) {
     const TTableEdit edit = EditTableCell(Data, index.row(), ColumnOf(index), typed.toStdString());
     if (!edit.Refusal.empty()) {
-        emit CellRefused(TextOf(edit.Refusal));
+        emit CellRefused(MessageOf(edit.Refusal));
         return false;
     }
     StoreTableEdit(Data, edit);
     // One field may change others (a frequency moves its offset): the row is shown again.
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kTableColumnCount - 1));
-    emit CellStored(TextOf(edit.Note));
+    emit CellStored(MessageOf(edit.Note));
     return true;
 }
 

@@ -121,6 +121,12 @@ TEST_F(ChannelTable, RefusedValueShowsTheReasonAndStoresNothing) {
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "145.500");
     EXPECT_FALSE(Form->Menu.Undo->isEnabled());
     EXPECT_TRUE(Messages.Shown().empty());
+    // The reasons are said in the window's language, a value put into its pattern.
+    const TStarTranslator translator;
+    TypeIntoCell(3, TTableColumn::RxFrequency, "1..4");
+    EXPECT_EQ(Page().MessageLine->text(), QString(kInvalidFrequency) + "*");
+    TypeIntoCell(3, TTableColumn::Name, "TOOLONG");
+    EXPECT_EQ(Page().MessageLine->text(), "A memory name holds at most 6 characters.*");
 }
 
 TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
