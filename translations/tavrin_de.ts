@@ -790,6 +790,86 @@ Bitte prüfen Sie den Zustand der Schnittstelle %1.</translation>
         <source>A memory name holds at most %1 characters.</source>
         <translation>Ein Speichername hat höchstens %1 Zeichen.</translation>
     </message>
+    <message>
+        <source>The transceiver now holds a mix of old and new data. Please write again.</source>
+        <translation>Das Funkgerät enthält jetzt eine Mischung aus alten und neuen Daten. Bitte schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The transceiver gave no valid reply to &quot;%1&quot; (%2) in %3 attempts.
+Please check the cable and the connection.</source>
+        <translation>Das Funkgerät hat auf „%1“ (%2) in %3 Versuchen keine gültige Antwort gegeben.
+Bitte prüfen Sie das Kabel und die Verbindung.</translation>
+    </message>
+    <message>
+        <source>The read was not completed: it stopped at %1.
+The records from there on were not read from the transceiver.</source>
+        <translation>Das Lesen wurde nicht abgeschlossen; es endete bei: %1.
+Die Datensätze ab dort wurden nicht aus dem Funkgerät gelesen.</translation>
+    </message>
+    <message>
+        <source>The write was not completed: it stopped at %1.
+The transceiver now holds a mix of old and new data: %1 and the records after it may still hold the old data.
+Please write again.</source>
+        <translation>Das Schreiben wurde nicht abgeschlossen; es endete bei: %1.
+Das Funkgerät enthält jetzt eine Mischung aus alten und neuen Daten: %1 und die folgenden Datensätze können noch die alten Daten enthalten.
+Bitte schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The transceiver refused %1 of the records written:%2
+These records are not stored in the transceiver.
+</source>
+        <translation>Das Funkgerät hat %1 der geschriebenen Datensätze abgelehnt:%2
+Diese Datensätze sind nicht im Funkgerät gespeichert.
+</translation>
+    </message>
+    <message>
+        <source>The transceiver did not confirm %1 of the records written:%2
+These records may not be stored in the transceiver.
+</source>
+        <translation>Das Funkgerät hat %1 der geschriebenen Datensätze nicht bestätigt:%2
+Diese Datensätze sind möglicherweise nicht im Funkgerät gespeichert.
+</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>Name von %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>DTMF-Speicher %1</translation>
+    </message>
+    <message>
+        <source>the CALL channel</source>
+        <translation>CALL-Kanal</translation>
+    </message>
+    <message>
+        <source>the VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>the programmable VFO</source>
+        <translation>programmierbarer VFO</translation>
+    </message>
+    <message>
+        <source>the menu settings</source>
+        <translation>Menüeinstellungen</translation>
+    </message>
+    <message>
+        <source>the VFO mode</source>
+        <translation>VFO-Modus</translation>
+    </message>
+    <message>
+        <source>the channel count</source>
+        <translation>Kanalanzahl</translation>
+    </message>
+    <message>
+        <source>the identification</source>
+        <translation>Kennung</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -790,6 +790,86 @@ Please check the %1 port status.</source>
         <source>A memory name holds at most %1 characters.</source>
         <translation>メモリーネームは %1 文字までです。</translation>
     </message>
+    <message>
+        <source>The transceiver now holds a mix of old and new data. Please write again.</source>
+        <translation>無線機には古いデータと新しいデータが混在しています。もう一度書き込んでください。</translation>
+    </message>
+    <message>
+        <source>The transceiver gave no valid reply to &quot;%1&quot; (%2) in %3 attempts.
+Please check the cable and the connection.</source>
+        <translation>「%1」（%2）に対して、%3 回試みても無線機から有効な応答がありませんでした。
+ケーブルと接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>The read was not completed: it stopped at %1.
+The records from there on were not read from the transceiver.</source>
+        <translation>読み込みは完了しませんでした。%1 で停止しました。
+それ以降のデータは無線機から読み込まれていません。</translation>
+    </message>
+    <message>
+        <source>The write was not completed: it stopped at %1.
+The transceiver now holds a mix of old and new data: %1 and the records after it may still hold the old data.
+Please write again.</source>
+        <translation>書き込みは完了しませんでした。%1 で停止しました。
+無線機には古いデータと新しいデータが混在しています。%1 とそれ以降のデータは古いままの可能性があります。
+もう一度書き込んでください。</translation>
+    </message>
+    <message>
+        <source>The transceiver refused %1 of the records written:%2
+These records are not stored in the transceiver.
+</source>
+        <translation>無線機は書き込んだデータのうち %1 件を拒否しました：%2
+これらのデータは無線機に保存されていません。
+</translation>
+    </message>
+    <message>
+        <source>The transceiver did not confirm %1 of the records written:%2
+These records may not be stored in the transceiver.
+</source>
+        <translation>無線機は書き込んだデータのうち %1 件を確認しませんでした：%2
+これらのデータは無線機に保存されていない可能性があります。
+</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>チャンネル %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>%1 のメモリーネーム</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>DTMFメモリー %1</translation>
+    </message>
+    <message>
+        <source>the CALL channel</source>
+        <translation>コールチャンネル</translation>
+    </message>
+    <message>
+        <source>the VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>the programmable VFO</source>
+        <translation>プログラマブルVFO</translation>
+    </message>
+    <message>
+        <source>the menu settings</source>
+        <translation>メニュー設定</translation>
+    </message>
+    <message>
+        <source>the VFO mode</source>
+        <translation>VFOモード</translation>
+    </message>
+    <message>
+        <source>the channel count</source>
+        <translation>チャンネル数</translation>
+    </message>
+    <message>
+        <source>the identification</source>
+        <translation>識別情報</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -1,5 +1,6 @@
 #include "core/radio/exchangemessages.h"
 
+#include "core/model/messagewords.h"
 #include "core/radio/exchange.h"
 #include "core/radio/radiocommands.h"
 
@@ -8,8 +9,8 @@ namespace {
 // A long list would push the rest of the message off the screen.
 constexpr size_t kCommandsNamed = 20;
 
-constexpr char kMixedData[] =
-    "The transceiver now holds a mix of old and new data. Please write again.";
+constexpr char kMixedData[] = QT_TRANSLATE_NOOP(
+    "Messages", "The transceiver now holds a mix of old and new data. Please write again.");
 
 std::string CommandList(const std::vector<std::string>& commands) {
     std::string list;
@@ -23,35 +24,46 @@ std::string CommandList(const std::vector<std::string>& commands) {
 }  // namespace
 
 std::string BadRepliesMessage(const std::string& command) {
-    return "The transceiver gave no valid reply to \"" + EntryOfCommand(command) + "\" (" +
-           DescribeCommand(command) + ") in " + std::to_string(kMostAttempts) +
-           " attempts.\nPlease check the cable and the connection.";
+    return MessageText(
+        QT_TRANSLATE_NOOP("Messages",
+                          "The transceiver gave no valid reply to \"%1\" (%2) in %3 "
+                          "attempts.\nPlease check the cable and the connection."),
+        {EntryOfCommand(command), DescribeCommand(command), std::to_string(kMostAttempts)});
 }
 
 std::string ReadStoppedMessage(const std::string& command) {
-    return "The read was not completed: it stopped at " + DescribeCommand(command) +
-           ".\nThe records from there on were not read from the transceiver.";
+    return MessageText(
+        QT_TRANSLATE_NOOP("Messages",
+                          "The read was not completed: it stopped at %1.\nThe "
+                          "records from there on were not read from the transceiver."),
+        {DescribeCommand(command)});
 }
 
 std::string WriteStoppedMessage(const std::string& command) {
-    const std::string record = DescribeCommand(command);
-    return "The write was not completed: it stopped at " + record +
-           ".\nThe transceiver now holds a mix of old and new data: " + record +
-           " and the records after it may still hold the old data.\nPlease write again.";
+    return MessageText(
+        QT_TRANSLATE_NOOP("Messages",
+                          "The write was not completed: it stopped at %1.\nThe transceiver now "
+                          "holds a mix of old and new data: %1 and the records after it may still "
+                          "hold the old data.\nPlease write again."),
+        {DescribeCommand(command)});
 }
 
 std::string RefusedRecordsMessage(const std::vector<std::string>& refused,
                                   const std::vector<std::string>& unconfirmed) {
     std::string message;
     if (!refused.empty()) {
-        message += "The transceiver refused " + std::to_string(refused.size()) +
-                   " of the records written:" + CommandList(refused) +
-                   "\nThese records are not stored in the transceiver.\n";
+        message += MessageText(QT_TRANSLATE_NOOP("Messages",
+                                                 "The transceiver refused %1 of the records "
+                                                 "written:%2\nThese records are not stored in the "
+                                                 "transceiver.\n"),
+                               {std::to_string(refused.size()), CommandList(refused)});
     }
     if (!unconfirmed.empty()) {
-        message += "The transceiver did not confirm " + std::to_string(unconfirmed.size()) +
-                   " of the records written:" + CommandList(unconfirmed) +
-                   "\nThese records may not be stored in the transceiver.\n";
+        message += MessageText(QT_TRANSLATE_NOOP("Messages",
+                                                 "The transceiver did not confirm %1 of the "
+                                                 "records written:%2\nThese records may not be "
+                                                 "stored in the transceiver.\n"),
+                               {std::to_string(unconfirmed.size()), CommandList(unconfirmed)});
     }
-    return message + kMixedData;
+    return message + MessageText(kMixedData);
 }

@@ -1,5 +1,9 @@
 #include "core/radio/radiocommands.h"
 
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -126,17 +130,24 @@ std::string DescribeCommand(std::string_view command) {
     while (label.starts_with(' ')) label.erase(0, 1);
     const bool numbered =
         !label.empty() && label.find_first_not_of("0123456789") == std::string::npos;
-    const std::string channel = numbered ? "channel " + label : label;
+    const std::string channel =
+        numbered ? MessageText(QT_TRANSLATE_NOOP("Messages", "channel %1"), {label}) : label;
     if (mnemonic == "ME") return channel;
-    if (mnemonic == "MN") return "the name of " + channel;
-    if (mnemonic == "DM") return "DTMF memory " + label;
-    if (mnemonic == "CA") return "the CALL channel";
-    if (mnemonic == "VF" || mnemonic == "PC") return "the VFO";
-    if (mnemonic == "PV") return "the programmable VFO";
-    if (mnemonic == "MU" || SlotCommandOf(mnemonic) != nullptr) return "the menu settings";
-    if (mnemonic == "VM") return "the VFO mode";
-    if (mnemonic == "CQ") return "the channel count";
-    return "the identification";
+    if (mnemonic == "MN")
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "the name of %1"), {channel});
+    if (mnemonic == "DM")
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "DTMF memory %1"), {label});
+    if (mnemonic == "CA") return MessageText(QT_TRANSLATE_NOOP("Messages", "the CALL channel"));
+    if (mnemonic == "VF" || mnemonic == "PC") {
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "the VFO"));
+    }
+    if (mnemonic == "PV") return MessageText(QT_TRANSLATE_NOOP("Messages", "the programmable VFO"));
+    if (mnemonic == "MU" || SlotCommandOf(mnemonic) != nullptr) {
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "the menu settings"));
+    }
+    if (mnemonic == "VM") return MessageText(QT_TRANSLATE_NOOP("Messages", "the VFO mode"));
+    if (mnemonic == "CQ") return MessageText(QT_TRANSLATE_NOOP("Messages", "the channel count"));
+    return MessageText(QT_TRANSLATE_NOOP("Messages", "the identification"));
 }
 
 std::chrono::milliseconds CommandDelay(std::string_view model) {

@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "core/model/messagewords.h"
+
 const std::vector<TLanguage>& Languages() {
     static const std::vector<TLanguage> languages{
         {"en", "English"}, {"de", "Deutsch"}, {"ja", "日本語"}};
@@ -50,10 +52,15 @@ bool InstallTranslations(QCoreApplication& application, const QString& language)
         delete earlier;
     }
     Shown() = QStringLiteral("en");
+    SetMessageWords({});
     if (language == QLatin1String("en")) return true;
     const bool program =
         Install(application, QStringLiteral("tavrin_") + language, QStringLiteral(":/i18n"));
     if (program) Shown() = language;
+    // The messages the core puts together take their words from the same translation.
+    SetMessageWords([](const char* pattern) {
+        return QCoreApplication::translate("Messages", pattern).toStdString();
+    });
     // Qt's own dialogs and buttons; a system without them keeps them English.
     Install(application, QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
