@@ -870,6 +870,56 @@ Diese Datensätze sind möglicherweise nicht im Funkgerät gespeichert.
         <source>the identification</source>
         <translation>Kennung</translation>
     </message>
+    <message>
+        <source>the comment</source>
+        <translation>der Kommentar</translation>
+    </message>
+    <message>
+        <source>the memory channels</source>
+        <translation>die Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>the DTMF memories</source>
+        <translation>die DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>menu settings %1 to %2</source>
+        <translation>Menüeinstellungen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>everything: the file is empty</source>
+        <translation>alles: die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>everything: it starts with bytes no data file holds</source>
+        <translation>alles: sie beginnt mit Bytes, die keine Datendatei enthält</translation>
+    </message>
+    <message>
+        <source>the end of its last line</source>
+        <translation>das Ende ihrer letzten Zeile</translation>
+    </message>
+    <message>
+        <source>The data file is damaged: it lacks %1.
+What it holds has been opened; check it before you save it or write it to the transceiver.</source>
+        <translation>Die Datendatei ist beschädigt. Es fehlt: %1.
+Was sie enthält, wurde geöffnet; prüfen Sie es, bevor Sie es speichern oder in das Funkgerät schreiben.</translation>
+    </message>
+    <message>
+        <source>Channel %1: empty, nothing to fill down.</source>
+        <translation>Kanal %1: leer, nichts zum Auffüllen.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanal %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -870,6 +870,56 @@ These records may not be stored in the transceiver.
         <source>the identification</source>
         <translation>識別情報</translation>
     </message>
+    <message>
+        <source>the comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>the memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>the DTMF memories</source>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>menu settings %1 to %2</source>
+        <translation>メニュー設定 %1～%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>everything: the file is empty</source>
+        <translation>すべて（ファイルが空です）</translation>
+    </message>
+    <message>
+        <source>everything: it starts with bytes no data file holds</source>
+        <translation>すべて（データファイルにはないバイトで始まっています）</translation>
+    </message>
+    <message>
+        <source>the end of its last line</source>
+        <translation>最後の行の終わり</translation>
+    </message>
+    <message>
+        <source>The data file is damaged: it lacks %1.
+What it holds has been opened; check it before you save it or write it to the transceiver.</source>
+        <translation>データファイルが破損しています。次の内容がありません：%1。
+含まれている内容は開かれました。保存または無線機への書き込みの前に確認してください。</translation>
+    </message>
+    <message>
+        <source>Channel %1: empty, nothing to fill down.</source>
+        <translation>チャンネル %1：空のため、下へコピーする内容がありません。</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>チャンネル %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

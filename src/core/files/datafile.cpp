@@ -1,5 +1,9 @@
 #include "core/files/datafile.h"
 
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
+
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -191,18 +195,24 @@ public:
 
     // What a whole file would have held and this one did not, in words.
     std::vector<std::string> Missing() const {
-        static const char* const kSectionNames[] = {"the comment",       "the memory channels",
-                                                    "the CALL channel",  "the VFO",
-                                                    "the DTMF memories", "the menu settings"};
+        static const char* const kSectionNames[] = {
+            QT_TRANSLATE_NOOP("Messages", "the comment"),
+            QT_TRANSLATE_NOOP("Messages", "the memory channels"),
+            QT_TRANSLATE_NOOP("Messages", "the CALL channel"),
+            QT_TRANSLATE_NOOP("Messages", "the VFO"),
+            QT_TRANSLATE_NOOP("Messages", "the DTMF memories"),
+            QT_TRANSLATE_NOOP("Messages", "the menu settings")};
         std::vector<std::string> missing;
         for (size_t section = 0; section < kSectionCount; ++section) {
-            if (!Seen[section]) missing.emplace_back(kSectionNames[section]);
+            if (!Seen[section]) missing.push_back(MessageText(kSectionNames[section]));
         }
         const int slotCount = Data.UsedMenuSlotCount();
         if (Seen[static_cast<size_t>(TSection::Menu)] && MenuCounter <= slotCount) {
-            missing.push_back(MenuCounter == 0 ? "the menu settings"
-                                               : "menu settings " + std::to_string(MenuCounter) +
-                                                     " to " + std::to_string(slotCount));
+            missing.push_back(
+                MenuCounter == 0
+                    ? MessageText(kSectionNames[kSectionCount - 1])
+                    : MessageText(QT_TRANSLATE_NOOP("Messages", "menu settings %1 to %2"),
+                                  {std::to_string(MenuCounter), std::to_string(slotCount)}));
         }
         return missing;
     }
@@ -248,8 +258,13 @@ private:
 std::string ListOf(const std::vector<std::string>& items) {
     std::string text;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
+        if (i == 0) {
+            text = items[i];
+        } else if (i + 1 == items.size()) {
+            text = MessageText(QT_TRANSLATE_NOOP("Messages", "%1 and %2"), {text, items[i]});
+        } else {
+            text = MessageText(QT_TRANSLATE_NOOP("Messages", "%1, %2"), {text, items[i]});
+        }
     }
     return text;
 }
@@ -270,8 +285,11 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes, std::stri
         // Nothing a data file always holds is there: an empty file, or one
         // starting with a byte no data file can hold (a UTF-16 mark, say).
         if (missing)
-            *missing = bytes.empty() ? "everything: the file is empty"
-                                     : "everything: it starts with bytes no data file holds";
+            *missing = MessageText(
+                bytes.empty()
+                    ? QT_TRANSLATE_NOOP("Messages", "everything: the file is empty")
+                    : QT_TRANSLATE_NOOP("Messages",
+                                        "everything: it starts with bytes no data file holds"));
         return TDataFileResult::Loaded;
     }
     if (line.compare(0, sizeof(kHeaderPrefix) - 1, kHeaderPrefix) != 0) {
@@ -285,16 +303,21 @@ TDataFileResult ReadDataFile(TRadioData& data, std::string_view bytes, std::stri
     for (int lineNumber = 2; reader.Next(line, lineNumber > 2); ++lineNumber) loader.Store(line);
     if (missing) {
         std::vector<std::string> lacking = loader.Missing();
-        if (EndsInsideALine(bytes)) lacking.emplace_back("the end of its last line");
+        if (EndsInsideALine(bytes)) {
+            lacking.push_back(
+                MessageText(QT_TRANSLATE_NOOP("Messages", "the end of its last line")));
+        }
         *missing = ListOf(lacking);
     }
     return TDataFileResult::Loaded;
 }
 
 std::string DamagedFileMessage(const std::string& missing) {
-    return "The data file is damaged: it lacks " + missing +
-           ".\nWhat it holds has been opened; check it before you save it or write it to the "
-           "transceiver.";
+    return MessageText(QT_TRANSLATE_NOOP("Messages",
+                                         "The data file is damaged: it lacks %1.\nWhat it holds "
+                                         "has been opened; check it before you save it or write "
+                                         "it to the transceiver."),
+                       {missing});
 }
 
 std::optional<std::string> LoadDataFileBytes(const QString& path, QString* reason) {

@@ -8,6 +8,7 @@
 #include "core/model/channelediting.h"
 #include "core/model/channeltableinput.h"
 #include "core/model/frequencyrules.h"
+#include "core/model/messagewords.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -112,9 +113,10 @@ std::string CellRefusal(const TRadioData& data, int row, TTableColumn column) {
     return {};
 }
 
-TTableEdit Refused(std::string reason) {
+// The reason in the windows' words (a reason with a value is already in them).
+TTableEdit Refused(const std::string& reason) {
     TTableEdit edit;
-    edit.Refusal = std::move(reason);
+    edit.Refusal = MessageText(reason.c_str());
     return edit;
 }
 
@@ -166,18 +168,18 @@ std::vector<std::string> TableCellChoices(const TRadioData& data, int /*row*/,
 TTableEdit EditTableCell(const TRadioData& data, int row, TTableColumn column,
                          std::string_view typed) {
     if (std::string reason = CellRefusal(data, row, column); !reason.empty()) {
-        return Refused(std::move(reason));
+        return Refused(reason);
     }
     TMemoryEdits edits = EditsOf(MemoryDisplayOf(data, row), row);
     if (std::string reason = ApplyTypedCell(data, column, typed, edits); !reason.empty()) {
-        return Refused(std::move(reason));
+        return Refused(reason);
     }
     const TMemoryRecord record = BuildMemoryRecord(data, edits);
     if (record.Failure != TEditFailure::None) return Refused(FailureMessage(record.Failure));
     TTableEdit edit;
     edit.RecordIndex = record.RecordIndex;
     edit.Record = record.Text;
-    if (record.Rounded) edit.Note = kRoundedMessage;
+    if (record.Rounded) edit.Note = MessageText(kRoundedMessage);
     return edit;
 }
 

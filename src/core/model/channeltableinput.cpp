@@ -1,5 +1,7 @@
 #include "core/model/channeltableinput.h"
 
+#include "core/model/messagewords.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -199,9 +201,7 @@ std::string ApplyTypedCell(const TRadioData& data, TTableColumn column, std::str
 }
 
 std::string WithValue(const char* pattern, const std::string& value) {
-    std::string text = pattern;
-    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
-    return text;
+    return MessageText(pattern, {value});
 }
 
 TTableMessage TableMessageOf(const std::string& text) {

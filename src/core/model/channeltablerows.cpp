@@ -1,4 +1,8 @@
 // The channel table's row commands: inserting, moving, deleting, locking out, filling down
+
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
 // and finding rows.
 #include "core/model/channeltable.h"
 
@@ -150,7 +154,9 @@ std::vector<std::string> FillDown(TRadioData& data, const std::vector<int>& rows
     std::vector<std::string> lines;
     if (rows.empty()) return lines;
     if (!IsTableRowUsed(data, rows.front())) {
-        return {"Channel " + RowName(data, rows.front()) + ": empty, nothing to fill down."};
+        return {
+            MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: empty, nothing to fill down."),
+                        {RowName(data, rows.front())})};
     }
     const std::string typed = TableCellText(data, rows.front(), column);
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
@@ -158,7 +164,10 @@ std::vector<std::string> FillDown(TRadioData& data, const std::vector<int>& rows
         const TTableEdit edit = EditTableCell(data, *row, column, typed);
         StoreTableEdit(data, edit);
         const std::string& told = edit.Refusal.empty() ? edit.Note : edit.Refusal;
-        if (!told.empty()) lines.push_back("Channel " + RowName(data, *row) + ": " + OneLine(told));
+        if (!told.empty()) {
+            lines.push_back(MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: %2"),
+                                        {RowName(data, *row), OneLine(told)}));
+        }
     }
     return lines;
 }
