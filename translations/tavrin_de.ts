@@ -920,6 +920,106 @@ Was sie enthält, wurde geöffnet; prüfen Sie es, bevor Sie es speichern oder i
         <source>Channel %1: %2</source>
         <translation>Kanal %1: %2</translation>
     </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>USB serial adapter</source>
+        <translation>USB-Seriell-Adapter</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>%1 is not open to you: %2.</source>
+        <translation>%1 ist für Sie nicht zugänglich: %2.</translation>
+    </message>
+    <message>
+        <source>%1 are not open to you: %2.</source>
+        <translation>%1 sind für Sie nicht zugänglich: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is running: it claims many USB serial cables as braille displays, and the cable&apos;s device vanishes. Unless you use a braille display, remove it: sudo apt remove brltty</source>
+        <translation>%1 läuft: Es hält viele USB-Seriell-Kabel für Braillezeilen, und das Gerät des Kabels verschwindet. Wenn Sie keine Braillezeile verwenden, entfernen Sie es: sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>%1 is running: it probes new serial devices for a modem and can hold or disturb the cable. Install the udev rule from the README that tells it to ignore the cable, or stop it: sudo systemctl disable --now ModemManager</source>
+        <translation>%1 läuft: Es prüft neue serielle Geräte auf ein Modem und kann das Kabel belegen oder stören. Installieren Sie die udev-Regel aus der README, die es das Kabel übergehen lässt, oder beenden Sie es: sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>No USB serial device is present: plug the cable in. If none appears, see what the kernel says of it: sudo dmesg | tail</source>
+        <translation>Kein USB-Seriell-Gerät vorhanden: Stecken Sie das Kabel ein. Erscheint keines, sehen Sie nach, was der Kernel dazu meldet: sudo dmesg | tail</translation>
+    </message>
+    <message>
+        <source>on-board serial port</source>
+        <translation>eingebaute serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal</source>
+        <translation>Pseudo-Terminal</translation>
+    </message>
+    <message>
+        <source>available, but open in %1</source>
+        <translation>verfügbar, aber geöffnet in %1</translation>
+    </message>
+    <message>
+        <source>busy: held by %1</source>
+        <translation>belegt durch %1</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>not permitted (group %1)</source>
+        <translation>nicht erlaubt (Gruppe %1)</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>a udev rule must give it to you (see the README)</source>
+        <translation>eine udev-Regel muss es Ihnen freigeben (siehe README)</translation>
+    </message>
+    <message>
+        <source>you are in the group %1, but this session started before you joined: log out and back in</source>
+        <translation>Sie sind in der Gruppe %1, aber diese Sitzung begann vor Ihrem Beitritt: Melden Sie sich ab und wieder an</translation>
+    </message>
+    <message>
+        <source>join the group %1: sudo usermod -aG %1 $USER, then log out and back in</source>
+        <translation>treten Sie der Gruppe %1 bei: sudo usermod -aG %1 $USER, dann ab- und wieder anmelden</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>verfügbar</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>not permitted</source>
+        <translation>nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>kein serielles Gerät</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -920,6 +920,106 @@ What it holds has been opened; check it before you save it or write it to the tr
         <source>Channel %1: %2</source>
         <translation>チャンネル %1：%2</translation>
     </message>
+    <message>
+        <source>setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>USB serial adapter</source>
+        <translation>USBシリアルアダプター</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>シリアル番号 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not open to you: %2.</source>
+        <translation>%1 にはアクセスできません：%2。</translation>
+    </message>
+    <message>
+        <source>%1 are not open to you: %2.</source>
+        <translation>%1 にはアクセスできません：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is running: it claims many USB serial cables as braille displays, and the cable&apos;s device vanishes. Unless you use a braille display, remove it: sudo apt remove brltty</source>
+        <translation>%1 が動作しています。多くのUSBシリアルケーブルを点字ディスプレイとして扱うため、ケーブルのデバイスが消えます。点字ディスプレイを使わない場合は削除してください：sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>%1 is running: it probes new serial devices for a modem and can hold or disturb the cable. Install the udev rule from the README that tells it to ignore the cable, or stop it: sudo systemctl disable --now ModemManager</source>
+        <translation>%1 が動作しています。新しいシリアルデバイスをモデムとして調べるため、ケーブルを占有したり妨げたりすることがあります。README の udev ルールをインストールしてケーブルを無視させるか、停止してください：sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>No USB serial device is present: plug the cable in. If none appears, see what the kernel says of it: sudo dmesg | tail</source>
+        <translation>USBシリアルデバイスがありません。ケーブルを接続してください。現れない場合は、カーネルのメッセージを確認してください：sudo dmesg | tail</translation>
+    </message>
+    <message>
+        <source>on-board serial port</source>
+        <translation>内蔵シリアルポート</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal</source>
+        <translation>疑似端末</translation>
+    </message>
+    <message>
+        <source>available, but open in %1</source>
+        <translation>使用可能（ただし %1 が開いています）</translation>
+    </message>
+    <message>
+        <source>busy: held by %1</source>
+        <translation>使用中：%1 が占有しています</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>別のプログラム</translation>
+    </message>
+    <message>
+        <source>not permitted (group %1)</source>
+        <translation>権限なし（グループ %1）</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message>
+        <source>a udev rule must give it to you (see the README)</source>
+        <translation>udev ルールでアクセス権を与える必要があります（README を参照）</translation>
+    </message>
+    <message>
+        <source>you are in the group %1, but this session started before you joined: log out and back in</source>
+        <translation>グループ %1 に所属していますが、このセッションは参加前に開始されました。ログアウトして再度ログインしてください</translation>
+    </message>
+    <message>
+        <source>join the group %1: sudo usermod -aG %1 $USER, then log out and back in</source>
+        <translation>グループ %1 に参加してください：sudo usermod -aG %1 $USER の後、ログアウトして再度ログインしてください</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>使用可能</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>not permitted</source>
+        <translation>権限なし</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>シリアルデバイスではありません</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失敗</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -1,5 +1,9 @@
 #include "core/ports/portmap.h"
 
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
+
 #include <QSettings>
 #include <QString>
 #include <cstdlib>
@@ -35,13 +39,13 @@ TPortMapping MapPortNumber(int number) {
 std::string PortSourceText(int number, TPortSource source) {
     switch (source) {
         case TPortSource::Setting:
-            return "setting";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "setting"));
         case TPortSource::Environment:
             return "TAVRIN_COM" + std::to_string(number);
         case TPortSource::Default:
             break;
     }
-    return "default";
+    return MessageText(QT_TRANSLATE_NOOP("Messages", "default"));
 }
 
 std::string ResolvePortName(const std::string& name) {

@@ -1,5 +1,9 @@
 #include "core/ports/portoverview.h"
 
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -35,9 +39,12 @@ std::string UsbDescription(const TDeviceFacts& facts) {
     if (!facts.Manufacturer.empty() && !name.starts_with(facts.Manufacturer)) {
         name = Joined({facts.Manufacturer, name}, " ");
     }
-    if (name.empty()) name = "USB serial adapter";
+    if (name.empty()) name = MessageText(QT_TRANSLATE_NOOP("Messages", "USB serial adapter"));
     const std::string ids = facts.VendorId + ":" + facts.ProductId;
-    const std::string serial = facts.Serial.empty() ? std::string() : "serial " + facts.Serial;
+    const std::string serial =
+        facts.Serial.empty()
+            ? std::string()
+            : MessageText(QT_TRANSLATE_NOOP("Messages", "serial %1"), {facts.Serial});
     return name + " (" + Joined({ids, facts.Driver, serial}, ", ") + ")";
 }
 
@@ -135,26 +142,32 @@ void AddPermissionHints(const TPortScan& scan, std::vector<std::string>& hints) 
         same->second.push_back(device.Path);
     }
     for (const auto& [fix, paths] : devicesByFix) {
-        hints.push_back(Joined(paths, ", ") + (paths.size() == 1 ? " is" : " are") +
-                        " not open to you: " + fix + ".");
+        hints.push_back(MessageText(
+            paths.size() == 1 ? QT_TRANSLATE_NOOP("Messages", "%1 is not open to you: %2.")
+                              : QT_TRANSLATE_NOOP("Messages", "%1 are not open to you: %2."),
+            {Joined(paths, ", "), fix}));
     }
 }
 
 void AddSpoilerHints(const TPortScan& scan, std::vector<std::string>& hints) {
     const std::vector<TProcessRef> brltty = SpoilersNamed(scan, "brltty");
     if (!brltty.empty() && UsbSerialExpected(scan)) {
-        hints.push_back(ProcessesText(brltty) +
-                        " is running: it claims many USB serial cables as braille displays, and "
-                        "the cable's device vanishes. Unless you use a braille display, remove "
-                        "it: sudo apt remove brltty");
+        hints.push_back(MessageText(
+            QT_TRANSLATE_NOOP("Messages",
+                              "%1 is running: it claims many USB serial cables as braille "
+                              "displays, and the cable's device vanishes. Unless you use a braille "
+                              "display, remove it: sudo apt remove brltty"),
+            {ProcessesText(brltty)}));
     }
     const std::vector<TProcessRef> modemManager = SpoilersNamed(scan, "ModemManager");
     if (!modemManager.empty()) {
-        hints.push_back(
-            ProcessesText(modemManager) +
-            " is running: it probes new serial devices for a modem and can hold or "
-            "disturb the cable. Install the udev rule from the README that tells it "
-            "to ignore the cable, or stop it: sudo systemctl disable --now ModemManager");
+        hints.push_back(MessageText(
+            QT_TRANSLATE_NOOP("Messages",
+                              "%1 is running: it probes new serial devices for a modem and can "
+                              "hold or disturb the cable. Install the udev rule from the README "
+                              "that tells it to ignore the cable, or stop it: sudo systemctl "
+                              "disable --now ModemManager"),
+            {ProcessesText(modemManager)}));
     }
 }
 
@@ -170,9 +183,10 @@ std::vector<std::string> HintsOf(const TPortScan& scan) {
                    scan.Devices[static_cast<size_t>(entry.Device)].State == TPortState::Available;
         });
     if (!UsbSerialFound(scan) && !anyPortWorks) {
-        hints.push_back(
-            "No USB serial device is present: plug the cable in. If none appears, see what "
-            "the kernel says of it: sudo dmesg | tail");
+        hints.push_back(MessageText(
+            QT_TRANSLATE_NOOP("Messages",
+                              "No USB serial device is present: plug the cable in. If none "
+                              "appears, see what the kernel says of it: sudo dmesg | tail")));
     }
     return hints;
 }
@@ -232,8 +246,12 @@ std::string HintsText(const std::vector<std::string>& hints) {
 
 std::string DescriptionOf(const TFoundDevice& device) {
     if (!device.Facts.VendorId.empty()) return UsbDescription(device.Facts);
-    if (device.Name.starts_with("ttyS")) return "on-board serial port";
-    if (device.Path.starts_with("/dev/pts/")) return "pseudo-terminal";
+    if (device.Name.starts_with("ttyS")) {
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "on-board serial port"));
+    }
+    if (device.Path.starts_with("/dev/pts/")) {
+        return MessageText(QT_TRANSLATE_NOOP("Messages", "pseudo-terminal"));
+    }
     return {};
 }
 
@@ -241,15 +259,23 @@ std::string StateTextOf(const TFoundDevice& device) {
     const std::string holders = ProcessesText(device.Holders);
     switch (device.State) {
         case TPortState::Available:
-            return holders.empty() ? "available" : "available, but open in " + holders;
+            return holders.empty()
+                       ? StateWord(device.State)
+                       : MessageText(QT_TRANSLATE_NOOP("Messages", "available, but open in %1"),
+                                     {holders});
         case TPortState::Busy:
-            return "busy: held by " + (holders.empty() ? "another program" : holders);
+            return MessageText(
+                QT_TRANSLATE_NOOP("Messages", "busy: held by %1"),
+                {holders.empty() ? MessageText(QT_TRANSLATE_NOOP("Messages", "another program"))
+                                 : holders});
         case TPortState::NotPermitted:
             return device.Access.Group.empty()
-                       ? "not permitted"
-                       : "not permitted (group " + device.Access.Group + ")";
+                       ? StateWord(device.State)
+                       : MessageText(QT_TRANSLATE_NOOP("Messages", "not permitted (group %1)"),
+                                     {device.Access.Group});
         case TPortState::Failed:
-            return "failed: " + std::string(std::strerror(device.Probe.OpenError));
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "failed: %1"),
+                               {std::strerror(device.Probe.OpenError)});
         default:
             return StateWord(device.State);
     }
@@ -257,14 +283,19 @@ std::string StateTextOf(const TFoundDevice& device) {
 
 std::string PermissionFix(const TGroupAccess& access) {
     if (access.Group.empty() || access.Group == "root" || !access.GroupWritable) {
-        return "a udev rule must give it to you (see the README)";
+        return MessageText(
+            QT_TRANSLATE_NOOP("Messages", "a udev rule must give it to you (see the README)"));
     }
     if (access.UserListed) {
-        return "you are in the group " + access.Group +
-               ", but this session started before you joined: log out and back in";
+        return MessageText(QT_TRANSLATE_NOOP("Messages",
+                                             "you are in the group %1, but this session started "
+                                             "before you joined: log out and back in"),
+                           {access.Group});
     }
-    return "join the group " + access.Group + ": sudo usermod -aG " + access.Group +
-           " $USER, then log out and back in";
+    return MessageText(QT_TRANSLATE_NOOP("Messages",
+                                         "join the group %1: sudo usermod -aG %1 $USER, then log "
+                                         "out and back in"),
+                       {access.Group});
 }
 
 TPortOverview BuildOverview(const TPortScan& scan) {

@@ -1,5 +1,9 @@
 #include "core/ports/portstate.h"
 
+#include <QtGlobal>
+
+#include "core/model/messagewords.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <termios.h>
@@ -51,17 +55,17 @@ TProbeResult ProbeDevice(const std::string& path) {
 std::string StateWord(TPortState state) {
     switch (state) {
         case TPortState::Available:
-            return "available";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "available"));
         case TPortState::Busy:
-            return "busy";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "busy"));
         case TPortState::NotPermitted:
-            return "not permitted";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "not permitted"));
         case TPortState::Missing:
-            return "missing";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "missing"));
         case TPortState::NotSerial:
-            return "not a serial device";
+            return MessageText(QT_TRANSLATE_NOOP("Messages", "not a serial device"));
         case TPortState::Failed:
             break;
     }
-    return "failed";
+    return MessageText(QT_TRANSLATE_NOOP("Messages", "failed"));
 }
