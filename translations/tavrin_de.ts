@@ -1307,7 +1307,7 @@ Was sie enthält, wurde geöffnet; prüfen Sie es, bevor Sie es speichern oder i
         <translation>Speiche&amp;r</translation>
     </message>
     <message>
-        <source>C&amp;hannels</source>
+        <source>Ch&amp;annels</source>
         <translation>&amp;Kanäle</translation>
     </message>
     <message>

@@ -1307,8 +1307,8 @@ What it holds has been opened; check it before you save it or write it to the tr
         <translation>メモリー(&amp;Y)</translation>
     </message>
     <message>
-        <source>C&amp;hannels</source>
-        <translation>チャンネル(&amp;H)</translation>
+        <source>Ch&amp;annels</source>
+        <translation>チャンネル(&amp;A)</translation>
     </message>
     <message>
         <source>Me&amp;nu</source>

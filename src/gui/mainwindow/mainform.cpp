@@ -167,7 +167,7 @@ void TMainForm::BuildPages() {
     TabSheet4 = new QWidget(PageControl1);
     TabSheet5 = new QWidget(PageControl1);
     PageControl1->addTab(TabSheet1, tr("Memor&y"));
-    PageControl1->addTab(TabSheet5, tr("C&hannels"));
+    PageControl1->addTab(TabSheet5, tr("Ch&annels"));
     PageControl1->addTab(TabSheet2, tr("Me&nu"));
     PageControl1->addTab(TabSheet3, tr("Menu&1"));
     PageControl1->addTab(TabSheet4, tr("Menu&2"));

@@ -133,7 +133,7 @@ public:
     QWidget* TabSheet2 = nullptr;  // "Me&nu" (handhelds)
     QWidget* TabSheet3 = nullptr;  // "Menu&1" (mobiles)
     QWidget* TabSheet4 = nullptr;  // "Menu&2" (mobiles)
-    QWidget* TabSheet5 = nullptr;  // "C&hannels"
+    QWidget* TabSheet5 = nullptr;  // "Ch&annels"
     QLabel* CommentLabel = nullptr;
     QLineEdit* Edit2 = nullptr;  // the comment
     QList<QLabel*> StatusPanels;

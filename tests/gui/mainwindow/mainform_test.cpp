@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -340,7 +341,7 @@ TEST_F(MainFormTest, MenusTabsAndHintsAreTranslatedButNotTheNamesAndShortcuts) {
     EXPECT_EQ(form.Menu.Cut1->text(), "Cu&t*");
     EXPECT_EQ(form.Menu.Cut1->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
     EXPECT_EQ(form.SpeedButtons.SpeedButton7->toolTip(), "New*");
-    EXPECT_EQ(form.PageControl1->tabText(1), "C&hannels*");
+    EXPECT_EQ(form.PageControl1->tabText(1), "Ch&annels*");
     EXPECT_EQ(form.Menu.ComItems.first()->text(), "Com&1");
     const QList<QAction*> languages = form.Menu.LanguageItems->actions();
     EXPECT_EQ(languages[0]->text(), "System Language*");
@@ -398,8 +399,28 @@ QStringList CutTexts(TMainForm& form) {
     return cut;
 }
 
-// Started in German or Japanese the window speaks that language, with no text cut;
-// English is what it always was.
+// The Alt letters of the menu bar and the page tabs that more than one of them uses:
+// Alt+letter would reach only one.
+QStringList ClashingMnemonics(TMainForm& form) {
+    QStringList texts;
+    for (QAction* menu : form.menuBar()->actions()) texts << menu->text();
+    for (int page = 0; page < form.PageControl1->count(); ++page) {
+        if (form.PageControl1->isTabVisible(page)) texts << form.PageControl1->tabText(page);
+    }
+    QStringList letters;
+    QStringList clashing;
+    for (const QString& text : texts) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QString letter = text.mid(at + 1, 1).toLower();
+        if (letters.contains(letter)) clashing << letter;
+        letters << letter;
+    }
+    return clashing;
+}
+
+// Started in German or Japanese the window speaks that language, with no text cut
+// and no Alt letter used twice; English is what it always was.
 TEST_F(MainFormTest, StartsInEachLanguageWithNoTextCut) {
     StoreConfiguration("RV-310", "MKF");
     const struct {
@@ -413,6 +434,7 @@ TEST_F(MainFormTest, StartsInEachLanguageWithNoTextCut) {
         TMainForm& form = Start();
         EXPECT_EQ(form.Menu.File1->title(), QString::fromUtf8(test.File));
         EXPECT_EQ(CutTexts(form), QStringList{});
+        EXPECT_EQ(ClashingMnemonics(form), QStringList{});
     }
     EXPECT_EQ(ShownLanguage(), "en");
 }

@@ -79,7 +79,7 @@ TEST_F(ChannelTable, MemoryPageStaysFirstAndOnlyTheTableWidensTheWindow) {
     StoreConfiguration("RV-310", "MED");
     Start();
     EXPECT_EQ(Form->PageControl1->currentWidget(), Form->TabSheet1);
-    EXPECT_EQ(Form->PageControl1->tabText(1), "C&hannels");
+    EXPECT_EQ(Form->PageControl1->tabText(1), "Ch&annels");
     const QSize design = Form->size();
     Form->PageControl1->setCurrentWidget(Form->TabSheet5);
     EXPECT_GT(Form->width(), design.width());
