@@ -1020,6 +1020,46 @@ Was sie enthält, wurde geöffnet; prüfen Sie es, bevor Sie es speichern oder i
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>not a data file name (.tvr)</source>
+        <translation>kein Datendateiname (.tvr)</translation>
+    </message>
+    <message>
+        <source>The model name selected in this software does not 
+match applicable model name in the data file.
+You cannot open this file.</source>
+        <translation>Der in dieser Software gewählte Modellname stimmt nicht 
+mit dem Modellnamen in der Datendatei überein.
+Sie können diese Datei nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>not a data file</source>
+        <translation>keine Datendatei</translation>
+    </message>
+    <message>
+        <source>saved for another model</source>
+        <translation>für ein anderes Modell gespeichert</translation>
+    </message>
+    <message>
+        <source>a data file (.tvr) is never replaced by an export</source>
+        <translation>eine Datendatei (.tvr) wird nie durch einen Export ersetzt</translation>
+    </message>
+    <message>
+        <source>the file the output is made from</source>
+        <translation>die Datei, aus der die Ausgabe entsteht</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

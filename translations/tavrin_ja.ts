@@ -1020,6 +1020,46 @@ What it holds has been opened; check it before you save it or write it to the tr
         <source>failed</source>
         <translation>失敗</translation>
     </message>
+    <message>
+        <source>not a data file name (.tvr)</source>
+        <translation>データファイル名ではありません（.tvr）</translation>
+    </message>
+    <message>
+        <source>The model name selected in this software does not 
+match applicable model name in the data file.
+You cannot open this file.</source>
+        <translation>このソフトウェアで選択されている機種名が 
+データファイルの機種名と一致しません。
+このファイルは開けません。</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>%1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>not a data file</source>
+        <translation>データファイルではありません</translation>
+    </message>
+    <message>
+        <source>saved for another model</source>
+        <translation>別の機種用に保存されています</translation>
+    </message>
+    <message>
+        <source>a data file (.tvr) is never replaced by an export</source>
+        <translation>データファイル（.tvr）が書き出しで置き換えられることはありません</translation>
+    </message>
+    <message>
+        <source>the file the output is made from</source>
+        <translation>出力の元になるファイルです</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

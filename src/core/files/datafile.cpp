@@ -18,7 +18,10 @@
 namespace {
 
 const char kHeader[] = "HALVERN Radio Channel Composer for ";
-const QString kNotADataFileName = QStringLiteral("not a data file name (.tvr)");
+QString NotADataFileName() {
+    return QString::fromStdString(
+        MessageText(QT_TRANSLATE_NOOP("Messages", "not a data file name (.tvr)")));
+}
 const char kLineEnd[] = "\r\n";
 
 // Replaces the first `count` commas by tabs; later commas (inside a memory name) stay.
@@ -90,7 +93,7 @@ std::string WriteDataFile(const TRadioData& data) {
 
 bool SaveDataFile(const TRadioData& data, const QString& path, QString* reason) {
     if (!HasDataFileExtension(path)) {
-        if (reason) *reason = kNotADataFileName;
+        if (reason) *reason = NotADataFileName();
         return false;
     }
     return SaveFileBytes(path, WriteDataFile(data), reason);
@@ -322,7 +325,7 @@ std::string DamagedFileMessage(const std::string& missing) {
 
 std::optional<std::string> LoadDataFileBytes(const QString& path, QString* reason) {
     if (!HasDataFileExtension(path)) {
-        if (reason) *reason = kNotADataFileName;
+        if (reason) *reason = NotADataFileName();
         return std::nullopt;
     }
     return LoadFileBytes(path, kLargestDataFile, reason);

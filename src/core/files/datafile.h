@@ -54,5 +54,6 @@ bool HasDataFileExtension(const QString& path);
 
 inline constexpr char kFileOpenErrorMessage[] = QT_TRANSLATE_NOOP("Messages", "File Open error.");
 inline constexpr char kModelMismatchMessage[] =
-    "The model name selected in this software does not \nmatch applicable model name in the "
-    "data file.\nYou cannot open this file.";
+    QT_TRANSLATE_NOOP("Messages",
+                      "The model name selected in this software does not \nmatch applicable model "
+                      "name in the data file.\nYou cannot open this file.");

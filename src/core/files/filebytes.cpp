@@ -5,7 +5,9 @@
 #include <unistd.h>
 #include <QFile>
 #include <QSaveFile>
+#include <QtGlobal>
 #include <cerrno>
+#include "core/model/messagewords.h"
 
 namespace {
 
@@ -19,8 +21,12 @@ QString SystemReason(int error) {
 }
 
 QString TooLargeReason(qint64 largest) {
-    if (largest >= 1024 * 1024) return QStringLiteral("larger than %1 MiB").arg(largest >> 20);
-    return QStringLiteral("larger than %1 bytes").arg(largest);
+    if (largest >= 1024 * 1024) {
+        return QString::fromStdString(MessageText(
+            QT_TRANSLATE_NOOP("Messages", "larger than %1 MiB"), {std::to_string(largest >> 20)}));
+    }
+    return QString::fromStdString(MessageText(QT_TRANSLATE_NOOP("Messages", "larger than %1 bytes"),
+                                              {std::to_string(largest)}));
 }
 
 // Closes a file handle when the reading is over, whichever way it ends.
@@ -73,7 +79,8 @@ std::optional<std::string> LoadRegularFile(const QString& path, qint64 largest, 
         return std::nullopt;
     }
     if (!S_ISREG(status.st_mode)) {
-        problem = QStringLiteral("not a regular file");
+        problem = QString::fromStdString(
+            MessageText(QT_TRANSLATE_NOOP("Messages", "not a regular file")));
         return std::nullopt;
     }
     if (status.st_size > largest) {

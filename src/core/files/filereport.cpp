@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtGlobal>
 
 #include "core/files/datafile.h"
 #include "core/files/filebytes.h"
+#include "core/model/messagewords.h"
 
 namespace {
 
@@ -63,9 +65,11 @@ QString DataFileOpenDetail(const QString& path, TDataFileResult result, const QS
         case TDataFileResult::Loaded:
             return {};
         case TDataFileResult::NotADataFile:
-            return FileDetail(path, QStringLiteral("not a data file"));
+            return FileDetail(path, QString::fromStdString(MessageText(
+                                        QT_TRANSLATE_NOOP("Messages", "not a data file"))));
         case TDataFileResult::WrongModel:
-            return FileDetail(path, QStringLiteral("saved for another model"));
+            return FileDetail(path, QString::fromStdString(MessageText(
+                                        QT_TRANSLATE_NOOP("Messages", "saved for another model"))));
         default:
             break;
     }
@@ -75,11 +79,13 @@ QString DataFileOpenDetail(const QString& path, TDataFileResult result, const QS
 QString OutputFileProblem(const QString& output, const QString& input) {
     for (const QString& path : LinkChain(output)) {
         if (HasDataFileExtension(path)) {
-            return QStringLiteral("a data file (.tvr) is never replaced by an export");
+            return QString::fromStdString(MessageText(QT_TRANSLATE_NOOP(
+                "Messages", "a data file (.tvr) is never replaced by an export")));
         }
     }
     if (!input.isEmpty() && IsSameFile(output, input)) {
-        return QStringLiteral("the file the output is made from");
+        return QString::fromStdString(
+            MessageText(QT_TRANSLATE_NOOP("Messages", "the file the output is made from")));
     }
     return {};
 }
