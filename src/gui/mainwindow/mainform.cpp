@@ -109,6 +109,12 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splas
     ResetUndoHistory();
 }
 
+// A cell still being edited is stored while the data set is there: closing the
+// window hides it first, and so does destroying a window that was never closed.
+TMainForm::~TMainForm() {
+    hide();
+}
+
 void TMainForm::BuildWindow() {
     setFont(QFont(QStringLiteral("Times New Roman")));
     Menu = BuildMainMenu(*this);

@@ -32,6 +32,7 @@ public:
     TMainForm(TSettingsStore& store, QStringList arguments, QWidget* parent = nullptr);
     TMainForm(TSettingsStore& store, QStringList arguments, TSplash splash,
               QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     // What the other windows see of this one.
     QWidget* Window() override { return this; }
