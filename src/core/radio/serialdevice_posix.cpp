@@ -53,10 +53,13 @@ tcflag_t DataBitsOf(int dataBits) {
 
 class TPosixSerialDevice final : public TSerialDevice {
 public:
-    TPosixSerialDevice(int fd, int wakeRead, int wakeWrite)
-        : Fd(fd), WakeRead(wakeRead), WakeWrite(wakeWrite) {}
+    TPosixSerialDevice(int fd, const termios& before, int wakeRead, int wakeWrite)
+        : Fd(fd), Before(before), WakeRead(wakeRead), WakeWrite(wakeWrite) {}
 
     ~TPosixSerialDevice() override {
+        // The device is left as it was found: a terminal someone uses (a port
+        // named /dev/tty, say) must get its echo and line editing back.
+        tcsetattr(Fd, TCSANOW, &Before);
         // The exclusive mark outlives this descriptor while others hold the device open.
         ioctl(Fd, TIOCNXCL);
         flock(Fd, LOCK_UN);
@@ -156,6 +159,7 @@ private:
     }
 
     int Fd;
+    termios Before;
     int WakeRead;
     int WakeWrite;
 };
@@ -187,5 +191,5 @@ std::unique_ptr<TSerialDevice> OpenSerialDevice(const std::string& path, std::st
         close(fd);
         return nullptr;
     }
-    return std::make_unique<TPosixSerialDevice>(fd, wake[0], wake[1]);
+    return std::make_unique<TPosixSerialDevice>(fd, tio, wake[0], wake[1]);
 }

@@ -50,10 +50,15 @@ TEST_F(SerialPort, OpensAndClosesOnceWhateverTheCalls) {
     EXPECT_TRUE(Comm.GetPortStatus());
 }
 
+// ... and gives the terminal back as it found it, echo and line editing included.
 TEST_F(SerialPort, AppliesTheRadioLineSettings) {
-    Comm.OpenCommport();
     termios tio{};
     ASSERT_EQ(tcgetattr(Line.MasterFd(), &tio), 0);
+    tio.c_lflag |= ECHO | ICANON;
+    ASSERT_EQ(tcsetattr(Line.MasterFd(), TCSANOW, &tio), 0);
+    Comm.OpenCommport();
+    ASSERT_EQ(tcgetattr(Line.MasterFd(), &tio), 0);
+    EXPECT_FALSE(tio.c_lflag & (ECHO | ICANON));
     EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
     EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_FALSE(tio.c_cflag & PARENB);
@@ -66,6 +71,10 @@ TEST_F(SerialPort, AppliesTheRadioLineSettings) {
     ASSERT_EQ(tcgetattr(Line.MasterFd(), &tio), 0);
     EXPECT_FALSE(tio.c_iflag & IXON);
     EXPECT_TRUE(tio.c_cflag & CRTSCTS);
+    Comm.CloseCommport();
+    ASSERT_EQ(tcgetattr(Line.MasterFd(), &tio), 0);
+    EXPECT_EQ(tio.c_lflag & (ECHO | ICANON), static_cast<tcflag_t>(ECHO | ICANON));
+    EXPECT_FALSE(tio.c_iflag & IXON);
 }
 
 TEST_F(SerialPort, HeldPortIsUnavailableToOthers) {
