@@ -38,6 +38,25 @@ void ReportVerification(const TExchangeRunner& runner, TExchangeOutcome outcome,
     }
 }
 
+// The console of a write: what is sent is kept as a backup once the
+// transceiver has answered, as the window does.
+class TWriteConsoleView : public TConsoleView {
+public:
+    TWriteConsoleView(QTextStream& errors, bool answerYes, const TRadioData& data,
+                      TTransferScope scope)
+        : TConsoleView(errors, answerYes), Data(data), Scope(scope) {}
+
+    void Identified() override {
+        QString problem;
+        BackUpBeforeWrite(Data, Scope, problem);
+        if (!problem.isEmpty()) Say("tavrin-cli: " + problem.toStdString());
+    }
+
+private:
+    const TRadioData& Data;
+    TTransferScope Scope;
+};
+
 }  // namespace
 
 int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
@@ -46,15 +65,11 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
         ParseExchangeArguments(options.Arguments, true, problem);
     if (!arguments) return UsageError(errors, QStringLiteral("write: %1").arg(problem));
     if (!OpenAsOpenDoes(data, arguments->File, errors)) return kExitUsage;
-    TConsoleView view(errors, arguments->Yes);
+    TWriteConsoleView view(errors, arguments->Yes, data, arguments->Scope);
     if (!CheckScanSetting(data, arguments->Scope, view)) return kExitFailed;
     TExchangeRunner runner(view);
     const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
     runner.SetExchange(WriteExchange(data, runner, *arguments, toneBurstShown));
-    // Kept before the first byte goes out: a write that fails half-way leaves the copy.
-    QString backupProblem;
-    BackUpBeforeWrite(data, arguments->Scope, backupProblem);
-    ReportKeptFileProblem(backupProblem, errors);
     const TExchangeLabel label{TExchangeKind::Write, arguments->Scope,
                                QString::fromStdString(data.GetModel()), arguments->Port};
     AttachCliLog(options, runner.KComm1, label, errors);

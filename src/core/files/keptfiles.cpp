@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 namespace {
@@ -23,10 +24,11 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXE
 
 constexpr char kStampFormat[] = "yyyy-MM-dd HH-mm-ss";
 
-// Captures the time stamp and the counter of the same second.
+// Captures the time stamp, the counter of the same second, the kind's first
+// word ("read" of "read-memory") and the extension.
 const QRegularExpression& KeptNamePattern() {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?:\.(\d{1,6}))? [A-Za-z0-9._-]+ [a-z]+(?:-[a-z]+)?\.(\w+)$)"));
+        R"(^(\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?:\.(\d{1,6}))? [A-Za-z0-9._-]+ ([a-z]+)(?:-[a-z]+)?\.(\w+)$)"));
     return pattern;
 }
 
@@ -53,6 +55,7 @@ struct TKeptFile {
     QString Name;
     QString Stamp;
     int Counter;
+    QString Family;  // the kind's first word: reads, writes, ... are kept apart
 };
 
 // Newest first.
@@ -66,8 +69,9 @@ std::vector<TKeptFile> KeptFilesIn(const QString& folder, const QString& extensi
     const QStringList names = QDir(folder).entryList(QDir::Files | QDir::NoSymLinks);
     for (const QString& name : names) {
         const QRegularExpressionMatch match = KeptNamePattern().match(name);
-        if (!match.hasMatch() || match.captured(3) != extension) continue;
-        files.push_back({name, match.captured(1), std::max(1, match.captured(2).toInt())});
+        if (!match.hasMatch() || match.captured(4) != extension) continue;
+        files.push_back(
+            {name, match.captured(1), std::max(1, match.captured(2).toInt()), match.captured(3)});
     }
     return files;
 }
@@ -185,13 +189,16 @@ QString FreeKeptFilePath(const QString& folder, const QString& model, const QStr
 
 bool IsKeptFileName(const QString& name, const QString& extension) {
     const QRegularExpressionMatch match = KeptNamePattern().match(name);
-    return match.hasMatch() && match.captured(3) == extension;
+    return match.hasMatch() && match.captured(4) == extension;
 }
 
+// Each kind keeps its own newest: a run of writes never removes the last read's backup.
 void PruneKeptFiles(const QString& folder, const QString& extension, int keep) {
     std::vector<TKeptFile> files = KeptFilesIn(folder, extension);
-    if (files.size() <= static_cast<size_t>(keep)) return;
     std::sort(files.begin(), files.end(), IsNewer);
+    std::map<QString, int> keptOfFamily;
     QDir dir(folder);
-    for (auto old = files.begin() + keep; old != files.end(); ++old) dir.remove(old->Name);
+    for (const TKeptFile& file : files) {
+        if (++keptOfFamily[file.Family] > keep) dir.remove(file.Name);
+    }
 }

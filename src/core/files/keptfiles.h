@@ -11,7 +11,7 @@
 // name is valid on every file system. The ".<n>" tells apart files of the
 // same second.
 
-// How many of each the folder keeps.
+// How many of each kind the folder keeps.
 inline constexpr int kKeptFileLimit = 100;
 
 // What names a kept file: "<when> <model> <kind>.<extension>".
@@ -48,5 +48,7 @@ QString KeepFileBytes(const QString& folder, const TKeptFileName& name, std::str
 bool IsKeptFileName(const QString& name, const QString& extension);
 
 // Deletes the oldest kept files of `extension` in `folder` beyond the newest
-// `keep`; any other file there is left alone.
+// `keep` of each kind (reads, writes, unsaved changes ... counted apart, a
+// kind's scope such as "-memory" belonging to it); any other file there is
+// left alone.
 void PruneKeptFiles(const QString& folder, const QString& extension, int keep = kKeptFileLimit);

@@ -58,6 +58,9 @@ public:
     virtual bool AskToContinue(const std::string& question) = 0;
     // The transceiver is another model than the data set had: show its memory.
     virtual void ModelChanged() = 0;
+    // The transceiver answered its identification as the model the data set
+    // is for: from here on the exchange has reached it.
+    virtual void Identified() {}
     // A write is over and what it wrote is being read back.
     virtual void Verifying() {}
     // The exchange is over: the window closes.

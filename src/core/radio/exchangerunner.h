@@ -28,6 +28,8 @@ public:
     virtual void ShowWarning(const std::string& message) = 0;
     virtual bool AskToContinue(const std::string& question) = 0;
     virtual void ModelChanged() {}
+    // The transceiver answered its identification.
+    virtual void Identified() {}
     // The write is done and what it wrote is being read back.
     virtual void Verifying() {}
     virtual void Finished(TExchangeOutcome outcome) = 0;
@@ -68,6 +70,7 @@ public:
         return View.AskToContinue(question);
     }
     void ModelChanged() override { View.ModelChanged(); }
+    void Identified() override { View.Identified(); }
     void Verifying() override { View.Verifying(); }
     void Finish(TExchangeOutcome outcome) override;
 

@@ -10,8 +10,10 @@ class TRadioData;
 
 // What the program keeps of its exchanges with the transceiver, the same in
 // the window and on the command line: a backup of every data set a write
-// sends (made before the first byte goes out), a backup of every read that
-// completed, and, when asked for, a communication log.
+// sends (made once the transceiver has answered its identification, before
+// the first record goes out), a backup of every read that completed, and,
+// when asked for, a communication log. A write that never reached a
+// transceiver keeps nothing, so refused attempts cannot push real backups out.
 
 enum class TExchangeKind { Read, Write, Display };
 

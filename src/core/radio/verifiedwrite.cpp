@@ -144,6 +144,11 @@ void TVerifiedWrite::ReadFinished(TExchangeOutcome outcome) {
     Host.Finish(Found.empty() ? WriteOutcome : TExchangeOutcome::Differs);
 }
 
+// Only the write's identification stands for the exchange reaching the transceiver.
+void TVerifiedWrite::Identified() {
+    if (!ReadStep) Host.Identified();
+}
+
 // The write closes the port when it ends; the read-back still needs it.
 void TVerifiedWrite::ClosePort() {
     if (ReadStep) {

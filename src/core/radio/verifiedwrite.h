@@ -49,6 +49,7 @@ private:
     void ShowWarning(const std::string& message) override;
     bool AskToContinue(const std::string& question) override;
     void ModelChanged() override {}
+    void Identified() override;
     void Finish(TExchangeOutcome outcome) override;
 
     const TRadioData& Data;

@@ -165,6 +165,7 @@ void TWriteExchange::ActOnIdentity(const std::string& reply) {
         End(TExchangeOutcome::Unsupported);
         return;
     }
+    Host.Identified();
     Host.SetProgressMaximum(ProgressMaximum());
     if (Data.IsHandheld()) {
         Send(TRequest::VoxHold, "MU");

@@ -70,7 +70,6 @@ void TExchangeForm::FormShow() {
     if (Result) return;
     ProgressBar1->setValue(0);
     const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
-    BeforeExchange();
     AttachWindowLog(Workspace, Runner.KComm1, Kind, Scope, device);
     // The runner has said why; a dialog with nothing left to do closes.
     if (!Runner.Begin(device)) Finished(TExchangeOutcome::PortFailed);

@@ -41,8 +41,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Runs just before the exchange opens the port.
-    virtual void BeforeExchange() {}
 
     TWorkspace& Workspace;
     const TExchangeKind Kind;

@@ -88,7 +88,7 @@ void TWriteForm::ShowDifferences() {
     ExecModal(report);
 }
 
-void TWriteForm::BeforeExchange() {
+void TWriteForm::Identified() {
     QString problem;
     BackUpBeforeWrite(Workspace.Data(), Scope, problem);
     if (!problem.isEmpty()) Workspace.ShowKeptFileProblem(problem);

@@ -12,12 +12,10 @@ public:
                bool verify = false);
 
     bool AskToContinue(const std::string& question) override;
+    // What is about to be sent is kept as a backup once the transceiver answered.
+    void Identified() override;
     void Verifying() override;
     void Finished(TExchangeOutcome outcome) override;
-
-protected:
-    // What is about to be sent is kept as a backup first.
-    void BeforeExchange() override;
 
 private:
     void ShowDifferences();

@@ -91,6 +91,20 @@ TEST(KeptFilePruning, OrdersSameSecondFilesByTheirCounter) {
                                                  "2026-12-07 11-30-05.12 PX-A5 write.tvr"}));
 }
 
+// A run of writes keeps the older read's backup: each kind keeps its own newest.
+TEST(KeptFilePruning, CountsEachKindApart) {
+    QTemporaryDir folder;
+    Touch(FreeKeptFilePath(folder.path(), "PX-A5", "read-memory", kNoon, "tvr"));
+    for (int index = 0; index < 5; ++index) {
+        Touch(FreeKeptFilePath(folder.path(), "PX-A5", index % 2 ? "write" : "write-menu",
+                               kNoon.addSecs(1 + index), "tvr"));
+    }
+    PruneKeptFiles(folder.path(), "tvr", 2);
+    EXPECT_EQ(Names(folder.path()), (QStringList{"2026-12-07 11-30-05 PX-A5 read-memory.tvr",
+                                                 "2026-12-07 11-30-09 PX-A5 write.tvr",
+                                                 "2026-12-07 11-30-10 PX-A5 write-menu.tvr"}));
+}
+
 class Backups : public ::testing::Test {
 protected:
     static TRadioData Filled() {

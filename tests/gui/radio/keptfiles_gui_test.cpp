@@ -76,14 +76,15 @@ TEST_F(KeptFiles, AReadThatFailsLeavesNoBackup) {
     EXPECT_EQ(NamesIn(BackupsFolder()), QStringList());
 }
 
-// The backup is on disk before the transceiver hears the first byte.
-TEST_F(KeptFiles, AWriteIsBackedUpBeforeItBegins) {
+// The backup is made once the transceiver has answered who it is, and is on
+// disk before it hears the command after that.
+TEST_F(KeptFiles, AWriteIsBackedUpOnceTheTransceiverAnswered) {
     TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
     TMainForm& form = StartOn(radio, kPxA5Usa);
     form.Data().SetChannel(9, kChannel9);
-    std::optional<QStringList> atFirstCommand;
-    radio.Replies = [&](const std::string&) -> std::optional<std::string> {
-        if (!atFirstCommand) atFirstCommand = NamesIn(BackupsFolder());
+    std::vector<std::pair<std::string, qsizetype>> backupsAtCommand;
+    radio.Replies = [&](const std::string& command) -> std::optional<std::string> {
+        backupsAtCommand.emplace_back(command, NamesIn(BackupsFolder()).size());
         return std::nullopt;
     };
     Messages.Answer(TMessageAnswer::Yes);
@@ -92,9 +93,12 @@ TEST_F(KeptFiles, AWriteIsBackedUpBeforeItBegins) {
     form.Menu.WriteMemory1->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Done);
-    ASSERT_TRUE(atFirstCommand);
-    ASSERT_EQ(atFirstCommand->size(), 1);
-    EXPECT_TRUE(atFirstCommand->first().endsWith(" PX-A5 write-memory.tvr"));
+    const auto id = std::find_if(backupsAtCommand.begin(), backupsAtCommand.end(),
+                                 [](const auto& at) { return at.first.rfind("ID", 0) == 0; });
+    ASSERT_TRUE(id != backupsAtCommand.end() && id + 1 != backupsAtCommand.end());
+    EXPECT_EQ(id->second, 0);
+    EXPECT_EQ((id + 1)->second, 1);
+    EXPECT_TRUE(OnlyFileIn(BackupsFolder()).endsWith(" PX-A5 write-memory.tvr"));
     EXPECT_EQ(DataFileOf(OnlyFileIn(BackupsFolder()), kPxA5Usa), WriteDataFile(form.Data()));
 }
 
