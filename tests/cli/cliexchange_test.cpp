@@ -293,10 +293,14 @@ TEST_F(CliExchange, AnUnavailablePortGivesTheProgramsMessage) {
     EXPECT_EQ(run.Errors, kPortUnavailable);
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
 
-    run =
-        Cli({"--radio", "1", "write", kMissingPort, Put(FilledFile(kHandheldRow, "49"), "in.tvr")});
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, kPortUnavailable);
+    // A write that reached no transceiver keeps no backup, on a missing port or a plain file.
+    for (const QString& port : {QString(kMissingPort), Put("not a terminal", "plain")}) {
+        run = Cli({"--radio", "1", "write", port, Put(FilledFile(kHandheldRow, "49"), "in.tvr")});
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Errors, kPortUnavailable);
+    }
+    EXPECT_EQ(QDir(Config.filePath("data/HALVERN/TAVRIN/Backups")).entryList(QDir::Files),
+              QStringList());
 
     QProcessEnvironment elsewhere;
     elsewhere.insert(QStringLiteral("TAVRIN_COM3"), kMissingPort);
@@ -633,10 +637,22 @@ TEST_F(CliExchange, ReadAndWriteKeepBackupsAndLogWritesEveryCommand) {
 
 TEST_F(CliExchange, ALogThatCannotBeWrittenIsToldAndTheReadGoesOn) {
     const QString device = StartSimWith(FilledFile(kHandheldRow, "49"), {"--radio", "1"});
-    const TCliRun run =
+    TCliRun run =
         Cli({"--radio", "1", "--log", Path("missing/x.log"), "read", device, Path("out.tvr")});
     EXPECT_EQ(run.Status, 0);
     EXPECT_TRUE(run.Errors.contains("cannot be written")) << run.Errors.toStdString();
     EXPECT_FALSE(Contents(Path("out.tvr")).empty());
+    StopSim();
+
+    // Without a home folder nothing is kept under the root folder, and the read says so.
+    QProcessEnvironment noHome;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) noHome.insert(name, "");
+    const QString again = StartSimWith(FilledFile(kHandheldRow, "49"), {"--radio", "1"});
+    run = Cli({"--radio", "1", "read", again, Path("home.tvr")}, noHome);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors,
+              "tavrin-cli: Backups and communication logs cannot be kept: HOME is not set.\n");
+    EXPECT_FALSE(Contents(Path("home.tvr")).empty());
+    EXPECT_FALSE(QFileInfo::exists("/.local/share/HALVERN"));
     StopSim();
 }

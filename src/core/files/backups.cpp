@@ -15,6 +15,8 @@ QString FolderProblem(const QString& folder) {
 // the backup's predictable name. A kept file takes only a name that is free.
 QString SaveBackup(const TRadioData& data, const QString& kind, QString& problem,
                    const QDateTime& when) {
+    problem = DataFolderProblem();
+    if (!problem.isEmpty()) return {};
     const QString folder = BackupsFolder();
     if (!EnsureFolder(folder)) {
         problem = FolderProblem(folder);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/files/datafolders.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
@@ -141,6 +142,11 @@ void LoadChannelCount(TSettingsStore& store, TRadioData& data) {
 
 TSettingsStore::TSettingsStore() {
 #ifndef Q_OS_WIN
+    if (const QString noFolder = UserConfigBase().Problem; !noFolder.isEmpty()) {
+        // Kept for this run only: nothing may land under the root folder.
+        Problem = QStringLiteral("The settings cannot be kept: %1.").arg(noFolder);
+        return;
+    }
     Problem = SetAsideUnusableFile(UserSettingsPath());
 #endif
     Settings = OpenUserSettings();
@@ -149,6 +155,7 @@ TSettingsStore::TSettingsStore() {
 TSettingsStore::~TSettingsStore() = default;
 
 QString TSettingsStore::Read(const QString& name) const {
+    if (!Settings) return Unkept.value(name);
     const QVariant value = Settings->value(name);
     // A hand-edited INI value with an unquoted comma reads back as a list.
     if (value.typeId() == QMetaType::QStringList)
@@ -158,6 +165,10 @@ QString TSettingsStore::Read(const QString& name) const {
 
 void TSettingsStore::Write(const QString& name, const QString& value) {
     if (Contains(name) && Read(name) == value) return;
+    if (!Settings) {
+        Unkept.insert(name, value);
+        return;
+    }
     Settings->setValue(name, value);
     Unwritten = true;
     if (OpenBatches == 0) {
@@ -167,13 +178,13 @@ void TSettingsStore::Write(const QString& name, const QString& value) {
 }
 
 TSettingsStore::TBatch::~TBatch() {
-    if (--Store.OpenBatches > 0 || !Store.Unwritten) return;
+    if (--Store.OpenBatches > 0 || !Store.Unwritten || !Store.Settings) return;
     Store.Settings->sync();
     Store.Unwritten = false;
 }
 
 bool TSettingsStore::Contains(const QString& name) const {
-    return Settings->contains(name);
+    return Settings ? Settings->contains(name) : Unkept.contains(name);
 }
 
 TStartSettings LoadSettings(TSettingsStore& store, TRadioData& data,

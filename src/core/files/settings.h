@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -34,11 +35,14 @@ public:
     };
 
     // Why the settings file found at start could not be used and where it
-    // was kept instead; empty when it was fine.
+    // was kept instead, or why no settings can be kept at all (no home
+    // folder); empty when it was fine.
     const QString& SetAsideProblem() const { return Problem; }
 
 private:
-    std::unique_ptr<QSettings> Settings;
+    std::unique_ptr<QSettings> Settings;  // none when there is nowhere to keep them
+    QHash<QString, QString> Unkept;       // the values of this run, then
+
     QString Problem;
     int OpenBatches = 0;
     bool Unwritten = false;

@@ -81,6 +81,8 @@ QString BackUpAfterRead(const TRadioData& data, TTransferScope scope, TExchangeO
 }
 
 std::unique_ptr<TCommLog> OpenExchangeLog(const TExchangeLabel& label, QString& problem) {
+    problem = DataFolderProblem();
+    if (!problem.isEmpty()) return nullptr;
     const QString folder = LogsFolder();
     if (!EnsureFolder(folder)) {
         problem = FolderProblem(folder);

@@ -129,8 +129,10 @@ void TMainForm::OpenRecentFile(const QString& path) {
 // and the dialogs keep starting in the user's own folder.
 void TMainForm::OpenBackupClick() {
     const QString folder = BackupsFolder();
-    EnsureFolder(folder);
-    if (OpenFromDialog(QDir::toNativeSeparators(folder + QLatin1Char('/')))) SetFileName(kUntitled);
+    const bool kept = EnsureFolder(folder);
+    const QString start =
+        kept ? QDir::toNativeSeparators(folder + QLatin1Char('/')) : InitialFolder;
+    if (OpenFromDialog(start)) SetFileName(kUntitled);
 }
 
 void TMainForm::HandleCommandLine() {

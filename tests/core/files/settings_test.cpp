@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/files/datafolders.h"
 #include "core/model/radiodata.h"
 #include "core/ports/portnames.h"
 #include "support/tempsettings.h"
@@ -137,6 +138,47 @@ TEST_F(Settings, UnusableSettingsFileIsKeptAsideAndStartsAFirstRun) {
         EXPECT_TRUE(QFileInfo(kept).exists() || QFileInfo(kept).isSymLink()) << kept.toStdString();
         QFile::remove(path);
     }
+}
+
+// Without a home folder nothing is kept, neither settings nor backups, and
+// the first run says why; the values still hold for the run.
+TEST_F(Settings, WithoutAHomeFolderNothingIsKeptAndTheFirstRunSaysWhy) {
+    const QString file = Temp.FilePath();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QString plainFile = QFileInfo(file).absolutePath() + "/plain";
+    QFile(plainFile).open(QIODevice::WriteOnly);
+    const struct {
+        const char* Home;  // nullptr: unset
+        QString ConfigHome;
+        QString Reason;
+    } cases[] = {
+        {nullptr, {}, "HOME is not set"},
+        {"/nowhere/at/all", {}, "HOME (/nowhere/at/all) is not a folder"},
+        {"relative", {}, "HOME (relative) is not a folder"},
+        {"/tmp", plainFile, "XDG_CONFIG_HOME (" + plainFile + ") is not a folder"},
+    };
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Reason.toStdString());
+        c.Home ? qputenv("HOME", c.Home) : qunsetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", c.ConfigHome.toLocal8Bit());
+        qputenv("XDG_DATA_HOME", c.ConfigHome.toLocal8Bit());
+        TSettingsStore store;
+        LoadSettings(store, Data, [this](const QString& reason) {
+            Reason = reason;
+            return 4;
+        });
+        EXPECT_EQ(Reason, "The settings cannot be kept: " + c.Reason + ".");
+        EXPECT_EQ(store.Read("Model"), "PX-A7");  // the row chosen, for this run
+        EXPECT_FALSE(QFileInfo::exists(file));
+        if (c.ConfigHome.isEmpty()) {
+            EXPECT_EQ(DataFolderProblem(),
+                      "Backups and communication logs cannot be kept: " + c.Reason + ".");
+        }
+    }
+    qputenv("HOME", home);
+    configHome.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
 }
 
 struct TCountCase {
