@@ -1060,6 +1060,30 @@ Sie können diese Datei nicht öffnen.</translation>
         <source>the file the output is made from</source>
         <translation>die Datei, aus der die Ausgabe entsteht</translation>
     </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save replaces the damaged file with what is shown now.</source>
+        <translation>Beim Speichern wird die beschädigte Datei durch die jetzt angezeigten Daten ersetzt.</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept as a backup, so it has not been replaced.
+Please save the data under another name.</source>
+        <translation>Die beschädigte Datei kann nicht als Sicherungskopie aufbewahrt werden und wurde daher nicht ersetzt.
+Bitte speichern Sie die Daten unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The data file has been changed on disk since it was opened or last saved here.
+Do you want to overwrite it, save the data under another name, or cancel?</source>
+        <translation>Die Datendatei wurde geändert, seit sie hier geöffnet oder zuletzt gespeichert wurde.
+Möchten Sie sie überschreiben, die Daten unter einem anderen Namen speichern oder abbrechen?</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

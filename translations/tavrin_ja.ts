@@ -1060,6 +1060,30 @@ You cannot open this file.</source>
         <source>the file the output is made from</source>
         <translation>出力の元になるファイルです</translation>
     </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>上書き(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save replaces the damaged file with what is shown now.</source>
+        <translation>保存すると、破損したファイルは現在表示されているデータで置き換えられます。</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept as a backup, so it has not been replaced.
+Please save the data under another name.</source>
+        <translation>破損したファイルをバックアップとして保存できないため、ファイルは置き換えられていません。
+別の名前でデータを保存してください。</translation>
+    </message>
+    <message>
+        <source>The data file has been changed on disk since it was opened or last saved here.
+Do you want to overwrite it, save the data under another name, or cancel?</source>
+        <translation>データファイルは、ここで開いた後、または最後に保存した後に変更されています。
+上書きしますか？別の名前で保存しますか？それともキャンセルしますか？</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -32,6 +33,7 @@ QMessageBox::StandardButtons ButtonsOf(TMessageStyle style) {
         case TMessageStyle::OkCancelWarning:
             return QMessageBox::Ok | QMessageBox::Cancel;
         case TMessageStyle::YesNoCancelWarning:
+        case TMessageStyle::OverwriteSaveAsCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         default:
             return QMessageBox::Ok;
@@ -68,6 +70,13 @@ TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle s
     // As with the platform's own boxes, the first button is the default one.
     const auto buttons = ButtonsOf(style);
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    if (style == TMessageStyle::OverwriteSaveAsCancel) {
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("Messages", "&Overwrite"));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("Messages", "Save &As..."));
+        box.setDefaultButton(QMessageBox::Cancel);
+    }
     return AnswerOf(box.exec());
 }
 

@@ -14,6 +14,9 @@ enum class TMessageStyle {
     OkCancelQuestion,    // OK/Cancel, question icon
     OkCancelWarning,     // OK/Cancel, exclamation icon
     YesNoCancelWarning,  // Yes/No/Cancel, exclamation icon
+    // Overwrite (answered Yes) / Save As... (answered No) / Cancel, exclamation
+    // icon; Cancel is the default, as nothing is lost by it.
+    OverwriteSaveAsCancel,
 };
 
 enum class TMessageAnswer { Ok, Cancel, Yes, No };

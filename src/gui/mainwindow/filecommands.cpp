@@ -8,8 +8,10 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "core/files/backups.h"
 #include "core/files/datafile.h"
 #include "core/files/datafolders.h"
+#include "core/files/filebytes.h"
 #include "core/files/filereport.h"
 #include "core/files/settings.h"
 #include "gui/kit/filedialogs.h"
@@ -42,6 +44,7 @@ void TMainForm::New1Click() {
     PageControl1->setFocus();
     if (!ConfirmDiscardChanges()) return;
     SetFileName(kUntitled);
+    NoteFileOnDisk({}, false);
     RadioData.ClearRecords();
     RadioData.ApplyDefaultRecords();
     RadioData.ApplyMenuDefaults();
@@ -59,6 +62,8 @@ void TMainForm::New1Click() {
 bool TMainForm::LoadDataFile(const QString& path) {
     std::string missing;
     QString reason;
+    // Taken before the file is read: a change made while it is read counts as a change.
+    const std::optional<TFileStamp> stamp = StampOfFile(path);
     const TDataFileResult result = OpenDataFile(RadioData, path, &missing, &reason);
     if (result != TDataFileResult::Loaded) {
         ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error,
@@ -69,6 +74,8 @@ bool TMainForm::LoadDataFile(const QString& path) {
     }
     if (result != TDataFileResult::Loaded) return false;
     CurrentFileName = path;
+    NoteFileOnDisk(path, !missing.empty());
+    CurrentFileStamp = stamp;
     UpdateCaption();
     ShowComment();
     SetupGrids();
@@ -178,12 +185,48 @@ void TMainForm::OpenDroppedFile(const QString& path) {
     UpdateCaption();
 }
 
+// What this window knows of the file it shows: how it is on disk now, and
+// whether it opened damaged.
+void TMainForm::NoteFileOnDisk(const QString& fileName, bool damaged) {
+    CurrentFileStamp = fileName.isEmpty() ? std::nullopt : StampOfFile(fileName);
+    DamagedFileName = damaged ? fileName : QString();
+}
+
+// A file that opened damaged is replaced only when the user says so, and its
+// bytes are kept as a backup first: what the window shows may be far less
+// than what the file held.
+bool TMainForm::ConfirmReplacingDamagedFile(const QString& fileName) {
+    if (DamagedFileName.isEmpty() || !IsSameFile(fileName, DamagedFileName)) return true;
+    if (ShowMessage(this,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages", "Save replaces the damaged file with what is shown now.")),
+                    TMessageStyle::OkCancelWarning,
+                    VisibleFileName(fileName)) != TMessageAnswer::Ok) {
+        return false;
+    }
+    QString problem;
+    if (BackUpFileBytes(fileName, QString::fromLatin1(RadioData.GetModel()),
+                        QStringLiteral("damaged"), problem)
+            .isEmpty()) {
+        ShowMessage(this,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "Messages",
+                        "The damaged file cannot be kept as a backup, so it has not been "
+                        "replaced.\nPlease save the data under another name.")),
+                    TMessageStyle::Error, problem);
+        return false;
+    }
+    return true;
+}
+
 bool TMainForm::WriteTo(const QString& fileName) {
+    if (!ConfirmReplacingDamagedFile(fileName)) return false;
     QString reason;
     if (!SaveDataFile(RadioData, fileName, &reason)) {
         ShowFileOpenError(this, FileDetail(fileName, reason));
         return false;
     }
+    NoteFileOnDisk(fileName, false);
     RadioData.Changed = false;
     UndoHistory.MarkSaved(RadioData);
     UpdateUndoCommands();
@@ -192,10 +235,28 @@ bool TMainForm::WriteTo(const QString& fileName) {
     return true;
 }
 
+// Another window, another program or a sync tool wrote the file since this
+// window opened or saved it.
+bool TMainForm::ChangedOnDiskSinceOpened() const {
+    return CurrentFileStamp && StampOfFile(CurrentFileName) != CurrentFileStamp;
+}
+
 void TMainForm::Save1Click() {
     if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
         Save2Click();
         return;
+    }
+    if (ChangedOnDiskSinceOpened()) {
+        const TMessageAnswer answer = ShowMessage(
+            this,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "Messages",
+                "The data file has been changed on disk since it was opened or last saved "
+                "here.\nDo you want to overwrite it, save the data under another name, or "
+                "cancel?")),
+            TMessageStyle::OverwriteSaveAsCancel, VisibleFileName(CurrentFileName));
+        if (answer == TMessageAnswer::No) Save2Click();
+        if (answer != TMessageAnswer::Yes) return;
     }
     WriteTo(CurrentFileName);
 }

@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
+#include "core/files/filestamp.h"
 #include "core/model/radiodata.h"
 #include "core/model/undohistory.h"
 #include "core/radio/exchange.h"
@@ -182,6 +184,9 @@ private:
     void Edit2Change(const QString& text);
     void SetFileName(const QString& fileName);
     bool WriteTo(const QString& fileName);
+    bool ConfirmReplacingDamagedFile(const QString& fileName);
+    bool ChangedOnDiskSinceOpened() const;
+    void NoteFileOnDisk(const QString& fileName, bool damaged);
     bool ToneBurstShown() const;
     void ReadFromRadio(TTransferScope scope);
     void ShowReadData(bool completed);
@@ -193,6 +198,12 @@ private:
     TUndoHistory UndoHistory;
     bool RestoringUndoStep = false;
     QString CurrentFileName;
+    // The data file as this window last opened or saved it: when it is not so
+    // on disk any more, Save asks before it replaces what someone else wrote.
+    std::optional<TFileStamp> CurrentFileStamp;
+    // A file that opened with the damaged-file warning: the first save over it
+    // asks, and keeps the file's bytes as a backup first.
+    QString DamagedFileName;
     QString SelectedPort;
     QString InitialFolder;
     bool ToneBurstOption = false;

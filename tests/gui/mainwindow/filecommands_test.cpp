@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "core/files/datafile.h"
+#include "core/files/datafolders.h"
 #include "gui/pages/channelgrids.h"
 #include "support/filetraps.h"
 #include "support/mainformfixture.h"
@@ -202,6 +203,53 @@ TEST_F(FileCommands, ACutOffFileOpensWithAWarningThatNamesWhatIsMissing) {
     EXPECT_EQ(Messages.Shown()[0].Detail, cut);
     EXPECT_EQ(form.FileName(), cut);
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+
+    // Save asks before it replaces the damaged file, and keeps its bytes first.
+    const QByteArray damaged = ReadFile(cut);
+    Messages.Answer(TMessageAnswer::Cancel);
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Messages.Texts().value(1), "Save replaces the damaged file with what is shown now.");
+    EXPECT_EQ(ReadFile(cut), damaged);
+    EXPECT_FALSE(QDir(BackupsFolder()).exists());
+    Messages.Answer(TMessageAnswer::Ok);
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    const QStringList backups = QDir(BackupsFolder()).entryList(QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(backups[0].endsWith(" PX-A5 damaged.tvr"));
+    EXPECT_EQ(ReadFile(QDir(BackupsFolder()).filePath(backups[0])), damaged);
+    EXPECT_TRUE(ReadFile(cut).contains("__RADIO MENU__"));
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);  // whole now: no more questions
+    EXPECT_EQ(Messages.Shown().size(), 3u);
+}
+
+// A file another window or program changed since it was opened is not
+// overwritten without a word: Save offers to overwrite it, save elsewhere or cancel.
+TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString path = PxA5File(QStringLiteral("club.tvr"));
+    TMainForm& form = Start({path});
+    form.Data().SetChannel(7, "");
+    const QByteArray theirs = ReadFile(PxA5File(QStringLiteral("club.tvr"), "their comment"));
+    const QString elsewhere = Folder.filePath(QStringLiteral("mine.tvr"));
+    Messages.Answer(TMessageAnswer::Cancel);
+    form.Save1Click();
+    EXPECT_EQ(ReadFile(path), theirs);
+    Messages.Answer(TMessageAnswer::No);
+    Files.Choose(elsewhere);
+    form.Save1Click();
+    EXPECT_EQ(ReadFile(path), theirs);
+    EXPECT_EQ(form.FileName(), elsewhere);
+    form.Save1Click();  // saved here since: no question
+    ASSERT_EQ(Messages.Shown().size(), 2u);
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::OverwriteSaveAsCancel);
+    EXPECT_EQ(Messages.Shown()[0].Detail, path);
+
+    WriteFile(elsewhere, "changed by a sync tool");
+    Messages.Answer(TMessageAnswer::Yes);
+    form.Save1Click();
+    EXPECT_EQ(Messages.Shown().size(), 3u);
+    EXPECT_TRUE(ReadFile(elsewhere).startsWith("HALVERN"));
+    EXPECT_FALSE(ReadFile(elsewhere).contains("HOME"));
 }
 
 TEST_F(FileCommands, CommandLineOpensTheJoinedPath) {
