@@ -9,9 +9,7 @@ enum class TDataFileResult;
 // The window shows them as the message box's detail text, tavrin-cli on the
 // line after the message.
 
-// A file name with every control character shown as "<0x1B>" (or
-// "<U+202E>" beyond Latin-1), so a name cannot move the cursor, recolour
-// the terminal or turn its text around.
+// A file name with every control character shown as VisibleText shows it.
 QString VisibleFileName(const QString& path);
 
 // "name: reason" with the name made visible.
