@@ -1060,6 +1060,10 @@ Sie können diese Datei nicht öffnen.</translation>
         <source>the file the output is made from</source>
         <translation>die Datei, aus der die Ausgabe entsteht</translation>
     </message>
+    <message>
+        <source>a link in a shared folder that belongs to another user</source>
+        <translation>eine Verknüpfung in einem gemeinsam genutzten Ordner, die einem anderen Benutzer gehört</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

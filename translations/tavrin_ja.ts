@@ -1060,6 +1060,10 @@ You cannot open this file.</source>
         <source>the file the output is made from</source>
         <translation>出力の元になるファイルです</translation>
     </message>
+    <message>
+        <source>a link in a shared folder that belongs to another user</source>
+        <translation>共有フォルダー内の、他のユーザーが所有するリンクです</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

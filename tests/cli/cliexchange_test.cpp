@@ -17,6 +17,7 @@
 #include "core/model/radiodata.h"
 #include "core/radio/exchange.h"
 #include "core/radio/verifiedwrite.h"
+#include "support/filetraps.h"
 #include "support/pseudoterminal.h"
 #include "support/qtprinters.h"
 #include "support/testdata.h"
@@ -535,6 +536,7 @@ TEST_F(CliExchange, ProgressIsDrawnOnlyOnATerminal) {
 
 TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
     const QString in = Put(FilledFile(kHandheldRow, "49"), "in.tvr");
+    ASSERT_TRUE(MakeFifo(Path("fifo.tvr")));
     const QStringList usage[] = {
         {"read"},
         {"read", kMissingPort},
@@ -559,6 +561,8 @@ TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
          "File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n"},
         {{"read", kMissingPort, Path("no-folder/out.tvr")},
          "File Open error.\n" + Path("no-folder/out.tvr") + ": its folder does not exist\n"},
+        {{"read", kMissingPort, Path("fifo.tvr")},
+         "File Open error.\n" + Path("fifo.tvr") + ": not a regular file\n"},
         {{"write", kMissingPort, Path("missing.tvr")},
          "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n"},
         {{"write", kMissingPort, Put(FilledFile(kMobileRow, "99"), "mobile.tvr")},

@@ -6,6 +6,7 @@
 
 #include "core/files/datafile.h"
 #include "core/files/filebytes.h"
+#include "core/files/savetarget.h"
 #include "core/model/messagewords.h"
 #include "core/model/visiblebytes.h"
 
@@ -64,5 +65,5 @@ QString OutputFileProblem(const QString& output, const QString& input) {
         return QString::fromStdString(
             MessageText(QT_TRANSLATE_NOOP("Messages", "the file the output is made from")));
     }
-    return {};
+    return SaveTargetProblem(output);
 }

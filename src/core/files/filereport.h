@@ -21,5 +21,6 @@ QString DataFileOpenDetail(const QString& path, TDataFileResult result, const QS
 
 // Why an output (a PDF listing, a CSV list) may not be written to `output`:
 // a data file is never replaced by one, whether named directly or through a
-// link, nor is the file the output is made from. Empty when it may.
+// link, nor is the file the output is made from, nor anything a save refuses
+// to replace (see ResolveSaveTarget). Empty when it may.
 QString OutputFileProblem(const QString& output, const QString& input = {});
