@@ -117,5 +117,9 @@ void AttachCliLog(const TCliOptions& options, TKComm& comm, const TExchangeLabel
     QString problem;
     std::unique_ptr<TCommLog> log = OpenExchangeLogAt(options.LogFile, label, problem);
     ReportKeptFileProblem(problem, errors);
+    if (log) {
+        log->SetFailureReport(
+            [&errors](const QString& failure) { ReportKeptFileProblem(failure, errors); });
+    }
     comm.AttachLog(std::move(log));
 }
