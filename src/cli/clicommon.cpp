@@ -13,6 +13,19 @@ int UsageError(QTextStream& errors, const QString& problem) {
     return kExitUsage;
 }
 
+std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
+                                        const char* wrongCount, QTextStream& errors) {
+    QString problem;
+    std::optional<QStringList> files = PositionalArguments(options.Arguments, problem);
+    if (!files) {
+        UsageError(errors, QStringLiteral("%1: %2").arg(options.Command, problem));
+    } else if (files->size() != count) {
+        UsageError(errors, QLatin1String(wrongCount));
+        files.reset();
+    }
+    return files;
+}
+
 void ReportFileError(QTextStream& errors, const char* message, const QString& detail) {
     errors << message << "\n";
     if (!detail.isEmpty()) errors << detail << "\n";

@@ -225,6 +225,28 @@ TEST_F(CommandLine, UsageErrors) {
     }
 }
 
+// Wherever it stands, an argument starting with "-" is an option; after "--"
+// every argument is a file name.
+TEST_F(CommandLine, OptionsAreNeverFileNamesAndDoubleDashEndsThem) {
+    const QString in = WriteDataFileFor(8, "99", QStringLiteral("in.tvr"));
+    for (const QStringList& arguments : {QStringList{"list", in, "-x"}, QStringList{"list", "-x"},
+                                         QStringList{"resave", in, "-o", Path("out.tvr")}}) {
+        const TCliRun run = Run(QStringList{"--radio", "8"} + arguments);
+        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: " + arguments[0] + ": unknown option -"))
+            << run.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("out.tvr")));
+    QProcess process;
+    PrepareCli(process, Config.path());
+    process.setWorkingDirectory(Files.path());
+    process.setArguments({"--radio", "8", "--", "export-csv", "in.tvr", "--", "--yes.csv"});
+    process.start();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(Contents(Path("--yes.csv")).startsWith("Location,"));
+}
+
 TEST_F(CommandLine, HelpAndVersionAtEveryLevelEndWithStatusZero) {
     const struct {
         QStringList Arguments;
