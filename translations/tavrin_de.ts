@@ -1084,6 +1084,10 @@ Do you want to overwrite it, save the data under another name, or cancel?</sourc
         <translation>Die Datendatei wurde geändert, seit sie hier geöffnet oder zuletzt gespeichert wurde.
 Möchten Sie sie überschreiben, die Daten unter einem anderen Namen speichern oder abbrechen?</translation>
     </message>
+    <message>
+        <source>a link in a shared folder that belongs to another user</source>
+        <translation>eine Verknüpfung in einem gemeinsam genutzten Ordner, die einem anderen Benutzer gehört</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

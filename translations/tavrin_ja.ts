@@ -1084,6 +1084,10 @@ Do you want to overwrite it, save the data under another name, or cancel?</sourc
         <translation>データファイルは、ここで開いた後、または最後に保存した後に変更されています。
 上書きしますか？別の名前で保存しますか？それともキャンセルしますか？</translation>
     </message>
+    <message>
+        <source>a link in a shared folder that belongs to another user</source>
+        <translation>共有フォルダー内の、他のユーザーが所有するリンクです</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

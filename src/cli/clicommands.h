@@ -36,6 +36,11 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
 
 // Shared steps of the commands.
 int UsageError(QTextStream& errors, const QString& problem);
+// The file names given to a command that takes no options of its own:
+// nothing, after the usage error, when an option is given ("list: unknown
+// option -x") or there are not `count` of them (`wrongCount`).
+std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
+                                        const char* wrongCount, QTextStream& errors);
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors);
 // Opens a data file a command only reads: for the --radio configuration when
 // one is given, else for the model the file's header names (the stored
@@ -49,6 +54,12 @@ int OpenInputFile(const TCliOptions& options, TRadioData& data, const QString& p
 int OpenForOutput(const TCliOptions& options, TRadioData& data, const QString& input,
                   const QString& output, QTextStream& errors);
 bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& errors);
+
+// Prints `text` on standard output and makes sure it got there: a full disk
+// or a reader that went away is told on `errors` ("tavrin-cli: standard
+// output: No space left on device") and gives status 2, so a script never
+// takes a cut-off listing for a whole one. Returns the exit status.
+int PrintOutput(const QString& text, QTextStream& errors);
 
 // What the commands keep of an exchange: the log --log asks for, attached to
 // the port, and a line on standard error for a log or backup that could not

@@ -13,6 +13,19 @@ int UsageError(QTextStream& errors, const QString& problem) {
     return kExitUsage;
 }
 
+std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
+                                        const char* wrongCount, QTextStream& errors) {
+    QString problem;
+    std::optional<QStringList> files = PositionalArguments(options.Arguments, problem);
+    if (!files) {
+        UsageError(errors, QStringLiteral("%1: %2").arg(options.Command, problem));
+    } else if (files->size() != count) {
+        UsageError(errors, QLatin1String(wrongCount));
+        files.reset();
+    }
+    return files;
+}
+
 void ReportFileError(QTextStream& errors, const char* message, const QString& detail) {
     errors << message << "\n";
     if (!detail.isEmpty()) errors << detail << "\n";
@@ -117,5 +130,9 @@ void AttachCliLog(const TCliOptions& options, TKComm& comm, const TExchangeLabel
     QString problem;
     std::unique_ptr<TCommLog> log = OpenExchangeLogAt(options.LogFile, label, problem);
     ReportKeptFileProblem(problem, errors);
+    if (log) {
+        log->SetFailureReport(
+            [&errors](const QString& failure) { ReportKeptFileProblem(failure, errors); });
+    }
     comm.AttachLog(std::move(log));
 }

@@ -100,6 +100,10 @@ std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString
     int next = 0;
     for (; next < arguments.size() && arguments[next].startsWith(QLatin1Char('-')); ++next) {
         const QString& option = arguments[next];
+        if (option == QLatin1String("--")) {
+            ++next;
+            break;
+        }
         if (option == QLatin1String("--tbf")) {
             options.ToneBurst = true;
             continue;
@@ -166,16 +170,41 @@ bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& err
     return true;
 }
 
+namespace {
+
+const QLatin1String kEndOfOptions("--");
+
+bool IsOption(const QString& argument) {
+    return argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-");
+}
+
+}  // namespace
+
 bool SplitArguments(const QStringList& arguments, QStringList& positional,
                     const TTakeOption& takeOption) {
     for (qsizetype next = 0; next < arguments.size(); ++next) {
-        if (!arguments[next].startsWith(QLatin1String("--"))) {
+        if (arguments[next] == kEndOfOptions) {
+            positional << arguments.mid(next + 1);
+            break;
+        }
+        if (!IsOption(arguments[next])) {
             positional << arguments[next];
         } else if (!takeOption(arguments[next], next)) {
             return false;
         }
     }
     return true;
+}
+
+std::optional<QStringList> PositionalArguments(const QStringList& arguments, QString& error) {
+    QStringList positional;
+    const bool taken =
+        SplitArguments(arguments, positional, [&](const QString& option, qsizetype&) {
+            error = QStringLiteral("unknown option %1").arg(option);
+            return false;
+        });
+    if (!taken) return std::nullopt;
+    return positional;
 }
 
 namespace {
@@ -216,5 +245,6 @@ QString CommandUsage(const QString& command) {
 }
 
 bool AsksForHelp(const QStringList& arguments) {
-    return arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+    const QStringList options = arguments.mid(0, arguments.indexOf(kEndOfOptions));
+    return options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
 }

@@ -26,8 +26,8 @@ struct TCliOptions {
     QStringList Arguments;  // the command's own arguments
 };
 
-// Parses the options before the command. On a usage error returns nothing
-// and sets `error`.
+// Parses the options before the command ("--" ends them). On a usage error
+// returns nothing and sets `error`.
 std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString& error);
 
 // Gives the data set its configuration (model, market code, band limit and
@@ -38,12 +38,19 @@ bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& err
 QString UsageText();
 // The part of the usage that tells of one command; empty for an unknown one.
 QString CommandUsage(const QString& command);
-// Whether a command's own arguments ask for its usage (--help or -h).
+// Whether a command's own arguments ask for its usage (--help or -h before
+// any "--").
 bool AsksForHelp(const QStringList& arguments);
 
-// A command's own arguments: the positional ones in order, every one starting
-// with "--" handed to `takeOption` with the index of the next argument, which it
-// moves past any value it takes. False as soon as `takeOption` refuses one.
+// A command's own arguments: the positional ones in order, and every one
+// starting with "-" (but "-" alone) handed to `takeOption` with the index of
+// the next argument, which it moves past any value it takes; wherever such
+// an argument stands, it is an option and never a file name. After "--"
+// every argument is positional, so a file may be named "--yes.csv". False as
+// soon as `takeOption` refuses one.
 using TTakeOption = std::function<bool(const QString& option, qsizetype& next)>;
 bool SplitArguments(const QStringList& arguments, QStringList& positional,
                     const TTakeOption& takeOption);
+// The arguments of a command that takes no options; nothing, with `error`
+// naming the option, when one is given.
+std::optional<QStringList> PositionalArguments(const QStringList& arguments, QString& error);

@@ -13,9 +13,10 @@ QString CountText(size_t count) {
 }  // namespace
 
 int RunDiff(const TCliOptions& options, TRadioData&, QTextStream& errors) {
-    QTextStream output(stdout);
-    const QStringList& arguments = options.Arguments;
-    if (arguments.size() != 2) return UsageError(errors, QStringLiteral("diff needs A.tvr B.tvr"));
+    const std::optional<QStringList> files =
+        CommandFiles(options, 2, "diff needs A.tvr B.tvr", errors);
+    if (!files) return kExitUsage;
+    const QStringList& arguments = *files;
     TRadioData first;
     TRadioData second;
     if (const int status = OpenInputFile(options, first, arguments[0], errors);
@@ -27,10 +28,11 @@ int RunDiff(const TCliOptions& options, TRadioData&, QTextStream& errors) {
         return status;
     }
     const std::vector<TDataDifference> differences = CompareData(first, second);
+    QString lines;
     for (const TDataDifference& difference : differences) {
-        output << QString::fromStdString(DifferenceLine(difference, "", "")) << "\n";
+        lines += QString::fromStdString(DifferenceLine(difference, "", "")) + QLatin1Char('\n');
     }
-    output.flush();
+    if (const int status = PrintOutput(lines, errors); status != kExitDone) return status;
     if (differences.empty()) return kExitDone;
     errors << CountText(differences.size()) << "\n";
     return kExitFailed;

@@ -102,8 +102,8 @@ int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors
         return kExitFailed;
     }
     if (!arguments->Protect) {
-        QTextStream(stdout) << (view.Protected ? "on" : "off") << "\n";
-        return kExitDone;
+        return PrintOutput(view.Protected ? QStringLiteral("on\n") : QStringLiteral("off\n"),
+                           errors);
     }
     const bool protect = *arguments->Protect;
     const auto outcome = RunFlow(

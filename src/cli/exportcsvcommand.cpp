@@ -8,10 +8,11 @@
 #include "core/model/radiodata.h"
 
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    if (options.Arguments.size() != 2)
-        return UsageError(errors, QStringLiteral("export-csv needs IN.tvr OUT.csv"));
-    const QString& path = options.Arguments[0];
-    const QString& output = options.Arguments[1];
+    const std::optional<QStringList> files =
+        CommandFiles(options, 2, "export-csv needs IN.tvr OUT.csv", errors);
+    if (!files) return kExitUsage;
+    const QString& path = files->at(0);
+    const QString& output = files->at(1);
     if (const int status = OpenForOutput(options, data, path, output, errors);
         status != kExitDone) {
         return status;

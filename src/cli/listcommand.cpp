@@ -37,13 +37,11 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
 }
 
 int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    if (options.Arguments.size() != 1)
-        return UsageError(errors, QStringLiteral("list needs IN.tvr"));
-    const QString& path = options.Arguments[0];
+    const std::optional<QStringList> files = CommandFiles(options, 1, "list needs IN.tvr", errors);
+    if (!files) return kExitUsage;
+    const QString& path = files->at(0);
     if (const int status = OpenInputFile(options, data, path, errors); status != kExitDone) {
         return status;
     }
-    QTextStream output(stdout);
-    output << ListingText(VisiblePages(ListingOfFile(options, data, path)));
-    return kExitDone;
+    return PrintOutput(ListingText(VisiblePages(ListingOfFile(options, data, path))), errors);
 }

@@ -1,6 +1,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
+#include <csignal>
 #include <functional>
 #include <map>
 
@@ -39,6 +39,10 @@ const std::map<QString, TCommand>& Commands() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A reader that goes away (`tavrin-cli list club.tvr | head -1`) then shows
+    // as a write that fails, which is told, instead of ending the program
+    // without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("HALVERN"));
     QCoreApplication::setApplicationName(QStringLiteral("TAVRIN"));
@@ -48,20 +52,14 @@ int main(int argc, char* argv[]) {
     const std::optional<TCliOptions> options =
         ParseCliOptions(QCoreApplication::arguments().mid(1), problem);
     if (!options) return UsageError(errors, problem);
-    QTextStream output(stdout);
     if (options->Version) {
-        output << "tavrin-cli " << TAVRIN_VERSION << "\n";
-        return kExitDone;
+        return PrintOutput(QStringLiteral("tavrin-cli " TAVRIN_VERSION "\n"), errors);
     }
     const bool commandHelp =
         !options->Command.isEmpty() && (options->Help || AsksForHelp(options->Arguments));
-    if (options->Help && options->Command.isEmpty()) {
-        output << UsageText();
-        return kExitDone;
-    }
+    if (options->Help && options->Command.isEmpty()) return PrintOutput(UsageText(), errors);
     if (commandHelp && !CommandUsage(options->Command).isEmpty()) {
-        output << CommandUsage(options->Command);
-        return kExitDone;
+        return PrintOutput(CommandUsage(options->Command), errors);
     }
     const auto command = Commands().find(options->Command);
     if (command == Commands().end()) {

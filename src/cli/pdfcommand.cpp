@@ -7,10 +7,11 @@
 #include "render/listingpdf.h"
 
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    if (options.Arguments.size() != 2)
-        return UsageError(errors, QStringLiteral("pdf needs IN.tvr OUT.pdf"));
-    const QString& path = options.Arguments[0];
-    const QString& output = options.Arguments[1];
+    const std::optional<QStringList> files =
+        CommandFiles(options, 2, "pdf needs IN.tvr OUT.pdf", errors);
+    if (!files) return kExitUsage;
+    const QString& path = files->at(0);
+    const QString& output = files->at(1);
     if (const int status = OpenForOutput(options, data, path, output, errors);
         status != kExitDone) {
         return status;

@@ -6,6 +6,7 @@
 #include "cli/consoleview.h"
 #include "core/files/datafile.h"
 #include "core/files/filereport.h"
+#include "core/files/savetarget.h"
 #include "core/model/radiodata.h"
 #include "core/radio/readexchange.h"
 
@@ -16,6 +17,13 @@ TExchangeLabel ReadLabel(const TRadioData& data, const TExchangeArguments& argum
             arguments.Port};
 }
 
+// A file Save would refuse is refused before the transceiver is bothered.
+QString OutputProblem(const QString& file) {
+    if (!HasDataFileExtension(file)) return QStringLiteral("not a data file name (.tvr)");
+    if (!QFileInfo(file).dir().exists()) return QStringLiteral("its folder does not exist");
+    return SaveTargetProblem(file);
+}
+
 }  // namespace
 
 int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
@@ -23,11 +31,7 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     const std::optional<TExchangeArguments> arguments =
         ParseExchangeArguments(options.Arguments, false, usage);
     if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(usage));
-    // A file Save would refuse is refused before the transceiver is bothered.
-    if (!HasDataFileExtension(arguments->File) || !QFileInfo(arguments->File).dir().exists()) {
-        const QString reason = HasDataFileExtension(arguments->File)
-                                   ? QStringLiteral("its folder does not exist")
-                                   : QStringLiteral("not a data file name (.tvr)");
+    if (const QString reason = OutputProblem(arguments->File); !reason.isEmpty()) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(arguments->File, reason));
         return kExitUsage;
     }

@@ -4,9 +4,10 @@
 #include "core/model/radiodata.h"
 
 int RunResave(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    if (options.Arguments.size() != 2)
-        return UsageError(errors, QStringLiteral("resave needs IN.tvr OUT.tvr"));
-    if (!OpenAsOpenDoes(data, options.Arguments[0], errors)) return kExitUsage;
-    if (!SaveAsSaveDoes(data, options.Arguments[1], errors)) return kExitUsage;
+    const std::optional<QStringList> files =
+        CommandFiles(options, 2, "resave needs IN.tvr OUT.tvr", errors);
+    if (!files) return kExitUsage;
+    if (!OpenAsOpenDoes(data, files->at(0), errors)) return kExitUsage;
+    if (!SaveAsSaveDoes(data, files->at(1), errors)) return kExitUsage;
     return kExitDone;
 }

@@ -13,7 +13,8 @@
 namespace {
 
 // The document in memory; a listing is a few pages of text, so it is small.
-std::optional<QByteArray> RenderPdf(const std::vector<TListingPage>& pages) {
+std::optional<QByteArray> RenderPdf(const std::vector<TListingPage>& pages,
+                                    const std::optional<QPageLayout>& layout) {
     QByteArray document;
     QBuffer buffer(&document);
     if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
@@ -21,7 +22,11 @@ std::optional<QByteArray> RenderPdf(const std::vector<TListingPage>& pages) {
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("TAVRIN"));
         writer.setCreator(QStringLiteral("TAVRIN"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
+        if (layout) {
+            writer.setPageLayout(*layout);
+        } else {
+            writer.setPageSize(QPageSize(QPageSize::A4));
+        }
         QPainter painter;
         if (!painter.begin(&writer)) return std::nullopt;
         PaintListing(painter, writer, pages);
@@ -33,10 +38,11 @@ std::optional<QByteArray> RenderPdf(const std::vector<TListingPage>& pages) {
 }  // namespace
 
 bool SaveListingPdf(const std::vector<TListingPage>& pages, const QString& path,
-                    const QString& input, QString& reason) {
+                    const QString& input, QString& reason,
+                    const std::optional<QPageLayout>& layout) {
     reason = OutputFileProblem(path, input);
     if (!reason.isEmpty()) return false;
-    const std::optional<QByteArray> document = RenderPdf(pages);
+    const std::optional<QByteArray> document = RenderPdf(pages, layout);
     if (!document) {
         reason = QStringLiteral("the listing could not be drawn");
         return false;

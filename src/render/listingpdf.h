@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "core/files/listing.h"
@@ -10,7 +12,8 @@
 // temporary file in the same folder that replaces `path` only when complete,
 // so a full disk leaves the old file and an error, never a cut-off PDF.
 // `path` may be neither a data file nor `input`, the file the listing comes
-// from (see OutputFileProblem). False, with `reason` telling why, when the
-// file was not written.
+// from (see OutputFileProblem). The pages are A4 unless a printer's `layout`
+// is given. False, with `reason` telling why, when the file was not written.
 bool SaveListingPdf(const std::vector<TListingPage>& pages, const QString& path,
-                    const QString& input, QString& reason);
+                    const QString& input, QString& reason,
+                    const std::optional<QPageLayout>& layout = std::nullopt);

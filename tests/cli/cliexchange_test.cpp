@@ -17,6 +17,7 @@
 #include "core/model/radiodata.h"
 #include "core/radio/exchange.h"
 #include "core/radio/verifiedwrite.h"
+#include "support/filetraps.h"
 #include "support/pseudoterminal.h"
 #include "support/qtprinters.h"
 #include "support/testdata.h"
@@ -539,6 +540,7 @@ TEST_F(CliExchange, ProgressIsDrawnOnlyOnATerminal) {
 
 TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
     const QString in = Put(FilledFile(kHandheldRow, "49"), "in.tvr");
+    ASSERT_TRUE(MakeFifo(Path("fifo.tvr")));
     const QStringList usage[] = {
         {"read"},
         {"read", kMissingPort},
@@ -563,6 +565,8 @@ TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
          "File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n"},
         {{"read", kMissingPort, Path("no-folder/out.tvr")},
          "File Open error.\n" + Path("no-folder/out.tvr") + ": its folder does not exist\n"},
+        {{"read", kMissingPort, Path("fifo.tvr")},
+         "File Open error.\n" + Path("fifo.tvr") + ": not a regular file\n"},
         {{"write", kMissingPort, Path("missing.tvr")},
          "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n"},
         {{"write", kMissingPort, Put(FilledFile(kMobileRow, "99"), "mobile.tvr")},
@@ -635,20 +639,32 @@ TEST_F(CliExchange, ReadAndWriteKeepBackupsAndLogWritesEveryCommand) {
     EXPECT_FALSE(QDir(Config.filePath("data/HALVERN/TAVRIN/Logs")).exists());
 }
 
-TEST_F(CliExchange, ALogThatCannotBeWrittenIsToldAndTheReadGoesOn) {
+// Whether the log cannot be opened or the disk fills up under it, it is told
+// once, not once a line.
+TEST_F(CliExchange, ALogThatCannotBeWrittenIsToldOnceAndTheReadGoesOn) {
+    TSmallDisk disk;
     const QString device = StartSimWith(FilledFile(kHandheldRow, "49"), {"--radio", "1"});
-    TCliRun run =
-        Cli({"--radio", "1", "--log", Path("missing/x.log"), "read", device, Path("out.tvr")});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_TRUE(run.Errors.contains("cannot be written")) << run.Errors.toStdString();
-    EXPECT_FALSE(Contents(Path("out.tvr")).empty());
+    std::vector<std::pair<QString, QString>> logs{
+        {Path("missing/x.log"), "No such file or directory"}};
+    if (disk.Mounted()) {
+        disk.Fill(4096);  // room for the first lines only
+        logs.emplace_back(disk.FilePath("read.log"), "No space left on device");
+    }
+    for (const auto& [log, reason] : logs) {
+        QFile::remove(Path("out.tvr"));
+        const TCliRun run = Cli({"--radio", "1", "--log", log, "read", device, Path("out.tvr")});
+        EXPECT_EQ(run.Status, 0) << log.toStdString();
+        EXPECT_EQ(run.Errors, "tavrin-cli: The communication log " + log +
+                                  " cannot be written: " + reason + "\n");
+        EXPECT_FALSE(Contents(Path("out.tvr")).empty());
+    }
     StopSim();
 
     // Without a home folder nothing is kept under the root folder, and the read says so.
     QProcessEnvironment noHome;
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) noHome.insert(name, "");
     const QString again = StartSimWith(FilledFile(kHandheldRow, "49"), {"--radio", "1"});
-    run = Cli({"--radio", "1", "read", again, Path("home.tvr")}, noHome);
+    const TCliRun run = Cli({"--radio", "1", "read", again, Path("home.tvr")}, noHome);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors,
               "tavrin-cli: Backups and communication logs cannot be kept: HOME is not set.\n");

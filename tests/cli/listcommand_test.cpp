@@ -1,9 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "cli/clirun.h"
 #include "core/files/datafile.h"
@@ -174,6 +177,45 @@ TEST_F(ListingCommands, UsageAndFileErrors) {
     EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("File Open error.\n") +
                                            Files.filePath("no/out.pdf") + ": No such file"))
         << unwritable.Errors.toStdString();
+}
+
+// A listing that did not reach its reader must not pass for one that did:
+// a full disk or a reader gone before the output is written ends with the
+// reason and status 2, as coreutils do; the missing reader does not end the
+// program silently with SIGPIPE either.
+TEST_F(ListingCommands, OutputThatCannotBeWrittenIsAnError) {
+    const QString in = WriteListingFile(50);
+    const auto fullDisk = [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, STDOUT_FILENO);
+    };
+    const auto readerGone = [] {
+        int pipe[2];
+        if (::pipe(pipe) != 0) return;
+        ::dup2(pipe[1], STDOUT_FILENO);
+        ::close(pipe[0]);
+    };
+    const struct {
+        QStringList Arguments;
+        std::function<void()> Output;
+        const char* Reason;
+    } cases[] = {
+        {{"--radio", "7", "list", in}, fullDisk, "No space left on device"},
+        {{"--radio", "7", "list", in}, readerGone, "Broken pipe"},
+        {{"--help"}, fullDisk, "No space left on device"},
+    };
+    for (const auto& c : cases) {
+        QProcess process;
+        PrepareCli(process, Config.path());
+        process.setArguments(c.Arguments);
+        process.setChildProcessModifier(c.Output);
+        process.start();
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.Reason;
+        EXPECT_EQ(process.exitCode(), 2) << c.Reason;
+        EXPECT_EQ(process.readAllStandardError(),
+                  QByteArray("tavrin-cli: standard output: ") + c.Reason + "\n");
+    }
 }
 
 // A PDF cut short by a full disk is no PDF: the old one stays and the command fails.

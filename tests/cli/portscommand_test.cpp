@@ -56,6 +56,7 @@ TEST_F(PortsCommand, ShowsEachPortsDeviceWhereItCameFromAndItsState) {
     environment.insert(QStringLiteral("TAVRIN_COM1"), QString::fromStdString(radio.Path()));
     environment.insert(QStringLiteral("TAVRIN_COM2"), QStringLiteral("/nonexistent/radio"));
     environment.insert(QStringLiteral("TAVRIN_COM3"), QStringLiteral("/nonexistent/overruled"));
+    environment.insert(QStringLiteral("TAVRIN_COM4"), QStringLiteral("/dev/\x1b[2Jtty\x07"));
     const TCliRun run = Run({QStringLiteral("ports")}, environment);
     ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
     EXPECT_EQ(run.Errors, "");
@@ -65,6 +66,10 @@ TEST_F(PortsCommand, ShowsEachPortsDeviceWhereItCameFromAndItsState) {
               (QStringList{"COM2", "/nonexistent/radio", "TAVRIN_COM2", "missing"}));
     EXPECT_EQ(PortLine("COM3"),
               (QStringList{"COM3", QString::fromStdString(cable.Path()), "setting", "available"}));
+    // A name reaches the terminal as text, never as an escape sequence.
+    EXPECT_EQ(PortLine("COM4"),
+              (QStringList{"COM4", "/dev/<0x1B>[2Jtty<0x07>", "TAVRIN_COM4", "missing"}));
+    EXPECT_FALSE(Output.contains(QChar(0x1b)));
     EXPECT_TRUE(Output.contains("Serial devices:\n")) << Output.toStdString();
     EXPECT_TRUE(Output.contains(QString::fromStdString(radio.Path()) + "  COM1  pseudo-terminal"))
         << Output.toStdString();

@@ -1,18 +1,42 @@
 #pragma once
 
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <cstring>
 
 // Things a path can be that are not a plain file to read or write.
 
 // A FIFO at `path`: whoever opens it to read waits for a writer for ever.
 inline bool MakeFifo(const QString& path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// A Unix socket at `path`; the socket file stays when the socket is closed.
+inline bool MakeSocket(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<size_t>(name.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    const int handle = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        handle >= 0 && ::bind(handle, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (handle >= 0) ::close(handle);
+    return bound;
+}
+
+// What is at `path` itself, a link not followed: S_IFIFO, S_IFLNK... or 0 when nothing.
+inline mode_t KindOf(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
 // A tiny file system of its own (a 64 KiB tmpfs), so a test can fill the disk

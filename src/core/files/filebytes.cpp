@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QtGlobal>
 #include <cerrno>
+
+#include "core/files/savetarget.h"
 #include "core/model/messagewords.h"
 
 namespace {
@@ -79,8 +81,7 @@ std::optional<std::string> LoadRegularFile(const QString& path, qint64 largest, 
         return std::nullopt;
     }
     if (!S_ISREG(status.st_mode)) {
-        problem = QString::fromStdString(
-            MessageText(QT_TRANSLATE_NOOP("Messages", "not a regular file")));
+        problem = NotARegularFileReason();
         return std::nullopt;
     }
     if (status.st_size > largest) {
@@ -90,32 +91,100 @@ std::optional<std::string> LoadRegularFile(const QString& path, qint64 largest, 
     return ReadAll(file.Get(), largest, problem);
 }
 
+// The new file is written beside the target under a name of its own
+// ("club.tvr.a8Zq3x") and renamed over the target only once it is complete
+// and on the disk, so the old file stays whole until then.
+class TTemporaryFile {
+public:
+    explicit TTemporaryFile(const TSaveTarget& target) : Target(target) {}
+    ~TTemporaryFile() {
+        if (Handle >= 0) ::close(Handle);
+        if (!Name.isEmpty()) ::unlink(Name.constData());
+    }
+    TTemporaryFile(const TTemporaryFile&) = delete;
+    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+
+    bool Create(QString& problem);
+    bool Write(std::string_view bytes, QString& problem);
+    bool Replace(QString& problem);
+
+private:
+    bool Fail(QString& problem) {
+        problem = SystemReason(errno);
+        return false;
+    }
+
+    const TSaveTarget& Target;
+    QByteArray Name;  // empty once the file has taken the target's place
+    int Handle = -1;
+};
+
+QByteArray RandomSuffix() {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray suffix(6, '\0');
+    for (char& letter : suffix) {
+        letter =
+            kLetters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof kLetters - 1))];
+    }
+    return suffix;
+}
+
+// O_EXCL makes a new file or fails: a name someone else took meanwhile, a
+// planted link among them, is never opened. A new target gets the
+// permissions the umask allows; a replaced one keeps its own, and the
+// temporary file is no more open than that while it is written.
+bool TTemporaryFile::Create(QString& problem) {
+    constexpr int kAttempts = 100;
+    const mode_t mode = Target.Exists ? 0600 : 0666;
+    for (int attempt = 0; attempt < kAttempts && Handle < 0; ++attempt) {
+        const QByteArray name = Target.Path + '.' + RandomSuffix();
+        Handle =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (Handle >= 0) Name = name;
+        if (Handle < 0 && errno != EEXIST) return Fail(problem);
+    }
+    if (Handle < 0) return Fail(problem);
+    if (Target.Exists && ::fchmod(Handle, Target.Permissions) != 0) return Fail(problem);
+    return true;
+}
+
+// A short write says nothing of why; the next one fails with the reason.
+bool TTemporaryFile::Write(std::string_view bytes, QString& problem) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(Handle, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return Fail(problem);
+        bytes.remove_prefix(static_cast<size_t>(count));
+    }
+    // A file system that keeps writes back may only find the disk full here.
+    if (::fsync(Handle) != 0) return Fail(problem);
+    const int handle = Handle;
+    Handle = -1;
+    return ::close(handle) == 0 || Fail(problem);
+}
+
+// What is at the target is looked at again at the last moment: a FIFO or
+// device put there since the first look is not replaced either.
+bool TTemporaryFile::Replace(QString& problem) {
+    if (!TargetStillReplaceable(Target, problem)) return false;
+    if (::rename(Name.constData(), Target.Path.constData()) != 0) return Fail(problem);
+    Name.clear();
+    return true;
+}
+
+bool SaveOver(const TSaveTarget& target, std::string_view bytes, QString& problem) {
+    TTemporaryFile file(target);
+    return file.Create(problem) && file.Write(bytes, problem) && file.Replace(problem);
+}
+
 }  // namespace
 
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* reason) {
-    QSaveFile file(path);
-    // Unbuffered, so that a disk that fills up shows in the count written
-    // here; a buffered write would only be cut short at commit, unnoticed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Report(reason, file.errorString());
-        return false;
-    }
-    // A short write says nothing of why; the next one fails with the reason.
-    while (!bytes.empty()) {
-        const qint64 count = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (count <= 0) {
-            Report(reason, file.errorString());
-            file.cancelWriting();
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(count));
-    }
-    if (!file.commit()) {
-        Report(reason, file.errorString());
-        return false;
-    }
-    Report(reason, {});
-    return true;
+    QString problem;
+    const std::optional<TSaveTarget> target = ResolveSaveTarget(path, problem);
+    const bool saved = target && SaveOver(*target, bytes, problem);
+    Report(reason, problem);
+    return saved;
 }
 
 std::optional<std::string> LoadFileBytes(const QString& path, qint64 largest, QString* reason) {

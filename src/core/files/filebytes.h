@@ -5,10 +5,13 @@
 #include <string>
 #include <string_view>
 
-// Writes bytes to a path through a temporary file in the same folder, so the
-// old file stays as it was unless the new one is complete. On failure
-// `reason` (when given) tells why in the system's words, such as
-// "No space left on device".
+// Writes bytes to a path through a temporary file in the folder of the file
+// it replaces, so the old file stays as it was unless the new one is
+// complete. Through a symbolic link the link's target is replaced and the
+// link stays, where ResolveSaveTarget allows it; nothing that is not a
+// regular file is ever replaced. On failure `reason` (when given) tells why
+// in the system's words, such as "No space left on device", or the
+// program's, such as "not a regular file".
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* reason = nullptr);
 
 // The bytes of a file, or nothing when it cannot be read or is larger than

@@ -6,32 +6,14 @@
 
 #include "core/files/datafile.h"
 #include "core/files/filebytes.h"
+#include "core/files/savetarget.h"
 #include "core/model/messagewords.h"
+#include "core/model/visiblebytes.h"
 
 namespace {
 
 // Links are followed as far as the system would follow them.
 constexpr int kMostLinks = 40;
-
-bool IsShownAsCode(QChar c) {
-    switch (c.category()) {
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-            return true;
-        default:
-            return false;
-    }
-}
-
-QString CodeOf(QChar c) {
-    const ushort code = c.unicode();
-    if (code <= 0xFF)
-        return QStringLiteral("<0x%1>").arg(QString::number(code, 16).toUpper(), 2,
-                                            QLatin1Char('0'));
-    return QStringLiteral("<U+%1>").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
-}
 
 // The path and every path its links lead to, a dangling last one included.
 QStringList LinkChain(const QString& path) {
@@ -49,11 +31,7 @@ QStringList LinkChain(const QString& path) {
 }  // namespace
 
 QString VisibleFileName(const QString& path) {
-    QString shown;
-    for (const QChar c : QDir::toNativeSeparators(path)) {
-        shown += IsShownAsCode(c) ? CodeOf(c) : QString(c);
-    }
-    return shown;
+    return VisibleText(QDir::toNativeSeparators(path));
 }
 
 QString FileDetail(const QString& path, const QString& reason) {
@@ -87,5 +65,5 @@ QString OutputFileProblem(const QString& output, const QString& input) {
         return QString::fromStdString(
             MessageText(QT_TRANSLATE_NOOP("Messages", "the file the output is made from")));
     }
-    return {};
+    return SaveTargetProblem(output);
 }

@@ -9,9 +9,7 @@ enum class TDataFileResult;
 // The window shows them as the message box's detail text, tavrin-cli on the
 // line after the message.
 
-// A file name with every control character shown as "<0x1B>" (or
-// "<U+202E>" beyond Latin-1), so a name cannot move the cursor, recolour
-// the terminal or turn its text around.
+// A file name with every control character shown as VisibleText shows it.
 QString VisibleFileName(const QString& path);
 
 // "name: reason" with the name made visible.
@@ -23,5 +21,6 @@ QString DataFileOpenDetail(const QString& path, TDataFileResult result, const QS
 
 // Why an output (a PDF listing, a CSV list) may not be written to `output`:
 // a data file is never replaced by one, whether named directly or through a
-// link, nor is the file the output is made from. Empty when it may.
+// link, nor is the file the output is made from, nor anything a save refuses
+// to replace (see ResolveSaveTarget). Empty when it may.
 QString OutputFileProblem(const QString& output, const QString& input = {});

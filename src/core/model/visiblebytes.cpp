@@ -24,6 +24,26 @@ std::string ControlName(unsigned char byte) {
     return name;
 }
 
+bool IsShownAsCode(QChar c) {
+    switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString CodeOf(QChar c) {
+    const ushort code = c.unicode();
+    if (code <= 0xFF)
+        return QStringLiteral("<0x%1>").arg(QString::number(code, 16).toUpper(), 2,
+                                            QLatin1Char('0'));
+    return QStringLiteral("<U+%1>").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
+}
+
 }  // namespace
 
 std::string VisibleBytes(std::string_view bytes) {
@@ -34,4 +54,10 @@ std::string VisibleBytes(std::string_view bytes) {
         text += printable ? std::string(1, c) : ControlName(byte);
     }
     return text;
+}
+
+QString VisibleText(const QString& text) {
+    QString shown;
+    for (const QChar c : text) shown += IsShownAsCode(c) ? CodeOf(c) : QString(c);
+    return shown;
 }

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "core/model/messagewords.h"
+#include "core/model/visiblebytes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -242,6 +243,13 @@ std::string HintsText(const std::vector<std::string>& hints) {
     return text;
 }
 
+// Device names, what sysfs says of a device, by-id links and process names
+// come from outside the program and may hold control characters; they are
+// shown, not obeyed, in a terminal and in the window alike.
+void MakeVisible(std::vector<std::string>& texts) {
+    for (std::string& text : texts) text = VisibleText(QString::fromStdString(text)).toStdString();
+}
+
 }  // namespace
 
 std::string DescriptionOf(const TFoundDevice& device) {
@@ -299,7 +307,12 @@ std::string PermissionFix(const TGroupAccess& access) {
 }
 
 TPortOverview BuildOverview(const TPortScan& scan) {
-    return {PortRowsOf(scan), DeviceRowsOf(scan), HintsOf(scan)};
+    TPortOverview overview{PortRowsOf(scan), DeviceRowsOf(scan), HintsOf(scan)};
+    for (std::vector<TTextRow>* rows : {&overview.PortRows, &overview.DeviceRows}) {
+        for (TTextRow& row : *rows) MakeVisible(row);
+    }
+    MakeVisible(overview.Hints);
+    return overview;
 }
 
 std::string OverviewText(const TPortOverview& overview) {

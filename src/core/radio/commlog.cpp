@@ -63,15 +63,21 @@ std::unique_ptr<TCommLog> TCommLog::CreateOn(int handle, const QString& path,
 
 TCommLog::TCommLog(const QString& path) : LogPath(path) {}
 
+// Each line reaches the file at once, and a full disk shows in the write
+// that meets it.
 bool TCommLog::Begin(int handle, const TCommLogHeading& heading, QString& problem) {
-    if (!File.open(handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    if (!File.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
         problem = CannotWrite(LogPath, File.errorString());
         ::close(handle);
         return false;
     }
     const QByteArray first = (CommLogHeadingLine(heading) + QLatin1Char('\n')).toUtf8();
-    File.write(first);
-    File.flush();
+    Put(std::string_view(first.constData(), static_cast<size_t>(first.size())));
+    if (Failed) {
+        problem = Failure;
+        return false;
+    }
     Written = first.size();
     Clock.start();
     return true;
@@ -139,11 +145,27 @@ void TCommLog::WriteLine(double milliseconds, const char* mark, const std::strin
         WriteLine(milliseconds, "--", kCommLogCapNote, true);
         return;
     }
-    File.write(stamp, stampSize);
-    File.write(text.data(), static_cast<qint64>(text.size()));
-    File.write("\n");
-    File.flush();
+    Put(std::string(stamp, static_cast<size_t>(stampSize)) + text + '\n');
     Written += size;
+}
+
+// Written to the handle itself, so a failure keeps the system's reason.
+void TCommLog::Put(std::string_view line) {
+    while (!Failed && !line.empty()) {
+        const ssize_t count = ::write(File.handle(), line.data(), line.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            Fail(errno);
+        } else {
+            line.remove_prefix(static_cast<size_t>(count));
+        }
+    }
+}
+
+void TCommLog::Fail(int error) {
+    Failed = true;
+    Failure = CannotWrite(LogPath, qt_error_string(error));
+    if (FailureReport) FailureReport(Failure);
 }
 
 double TCommLog::Milliseconds() const {

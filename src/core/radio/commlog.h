@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +30,8 @@ struct TCommLogHeading {
 // is replaced by one note saying so, and the rest of the exchange is not
 // logged, so a line full of noise cannot fill the disk. The program's own
 // notes, such as how the exchange ended, still have a little room after it.
+// A write that fails (the disk is full) ends the log there: it is told once,
+// and the exchange goes on without it.
 class TCommLog {
 public:
     // Opens `path`, replacing any file there; nothing, with `problem` set,
@@ -50,6 +53,10 @@ public:
     void Discarded(std::string_view bytes);
     // A remark of the program's own, such as how the exchange ended.
     void Note(const QString& text);
+    // Who hears, once, that the log could not be written any further.
+    void SetFailureReport(std::function<void(const QString& problem)> report) {
+        FailureReport = std::move(report);
+    }
 
     QString Path() const { return LogPath; }
 
@@ -62,6 +69,8 @@ private:
     void EndLine();
     void WriteLine(double milliseconds, const char* mark, const std::string& text,
                    bool fromProgram = false);
+    void Put(std::string_view line);
+    void Fail(int error);
     double Milliseconds() const;
 
     QString LogPath;  // a file opened from its handle forgets its name
@@ -72,6 +81,9 @@ private:
     double PendingStart = 0;
     qint64 Written = 0;
     bool Capped = false;
+    bool Failed = false;
+    QString Failure;
+    std::function<void(const QString&)> FailureReport;
 };
 
 // The most a log holds of what went over the line, and the room after it

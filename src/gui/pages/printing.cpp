@@ -41,6 +41,17 @@ QString PresetPdfName(const TWorkspace& workspace) {
     return QFileInfo(workspace.FileName()).completeBaseName() + QStringLiteral(".pdf");
 }
 
+void SavePdf(TWorkspace& workspace, const QString& path,
+             const std::optional<QPageLayout>& layout = std::nullopt) {
+    QString reason;
+    const QString input = workspace.FileName() == kUntitled ? QString() : workspace.FileName();
+    if (!SaveListingPdf(ListingOf(workspace), path, input, reason, layout)) {
+        ShowMessage(workspace.Window(),
+                    QCoreApplication::translate("Messages", kFileOpenErrorMessage),
+                    TMessageStyle::Error, FileDetail(path, reason));
+    }
+}
+
 }  // namespace
 
 void PrintDataSet(TWorkspace& workspace) {
@@ -52,6 +63,13 @@ void PrintDataSet(TWorkspace& workspace) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog PrintDialog1(&printer, workspace.Window());
     if (ExecModal(PrintDialog1) != QDialog::Accepted) return;
+    // Printing to a PDF file is saving one: the printer would write the file
+    // in place, into whatever the name leads to, and leave it cut off on a
+    // full disk.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        SavePdf(workspace, printer.outputFileName(), printer.pageLayout());
+        return;
+    }
     printer.setDocName(QStringLiteral("TAVRIN"));
     QPainter painter;
     if (!painter.begin(&printer)) return;
@@ -62,14 +80,7 @@ void PrintDataSet(TWorkspace& workspace) {
 void ExportListingPdf(TWorkspace& workspace) {
     const QString path =
         GetSavePdfFileName(workspace.Window(), workspace.DialogFolder(), PresetPdfName(workspace));
-    if (path.isEmpty()) return;
-    QString reason;
-    const QString input = workspace.FileName() == kUntitled ? QString() : workspace.FileName();
-    if (!SaveListingPdf(ListingOf(workspace), path, input, reason)) {
-        ShowMessage(workspace.Window(),
-                    QCoreApplication::translate("Messages", kFileOpenErrorMessage),
-                    TMessageStyle::Error, FileDetail(path, reason));
-    }
+    if (!path.isEmpty()) SavePdf(workspace, path);
 }
 
 void SetPrinterProbe(TPrinterProbe probe) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "core/files/datafile.h"
 #include "core/files/filereport.h"
+#include "core/files/savetarget.h"
 #include "core/model/radiodata.h"
 #include "support/filetraps.h"
 
@@ -54,6 +56,65 @@ TEST(SaveFileBytes, AFullDiskKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(reason, "No space left on device");
     EXPECT_EQ(ContentsOf(path), "old list");
     EXPECT_EQ(disk.Names(), (QStringList{"club.csv", "filler"}));  // no temporary file left
+}
+
+// Renaming over a FIFO, socket or folder would put a file in its place;
+// through links (relative ones here) only a regular file is replaced, and
+// the links stay.
+TEST(SaveFileBytes, ReplacesOnlyRegularFilesAndKeepsTheLinksToThem) {
+    QTemporaryDir folder;
+    const auto at = [&folder](const char* name) { return folder.filePath(name); };
+    const auto link = [&at](const char* target, const char* name) {
+        return ::symlink(target, QFile::encodeName(at(name)).constData()) == 0;
+    };
+    ASSERT_TRUE(MakeFifo(at("fifo")));
+    ASSERT_TRUE(MakeSocket(at("socket")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder"));
+    PutFile(at("file"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(at("file")).constData(), 0640), 0);
+    for (const char* name : {"fifo", "socket", "folder", "file", "new", "null"}) {
+        ASSERT_TRUE(link(name, (std::string("to-") + name).c_str()));
+    }
+    ASSERT_TRUE(link("to-fifo", "chain"));
+    ASSERT_TRUE(link("loop", "loop"));
+    ASSERT_TRUE(link("/dev/null", "null"));
+    const struct {
+        const char* Name;
+        const char* Reason;  // empty: saved
+    } cases[] = {
+        {"fifo", "not a regular file"},
+        {"socket", "not a regular file"},
+        {"folder", "not a regular file"},
+        {"to-fifo", "not a regular file"},
+        {"to-socket", "not a regular file"},
+        {"to-folder", "not a regular file"},
+        {"chain", "not a regular file"},
+        {"loop", "Too many levels of symbolic links"},
+        {"to-file", ""},
+        {"to-new", ""},
+    };
+    for (const auto& c : cases) {
+        QString reason = "unset";
+        EXPECT_EQ(SaveFileBytes(at(c.Name), "new", &reason), *c.Reason == '\0') << c.Name;
+        EXPECT_EQ(reason, c.Reason) << c.Name;
+    }
+    EXPECT_EQ(KindOf(at("fifo")), S_IFIFO);
+    EXPECT_EQ(KindOf(at("socket")), S_IFSOCK);
+    EXPECT_TRUE(QDir(at("folder")).isEmpty());
+    EXPECT_EQ(KindOf(at("to-file")), S_IFLNK);
+    EXPECT_EQ(ContentsOf(at("file")), "new");
+    EXPECT_EQ(QFile::permissions(at("file")), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadUser | QFile::WriteUser |
+                                                  QFile::ReadGroup);
+    EXPECT_EQ(ContentsOf(at("new")), "new");
+    // No temporary file ("file.a8Zq3x") is left.
+    const QStringList names =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    EXPECT_EQ(names.size(), 14);
+    EXPECT_TRUE(names.filter(".").isEmpty()) << names.join(' ').toStdString();
+    // A device is only ever looked at: nothing may be written to one.
+    EXPECT_EQ(SaveTargetProblem("/dev/null"), "not a regular file");
+    EXPECT_EQ(SaveTargetProblem(at("to-null")), "not a regular file");
 }
 
 TEST(FileReport, NamesShowTheirControlCharacters) {

@@ -312,4 +312,20 @@ TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{"club.tvr"});
 }
 
+// Save As through a link to a FIFO would otherwise put the file in the FIFO's place.
+TEST_F(FileCommands, SaveAsRefusesWhatIsNotARegularFileAndLeavesItAlone) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    ASSERT_TRUE(MakeFifo(Folder.filePath(QStringLiteral("fifo"))));
+    const QString link = Folder.filePath(QStringLiteral("club.tvr"));
+    ASSERT_TRUE(QFile::link(Folder.filePath(QStringLiteral("fifo")), link));
+    Files.Choose(link);
+    Messages.Answer(TMessageAnswer::Ok);
+    EXPECT_FALSE(form.Save2Click());
+    EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_EQ(Messages.Shown()[0].Detail, link + ": not a regular file");
+    EXPECT_EQ(KindOf(Folder.filePath(QStringLiteral("fifo"))), S_IFIFO);
+    EXPECT_EQ(form.FileName(), "Untitled");
+}
+
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -157,6 +158,7 @@ TEST_F(MemoryDialogs, PrintWithoutPrinterSaysSoAndPrintsNothing) {
 }
 
 // The print dialog's choice goes to a PDF file, so the pages can be counted.
+// Such a file is saved as Export saves one: never in the place of a folder.
 TEST_F(MemoryDialogs, PrintsEveryPageOfTheListing) {
     TMainForm& form = Start();
     for (int channel = 0; channel < 50; ++channel) {
@@ -174,9 +176,22 @@ TEST_F(MemoryDialogs, PrintsEveryPageOfTheListing) {
         return static_cast<int>(QDialog::Accepted);
     });
     form.Menu.Print1->trigger();
-    SetPrinterProbe({});
     EXPECT_EQ(PdfPageCount(output), 2);
     EXPECT_TRUE(Messages.Shown().empty());
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    const QString link = folder.filePath(QStringLiteral("to-folder.pdf"));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("folder")), link));
+    Dialogs.Then([&](QDialog& dialog) {
+        dynamic_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(link);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Menu.Print1->trigger();
+    SetPrinterProbe({});
+    ASSERT_EQ(Messages.Texts(), QStringList{"File Open error."});
+    EXPECT_EQ(Messages.Shown()[0].Detail, link + ": not a regular file");
+    EXPECT_TRUE(QDir(folder.filePath(QStringLiteral("folder"))).isEmpty());
 }
 
 TEST_F(MemoryDialogs, ExportAsksForAPdfFileAndWritesThePages) {
