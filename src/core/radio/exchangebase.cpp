@@ -21,6 +21,9 @@ void TExchangeBase::Send(TRequest request, const std::string& command) {
     // Every extra asking of the request answered last may still bring an answer.
     LateAnswersDue = std::min(LateAnswersDue + ExtraAskings, kMostAttempts);
     WaitingPastLateAnswer = false;
+    PreviousCommand = LastCommand;
+    PreviousTakenBare = TakenBare;
+    TakenBare = false;
     Request = request;
     LastCommand = command;
     Attempts = 0;
@@ -42,12 +45,29 @@ void TExchangeBase::SendAgain() {
 }
 
 bool TExchangeBase::LetGoAsLate(const std::string& reply) {
-    if (LateAnswersDue == 0 || !AwaitsAnswer()) return false;
+    if (!AwaitsAnswer()) return false;
+    if (LateAnswersDue == 0) {
+        if (!OutOfStep(reply)) return false;
+        Fail(OutOfStepMessage(PreviousCommand));
+        return true;
+    }
     if (!IsSpecialReply(reply) && ReplyAnswers(LastCommand, reply)) return false;
     --LateAnswersDue;
     WaitingPastLateAnswer = true;
     Host.StartTimer(TExchangeTimer::Reply, kLateAnswerWait);
     return true;
+}
+
+bool TExchangeBase::OutOfStep(const std::string& reply) const {
+    return PreviousTakenBare && !PreviousCommand.empty() && !IsSpecialReply(reply) &&
+           ReplyAnswers(PreviousCommand, reply) && !ReplyAnswers(LastCommand, reply);
+}
+
+void TExchangeBase::Taken(const std::string& reply) {
+    TakenBare = StoresBareAnswers && AwaitsAnswer() && IsSpecialReply(reply);
+    // A reply that names the request under way comes after every answer to the
+    // requests before it: none of those can arrive any more.
+    if (!TakenBare && ReplyAnswers(LastCommand, reply)) LateAnswersDue = 0;
 }
 
 void TExchangeBase::SendFailed(const std::string& message) {
@@ -75,11 +95,13 @@ void TExchangeBase::TimerFired(TExchangeTimer timer) {
             if (WaitingPastLateAnswer) {
                 // What was let go was this request's own answer after all, or its
                 // answer was lost: no late answers are counted on, and it is asked
-                // again for the answer that was let go.
+                // again for the answer that was let go. That asking is counted like
+                // every other: a transceiver that answers one request behind gives
+                // its answer only with the next one.
                 WaitingPastLateAnswer = false;
                 LateAnswersDue = 0;
                 Host.DiscardInput();
-                SendAgain();
+                AskAgain();
                 break;
             }
             EndWithError(kTimeoutMessage, TExchangeOutcome::TimedOut);

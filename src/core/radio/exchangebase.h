@@ -63,7 +63,12 @@ protected:
     // True when `reply` may be the late answer to an earlier asking of a request
     // that was asked again (a bare "N", "?" or "E", or another request's answer)
     // while such answers are still due: it is let go and the request waits on.
+    // Also true, after ending the exchange, when `reply` shows that the replies
+    // fell out of step with the requests: a bare reply was taken for a request
+    // it did not answer, which no later reply can mend.
     bool LetGoAsLate(const std::string& reply);
+    // `reply` is taken as the answer to the request under way.
+    void Taken(const std::string& reply);
     // The line failed: the exchange ends at once with `message`.
     void Fail(const std::string& message);
     // Whether the request under way expects an answer of its own; the wake-up
@@ -83,6 +88,9 @@ protected:
     std::string MenuWriteWithVox(char vox) const;
 
     TExchangeHost& Host;
+    // A read stores bare answers ("N": an empty channel) as data, so one taken
+    // for the wrong request must end it; a write only counts them as unconfirmed.
+    bool StoresBareAnswers = false;
     TRequest Request = TRequest::Start;
     std::string LastCommand;
     std::string MenuText;
@@ -94,7 +102,15 @@ private:
     // The same request once more, within the bound of attempts.
     void SendAgain();
 
+    // The answer to the request before the one under way came as a bare reply,
+    // which names no request: the labelled answer to that request arriving
+    // after it shows the bare reply belonged to a request before it.
+    bool OutOfStep(const std::string& reply) const;
+
     int Attempts = 0;
+    std::string PreviousCommand;
+    bool PreviousTakenBare = false;
+    bool TakenBare = false;
     // How often the request under way was asked again after a reply that did not fit:
     // each may still bring an answer of its own once the request is answered.
     int ExtraAskings = 0;

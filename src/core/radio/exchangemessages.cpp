@@ -31,6 +31,15 @@ std::string BadRepliesMessage(const std::string& command) {
         {EntryOfCommand(command), DescribeCommand(command), std::to_string(kMostAttempts)});
 }
 
+std::string OutOfStepMessage(const std::string& command) {
+    return MessageText(
+        QT_TRANSLATE_NOOP("Messages",
+                          "The transceiver's replies fell out of step with the requests: the "
+                          "answer to \"%1\" (%2) came after the next request.\nPlease check the "
+                          "cable and the connection."),
+        {EntryOfCommand(command), DescribeCommand(command)});
+}
+
 std::string ReadStoppedMessage(const std::string& command) {
     return MessageText(
         QT_TRANSLATE_NOOP("Messages",

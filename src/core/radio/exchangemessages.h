@@ -10,6 +10,9 @@
 
 // The replies to `command` kept failing their checks.
 std::string BadRepliesMessage(const std::string& command);
+// The labelled answer to `command` came after a bare reply had been taken
+// for it: the replies fell out of step with the requests.
+std::string OutOfStepMessage(const std::string& command);
 // A read ended before its last record; `command` was the request under way.
 std::string ReadStoppedMessage(const std::string& command);
 // A write ended before its last record; `command` was the command under way.

@@ -123,6 +123,13 @@ bool ConfirmsWrite(std::string_view command, std::string_view reply) {
     return !IsSpecialReply(reply) && ReplyAnswers(command, reply);
 }
 
+bool AnswersQuery(std::string_view command, std::string_view reply, bool refusalIsEmptyChannel) {
+    const std::string_view mnemonic = command.substr(0, 2);
+    if (IsRefusal(reply)) return refusalIsEmptyChannel && reply == "?" && mnemonic == "ME";
+    if (IsNoData(reply)) return NamesEntry(mnemonic);
+    return ReplyAnswers(command, reply);
+}
+
 std::string DescribeCommand(std::string_view command) {
     const std::string entry = EntryOfCommand(command);
     const std::string_view mnemonic = std::string_view(entry).substr(0, 2);

@@ -39,6 +39,11 @@ std::string EntryOfCommand(std::string_view command);
 bool ReplyAnswers(std::string_view command, std::string_view reply);
 // Whether `reply` confirms a write command: it answers it and is no special reply.
 bool ConfirmsWrite(std::string_view command, std::string_view reply);
+// Whether `reply` answers the query `command` with data. A refusal ("?" or
+// "E") never does, but for a handheld's "?" to a channel request ("ME 07"),
+// which stands for an empty channel when `refusalIsEmptyChannel`; "N" does
+// only where it means "no data": channel, name and DTMF requests.
+bool AnswersQuery(std::string_view command, std::string_view reply, bool refusalIsEmptyChannel);
 // The record a command reads or writes, as the user knows it: "channel 007",
 // "PR", "the name of channel 007", "the CALL channel", "DTMF memory 3",
 // "the menu settings", "the identification".

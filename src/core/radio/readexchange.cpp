@@ -20,7 +20,9 @@ std::string WithoutCarriageReturns(const std::string& text) {
 
 TReadExchange::TReadExchange(TRadioData& data, TExchangeHost& host, TTransferScope scope,
                              bool toneBurstShown)
-    : TExchangeBase(host), Data(data), Scope(scope), ToneBurstShown(toneBurstShown) {}
+    : TExchangeBase(host), Data(data), Scope(scope), ToneBurstShown(toneBurstShown) {
+    StoresBareAnswers = true;
+}
 
 std::chrono::milliseconds TReadExchange::CommandDelay() const {
     return ::CommandDelay(Data.GetModel());
@@ -96,6 +98,7 @@ void TReadExchange::Reply(const std::string& bytes) {
         return;
     }
     const std::string text = WithoutCarriageReturns(raw);
+    Taken(text);
     const size_t start = PayloadStart();
     Act(text.size() > start ? text.substr(start, kPayloadLength) : std::string());
 }
@@ -117,10 +120,17 @@ size_t TReadExchange::PayloadStart() const {
 }
 
 // Every reply must answer its request; the mobiles' echo checks come on top.
+// A refusal is never data: the request is asked again, as after any reply
+// that does not fit, but for the handhelds' "?" to a channel request, which
+// has always meant an empty channel.
 bool TReadExchange::Fits(const std::string& raw) const {
     if (!AwaitsAnswer()) return true;
     if (IsMobile() && !EchoFits(raw)) return false;
-    return ReplyAnswers(LastCommand, WithoutCarriageReturns(raw));
+    const std::string text = WithoutCarriageReturns(raw);
+    if (Request == TRequest::VoxSet || Request == TRequest::VoxRestore) {
+        return ReplyAnswers(LastCommand, text);
+    }
+    return AnswersQuery(LastCommand, text, Data.IsHandheld());
 }
 
 // A mobile may answer a garbled or foreign reply; such a reply makes it hear

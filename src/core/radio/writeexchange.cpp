@@ -93,11 +93,13 @@ void TWriteExchange::Reply(const std::string& bytes) {
     const std::string reply = ReplyText(bytes).substr(0, kReplyLength);
     Host.DiscardInput();
     if (Request != TRequest::Stop && LetGoAsLate(reply)) return;
-    // Identification replies that answer something else are asked for again, as a read does.
-    if (AsksOnly() && !ReplyAnswers(LastCommand, reply)) {
+    // Identification replies that answer something else, or refuse, are asked for
+    // again, as a read does.
+    if (AsksOnly() && !AnswersQuery(LastCommand, reply, false)) {
         AskAgain();
         return;
     }
+    Taken(reply);
     Act(reply);
 }
 

@@ -382,4 +382,87 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
     }
 }
 
+// "?" and "E" refuse; "N" means "no data" only for channels, names and DTMF
+// memories. Whichever query is refused once, the read completes with the
+// transceiver's data; refused every time, it fails.
+TEST(ReadExchange, ARefusalIsNeverData) {
+    const struct {
+        int Row;
+        const char* Count;
+        std::vector<std::string> Queries;
+    } families[] = {
+        {2,
+         "49",
+         {"ID", "MU", "CQ", "TY", "FL", "ME", "MN", "CA", "VF", "PC", "PV", "DM", "MS", "LK", "BT",
+          "LP", "PF"}},
+        {9,
+         "99",
+         {"ID", "CQ", "TY", "FL", "ME", "MN", "CA", "VF", "PC", "PV", "DM", "MU", "MS", "LK", "BT",
+          "BR"}},
+    };
+    for (const auto& family : families) {
+        for (const std::string& query : family.Queries) {
+            for (const std::string refusal : {"?", "E", "N"}) {
+                const bool noData = query == "ME" || query == "MN" || query == "DM";
+                if (refusal == "N" && noData) continue;
+                // A handheld's "?" to a channel request is an empty channel.
+                if (refusal == "?" && query == "ME" && family.Row == 2) continue;
+                for (const bool always : {false, true}) {
+                    SCOPED_TRACE(std::string(Row(family.Row).Caption) + ": " + query + " " +
+                                 refusal + (always ? " always" : " once"));
+                    TFakeLine line = LineTo(Row(family.Row), family.Count);
+                    bool refused = false;
+                    line.Answer = [&](const std::string& command, int,
+                                      std::optional<std::string> reply) {
+                        const bool asks =
+                            command.rfind(query, 0) == 0 && !(query == "MU" && command.size() > 2);
+                        if (!asks || (refused && !always)) return reply;
+                        refused = true;
+                        return std::optional<std::string>(refusal);
+                    };
+                    TRadioData data = ProgramData();
+                    TReadExchange read(data, line, TTransferScope::All, true);
+                    line.Run(read);
+                    if (always) {
+                        EXPECT_EQ(line.Outcome, TExchangeOutcome::LineFailed);
+                        continue;
+                    }
+                    ASSERT_EQ(line.Outcome, TExchangeOutcome::Done);
+                    TRadioData expected = line.Radio.Data();
+                    expected.SetComment(data.GetComment());
+                    EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected));
+                }
+            }
+        }
+    }
+}
+
+// A line that falls one reply behind from some command on answers every
+// request with the reply to the one before it. A reply is never stored for the
+// wrong request: the read ends with exactly the transceiver's data, or fails.
+TEST(ReadExchange, RepliesOneBehindNeverSlideOntoTheNextEntry) {
+    for (const int number : {1, 8}) {
+        for (size_t from = 2;; ++from) {
+            SCOPED_TRACE(std::string(Row(number).Caption) + ": behind from command " +
+                         std::to_string(from));
+            TFakeLine line = LineTo(Row(number), number == 1 ? "49" : "99");
+            std::optional<std::string> previous;
+            line.Answer = [&](const std::string&, int index, std::optional<std::string> reply) {
+                if (static_cast<size_t>(index) >= from) std::swap(previous, reply);
+                previous = static_cast<size_t>(index) >= from ? previous : reply;
+                return reply;
+            };
+            TRadioData data = ProgramData();
+            TReadExchange read(data, line, TTransferScope::All, false);
+            line.Run(read);
+            if (line.Outcome == TExchangeOutcome::Done) {
+                TRadioData expected = line.Radio.Data();
+                expected.SetComment(data.GetComment());
+                EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected));
+            }
+            if (from > line.Sent.size()) break;
+        }
+    }
+}
+
 }  // namespace
