@@ -1088,6 +1088,226 @@ Möchten Sie sie überschreiben, die Daten unter einem anderen Namen speichern o
         <source>a link in a shared folder that belongs to another user</source>
         <translation>eine Verknüpfung in einem gemeinsam genutzten Ordner, die einem anderen Benutzer gehört</translation>
     </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Stromsparen</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Auto-Aus</translation>
+    </message>
+    <message>
+        <source>Priority Scan/Weather Alert</source>
+        <translation>Prioritätssuchlauf/Wetteralarm</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>Suchlauf-Fortsetzung</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Abstimmung freigeben</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Sendesperre</translation>
+    </message>
+    <message>
+        <source>Busy Ch Lockout</source>
+        <translation>Belegtkanal-Sperre</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Sendezeitlimit</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOX-Pegel</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX bei Signal</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>VOX-Delay</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>Automatische Relaisablage</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>1750-Hz-Ton halten</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMF-Sperre</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMF halten</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMF-Pause</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMF-Tempo</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>Einschaltmeldung</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALL-Taste</translation>
+    </message>
+    <message>
+        <source>Disable MIC PF Key</source>
+        <translation>MIC-PF-Taste sperren</translation>
+    </message>
+    <message>
+        <source>Mic Key Lock</source>
+        <translation>Mikrofon-Tastensperre</translation>
+    </message>
+    <message>
+        <source>Tone Burst Frequency</source>
+        <translation>Tonruf-Frequenz</translation>
+    </message>
+    <message>
+        <source>S-Meter Squelch</source>
+        <translation>S-Meter-Squelch</translation>
+    </message>
+    <message>
+        <source>Squelch Hang Time</source>
+        <translation>Squelch-Haltezeit</translation>
+    </message>
+    <message>
+        <source>DTMF Monitor</source>
+        <translation>DTMF-Mithören</translation>
+    </message>
+    <message>
+        <source>Auto Brightness</source>
+        <translation>Automatische Helligkeit</translation>
+    </message>
+    <message>
+        <source>Data Speed</source>
+        <translation>Datenrate</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>is not a frequency of 10 digits</source>
+        <translation>ist keine zehnstellige Frequenz</translation>
+    </message>
+    <message>
+        <source>is outside the band %1-%2 MHz</source>
+        <translation>liegt außerhalb des Bands %1-%2 MHz</translation>
+    </message>
+    <message>
+        <source>is outside the programmable VFO range %1-%2 MHz</source>
+        <translation>liegt außerhalb des Bereichs des programmierbaren VFO %1-%2 MHz</translation>
+    </message>
+    <message>
+        <source>is not on the %1 step</source>
+        <translation>liegt nicht im Raster %1</translation>
+    </message>
+    <message>
+        <source>is not a step this model offers</source>
+        <translation>ist kein Raster, das dieses Modell bietet</translation>
+    </message>
+    <message>
+        <source>is not a shift this model offers</source>
+        <translation>ist keine Ablagerichtung, die dieses Modell bietet</translation>
+    </message>
+    <message>
+        <source>is neither 0 nor 1</source>
+        <translation>ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>is not a tone of the list (00 to 41)</source>
+        <translation>ist kein Ton der Liste (00 bis 41)</translation>
+    </message>
+    <message>
+        <source>is not a DCS code of the list (000 to 103)</source>
+        <translation>ist kein DCS-Code der Liste (000 bis 103)</translation>
+    </message>
+    <message>
+        <source>is not an offset from 0.00 to 69.95 MHz in steps of 0.05 MHz</source>
+        <translation>ist keine Ablage von 0,00 bis 69,95 MHz in Schritten von 0,05 MHz</translation>
+    </message>
+    <message>
+        <source>is not a power level this model has</source>
+        <translation>ist keine Sendeleistungsstufe dieses Modells</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>holds a character other than 0-9, A-Z, -, / and space</source>
+        <translation>enthält ein anderes Zeichen als 0-9, A-Z, -, / und Leerzeichen</translation>
+    </message>
+    <message>
+        <source>is longer than %1 keys</source>
+        <translation>ist länger als %1 Tasten</translation>
+    </message>
+    <message>
+        <source>holds a key other than 0-9, A-D, *, # and space</source>
+        <translation>enthält eine andere Taste als 0-9, A-D, *, # und Leerzeichen</translation>
+    </message>
+    <message>
+        <source>is not a range of whole MHz from %1 to %2, lower end first</source>
+        <translation>ist kein Bereich ganzer MHz von %1 bis %2 mit dem unteren Ende zuerst</translation>
+    </message>
+    <message>
+        <source>is not one of %1 to %2</source>
+        <translation>ist keiner der Werte %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: &quot;%3&quot; %4</source>
+        <translation>%1, %2: „%3“ %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The data cannot be written: these records break the transceiver&apos;s rules.</source>
+        <translation>Die Daten können nicht geschrieben werden: Diese Datensätze verletzen die Regeln des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>The data file holds values the transceiver does not take:%1
+They have been opened unchanged; mend them in the editors before you write the data to the transceiver.</source>
+        <translation>Die Datendatei enthält Werte, die das Funkgerät nicht annimmt:%1
+Sie wurden unverändert geöffnet; korrigieren Sie sie in den Editoren, bevor Sie die Daten in das Funkgerät schreiben.</translation>
+    </message>
+    <message>
+        <source>The transceiver&apos;s replies fell out of step with the requests: the answer to &quot;%1&quot; (%2) came after the next request.
+Please check the cable and the connection.</source>
+        <translation>Die Antworten des Funkgeräts sind gegenüber den Anfragen verrutscht: Die Antwort auf „%1“ (%2) kam erst nach der nächsten Anfrage.
+Bitte prüfen Sie das Kabel und die Verbindung.</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

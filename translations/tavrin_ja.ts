@@ -1088,6 +1088,226 @@ Do you want to overwrite it, save the data under another name, or cancel?</sourc
         <source>a link in a shared folder that belongs to another user</source>
         <translation>共有フォルダー内の、他のユーザーが所有するリンクです</translation>
     </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>パワーセーブ</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Priority Scan/Weather Alert</source>
+        <translation>プライオリティ/ウェザーアラート</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>スキャン再開</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>チューンイネーブル</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>ビープ音</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>送信禁止</translation>
+    </message>
+    <message>
+        <source>Busy Ch Lockout</source>
+        <translation>ビジーロックアウト</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOXゲイン</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>ビジー時VOX</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>VOXディレイ</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>オートレピーター</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>1750Hzトーンホールド</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMFロック</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMFホールド</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMFポーズ</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMFスピード</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>起動メッセージ</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>キーロック</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>ランプ</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALLキー</translation>
+    </message>
+    <message>
+        <source>Disable MIC PF Key</source>
+        <translation>マイクPFキー無効</translation>
+    </message>
+    <message>
+        <source>Mic Key Lock</source>
+        <translation>マイクキーロック</translation>
+    </message>
+    <message>
+        <source>Tone Burst Frequency</source>
+        <translation>トーンバースト周波数</translation>
+    </message>
+    <message>
+        <source>S-Meter Squelch</source>
+        <translation>Sメータースケルチ</translation>
+    </message>
+    <message>
+        <source>Squelch Hang Time</source>
+        <translation>スケルチ保持</translation>
+    </message>
+    <message>
+        <source>DTMF Monitor</source>
+        <translation>DTMFモニター</translation>
+    </message>
+    <message>
+        <source>Auto Brightness</source>
+        <translation>明るさ自動調整</translation>
+    </message>
+    <message>
+        <source>Data Speed</source>
+        <translation>データスピード</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>is not a frequency of 10 digits</source>
+        <translation>は10桁の周波数ではありません</translation>
+    </message>
+    <message>
+        <source>is outside the band %1-%2 MHz</source>
+        <translation>はバンド %1-%2 MHz の範囲外です</translation>
+    </message>
+    <message>
+        <source>is outside the programmable VFO range %1-%2 MHz</source>
+        <translation>はプログラマブルVFOの範囲 %1-%2 MHz の外です</translation>
+    </message>
+    <message>
+        <source>is not on the %1 step</source>
+        <translation>は %1 ステップに合っていません</translation>
+    </message>
+    <message>
+        <source>is not a step this model offers</source>
+        <translation>はこの機種にないステップです</translation>
+    </message>
+    <message>
+        <source>is not a shift this model offers</source>
+        <translation>はこの機種にないシフトです</translation>
+    </message>
+    <message>
+        <source>is neither 0 nor 1</source>
+        <translation>は0でも1でもありません</translation>
+    </message>
+    <message>
+        <source>is not a tone of the list (00 to 41)</source>
+        <translation>はリストのトーン(00～41)ではありません</translation>
+    </message>
+    <message>
+        <source>is not a DCS code of the list (000 to 103)</source>
+        <translation>はリストのDCSコード(000～103)ではありません</translation>
+    </message>
+    <message>
+        <source>is not an offset from 0.00 to 69.95 MHz in steps of 0.05 MHz</source>
+        <translation>は0.00～69.95 MHzで0.05 MHz単位のオフセットではありません</translation>
+    </message>
+    <message>
+        <source>is not a power level this model has</source>
+        <translation>はこの機種にない送信出力です</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <translation>は%1文字を超えています</translation>
+    </message>
+    <message>
+        <source>holds a character other than 0-9, A-Z, -, / and space</source>
+        <translation>に0-9、A-Z、-、/、空白以外の文字があります</translation>
+    </message>
+    <message>
+        <source>is longer than %1 keys</source>
+        <translation>は%1キーを超えています</translation>
+    </message>
+    <message>
+        <source>holds a key other than 0-9, A-D, *, # and space</source>
+        <translation>に0-9、A-D、*、#、空白以外のキーがあります</translation>
+    </message>
+    <message>
+        <source>is not a range of whole MHz from %1 to %2, lower end first</source>
+        <translation>は%1～%2の整数MHzで下限が先の範囲ではありません</translation>
+    </message>
+    <message>
+        <source>is not one of %1 to %2</source>
+        <translation>は%1～%2のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>%1, %2: &quot;%3&quot; %4</source>
+        <translation>%1、%2:「%3」%4</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>...ほか%1件。</translation>
+    </message>
+    <message>
+        <source>The data cannot be written: these records break the transceiver&apos;s rules.</source>
+        <translation>データを書き込めません: 次のデータがトランシーバーの規則に反しています。</translation>
+    </message>
+    <message>
+        <source>The data file holds values the transceiver does not take:%1
+They have been opened unchanged; mend them in the editors before you write the data to the transceiver.</source>
+        <translation>データファイルにトランシーバーが受け付けない値があります:%1
+そのまま開きました。トランシーバーに書き込む前にエディターで修正してください。</translation>
+    </message>
+    <message>
+        <source>The transceiver&apos;s replies fell out of step with the requests: the answer to &quot;%1&quot; (%2) came after the next request.
+Please check the cable and the connection.</source>
+        <translation>無線機の応答が要求とずれました：「%1」（%2）への応答が次の要求の後に届きました。
+ケーブルと接続を確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

@@ -41,7 +41,10 @@ int UsageError(QTextStream& errors, const QString& problem);
 // option -x") or there are not `count` of them (`wrongCount`).
 std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
                                         const char* wrongCount, QTextStream& errors);
-bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors);
+// Opens a data file as the window's Open does; a file that loads with gaps or with values the
+// transceiver does not take is told of on `errors`, the latter only with `listRuleBreaks`.
+bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors,
+                    bool listRuleBreaks = true);
 // Opens a data file a command only reads: for the --radio configuration when
 // one is given, else for the model the file's header names (the stored
 // configuration when it is of that model, so its market code counts). Returns

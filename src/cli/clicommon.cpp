@@ -7,6 +7,7 @@
 #include "core/model/radiodata.h"
 #include "core/radio/commlog.h"
 #include "core/radio/kcomm.h"
+#include "core/radio/writechecks.h"
 
 int UsageError(QTextStream& errors, const QString& problem) {
     errors << "tavrin-cli: " << problem << "\n" << UsageText();
@@ -33,14 +34,21 @@ void ReportFileError(QTextStream& errors, const char* message, const QString& de
 
 namespace {
 
-// What Open says of a file: the damaged-file warning for one that opened with
-// gaps, the refusal for one that did not open.
-bool ReportOpenResult(TDataFileResult result, const std::string& missing, const QString& path,
-                      const QString& reason, QTextStream& errors) {
+// The warning for a file that opened with gaps and, when asked, with values the transceiver
+// does not take; empty for a whole file.
+std::string OpenWarning(const TRadioData& data, const std::string& missing, bool listRuleBreaks) {
+    if (listRuleBreaks) return OpenedFileWarning(data, missing);
+    return missing.empty() ? std::string() : DamagedFileMessage(missing);
+}
+
+// What Open says of a file: the warning for one that opened, the refusal for one that did not.
+bool ReportOpenResult(TDataFileResult result, const TRadioData& data, const std::string& missing,
+                      const QString& path, const QString& reason, QTextStream& errors,
+                      bool listRuleBreaks = true) {
     if (result == TDataFileResult::Loaded) {
-        if (!missing.empty()) {
-            errors << QString::fromStdString(DamagedFileMessage(missing)) << "\n"
-                   << VisibleFileName(path) << "\n";
+        if (const std::string warning = OpenWarning(data, missing, listRuleBreaks);
+            !warning.empty()) {
+            errors << QString::fromStdString(warning) << "\n" << VisibleFileName(path) << "\n";
         }
         return true;
     }
@@ -78,17 +86,18 @@ bool OpenWithOwnConfiguration(const TCliOptions& options, TRadioData& data, cons
             break;
         }
     }
-    return ReportOpenResult(result, missing, path, reason, errors);
+    return ReportOpenResult(result, data, missing, path, reason, errors);
 }
 
 }  // namespace
 
 // A damaged file opens as it does in the window, with the warning on standard error.
-bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors) {
+bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors,
+                    bool listRuleBreaks) {
     std::string missing;
     QString reason;
     const TDataFileResult result = OpenDataFile(data, path, &missing, &reason);
-    return ReportOpenResult(result, missing, path, reason, errors);
+    return ReportOpenResult(result, data, missing, path, reason, errors, listRuleBreaks);
 }
 
 int OpenInputFile(const TCliOptions& options, TRadioData& data, const QString& path,

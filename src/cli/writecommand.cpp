@@ -23,6 +23,15 @@ std::unique_ptr<TExchange> WriteExchange(const TRadioData& data, TExchangeRunner
     return std::make_unique<TWriteExchange>(data, runner, arguments.Scope, toneBurstShown);
 }
 
+// Nothing goes out, and no port is opened, while a record the write would send breaks the
+// transceiver's rules; false then, with the records listed.
+bool CheckRules(const TRadioData& data, TTransferScope scope, bool toneBurstShown,
+                TConsoleView& view) {
+    const TRuleBreaks breaks = RuleBreaksOfWrite(data, scope, toneBurstShown);
+    if (!breaks.empty()) view.Say(WriteRefusedMessage(breaks));
+    return breaks.empty();
+}
+
 // Every difference the read-back found, one line each.
 void ReportVerification(const TExchangeRunner& runner, TExchangeOutcome outcome,
                         TConsoleView& view) {
@@ -64,11 +73,13 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     const std::optional<TExchangeArguments> arguments =
         ParseExchangeArguments(options.Arguments, true, problem);
     if (!arguments) return UsageError(errors, QStringLiteral("write: %1").arg(problem));
-    if (!OpenAsOpenDoes(data, arguments->File, errors)) return kExitUsage;
+    // The write lists what it would refuse itself, for its scope.
+    if (!OpenAsOpenDoes(data, arguments->File, errors, false)) return kExitUsage;
     TWriteConsoleView view(errors, arguments->Yes, data, arguments->Scope);
+    const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
+    if (!CheckRules(data, arguments->Scope, toneBurstShown, view)) return kExitFailed;
     if (!CheckScanSetting(data, arguments->Scope, view)) return kExitFailed;
     TExchangeRunner runner(view);
-    const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
     runner.SetExchange(WriteExchange(data, runner, *arguments, toneBurstShown));
     const TExchangeLabel label{TExchangeKind::Write, arguments->Scope,
                                QString::fromStdString(data.GetModel()), arguments->Port};

@@ -42,7 +42,7 @@ protected:
         data.ApplyWeatherAlertDefault();
         data.ApplyMenuDefaults();
         data.SetChannel(150, "150,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,");
-        data.SetChannel(3, "003,0145300000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,A,B");
+        data.SetChannel(3, "003,0145300000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,A/B");
         data.SetComment("club");
         QFile file(Path(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));

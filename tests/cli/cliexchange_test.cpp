@@ -60,8 +60,9 @@ TRadioData NewData(int row, const char* count) {
     return data;
 }
 
+// Within the transceiver's rules, as a write sends only such data.
 std::string FilledFile(int row, const char* count) {
-    return WriteDataFile(FilledData(Row(row), count));
+    return WriteDataFile(FilledWithinRules(Row(row), count));
 }
 std::string NewFile(int row, const char* count) {
     return WriteDataFile(NewData(row, count));
@@ -242,7 +243,7 @@ TEST_F(CliExchange, MobileMenusMoveInBothChannelCounts) {
 
 // The 1750 Hz tone setting is shown, and so exchanged, only with --tbf outside U.S.A./Canada.
 TEST_F(CliExchange, ToneBurstTravelsOnlyWithTbfOutsideUsCanada) {
-    TRadioData europe = FilledData(Row(2), "49");
+    TRadioData europe = FilledWithinRules(Row(2), "49");
     europe.SetMenuSlot(25, europe.GetMenuSlot(25) == "1" ? "0" : "1");
     const std::string file = WriteDataFile(europe);
     const struct {
@@ -422,6 +423,42 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
     }
 }
 
+// A record the transceiver would not take stops the write before the port is opened.
+TEST_F(CliExchange, RecordsBreakingTheRulesAreListedAndNothingIsSent) {
+    const std::string channel5 =
+        "05,0145000000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,";
+    const struct {
+        const char* What;
+        std::string Channel5;
+        std::string Dtmf3;
+        QString Listed;
+    } cases[] = {
+        {"999.999999 MHz", "05,0999999999" + channel5.substr(13), "",
+         "channel 05, RxFreq: \"0999999999\" is outside the band 136-174 MHz"},
+        {"33-character name", channel5 + std::string(33, 'N'), "",
+         "channel 05, Name: \"" + QString(33, 'N') + "\" is longer than 6 characters"},
+        {"27-key DTMF code", channel5, "3," + std::string(27, '1'),
+         "DTMF memory 3, Code: \"" + QString(27, '1') + "\" is longer than 16 keys"},
+        {"tone index 99", channel5.substr(0, 26) + "99" + channel5.substr(28), "",
+         "channel 05, ToneIndex: \"99\" is not a tone of the list (00 to 41)"},
+    };
+    const QString device = StartSim({"--radio", "1"}, true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        TRadioData data = NewData(kHandheldRow, "49");
+        data.SetChannel(5, c.Channel5);
+        data.SetDtmf(3, c.Dtmf3);
+        const TCliRun run =
+            Cli({"--radio", "1", "write", device, Put(WriteDataFile(data), "in.tvr"), "--yes"});
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Errors,
+                  "The data cannot be written: these records break the transceiver's rules.\n" +
+                      c.Listed + "\n");
+    }
+    StopSim();
+    EXPECT_FALSE(SimLogHolding("stopped by signal").contains("> "));
+}
+
 // ---- Questions ----
 
 // Row 10 and row 11 differ only in the third market code character.
@@ -463,7 +500,7 @@ TEST_F(CliExchange, ScanSettingsAreCheckedAgainstThePriorityAndWeatherChannels) 
         {"2", true, true, {"--scope", "menu"}, 1, kWeatherNotice + kPortUnavailable},
     };
     for (const auto& c : cases) {
-        TRadioData data = FilledData(Row(kHandheldRow), "49");
+        TRadioData data = FilledWithinRules(Row(kHandheldRow), "49");
         data.SetMenuSlot(3, c.Scan);
         data.SetChannel(
             TRadioData::kPriorityRecord,
@@ -477,7 +514,7 @@ TEST_F(CliExchange, ScanSettingsAreCheckedAgainstThePriorityAndWeatherChannels) 
 }
 
 TEST_F(CliExchange, TheMenuNoticeLetsTheWriteGoOn) {
-    TRadioData data = FilledData(Row(kHandheldRow), "49");
+    TRadioData data = FilledWithinRules(Row(kHandheldRow), "49");
     data.SetMenuSlot(3, "2");
     const std::string file = WriteDataFile(data);
     const QString device = StartSim({"--radio", "1"});

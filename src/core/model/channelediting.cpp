@@ -64,13 +64,6 @@ TToneChoice ToneChoiceOf(const std::string& record) {
     return choice;
 }
 
-TShiftChoice ShiftChoiceOf(const std::string& shiftField, bool offersMinus76) {
-    if (shiftField == "1") return TShiftChoice::Plus;
-    if (shiftField == "2") return TShiftChoice::Minus;
-    if (shiftField == "3" && offersMinus76) return TShiftChoice::Minus76;
-    return TShiftChoice::Simplex;
-}
-
 // A receive frequency too short to be one shows the default; the AL entry has none but
 // its weather channel.
 std::string ShownMemoryFrequency(const TRadioData& data, const std::string& stored,
@@ -160,19 +153,6 @@ std::string Joined(const std::vector<std::string>& fields) {
         text += field;
     }
     return text;
-}
-
-const char* ShiftField(TShiftChoice shift) {
-    switch (shift) {
-        case TShiftChoice::Plus:
-            return "1";
-        case TShiftChoice::Minus:
-            return "2";
-        case TShiftChoice::Minus76:
-            return "3";
-        default:
-            return "0";
-    }
 }
 
 // The typed texts parsed and the frequencies fitted into the limits; the transmit frequency
@@ -280,6 +260,26 @@ std::string MhzText(std::string_view limitPart) {
 }
 
 }  // namespace
+
+TShiftChoice ShiftChoiceOf(std::string_view shiftField, bool offersMinus76) {
+    if (shiftField == "1") return TShiftChoice::Plus;
+    if (shiftField == "2") return TShiftChoice::Minus;
+    if (shiftField == "3" && offersMinus76) return TShiftChoice::Minus76;
+    return TShiftChoice::Simplex;
+}
+
+const char* ShiftField(TShiftChoice shift) {
+    switch (shift) {
+        case TShiftChoice::Plus:
+            return "1";
+        case TShiftChoice::Minus:
+            return "2";
+        case TShiftChoice::Minus76:
+            return "3";
+        default:
+            return "0";
+    }
+}
 
 int LastEditorPosition(const TRadioData& data) {
     return data.ChannelCount() + kSpecialPositions + (HasWeatherAlertRow(data) ? 1 : 0);

@@ -40,6 +40,11 @@ TChannelEntry InterpretChannelEntry(const TRadioData& data, std::string_view typ
 
 // The split and shift radios: one choice of the five.
 enum class TShiftChoice { Split, Simplex, Plus, Minus, Minus76 };
+// The shift a stored shift field selects: "1" plus, "2" minus, "3" -7.6 MHz where the option
+// is offered, Simplex for anything else.
+TShiftChoice ShiftChoiceOf(std::string_view shiftField, bool offersMinus76);
+// The shift field a choice is stored as; Split and Simplex store "0".
+const char* ShiftField(TShiftChoice shift);
 // The tone, CTCSS and DCS boxes: at most one of them is checked.
 enum class TToneChoice { None, Tone, Ctcss, Dcs };
 
@@ -178,6 +183,8 @@ std::string DtmfCodeOf(const TRadioData& data, int entry);
 std::string DtmfEntryText(int entry, std::string_view code);
 // Steps past either end come round to the other end.
 int WrappedDtmfEntry(int entry);
+// The longest DTMF code the transceiver keeps.
+inline constexpr int kDtmfCodeLength = 16;
 // Whether a DTMF code may hold this character: "0"-"9", "A"-"D", "*", "#" and space.
 bool IsDtmfCharacter(char c);
 

@@ -210,6 +210,11 @@ int RecordOfChannelField(std::string_view field, bool mobile) {
     return TRadioData::kFirstSpecialRecord + static_cast<int>(label - kSpecialLabels.begin());
 }
 
+int LastWrittenCounter(const TRadioData& data) {
+    const int pr = data.ChannelCount() + kSpecialCount - 1;
+    return ProfileOf(data).CarriesAlEntry ? pr + 1 : pr;
+}
+
 std::string MemoryRequest(std::string_view channelField) {
     return "ME " + std::string(channelField);
 }

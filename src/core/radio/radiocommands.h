@@ -93,6 +93,10 @@ std::string ChannelField(int counter, int channelCount, bool mobile);
 // has exactly the form the model uses.
 int RecordOfChannelField(std::string_view field, bool mobile);
 
+// The counter of the last entry a write sends: PR, or AL where the market carries it
+// (on every model, whether its transceivers have the weather alert or not).
+int LastWrittenCounter(const TRadioData& data);
+
 // "ME "/"MN " and the channel field: the read requests.
 std::string MemoryRequest(std::string_view channelField);
 std::string NameRequest(std::string_view channelField);

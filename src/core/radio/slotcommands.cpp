@@ -59,3 +59,11 @@ const TSlotCommand* SlotCommandOf(std::string_view mnemonic) {
                                      [&](const TSlotCommand& c) { return c.Mnemonic == mnemonic; });
     return found == kSlotCommands.end() ? nullptr : found;
 }
+
+bool ExchangesSlotCommand(const TSlotCommand& command, bool mobile, bool toneBurstShown) {
+    if (command.Slot == kToneBurstCommand.Slot) return toneBurstShown;
+    if (command.Slot == kLampCommand.Slot || command.Slot == kMicKeyLockCommand.Slot)
+        return !mobile;
+    if (command.Slot == kBrightnessCommand.Slot) return mobile;
+    return true;
+}

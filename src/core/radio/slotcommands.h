@@ -48,5 +48,9 @@ inline constexpr std::array<TSlotCommand, 6> kSlotCommands{
     kLampCommand,           kMicKeyLockCommand, kBrightnessCommand,
 };
 
+// Whether an exchange sends the command: the lamp and the MIC PF key go to the handhelds
+// alone, the brightness to the mobiles, the tone burst only where its setting is shown.
+bool ExchangesSlotCommand(const TSlotCommand& command, bool mobile, bool toneBurstShown);
+
 // The command of that mnemonic; nullptr for one that carries no slot alone.
 const TSlotCommand* SlotCommandOf(std::string_view mnemonic);

@@ -2,8 +2,11 @@
 
 #include <QtGlobal>
 
+#include "core/files/datafile.h"
 #include "core/model/channelrecord.h"
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
+#include "core/radio/radiocommands.h"
 
 namespace {
 
@@ -52,10 +55,52 @@ std::string ScanChannelNotice(const TRadioData& data) {
     return {};
 }
 
+// Each record named as the write's messages name the command that carries it.
+void CheckMemoryRecords(const TRadioData& data, TRuleBreaks& breaks) {
+    for (int counter = 0; counter <= LastWrittenCounter(data); ++counter) {
+        const int record = RecordOfCounter(counter, data.ChannelCount());
+        CheckMemoryEntry(data, record, DescribeCommand(BuildMemoryWrite(data, counter)), breaks);
+    }
+    CheckCallRecord(data, DescribeCommand(BuildCallWrite(data)), breaks);
+    CheckVfoRecord(data, DescribeCommand(BuildVfoWrite(data)), breaks);
+    CheckProgramVfo(data, DescribeCommand(BuildProgramVfoWrite(data)), breaks);
+    for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
+        CheckDtmfEntry(data, entry, DescribeCommand(BuildDtmfWrite(data, entry)), breaks);
+    }
+}
+
+// The settings "MU" carries, then those that travel alone.
+void CheckMenuSettings(const TRadioData& data, bool toneBurstShown, TRuleBreaks& breaks) {
+    const std::string record = DescribeCommand(BuildMenuWrite(data));
+    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+        CheckMenuSetting(data, value.Slot, record, breaks);
+    }
+    for (const TSlotCommand& command : kSlotCommands) {
+        if (ExchangesSlotCommand(command, data.IsMobile(), toneBurstShown)) {
+            CheckMenuSetting(data, command.Slot, record, breaks);
+        }
+    }
+}
+
 }  // namespace
 
 TWriteCheck CheckBeforeWrite(const TRadioData& data, TTransferScope scope) {
     if (scope == TTransferScope::All) return {MissingScanChannelQuestion(data), {}};
     if (scope == TTransferScope::Menu) return {{}, ScanChannelNotice(data)};
     return {};
+}
+
+TRuleBreaks RuleBreaksOfWrite(const TRadioData& data, TTransferScope scope, bool toneBurstShown) {
+    TRuleBreaks breaks;
+    if (scope != TTransferScope::Menu) CheckMemoryRecords(data, breaks);
+    if (scope != TTransferScope::Memory) CheckMenuSettings(data, toneBurstShown, breaks);
+    return breaks;
+}
+
+std::string OpenedFileWarning(const TRadioData& data, const std::string& missing) {
+    const std::string damaged = missing.empty() ? std::string() : DamagedFileMessage(missing);
+    const std::string outOfRule = OutOfRuleFileMessage(
+        RuleBreaksOfWrite(data, TTransferScope::All, ProfileOf(data).OffersToneBurst));
+    if (damaged.empty() || outOfRule.empty()) return damaged + outOfRule;
+    return damaged + "\n\n" + outOfRule;
 }

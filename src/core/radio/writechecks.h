@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/model/recordchecks.h"
 #include "core/radio/exchange.h"
 
 class TRadioData;
@@ -15,3 +16,14 @@ struct TWriteCheck {
 };
 
 TWriteCheck CheckBeforeWrite(const TRadioData& data, TTransferScope scope);
+
+// The values a write of `scope` would send that the transceiver does not take, in the order
+// the write sends them: the entries it writes (not the cleared ones, nor channels above the
+// channel count), the CALL channel, the VFO, its range, the DTMF memories and the menu
+// settings it carries. A write goes ahead only when there are none.
+TRuleBreaks RuleBreaksOfWrite(const TRadioData& data, TTransferScope scope, bool toneBurstShown);
+
+// What Open says of a file it loaded: the damaged-file warning for what the file lacks
+// (`missing`, as the reader gives it) and the values a full write would refuse, the tone
+// burst counted wherever the market offers it. Empty for a whole file within the rules.
+std::string OpenedFileWarning(const TRadioData& data, const std::string& missing);

@@ -219,9 +219,7 @@ int TWriteExchange::ProgressMaximum() const {
 // Channels 0..N, L0..U2, PR and, where the market carries it (every model), AL; then the
 // CALL channel.
 void TWriteExchange::SendNextEntry() {
-    const int count = Data.ChannelCount();
-    const bool withAl = ProfileOf(Data).CarriesAlEntry;
-    if (Counter <= count + 7 || (Counter == count + 8 && withAl)) {
+    if (Counter <= LastWrittenCounter(Data)) {
         const std::string command = BuildMemoryWrite(Data, Counter);
         EntryCleared = BuildNameWrite(Data, Counter).empty();
         Send(TRequest::Memory, command);

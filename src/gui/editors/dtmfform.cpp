@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kCodeLength = 16;
-
 // Help topics of the controls.
 constexpr int kEntryHelp = 600;
 constexpr int kCodeHelp = 605;
@@ -33,7 +31,7 @@ TDtmfForm::TDtmfForm(TWorkspace& workspace)
     }
     Label2 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Channel Number"), this, ComboBox1);
     GroupBox1 = new QGroupBox(tr("DTMF Code"), this);
-    Edit1 = MakeUpperCaseEdit(GroupBox1, kCodeLength, kCodeHelp);
+    Edit1 = MakeUpperCaseEdit(GroupBox1, kDtmfCodeLength, kCodeHelp);
     (new QHBoxLayout(GroupBox1))->addWidget(Edit1);
 
     auto* entryRow = new QHBoxLayout;

@@ -14,6 +14,7 @@
 #include "core/files/filebytes.h"
 #include "core/files/filereport.h"
 #include "core/files/settings.h"
+#include "core/radio/writechecks.h"
 #include "gui/kit/filedialogs.h"
 #include "gui/kit/messagebox.h"
 #include "gui/mainwindow/mainform.h"
@@ -68,9 +69,10 @@ bool TMainForm::LoadDataFile(const QString& path) {
     if (result != TDataFileResult::Loaded) {
         ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error,
                     DataFileOpenDetail(path, result, reason));
-    } else if (!missing.empty()) {
-        ShowMessage(this, QString::fromStdString(DamagedFileMessage(missing)),
-                    TMessageStyle::Warning, VisibleFileName(path));
+    } else if (const std::string warning = OpenedFileWarning(RadioData, missing);
+               !warning.empty()) {
+        ShowMessage(this, QString::fromStdString(warning), TMessageStyle::Warning,
+                    VisibleFileName(path));
     }
     if (result != TDataFileResult::Loaded) return false;
     CurrentFileName = path;

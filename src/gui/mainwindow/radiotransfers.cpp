@@ -24,6 +24,18 @@ bool ConfirmScanChannel(QWidget* parent, const TRadioData& data, TTransferScope 
                        TMessageStyle::OkCancelWarning) == TMessageAnswer::Ok;
 }
 
+// False, with the records listed, when a record the write would send breaks the
+// transceiver's rules: nothing is asked and no port is opened then.
+bool CheckRules(QWidget* parent, const TRadioData& data, TTransferScope scope,
+                bool toneBurstShown) {
+    const TRuleBreaks breaks = RuleBreaksOfWrite(data, scope, toneBurstShown);
+    if (!breaks.empty()) {
+        ShowMessage(parent, QString::fromStdString(WriteRefusedMessage(breaks)),
+                    TMessageStyle::Error);
+    }
+    return breaks.empty();
+}
+
 }  // namespace
 
 void TMainForm::ConnectRadioTransfers() {
@@ -109,6 +121,7 @@ void TMainForm::ShowReadData(bool completed) {
 
 void TMainForm::WriteToRadio(TTransferScope scope) {
     const bool toneBurstShown = ToneBurstShown();
+    if (!CheckRules(this, RadioData, scope, toneBurstShown)) return;
     if (!ConfirmScanChannel(this, RadioData, scope)) return;
     if (CheckSelectedPort() &&
         ShowMessage(this,

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <string>
 
+#include "core/model/menuchoices.h"
 #include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "gui/kit/messagebox.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr int kToneBurst1750Item = 2;
-constexpr int kBrightnessMax = 31;
 
 constexpr char kToneBurstWarning[] =
     QT_TRANSLATE_NOOP("Messages",
@@ -62,19 +62,14 @@ int PositionOf(const std::string& text, int base, int count) {
 // A track bar cannot show "no value": a damaged brightness shows as the brightest.
 int BrightnessOf(const std::string& text) {
     const int position = NumberOf(text, 10);
-    return position < 0 || position > kBrightnessMax ? kBrightnessMax : position;
+    return position < 0 || position > kHighestBrightness ? kHighestBrightness : position;
 }
 
-// The radio shows digits, letters, "-", "/" and blank; letters are sent in upper case.
-bool IsPowerOnMessageCharacter(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '-' ||
-           u == '/' || u == ' ';
-}
-
+// Small letters may be typed: the box shows, and so stores, them in upper case.
 bool IsPowerOnMessage(const QString& text) {
     for (const QChar c : text) {
-        if (!IsPowerOnMessageCharacter(c)) return false;
+        const char16_t u = c.toUpper().unicode();
+        if (u > 0x7F || !IsPowerOnMessageCharacter(static_cast<char>(u))) return false;
     }
     return true;
 }
@@ -271,8 +266,7 @@ void TMenuPages::UpdateMemoryNameBoxes() {
 }
 
 void TMenuPages::ListChange(const TListSlot& binding, int index) {
-    StoreSlot(binding.Slot,
-              binding.Base == 16 ? QString::asprintf("%02X", index) : QString::number(index));
+    StoreSlot(binding.Slot, QString::fromStdString(MenuChoiceText(binding.Slot, index)));
 }
 
 void TMenuPages::ToneBurstChange(QComboBox* list, int index) {
@@ -312,7 +306,7 @@ void TMenuPages::WeatherAlertClick(QCheckBox* priority, bool checked) {
 
 void TMenuPages::TrackBar_Brightness2Change(int position) {
     if (Loading) return;
-    StoreSlot(kBrightnessSlot, QString::asprintf("%02d", position));
+    StoreSlot(kBrightnessSlot, QString::fromStdString(MenuChoiceText(kBrightnessSlot, position)));
 }
 
 // Pasted or dropped text passes no key filter, so the whole text is checked.

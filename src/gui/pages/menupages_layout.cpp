@@ -12,51 +12,28 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <vector>
 
-#include "core/model/pffunctions.h"
+#include "core/model/menuchoices.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/pages/menupages.h"
 #include "gui/pages/radiogroup.h"
 
 namespace {
 
-constexpr int kPowerOnMessageLength = 6;
-constexpr int kBrightnessMax = 31;
 // Row heights of the controls: the pages hold many settings in little room.
 constexpr int kButtonHeight = 17;
 constexpr int kFieldHeight = 20;
 constexpr int kGridColumns = 3;
 
-const QStringList kSaveItems{"OFF",    "0.2sec", "0.4sec", "0.6sec", "0.8sec",
-                             "1.0sec", "2.0sec", "3.0sec", "4.0sec", "5.0sec"};
-const QStringList kApoItems{"OFF", "30min", "60min", "90min", "120min", "180min"};
-const QStringList kTotItems{"3min", "5min", "10min"};
-const QStringList kVoxGainItems{"OFF", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-const QStringList kVoxDelayItems{"250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"};
-const QStringList kDtmfPauseItems{"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"};
-const QStringList kToneBurstItems{"1000Hz", "1450Hz", "1750Hz", "2100Hz"};
-const QStringList kSquelchHangItems{"OFF", "125ms", "250ms", "500ms"};
-const QStringList kPfItems = [] {
-    QStringList items;
-    for (const char* function : PfFunctionList()) items.append(QLatin1String(function));
-    return items;
-}();
-// Choices in words are shown in the window's language; the radio's own terms as they are.
-constexpr std::array kScanResumeItems{QT_TRANSLATE_NOOP("TMenuPages", "Time"),
-                                      QT_TRANSLATE_NOOP("TMenuPages", "Carrier"),
-                                      QT_TRANSLATE_NOOP("TMenuPages", "Seek")};
-constexpr std::array kDtmfSpeedItems{QT_TRANSLATE_NOOP("TMenuPages", "Fast"),
-                                     QT_TRANSLATE_NOOP("TMenuPages", "Slow")};
-constexpr std::array kCallKeyItems{"CALL", QT_TRANSLATE_NOOP("TMenuPages", "1750Hz Tone")};
-const QStringList kDataSpeedItems{"1200bps", "9600bps"};
-
-template <size_t N>
-QStringList Choices(const std::array<const char*, N>& items) {
+// The choices of a setting's list or radio group; those in words in the window's language,
+// the radio's own terms as they are.
+QStringList Choices(TMenuSlot slot) {
     QStringList texts;
-    for (const char* item : items) texts.append(QCoreApplication::translate("TMenuPages", item));
+    for (const char* item : MenuListChoices(slot)) {
+        texts.append(QCoreApplication::translate("TMenuPages", item));
+    }
     return texts;
 }
 
@@ -239,9 +216,9 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
 
 void TMenuPages::BuildHandheldPage(QWidget& page) {
     GroupBox_Power = MakeGroup(&page, "GroupBox_Power", tr("Po&wer"));
-    ComboBox_Save = MakeList(GroupBox_Power, "ComboBox_Save", kSaveItems, 205);
+    ComboBox_Save = MakeList(GroupBox_Power, "ComboBox_Save", Choices(kBatterySaverSlot), 205);
     Label1 = MakeLabel(GroupBox_Power, "Label1", tr("Battery Saver"), ComboBox_Save);
-    ComboBox_Apo = MakeList(GroupBox_Power, "ComboBox_Apo", kApoItems, 210);
+    ComboBox_Apo = MakeList(GroupBox_Power, "ComboBox_Apo", Choices(kAutoPowerOffSlot), 210);
     Label2 = MakeLabel(GroupBox_Power, "Label2", tr("Auto Power Off"), ComboBox_Apo);
     AddRow(GroupBox_Power, Label1, ComboBox_Save);
     AddRow(GroupBox_Power, Label2, ComboBox_Apo);
@@ -250,14 +227,14 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
     CheckBox_Priority = MakeBox(GroupBox_Scan, "CheckBox_Priority", tr("Priority Scan"), 215);
     CheckBox_Weather = MakeBox(GroupBox_Scan, "CheckBox_Weather", tr("Weather Alert"), 220);
     RadioGroup_ScanResume = MakeRadioGroup(GroupBox_Scan, "RadioGroup_ScanResume",
-                                           tr("Scan Resume"), Choices(kScanResumeItems), 225);
+                                           tr("Scan Resume"), Choices(kScanResumeSlot), 225);
     CheckBox_TuneEnable = MakeBox(GroupBox_Scan, "CheckBox_TuneEnable", tr("Tune Enable"), 230);
     AddRow(GroupBox_Scan, CheckBox_Priority, CheckBox_Weather);
     AddRadioGroup(GroupBox_Scan, RadioGroup_ScanResume);
     AddRow(GroupBox_Scan, CheckBox_TuneEnable);
 
     GroupBox_RxTx = MakeGroup(&page, "GroupBox_RxTx", tr("R&X/TX"));
-    ComboBox_TOT = MakeList(GroupBox_RxTx, "ComboBox_TOT", kTotItems, 250);
+    ComboBox_TOT = MakeList(GroupBox_RxTx, "ComboBox_TOT", Choices(kTimeOutTimerSlot), 250);
     Label3 = MakeLabel(GroupBox_RxTx, "Label3", tr("Time-out Timer"), ComboBox_TOT);
     CheckBox_KeyBeep = MakeBox(GroupBox_RxTx, "CheckBox_KeyBeep", tr("Key Beep"), 235);
     CheckBox_TxInhibit = MakeBox(GroupBox_RxTx, "CheckBox_TxInhibit", tr("Tx Inhibit"), 240);
@@ -267,10 +244,10 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
     AddRow(GroupBox_RxTx, CheckBox_TxInhibit, CheckBox_BusyChLockout);
 
     GroupBox_Vox = MakeGroup(&page, "GroupBox_Vox", tr("&VOX"));
-    ComboBox_VoxGain = MakeList(GroupBox_Vox, "ComboBox_VoxGain", kVoxGainItems, 255);
+    ComboBox_VoxGain = MakeList(GroupBox_Vox, "ComboBox_VoxGain", Choices(kVoxGainSlot), 255);
     Label4 = MakeLabel(GroupBox_Vox, "Label4", tr("VOX Gain"), ComboBox_VoxGain);
     CheckBox_VoxOnBusy = MakeBox(GroupBox_Vox, "CheckBox_VoxOnBusy", tr("VOX on Busy"), 260);
-    ComboBox_VoxDelay = MakeList(GroupBox_Vox, "ComboBox_VoxDelay", kVoxDelayItems, 265);
+    ComboBox_VoxDelay = MakeList(GroupBox_Vox, "ComboBox_VoxDelay", Choices(kVoxDelaySlot), 265);
     Label5 = MakeLabel(GroupBox_Vox, "Label5", tr("VOX Delay"), ComboBox_VoxDelay);
     AddRow(GroupBox_Vox, Label4, ComboBox_VoxGain, CheckBox_VoxOnBusy);
     AddRow(GroupBox_Vox, Label5, ComboBox_VoxDelay);
@@ -280,8 +257,9 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
     CheckBox_t1750Hold =
         MakeBox(GroupBox_Repeater, "CheckBox_t1750Hold", tr("1750Hz Tone Hold"), 275);
     RadioGroup_CallKey = MakeRadioGroup(GroupBox_Repeater, "RadioGroup_CallKey", tr("CALL Key"),
-                                        Choices(kCallKeyItems), 280);
-    ComboBox_1750Freq = MakeList(GroupBox_Repeater, "ComboBox_1750Freq", kToneBurstItems, 0);
+                                        Choices(kCallKeySlot), 280);
+    ComboBox_1750Freq =
+        MakeList(GroupBox_Repeater, "ComboBox_1750Freq", Choices(kToneBurstSlot), 0);
     Label7 = MakeLabel(GroupBox_Repeater, "Label7", tr("Tone Burst Frequency"), ComboBox_1750Freq);
     AddRow(GroupBox_Repeater, CheckBox_ARO);
     AddRow(GroupBox_Repeater, CheckBox_t1750Hold);
@@ -291,10 +269,11 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
     GroupBox_Dtmf = MakeGroup(&page, "GroupBox_Dtmf", tr("D&TMF"));
     CheckBox_DtmfLock = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfLock", tr("DTMF Lock"), 290);
     CheckBox_DtmfHold = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfHold", tr("DTMF Hold"), 295);
-    ComboBox_DtmfPause = MakeList(GroupBox_Dtmf, "ComboBox_DtmfPause", kDtmfPauseItems, 300);
+    ComboBox_DtmfPause =
+        MakeList(GroupBox_Dtmf, "ComboBox_DtmfPause", Choices(kDtmfPauseSlot), 300);
     Label6 = MakeLabel(GroupBox_Dtmf, "Label6", tr("DTMF Pause"), ComboBox_DtmfPause);
     RadioGroup_DtmfSpeed = MakeRadioGroup(GroupBox_Dtmf, "RadioGroup_DtmfSpeed", tr("DTMF Speed"),
-                                          Choices(kDtmfSpeedItems), 305);
+                                          Choices(kDtmfSpeedSlot), 305);
     AddRow(GroupBox_Dtmf, CheckBox_DtmfLock, CheckBox_DtmfHold);
     AddRow(GroupBox_Dtmf, Label6, ComboBox_DtmfPause);
     AddRadioGroup(GroupBox_Dtmf, RadioGroup_DtmfSpeed);
@@ -330,7 +309,7 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
 
 void TMenuPages::BuildMenu1Page(QWidget& page) {
     GroupBox_Power2 = MakeGroup(&page, "GroupBox_Power2", tr("Po&wer"));
-    ComboBox_Apo2 = MakeList(GroupBox_Power2, "ComboBox_Apo2", kApoItems, 210);
+    ComboBox_Apo2 = MakeList(GroupBox_Power2, "ComboBox_Apo2", Choices(kAutoPowerOffSlot), 210);
     Label9 = MakeLabel(GroupBox_Power2, "Label9", tr("Auto Power Off"), ComboBox_Apo2);
     AddRow(GroupBox_Power2, Label9, ComboBox_Apo2);
 
@@ -338,7 +317,7 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
     CheckBox_Priority2 = MakeBox(GroupBox_Scan2, "CheckBox_Priority2", tr("Priority Scan"), 215);
     CheckBox_Weather2 = MakeBox(GroupBox_Scan2, "CheckBox_Weather2", tr("Weather Alert"), 220);
     RadioGroup_ScanResume2 = MakeRadioGroup(GroupBox_Scan2, "RadioGroup_ScanResume2",
-                                            tr("Scan Resume"), Choices(kScanResumeItems), 225);
+                                            tr("Scan Resume"), Choices(kScanResumeSlot), 225);
     CheckBox_TuneEnable2 = MakeBox(GroupBox_Scan2, "CheckBox_TuneEnable2", tr("Tune Enable"), 230);
     AddRow(GroupBox_Scan2, CheckBox_Priority2, CheckBox_Weather2);
     AddRadioGroup(GroupBox_Scan2, RadioGroup_ScanResume2);
@@ -348,10 +327,10 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
     CheckBox_SmeterSql2 =
         MakeBox(GroupBox_RxTx2, "CheckBox_SmeterSql2", tr("S-Meter Squelch"), 700);
     ComboBox_SquelchHangTime2 =
-        MakeList(GroupBox_RxTx2, "ComboBox_SquelchHangTime2", kSquelchHangItems, 705);
+        MakeList(GroupBox_RxTx2, "ComboBox_SquelchHangTime2", Choices(kSquelchHangTimeSlot), 705);
     Label10 =
         MakeLabel(GroupBox_RxTx2, "Label10", tr("Squelch Hang Time"), ComboBox_SquelchHangTime2);
-    ComboBox_TOT2 = MakeList(GroupBox_RxTx2, "ComboBox_TOT2", kTotItems, 250);
+    ComboBox_TOT2 = MakeList(GroupBox_RxTx2, "ComboBox_TOT2", Choices(kTimeOutTimerSlot), 250);
     Label11 = MakeLabel(GroupBox_RxTx2, "Label11", tr("Time-out Timer"), ComboBox_TOT2);
     CheckBox_BusyChLockout2 =
         MakeBox(GroupBox_RxTx2, "CheckBox_BusyChLockout2", tr("Busy Ch Lockout"), 245);
@@ -367,8 +346,9 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
     CheckBox_t1750Hold2 =
         MakeBox(GroupBox_Repeater2, "CheckBox_t1750Hold2", tr("1750Hz Tone Hold"), 275);
     RadioGroup_CallKey2 = MakeRadioGroup(GroupBox_Repeater2, "RadioGroup_CallKey2", tr("CALL Key"),
-                                         Choices(kCallKeyItems), 280);
-    ComboBox_1750Freq2 = MakeList(GroupBox_Repeater2, "ComboBox_1750Freq2", kToneBurstItems, 0);
+                                         Choices(kCallKeySlot), 280);
+    ComboBox_1750Freq2 =
+        MakeList(GroupBox_Repeater2, "ComboBox_1750Freq2", Choices(kToneBurstSlot), 0);
     Label12 =
         MakeLabel(GroupBox_Repeater2, "Label12", tr("Tone Burst Frequency"), ComboBox_1750Freq2);
     AddRow(GroupBox_Repeater2, CheckBox_ARO2);
@@ -381,10 +361,11 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
     CheckBox_DtmfHold2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfHold2", tr("DTMF Hold"), 295);
     CheckBox_DtmfMonitor2 =
         MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfMonitor2", tr("DTMF Monitor"), 710);
-    ComboBox_DtmfPause2 = MakeList(GroupBox_Dtmf2, "ComboBox_DtmfPause2", kDtmfPauseItems, 300);
+    ComboBox_DtmfPause2 =
+        MakeList(GroupBox_Dtmf2, "ComboBox_DtmfPause2", Choices(kDtmfPauseSlot), 300);
     Label13 = MakeLabel(GroupBox_Dtmf2, "Label13", tr("DTMF Pause"), ComboBox_DtmfPause2);
     RadioGroup_DtmfSpeed2 = MakeRadioGroup(GroupBox_Dtmf2, "RadioGroup_DtmfSpeed2",
-                                           tr("DTMF Speed"), Choices(kDtmfSpeedItems), 305);
+                                           tr("DTMF Speed"), Choices(kDtmfSpeedSlot), 305);
     AddRow(GroupBox_Dtmf2, CheckBox_DtmfLock2, CheckBox_DtmfHold2);
     AddRow(GroupBox_Dtmf2, CheckBox_DtmfMonitor2);
     AddRow(GroupBox_Dtmf2, Label13, ComboBox_DtmfPause2);
@@ -402,13 +383,13 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
 
 void TMenuPages::BuildMenu2Page(QWidget& page) {
     GroupBox_PfKey2 = MakeGroup(&page, "GroupBox_PfKey2", tr("PF &Key"));
-    ComboBox_PF12 = MakeList(GroupBox_PfKey2, "ComboBox_PF12", kPfItems, 715);
+    ComboBox_PF12 = MakeList(GroupBox_PfKey2, "ComboBox_PF12", Choices(kPf1Slot), 715);
     Label14 = MakeLabel(GroupBox_PfKey2, "Label14", QStringLiteral("PF1"), ComboBox_PF12);
-    ComboBox_PF22 = MakeList(GroupBox_PfKey2, "ComboBox_PF22", kPfItems, 715);
+    ComboBox_PF22 = MakeList(GroupBox_PfKey2, "ComboBox_PF22", Choices(kPf2Slot), 715);
     Label15 = MakeLabel(GroupBox_PfKey2, "Label15", QStringLiteral("PF2"), ComboBox_PF22);
-    ComboBox_PF32 = MakeList(GroupBox_PfKey2, "ComboBox_PF32", kPfItems, 715);
+    ComboBox_PF32 = MakeList(GroupBox_PfKey2, "ComboBox_PF32", Choices(kPf3Slot), 715);
     Label16 = MakeLabel(GroupBox_PfKey2, "Label16", QStringLiteral("PF3"), ComboBox_PF32);
-    ComboBox_PF42 = MakeList(GroupBox_PfKey2, "ComboBox_PF42", kPfItems, 715);
+    ComboBox_PF42 = MakeList(GroupBox_PfKey2, "ComboBox_PF42", Choices(kPf4Slot), 715);
     Label17 = MakeLabel(GroupBox_PfKey2, "Label17", QStringLiteral("PF4"), ComboBox_PF42);
     AddRow(GroupBox_PfKey2, Label14, ComboBox_PF12);
     AddRow(GroupBox_PfKey2, Label15, ComboBox_PF22);
@@ -418,7 +399,7 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     GroupBox_Brightness2 = MakeGroup(&page, "GroupBox_Brightness2", tr("&Brightness"));
     TrackBar_Brightness2 = new QSlider(Qt::Horizontal, GroupBox_Brightness2);
     TrackBar_Brightness2->setObjectName(QStringLiteral("TrackBar_Brightness2"));
-    TrackBar_Brightness2->setRange(0, kBrightnessMax);
+    TrackBar_Brightness2->setRange(0, kHighestBrightness);
     TrackBar_Brightness2->setPageStep(4);
     TrackBar_Brightness2->setTickPosition(QSlider::TicksBelow);
     TrackBar_Brightness2->setTickInterval(1);
@@ -442,7 +423,7 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     CheckBox_Lock2 = MakeBox(GroupBox_Other2, "CheckBox_Lock2", tr("Key Lock"), 315);
     CheckBox_MicKey2 = MakeBox(GroupBox_Other2, "CheckBox_MicKey2", tr("Mic Key Lock"), 730);
     RadioGroup_DataSpeed2 = MakeRadioGroup(GroupBox_Other2, "RadioGroup_DataSpeed2",
-                                           tr("Data Speed"), kDataSpeedItems, 735);
+                                           tr("Data Speed"), Choices(kDataSpeedSlot), 735);
     AddRow(GroupBox_Other2, Label20, Edit_Pom2);
     AddRow(GroupBox_Other2, CheckBox_MName2);
     AddRow(GroupBox_Other2, CheckBox_Lock2);

@@ -187,24 +187,56 @@ TEST_F(FileCommands, PathsThatAreNoPlainFileAreRefusedWithTheirReason) {
     EXPECT_EQ(form.FileName(), "Untitled");
 }
 
-// A file cut off half-way opens with what it holds and a warning naming what is missing.
-TEST_F(FileCommands, ACutOffFileOpensWithAWarningThatNamesWhatIsMissing) {
+// A file cut off half-way, or holding values the transceiver does not take, opens with what
+// it holds, unchanged, and a warning naming what is missing and what breaks a rule.
+TEST_F(FileCommands, ADamagedFileOpensWithAWarningThatNamesWhatIsWrong) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QByteArray whole = ReadFile(PxA5File(QStringLiteral("club.tvr")));
+    const QByteArray wrong = QByteArray(whole).replace("0145500000", "0999999999");
+    const std::string wrongChannel7 =
+        QByteArray(kChannel7).replace("0145500000", "0999999999").toStdString();
+    const std::string lacks =
+        DamagedFileMessage("the CALL channel, the VFO, the DTMF memories and the menu settings");
+    const std::string breaks =
+        "The data file holds values the transceiver does not take:\n"
+        "channel 07, RxFreq: \"0999999999\" is outside the band 136-174 MHz\n"
+        "They have been opened unchanged; mend them in the editors before you write the data to "
+        "the transceiver.";
+    const struct {
+        const char* What;
+        QByteArray Bytes;
+        std::string Warning;
+        std::string Channel7;
+    } cases[] = {
+        {"cut off", whole.left(whole.indexOf("__CALL DATA__")), lacks, kChannel7},
+        {"out of rule", wrong, breaks, wrongChannel7},
+        {"both", wrong.left(wrong.indexOf("__CALL DATA__")), lacks + "\n\n" + breaks,
+         wrongChannel7},
+    };
+    TMainForm& form = Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        const QString path = WriteFile(Folder.filePath(QStringLiteral("damaged.tvr")), c.Bytes);
+        Messages.Answer(TMessageAnswer::Ok);
+        Drop(form, path);
+        ASSERT_FALSE(Messages.Shown().empty());
+        EXPECT_EQ(Messages.Shown().back().Style, TMessageStyle::Warning);
+        EXPECT_EQ(Messages.Shown().back().Text.toStdString(), c.Warning);
+        EXPECT_EQ(Messages.Shown().back().Detail, path);
+        EXPECT_EQ(form.FileName(), path);
+        EXPECT_EQ(form.Data().GetChannel(7), c.Channel7);
+    }
+    EXPECT_EQ(Messages.Shown().size(), std::size(cases));
+}
+
+// Save asks before it replaces a file that opened damaged, and keeps its bytes first.
+TEST_F(FileCommands, SaveAsksBeforeReplacingADamagedFile) {
     StoreConfiguration("PX-A5", "AKF0");
     const QByteArray whole = ReadFile(PxA5File(QStringLiteral("club.tvr")));
     const QString cut = WriteFile(Folder.filePath(QStringLiteral("cut.tvr")),
                                   whole.left(whole.indexOf("__CALL DATA__")));
     Messages.Answer(TMessageAnswer::Ok);
     TMainForm& form = Start({cut});
-    ASSERT_EQ(Messages.Shown().size(), 1u);
-    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
-    EXPECT_EQ(
-        Messages.Shown()[0].Text.toStdString(),
-        DamagedFileMessage("the CALL channel, the VFO, the DTMF memories and the menu settings"));
-    EXPECT_EQ(Messages.Shown()[0].Detail, cut);
-    EXPECT_EQ(form.FileName(), cut);
-    EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
-
-    // Save asks before it replaces the damaged file, and keeps its bytes first.
     const QByteArray damaged = ReadFile(cut);
     Messages.Answer(TMessageAnswer::Cancel);
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);

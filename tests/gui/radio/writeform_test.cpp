@@ -13,7 +13,7 @@
 namespace {
 
 const char kChannel7[] = "07,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,RPT";
-const char kChannel12[] = "12,0146520000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,CALL";
+const char kChannel12[] = "12,0146520000,0,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,CALL";
 const char kChannel30[] = "30,0144300000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,GONE";
 const char kPriority[] = "PR,0146000000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,";
 const QString kConfirmation = QStringLiteral("Do you want to write the data to the transceiver?");
@@ -111,6 +111,24 @@ TEST_F(WriteCommand, ScanWithoutItsChannelIsRaisedBeforeTheWrite) {
                                            : TMessageStyle::OkCancelWarning;
         EXPECT_EQ(shown.Style, expected) << shown.Text.toStdString();
     }
+    EXPECT_EQ(Dialogs.Count(), 0);
+    EXPECT_TRUE(radio.Commands.empty());
+}
+
+// A record the transceiver would not take stops the write before any question or port.
+TEST_F(WriteCommand, RecordsBreakingTheRulesAreListedAndNothingIsWritten) {
+    TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
+    TMainForm& form = StartWithEntries(radio);
+    form.Data().SetChannel(12, QByteArray(kChannel12).replace("0146520000", "0999999999").data());
+    form.Data().SetChannel(TRadioData::kPriorityRecord, "");
+    form.Data().SetMenuSlot(3, "1");
+    Messages.Answer(TMessageAnswer::Ok);
+    form.Menu.WriteAll1->trigger();
+    ASSERT_EQ(Messages.Shown().size(), 1u);
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
+    EXPECT_EQ(Messages.Shown()[0].Text,
+              "The data cannot be written: these records break the transceiver's rules.\n"
+              "channel 12, RxFreq: \"0999999999\" is outside the band 136-174 MHz");
     EXPECT_EQ(Dialogs.Count(), 0);
     EXPECT_TRUE(radio.Commands.empty());
 }
