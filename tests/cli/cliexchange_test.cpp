@@ -385,6 +385,14 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         {"record not stored", kHandheldRow, {"--unstored", "8"}, "write", {"--verify"}, 1,
          {QString::fromStdString(VerifyFailedMessage(1)), "channel 0: "}},
         {"verified", kMobileRow, {}, "write", {"--scope", "menu", "--verify"}, 0, {kVerifiedMessage}},
+        {"CALL refused once", kHandheldRow, {"--refuse", "CA:1"}, "read", {}, 0, {}},
+        {"CALL answered N once", kHandheldRow, {"--refuse", "CA:1", "--refuse-with", "N"}, "read", {}, 0, {}},
+        {"key lock always refused", kHandheldRow, {"--refuse", "LK", "--refuse-with", "E"}, "read", {}, 1,
+         {"The transceiver gave no valid reply to \"LK\"", "The read was not completed"}},
+        {"one reply behind", kMobileRow, {"--behind-from", "6"}, "read", {"--scope", "menu"}, kEither, {}},
+        {"one reply behind", kHandheldRow, {"--behind-from", "95"}, "read", {}, kEither, {}},
+        {"CALL refused", kHandheldRow, {"--refuse", "CA:1", "--refuse-with", "E"}, "write", {}, 1,
+         {"The transceiver refused 1 of the records written:\nCA\n"}},
         // clang-format on
     };
     const char* count = "49";

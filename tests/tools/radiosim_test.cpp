@@ -466,7 +466,7 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
               "--silent-after 0 --hangup-after 10 --protect-in-program --save x.TVR --quiet "
               "--stray-cr 3 --stray-delay 15 --cr-burst 4:2000000 --noise-burst=5:200 "
               "--xoff-after 6 --nul-replies-after 30 --nul-replies-after 20 --garble-after 7 "
-              "--wrong-channel 8 --wrong-channel 11 --unstored 9"),
+              "--wrong-channel 8 --wrong-channel 11 --unstored 9 --behind-from 12"),
         error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->Row, 12);
@@ -493,6 +493,7 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
     EXPECT_EQ(options->Faults.GarbleAfter, 7);
     EXPECT_EQ(options->Faults.WrongChannels, (std::set<long>{8, 11}));
     EXPECT_EQ(options->Faults.Unstored, (std::set<long>{9}));
+    EXPECT_EQ(options->Faults.BehindFrom, 12);
 
     const char* const refused[] = {"",
                                    "--radio 0",
@@ -502,7 +503,8 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
                                    "--radio 8 --save out.txt",
                                    "--radio 8 --refuse ME:0",
                                    "--radio 8 --refuse-rate 1.5",
-                                   "--radio 8 --refuse-with N",
+                                   "--radio 8 --refuse-with X",
+                                   "--radio 8 --behind-from 1",
                                    "--radio 8 --latency -1",
                                    "--radio 8 --drop x",
                                    "--radio 8 --hangup-after 0",
@@ -777,6 +779,18 @@ TEST_F(RadioSimulator, RefusesThenAnswersThenFallsSilent) {
     EXPECT_EQ(Ask("ID"), "E\r");
     EXPECT_EQ(Ask("ID"), "ID RV-310\r");
     EXPECT_EQ(Ask("ID", 300), "");
+}
+
+// A line one reply behind: from the third command on, each answer is the one before.
+TEST_F(RadioSimulator, RefusesWithNoDataAndFallsOneReplyBehind) {
+    Connect(
+        Start({"--radio", "8", "--refuse", "TY:1", "--refuse-with", "N", "--behind-from", "3"}));
+    EXPECT_EQ(Ask("TY"), "N\r");
+    EXPECT_EQ(Ask("ID"), "ID RV-310\r");
+    EXPECT_EQ(Ask("TY"), "ID RV-310\r");
+    EXPECT_EQ(Ask("FL"), "TY MKF\r");
+    EXPECT_EQ(Ask("ID"), "FL 0136,0173\r");
+    EXPECT_EQ(Stop(), 0);
 }
 
 TEST_F(RadioSimulator, HangUpIsSeenAsAPulledCable) {

@@ -38,6 +38,7 @@ TFaultDecision TFaults::Next(std::string_view command) {
     decision.WrongChannel =
         FaultPlan.WrongChannels.contains(Count) && NextChannelCommand(command).has_value();
     decision.Unstored = FaultPlan.Unstored.contains(Count);
+    decision.Behind = FaultPlan.BehindFrom && Count >= *FaultPlan.BehindFrom;
     return decision;
 }
 

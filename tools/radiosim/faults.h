@@ -44,6 +44,9 @@ struct TFaultPlan {
     std::optional<long> GarbleAfter;
     std::set<long> WrongChannels;  // memory reads and writes answered for the next channel
     std::set<long> Unstored;       // writes acknowledged but not kept
+    // From this command on, every command is answered with the reply to the
+    // one before it: a transceiver (or an adapter) that falls one reply behind.
+    std::optional<long> BehindFrom;
     std::vector<TPlannedStray> Strays;
     std::chrono::milliseconds StrayDelay{20};  // from a reply to the stray bytes after it
 };
@@ -59,6 +62,7 @@ struct TFaultDecision {
     bool NulReply = false;            // not carried out, answered with a line of NULs
     bool WrongChannel = false;        // a memory command answered for the next channel
     bool Unstored = false;            // carried out and answered, but nothing kept
+    bool Behind = false;              // answered with the reply to the command before it
     std::vector<TStrayBytes> Strays;  // sent after the reply, in this order
 };
 

@@ -122,7 +122,7 @@ bool StoreRefusalRate(const std::string& value, TSimOptions& options) {
 
 bool StoreRefusalText(const std::string& value, TSimOptions& options) {
     options.Faults.RefusalText = value;
-    return value == "?" || value == "E";
+    return value == "?" || value == "E" || value == "N";
 }
 
 bool StoreSeed(const std::string& value, TSimOptions& options) {
@@ -191,6 +191,10 @@ bool StoreUnstored(const std::string& value, TSimOptions& options) {
     return StoreCount(value, 1, [&](long number) { options.Faults.Unstored.insert(number); });
 }
 
+bool StoreBehindFrom(const std::string& value, TSimOptions& options) {
+    return StoreCount(value, 2, [&](long number) { options.Faults.BehindFrom = number; });
+}
+
 struct TOptionRule {
     bool TakesValue;
     bool (*Store)(const std::string& value, TSimOptions& options);
@@ -226,6 +230,7 @@ const std::map<std::string, TOptionRule>& OptionRules() {
         {"--garble-after", {true, StoreGarbleAfter}},
         {"--wrong-channel", {true, StoreWrongChannel}},
         {"--unstored", {true, StoreUnstored}},
+        {"--behind-from", {true, StoreBehindFrom}},
     };
     return rules;
 }
@@ -308,7 +313,7 @@ std::string SimUsageText() {
            "  --pace                send replies at the line rate of 9600 bit/s\n"
            "  --refuse MN[:N]       refuse commands MN (\"*\": any) N times, or always\n"
            "  --refuse-rate P       refuse any command with probability P (0..1)\n"
-           "  --refuse-with ?|E     the refusal reply (default ?)\n"
+           "  --refuse-with ?|E|N   the refusal reply (default ?)\n"
            "  --seed S              seed of --refuse-rate and --noise-burst (random, logged)\n"
            "  --drop N              no reply to command N (repeatable)\n"
            "  --garble N            damage the reply to command N (repeatable)\n"
@@ -321,6 +326,8 @@ std::string SimUsageText() {
            "                        if it named the next channel; a write is kept as sent,\n"
            "                        its echo goes astray (repeatable)\n"
            "  --unstored N          acknowledge write N as usual, keep nothing (repeatable)\n"
+           "  --behind-from N       from command N on, answer every command with the reply\n"
+           "                        to the one before it, as a line one reply behind\n"
            "line noise after the reply to command N (repeatable):\n"
            "  --stray-cr N          one carriage return\n"
            "  --cr-burst N:COUNT    COUNT carriage returns (up to 2000000)\n"

@@ -120,6 +120,12 @@ void TSimServer::Serve(const TReceivedCommand& command, TClock::time_point arriv
     Log.Write(Numbered(decision.Number, command.Overlong ? "> (overlong)" : ">", command.Text));
     if (decision.HangUp) HangUpPending = true;
     std::string bytes = ReplyBytes(command, decision);
+    if (decision.Behind) {
+        Log.Write(Numbered(decision.Number, "< (one behind: sends the reply before)", ""));
+        std::swap(bytes, PreviousReply);
+    } else {
+        PreviousReply = bytes;
+    }
     for (const TStrayBytes& stray : decision.Strays) {
         Log.Write(Numbered(decision.Number, "< (" + Described(stray) + ")", ""));
     }

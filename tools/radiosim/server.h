@@ -43,4 +43,6 @@ private:
     std::optional<TClock::time_point> Paused;  // the line failed; leave it alone until then
     bool HangUpPending = false;
     std::optional<TClock::time_point> DrainingSince;
+    // The bytes of the last reply, for a line that falls one reply behind.
+    std::string PreviousReply;
 };

@@ -87,4 +87,36 @@ TEST(ExchangeRunner, CancelJustBeforeTheReplyTimeOutEndsCancelledAndNothingFires
     }
 }
 
+// The reply time-out is 2500 ms on the event loop's own timers: a reply just
+// inside it is taken, and silence ends the exchange then and not before.
+TEST(ExchangeRunner, TheReplyTimeOutIsTwoAndAHalfSeconds) {
+    TTempSettings settings;
+    TRadioData data = FilledData(ModelCatalogue()[0], "49");
+    TSilentExchange read;
+    read.Runner.SetExchange(
+        std::make_unique<TReadExchange>(data, read.Runner, TTransferScope::All, false));
+    std::string heard;
+    const auto hears = [&](const std::string& command) {
+        return QTest::qWaitFor(
+            [&] {
+                heard += read.Line.Receive(1, 1ms);
+                return heard.ends_with(command);
+            },
+            5000);
+    };
+    QElapsedTimer clock;
+    ASSERT_TRUE(read.Runner.Begin(read.Line.Path()));
+    ASSERT_TRUE(hears("\r"));  // the wake-up
+    clock.start();
+    QTimer::singleShot(2200ms, Qt::PreciseTimer, [&] { read.Line.Send("?\r"); });
+    ASSERT_TRUE(hears("ID\r"));
+    const qint64 idSent = clock.elapsed();
+    EXPECT_GE(idSent, 2200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return read.View.Outcome.has_value(); }, 5000));
+    EXPECT_EQ(read.View.Outcome, TExchangeOutcome::TimedOut);
+    // Measured from when the line heard "ID", a little after the time-out was armed.
+    EXPECT_GE(clock.elapsed() - idSent, 2450);
+    EXPECT_LT(clock.elapsed() - idSent, 3500);
+}
+
 }  // namespace

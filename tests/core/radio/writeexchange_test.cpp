@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/files/datafile.h"
 #include "core/model/modelcatalogue.h"
 #include "core/radio/exchangemessages.h"
+#include "core/radio/radiocommands.h"
 #include "core/radio/verifiedwrite.h"
 #include "support/fakeline.h"
 #include "support/testdata.h"
@@ -309,6 +312,24 @@ TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
         ASSERT_EQ(nul.Messages.size(), 1u);
         EXPECT_TRUE(nul.Messages[0].starts_with("The transceiver did not confirm " +
                                                 std::to_string(nul.Sent.size() - 20)));
+
+        // "N", "?" and "E" never confirm a write; a refused question is asked again.
+        for (const std::string special : {"N", "?", "E"}) {
+            TFakeLine line(FreshRadio(Row(number), count));
+            std::set<std::string> answered;
+            line.Answer = [&](const std::string& command, int, std::optional<std::string> reply) {
+                const std::string mnemonic = command.substr(0, 2);
+                const bool once = mnemonic == "ID" || mnemonic == "TY" || mnemonic == "CA";
+                if (!once || !answered.insert(mnemonic).second) return reply;
+                return std::optional<std::string>(special);
+            };
+            TWriteExchange write(data, line, TTransferScope::All, false);
+            line.Run(write);
+            EXPECT_EQ(line.Outcome, TExchangeOutcome::Refused) << special;
+            const std::vector<std::string> call{BuildCallWrite(data)};
+            EXPECT_EQ(special == "N" ? write.UnconfirmedCommands() : write.RefusedCommands(), call);
+            EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "TY"), 2);
+        }
 
         // A command that cannot be sent ends the write at once.
         TFakeLine failing(FreshRadio(Row(number), count));
