@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/messagewords.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 
@@ -51,7 +52,7 @@ bool TExchangeBase::LetGoAsLate(const std::string& reply) {
 }
 
 void TExchangeBase::SendFailed(const std::string& message) {
-    if (!Finished) Fail(message);
+    if (!Finished) Fail(LineStopMessage(message, true));
 }
 
 void TExchangeBase::Fail(const std::string& message) {
@@ -61,6 +62,21 @@ void TExchangeBase::Fail(const std::string& message) {
 void TExchangeBase::EndWithError(const std::string& message, TExchangeOutcome outcome) {
     CloseWithError(Host, message, TExchangeTimer::Reply, TExchangeTimer::StartDelay);
     End(outcome);
+}
+
+// Before the records nothing tells the user how far the exchange came, so the
+// error says it; after them a time-out is followed by the exchange's own
+// account, and a lost line gets the advice in its own box.
+std::string TExchangeBase::LineStopMessage(const std::string& error, bool lost) const {
+    const std::optional<TExchangeKind> kind = AdvisedKind();
+    if (!kind) return error;
+    if (!ReachedRecords()) return StoppedEarlyMessage(error, StepName(), *kind);
+    return lost ? WithAdvice(error, *kind) : error;
+}
+
+std::string TExchangeBase::StepName() const {
+    if (Request == TRequest::VoxHold || Request == TRequest::VoxSet) return VoxHoldStepName();
+    return DescribeCommand(LastCommand);
 }
 
 void TExchangeBase::TimerFired(TExchangeTimer timer) {
@@ -82,7 +98,8 @@ void TExchangeBase::TimerFired(TExchangeTimer timer) {
                 SendAgain();
                 break;
             }
-            EndWithError(kTimeoutMessage, TExchangeOutcome::TimedOut);
+            EndWithError(LineStopMessage(MessageText(kTimeoutMessage), false),
+                         TExchangeOutcome::TimedOut);
             break;
         case TExchangeTimer::CancelGrace:
             CancelGraceOver();
