@@ -64,9 +64,10 @@ void TExchangeBase::EndWithError(const std::string& message, TExchangeOutcome ou
     End(outcome);
 }
 
-// Before the records nothing tells the user how far the exchange came, so the
-// error says it; after them a time-out is followed by the exchange's own
-// account, and a lost line gets the advice in its own box.
+// Before the records nothing else tells the user how far the exchange came,
+// so the error says it. After them the exchange's own account of how far it
+// came follows in a box of its own; a lost line's error still carries the
+// advice, in the same box.
 std::string TExchangeBase::LineStopMessage(const std::string& error, bool lost) const {
     const std::optional<TExchangeKind> kind = AdvisedKind();
     if (!kind) return error;
