@@ -1308,6 +1308,44 @@ Please check the cable and the connection.</source>
         <translation>Die Antworten des Funkgeräts sind gegenüber den Anfragen verrutscht: Die Antwort auf „%1“ (%2) kam erst nach der nächsten Anfrage.
 Bitte prüfen Sie das Kabel und die Verbindung.</translation>
     </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then read again.</source>
+        <translation>Bitte prüfen Sie das Kabel und die Stromversorgung des Funkgeräts und lesen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then write again.</source>
+        <translation>Bitte prüfen Sie das Kabel und die Stromversorgung des Funkgeräts und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then try again.</source>
+        <translation>Bitte prüfen Sie das Kabel und die Stromversorgung des Funkgeräts und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The write stopped at %1, before any record was written.</source>
+        <translation>Das Schreiben endete bei: %1, bevor ein Datensatz geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>The read stopped at %1, before any record was read.</source>
+        <translation>Das Lesen endete bei: %1, bevor ein Datensatz gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>the VOX setting</source>
+        <translation>VOX-Einstellung</translation>
+    </message>
+    <message>
+        <source>Some records were not confirmed by the transceiver, and reading the data back to verify it did not complete.
+The data in the transceiver was not verified.</source>
+        <translation>Einige Datensätze wurden vom Funkgerät nicht bestätigt, und das Zurücklesen zur Prüfung wurde nicht abgeschlossen.
+Die Daten im Funkgerät wurden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>the market code</source>
+        <translation>Marktcode</translation>
+    </message>
+    <message>
+        <source>the band</source>
+        <translation>Frequenzband</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

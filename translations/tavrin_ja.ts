@@ -1308,6 +1308,44 @@ Please check the cable and the connection.</source>
         <translation>無線機の応答が要求とずれました：「%1」（%2）への応答が次の要求の後に届きました。
 ケーブルと接続を確認してください。</translation>
     </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then read again.</source>
+        <translation>ケーブルと無線機の電源を確認してから、もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then write again.</source>
+        <translation>ケーブルと無線機の電源を確認してから、もう一度書き込んでください。</translation>
+    </message>
+    <message>
+        <source>Please check the cable and the transceiver&apos;s power, then try again.</source>
+        <translation>ケーブルと無線機の電源を確認してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The write stopped at %1, before any record was written.</source>
+        <translation>書き込みは %1 で停止しました。データはまだ何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The read stopped at %1, before any record was read.</source>
+        <translation>読み込みは %1 で停止しました。データはまだ何も読み込まれていません。</translation>
+    </message>
+    <message>
+        <source>the VOX setting</source>
+        <translation>VOX 設定</translation>
+    </message>
+    <message>
+        <source>Some records were not confirmed by the transceiver, and reading the data back to verify it did not complete.
+The data in the transceiver was not verified.</source>
+        <translation>一部のデータは無線機で確認されず、確認のための読み戻しも完了しませんでした。
+無線機内のデータは確認されていません。</translation>
+    </message>
+    <message>
+        <source>the market code</source>
+        <translation>仕向けコード</translation>
+    </message>
+    <message>
+        <source>the band</source>
+        <translation>バンド</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>

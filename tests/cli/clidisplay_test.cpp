@@ -77,7 +77,9 @@ TEST_F(CliDisplay, SilentTransceiverTimesOut) {
     const TDisplayRun run = Display({device, "--protect", "on"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Output, "");
-    EXPECT_EQ(run.Errors, "Communication timeout error.\n");
+    EXPECT_EQ(run.Errors,
+              "Communication timeout error.\n"
+              "Please check the cable and the transceiver's power, then try again.\n");
 }
 
 TEST_F(CliDisplay, MissingPortAndWrongArguments) {

@@ -338,7 +338,10 @@ TEST_F(CliExchange, ATimeOutLeavesNoFile) {
     const QString device = StartSim({"--radio", "1", "--silent-after", "3"});
     const TCliRun run = Cli({"--radio", "1", "read", device, Path("out.tvr")});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QString(kTimeoutMessage) + "\n");
+    EXPECT_EQ(run.Errors,
+              "Communication timeout error.\n"
+              "The read stopped at the VOX setting, before any record was read.\n"
+              "Please check the cable and the transceiver's power, then read again.\n");
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
 }
 
@@ -375,7 +378,15 @@ TEST_F(CliExchange, LineFaultsEndWithTheRightDataOrAFailureThatSaysSo) {
         {"garbled replies", kHandheldRow, {"--garble-after", "9"}, "read", {}, 1,
          {"The transceiver gave no valid reply to \"ME 01\"", "The read was not completed"}},
         {"garbled replies", kMobileRow, {"--garble-after", "3"}, "read", {"--scope", "menu"}, 1,
-         {"The transceiver gave no valid reply to \"TY\""}},
+         {"The transceiver gave no valid reply to \"TY\" (the market code)"}},
+        {"silent before the market code", kHandheldRow, {"--silent-after", "5"}, "read", {}, 1,
+         {"Communication timeout error.\nThe read stopped at the market code, before any record "
+          "was read.\nPlease check the cable and the transceiver's power, then read again.\n"}},
+        // The line goes before "TY" is written, or, on a busy machine, just after it: the
+        // write fails, or no reply comes. Either way the one message says where and what next.
+        {"line hung up", kMobileRow, {"--hangup-after", "2"}, "write", {"--scope", "menu"}, 1,
+         {"\nThe write stopped at the market code, before any record was written.\n"
+          "Please check the cable and the transceiver's power, then write again.\n"}},
         // On a loaded machine the XOFF has been seen not to hold the write, which then
         // completed: either way what the command says must be true.
         {"XOFF held", kHandheldRow, {"--xoff-after", "20"}, "write", {}, kEither,

@@ -24,12 +24,14 @@ protected:
                 QString::fromLocal8Bit(process.readAllStandardError()), Output};
     }
 
-    // The port map line of `port`, its cells split on the gaps between columns.
-    QStringList PortLine(const QString& port) const {
+    // The line of the port map (or of the device list) that begins with `first`,
+    // its cells split on the gaps between columns, however wide the padding:
+    // the columns are as wide as the longest name, "/dev/pts/10" beside "/dev/pts/9".
+    QStringList PortLine(const QString& first) const {
         for (const QString& line : Output.split(QLatin1Char('\n'))) {
             const QStringList cells =
                 line.trimmed().split(QStringLiteral("  "), Qt::SkipEmptyParts);
-            if (!cells.isEmpty() && cells[0] == port) {
+            if (!cells.isEmpty() && cells[0] == first) {
                 QStringList trimmed;
                 for (const QString& cell : cells) trimmed.append(cell.trimmed());
                 return trimmed;
@@ -71,7 +73,8 @@ TEST_F(PortsCommand, ShowsEachPortsDeviceWhereItCameFromAndItsState) {
               (QStringList{"COM4", "/dev/<0x1B>[2Jtty<0x07>", "TAVRIN_COM4", "missing"}));
     EXPECT_FALSE(Output.contains(QChar(0x1b)));
     EXPECT_TRUE(Output.contains("Serial devices:\n")) << Output.toStdString();
-    EXPECT_TRUE(Output.contains(QString::fromStdString(radio.Path()) + "  COM1  pseudo-terminal"))
+    EXPECT_EQ(PortLine(QString::fromStdString(radio.Path())).mid(0, 3),
+              (QStringList{QString::fromStdString(radio.Path()), "COM1", "pseudo-terminal"}))
         << Output.toStdString();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <time.h>
 #include <unistd.h>
 #include <QByteArray>
 #include <QDir>
@@ -83,4 +85,42 @@ inline QByteArray ContentsOf(const QString& path) {
 inline void PutFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+// Makes what is at `path` (a link itself, not what it points at) look `seconds` old.
+inline bool MakeOld(const QString& path, int seconds) {
+    timespec times[2]{};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) ==
+           0;
+}
+
+// Something in a folder where a save or a kept file may clear away leftovers:
+// whether it is there afterwards tells whether it was taken for one.
+struct TLeftoverCase {
+    enum TKind { File, Link, Folder, OthersFile };
+    const char* Name;
+    TKind Kind;
+    bool Old;  // two minutes untouched, or just made
+    bool Removed;
+};
+
+// Puts the case in `folder`; false when it cannot be made (another user's
+// file needs root).
+inline bool PlantLeftover(const QDir& folder, const TLeftoverCase& c) {
+    const QString path = folder.filePath(QLatin1String(c.Name));
+    bool made = true;
+    if (c.Kind == TLeftoverCase::Folder) {
+        made = folder.mkdir(QLatin1String(c.Name));
+    } else if (c.Kind == TLeftoverCase::Link) {
+        PutFile(path + ".target", "kept");
+        made = QFile::link(path + ".target", path) && MakeOld(path + ".target", 120);
+    } else {
+        PutFile(path, "left over");
+        if (c.Kind == TLeftoverCase::OthersFile)
+            made = ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+    }
+    return made && (!c.Old || MakeOld(path, 120));
 }

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtGlobal>
 #include <cerrno>
 
+#include "core/files/leftovers.h"
 #include "core/files/savetarget.h"
 #include "core/model/messagewords.h"
 
@@ -119,14 +121,54 @@ private:
     int Handle = -1;
 };
 
+constexpr char kSuffixLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr qsizetype kSuffixLength = 6;
+// The kinds of file the program saves; a temporary file of any of them in the
+// folder is the program's own.
+const QStringList kSavedKinds{QStringLiteral("tvr"), QStringLiteral("csv"), QStringLiteral("pdf")};
+
 QByteArray RandomSuffix() {
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray suffix(6, '\0');
+    QByteArray suffix(kSuffixLength, '\0');
     for (char& letter : suffix) {
-        letter =
-            kLetters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof kLetters - 1))];
+        letter = kSuffixLetters[QRandomGenerator::global()->bounded(
+            static_cast<int>(sizeof kSuffixLetters - 1))];
     }
     return suffix;
+}
+
+// "a8Zq3x" may be one of ours; "backup", "BACKUP", "Backup" or "201907" is a
+// name a person gave a copy, and is never taken for a leftover. (About one
+// random suffix in sixty looks like that too; such a leftover stays.)
+bool IsRandomLookingSuffix(const QString& suffix) {
+    if (suffix.size() != kSuffixLength) return false;
+    int lower = 0;
+    int upper = 0;
+    int digits = 0;
+    for (const QChar c : suffix) {
+        if (c.unicode() >= 0x80 || !c.isLetterOrNumber()) return false;  // not of kSuffixLetters
+        lower += c.isLower() ? 1 : 0;
+        upper += c.isUpper() ? 1 : 0;
+        digits += c.isDigit() ? 1 : 0;
+    }
+    if (digits > 0) return digits < kSuffixLength;
+    const bool capitalised = upper == 1 && suffix[0].isUpper();
+    return lower > 0 && upper > 0 && !capitalised;
+}
+
+// "club.tvr.a8Zq3x": the temporary file of a save of `target` or of another
+// file of the kinds the program saves.
+bool IsSaveLeftoverName(const QString& name, const QString& target) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || name == target || !IsRandomLookingSuffix(name.mid(dot + 1))) return false;
+    const QString saved = name.left(dot);
+    return saved == target || kSavedKinds.contains(QFileInfo(saved).suffix(), Qt::CaseInsensitive);
+}
+
+void RemoveSaveLeftovers(const TSaveTarget& target) {
+    const QFileInfo file(QFile::decodeName(target.Path));
+    const QString name = file.fileName();
+    RemoveLeftovers(file.path(),
+                    [&name](const QString& other) { return IsSaveLeftoverName(other, name); });
 }
 
 // O_EXCL makes a new file or fails: a name someone else took meanwhile, a
@@ -182,6 +224,7 @@ bool SaveOver(const TSaveTarget& target, std::string_view bytes, QString& proble
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* reason) {
     QString problem;
     const std::optional<TSaveTarget> target = ResolveSaveTarget(path, problem);
+    if (target) RemoveSaveLeftovers(*target);
     const bool saved = target && SaveOver(*target, bytes, problem);
     Report(reason, problem);
     return saved;

@@ -11,7 +11,8 @@
 // link stays, where ResolveSaveTarget allows it; nothing that is not a
 // regular file is ever replaced. On failure `reason` (when given) tells why
 // in the system's words, such as "No space left on device", or the
-// program's, such as "not a regular file".
+// program's, such as "not a regular file". The temporary files that saves
+// killed half-way left in that folder ("club.tvr.a8Zq3x") go first.
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* reason = nullptr);
 
 // The bytes of a file, or nothing when it cannot be read or is larger than

@@ -13,6 +13,8 @@
 #include <map>
 #include <vector>
 
+#include "core/files/leftovers.h"
+
 namespace {
 
 // Far more than a second can hold; past it something else is wrong.
@@ -123,6 +125,16 @@ std::optional<TNewKeptFile> CreateTemporary(const QString& folder, QString& reas
         reason);
 }
 
+// ".keeping-<a 64-bit number in base 36>.tmp", as CreateTemporary names them.
+bool IsKeepingName(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral(R"(^\.keeping-[0-9a-z]{1,13}\.tmp$)"));
+    return pattern.match(name).hasMatch();
+}
+
+void RemoveKeepingLeftovers(const QString& folder) {
+    RemoveLeftovers(folder, IsKeepingName);
+}
+
 // Gives the finished file its name unless something has that name already.
 // A rename that may not replace is tried first; where the file system does
 // not offer one, a hard link does the same.
@@ -162,12 +174,14 @@ QString NameTemporary(const QString& temporary, const QString& folder, const TKe
 
 std::optional<TNewKeptFile> CreateKeptFile(const QString& folder, const TKeptFileName& name,
                                            QString& reason) {
+    RemoveKeepingLeftovers(folder);
     return CreateFirstFree(
         kMostCounters, [&](int counter) { return KeptFilePath(folder, name, counter); }, reason);
 }
 
 QString KeepFileBytes(const QString& folder, const TKeptFileName& name, std::string_view bytes,
                       QString& reason) {
+    RemoveKeepingLeftovers(folder);
     const std::optional<TNewKeptFile> temporary = CreateTemporary(folder, reason);
     if (!temporary) return {};
     reason = WriteTemporary(*temporary, bytes);

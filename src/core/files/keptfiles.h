@@ -29,7 +29,8 @@ QString FreeKeptFilePath(const QString& folder, const QString& model, const QStr
 // A new kept file open for writing (mode 0644). The name is created
 // exclusively and never through a link: whatever already has a name, a
 // file, a folder or a link planted there, the next counter is tried, so
-// nothing outside `folder` is ever written.
+// nothing outside `folder` is ever written. Like KeepFileBytes, it first
+// removes the temporary files a killed KeepFileBytes left in `folder`.
 struct TNewKeptFile {
     int Handle = -1;  // the caller owns it
     QString Path;

@@ -1,6 +1,8 @@
 #include "core/radio/displayexchange.h"
 
+#include "core/model/messagewords.h"
 #include "core/radio/exchange.h"
+#include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 
 bool TDisplayExchange::Query() {
@@ -119,6 +121,14 @@ void TDisplayExchange::TimerFired(TDisplayTimer timer) {
     }
 }
 
+void TDisplayExchange::SendFailed(const std::string& message) {
+    if (!Busy()) return;
+    Stage = TStage::Idle;
+    CloseWithError(Host, WithAdvice(message, TExchangeKind::Display), TDisplayTimer::Start,
+                   TDisplayTimer::Reply, TDisplayTimer::Close);
+    Host.FlowEnded(TDisplayOutcome::LineFailed);
+}
+
 void TDisplayExchange::ActOnSilence() {
     switch (Stage) {
         case TStage::Wake:
@@ -131,7 +141,8 @@ void TDisplayExchange::ActOnSilence() {
         case TStage::Program2:
         case TStage::Wrapped:
             Stage = TStage::Idle;
-            CloseWithError(Host, kTimeoutMessage, TDisplayTimer::Start);
+            CloseWithError(Host, WithAdvice(MessageText(kTimeoutMessage), TExchangeKind::Display),
+                           TDisplayTimer::Start);
             Host.FlowEnded(TDisplayOutcome::TimedOut);
             break;
         default:

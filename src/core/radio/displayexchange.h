@@ -14,9 +14,10 @@ inline constexpr std::chrono::milliseconds kDisplayCloseDelay{10};
 
 // How a flow of the exchange ended.
 enum class TDisplayOutcome {
-    Queried,   // the protection is known; the window waits for the user
-    Set,       // the protection was sent; the window closes
-    TimedOut,  // no reply where nothing else could be tried; the window closes
+    Queried,     // the protection is known; the window waits for the user
+    Set,         // the protection was sent; the window closes
+    TimedOut,    // no reply where nothing else could be tried; the window closes
+    LineFailed,  // a command could not be sent; the window closes
 };
 
 // What the exchange asks of the window (or console) that runs it.
@@ -53,6 +54,9 @@ public:
     bool Set(bool protect);
     void Reply(const std::string& bytes);
     void TimerFired(TDisplayTimer timer);
+    // Sending the last command failed with `message`: the flow ends at once,
+    // rather than trying the next step on a line that is gone.
+    void SendFailed(const std::string& message);
     // The window or console let the flow go (Cancel): whatever comes later is ignored.
     void Abandon() { Stage = TStage::Idle; }
 

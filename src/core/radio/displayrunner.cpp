@@ -50,8 +50,7 @@ void TDisplayRunner::SendCommand(const std::string& command) {
     try {
         KComm1.WriteStringData(FramedCommand(command));
     } catch (const ECommError& error) {
-        // The reply wait, already running, ends the flow.
-        View.ShowError(error.what());
+        Engine.SendFailed(error.what());
     }
 }
 

@@ -7,6 +7,9 @@
 // What a read or write covers: everything, the memory part or the menu part.
 enum class TTransferScope { All = 0, Memory = 1, Menu = 2 };
 
+// The exchanges with the transceiver: a read, a write, the channel display's.
+enum class TExchangeKind { Read, Write, Display };
+
 // The timers of an exchange: the reply time-out, the grace period after
 // Cancel and the short delay before the wake-up.
 enum class TExchangeTimer { Reply, CancelGrace, StartDelay };

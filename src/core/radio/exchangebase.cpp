@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/messagewords.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 
@@ -71,7 +72,7 @@ void TExchangeBase::Taken(const std::string& reply) {
 }
 
 void TExchangeBase::SendFailed(const std::string& message) {
-    if (!Finished) Fail(message);
+    if (!Finished) Fail(LineStopMessage(message, true));
 }
 
 void TExchangeBase::Fail(const std::string& message) {
@@ -81,6 +82,22 @@ void TExchangeBase::Fail(const std::string& message) {
 void TExchangeBase::EndWithError(const std::string& message, TExchangeOutcome outcome) {
     CloseWithError(Host, message, TExchangeTimer::Reply, TExchangeTimer::StartDelay);
     End(outcome);
+}
+
+// Before the records nothing else tells the user how far the exchange came,
+// so the error says it. After them the exchange's own account of how far it
+// came follows in a box of its own; a lost line's error still carries the
+// advice, in the same box.
+std::string TExchangeBase::LineStopMessage(const std::string& error, bool lost) const {
+    const std::optional<TExchangeKind> kind = AdvisedKind();
+    if (!kind) return error;
+    if (!ReachedRecords()) return StoppedEarlyMessage(error, StepName(), *kind);
+    return lost ? WithAdvice(error, *kind) : error;
+}
+
+std::string TExchangeBase::StepName() const {
+    if (Request == TRequest::VoxHold || Request == TRequest::VoxSet) return VoxHoldStepName();
+    return DescribeCommand(LastCommand);
 }
 
 void TExchangeBase::TimerFired(TExchangeTimer timer) {
@@ -104,7 +121,8 @@ void TExchangeBase::TimerFired(TExchangeTimer timer) {
                 AskAgain();
                 break;
             }
-            EndWithError(kTimeoutMessage, TExchangeOutcome::TimedOut);
+            EndWithError(LineStopMessage(MessageText(kTimeoutMessage), false),
+                         TExchangeOutcome::TimedOut);
             break;
         case TExchangeTimer::CancelGrace:
             CancelGraceOver();

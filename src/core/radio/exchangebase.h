@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/radio/exchange.h"
@@ -52,6 +53,12 @@ protected:
     virtual void End(TExchangeOutcome outcome) = 0;
     // The grace period after Cancel ran out.
     virtual void CancelGraceOver() = 0;
+    // Whether the exchange has come to the records (cleared them for a read,
+    // or begun to write them): an end before that says where it stopped.
+    virtual bool ReachedRecords() const = 0;
+    // Whose advice follows an end on the line's account; none for an exchange
+    // that runs inside another, which says it its own way.
+    virtual std::optional<TExchangeKind> AdvisedKind() const = 0;
 
     // The bar at nothing and the start delay running before the wake-up.
     void Open();
@@ -99,6 +106,11 @@ protected:
 
 private:
     void EndWithError(const std::string& message, TExchangeOutcome outcome);
+    // `error` as the user is told it when the line failed (`lost`) or nothing
+    // answered in time.
+    std::string LineStopMessage(const std::string& error, bool lost) const;
+    // The request under way as the user knows it.
+    std::string StepName() const;
     // The same request once more, within the bound of attempts.
     void SendAgain();
 

@@ -21,6 +21,35 @@ std::string CommandList(const std::vector<std::string>& commands) {
     return list;
 }
 
+std::string Advice(TExchangeKind kind) {
+    switch (kind) {
+        case TExchangeKind::Read:
+            return MessageText(QT_TRANSLATE_NOOP(
+                "Messages",
+                "Please check the cable and the transceiver's power, then read again."));
+        case TExchangeKind::Write:
+            return MessageText(QT_TRANSLATE_NOOP(
+                "Messages",
+                "Please check the cable and the transceiver's power, then write again."));
+        case TExchangeKind::Display:
+            break;
+    }
+    return MessageText(QT_TRANSLATE_NOOP(
+        "Messages", "Please check the cable and the transceiver's power, then try again."));
+}
+
+std::string WhereStopped(const std::string& step, TExchangeKind kind) {
+    if (kind == TExchangeKind::Write) {
+        return MessageText(
+            QT_TRANSLATE_NOOP("Messages",
+                              "The write stopped at %1, before any record was written."),
+            {step});
+    }
+    return MessageText(
+        QT_TRANSLATE_NOOP("Messages", "The read stopped at %1, before any record was read."),
+        {step});
+}
+
 }  // namespace
 
 std::string BadRepliesMessage(const std::string& command) {
@@ -75,4 +104,17 @@ std::string RefusedRecordsMessage(const std::vector<std::string>& refused,
                                {std::to_string(unconfirmed.size()), CommandList(unconfirmed)});
     }
     return message + MessageText(kMixedData);
+}
+
+std::string WithAdvice(const std::string& error, TExchangeKind kind) {
+    return error + "\n" + Advice(kind);
+}
+
+std::string StoppedEarlyMessage(const std::string& error, const std::string& step,
+                                TExchangeKind kind) {
+    return error + "\n" + WhereStopped(step, kind) + "\n" + Advice(kind);
+}
+
+std::string VoxHoldStepName() {
+    return MessageText(QT_TRANSLATE_NOOP("Messages", "the VOX setting"));
 }

@@ -154,6 +154,8 @@ std::string DescribeCommand(std::string_view command) {
     }
     if (mnemonic == "VM") return MessageText(QT_TRANSLATE_NOOP("Messages", "the VFO mode"));
     if (mnemonic == "CQ") return MessageText(QT_TRANSLATE_NOOP("Messages", "the channel count"));
+    if (mnemonic == "TY") return MessageText(QT_TRANSLATE_NOOP("Messages", "the market code"));
+    if (mnemonic == "FL") return MessageText(QT_TRANSLATE_NOOP("Messages", "the band"));
     return MessageText(QT_TRANSLATE_NOOP("Messages", "the identification"));
 }
 

@@ -46,7 +46,7 @@ bool ConfirmsWrite(std::string_view command, std::string_view reply);
 bool AnswersQuery(std::string_view command, std::string_view reply, bool refusalIsEmptyChannel);
 // The record a command reads or writes, as the user knows it: "channel 007",
 // "PR", "the name of channel 007", "the CALL channel", "DTMF memory 3",
-// "the menu settings", "the identification".
+// "the menu settings", "the market code", "the identification".
 std::string DescribeCommand(std::string_view command);
 
 // The lone carriage return that wakes the transceiver up; its reply is discarded.

@@ -75,6 +75,12 @@ void TReadExchange::End(TExchangeOutcome outcome) {
     Host.Finish(outcome);
 }
 
+// A read-back after a write leaves what to do to the write.
+std::optional<TExchangeKind> TReadExchange::AdvisedKind() const {
+    if (!ReportsIncomplete) return std::nullopt;
+    return TExchangeKind::Read;
+}
+
 void TReadExchange::Reply(const std::string& bytes) {
     if (Finished) return;
     const std::string raw = bytes.substr(0, kRawReplyLength);

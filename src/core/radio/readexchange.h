@@ -26,6 +26,8 @@ public:
 private:
     void End(TExchangeOutcome outcome) override;
     void CancelGraceOver() override;
+    bool ReachedRecords() const override { return RecordsTouched; }
+    std::optional<TExchangeKind> AdvisedKind() const override;
     bool Fits(const std::string& raw) const;
     void SendNextEntry();
     void SendAfterKeyLock();

@@ -15,8 +15,6 @@ class TRadioData;
 // when asked for, a communication log. A write that never reached a
 // transceiver keeps nothing, so refused attempts cannot push real backups out.
 
-enum class TExchangeKind { Read, Write, Display };
-
 // An exchange as its backups and logs name it.
 struct TExchangeLabel {
     TExchangeKind Kind = TExchangeKind::Read;

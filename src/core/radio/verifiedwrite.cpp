@@ -136,12 +136,19 @@ void TVerifiedWrite::WriteFinished(TExchangeOutcome outcome) {
 void TVerifiedWrite::ReadFinished(TExchangeOutcome outcome) {
     Host.ClosePort();
     if (outcome != TExchangeOutcome::Done) {
-        if (outcome != TExchangeOutcome::Cancelled) Host.ShowWarning(kVerifyStoppedMessage);
+        if (outcome != TExchangeOutcome::Cancelled) Host.ShowWarning(VerifyStoppedMessage());
         Host.Finish(outcome);
         return;
     }
     Found = VerifyDifferences(Data, ReadBackData, Scope, ToneBurstShown);
     Host.Finish(Found.empty() ? WriteOutcome : TExchangeOutcome::Differs);
+}
+
+// The write may already have named records the transceiver did not confirm:
+// the message must not then say that the data was written.
+const char* TVerifiedWrite::VerifyStoppedMessage() const {
+    if (WriteOutcome == TExchangeOutcome::Refused) return kVerifyStoppedAfterRefusalsMessage;
+    return kVerifyStoppedMessage;
 }
 
 // Only the write's identification stands for the exchange reaching the transceiver.

@@ -36,6 +36,7 @@ private:
     TExchange& Current();
     void WriteFinished(TExchangeOutcome outcome);
     void ReadFinished(TExchangeOutcome outcome);
+    const char* VerifyStoppedMessage() const;
 
     // TExchangeHost, as the write and the read see it.
     void SendCommand(const std::string& command, std::chrono::milliseconds delay) override;

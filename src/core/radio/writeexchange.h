@@ -29,6 +29,8 @@ public:
 private:
     void End(TExchangeOutcome outcome) override;
     void CancelGraceOver() override;
+    bool ReachedRecords() const override { return Writing; }
+    std::optional<TExchangeKind> AdvisedKind() const override { return TExchangeKind::Write; }
     bool AsksOnly() const;
     void SendNextEntry();
     void SendAfterKeyLock();

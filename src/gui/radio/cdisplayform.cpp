@@ -96,10 +96,10 @@ void TCDisplayForm::FlowEnded(TDisplayOutcome outcome) {
     UpdateButtons();
     if (outcome == TDisplayOutcome::Set) {
         accept();
-    } else if (outcome == TDisplayOutcome::TimedOut) {
-        reject();
-    } else {
+    } else if (outcome == TDisplayOutcome::Queried) {
         emit QueryEnded();
+    } else {
+        reject();
     }
 }
 

@@ -117,6 +117,38 @@ TEST(SaveFileBytes, ReplacesOnlyRegularFilesAndKeepsTheLinksToThem) {
     EXPECT_EQ(SaveTargetProblem(at("to-null")), "not a regular file");
 }
 
+// A save killed half-way leaves its temporary file; the next save into the
+// folder clears away such files of the program's own naming, and nothing else.
+TEST(SaveFileBytes, ClearsAwayOnlyTheTemporaryFilesKilledSavesLeft) {
+    using T = TLeftoverCase;
+    const TLeftoverCase cases[] = {
+        {"club.tvr.Ab12Cd", T::File, true, true},
+        {"club.tvr.xY3kQz", T::File, false, false},  // a save under way elsewhere
+        {"other.TVR.Qr56St", T::File, true, true},
+        {"list.csv.a8Zq3x", T::File, true, true},
+        {"notes.txt.Ab12Cd", T::File, true, false},  // not a file the program saves
+        {"club.tvr.backup", T::File, true, false},   // names a person gives a copy
+        {"club.tvr.Backup", T::File, true, false},
+        {"club.tvr.201907", T::File, true, false},
+        {"club.tvr.Ab12Cd7", T::File, true, false},
+        {"club.tvr.Lk12Cd", T::Link, true, false},
+        {"club.tvr.Dr12Cd", T::Folder, true, false},
+        {"club.tvr.Ot12Cd", T::OthersFile, true, false},
+        {".keeping-1a2b3c.tmp", T::File, true, false},
+    };
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    for (const TLeftoverCase& c : cases) {
+        if (!PlantLeftover(dir, c)) GTEST_SKIP() << "another user's file needs root";
+    }
+    ASSERT_TRUE(SaveFileBytes(dir.filePath("club.tvr"), "new"));
+    EXPECT_EQ(ContentsOf(dir.filePath("club.tvr")), "new");
+    for (const TLeftoverCase& c : cases) {
+        EXPECT_EQ(KindOf(dir.filePath(c.Name)) == 0, c.Removed) << c.Name;
+    }
+    EXPECT_EQ(ContentsOf(dir.filePath("club.tvr.Lk12Cd.target")), "kept");
+}
+
 TEST(FileReport, NamesShowTheirControlCharacters) {
     const struct {
         QString Name;

@@ -11,6 +11,7 @@
 #include "core/files/keptfiles.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "support/filetraps.h"
 #include "support/tempsettings.h"
 
 namespace {
@@ -173,6 +174,43 @@ TEST(KeptFileNames, ANewKeptFileSkipsEveryNameThatIsTaken) {
     EXPECT_FALSE(QFileInfo::exists(outside.filePath("planted.log")));
     EXPECT_FALSE(CreateKeptFile(folder.filePath("missing"), name, reason));
     EXPECT_EQ(reason, "No such file or directory");
+}
+
+// A backup killed half-way leaves its ".keeping-" file; the next kept file in
+// the folder clears such files away, and nothing else.
+TEST(KeptFileNames, ANewKeptFileClearsAwayWhatKilledOnesLeft) {
+    using T = TLeftoverCase;
+    const TLeftoverCase cases[] = {
+        {".keeping-1a2b3c.tmp", T::File, true, true},
+        {".keeping-3w5e11264sgsf.tmp", T::File, true, true},
+        {".keeping-9z8y7x.tmp", T::File, false, false},  // a backup under way elsewhere
+        {".keeping-1A2B3C.tmp", T::File, true, false},
+        {".keeping-1a2b3c.tmp.bak", T::File, true, false},
+        {".keeping-4d5e6f.tmp", T::Link, true, false},
+        {".keeping-7g8h9i.tmp", T::Folder, true, false},
+        {".keeping-0j1k2l.tmp", T::OthersFile, true, false},
+        {"club.tvr.Ab12Cd", T::File, true, false},
+    };
+    for (const bool log : {false, true}) {
+        SCOPED_TRACE(log ? "log" : "backup");
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        for (const TLeftoverCase& c : cases) {
+            if (!PlantLeftover(dir, c)) GTEST_SKIP() << "another user's file needs root";
+        }
+        QString reason;
+        const TKeptFileName name{"RV-310", "read", kNoon, log ? "log" : "tvr"};
+        if (log) {
+            std::optional<TNewKeptFile> file = CreateKeptFile(folder.path(), name, reason);
+            ASSERT_TRUE(file) << reason.toStdString();
+            ::close(file->Handle);
+        } else {
+            ASSERT_FALSE(KeepFileBytes(folder.path(), name, "kept", reason).isEmpty());
+        }
+        for (const TLeftoverCase& c : cases) {
+            EXPECT_EQ(KindOf(dir.filePath(c.Name)) == 0, c.Removed) << c.Name;
+        }
+    }
 }
 
 TEST_F(Backups, AFolderThatCannotBeMadeIsReportedNotThrown) {

@@ -211,12 +211,31 @@ TEST_F(DisplayExchange, SilenceWhereNothingElseCanBeTriedTimesOut) {
         exchange.TimerFired(TDisplayTimer::Reply);
         for (int reply = 0; reply < answered; ++reply) exchange.Reply("PROGRAM\r");
         exchange.TimerFired(TDisplayTimer::Reply);
-        EXPECT_EQ(host.Errors, std::vector<std::string>{kTimeoutMessage}) << answered;
+        EXPECT_EQ(host.Errors,
+                  std::vector<std::string>{"Communication timeout error.\nPlease check the cable "
+                                           "and the transceiver's power, then try again."})
+            << answered;
         EXPECT_EQ(host.Outcomes, std::vector<TDisplayOutcome>{TDisplayOutcome::TimedOut});
         EXPECT_FALSE(host.PortOpen);
         EXPECT_FALSE(exchange.Busy());
         EXPECT_NE(host.Sent.back(), "END");  // nothing is retried or tidied up
     }
+}
+
+// A pulled cable: one message, and no further step is tried on the line.
+TEST_F(DisplayExchange, ACommandThatCannotBeSentEndsTheFlowAtOnce) {
+    Exchange.Set(true);
+    ToDirect();
+    Exchange.SendFailed("Communication Write Error  ErrorMask=1024");
+    EXPECT_EQ(Host.Errors, std::vector<std::string>{"Communication Write Error  ErrorMask=1024\n"
+                                                    "Please check the cable and the "
+                                                    "transceiver's power, then try again."});
+    EXPECT_EQ(Host.Outcomes, std::vector<TDisplayOutcome>{TDisplayOutcome::LineFailed});
+    EXPECT_FALSE(Host.PortOpen);
+    EXPECT_FALSE(Exchange.Busy());
+    EXPECT_FALSE(Host.Timer(TDisplayTimer::Reply));
+    Exchange.SendFailed("again");
+    EXPECT_EQ(Host.Errors.size(), 1u);
 }
 
 TEST_F(DisplayExchange, ChatterBeforeTheWakeUpRestartsTheDelay) {

@@ -280,12 +280,46 @@ std::optional<std::string> CleanReply(TFakeLine& line, const std::string& comman
     return copy.Handle(command);
 }
 
+// No answer to the first `command` or anything after it.
+TAnswer SilentFrom(const std::string& command) {
+    auto silent = std::make_shared<bool>(false);
+    return [=](const std::string& sent, int, std::optional<std::string> reply) {
+        *silent = *silent || sent == command;
+        return *silent ? std::nullopt : reply;
+    };
+}
+
+constexpr char kLineLost[] = "Communication Write Error  ErrorMask=1024";
+
 struct TLineFault {
+    using TMake = std::function<TAnswer(TFakeLine&, const std::string& six)>;
+    using TSaid = std::function<std::vector<std::string>(bool handheld)>;
+    TLineFault(const char* name, TMake make, TExchangeOutcome outcome, const char* lostAt = nullptr,
+               TSaid said = {})
+        : Name(name),
+          Make(std::move(make)),
+          Outcome(outcome),
+          LostAt(lostAt),
+          Said(std::move(said)) {}
+
     const char* Name;
     // Makes the fault for a line: the channel field of channel 6 is "06" or "006".
-    std::function<TAnswer(TFakeLine&, const std::string& six)> Make;
+    TMake Make;
     TExchangeOutcome Outcome;
+    // The first command starting so cannot be sent, as on a pulled cable.
+    const char* LostAt;
+    // What the user is told on a handheld (true) or a mobile; when not given,
+    // that channel 6 kept failing its checks.
+    TSaid Said;
 };
+
+// The advice that follows a stop on the line's account.
+const std::string kReadAgain =
+    "\nPlease check the cable and the transceiver's power, then read again.";
+
+std::vector<std::string> StoppedEarly(const std::string& error, const std::string& step) {
+    return {error + "\nThe read stopped at " + step + ", before any record was read." + kReadAgain};
+}
 
 TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
     const std::vector<TLineFault> faults = {
@@ -356,6 +390,30 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
              };
          },
          TExchangeOutcome::LineFailed},
+        // Before the market code nothing was read: the error itself says where and what next.
+        {"no reply to the wake-up", [](TFakeLine&, const std::string&) { return SilentFrom(""); },
+         TExchangeOutcome::TimedOut, nullptr,
+         [](bool) { return StoppedEarly(kTimeoutMessage, "the identification"); }},
+        {"no reply from the market code on",
+         [](TFakeLine&, const std::string&) { return SilentFrom("TY"); },
+         TExchangeOutcome::TimedOut, nullptr,
+         [](bool) { return StoppedEarly(kTimeoutMessage, "the market code"); }},
+        {"no reply to the first MU",
+         [](TFakeLine&, const std::string&) { return SilentFrom("MU"); },
+         TExchangeOutcome::TimedOut, nullptr,
+         [](bool handheld) {
+             if (handheld) return StoppedEarly(kTimeoutMessage, "the VOX setting");
+             return std::vector<std::string>{kTimeoutMessage, ReadStoppedMessage("MU")};
+         }},
+        {"the line lost at the channel count",
+         [](TFakeLine&, const std::string&) { return TAnswer(); }, TExchangeOutcome::LineFailed,
+         "CQ", [](bool) { return StoppedEarly(kLineLost, "the channel count"); }},
+        {"the line lost at the CALL channel",
+         [](TFakeLine&, const std::string&) { return TAnswer(); }, TExchangeOutcome::LineFailed,
+         "CA",
+         [](bool) {
+             return std::vector<std::string>{kLineLost + kReadAgain, ReadStoppedMessage("CA")};
+         }},
     };
     for (const int number : {1, 8}) {
         for (const TLineFault& fault : faults) {
@@ -365,6 +423,14 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
             line.Answer = fault.Make(line, six);
             TRadioData data = ProgramData();
             TReadExchange read(data, line, TTransferScope::All, false);
+            if (fault.LostAt) {
+                line.Answer = [&read, lostAt = std::string(fault.LostAt)](
+                                  const std::string& command, int,
+                                  std::optional<std::string> reply) {
+                    if (command.starts_with(lostAt)) read.SendFailed(kLineLost);
+                    return reply;
+                };
+            }
             line.Run(read);
             ASSERT_EQ(line.Outcome, fault.Outcome);
             EXPECT_FALSE(line.PortOpen);
@@ -373,6 +439,10 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
                 expected.SetComment(data.GetComment());
                 EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected));
                 EXPECT_TRUE(line.Messages.empty());
+                continue;
+            }
+            if (fault.Said) {
+                EXPECT_EQ(line.Messages, fault.Said(!line.Radio.Data().IsMobile()));
                 continue;
             }
             EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "ME " + six), kMostAttempts);

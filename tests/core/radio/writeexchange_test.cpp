@@ -284,6 +284,59 @@ TEST(WriteExchange, SilenceTimesOut) {
 
 // ---- A noisy line ----
 
+const std::string kWriteAgain =
+    "\nPlease check the cable and the transceiver's power, then write again.";
+constexpr char kLineLost[] = "Communication Write Error  ErrorMask=1024";
+
+// A line that stops answering, or is lost, at the first command that starts
+// with `at`: before anything is written the error says where and what next;
+// afterwards the write's own account follows it.
+TEST(WriteExchange, AStopOnTheLineSaysWhereAndWhatNext) {
+    const auto early = [](const std::string& error, const char* step) {
+        return std::vector<std::string>{error + "\nThe write stopped at " + step +
+                                        ", before any record was written." + kWriteAgain};
+    };
+    const struct {
+        const char* At;
+        bool Lost;  // otherwise silent from there on
+        // What the user is told on a handheld (true) or a mobile; `last` was sent last.
+        std::function<std::vector<std::string>(bool handheld, const std::string& last)> Said;
+    } cases[] = {
+        {"TY", false, [&](bool, auto&) { return early(kTimeoutMessage, "the market code"); }},
+        {"MU", true,
+         [&](bool handheld, const std::string& last) {
+             if (handheld) return early(kLineLost, "the VOX setting");
+             return std::vector<std::string>{kLineLost + kWriteAgain, WriteStoppedMessage(last)};
+         }},
+        {"CQ", true,
+         [&](bool, const std::string& last) {
+             return std::vector<std::string>{kLineLost + kWriteAgain, WriteStoppedMessage(last)};
+         }},
+    };
+    for (const int number : {2, 8}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(Row(number).Caption) + " at \"" + c.At + "\"");
+            const char* count = Row(number).Model[0] == 'P' ? "49" : "99";
+            const TRadioData data = FilledData(Row(number), count);
+            TFakeLine line(FreshRadio(Row(number), count));
+            TWriteExchange write(data, line, TTransferScope::All, false);
+            auto reached = std::make_shared<bool>(false);
+            line.Answer = [&, reached](const std::string& command, int,
+                                       std::optional<std::string> reply) {
+                *reached = *reached || command.starts_with(c.At);
+                if (!*reached) return reply;
+                if (c.Lost) write.SendFailed(kLineLost);
+                return c.Lost ? reply : std::nullopt;
+            };
+            line.Run(write);
+            EXPECT_EQ(line.Outcome,
+                      c.Lost ? TExchangeOutcome::LineFailed : TExchangeOutcome::TimedOut);
+            EXPECT_EQ(line.Messages, c.Said(data.IsHandheld(), line.Sent.back()));
+            EXPECT_FALSE(line.PortOpen);
+        }
+    }
+}
+
 TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
     for (const int number : {2, 8}) {
         SCOPED_TRACE(Row(number).Caption);
@@ -343,7 +396,7 @@ TEST(WriteExchange, OnlyConfirmedCommandsCountAsWritten) {
         EXPECT_EQ(failing.Outcome, TExchangeOutcome::LineFailed);
         EXPECT_EQ(failing.Sent.size(), 26u);
         EXPECT_EQ(failing.Messages,
-                  (std::vector<std::string>{"Write data Timeout",
+                  (std::vector<std::string>{"Write data Timeout" + kWriteAgain,
                                             WriteStoppedMessage(failing.Sent[25])}));
         EXPECT_FALSE(failing.PortOpen);
     }
@@ -399,6 +452,25 @@ TEST(VerifiedWrite, WhatTheTransceiverDidNotStoreIsListed) {
     ASSERT_EQ(verified.Differences().size(), 1u);
     EXPECT_EQ(DifferenceLine(verified.Differences()[0], "written", "read back"),
               "channel 3, RxFreq: written \"0145100003\", read back \"0146100003\"");
+}
+
+// After a write that named a record as unconfirmed, a read-back that does not
+// complete must not claim that the data was written.
+TEST(VerifiedWrite, AReadBackThatStopsAfterUnconfirmedRecordsSaysSo) {
+    const TRadioData data = FilledData(Row(8), "99");
+    TFakeLine line(FreshRadio(Row(8), "99"));
+    auto wakeUps = std::make_shared<int>(0);
+    line.Answer = [=](const std::string& command, int, std::optional<std::string> reply) {
+        if (command.empty() && ++*wakeUps > 1) return std::optional<std::string>();
+        if (command == "MS " + data.GetMenuSlot(19)) return std::optional<std::string>("\x7f");
+        return reply;
+    };
+    TVerifiedWrite verified(data, line, TTransferScope::Menu, false);
+    line.Run(verified);
+    EXPECT_EQ(line.Outcome, TExchangeOutcome::TimedOut);
+    EXPECT_EQ(line.Messages,
+              (std::vector<std::string>{RefusedRecordsMessage({}, {"MS " + data.GetMenuSlot(19)}),
+                                        kTimeoutMessage, kVerifyStoppedAfterRefusalsMessage}));
 }
 
 TEST(VerifiedWrite, AWriteThatFailsIsNotReadBack) {

@@ -132,7 +132,10 @@ TEST_F(ChannelDisplay, SilentTransceiverEndsInTheTimeoutMessage) {
 
     OpenDisplay();
 
-    EXPECT_EQ(Messages.Texts(), (QStringList{kConfirm, "Communication timeout error."}));
+    EXPECT_EQ(Messages.Texts(),
+              (QStringList{kConfirm,
+                           "Communication timeout error.\nPlease check the cable and the "
+                           "transceiver's power, then try again."}));
     EXPECT_EQ(Messages.Shown()[1].Style, TMessageStyle::Error);
     EXPECT_EQ(radio.Commands, (TCommands{"", "CP", "PROGRAM"}));
     EXPECT_EQ(Result, QDialog::Rejected);

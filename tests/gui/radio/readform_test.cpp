@@ -126,7 +126,11 @@ TEST_F(ReadCommand, SilentRadioTimesOutAndTheWindowIsRebuiltAnyway) {
 
     form.Menu.ReadAll1->trigger();
 
-    EXPECT_EQ(Messages.Texts(), QStringList{"Communication timeout error."});
+    // One box: the error, where the read stopped and what to do next.
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{"Communication timeout error.\n"
+                          "The read stopped at the identification, before any record was read.\n"
+                          "Please check the cable and the transceiver's power, then read again."});
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
     EXPECT_EQ(Outcome, TExchangeOutcome::TimedOut);
     EXPECT_TRUE(form.Data().Changed);
