@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test test-sanitize fuzz bench clean package test-package \
-	format format-check
+	format format-check tidy
 
 all: build
 
@@ -45,6 +45,13 @@ format: deps
 
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format-check: every source follows .clang-format"
+
+# The checks of .clang-tidy (likely bugs, reserved identifiers) over every source of src/
+# and tools/, with the build's compile commands; any finding fails.
+tidy: build
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '$(CURDIR)/(src|tools)/.*\.cpp$$' >$(BUILD_DIR)/tidy.log 2>&1 \
+		|| { grep -a -B2 -A3 'error:' $(BUILD_DIR)/tidy.log; exit 1; }
+	@echo "tidy: no findings"
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth
     fonts-liberation fonts-ipafont-gothic
 )

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <iostream>
 #include <random>
@@ -814,9 +815,18 @@ TEST_F(RadioSimulator, StrayBytesFollowTheReplyAndXoffHoldsTheProgram) {
     EXPECT_TRUE(stray.wait(1000));
     EXPECT_EQ(Comm.ReadStringData(static_cast<uint32_t>(Comm.CountInBuff())), "\r");
     EXPECT_EQ(Ask("FL"), "FL 0136,0173\r");
-    // The XOFF leaves the simulator just after the reply; on a loaded machine the
-    // line takes a moment to act on it.
-    ::usleep(300000);
+    // The XOFF leaves the simulator just after the reply; on a loaded machine it
+    // may take a moment to go out. Until it holds the line, a lone NUL (no command
+    // to the simulator) still goes through.
+    const auto held = [&] {
+        try {
+            Comm.WriteStringData(std::string(1, '\0'));
+            return false;
+        } catch (const ECommError&) {
+            return true;
+        }
+    };
+    EXPECT_TRUE(QTest::qWaitFor(held, 5000));
     EXPECT_THROW(Comm.WriteStringData(FramedCommand("ID")), ECommError);
     EXPECT_EQ(Stop(), 0);
     const std::string log = Process.readAllStandardError().toStdString();

@@ -51,7 +51,7 @@ struct TStrayBytes {
 // takes no more memory than a short one.
 class TReplyQueue {
 public:
-    static constexpr size_t kMostQueued = 64 * 1024;
+    static constexpr size_t kMostQueued = size_t{64} * 1024;
     static constexpr size_t kRunChunk = 4096;  // a run is made this many bytes at a time
 
     // `noiseSeed` seeds the noise bursts, so that a seed gives the same noise.

@@ -9,7 +9,7 @@
 namespace {
 
 // Only the header decides whether a text is channel rows; a huge clipboard need not be read.
-constexpr size_t kHeaderSearchLength = 64 * 1024;
+constexpr size_t kHeaderSearchLength = size_t{64} * 1024;
 
 bool IsNumberedRow(const TRadioData& data, int row) {
     return row >= 0 && row <= data.ChannelCount();

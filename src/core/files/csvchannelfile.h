@@ -8,7 +8,7 @@
 #include "core/files/csvchannels.h"
 
 // Channel lists are small: a larger file is refused before it is read into memory.
-inline constexpr qint64 kLargestCsvFile = 4 * 1024 * 1024;
+inline constexpr qint64 kLargestCsvFile = qint64{4} * 1024 * 1024;
 inline constexpr char kCsvTooLargeMessage[] =
     QT_TRANSLATE_NOOP("Messages", "This file is too large for a channel list (over 4 MiB).");
 inline constexpr char kNothingImportedMessage[] =

@@ -25,7 +25,7 @@ QString SystemReason(int error) {
 }
 
 QString TooLargeReason(qint64 largest) {
-    if (largest >= 1024 * 1024) {
+    if (largest >= qint64{1024} * 1024) {
         return QString::fromStdString(MessageText(
             QT_TRANSLATE_NOOP("Messages", "larger than %1 MiB"), {std::to_string(largest >> 20)}));
     }

@@ -88,8 +88,8 @@ private:
 
 // The most a log holds of what went over the line, and the room after it
 // for the program's own notes.
-inline constexpr qint64 kCommLogCap = 2 * 1024 * 1024;
-inline constexpr qint64 kCommLogNoteRoom = 16 * 1024;
+inline constexpr qint64 kCommLogCap = qint64{2} * 1024 * 1024;
+inline constexpr qint64 kCommLogNoteRoom = qint64{16} * 1024;
 inline constexpr char kCommLogCapNote[] = "log cap reached: the rest of the exchange is not logged";
 
 // The first line of a log.

@@ -46,22 +46,22 @@ enum class TCommPort {
     Com20
 };
 enum class TBaudRate {
-    ____600bps,
-    ___1200bps,
-    ___2400bps,
-    ___4800bps,
-    ___9600bps,
-    __14400bps,
-    __19200bps,
-    __38400bps,
-    __56000bps,
-    __57600bps,
-    _115200bps,
-    _128000bps
+    Bps600,
+    Bps1200,
+    Bps2400,
+    Bps4800,
+    Bps9600,
+    Bps14400,
+    Bps19200,
+    Bps38400,
+    Bps56000,
+    Bps57600,
+    Bps115200,
+    Bps128000
 };
-enum class TParity { None, Odd, Even, _Mark, Space };
-enum class TByteSize { _5bit, _6bit, _7bit, _8bit };
-enum class TStopBits { _1bit, _1_5bit, _2bit };
+enum class TParity { None, Odd, Even, Mark, Space };
+enum class TByteSize { Bits5, Bits6, Bits7, Bits8 };
+enum class TStopBits { One, OneAndHalf, Two };
 enum class TFlowControl { Disable, DtrDsr, XonXoff, RtsCts };
 enum class TEventType { RxEvent, CharEvent };
 
@@ -148,10 +148,10 @@ private:
     void LogFailure(const ECommError& error);
 
     TCommPort Port = TCommPort::Com1;
-    TBaudRate Baud = TBaudRate::___9600bps;
+    TBaudRate Baud = TBaudRate::Bps9600;
     TParity ParityValue = TParity::None;
-    TByteSize Size = TByteSize::_8bit;
-    TStopBits Stop = TStopBits::_1bit;
+    TByteSize Size = TByteSize::Bits8;
+    TStopBits Stop = TStopBits::One;
     TFlowControl Flow = TFlowControl::Disable;
     TEventType Event = TEventType::RxEvent;
     uint32_t InSize = 4096;
