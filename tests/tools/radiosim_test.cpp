@@ -23,6 +23,7 @@
 #include "radiosim/framing.h"
 #include "radiosim/options.h"
 #include "radiosim/transceiver.h"
+#include "support/everyconfiguration.h"
 #include "support/testdata.h"
 
 namespace {
@@ -237,42 +238,45 @@ TEST(Transceiver, WritesAreEchoedAndReadBack) {
 
 // Everything the program uploads, built by its own command builders, lands in the
 // memory exactly as the data files hold it.
-TEST(Transceiver, AnUploadOfEveryRecordKindIsStoredAsSent) {
-    for (int row = 1; row <= kCatalogueRows; ++row) {
-        const TModelInfo& model = ModelCatalogue()[static_cast<size_t>(row - 1)];
-        const TChannelCounts counts = ChannelCountsOf(model.Model);
-        for (const char* count : {counts.Smaller, counts.Larger}) {
-            const TRadioData source = FilledData(model, count);
-            TTransceiver radio(Fresh(row, count == counts.Smaller ? counts.Larger : counts.Smaller),
-                               model.Model);
-            std::vector<std::string> writes = {
-                BuildChannelCountWrite(source),
-                BuildCallWrite(source),
-                BuildVfoWrite(source),
-                BuildPowerWrite(source),
-                BuildProgramVfoWrite(source),
-                BuildMenuWrite(source),
-                BuildSlotWrite(source, kPowerOnMessageCommand),
-                BuildSlotWrite(source, kKeyLockCommand),
-                BuildSlotWrite(source, kToneBurstCommand),
-            };
-            for (int counter = 0; !BuildMemoryWrite(source, counter).empty(); ++counter) {
-                writes.push_back(BuildMemoryWrite(source, counter));
-                writes.push_back(BuildNameWrite(source, counter));
-            }
-            for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
-                writes.push_back(BuildDtmfWrite(source, entry));
-            }
-            for (const std::string& write : writes) {
-                if (write.empty()) continue;
-                EXPECT_EQ(Reply(radio, write), write) << row << ": " << write;
-            }
-            TRadioData received = radio.Data();
-            received.SetComment(source.GetComment());
-            EXPECT_EQ(WriteDataFile(received), WriteDataFile(source)) << model.Caption << count;
+class TransceiverOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(TransceiverOfEveryConfiguration, AnUploadOfEveryRecordKindIsStoredAsSent) {
+    const int row = GetParam() + 1;
+    const TModelInfo& model = ModelCatalogue()[static_cast<size_t>(row - 1)];
+    const TChannelCounts counts = ChannelCountsOf(model.Model);
+    for (const char* count : {counts.Smaller, counts.Larger}) {
+        const TRadioData source = FilledData(model, count);
+        TTransceiver radio(Fresh(row, count == counts.Smaller ? counts.Larger : counts.Smaller),
+                           model.Model);
+        std::vector<std::string> writes = {
+            BuildChannelCountWrite(source),
+            BuildCallWrite(source),
+            BuildVfoWrite(source),
+            BuildPowerWrite(source),
+            BuildProgramVfoWrite(source),
+            BuildMenuWrite(source),
+            BuildSlotWrite(source, kPowerOnMessageCommand),
+            BuildSlotWrite(source, kKeyLockCommand),
+            BuildSlotWrite(source, kToneBurstCommand),
+        };
+        for (int counter = 0; !BuildMemoryWrite(source, counter).empty(); ++counter) {
+            writes.push_back(BuildMemoryWrite(source, counter));
+            writes.push_back(BuildNameWrite(source, counter));
         }
+        for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
+            writes.push_back(BuildDtmfWrite(source, entry));
+        }
+        for (const std::string& write : writes) {
+            if (write.empty()) continue;
+            EXPECT_EQ(Reply(radio, write), write) << row << ": " << write;
+        }
+        TRadioData received = radio.Data();
+        received.SetComment(source.GetComment());
+        EXPECT_EQ(WriteDataFile(received), WriteDataFile(source)) << model.Caption << count;
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(TransceiverOfEveryConfiguration);
 
 TEST(Transceiver, MalformedWritesAreRefusedAndChangeNothing) {
     const char* const writes[] = {"ME 012,0145500000,3",

@@ -8,6 +8,7 @@
 #include "core/model/frequencyrules.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "support/everyconfiguration.h"
 
 namespace {
 
@@ -63,29 +64,32 @@ void FillChannels(TRadioData& data) {
     }
 }
 
-TEST(CsvRoundTrip, ExportThenImportGivesTheSameChannelsForEveryModelAndCount) {
-    for (const TModelInfo& row : ModelCatalogue()) {
-        const TChannelCounts counts = ChannelCountsOf(row.Model);
-        for (const char* count : {counts.Smaller, counts.Larger}) {
-            SCOPED_TRACE(std::string(row.Caption) + " with " + count + " channels");
-            TRadioData original = NewData(row, count);
-            FillChannels(original);
-            const TCsvExport exported = ExportCsvChannels(original);
-            EXPECT_TRUE(exported.Notes.empty());
-            EXPECT_EQ(exported.Exported, static_cast<int>(FilledChannels(original).size()));
-            ASSERT_GT(original.GetChannel(original.ChannelCount()).size(), kEmptyRecordLength);
+class CsvRoundTripOfEveryConfiguration : public ::testing::TestWithParam<int> {};
 
-            TRadioData imported = NewData(row, count);
-            const TCsvImport import = ImportCsvChannels(imported, exported.Text);
-            EXPECT_EQ(import.Imported, exported.Exported);
-            EXPECT_TRUE(import.Notes.empty()) << CsvImportReport(import);
-            for (int channel = 0; channel < TRadioData::kChannelCount; ++channel) {
-                ASSERT_EQ(imported.GetChannel(channel), original.GetChannel(channel))
-                    << "channel " << channel;
-            }
+TEST_P(CsvRoundTripOfEveryConfiguration, ExportThenImportGivesTheSameChannelsInEitherCount) {
+    const TModelInfo& row = RowOf(GetParam());
+    const TChannelCounts counts = ChannelCountsOf(row.Model);
+    for (const char* count : {counts.Smaller, counts.Larger}) {
+        SCOPED_TRACE(std::string(row.Caption) + " with " + count + " channels");
+        TRadioData original = NewData(row, count);
+        FillChannels(original);
+        const TCsvExport exported = ExportCsvChannels(original);
+        EXPECT_TRUE(exported.Notes.empty());
+        EXPECT_EQ(exported.Exported, static_cast<int>(FilledChannels(original).size()));
+        ASSERT_GT(original.GetChannel(original.ChannelCount()).size(), kEmptyRecordLength);
+
+        TRadioData imported = NewData(row, count);
+        const TCsvImport import = ImportCsvChannels(imported, exported.Text);
+        EXPECT_EQ(import.Imported, exported.Exported);
+        EXPECT_TRUE(import.Notes.empty()) << CsvImportReport(import);
+        for (int channel = 0; channel < TRadioData::kChannelCount; ++channel) {
+            ASSERT_EQ(imported.GetChannel(channel), original.GetChannel(channel))
+                << "channel " << channel;
         }
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(CsvRoundTripOfEveryConfiguration);
 
 // Lists as other programs or people write them: what the import makes of each must leave
 // through the export and come back the same.

@@ -7,6 +7,7 @@
 #include "core/files/datafile.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "support/everyconfiguration.h"
 #include "support/testdata.h"
 
 namespace {
@@ -25,32 +26,35 @@ TRadioData ResetData(int row, const char* count = "49") {
     return ResetData(ModelCatalogue()[static_cast<size_t>(row)], count);
 }
 
-TEST(DataFileRoundTrip, EveryConfigurationAndCountComesBackByteForByte) {
-    for (int row = 0; row < kCatalogueRows; ++row) {
-        const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
-        const bool handheld = IsHandheldModel(info.Model);
-        for (const char* count : {handheld ? "49" : "99", handheld ? "99" : "199"}) {
-            TRadioData original = ResetData(info, count);
-            original.ApplyWeatherAlertDefault();
-            FillEverything(original);
-            // Every count is odd, so the last channel is filled by hand.
-            const int last = original.ChannelCount();
-            original.SetChannel(last, LabelOf(original, last) +
-                                          ",0146520000,3,1,0,1,0,0,12,08,000,00600000,0,0,"
-                                          "0000000000,0,1,," +
-                                          (original.HasMemoryNames() ? "LAST" : ""));
-            const std::string file = WriteDataFile(original);
-            TRadioData reopened = ResetData(info, count);
-            ASSERT_EQ(ReadDataFile(reopened, file), TDataFileResult::Loaded) << info.Caption;
-            EXPECT_EQ(WriteDataFile(reopened), file) << info.Caption << " " << count;
-            EXPECT_EQ(reopened.GetComment(), original.GetComment());
-            for (int index = 0; index < TRadioData::kChannelCount; ++index) {
-                ASSERT_EQ(reopened.GetChannel(index), original.GetChannel(index))
-                    << info.Caption << " " << count << " record " << index;
-            }
+class DataFileRoundTripOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(DataFileRoundTripOfEveryConfiguration, ComesBackByteForByteInEitherCount) {
+    const int row = GetParam();
+    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
+    const bool handheld = IsHandheldModel(info.Model);
+    for (const char* count : {handheld ? "49" : "99", handheld ? "99" : "199"}) {
+        TRadioData original = ResetData(info, count);
+        original.ApplyWeatherAlertDefault();
+        FillEverything(original);
+        // Every count is odd, so the last channel is filled by hand.
+        const int last = original.ChannelCount();
+        original.SetChannel(last, LabelOf(original, last) +
+                                      ",0146520000,3,1,0,1,0,0,12,08,000,00600000,0,0,"
+                                      "0000000000,0,1,," +
+                                      (original.HasMemoryNames() ? "LAST" : ""));
+        const std::string file = WriteDataFile(original);
+        TRadioData reopened = ResetData(info, count);
+        ASSERT_EQ(ReadDataFile(reopened, file), TDataFileResult::Loaded) << info.Caption;
+        EXPECT_EQ(WriteDataFile(reopened), file) << info.Caption << " " << count;
+        EXPECT_EQ(reopened.GetComment(), original.GetComment());
+        for (int index = 0; index < TRadioData::kChannelCount; ++index) {
+            ASSERT_EQ(reopened.GetChannel(index), original.GetChannel(index))
+                << info.Caption << " " << count << " record " << index;
         }
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(DataFileRoundTripOfEveryConfiguration);
 
 TEST(DataFileReader, RefusesFilesWithoutTheHeaderOrForAnotherModel) {
     TRadioData data = ResetData(0);

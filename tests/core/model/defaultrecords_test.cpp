@@ -4,6 +4,7 @@
 
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "support/everyconfiguration.h"
 
 namespace {
 
@@ -74,26 +75,30 @@ TEST_P(DefaultRecords, VfoCallAndProgrammableRangeFollowModelAndMarket) {
 
 INSTANTIATE_TEST_SUITE_P(EveryMarket, DefaultRecords, ::testing::ValuesIn(kDefaultCases));
 
-TEST(WeatherAlertDefault, OnlyTheUsCanadaPxA5AndRv310GetOne) {
-    for (const TModelInfo& row : ModelCatalogue()) {
-        TRadioData data;
-        data.SetModel(row.Model);
-        data.SetMarketCode(row.MarketCode);
-        data.ApplyWeatherAlertDefault();
-        const std::string expected =
-            std::string(row.MarketCode) == "AKF0"
-                ? "AL,0162550000,0,0,0,0,0,0,08,08,000,00000000,0,0,0000000000,0,0,,"
-            : std::string(row.MarketCode) == "MKF"
-                ? " AL,0162550000,0,0,0,0,0,0,08,08,000,00000000,0,0,0000000000,0,0,,"
-                : "";
-        EXPECT_EQ(data.GetChannel(TRadioData::kWeatherAlertRecord), expected) << row.Caption;
-    }
+class WeatherAlertDefaultOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(WeatherAlertDefaultOfEveryConfiguration, OnlyTheUsCanadaPxA5AndRv310GetOne) {
+    const TModelInfo& row = RowOf(GetParam());
+    TRadioData data;
+    data.SetModel(row.Model);
+    data.SetMarketCode(row.MarketCode);
+    data.ApplyWeatherAlertDefault();
+    const std::string expected =
+        std::string(row.MarketCode) == "AKF0"
+            ? "AL,0162550000,0,0,0,0,0,0,08,08,000,00000000,0,0,0000000000,0,0,,"
+        : std::string(row.MarketCode) == "MKF"
+            ? " AL,0162550000,0,0,0,0,0,0,08,08,000,00000000,0,0,0000000000,0,0,,"
+            : "";
+    EXPECT_EQ(data.GetChannel(TRadioData::kWeatherAlertRecord), expected) << row.Caption;
+
     TRadioData rv380;
     rv380.SetModel("RV-380");
     rv380.SetMarketCode("MKF");
     rv380.ApplyWeatherAlertDefault();
     EXPECT_EQ(rv380.GetChannel(TRadioData::kWeatherAlertRecord), "");
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(WeatherAlertDefaultOfEveryConfiguration);
 
 struct TMenuCase {
     const char* Model;

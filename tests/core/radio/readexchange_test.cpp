@@ -8,6 +8,7 @@
 #include "core/files/datafile.h"
 #include "core/model/modelcatalogue.h"
 #include "core/radio/exchangemessages.h"
+#include "support/everyconfiguration.h"
 #include "support/fakeline.h"
 #include "support/testdata.h"
 
@@ -37,28 +38,30 @@ std::vector<std::string> Mnemonics(const std::vector<std::string>& commands) {
     return mnemonics;
 }
 
-TEST(ReadExchange, EveryConfigurationReadsWholeIntoTheDataSet) {
-    for (int number = 1; number <= kCatalogueRows; ++number) {
-        const TModelInfo& row = Row(number);
-        const TChannelCounts counts = ChannelCountsOf(row.Model);
-        for (const char* count : {counts.Smaller, counts.Larger}) {
-            TRadioData radioData = FilledData(row, count);
-            radioData.SetDtmf(3, "3,1");  // one key: the shortest code, "DM 3,1"
-            TFakeLine line(TTransceiver(radioData, row.Model));
-            TRadioData data = ProgramData();
-            TReadExchange read(data, line, TTransferScope::All, false);
-            line.Run(read);
-            ASSERT_EQ(line.Outcome, TExchangeOutcome::Done) << row.Caption;
-            TRadioData expected = line.Radio.Data();
-            expected.SetComment(data.GetComment());
-            EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected)) << row.Caption << " " << count;
-            EXPECT_EQ(data.GetMarketCode(), row.MarketCode);
-            EXPECT_EQ(data.GetBandLimit(), row.BandLimit);
-            EXPECT_NEAR(line.Progress, line.ProgressMaximum, 1) << row.Caption;
-            EXPECT_FALSE(line.PortOpen);
-        }
+class ReadExchangeOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(ReadExchangeOfEveryConfiguration, ReadsWholeIntoTheDataSet) {
+    const TModelInfo& row = RowOf(GetParam());
+    const TChannelCounts counts = ChannelCountsOf(row.Model);
+    for (const char* count : {counts.Smaller, counts.Larger}) {
+        TRadioData radioData = FilledData(row, count);
+        radioData.SetDtmf(3, "3,1");  // one key: the shortest code, "DM 3,1"
+        TFakeLine line(TTransceiver(radioData, row.Model));
+        TRadioData data = ProgramData();
+        TReadExchange read(data, line, TTransferScope::All, false);
+        line.Run(read);
+        ASSERT_EQ(line.Outcome, TExchangeOutcome::Done) << row.Caption;
+        TRadioData expected = line.Radio.Data();
+        expected.SetComment(data.GetComment());
+        EXPECT_EQ(WriteDataFile(data), WriteDataFile(expected)) << row.Caption << " " << count;
+        EXPECT_EQ(data.GetMarketCode(), row.MarketCode);
+        EXPECT_EQ(data.GetBandLimit(), row.BandLimit);
+        EXPECT_NEAR(line.Progress, line.ProgressMaximum, 1) << row.Caption;
+        EXPECT_FALSE(line.PortOpen);
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(ReadExchangeOfEveryConfiguration);
 
 TEST(ReadExchange, HandheldMenuReadHoldsTheVoxSettingAndGivesItBack) {
     TRadioData radioData = FilledData(Row(2), "49");

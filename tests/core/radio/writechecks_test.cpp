@@ -9,6 +9,7 @@
 #include "core/model/channelrecord.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
+#include "support/everyconfiguration.h"
 #include "support/testdata.h"
 
 namespace {
@@ -111,22 +112,25 @@ TEST(WriteChecks, EveryRuleNamesTheRecordAndTheFieldThatBreakIt) {
 // What the program makes itself never breaks a rule: the defaults of every configuration in
 // both channel counts, and the records the memory editor stores for a channel and the last
 // special entry.
-TEST(WriteChecks, WhatTheProgramMakesPasses) {
-    for (int row = 1; row <= kCatalogueRows; ++row) {
-        const TChannelCounts counts =
-            ChannelCountsOf(ModelCatalogue()[static_cast<size_t>(row - 1)].Model);
-        for (const char* count : {counts.Smaller, counts.Larger}) {
-            SCOPED_TRACE(testing::Message() << "row " << row << ", " << count);
-            TRadioData data = NewData(row, count);
-            for (const int position : {5, data.LastRowPosition()}) {
-                const TMemoryRecord built =
-                    BuildMemoryRecord(data, EditsOf(MemoryDisplayOf(data, position), position));
-                data.SetChannel(built.RecordIndex, built.Text);
-            }
-            EXPECT_EQ(RuleBreaksOfWrite(data, TTransferScope::All, true), TRuleBreaks{});
+class WriteChecksOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(WriteChecksOfEveryConfiguration, WhatTheProgramMakesPasses) {
+    const int row = GetParam() + 1;
+    const TChannelCounts counts =
+        ChannelCountsOf(ModelCatalogue()[static_cast<size_t>(row - 1)].Model);
+    for (const char* count : {counts.Smaller, counts.Larger}) {
+        SCOPED_TRACE(testing::Message() << "row " << row << ", " << count);
+        TRadioData data = NewData(row, count);
+        for (const int position : {5, data.LastRowPosition()}) {
+            const TMemoryRecord built =
+                BuildMemoryRecord(data, EditsOf(MemoryDisplayOf(data, position), position));
+            data.SetChannel(built.RecordIndex, built.Text);
         }
+        EXPECT_EQ(RuleBreaksOfWrite(data, TTransferScope::All, true), TRuleBreaks{});
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(WriteChecksOfEveryConfiguration);
 
 // The scope decides what is sent, and so what counts: a cleared entry, a channel above the
 // channel count and AL outside U.S.A./Canada are not sent.

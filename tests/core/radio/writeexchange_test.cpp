@@ -9,6 +9,7 @@
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
 #include "core/radio/verifiedwrite.h"
+#include "support/everyconfiguration.h"
 #include "support/fakeline.h"
 #include "support/testdata.h"
 
@@ -36,24 +37,26 @@ std::vector<std::string> Commands(const std::vector<std::string>& sent, const st
     return matching;
 }
 
-TEST(WriteExchange, EveryConfigurationWritesWholeIntoTheTransceiver) {
-    for (int number = 1; number <= kCatalogueRows; ++number) {
-        const TModelInfo& row = Row(number);
-        const TChannelCounts counts = ChannelCountsOf(row.Model);
-        for (const char* count : {counts.Smaller, counts.Larger}) {
-            const TRadioData data = FilledData(row, count);
-            TFakeLine line(FreshRadio(row, count));
-            TWriteExchange write(data, line, TTransferScope::All, false);
-            line.Run(write);
-            ASSERT_EQ(line.Outcome, TExchangeOutcome::Done)
-                << row.Caption << " " << (line.Messages.empty() ? "" : line.Messages[0]);
-            TRadioData written = line.Radio.Data();
-            written.SetComment(data.GetComment());
-            EXPECT_EQ(WriteDataFile(written), WriteDataFile(data)) << row.Caption << " " << count;
-            EXPECT_FALSE(line.PortOpen);
-        }
+class WriteExchangeOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(WriteExchangeOfEveryConfiguration, WritesWholeIntoTheTransceiver) {
+    const TModelInfo& row = RowOf(GetParam());
+    const TChannelCounts counts = ChannelCountsOf(row.Model);
+    for (const char* count : {counts.Smaller, counts.Larger}) {
+        const TRadioData data = FilledData(row, count);
+        TFakeLine line(FreshRadio(row, count));
+        TWriteExchange write(data, line, TTransferScope::All, false);
+        line.Run(write);
+        ASSERT_EQ(line.Outcome, TExchangeOutcome::Done)
+            << row.Caption << " " << (line.Messages.empty() ? "" : line.Messages[0]);
+        TRadioData written = line.Radio.Data();
+        written.SetComment(data.GetComment());
+        EXPECT_EQ(WriteDataFile(written), WriteDataFile(data)) << row.Caption << " " << count;
+        EXPECT_FALSE(line.PortOpen);
     }
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(WriteExchangeOfEveryConfiguration);
 
 TEST(WriteExchange, LargeMobileSendsEveryChannelAndNoNames) {
     const TRadioData data = FilledData(Row(13), "199");

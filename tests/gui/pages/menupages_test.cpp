@@ -22,6 +22,7 @@
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
 #include "gui/pages/radiogroup.h"
+#include "support/everyconfiguration.h"
 #include "support/guitestsupport.h"
 #include "support/testdata.h"
 
@@ -176,20 +177,24 @@ TEST_F(MenuPageMappings, EachSlotShowsInItsControl) {
     }
 }
 
-TEST_F(MenuPagesTest, LoadingDefaultsOfEveryConfigurationKeepsEverySlot) {
-    for (const TModelInfo& row : ModelCatalogue()) {
-        SCOPED_TRACE(row.Caption);
-        Data = TRadioData();
-        ApplyConfiguration(Data, row);
-        Data.ApplyMenuDefaults();
-        const TSlots before = SlotsOf(Data);
-        Pages->LoadFromSlots();
-        EXPECT_EQ(SlotsOf(Data), before);
-        EXPECT_FALSE(Data.Changed);
-        EXPECT_EQ(Changes.count(), 0);
-        EXPECT_EQ(Pages->TrackBar_Brightness2->value(), 31);
-    }
+class MenuPagesOfEveryConfiguration : public MenuPagesTest,
+                                      public ::testing::WithParamInterface<int> {};
+
+TEST_P(MenuPagesOfEveryConfiguration, LoadingDefaultsKeepsEverySlot) {
+    const TModelInfo& row = RowOf(GetParam());
+    SCOPED_TRACE(row.Caption);
+    Data = TRadioData();
+    ApplyConfiguration(Data, row);
+    Data.ApplyMenuDefaults();
+    const TSlots before = SlotsOf(Data);
+    Pages->LoadFromSlots();
+    EXPECT_EQ(SlotsOf(Data), before);
+    EXPECT_FALSE(Data.Changed);
+    EXPECT_EQ(Changes.count(), 0);
+    EXPECT_EQ(Pages->TrackBar_Brightness2->value(), 31);
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(MenuPagesOfEveryConfiguration);
 
 TEST_F(MenuPagesTest, LoadingAFullyChangedSetKeepsEverySlot) {
     for (const TMapping& mapping : kMappings) Data.SetMenuSlot(mapping.Slot, mapping.Text);
