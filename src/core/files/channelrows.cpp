@@ -31,6 +31,10 @@ constexpr char kNoFrequency[] =
     QT_TRANSLATE_NOOP("Messages", "has no frequency in MHz in its third column (Frequency)");
 constexpr char kNoRowsMessage[] =
     QT_TRANSLATE_NOOP("Messages", "The clipboard holds no channel rows to paste.");
+// Several times the longest rows a table copies; a longer text is not read at all.
+constexpr size_t kLongestRowsText = 1024 * 1024;
+constexpr char kTooLongMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "The clipboard text is too long to be channel rows; nothing was pasted.");
 
 bool IsNumberedRow(const TRadioData& data, int row) {
     return row >= 0 && row <= data.ChannelCount();
@@ -164,6 +168,11 @@ std::string ChannelRowsText(const TRadioData& data, const std::vector<int>& rows
 
 TCsvImport PasteChannelRows(TRadioData& data, std::string_view text,
                             const std::vector<int>& targets) {
+    if (text.size() > kLongestRowsText) {
+        TCsvImport refusal;
+        refusal.Problem = MessageText(kTooLongMessage);
+        return refusal;
+    }
     TCsvTable table = ParseCsvTable(text);
     const bool headerless = table.ColumnOf("Frequency") < 0;
     if (headerless) {

@@ -74,6 +74,9 @@ TEST(ChannelRows, RowsWithoutAHeaderAreTakenOnlyInTheColumnsCopyWrites) {
         {"Name\tFreq\nA\t146.5\n", "line 1 of the clipboard text has 2 columns", 0},
         {"", "The clipboard holds no channel rows", 0},
     };
+    TRadioData untouched = NewData();
+    EXPECT_EQ(PasteChannelRows(untouched, std::string(2'000'000, '\t'), {5}).Problem,
+              "The clipboard text is too long to be channel rows; nothing was pasted.");
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Text);
         TRadioData data = NewData();
