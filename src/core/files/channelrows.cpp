@@ -32,7 +32,7 @@ constexpr char kNoFrequency[] =
 constexpr char kNoRowsMessage[] =
     QT_TRANSLATE_NOOP("Messages", "The clipboard holds no channel rows to paste.");
 // Several times the longest rows a table copies; a longer text is not read at all.
-constexpr size_t kLongestRowsText = 1024 * 1024;
+constexpr size_t kLongestRowsText = size_t{1024} * 1024;
 constexpr char kTooLongMessage[] = QT_TRANSLATE_NOOP(
     "Messages", "The clipboard text is too long to be channel rows; nothing was pasted.");
 

@@ -93,8 +93,9 @@ void TChannelTableView::keyPressEvent(QKeyEvent* event) {
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
         (event->modifiers() & Qt::ControlModifier)) {
         // Tab alone moves between the cells; with Ctrl it goes on to the next control.
-        QWidget::focusNextPrevChild(key == Qt::Key_Tab &&
-                                    !(event->modifiers() & Qt::ShiftModifier));
+        setTabKeyNavigation(false);
+        focusNextPrevChild(key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        setTabKeyNavigation(true);
         return;
     }
     if (IsMenuKey(event)) {
