@@ -250,6 +250,142 @@
         <source>%1 lines skipped</source>
         <translation>%1 Zeilen übersprungen</translation>
     </message>
+    <message>
+        <source>%1 channel pasted</source>
+        <translation>%1 Kanal eingefügt</translation>
+    </message>
+    <message>
+        <source>%1 channels pasted</source>
+        <translation>%1 Kanäle eingefügt</translation>
+    </message>
+    <message>
+        <source>%1 row skipped</source>
+        <translation>%1 Zeile übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 rows skipped</source>
+        <translation>%1 Zeilen übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 emptied</source>
+        <translation>%1 geleert</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4.</source>
+        <translation>%1, %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>no channel left to paste into</source>
+        <translation>kein Kanal mehr frei zum Einfügen</translation>
+    </message>
+    <message>
+        <source>frequency %1 stored as %2</source>
+        <translation>Frequenz %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>frequency %1 not kept</source>
+        <translation>Frequenz %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>shift %1 stored as %2</source>
+        <translation>Ablagerichtung %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>shift %1 not kept</source>
+        <translation>Ablagerichtung %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>offset / Tx %1 stored as %2</source>
+        <translation>Ablage / TX %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>offset / Tx %1 not kept</source>
+        <translation>Ablage / TX %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>tone mode %1 stored as %2</source>
+        <translation>Tonart %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>tone mode %1 not kept</source>
+        <translation>Tonart %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>tone %1 stored as %2</source>
+        <translation>Ton %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>tone %1 not kept</source>
+        <translation>Ton %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>DCS code %1 stored as %2</source>
+        <translation>DCS-Code %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>DCS code %1 not kept</source>
+        <translation>DCS-Code %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>step %1 stored as %2</source>
+        <translation>Raster %1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>step %1 not kept</source>
+        <translation>Raster %1 nicht übernommen</translation>
+    </message>
+    <message>
+        <source>reverse set</source>
+        <translation>Reverse gesetzt</translation>
+    </message>
+    <message>
+        <source>reverse not kept</source>
+        <translation>Reverse nicht übernommen</translation>
+    </message>
+    <message>
+        <source>beat shift set</source>
+        <translation>Beat-Shift gesetzt</translation>
+    </message>
+    <message>
+        <source>beat shift not kept</source>
+        <translation>Beat-Shift nicht übernommen</translation>
+    </message>
+    <message>
+        <source>FM narrow set</source>
+        <translation>FM schmal gesetzt</translation>
+    </message>
+    <message>
+        <source>FM narrow not kept</source>
+        <translation>FM schmal nicht übernommen</translation>
+    </message>
+    <message>
+        <source>lock-out set</source>
+        <translation>Suchlaufsperre gesetzt</translation>
+    </message>
+    <message>
+        <source>lock-out not kept</source>
+        <translation>Suchlaufsperre nicht übernommen</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; not kept</source>
+        <translation>Name „%1“ nicht übernommen</translation>
+    </message>
+    <message>
+        <source>its step is not offered by this transceiver</source>
+        <translation>sein Raster bietet dieses Funkgerät nicht an</translation>
+    </message>
+    <message>
+        <source>it holds no channel</source>
+        <translation>er enthält keinen Kanal</translation>
+    </message>
+    <message>
+        <source>Copied row %1: skipped, %2.</source>
+        <translation>Kopierte Zeile %1: übersprungen, %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2.</source>
+        <translation>Kanal %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Editors</name>
@@ -566,6 +702,10 @@
     <message>
         <source>Print</source>
         <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Editor...</source>
+        <translation>Kanal-E&amp;ditor...</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1485,66 @@ Die Daten im Funkgerät wurden nicht geprüft.</translation>
     <message>
         <source>the band</source>
         <translation>Frequenzband</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: line %1 of the clipboard text %2. Rows are pasted with a line naming their columns over them, or without one in the columns Copy writes: Location, Name, Frequency, Duplex, Offset and the rest, separated by tabs.</source>
+        <translation>Nichts wurde eingefügt: Zeile %1 des Textes in der Zwischenablage %2. Zeilen werden mit einer Kopfzeile eingefügt, die ihre Spalten benennt, oder ohne sie in den Spalten, die Kopieren schreibt: Location, Name, Frequency, Duplex, Offset und die übrigen, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>has no tabs between its columns</source>
+        <translation>hat keine Tabulatoren zwischen den Spalten</translation>
+    </message>
+    <message>
+        <source>has %1 columns, fewer than Location, Name and Frequency</source>
+        <translation>hat %1 Spalten, weniger als Location, Name und Frequency</translation>
+    </message>
+    <message>
+        <source>has %1 columns, more than the %2 Copy writes</source>
+        <translation>hat %1 Spalten, mehr als die %2, die Kopieren schreibt</translation>
+    </message>
+    <message>
+        <source>has no channel number in its first column (Location)</source>
+        <translation>hat keine Kanalnummer in der ersten Spalte (Location)</translation>
+    </message>
+    <message>
+        <source>has no frequency in MHz in its third column (Frequency)</source>
+        <translation>hat keine Frequenz in MHz in der dritten Spalte (Frequency)</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel rows to paste.</source>
+        <translation>Die Zwischenablage enthält keine Kanalzeilen zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>The clipboard text is too long to be channel rows; nothing was pasted.</source>
+        <translation>Der Text in der Zwischenablage ist zu lang für Kanalzeilen; nichts wurde eingefügt.</translation>
+    </message>
+    <message>
+        <source>No channel could be pasted from the clipboard.</source>
+        <translation>Aus der Zwischenablage konnte kein Kanal eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>A memory name takes only the letters A to Z, the digits 0 to 9, the space, &quot;-&quot; and &quot;/&quot;.</source>
+        <translation>Ein Speichername nimmt nur die Buchstaben A bis Z, die Ziffern 0 bis 9, das Leerzeichen, „-“ und „/“ an.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels to paste.</source>
+        <translation>Die Zwischenablage enthält keine Kanäle zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard are damaged; nothing was pasted.</source>
+        <translation>Die Kanäle in der Zwischenablage sind beschädigt; nichts wurde eingefügt.</translation>
+    </message>
+    <message>
+        <source>Insert also moves %1 channels the filter hides.
+Do you want to insert the channel?</source>
+        <translation>Einfügen verschiebt auch %1 Kanäle, die der Filter ausblendet.
+Möchten Sie den Kanal einfügen?</translation>
+    </message>
+    <message>
+        <source>The move also changes %1 channels the filter hides.
+Do you want to move?</source>
+        <translation>Das Verschieben ändert auch %1 Kanäle, die der Filter ausblendet.
+Möchten Sie verschieben?</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,142 @@
         <source>%1 lines skipped</source>
         <translation>%1 行をスキップ</translation>
     </message>
+    <message>
+        <source>%1 channel pasted</source>
+        <translation>%1 チャンネルを貼り付け</translation>
+    </message>
+    <message>
+        <source>%1 channels pasted</source>
+        <translation>%1 チャンネルを貼り付け</translation>
+    </message>
+    <message>
+        <source>%1 row skipped</source>
+        <translation>%1 行をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 rows skipped</source>
+        <translation>%1 行をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 emptied</source>
+        <translation>%1 件を空に</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4.</source>
+        <translation>%1、%2、%3、%4。</translation>
+    </message>
+    <message>
+        <source>no channel left to paste into</source>
+        <translation>貼り付け先のチャンネルが残っていません</translation>
+    </message>
+    <message>
+        <source>frequency %1 stored as %2</source>
+        <translation>周波数 %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>frequency %1 not kept</source>
+        <translation>周波数 %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>shift %1 stored as %2</source>
+        <translation>シフト %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>shift %1 not kept</source>
+        <translation>シフト %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>offset / Tx %1 stored as %2</source>
+        <translation>オフセット / 送信 %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>offset / Tx %1 not kept</source>
+        <translation>オフセット / 送信 %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>tone mode %1 stored as %2</source>
+        <translation>トーンモード %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>tone mode %1 not kept</source>
+        <translation>トーンモード %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>tone %1 stored as %2</source>
+        <translation>トーン %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>tone %1 not kept</source>
+        <translation>トーン %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>DCS code %1 stored as %2</source>
+        <translation>DCSコード %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>DCS code %1 not kept</source>
+        <translation>DCSコード %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>step %1 stored as %2</source>
+        <translation>ステップ %1 を %2 として保存</translation>
+    </message>
+    <message>
+        <source>step %1 not kept</source>
+        <translation>ステップ %1 は保持されません</translation>
+    </message>
+    <message>
+        <source>reverse set</source>
+        <translation>リバースを設定</translation>
+    </message>
+    <message>
+        <source>reverse not kept</source>
+        <translation>リバースは保持されません</translation>
+    </message>
+    <message>
+        <source>beat shift set</source>
+        <translation>ビートシフトを設定</translation>
+    </message>
+    <message>
+        <source>beat shift not kept</source>
+        <translation>ビートシフトは保持されません</translation>
+    </message>
+    <message>
+        <source>FM narrow set</source>
+        <translation>FMナローを設定</translation>
+    </message>
+    <message>
+        <source>FM narrow not kept</source>
+        <translation>FMナローは保持されません</translation>
+    </message>
+    <message>
+        <source>lock-out set</source>
+        <translation>ロックアウトを設定</translation>
+    </message>
+    <message>
+        <source>lock-out not kept</source>
+        <translation>ロックアウトは保持されません</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; not kept</source>
+        <translation>ネーム「%1」は保持されません</translation>
+    </message>
+    <message>
+        <source>its step is not offered by this transceiver</source>
+        <translation>このトランシーバーにはそのステップがありません</translation>
+    </message>
+    <message>
+        <source>it holds no channel</source>
+        <translation>チャンネルが含まれていません</translation>
+    </message>
+    <message>
+        <source>Copied row %1: skipped, %2.</source>
+        <translation>コピーした %1 行目: スキップ、%2。</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2.</source>
+        <translation>チャンネル %1: %2。</translation>
+    </message>
 </context>
 <context>
     <name>Editors</name>
@@ -566,6 +702,10 @@
     <message>
         <source>Print</source>
         <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Editor...</source>
+        <translation>チャンネルエディター(&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1485,66 @@ The data in the transceiver was not verified.</source>
     <message>
         <source>the band</source>
         <translation>バンド</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: line %1 of the clipboard text %2. Rows are pasted with a line naming their columns over them, or without one in the columns Copy writes: Location, Name, Frequency, Duplex, Offset and the rest, separated by tabs.</source>
+        <translation>何も貼り付けませんでした: クリップボードのテキストの %1 行目は%2。行は、列名を示す見出し行を付けるか、見出し行なしでコピーが書き出す列 (Location、Name、Frequency、Duplex、Offset など、タブ区切り) の順で貼り付けてください。</translation>
+    </message>
+    <message>
+        <source>has no tabs between its columns</source>
+        <translation>列の間にタブがありません</translation>
+    </message>
+    <message>
+        <source>has %1 columns, fewer than Location, Name and Frequency</source>
+        <translation>列が %1 個で、Location、Name、Frequency より少なくなっています</translation>
+    </message>
+    <message>
+        <source>has %1 columns, more than the %2 Copy writes</source>
+        <translation>列が %1 個で、コピーが書き出す %2 個より多くなっています</translation>
+    </message>
+    <message>
+        <source>has no channel number in its first column (Location)</source>
+        <translation>1 列目 (Location) にチャンネル番号がありません</translation>
+    </message>
+    <message>
+        <source>has no frequency in MHz in its third column (Frequency)</source>
+        <translation>3 列目 (Frequency) に MHz 単位の周波数がありません</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel rows to paste.</source>
+        <translation>クリップボードに貼り付けるチャンネルの行がありません。</translation>
+    </message>
+    <message>
+        <source>The clipboard text is too long to be channel rows; nothing was pasted.</source>
+        <translation>クリップボードのテキストはチャンネルの行としては長すぎます。何も貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>No channel could be pasted from the clipboard.</source>
+        <translation>クリップボードからチャンネルを貼り付けられませんでした。</translation>
+    </message>
+    <message>
+        <source>A memory name takes only the letters A to Z, the digits 0 to 9, the space, &quot;-&quot; and &quot;/&quot;.</source>
+        <translation>メモリーネームに使える文字は A～Z、0～9、スペース、「-」と「/」だけです。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels to paste.</source>
+        <translation>クリップボードに貼り付けるチャンネルがありません。</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard are damaged; nothing was pasted.</source>
+        <translation>クリップボードのチャンネルが壊れています。何も貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>Insert also moves %1 channels the filter hides.
+Do you want to insert the channel?</source>
+        <translation>挿入すると、フィルターで非表示のチャンネル %1 件も移動します。
+チャンネルを挿入しますか?</translation>
+    </message>
+    <message>
+        <source>The move also changes %1 channels the filter hides.
+Do you want to move?</source>
+        <translation>移動すると、フィルターで非表示のチャンネル %1 件も変わります。
+移動しますか?</translation>
     </message>
 </context>
 <context>

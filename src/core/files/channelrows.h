@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,19 +9,32 @@
 
 class TRadioData;
 
-// Channel rows on the clipboard as spreadsheets take them: tab-separated text
-// with the CSV layout's column names in the first line and one line per used
-// numbered channel of `rows` (Location as in a CSV export).
+// Channel rows on the clipboard as spreadsheets and other programs take them:
+// tab-separated text in the CSV layout's columns, one line per numbered channel
+// of `rows` (Location as in a CSV export), under a line of the column names.
+// An empty channel is a line holding its Location alone, so gaps stay gaps.
 std::string ChannelRowsText(const TRadioData& data, const std::vector<int>& rows);
 
-// Whether a pasted text looks like channel rows: a first line naming at least
-// the Frequency column, tab- or comma-separated.
-bool LooksLikeChannelRows(std::string_view text);
+// Pastes rows of text into the numbered channels `targets` (table rows, in the
+// order they are filled; their own Location column is ignored), through the CSV
+// import's rules. The text either starts with a line naming a Frequency column,
+// or holds rows without one in the columns ChannelRowsText writes, as other
+// programs copy rows; then every line must have that shape. A line holding
+// nothing but its Location empties its channel. Lines left over when the
+// targets run out are skipped with a note. Text of neither kind changes
+// nothing, and Problem says what it lacks.
+TCsvImport PasteChannelRows(TRadioData& data, std::string_view text,
+                            const std::vector<int>& targets);
 
-// Pastes tab- or comma-separated rows (from a spreadsheet, another program's
-// copy of rows, or the CSV layout) into the numbered channels from `firstRow`
-// on, in the order of the lines (their own Location column is ignored), through
-// the CSV import's rules. The report is the import's: channels stored, lines
-// adjusted or skipped, and the notes; rows past the last channel are skipped
-// with a note.
-TCsvImport PasteChannelRows(TRadioData& data, std::string_view text, int firstRow);
+// The paste's report line: "3 channels pasted, 1 adjusted, 0 rows skipped, 2 emptied."
+// (the emptied channels only when there are some).
+std::string ChannelPasteSummary(const TCsvImport& paste, const TPatternText& patternText = {});
+
+// A paste that stored nothing and emptied nothing: the reason, as the user reads it.
+std::string ChannelPasteFailure(const TCsvImport& paste);
+
+// Why a line is left over when the rows outnumber the channels they go to.
+inline constexpr char kNoChannelLeftPattern[] =
+    QT_TRANSLATE_NOOP("CsvChannels", "no channel left to paste into");
+inline constexpr char kNothingPastedMessage[] =
+    QT_TRANSLATE_NOOP("Messages", "No channel could be pasted from the clipboard.");

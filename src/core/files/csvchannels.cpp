@@ -468,7 +468,7 @@ void NoteRounding(const std::string& record, TRowConverter& row) {
 
 // A note of the whole list: one finding.
 TCsvNote ListNote(TCsvPhrase finding) {
-    return {TCsvNoteKind::WholeList, 0, -1, {std::move(finding)}};
+    return {TCsvNoteKind::WholeList, 0, -1, {std::move(finding)}, {}};
 }
 
 void AppendNote(std::vector<std::string>& notes, std::vector<TCsvNote>& parts, TCsvNote note) {
@@ -521,7 +521,7 @@ public:
 private:
     void NoteSkipped(int line, const TCsvPhrase& reason) {
         ++Result.Skipped;
-        AddNote({TCsvNoteKind::Skipped, line, -1, {reason}});
+        AddNote({TCsvNoteKind::Skipped, line, -1, {reason}, {}});
     }
 
     // A list of a few million lines could otherwise give a report of hundreds of megabytes.
@@ -566,7 +566,7 @@ void TImporter::Store(int line, TRowConverter& converter) {
     if (earlier == LineOfChannel.end()) ++Result.Imported;
     if (converter.Adjustments().empty()) return;
     ++Result.Adjusted;
-    AddNote({TCsvNoteKind::Adjusted, line, edits.Position, converter.Adjustments()});
+    AddNote({TCsvNoteKind::Adjusted, line, edits.Position, converter.Adjustments(), {}});
 }
 
 }  // namespace
@@ -607,7 +607,7 @@ std::vector<std::string> CsvChannelFields(const TRadioData& data, int channel, T
     }
     if (!lost.empty()) {
         AppendNote(result.Notes, result.NoteParts,
-                   {TCsvNoteKind::NotCarried, 0, channel, std::move(lost)});
+                   {TCsvNoteKind::NotCarried, 0, channel, std::move(lost), {}});
     }
     std::string name = display.Name;
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -699,6 +699,12 @@ std::string CsvNoteText(const TCsvNote& note, const TPatternText& patternText) {
             return filled(
                 QT_TRANSLATE_NOOP("CsvChannels", "Channel %1: %2 not carried by the CSV layout."),
                 {std::to_string(note.Channel), Joined(findings, ", ")});
+        case TCsvNoteKind::RowSkipped:
+            return filled(QT_TRANSLATE_NOOP("CsvChannels", "Copied row %1: skipped, %2."),
+                          {std::to_string(note.Line), Joined(findings, "; ")});
+        case TCsvNoteKind::ChannelAdjusted:
+            return filled(QT_TRANSLATE_NOOP("CsvChannels", "Channel %1: %2."),
+                          {note.Label, Joined(findings, "; ")});
         case TCsvNoteKind::WholeList:
             break;
     }

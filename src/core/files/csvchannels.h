@@ -25,8 +25,9 @@ struct TCsvPhrase {
 };
 
 // What a note is about: a line skipped, a line stored with adjustments, the
-// whole list, or a channel the export cannot carry whole.
-enum class TCsvNoteKind { Skipped, Adjusted, WholeList, NotCarried };
+// whole list, or a channel the export cannot carry whole; and for rows copied
+// in the program's own format, a row skipped or a channel stored with changes.
+enum class TCsvNoteKind { Skipped, Adjusted, WholeList, NotCarried, RowSkipped, ChannelAdjusted };
 
 // A note in pieces: "Line 7, channel 3: " and its findings, joined with "; "
 // (with ", " for the export's).
@@ -35,6 +36,7 @@ struct TCsvNote {
     int Line = 0;      // the list's line of a skipped or adjusted line
     int Channel = -1;  // the channel an adjusted line was stored in, or the export's
     std::vector<TCsvPhrase> Findings;
+    std::string Label;  // the row a copied row was stored in ("07", "PR")
 };
 
 // The text a pattern is shown as: the English pattern itself when empty.
@@ -51,6 +53,7 @@ struct TCsvImport {
     int Imported = 0;  // channels stored, adjusted ones included
     int Adjusted = 0;
     int Skipped = 0;
+    int Emptied = 0;  // channels a paste of rows emptied, as the copied rows were empty
     std::vector<std::string> Notes;
     std::vector<TCsvNote> NoteParts;
     // Set when nothing could be read at all (no header with a Frequency column).

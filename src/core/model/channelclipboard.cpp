@@ -19,8 +19,8 @@ constexpr size_t kFrequencyLength = 10;
 constexpr char kTwoPointFiveKhzCode = 'A';
 constexpr int kDtmfCodeField = 1;  // after the entry number
 
-std::string ClipField(const TRadioData& data, int field) {
-    return ExtractField(data.GetClipRecord(), field, false);
+std::string ClipField(std::string_view clip, int field) {
+    return ExtractField(clip, field, false);
 }
 
 bool IsPrintable(char c) {
@@ -65,18 +65,18 @@ bool InLimits(int mhz, std::string_view limits) {
 // The whole MHz of the clipboard's receive frequency must lie in the target's
 // range: the programmable VFO range for the VFO (no further than its editor
 // lets a frequency go), the band limits elsewhere.
-bool FrequencyFits(const TRadioData& data, TClipGrid grid) {
-    const int mhz = LeadingNumber(ClipField(data, kRxFreqField).substr(0, 4));
+bool FrequencyFits(const TRadioData& data, TClipGrid grid, std::string_view clip) {
+    const int mhz = LeadingNumber(ClipField(clip, kRxFreqField).substr(0, 4));
     return InLimits(mhz, grid == TClipGrid::Vfo ? data.GetProgramVfo() : data.GetBandLimit());
 }
 
 // A 2.5 kHz step cannot go to a model without one.
-bool StepsFit(const TRadioData& data) {
+bool StepsFit(const TRadioData& data, std::string_view clip) {
     const std::string_view steps = ProfileOf(data).StepCodes;
     if (steps.find(kTwoPointFiveKhzCode) != std::string_view::npos) return true;
     const std::string twoPointFive(1, kTwoPointFiveKhzCode);
-    return ClipField(data, kStepField) != twoPointFive &&
-           ClipField(data, kTxStepField) != twoPointFive;
+    return ClipField(clip, kStepField) != twoPointFive &&
+           ClipField(clip, kTxStepField) != twoPointFive;
 }
 
 void StoreRecordOfRow(TRadioData& data, TClipGrid grid, int row, std::string_view text) {
@@ -109,8 +109,9 @@ std::string PastedLabel(const TRadioData& data, TClipGrid grid, int row) {
     return label;
 }
 
-std::string PastedField(const TRadioData& data, int field, bool weatherAlert) {
-    std::string value = ClipField(data, field);
+std::string PastedField(const TRadioData& data, std::string_view clip, int field,
+                        bool weatherAlert) {
+    std::string value = ClipField(clip, field);
     if (field == kShiftField) {
         // Only the market with the -7.6 MHz shift keeps it.
         if (!ProfileOf(data).Minus76Market && !value.empty() && value[0] > '2') value = "0";
@@ -128,38 +129,37 @@ std::string PastedField(const TRadioData& data, int field, bool weatherAlert) {
 }
 
 // RxFreq to BeatShift, each after a comma.
-std::string PastedCommonFields(const TRadioData& data, bool weatherAlert) {
+std::string PastedCommonFields(const TRadioData& data, std::string_view clip, bool weatherAlert) {
     std::string text;
     for (int field = kRxFreqField; field <= kBeatShiftField; ++field) {
-        text += ',' + PastedField(data, field, weatherAlert);
+        text += ',' + PastedField(data, clip, field, weatherAlert);
     }
     return text;
 }
 
-std::string PastedSplitFields(const TRadioData& data) {
-    std::string txFreq = ClipField(data, kTxFreqField);
+std::string PastedSplitFields(std::string_view clip) {
+    std::string txFreq = ClipField(clip, kTxFreqField);
     if (txFreq.size() < kFrequencyLength) txFreq = "0000000000";
-    std::string txStep = ClipField(data, kTxStepField);
+    std::string txStep = ClipField(clip, kTxStepField);
     if (txStep.empty()) txStep = "0";
     return ',' + txFreq + ',' + txStep;
 }
 
 // The name arrives only when it is a name the radio can show.
-std::string PastedName(const TRadioData& data) {
-    const std::string name =
-        ExtractField(data.GetClipRecord(), kNameField, true).substr(0, kPastedNameLength);
+std::string PastedName(std::string_view clip) {
+    const std::string name = ExtractField(clip, kNameField, true).substr(0, kPastedNameLength);
     return std::all_of(name.begin(), name.end(), IsNameCharacter) ? name : std::string();
 }
 
-std::string PastedMemoryTail(const TRadioData& data, int record) {
-    std::string lockout = ClipField(data, kLockoutField);
+std::string PastedMemoryTail(std::string_view clip, int record) {
+    std::string lockout = ClipField(clip, kLockoutField);
     if (lockout.empty() || record >= TRadioData::kFirstSpecialRecord) lockout = "0";
-    return PastedSplitFields(data) + ',' + lockout + ",," + PastedName(data);
+    return PastedSplitFields(clip) + ',' + lockout + ",," + PastedName(clip);
 }
 
 // A channel or CALL record carries no power; the VFO then takes High, as its editor reads it.
-std::string PastedVfoTail(const TRadioData& data) {
-    std::string power = ClipField(data, kVfoPowerField);
+std::string PastedVfoTail(std::string_view clip) {
+    std::string power = ClipField(clip, kVfoPowerField);
     if (power.empty()) power = "0";
     return ",,,," + power + ',';
 }
@@ -207,12 +207,19 @@ TEditCommandState EditCommandStateOf(const TRadioData& data, TClipGrid grid, int
 }
 
 bool PasteAllowed(const TRadioData& data, TClipGrid grid, int row) {
-    const std::string& clip = data.GetClipRecord();
-    if (clip.empty() || !RowExists(data, grid, row)) return false;
+    return ClipFitOf(data, grid, row, data.GetClipRecord()) == TClipFit::Suits;
+}
+
+TClipFit ClipFitOf(const TRadioData& data, TClipGrid grid, int row, std::string_view clip) {
+    if (clip.empty() || !RowExists(data, grid, row)) return TClipFit::NoRecord;
     if (grid == TClipGrid::Dtmf) {
-        return clip.size() <= kLongestDtmfClip && IsDtmfCode(ClipField(data, kDtmfCodeField));
+        const bool suits =
+            clip.size() <= kLongestDtmfClip && IsDtmfCode(ClipField(clip, kDtmfCodeField));
+        return suits ? TClipFit::Suits : TClipFit::NoRecord;
     }
-    return clip.size() >= kShortestChannelClip && FrequencyFits(data, grid) && StepsFit(data);
+    if (clip.size() < kShortestChannelClip) return TClipFit::NoRecord;
+    if (!FrequencyFits(data, grid, clip)) return TClipFit::OutsideBand;
+    return StepsFit(data, clip) ? TClipFit::Suits : TClipFit::StepNotOffered;
 }
 
 std::string RecordOfRow(const TRadioData& data, TClipGrid grid, int row) {
@@ -244,19 +251,23 @@ bool DeleteRow(TRadioData& data, TClipGrid grid, int row) {
 }
 
 std::string PastedRecord(const TRadioData& data, TClipGrid grid, int row) {
+    return PastedRecordOf(data, grid, row, data.GetClipRecord());
+}
+
+std::string PastedRecordOf(const TRadioData& data, TClipGrid grid, int row, std::string_view clip) {
     if (grid == TClipGrid::None) return {};
     if (grid == TClipGrid::Dtmf)
-        return std::to_string(row - 1) + ',' + ClipField(data, kDtmfCodeField);
+        return std::to_string(row - 1) + ',' + ClipField(clip, kDtmfCodeField);
     const int record = grid == TClipGrid::Memory ? RecordOfMemoryRow(data, row) : -1;
     std::string text = PastedLabel(data, grid, row) +
-                       PastedCommonFields(data, record == TRadioData::kWeatherAlertRecord);
+                       PastedCommonFields(data, clip, record == TRadioData::kWeatherAlertRecord);
     switch (grid) {
         case TClipGrid::Vfo:
-            return text + PastedVfoTail(data);
+            return text + PastedVfoTail(clip);
         case TClipGrid::Call:
-            return text + PastedSplitFields(data) + ",,,";
+            return text + PastedSplitFields(clip) + ",,,";
         default:
-            return text + PastedMemoryTail(data, record);
+            return text + PastedMemoryTail(clip, record);
     }
 }
 

@@ -30,6 +30,9 @@ TEditCommandState EditCommandStateOf(const TRadioData& data, TClipGrid grid, int
                                      bool memoryPage);
 // Whether `ClipRecord` suits the selected row of a grid.
 bool PasteAllowed(const TRadioData& data, TClipGrid grid, int row);
+// Whether a record text suits a row, and if not, why.
+enum class TClipFit { Suits, NoRecord, OutsideBand, StepNotOffered };
+TClipFit ClipFitOf(const TRadioData& data, TClipGrid grid, int row, std::string_view clip);
 // Cut and Delete act on the memory and DTMF grids only.
 bool CutDeleteAllowed(TClipGrid grid);
 
@@ -42,8 +45,9 @@ std::string CutRow(TRadioData& data, TClipGrid grid, int row);
 // nothing changed) on the VFO and CALL grids or without a row.
 bool DeleteRow(TRadioData& data, TClipGrid grid, int row);
 
-// The text Paste stores into the row, built from `ClipRecord`.
+// The text Paste stores into the row, built from `ClipRecord`, or from `clip`.
 std::string PastedRecord(const TRadioData& data, TClipGrid grid, int row);
+std::string PastedRecordOf(const TRadioData& data, TClipGrid grid, int row, std::string_view clip);
 // Paste: when `ClipRecord` suits the row, marks the data changed and stores
 // the pasted record; false (and nothing changed) otherwise.
 bool PasteIntoRow(TRadioData& data, TClipGrid grid, int row);

@@ -87,10 +87,16 @@ int DeleteChannels(TRadioData& data, const std::vector<int>& rows);
 // editor offers it. Returns how many changed.
 int SetChannelsLockout(TRadioData& data, const std::vector<int>& rows, bool lockout);
 // Fill down: the first row's cell of `column` typed into every other used row
-// of `rows`, each through EditTableCell and stored when not refused. Returns the
-// refusals and notes as "Channel 07: ..." lines.
-std::vector<std::string> FillDown(TRadioData& data, const std::vector<int>& rows,
-                                  TTableColumn column);
+// of `rows`, each through EditTableCell and stored when not refused. Tells the
+// refusals and notes as "Channel 07: ..." lines, in the order of the rows.
+struct TFillDownReport {
+    std::vector<std::string> Lines;
+    int Refused = 0;  // how many of the lines are refusals
+};
+TFillDownReport FillDown(TRadioData& data, const std::vector<int>& rows, TTableColumn column);
+// The table rows whose channel differs between two data sets of one configuration:
+// what a command tried on a copy would change.
+std::vector<int> ChangedTableRows(const TRadioData& before, const TRadioData& after);
 
 // Finding: whether a row passes the filter text (matched, ignoring case,
 // against the label, name and frequency text; a text like "144" or "430-440"

@@ -101,7 +101,9 @@ std::string ReadNumber(std::string_view typed, const char* failureMessage, std::
 std::string ReadName(std::string_view typed, std::string& name) {
     name = UpperText(typed);
     if (!std::all_of(name.begin(), name.end(), IsMemoryNameCharacter)) {
-        return kInvalidCharacterMessage;
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "A memory name takes only the letters A to Z, the digits 0 to 9, "
+                                 "the space, \"-\" and \"/\".");
     }
     if (name.size() > static_cast<size_t>(kMemoryNameLength)) {
         return WithValue(kNameTooLongPattern, std::to_string(kMemoryNameLength));

@@ -149,14 +149,14 @@ int SetChannelsLockout(TRadioData& data, const std::vector<int>& rows, bool lock
     return changed;
 }
 
-std::vector<std::string> FillDown(TRadioData& data, const std::vector<int>& rows,
-                                  TTableColumn column) {
-    std::vector<std::string> lines;
-    if (rows.empty()) return lines;
+TFillDownReport FillDown(TRadioData& data, const std::vector<int>& rows, TTableColumn column) {
+    TFillDownReport report;
+    if (rows.empty()) return report;
     if (!IsTableRowUsed(data, rows.front())) {
         return {
-            MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: empty, nothing to fill down."),
-                        {RowName(data, rows.front())})};
+            {MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: empty, nothing to fill down."),
+                         {RowName(data, rows.front())})},
+            1};
     }
     const std::string typed = TableCellText(data, rows.front(), column);
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
@@ -164,12 +164,21 @@ std::vector<std::string> FillDown(TRadioData& data, const std::vector<int>& rows
         const TTableEdit edit = EditTableCell(data, *row, column, typed);
         StoreTableEdit(data, edit);
         const std::string& told = edit.Refusal.empty() ? edit.Note : edit.Refusal;
-        if (!told.empty()) {
-            lines.push_back(MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: %2"),
-                                        {RowName(data, *row), OneLine(told)}));
-        }
+        if (told.empty()) continue;
+        if (!edit.Refusal.empty()) ++report.Refused;
+        report.Lines.push_back(MessageText(QT_TRANSLATE_NOOP("Messages", "Channel %1: %2"),
+                                           {RowName(data, *row), OneLine(told)}));
     }
-    return lines;
+    return report;
+}
+
+std::vector<int> ChangedTableRows(const TRadioData& before, const TRadioData& after) {
+    std::vector<int> rows;
+    for (int row = 0; row < TableRowCount(before); ++row) {
+        const int record = before.RecordIndexOfPosition(row);
+        if (before.GetChannel(record) != after.GetChannel(record)) rows.push_back(row);
+    }
+    return rows;
 }
 
 bool TableRowMatches(const TRadioData& data, int row, std::string_view filter, bool usedOnly) {

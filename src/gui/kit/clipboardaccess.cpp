@@ -21,6 +21,16 @@ QString ClipboardMimeType() {
 #endif
 }
 
+namespace {
+
+// Copied rows of the table travel beside the record, under a type of their own.
+QString RowsMimeType() {
+    return QStringLiteral("application/x-%1-rows")
+        .arg(QString::fromLatin1(kClipboardFormatName).toLower());
+}
+
+}  // namespace
+
 bool RegisterRecordClipboardFormat() {
 #ifdef Q_OS_WIN
     return RegisterClipboardFormatW(
@@ -39,10 +49,16 @@ std::optional<std::string> ReadClipboardRecord() {
         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-void WriteClipboardRecord(const std::string& text, bool formatRegistered,
-                          const QString& plainText) {
+std::optional<std::string> ReadClipboardRows() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (mime == nullptr || !mime->hasFormat(RowsMimeType())) return std::nullopt;
+    return mime->data(RowsMimeType()).toStdString();
+}
+
+void WriteClipboardRecord(const std::string& text, bool formatRegistered, const QString& plainText,
+                          const std::string& rows) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!formatRegistered && plainText.isEmpty()) {
+    if (!formatRegistered && plainText.isEmpty() && rows.empty()) {
         clipboard->clear();
         return;
     }
@@ -53,6 +69,9 @@ void WriteClipboardRecord(const std::string& text, bool formatRegistered,
                       QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     if (!plainText.isEmpty()) mime->setText(plainText);
+    if (!rows.empty()) {
+        mime->setData(RowsMimeType(), QByteArray(rows.data(), static_cast<qsizetype>(rows.size())));
+    }
     clipboard->setMimeData(mime);  // the clipboard takes it over
 }
 

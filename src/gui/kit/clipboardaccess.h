@@ -23,9 +23,14 @@ bool RegisterRecordClipboardFormat();
 std::optional<std::string> ReadClipboardRecord();
 
 // Empties the clipboard and, when the format is registered, puts the text on
-// it; a `plainText` goes along for other programs (spreadsheets, editors).
+// it; a `plainText` goes along for other programs (spreadsheets, editors), and
+// `rows`, rows of the channel table in the program's own form, for its pastes.
 void WriteClipboardRecord(const std::string& text, bool formatRegistered,
-                          const QString& plainText = {});
+                          const QString& plainText = {}, const std::string& rows = {});
+
+// The rows of the channel table the clipboard holds in the program's own form;
+// nothing when it holds none.
+std::optional<std::string> ReadClipboardRows();
 
 // The plain text the clipboard holds; empty when it holds none.
 QString ReadClipboardText();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "core/files/channelrows.h"
 #include "core/files/csvchannelfile.h"
 #include "core/files/csvchannels.h"
 #include "core/files/datafile.h"
@@ -13,6 +14,7 @@
 #include "gui/kit/modal.h"
 #include "gui/kit/reportdialog.h"
 #include "gui/mainwindow/mainform.h"
+#include "gui/pages/channelspage.h"
 
 namespace {
 
@@ -80,7 +82,28 @@ bool TMainForm::ApplyCsvImport(const TCsvImport& import) {
     return true;
 }
 
+// A paste stores what it can without a question, as an import does; only a report
+// with notes needs a window of its own.
+void TMainForm::ReportChannelPaste(const TCsvImport& paste) {
+    if (const std::string failure = ChannelPasteFailure(paste); !failure.empty()) {
+        ChannelsPage->ShowMessage(MessageText(failure), true);
+        if (!paste.NoteParts.empty()) {
+            ShowReport(this, MessageText(failure), TMessageStyle::Error, paste.NoteParts);
+        }
+        return;
+    }
+    CommitDataChange();
+    const QString summary = QString::fromStdString(ChannelPasteSummary(paste, PatternText));
+    if (paste.Adjusted == 0 && paste.Skipped == 0) {
+        ChannelsPage->ShowMessage((QStringList{summary} + NotesOf(paste.NoteParts)).join('\n'));
+        return;
+    }
+    ChannelsPage->ShowMessage(summary);
+    ShowReport(this, summary, TMessageStyle::Information, paste.NoteParts);
+}
+
 void TMainForm::ExportCsvClick() {
+    if (!StoreCellEdit()) return;
     const QString presetName = CurrentFileName == kUntitled
                                    ? QString::fromStdString(RadioData.GetModel())
                                    : QFileInfo(CurrentFileName).completeBaseName();

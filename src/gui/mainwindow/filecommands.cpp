@@ -29,6 +29,7 @@ void ShowFileOpenError(QWidget* parent, const QString& detail) {
 }  // namespace
 
 bool TMainForm::ConfirmDiscardChanges() {
+    if (!StoreCellEdit()) return false;
     if (!RadioData.Changed) return true;
     const TMessageAnswer answer =
         ShowMessage(this,
@@ -244,6 +245,7 @@ bool TMainForm::ChangedOnDiskSinceOpened() const {
 }
 
 void TMainForm::Save1Click() {
+    if (!StoreCellEdit()) return;
     if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
         Save2Click();
         return;
@@ -264,6 +266,7 @@ void TMainForm::Save1Click() {
 }
 
 bool TMainForm::Save2Click() {
+    if (!StoreCellEdit()) return false;
     const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
     if (chosen.isEmpty() || !WriteTo(chosen)) return false;
     SetFileName(chosen);

@@ -230,10 +230,15 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
     connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
     connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
-    connect(Menu.Print1, &QAction::triggered, this, [this] { PrintDataSet(*this); });
-    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this,
-            [this] { PrintDataSet(*this); });
-    connect(Menu.ExportPdf, &QAction::triggered, this, [this] { ExportListingPdf(*this); });
+    // What is printed includes the cell being edited on the Channels page.
+    const auto print = [this] {
+        if (StoreCellEdit()) PrintDataSet(*this);
+    };
+    connect(Menu.Print1, &QAction::triggered, this, print);
+    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this, print);
+    connect(Menu.ExportPdf, &QAction::triggered, this, [this] {
+        if (StoreCellEdit()) ExportListingPdf(*this);
+    });
     connect(Menu.MemorySort1, &QAction::triggered, this, [this] {
         OpenSortForm(*this);
         RecordUndoStep();
@@ -475,6 +480,7 @@ void TMainForm::PageControl1Change() {
     const bool channelPage = memoryPage || ChannelsPageShown();
     // Undo and Redo serve every page; the channel commands only the grids and the table.
     Menu.Copy1->setEnabled(channelPage);
+    Menu.ChannelEditor->setEnabled(channelPage);
     Menu.MemorySort1->setEnabled(memoryPage);
     SpeedButtons.SpeedButton1->setEnabled(channelPage);
     SpeedButtons.SpeedButton2->setEnabled(channelPage);
@@ -485,6 +491,7 @@ void TMainForm::PageControl1Change() {
     } else {
         ShowStatusTexts({});
     }
+    if (ChannelsPageShown()) ChannelsPage->FocusTable();
 }
 
 void TMainForm::ComItemClick(int number) {

@@ -118,6 +118,12 @@ public:
     void CutChannelRows();
     void DeleteChannelRows();
     void PasteChannelRowsClick();
+    // Edit > Channel Editor: the memory editor on the table's current row, or the
+    // editor of the Memory page's current grid.
+    void ChannelEditorClick();
+    // A command that uses the data set first stores the table's cell being edited;
+    // false when its value was refused (the edit stays open and says why).
+    bool StoreCellEdit();
     void PopupMenu1Popup();
     // Edit > Undo and Redo, and the steps every change on the user's behalf records.
     // Typing merges into one step per source: the comment, or a menu slot 1..36.
@@ -148,6 +154,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -165,6 +172,12 @@ private:
     void ConnectUndoCommands();
     void ConnectChannelsPage();
     void ShowChannelsStatus();
+    void OpenChannelEditor();
+    // An edit of the table refused as the user went to another page or control.
+    void ReturnToRefusedEdit();
+    // What a paste on the Channels page did: a clean one in the page's message line,
+    // one with notes in a report as well; one that pasted nothing in red.
+    void ReportChannelPaste(const TCsvImport& paste);
     void FitWindowToPage();
     // Stores what a CSV import or a paste of channel rows made of the data set
     // and reports it; false (nothing stored) when nothing could be read.

@@ -100,6 +100,9 @@ void BuildEditMenu(QMenuBar* bar, TMainMenu& menu) {
     // The Delete key alone as well; in a text box it stays the box's own.
     menu.Delete1->setShortcuts({menu.Delete1->shortcut(), QKeySequence(Qt::Key_Delete)});
     menu.Edit1->addSeparator();
+    menu.ChannelEditor =
+        AddItem(menu.Edit1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Channel &Editor...")), 105,
+                QKeySequence(QStringLiteral("Ctrl+E")));
     menu.MemorySort1 = AddItem(
         menu.Edit1, Translated(QT_TRANSLATE_NOOP("MainMenu", "Memory Channel &Sort...")), 60);
 }

@@ -32,6 +32,7 @@ struct TMainMenu {
     QAction* Copy1 = nullptr;
     QAction* Paste1 = nullptr;
     QAction* Delete1 = nullptr;
+    QAction* ChannelEditor = nullptr;  // the current row's or grid's editor
     QAction* MemorySort1 = nullptr;
 
     QMenu* Radio1 = nullptr;

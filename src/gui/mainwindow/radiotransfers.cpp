@@ -120,6 +120,7 @@ void TMainForm::ShowReadData(bool completed) {
 }
 
 void TMainForm::WriteToRadio(TTransferScope scope) {
+    if (!StoreCellEdit()) return;
     const bool toneBurstShown = ToneBurstShown();
     if (!CheckRules(this, RadioData, scope, toneBurstShown)) return;
     if (!ConfirmScanChannel(this, RadioData, scope)) return;

@@ -1,21 +1,24 @@
 #include "gui/pages/channelspage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <utility>
 
 #include "core/model/channeltable.h"
 #include "core/model/radiodata.h"
 #include "gui/kit/helpcontext.h"
+#include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
 #include "gui/pages/channeltabledelegate.h"
 #include "gui/pages/channeltablemodel.h"
@@ -39,23 +42,19 @@ constexpr char kNotMoved[] = QT_TRANSLATE_NOOP(
     "TChannelsPage", "Only the numbered channels move, and not past the first or the last one.");
 constexpr char kFillNeedsRows[] = QT_TRANSLATE_NOOP(
     "TChannelsPage", "Select two or more rows: the first one's value is copied into the others.");
+constexpr char kInsertHiddenQuestion[] = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Insert also moves %1 channels the filter hides.\nDo you want to insert the channel?");
+constexpr char kMoveHiddenQuestion[] = QT_TRANSLATE_NOOP(
+    "Messages", "The move also changes %1 channels the filter hides.\nDo you want to move?");
 
 QString JoinedLines(const std::vector<std::string>& lines) {
     QStringList texts;
     for (const std::string& line : lines) texts.append(QString::fromStdString(line));
-    return texts.join(QStringLiteral("; "));
+    return texts.join(QLatin1Char('\n'));
 }
 
 }  // namespace
-
-void TChannelTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    QTableView::closeEditor(editor, hint);
-    // Enter stores the edit and goes down, as in a spreadsheet.
-    const bool refused = std::exchange(RefusedEdit, false);
-    if (hint != QAbstractItemDelegate::SubmitModelCache || refused) return;
-    const QModelIndex below = currentIndex().siblingAtRow(currentIndex().row() + 1);
-    if (below.isValid()) setCurrentIndex(below);
-}
 
 TChannelsPage::TChannelsPage(QWidget& page, TWorkspace& workspace)
     : QObject(&page), Workspace(workspace) {
@@ -71,6 +70,7 @@ TChannelsPage::TChannelsPage(QWidget& page, TWorkspace& workspace)
     layout->addWidget(MessageLine);
     layout->addLayout(BuildButtonRow(page));
     BuildPopupMenu();
+    BuildKeyboardPath(page);
     ConnectCommands();
     SelectRows({0});
 }
@@ -96,6 +96,17 @@ void TChannelsPage::BuildTable(QWidget& page) {
     Table->horizontalHeader()->setHighlightSections(false);
     Table->horizontalHeader()->setStretchLastSection(true);
     SizeColumns();
+    ShowNameColumn();
+}
+
+// Where the configuration has no memory names the column is not offered at all.
+void TChannelsPage::ShowNameColumn() {
+    const int name = static_cast<int>(TTableColumn::Name);
+    const bool shown = Workspace.Data().HasMemoryNames();
+    if (Table->isColumnHidden(name) != shown) return;
+    Table->setColumnHidden(name, !shown);
+    // The last column shown takes the rest of the width.
+    Table->horizontalHeader()->setStretchLastSection(true);
 }
 
 void TChannelsPage::SizeColumns() {
@@ -129,7 +140,7 @@ QLayout* TChannelsPage::BuildButtonRow(QWidget& page) {
     const auto button = [&page](const QString& caption) {
         auto* made = new QPushButton(caption, &page);
         made->setAutoDefault(false);
-        made->setFocusPolicy(Qt::NoFocus);
+        SetHelpContext(made, kChannelsPageHelp);
         return made;
     };
     InsertButton = button(tr("&Insert"));
@@ -160,6 +171,52 @@ void TChannelsPage::BuildPopupMenu() {
     connect(Table, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         PopupMenu->popup(Table->viewport()->mapToGlobal(position));
     });
+    connect(Table, &TChannelTableView::MenuKeyPressed, this,
+            &TChannelsPage::ShowPopupMenuAtCurrentCell);
+}
+
+void TChannelsPage::ShowPopupMenuAtCurrentCell() {
+    const QRect cell = Table->visualRect(Table->currentIndex());
+    const QPoint corner = cell.isValid() ? cell.bottomLeft() : QPoint();
+    PopupMenu->popup(Table->viewport()->mapToGlobal(corner));
+}
+
+// Filter, Used only, the table, the buttons; the main window goes on to the comment.
+void TChannelsPage::BuildKeyboardPath(QWidget& page) {
+    QWidget::setTabOrder(FilterEdit, UsedOnlyBox);
+    QWidget::setTabOrder(UsedOnlyBox, Table);
+    QWidget* previous = Table;
+    for (QWidget* button :
+         {InsertButton, MoveUpButton, MoveDownButton, FillDownButton, LockoutButton}) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+    auto* find = new QShortcut(QKeySequence::Find, &page);
+    find->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        FilterEdit->setFocus(Qt::ShortcutFocusReason);
+        FilterEdit->selectAll();
+    });
+    FilterEdit->installEventFilter(this);
+}
+
+// Escape in the filter goes back to the table, leaving the filter as typed.
+bool TChannelsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FilterEdit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        FocusTable();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TChannelsPage::FocusTable() {
+    if (!Table->currentIndex().isValid() || SelectedRows().empty()) {
+        const int row = CurrentRow();
+        SelectRows({row < 0 ? 0 : row});
+    }
+    Table->setFocus(Qt::OtherFocusReason);
+    Table->scrollTo(Table->currentIndex());
 }
 
 void TChannelsPage::ConnectCommands() {
@@ -180,12 +237,27 @@ void TChannelsPage::ConnectCommands() {
     });
     connect(Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TChannelsPage::CurrentRowChanged);
+    connect(Table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() == static_cast<int>(TTableColumn::Channel)) emit EditorRequested();
+    });
 }
 
+// The selection and the current row stay, and the current row stays in view.
 void TChannelsPage::ApplyFilter() {
     const std::vector<int> rows = SelectedRows();
+    const int current = CurrentRow();
+    const int column = CurrentColumn();
     Filter->SetFilter(FilterEdit->text(), UsedOnlyBox->isChecked());
-    SelectRows(rows);
+    SelectRows(rows, column);
+    const QModelIndex shown = Filter->mapFromSource(Model->index(current, column));
+    if (shown.isValid()) {
+        Table->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
+    }
+    Table->scrollTo(Table->currentIndex());
+}
+
+bool TChannelsPage::IsRowShown(int row) const {
+    return Filter->mapFromSource(Model->index(row, 0)).isValid();
 }
 
 void TChannelsPage::ShowMessage(const QString& text, bool refusal) {
@@ -197,6 +269,7 @@ void TChannelsPage::Refresh() {
     const std::vector<int> rows = SelectedRows();
     const int column = CurrentColumn();
     const int before = Model->rowCount();
+    ShowNameColumn();
     Model->Refresh();
     if (Model->rowCount() == before) return;  // the selection stayed with the cells
     // A shorter table may have lost the rows: the first one is taken then.
@@ -209,6 +282,19 @@ std::vector<int> TChannelsPage::SelectedRows() const {
     for (const QModelIndex& index : Table->selectionModel()->selectedRows())
         rows.push_back(Filter->mapToSource(index).row());
     std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::vector<int> TChannelsPage::RowsFromSelection() const {
+    const std::vector<int> selected = SelectedRows();
+    const int first = selected.empty() ? CurrentRow() : selected.front();
+    std::vector<int> rows;
+    if (first < 0) return rows;
+    const QModelIndex start = Filter->mapFromSource(Model->index(first, 0));
+    for (int shown = start.isValid() ? start.row() : Filter->rowCount(); shown < Filter->rowCount();
+         ++shown) {
+        rows.push_back(Filter->mapToSource(Filter->index(shown, 0)).row());
+    }
     return rows;
 }
 
@@ -246,14 +332,27 @@ void TChannelsPage::Commit() {
     Workspace.CommitDataChange();
 }
 
+bool TChannelsPage::ConfirmHiddenChanges(const TRadioData& trial, const char* question) {
+    const std::vector<int> changed = ChangedTableRows(Workspace.Data(), trial);
+    const auto hidden =
+        std::count_if(changed.begin(), changed.end(), [this](int row) { return !IsRowShown(row); });
+    if (hidden == 0) return true;
+    const QString text = QCoreApplication::translate("Messages", question).arg(hidden);
+    return ::ShowMessage(Table->window(), text, TMessageStyle::YesNoQuestion) ==
+           TMessageAnswer::Yes;
+}
+
 void TChannelsPage::InsertClick() {
     const int row = CurrentRow();
     if (row < 0) return;
-    if (!InsertEmptyChannel(Workspace.Data(), row)) {
+    TRadioData trial = Workspace.Data();
+    if (!InsertEmptyChannel(trial, row)) {
         const bool numbered = row <= Workspace.Data().ChannelCount();
         ShowMessage(tr(numbered ? kNothingInserted : kInsertNumberedOnly), true);
         return;
     }
+    if (!ConfirmHiddenChanges(trial, kInsertHiddenQuestion)) return;
+    InsertEmptyChannel(Workspace.Data(), row);
     ShowMessage({});
     Commit();
     SelectRows({row});
@@ -262,10 +361,13 @@ void TChannelsPage::InsertClick() {
 void TChannelsPage::MoveClick(int direction) {
     std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
-    if (!MoveChannels(Workspace.Data(), rows, direction)) {
+    TRadioData trial = Workspace.Data();
+    if (!MoveChannels(trial, rows, direction)) {
         ShowMessage(tr(kNotMoved), true);
         return;
     }
+    if (!ConfirmHiddenChanges(trial, kMoveHiddenQuestion)) return;
+    MoveChannels(Workspace.Data(), rows, direction);
     ShowMessage({});
     Commit();
     for (int& row : rows) row += direction;
@@ -280,8 +382,9 @@ void TChannelsPage::FillDownClick() {
         ShowMessage(tr(kFillNeedsRows), true);
         return;
     }
-    const auto lines = FillDown(Workspace.Data(), rows, static_cast<TTableColumn>(column));
-    ShowMessage(JoinedLines(lines));
+    const TFillDownReport report =
+        FillDown(Workspace.Data(), rows, static_cast<TTableColumn>(column));
+    ShowMessage(JoinedLines(report.Lines), report.Refused > 0);
     Commit();
     SelectRows(rows);
 }

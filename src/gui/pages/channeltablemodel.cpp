@@ -1,9 +1,6 @@
 #include "gui/pages/channeltablemodel.h"
 
-#include <QBrush>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QPalette>
 
 #include "core/model/radiodata.h"
 
@@ -68,10 +65,8 @@ QVariant TChannelTableModel::data(const QModelIndex& index, int role) const {
         case Qt::CheckStateRole:
             if (!check || !IsTableRowUsed(Data, row)) return {};
             return TableCellText(Data, row, ColumnOf(index)).empty() ? Qt::Unchecked : Qt::Checked;
-        case Qt::ForegroundRole:
-            // Unused rows show only their label, greyed.
-            if (IsTableRowUsed(Data, row)) return {};
-            return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        case kUnusedRowRole:
+            return !IsTableRowUsed(Data, row);
         default:
             return {};
     }

@@ -16,6 +16,9 @@ class TChannelTableModel : public QAbstractTableModel {
 public:
     TChannelTableModel(TRadioData& data, QObject* parent = nullptr);
 
+    // True for the cells of a row whose channel is empty (they show only the label).
+    static constexpr int kUnusedRowRole = Qt::UserRole + 1;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

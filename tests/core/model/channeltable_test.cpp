@@ -141,7 +141,9 @@ TEST(ChannelTableEdit, RefusalsStoreNothing) {
          "Choose Tone or CTCSS as the tone mode first."},
         {kHandheld, 3, kToneRecord, TColumn::DcsCode, "023", "Choose DCS as the tone mode first."},
         {kHandheld, 3, kToneRecord, TColumn::Narrow, "maybe", "Type Yes or No."},
-        {kHandheld, 3, kToneRecord, TColumn::Name, "AB_C", kInvalidCharacterMessage},
+        {kHandheld, 3, kToneRecord, TColumn::Name, "AB_C",
+         "A memory name takes only the letters A to Z, the digits 0 to 9, the space, \"-\" and "
+         "\"/\"."},
         {kHandheld, 3, kToneRecord, TColumn::Name, "ABCDEFG",
          "A memory name holds at most 6 characters."},
         {kMobile, 3, kToneRecord, TColumn::Name, "A",
@@ -292,8 +294,10 @@ TEST(ChannelTableRows, FillDownTypesTheFirstCellIntoTheOtherUsedRows) {
     StoreTableEdit(data, EditTableCell(data, 2, TColumn::Step, "25kHz"));
     StoreTableEdit(data, EditTableCell(data, 4, TColumn::Step, "6.25kHz"));
     StoreTableEdit(data, EditTableCell(data, 1, TColumn::RxFrequency, "146.0125"));
-    EXPECT_EQ(FillDown(data, {1, 2, 3, 4}, TColumn::RxFrequency),
+    const TFillDownReport rounded = FillDown(data, {1, 2, 3, 4}, TColumn::RxFrequency);
+    EXPECT_EQ(rounded.Lines,
               (std::vector<std::string>{std::string("Channel 02: ") + kRoundedMessage}));
+    EXPECT_EQ(rounded.Refused, 0);
     EXPECT_EQ(TableCellText(data, 2, TColumn::RxFrequency), "146.000");
     EXPECT_EQ(TableCellText(data, 4, TColumn::RxFrequency), "146.0125");
     EXPECT_FALSE(IsTableRowUsed(data, 3));
@@ -301,12 +305,15 @@ TEST(ChannelTableRows, FillDownTypesTheFirstCellIntoTheOtherUsedRows) {
     StoreTableEdit(data, EditTableCell(data, 1, TColumn::ToneMode, "Tone"));
     StoreTableEdit(data, EditTableCell(data, 1, TColumn::ToneFrequency, "100.0Hz"));
     StoreTableEdit(data, EditTableCell(data, 4, TColumn::ToneMode, "CTCSS"));
+    const TFillDownReport refused = FillDown(data, {1, 2, 4}, TColumn::ToneFrequency);
     EXPECT_EQ(
-        FillDown(data, {1, 2, 4}, TColumn::ToneFrequency),
+        refused.Lines,
         (std::vector<std::string>{"Channel 02: Choose Tone or CTCSS as the tone mode first."}));
+    EXPECT_EQ(refused.Refused, 1);
     EXPECT_EQ(TableCellText(data, 4, TColumn::ToneFrequency), "100.0Hz");
-    EXPECT_EQ(FillDown(data, {3, 4}, TColumn::Name),
-              (std::vector<std::string>{"Channel 03: empty, nothing to fill down."}));
+    const TFillDownReport empty = FillDown(data, {3, 4}, TColumn::Name);
+    EXPECT_EQ(empty.Lines, (std::vector<std::string>{"Channel 03: empty, nothing to fill down."}));
+    EXPECT_EQ(empty.Refused, 1);
 }
 
 TEST(ChannelTableRows, FilterMatchesLabelNameFrequencyAndBand) {
