@@ -3,9 +3,11 @@
 #include <QString>
 #include <QTextStream>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "cli/clioptions.h"
+#include "cli/commandsyntax.h"
 #include "core/files/listing.h"
 #include "core/radio/transferrecords.h"
 
@@ -35,12 +37,20 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
                                         const QString& path);
 
 // Shared steps of the commands.
-int UsageError(QTextStream& errors, const QString& problem);
-// The file names given to a command that takes no options of its own:
-// nothing, after the usage error, when an option is given ("list: unknown
-// option -x") or there are not `count` of them (`wrongCount`).
-std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
-                                        const char* wrongCount, QTextStream& errors);
+// A message on standard error: "tavrin-cli: " and the text, with its own line breaks.
+void SayMessage(QTextStream& errors, const QString& message);
+// A usage error: the problem, naming the bad argument, and one line of hint
+// ("Try 'tavrin-cli list --help'."); the exit status 2.
+int UsageError(QTextStream& errors, const QString& problem, const QString& command = {});
+// A command's own arguments taken apart by its syntax; nothing, after the
+// usage error, when they do not fit it.
+std::optional<TCommandArguments> CommandArguments(const TCliOptions& options,
+                                                  const TCommandSyntax& syntax,
+                                                  QTextStream& errors);
+// "-" as an output: standard output, where the output is text.
+inline bool IsStandardOutput(const QString& output) {
+    return output == QLatin1String("-");
+}
 // Opens a data file as the window's Open does; a file that loads with gaps or with values the
 // transceiver does not take is told of on `errors`, the latter only with `listRuleBreaks`.
 bool OpenAsOpenDoes(TRadioData& data, const QString& path, QTextStream& errors,
@@ -63,6 +73,7 @@ bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& er
 // output: No space left on device") and gives status 2, so a script never
 // takes a cut-off listing for a whole one. Returns the exit status.
 int PrintOutput(const QString& text, QTextStream& errors);
+int PrintBytes(std::string_view bytes, QTextStream& errors);
 
 // What the commands keep of an exchange: the log --log asks for, attached to
 // the port, and a line on standard error for a log or backup that could not

@@ -9,26 +9,30 @@
 #include "core/radio/kcomm.h"
 #include "core/radio/writechecks.h"
 
-int UsageError(QTextStream& errors, const QString& problem) {
-    errors << "tavrin-cli: " << problem << "\n" << UsageText();
+void SayMessage(QTextStream& errors, const QString& message) {
+    errors << "tavrin-cli: " << message << "\n";
+    errors.flush();
+}
+
+int UsageError(QTextStream& errors, const QString& problem, const QString& command) {
+    SayMessage(errors, problem);
+    errors << "Try 'tavrin-cli " << (command.isEmpty() ? QString() : command + QLatin1Char(' '))
+           << "--help'.\n";
     return kExitUsage;
 }
 
-std::optional<QStringList> CommandFiles(const TCliOptions& options, qsizetype count,
-                                        const char* wrongCount, QTextStream& errors) {
+std::optional<TCommandArguments> CommandArguments(const TCliOptions& options,
+                                                  const TCommandSyntax& syntax,
+                                                  QTextStream& errors) {
     QString problem;
-    std::optional<QStringList> files = PositionalArguments(options.Arguments, problem);
-    if (!files) {
-        UsageError(errors, QStringLiteral("%1: %2").arg(options.Command, problem));
-    } else if (files->size() != count) {
-        UsageError(errors, QLatin1String(wrongCount));
-        files.reset();
-    }
-    return files;
+    std::optional<TCommandArguments> parsed =
+        ParseCommandArguments(syntax, options.Arguments, problem);
+    if (!parsed) UsageError(errors, problem, syntax.Command);
+    return parsed;
 }
 
 void ReportFileError(QTextStream& errors, const char* message, const QString& detail) {
-    errors << message << "\n";
+    SayMessage(errors, QString::fromUtf8(message));
     if (!detail.isEmpty()) errors << detail << "\n";
 }
 
@@ -48,7 +52,8 @@ bool ReportOpenResult(TDataFileResult result, const TRadioData& data, const std:
     if (result == TDataFileResult::Loaded) {
         if (const std::string warning = OpenWarning(data, missing, listRuleBreaks);
             !warning.empty()) {
-            errors << QString::fromStdString(warning) << "\n" << VisibleFileName(path) << "\n";
+            SayMessage(errors, QString::fromStdString(warning));
+            errors << VisibleFileName(path) << "\n";
         }
         return true;
     }
@@ -106,14 +111,18 @@ int OpenInputFile(const TCliOptions& options, TRadioData& data, const QString& p
         return OpenWithOwnConfiguration(options, data, path, errors) ? kExitDone : kExitUsage;
     }
     QString problem;
-    if (!ConfigureDataSet(options, data, problem)) return UsageError(errors, problem);
+    if (!ConfigureDataSet(options, data, problem)) {
+        return UsageError(errors, problem, options.Command);
+    }
     return OpenAsOpenDoes(data, path, errors) ? kExitDone : kExitUsage;
 }
 
 // Refused before anything is read, so `pdf club.tvr club.tvr` cannot cost the data file.
 int OpenForOutput(const TCliOptions& options, TRadioData& data, const QString& input,
                   const QString& output, QTextStream& errors) {
-    if (const QString problem = OutputFileProblem(output, input); !problem.isEmpty()) {
+    if (const QString problem =
+            IsStandardOutput(output) ? QString() : OutputFileProblem(output, input);
+        !problem.isEmpty()) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, problem));
         return kExitUsage;
     }
@@ -128,9 +137,7 @@ bool SaveAsSaveDoes(const TRadioData& data, const QString& path, QTextStream& er
 }
 
 void ReportKeptFileProblem(const QString& problem, QTextStream& errors) {
-    if (problem.isEmpty()) return;
-    errors << "tavrin-cli: " << problem << "\n";
-    errors.flush();
+    if (!problem.isEmpty()) SayMessage(errors, problem);
 }
 
 void AttachCliLog(const TCliOptions& options, TKComm& comm, const TExchangeLabel& label,

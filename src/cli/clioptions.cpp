@@ -1,5 +1,7 @@
 #include "cli/clioptions.h"
 
+#include "cli/commandsyntax.h"
+
 #include "core/files/settings.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
@@ -64,8 +66,9 @@ QString UsageText() {
                "  display PORT [--protect on|off]\n"
                "                          show the channel display protection (on/off),\n"
                "                          or switch it\n"
-               "  list IN.tvr             print the listing of a data file as text, a form\n"
-               "                          feed alone on a line between pages\n"
+               "  list IN.tvr [OUT]       print the listing of a data file as text, a form\n"
+               "                          feed alone on a line between pages; into the text\n"
+               "                          file OUT when given (\"-\": standard output)\n"
                "  pdf IN.tvr OUT.pdf      write the listing of a data file as a PDF file\n"
                "  import-csv IN.csv OUT.tvr [--into BASE.tvr]\n"
                "                          store the channels of a CSV channel list in a data\n"
@@ -73,13 +76,15 @@ QString UsageText() {
                "                          it; status 1, and no file, when none could be stored\n"
                "  export-csv IN.tvr OUT.csv\n"
                "                          write the memory channels of a data file as a CSV\n"
-               "                          channel list\n"
+               "                          channel list (OUT.csv \"-\": standard output)\n"
                "  diff A.tvr B.tvr        list the differences between two data files, one\n"
                "                          line each; status 0 equal, 1 different\n"
                "  ports                   show the serial ports: the device each of COM1..COM20\n"
                "                          stands for, every serial device found and whether\n"
                "                          the program may use it; needs no --radio\n"
                "PORT is a device path or COM1..COM20; Ctrl+C cancels an exchange.\n"
+               "Options take their value as --option VALUE or --option=VALUE; \"--\" ends the\n"
+               "options, so that a file may be named like one.\n"
                "Without --radio, list, pdf, export-csv and diff open each file for the model\n"
                "its header names (with the chosen radio's market code when it is that model).\n"
                "read and write keep a backup of the data set they exchange in the Backups\n"
@@ -95,51 +100,57 @@ QString UsageText() {
         }());
 }
 
+namespace {
+
+// The options before the command, read as a command's own are: "--name value"
+// or "--name=value"; "-" alone or a word starts the command.
+bool IsGlobalOption(const QString& argument) {
+    return argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-");
+}
+
+bool StoreGlobalValues(const TCommandArguments& given, TCliOptions& options, QString& error) {
+    options.ToneBurst = given.Has(QStringLiteral("--tbf"));
+    options.Help = given.Has(QStringLiteral("--help")) || given.Has(QStringLiteral("-h"));
+    options.Version = given.Has(QStringLiteral("--version"));
+    options.Channels = given.Value(QStringLiteral("--channels")).value_or(QString());
+    options.LogFile = given.Value(QStringLiteral("--log")).value_or(QString());
+    const std::optional<QString> radio = given.Value(QStringLiteral("--radio"));
+    if (!radio) return true;
+    bool number = false;
+    options.Radio = radio->toInt(&number);
+    if (number && options.Radio >= 1 && options.Radio <= kCatalogueRows) return true;
+    error = QStringLiteral("--radio must be a row from 1 to %1, not '%2'")
+                .arg(kCatalogueRows)
+                .arg(*radio);
+    return false;
+}
+
+}  // namespace
+
 std::optional<TCliOptions> ParseCliOptions(const QStringList& arguments, QString& error) {
-    TCliOptions options;
-    int next = 0;
-    for (; next < arguments.size() && arguments[next].startsWith(QLatin1Char('-')); ++next) {
+    qsizetype next = 0;
+    while (next < arguments.size() && IsGlobalOption(arguments[next]) &&
+           arguments[next] != QLatin1String("--")) {
+        // A value option's value may stand apart and look like anything.
         const QString& option = arguments[next];
-        if (option == QLatin1String("--")) {
-            ++next;
-            break;
-        }
-        if (option == QLatin1String("--tbf")) {
-            options.ToneBurst = true;
-            continue;
-        }
-        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
-            options.Help = true;
-            continue;
-        }
-        if (option == QLatin1String("--version")) {
-            options.Version = true;
-            continue;
-        }
-        if (option != QLatin1String("--radio") && option != QLatin1String("--channels") &&
-            option != QLatin1String("--log")) {
-            error = QStringLiteral("unknown option %1").arg(option);
-            return std::nullopt;
-        }
-        if (++next >= arguments.size()) {
-            error = QStringLiteral("%1 needs a value").arg(option);
-            return std::nullopt;
-        }
-        if (option == QLatin1String("--channels")) {
-            options.Channels = arguments[next];
-            continue;
-        }
-        if (option == QLatin1String("--log")) {
-            options.LogFile = arguments[next];
-            continue;
-        }
-        bool number = false;
-        options.Radio = arguments[next].toInt(&number);
-        if (!number || options.Radio < 1 || options.Radio > kCatalogueRows) {
-            error = QStringLiteral("--radio must be a row from 1 to %1").arg(kCatalogueRows);
-            return std::nullopt;
-        }
+        const bool apart =
+            !option.contains(QLatin1Char('=')) &&
+            (option == QLatin1String("--radio") || option == QLatin1String("--channels") ||
+             option == QLatin1String("--log"));
+        next += apart ? 2 : 1;
     }
+    const TCommandSyntax globals{
+        QString(),
+        {},
+        0,
+        {QStringLiteral("--tbf"), QStringLiteral("--help"), QStringLiteral("-h"),
+         QStringLiteral("--version")},
+        {QStringLiteral("--radio"), QStringLiteral("--channels"), QStringLiteral("--log")}};
+    const std::optional<TCommandArguments> given =
+        ParseCommandArguments(globals, arguments.mid(0, next), error);
+    TCliOptions options;
+    if (!given || !StoreGlobalValues(*given, options, error)) return std::nullopt;
+    if (next < arguments.size() && arguments[next] == QLatin1String("--")) ++next;
     if (next >= arguments.size()) {
         if (options.Help || options.Version) return options;
         error = QStringLiteral("no command given");
@@ -168,43 +179,6 @@ bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& err
     data.ApplyMenuDefaults();
     data.ApplyWeatherAlertDefault();
     return true;
-}
-
-namespace {
-
-const QLatin1String kEndOfOptions("--");
-
-bool IsOption(const QString& argument) {
-    return argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-");
-}
-
-}  // namespace
-
-bool SplitArguments(const QStringList& arguments, QStringList& positional,
-                    const TTakeOption& takeOption) {
-    for (qsizetype next = 0; next < arguments.size(); ++next) {
-        if (arguments[next] == kEndOfOptions) {
-            positional << arguments.mid(next + 1);
-            break;
-        }
-        if (!IsOption(arguments[next])) {
-            positional << arguments[next];
-        } else if (!takeOption(arguments[next], next)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::optional<QStringList> PositionalArguments(const QStringList& arguments, QString& error) {
-    QStringList positional;
-    const bool taken =
-        SplitArguments(arguments, positional, [&](const QString& option, qsizetype&) {
-            error = QStringLiteral("unknown option %1").arg(option);
-            return false;
-        });
-    if (!taken) return std::nullopt;
-    return positional;
 }
 
 namespace {
@@ -242,9 +216,4 @@ QString CommandUsage(const QString& command) {
     if (usage.isEmpty()) return usage;
     return QStringLiteral("usage: tavrin-cli [--radio ROW] [--channels N] [--tbf] [--log FILE] ") +
            command + QStringLiteral(" ...\n") + usage + CommandDetails(command);
-}
-
-bool AsksForHelp(const QStringList& arguments) {
-    const QStringList options = arguments.mid(0, arguments.indexOf(kEndOfOptions));
-    return options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 class TRadioData;
@@ -38,19 +37,3 @@ bool ConfigureDataSet(const TCliOptions& options, TRadioData& data, QString& err
 QString UsageText();
 // The part of the usage that tells of one command; empty for an unknown one.
 QString CommandUsage(const QString& command);
-// Whether a command's own arguments ask for its usage (--help or -h before
-// any "--").
-bool AsksForHelp(const QStringList& arguments);
-
-// A command's own arguments: the positional ones in order, and every one
-// starting with "-" (but "-" alone) handed to `takeOption` with the index of
-// the next argument, which it moves past any value it takes; wherever such
-// an argument stands, it is an option and never a file name. After "--"
-// every argument is positional, so a file may be named "--yes.csv". False as
-// soon as `takeOption` refuses one.
-using TTakeOption = std::function<bool(const QString& option, qsizetype& next)>;
-bool SplitArguments(const QStringList& arguments, QStringList& positional,
-                    const TTakeOption& takeOption);
-// The arguments of a command that takes no options; nothing, with `error`
-// naming the option, when one is given.
-std::optional<QStringList> PositionalArguments(const QStringList& arguments, QString& error);

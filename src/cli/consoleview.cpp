@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "cli/clicommands.h"
 #include "cli/clioptions.h"
 
 namespace {
@@ -21,32 +22,6 @@ std::optional<TTransferScope> ScopeOfName(const QString& name) {
     if (name == QLatin1String("memory")) return TTransferScope::Memory;
     if (name == QLatin1String("menu")) return TTransferScope::Menu;
     return std::nullopt;
-}
-
-// Takes one option of the command; false (with `error` set) when it is not one.
-bool TakeOption(const QStringList& arguments, qsizetype& next, bool writing,
-                TExchangeArguments& parsed, QString& error) {
-    const QString& option = arguments[next];
-    if (option == QLatin1String("--yes") && writing) {
-        parsed.Yes = true;
-        return true;
-    }
-    if (option == QLatin1String("--verify") && writing) {
-        parsed.Verify = true;
-        return true;
-    }
-    if (option != QLatin1String("--scope")) {
-        error = QStringLiteral("unknown option %1").arg(option);
-        return false;
-    }
-    const std::optional<TTransferScope> scope =
-        ++next < arguments.size() ? ScopeOfName(arguments[next]) : std::nullopt;
-    if (!scope) {
-        error = QStringLiteral("--scope must be all, memory or menu");
-        return false;
-    }
-    parsed.Scope = *scope;
-    return true;
 }
 
 // Ctrl+C arrives as a byte on a pipe, so the event loop sees it between two
@@ -94,20 +69,32 @@ TInterruptWatch::~TInterruptWatch() {
     InterruptPipe[0] = InterruptPipe[1] = -1;
 }
 
-std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments, bool writing,
-                                                         QString& error) {
+std::optional<TExchangeArguments> ParseExchangeArguments(const TCliOptions& options, bool writing,
+                                                         QTextStream& errors) {
+    TCommandSyntax syntax{
+        options.Command,
+        {QStringLiteral("PORT"), writing ? QStringLiteral("IN.tvr") : QStringLiteral("OUT.tvr")},
+        0,
+        {},
+        {QStringLiteral("--scope")}};
+    if (writing) syntax.Flags = {QStringLiteral("--yes"), QStringLiteral("--verify")};
+    const std::optional<TCommandArguments> given = CommandArguments(options, syntax, errors);
+    if (!given) return std::nullopt;
     TExchangeArguments parsed;
-    QStringList positional;
-    const bool taken = SplitArguments(arguments, positional, [&](const QString&, qsizetype& next) {
-        return TakeOption(arguments, next, writing, parsed, error);
-    });
-    if (!taken) return std::nullopt;
-    if (positional.size() != 2) {
-        error = QStringLiteral("PORT and a data file are needed");
+    parsed.Port = given->Operands[0];
+    parsed.File = given->Operands[1];
+    parsed.Yes = given->Has(QStringLiteral("--yes"));
+    parsed.Verify = given->Has(QStringLiteral("--verify"));
+    const QString scope = given->Value(QStringLiteral("--scope")).value_or(QStringLiteral("all"));
+    const std::optional<TTransferScope> named = ScopeOfName(scope);
+    if (!named) {
+        UsageError(errors,
+                   QStringLiteral("%1: --scope must be all, memory or menu, not '%2'")
+                       .arg(options.Command, scope),
+                   options.Command);
         return std::nullopt;
     }
-    parsed.Port = positional[0];
-    parsed.File = positional[1];
+    parsed.Scope = *named;
     return parsed;
 }
 
@@ -147,6 +134,10 @@ void TConsoleView::EndBarLine() {
 }
 
 void TConsoleView::Say(const std::string& message) {
+    SayDetail("tavrin-cli: " + message);
+}
+
+void TConsoleView::SayDetail(const std::string& message) {
     EndBarLine();
     Errors << QString::fromStdString(message) << "\n";
     Errors.flush();
@@ -200,6 +191,6 @@ int ExitStatusOf(TExchangeOutcome outcome) {
 
 int TConsoleView::ExitStatus(TExchangeOutcome outcome) {
     if (!Interrupted || outcome != TExchangeOutcome::Cancelled) return ExitStatusOf(outcome);
-    Say("tavrin-cli: cancelled");
+    Say("cancelled");
     return kExitInterrupted;
 }

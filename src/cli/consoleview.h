@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/clioptions.h"
 #include "core/radio/exchangerunner.h"
 
 // The arguments of `read` and `write`: PORT FILE and the command's own options.
@@ -20,9 +21,9 @@ struct TExchangeArguments {
 };
 
 // Parses PORT FILE [--scope all|memory|menu] and, for a write, [--yes] [--verify].
-// On a usage error returns nothing and sets `error`.
-std::optional<TExchangeArguments> ParseExchangeArguments(const QStringList& arguments, bool writing,
-                                                         QString& error);
+// On a usage error returns nothing after saying so.
+std::optional<TExchangeArguments> ParseExchangeArguments(const TCliOptions& options, bool writing,
+                                                         QTextStream& errors);
 
 // An exchange shown on the console: messages on standard error, a progress
 // bar there too when it is a terminal, and questions answered OK only when
@@ -40,8 +41,11 @@ public:
     void Verifying() override;
     void Finished(TExchangeOutcome outcome) override;
 
-    // Prints a message on a line of its own; the bar, if any, is redrawn by the next update.
+    // Prints a message ("tavrin-cli: " and the text) on a line of its own; the
+    // bar, if any, is redrawn by the next update.
     void Say(const std::string& message);
+    // A line that goes on with the message before it, without the prefix.
+    void SayDetail(const std::string& line);
 
     // While held, errors are kept back (opening the port reports its own).
     void HoldErrors(bool hold) { ErrorsHeld = hold; }

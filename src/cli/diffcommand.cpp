@@ -13,10 +13,12 @@ QString CountText(size_t count) {
 }  // namespace
 
 int RunDiff(const TCliOptions& options, TRadioData&, QTextStream& errors) {
-    const std::optional<QStringList> files =
-        CommandFiles(options, 2, "diff needs A.tvr B.tvr", errors);
-    if (!files) return kExitUsage;
-    const QStringList& arguments = *files;
+    const std::optional<TCommandArguments> given = CommandArguments(
+        options,
+        TCommandSyntax{QStringLiteral("diff"), {QStringLiteral("A.tvr"), QStringLiteral("B.tvr")}},
+        errors);
+    if (!given) return kExitUsage;
+    const QStringList& arguments = given->Operands;
     TRadioData first;
     TRadioData second;
     if (const int status = OpenInputFile(options, first, arguments[0], errors);
@@ -34,6 +36,6 @@ int RunDiff(const TCliOptions& options, TRadioData&, QTextStream& errors) {
     }
     if (const int status = PrintOutput(lines, errors); status != kExitDone) return status;
     if (differences.empty()) return kExitDone;
-    errors << CountText(differences.size()) << "\n";
+    SayMessage(errors, CountText(differences.size()));
     return kExitFailed;
 }

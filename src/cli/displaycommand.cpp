@@ -15,27 +15,28 @@ struct TDisplayArguments {
     std::optional<bool> Protect;  // nothing: only ask
 };
 
-std::optional<TDisplayArguments> ParseDisplayArguments(const QStringList& arguments,
-                                                       QString& error) {
-    TDisplayArguments parsed;
-    QStringList positional;
-    const bool taken =
-        SplitArguments(arguments, positional, [&](const QString& option, qsizetype& next) {
-            const QString value = next + 1 < arguments.size() ? arguments[++next] : QString();
-            if (option != QLatin1String("--protect") ||
-                (value != QLatin1String("on") && value != QLatin1String("off"))) {
-                error = QStringLiteral("display PORT [--protect on|off]");
-                return false;
-            }
-            parsed.Protect = value == QLatin1String("on");
-            return true;
-        });
-    if (!taken) return std::nullopt;
-    if (positional.size() != 1) {
-        error = QStringLiteral("display: PORT is needed");
-        return std::nullopt;
+std::optional<TDisplayArguments> ParseDisplayArguments(const TCliOptions& options,
+                                                       QTextStream& errors) {
+    const std::optional<TCommandArguments> given =
+        CommandArguments(options,
+                         TCommandSyntax{QStringLiteral("display"),
+                                        {QStringLiteral("PORT")},
+                                        0,
+                                        {},
+                                        {QStringLiteral("--protect")}},
+                         errors);
+    if (!given) return std::nullopt;
+    TDisplayArguments parsed{given->Operands[0], {}};
+    if (const std::optional<QString> protect = given->Value(QStringLiteral("--protect"))) {
+        if (*protect != QLatin1String("on") && *protect != QLatin1String("off")) {
+            UsageError(
+                errors,
+                QStringLiteral("display: --protect must be on or off, not '%1'").arg(*protect),
+                QStringLiteral("display"));
+            return std::nullopt;
+        }
+        parsed.Protect = *protect == QLatin1String("on");
     }
-    parsed.Port = positional[0];
     return parsed;
 }
 
@@ -47,8 +48,7 @@ public:
 
     void ShowProtection(bool isProtected) override { Protected = isProtected; }
     void ShowError(const std::string& message) override {
-        if (!ErrorsHeld) Errors << QString::fromStdString(message) << "\n";
-        Errors.flush();
+        if (!ErrorsHeld) SayMessage(Errors, QString::fromStdString(message));
     }
     void FlowEnded(TDisplayOutcome outcome) override {
         Result = outcome;
@@ -77,7 +77,7 @@ std::optional<TDisplayOutcome> RunFlow(TDisplayRunner& runner, TConsoleDisplay& 
     const bool started = start();
     view.ErrorsHeld = false;
     if (!started) {
-        errors << kPortUnavailableMessage << "\n";
+        SayMessage(errors, QString::fromLatin1(kPortUnavailableMessage));
         return std::nullopt;
     }
     QCoreApplication::exec();
@@ -87,10 +87,8 @@ std::optional<TDisplayOutcome> RunFlow(TDisplayRunner& runner, TConsoleDisplay& 
 }  // namespace
 
 int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    QString problem;
-    const std::optional<TDisplayArguments> arguments =
-        ParseDisplayArguments(options.Arguments, problem);
-    if (!arguments) return UsageError(errors, problem);
+    const std::optional<TDisplayArguments> arguments = ParseDisplayArguments(options, errors);
+    if (!arguments) return kExitUsage;
     const std::string port = arguments->Port.toStdString();
     TConsoleDisplay view(errors);
     TDisplayRunner runner(view);

@@ -8,22 +8,28 @@
 #include "core/model/radiodata.h"
 
 int RunExportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    const std::optional<QStringList> files =
-        CommandFiles(options, 2, "export-csv needs IN.tvr OUT.csv", errors);
-    if (!files) return kExitUsage;
-    const QString& path = files->at(0);
-    const QString& output = files->at(1);
+    const std::optional<TCommandArguments> given =
+        CommandArguments(options,
+                         TCommandSyntax{QStringLiteral("export-csv"),
+                                        {QStringLiteral("IN.tvr"), QStringLiteral("OUT.csv")}},
+                         errors);
+    if (!given) return kExitUsage;
+    const QString& path = given->Operands[0];
+    const QString& output = given->Operands[1];
     if (const int status = OpenForOutput(options, data, path, output, errors);
         status != kExitDone) {
         return status;
     }
     const TCsvExport exported = ExportCsvChannels(data);
-    QString reason;
-    if (!SaveCsvFile(output, exported.Text, &reason, path)) {
+    if (IsStandardOutput(output)) {
+        if (const int status = PrintBytes(exported.Text, errors); status != kExitDone) {
+            return status;
+        }
+    } else if (QString reason; !SaveCsvFile(output, exported.Text, &reason, path)) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));
         return kExitUsage;
     }
-    for (const std::string& note : exported.Notes) errors << QString::fromStdString(note) << "\n";
-    errors << QString::fromStdString(CsvExportSummary(exported)) << "\n";
+    for (const std::string& note : exported.Notes) SayMessage(errors, QString::fromStdString(note));
+    SayMessage(errors, QString::fromStdString(CsvExportSummary(exported)));
     return kExitDone;
 }

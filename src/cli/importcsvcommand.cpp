@@ -4,54 +4,28 @@
 #include "core/files/csvchannels.h"
 #include "core/model/radiodata.h"
 
-namespace {
-
-struct TImportArguments {
-    QString Csv;
-    QString Out;
-    std::optional<QString> Base;  // nothing: the data set as New makes it
-};
-
-std::optional<TImportArguments> ParseImportArguments(const QStringList& arguments, QString& error) {
-    TImportArguments parsed;
-    QStringList positional;
-    const bool taken =
-        SplitArguments(arguments, positional, [&](const QString& option, qsizetype& next) {
-            if (option != QLatin1String("--into") || parsed.Base || next + 1 >= arguments.size()) {
-                error = QStringLiteral("import-csv IN.csv OUT.tvr [--into BASE.tvr]");
-                return false;
-            }
-            parsed.Base = arguments[++next];
-            return true;
-        });
-    if (!taken) return std::nullopt;
-    if (positional.size() != 2) {
-        error = QStringLiteral("import-csv needs IN.csv OUT.tvr");
-        return std::nullopt;
-    }
-    parsed.Csv = positional[0];
-    parsed.Out = positional[1];
-    return parsed;
-}
-
-}  // namespace
-
 // The report goes to standard error; a list nothing could be taken from
 // leaves no file behind.
 int RunImportCsv(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    QString problem;
-    const std::optional<TImportArguments> arguments =
-        ParseImportArguments(options.Arguments, problem);
-    if (!arguments) return UsageError(errors, problem);
-    if (arguments->Base && !OpenAsOpenDoes(data, *arguments->Base, errors)) return kExitUsage;
+    const std::optional<TCommandArguments> given =
+        CommandArguments(options,
+                         TCommandSyntax{QStringLiteral("import-csv"),
+                                        {QStringLiteral("IN.csv"), QStringLiteral("OUT.tvr")},
+                                        0,
+                                        {},
+                                        {QStringLiteral("--into")}},
+                         errors);
+    if (!given) return kExitUsage;
+    const std::optional<QString> base = given->Value(QStringLiteral("--into"));
+    if (base && !OpenAsOpenDoes(data, *base, errors)) return kExitUsage;
     std::string unreadable;
-    const std::optional<std::string> text = LoadCsvFile(arguments->Csv, unreadable);
+    const std::optional<std::string> text = LoadCsvFile(given->Operands[0], unreadable);
     if (!text) {
-        errors << QString::fromStdString(unreadable) << "\n";
+        SayMessage(errors, QString::fromStdString(unreadable));
         return kExitUsage;
     }
     const TCsvImport import = ImportCsvChannels(data, *text);
-    errors << QString::fromStdString(CsvImportReport(import));
+    errors << "tavrin-cli: " << QString::fromStdString(CsvImportReport(import));
     if (!CsvImportFailure(import).empty()) return kExitFailed;
-    return SaveAsSaveDoes(data, arguments->Out, errors) ? kExitDone : kExitUsage;
+    return SaveAsSaveDoes(data, given->Operands[1], errors) ? kExitDone : kExitUsage;
 }

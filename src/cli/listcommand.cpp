@@ -1,6 +1,10 @@
 #include <QFileInfo>
 
 #include "cli/clicommands.h"
+#include "cli/clifiles.h"
+#include "core/files/datafile.h"
+#include "core/files/filebytes.h"
+#include "core/files/filereport.h"
 #include "core/files/listing.h"
 #include "core/model/caption.h"
 #include "core/model/radiodata.h"
@@ -36,12 +40,24 @@ std::vector<TListingPage> ListingOfFile(const TCliOptions& options, const TRadio
                         options.ToneBurst);
 }
 
+// The listing goes to standard output, or to a text file OUT saved as a data file is.
 int RunList(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    const std::optional<QStringList> files = CommandFiles(options, 1, "list needs IN.tvr", errors);
-    if (!files) return kExitUsage;
-    const QString& path = files->at(0);
-    if (const int status = OpenInputFile(options, data, path, errors); status != kExitDone) {
+    const std::optional<TCommandArguments> given = CommandArguments(
+        options,
+        TCommandSyntax{
+            QStringLiteral("list"), {QStringLiteral("IN.tvr"), QStringLiteral("OUT")}, 1},
+        errors);
+    if (!given) return kExitUsage;
+    const QString& path = given->Operands[0];
+    const QString output = given->Operands.value(1, QStringLiteral("-"));
+    if (const int status = OpenForOutput(options, data, path, output, errors);
+        status != kExitDone) {
         return status;
     }
-    return PrintOutput(ListingText(VisiblePages(ListingOfFile(options, data, path))), errors);
+    const QString text = ListingText(VisiblePages(ListingOfFile(options, data, path)));
+    if (IsStandardOutput(output)) return PrintOutput(text, errors);
+    QString reason;
+    if (SaveFileBytes(output, text.toStdString(), &reason)) return kExitDone;
+    ReportFileError(errors, kFileOpenErrorMessage, FileDetail(output, reason));
+    return kExitUsage;
 }

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/clicommands.h"
+#include "cli/commandsyntax.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -63,11 +64,11 @@ int main(int argc, char* argv[]) {
     }
     const auto command = Commands().find(options->Command);
     if (command == Commands().end()) {
-        return UsageError(errors, QStringLiteral("unknown command %1").arg(options->Command));
+        return UsageError(errors, QStringLiteral("unknown command '%1'").arg(options->Command));
     }
     TRadioData data;
     if (NeedsDataSet(options->Command) && !ConfigureDataSet(*options, data, problem)) {
-        return UsageError(errors, problem);
+        return UsageError(errors, problem, options->Command);
     }
     return command->second(*options, data, errors);
 }

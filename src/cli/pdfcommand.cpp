@@ -7,11 +7,20 @@
 #include "render/listingpdf.h"
 
 int RunPdf(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    const std::optional<QStringList> files =
-        CommandFiles(options, 2, "pdf needs IN.tvr OUT.pdf", errors);
-    if (!files) return kExitUsage;
-    const QString& path = files->at(0);
-    const QString& output = files->at(1);
+    const std::optional<TCommandArguments> given =
+        CommandArguments(options,
+                         TCommandSyntax{QStringLiteral("pdf"),
+                                        {QStringLiteral("IN.tvr"), QStringLiteral("OUT.pdf")}},
+                         errors);
+    if (!given) return kExitUsage;
+    const QString& path = given->Operands[0];
+    const QString& output = given->Operands[1];
+    // A PDF is no text for a terminal or a pipe.
+    if (IsStandardOutput(output)) {
+        return UsageError(errors,
+                          QStringLiteral("pdf: OUT.pdf must be a file, not standard output (-)"),
+                          QStringLiteral("pdf"));
+    }
     if (const int status = OpenForOutput(options, data, path, output, errors);
         status != kExitDone) {
         return status;

@@ -27,10 +27,9 @@ QString OutputProblem(const QString& file) {
 }  // namespace
 
 int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    QString usage;
     const std::optional<TExchangeArguments> arguments =
-        ParseExchangeArguments(options.Arguments, false, usage);
-    if (!arguments) return UsageError(errors, QStringLiteral("read: %1").arg(usage));
+        ParseExchangeArguments(options, false, errors);
+    if (!arguments) return kExitUsage;
     if (const QString reason = OutputProblem(arguments->File); !reason.isEmpty()) {
         ReportFileError(errors, kFileOpenErrorMessage, FileDetail(arguments->File, reason));
         return kExitUsage;

@@ -4,10 +4,13 @@
 #include "core/model/radiodata.h"
 
 int RunResave(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    const std::optional<QStringList> files =
-        CommandFiles(options, 2, "resave needs IN.tvr OUT.tvr", errors);
-    if (!files) return kExitUsage;
-    if (!OpenAsOpenDoes(data, files->at(0), errors)) return kExitUsage;
-    if (!SaveAsSaveDoes(data, files->at(1), errors)) return kExitUsage;
+    const std::optional<TCommandArguments> given =
+        CommandArguments(options,
+                         TCommandSyntax{QStringLiteral("resave"),
+                                        {QStringLiteral("IN.tvr"), QStringLiteral("OUT.tvr")}},
+                         errors);
+    if (!given) return kExitUsage;
+    if (!OpenAsOpenDoes(data, given->Operands[0], errors)) return kExitUsage;
+    if (!SaveAsSaveDoes(data, given->Operands[1], errors)) return kExitUsage;
     return kExitDone;
 }

@@ -5,14 +5,18 @@
 
 #include "cli/clicommands.h"
 
-int PrintOutput(const QString& text, QTextStream& errors) {
-    const QByteArray bytes = text.toUtf8();
+int PrintBytes(std::string_view bytes, QTextStream& errors) {
     errno = 0;
-    const auto size = static_cast<size_t>(bytes.size());
-    if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+        std::fflush(stdout) == 0) {
         return kExitDone;
     }
-    errors << "tavrin-cli: standard output: " << qt_error_string(errno) << "\n";
-    errors.flush();
+    SayMessage(errors, QStringLiteral("standard output: ") + qt_error_string(errno));
     return kExitUsage;
+}
+
+int PrintOutput(const QString& text, QTextStream& errors) {
+    const QByteArray bytes = text.toUtf8();
+    return PrintBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                      errors);
 }

@@ -40,7 +40,7 @@ void ReportVerification(const TExchangeRunner& runner, TExchangeOutcome outcome,
     if (outcome == TExchangeOutcome::Differs) {
         view.Say(VerifyFailedMessage(verified->Differences().size()));
         for (const TDataDifference& difference : verified->Differences()) {
-            view.Say(DifferenceLine(difference, "written", "read back"));
+            view.SayDetail(DifferenceLine(difference, "written", "read back"));
         }
     } else if (outcome == TExchangeOutcome::Done) {
         view.Say(kVerifiedMessage);
@@ -58,7 +58,7 @@ public:
     void Identified() override {
         QString problem;
         BackUpBeforeWrite(Data, Scope, problem);
-        if (!problem.isEmpty()) Say("tavrin-cli: " + problem.toStdString());
+        if (!problem.isEmpty()) Say(problem.toStdString());
     }
 
 private:
@@ -69,10 +69,9 @@ private:
 }  // namespace
 
 int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
-    QString problem;
     const std::optional<TExchangeArguments> arguments =
-        ParseExchangeArguments(options.Arguments, true, problem);
-    if (!arguments) return UsageError(errors, QStringLiteral("write: %1").arg(problem));
+        ParseExchangeArguments(options, true, errors);
+    if (!arguments) return kExitUsage;
     // The write lists what it would refuse itself, for its scope.
     if (!OpenAsOpenDoes(data, arguments->File, errors, false)) return kExitUsage;
     TWriteConsoleView view(errors, arguments->Yes, data, arguments->Scope);

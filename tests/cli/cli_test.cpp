@@ -78,20 +78,21 @@ TEST_F(CommandLine, RefusedFilesGiveTheProgramsMessagesAndStatusTwo) {
     TCliRun run = Run({"--radio", "13", "resave", in, Path("out.tvr")});
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors,
-              "The model name selected in this software does not \nmatch applicable model name "
+              "tavrin-cli: The model name selected in this software does not \nmatch applicable "
+              "model name "
               "in the data file.\nYou cannot open this file.\n" +
                   in + ": saved for another model\n");
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
 
     run = Run({"--radio", "8", "resave", Path("missing.tvr"), Path("out.tvr")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors,
-              "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
+    EXPECT_EQ(run.Errors, "tavrin-cli: File Open error.\n" + Path("missing.tvr") +
+                              ": No such file or directory\n");
 
     run = Run({"--radio", "8", "resave", in, Path("out.txt")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors,
-              "File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n");
+    EXPECT_EQ(run.Errors, "tavrin-cli: File Open error.\n" + Path("out.txt") +
+                              ": not a data file name (.tvr)\n");
 }
 
 // Nothing waits on a FIFO, an output never takes the place of one (or of a
@@ -129,7 +130,7 @@ TEST_F(CommandLine, PathsThatAreNoPlainFileAreRefusedAtOnce) {
         const TCliRun run = Run(QStringList{"--radio", "8"} + c.Arguments);
         EXPECT_EQ(run.Status, 2) << c.Arguments.join(' ').toStdString();
         // A drawing command may find warnings of the platform before its own message.
-        EXPECT_TRUE(run.Errors.endsWith("File Open error.\n" + c.Errors + "\n"))
+        EXPECT_TRUE(run.Errors.endsWith("tavrin-cli: File Open error.\n" + c.Errors + "\n"))
             << run.Errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
@@ -153,7 +154,7 @@ TEST_F(CommandLine, ALinkInASharedFolderIsFollowedOnlyWhenItIsTheUsersOwn) {
 
     TCliRun run = Run({"--radio", "8", "resave", in, Path("shared/planted.tvr")});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "File Open error.\n" + Path("shared/planted.tvr") +
+    EXPECT_EQ(run.Errors, "tavrin-cli: File Open error.\n" + Path("shared/planted.tvr") +
                               ": a link in a shared folder that belongs to another user\n");
     EXPECT_EQ(Contents(Path("mine.tvr")), "old");
 
@@ -185,7 +186,7 @@ TEST_F(CommandLine, OutputsNeverReplaceADataFile) {
         const TCliRun run = Run(QStringList{"--radio", "8"} + c.Arguments);
         EXPECT_EQ(run.Status, 2) << c.Arguments.join(' ').toStdString();
         // A drawing command may find warnings of the platform before its own message.
-        EXPECT_TRUE(run.Errors.endsWith("File Open error.\n" + c.Output + refused))
+        EXPECT_TRUE(run.Errors.endsWith("tavrin-cli: File Open error.\n" + c.Output + refused))
             << run.Errors.toStdString();
     }
     EXPECT_EQ(Contents(in), original);
@@ -203,8 +204,8 @@ TEST_F(CommandLine, AFullDiskLeavesTheOldFileAndStatusTwo) {
         const QString command = out.endsWith(".csv") ? "export-csv" : "resave";
         const TCliRun run = Run({"--radio", "8", "--channels", "199", command, in, out});
         EXPECT_EQ(run.Status, 2) << command.toStdString();
-        EXPECT_TRUE(
-            run.Errors.startsWith("File Open error.\n" + out + ": No space left on device\n"))
+        EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: File Open error.\n" + out +
+                                          ": No space left on device\n"))
             << run.Errors.toStdString();
     }
     EXPECT_EQ(ContentsOf(disk.FilePath("out.tvr")), "old data");
@@ -212,21 +213,43 @@ TEST_F(CommandLine, AFullDiskLeavesTheOldFileAndStatusTwo) {
     EXPECT_EQ(disk.Names(), (QStringList{"filler", "out.csv", "out.tvr"}));
 }
 
+// A usage error names the bad argument and ends with one line of hint.
 TEST_F(CommandLine, UsageErrors) {
-    for (const QStringList& arguments :
-         {QStringList{}, QStringList{"--radio", "16", "resave", "a.tvr", "b.tvr"},
-          QStringList{"--radio", "x", "resave"}, QStringList{"--radio"},
-          QStringList{"--radio", "1", "--channels", "199", "resave", "a.tvr", "b.tvr"},
-          QStringList{"--radio", "1", "fly"}, QStringList{"--radio", "1", "resave", "a.tvr"},
-          QStringList{"--colour", "resave"}}) {
-        const TCliRun run = Run(arguments);
-        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli")) << arguments.join(' ').toStdString();
+    const struct {
+        QStringList Arguments;
+        QString Said;  // the first line, after "tavrin-cli: "
+        QString Hint;  // the command whose help the hint names; empty: the program's
+    } cases[] = {
+        {{}, "no command given", ""},
+        {{"--radio", "16", "resave", "a.tvr", "b.tvr"},
+         "--radio must be a row from 1 to 15, not '16'",
+         ""},
+        {{"--radio"}, "option --radio needs a value", ""},
+        {{"--colour", "resave"}, "unknown option --colour", ""},
+        {{"--radio", "1", "fly"}, "unknown command 'fly'", ""},
+        {{"--radio=1", "--channels=199", "resave", "a.tvr", "b.tvr"},
+         "--channels must be 49 or 99 for the PX-A5",
+         "resave"},
+        {{"--radio", "1", "resave", "a.tvr"}, "resave: missing OUT.tvr", "resave"},
+        {{"list", "club.tvr", "--bogus"}, "list: unknown option --bogus", "list"},
+        {{"list", "a.tvr", "b.tvr", "c.tvr"}, "list: extra operand 'c.tvr'", "list"},
+        {{"list", "club.tvr", "--radio", "8"}, "list: unknown option --radio", "list"},
+        {{"--radio", "1", "display", "COM1", "extra"}, "display: extra operand 'extra'", "display"},
+        {{"--radio", "1", "read", "COM1", "x.tvr", "--scope=all", "--scope", "menu"},
+         "read: option --scope is given twice",
+         "read"},
+        {{"--radio", "1", "write", "COM1", "x.tvr", "--yes=1"},
+         "write: option --yes takes no value",
+         "write"},
+    };
+    for (const auto& c : cases) {
+        const TCliRun run = Run(c.Arguments);
+        EXPECT_EQ(run.Status, 2) << c.Arguments.join(' ').toStdString();
+        const QString hint = c.Hint.isEmpty() ? QString() : c.Hint + " ";
+        EXPECT_EQ(run.Errors, "tavrin-cli: " + c.Said + "\nTry 'tavrin-cli " + hint + "--help'.\n");
     }
 }
 
-// Wherever it stands, an argument starting with "-" is an option; after "--"
-// every argument is a file name.
 TEST_F(CommandLine, OptionsAreNeverFileNamesAndDoubleDashEndsThem) {
     const QString in = WriteDataFileFor(8, "99", QStringLiteral("in.tvr"));
     for (const QStringList& arguments : {QStringList{"list", in, "-x"}, QStringList{"list", "-x"},
@@ -245,6 +268,21 @@ TEST_F(CommandLine, OptionsAreNeverFileNamesAndDoubleDashEndsThem) {
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(Contents(Path("--yes.csv")).startsWith("Location,"));
+
+    // "-" is standard output where the output is text; a PDF goes to a file only.
+    QByteArray output;
+    EXPECT_EQ(Run({"--radio=8", "export-csv", in, "-"}, output).Status, 0);
+    EXPECT_EQ(output, Contents(Path("--yes.csv")));
+    TCliRun run = Run({"--radio", "8", "list", in, Path("listing.txt")}, output);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_TRUE(output.isEmpty());
+    EXPECT_EQ(Run({"--radio", "8", "list", in, "-"}, output).Status, 0);
+    EXPECT_EQ(output, Contents(Path("listing.txt")));
+    run = Run({"--radio", "8", "pdf", in, "-"}, output);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(output.isEmpty());
+    EXPECT_TRUE(
+        run.Errors.contains("tavrin-cli: pdf: OUT.pdf must be a file, not standard output"));
 }
 
 TEST_F(CommandLine, HelpAndVersionAtEveryLevelEndWithStatusZero) {
@@ -278,24 +316,39 @@ TEST_F(CommandLine, HelpAndVersionAtEveryLevelEndWithStatusZero) {
 
 // The manual page cannot drift from the program: every command and option the
 // program's own help names has its entry there.
-TEST_F(CommandLine, ManualPageNamesEveryCommandAndOption) {
-    QFile manual(QStringLiteral(TAVRIN_MANUAL_PAGE));
-    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
-    const QString page = QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"), "-");
-    const QString usage = Run({"--help"}).Output;
-    const QRegularExpression entry(QStringLiteral("^  ([a-z-]+) |(--[a-z]+)"),
-                                   QRegularExpression::MultilineOption);
-    int named = 0;
-    for (const QRegularExpressionMatch& match : entry.globalMatch(usage)) {
-        const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
-        const QRegularExpression inPage(
-            QStringLiteral("^\\.B[IR]? %1\\b").arg(QRegularExpression::escape(name)),
-            QRegularExpression::MultilineOption);
-        EXPECT_TRUE(page.contains(inPage) || (name.startsWith("--") && page.contains(name)))
-            << name.toStdString();
-        ++named;
+// Every command and option a program's --help names is in its manual page.
+TEST_F(CommandLine, ManualPagesNameEveryCommandAndOption) {
+    const struct {
+        const char* Program;
+        const char* Page;
+        int Least;
+    } programs[] = {{TAVRIN_CLI_PATH, TAVRIN_MANUAL_PAGE, 15},
+                    {TAVRIN_RADIOSIM_PATH, TAVRIN_RADIOSIM_MANUAL_PAGE, 30}};
+    for (const auto& program : programs) {
+        SCOPED_TRACE(program.Page);
+        QFile manual(QString::fromLatin1(program.Page));
+        ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+        const QString page =
+            QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"), "-");
+        QProcess process;
+        process.start(QString::fromLatin1(program.Program), {"--help"});
+        ASSERT_TRUE(process.waitForFinished(10000));
+        const QString usage = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QRegularExpression entry(QStringLiteral("^  ([a-z-]+) |(--[a-z]+(?:-[a-z]+)*)"),
+                                       QRegularExpression::MultilineOption);
+        int named = 0;
+        for (const QRegularExpressionMatch& match : entry.globalMatch(usage)) {
+            const QString name =
+                match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+            const QRegularExpression inPage(
+                QStringLiteral("^\\.B[IR]? %1\\b").arg(QRegularExpression::escape(name)),
+                QRegularExpression::MultilineOption);
+            EXPECT_TRUE(page.contains(inPage) || (name.startsWith("--") && page.contains(name)))
+                << name.toStdString();
+            ++named;
+        }
+        EXPECT_GT(named, program.Least);
     }
-    EXPECT_GT(named, 15);
 }
 
 TEST_F(CommandLine, WithoutRadioTheStoredConfigurationCounts) {
@@ -327,7 +380,7 @@ TEST_F(CommandLine, DiffListsTheDifferencesOnStandardOutput) {
     EXPECT_EQ(output,
               "comment: \"club\" | \"pub\"\n"
               "channel 3, RxFreq: \"0145300000\" | \"0145400000\"\n");
-    EXPECT_EQ(run.Errors, "2 differences.\n");
+    EXPECT_EQ(run.Errors, "tavrin-cli: 2 differences.\n");
 
     run = Run({"--radio", "8", "diff", a, a}, output);
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
@@ -344,15 +397,16 @@ TEST_F(CommandLine, DiffRefusesWhatOpenRefuses) {
     QByteArray output;
     TCliRun run = Run({"diff", a, Path("missing.tvr")}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors,
-              "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n");
+    EXPECT_EQ(run.Errors, "tavrin-cli: File Open error.\n" + Path("missing.tvr") +
+                              ": No such file or directory\n");
     run = Run({"--radio", "13", "diff", a, a}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.startsWith("The model name selected")) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: The model name selected"))
+        << run.Errors.toStdString();
     EXPECT_TRUE(output.isEmpty());
     run = Run({"diff", a}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli"));
+    EXPECT_TRUE(run.Errors.contains("\nTry 'tavrin-cli "));
     run = Run({"diff", "--help"}, output);
     EXPECT_EQ(run.Status, 0);
     EXPECT_TRUE(output.startsWith(

@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString kPortUnavailable =
-    QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status.\n");
+const QString kPortUnavailable = QStringLiteral(
+    "tavrin-cli: The selected COM port is unavailable.\nPlease check the COM port status.\n");
 
 struct TDisplayRun {
     int Status = -1;
@@ -78,7 +78,7 @@ TEST_F(CliDisplay, SilentTransceiverTimesOut) {
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Output, "");
     EXPECT_EQ(run.Errors,
-              "Communication timeout error.\n"
+              "tavrin-cli: Communication timeout error.\n"
               "Please check the cable and the transceiver's power, then try again.\n");
 }
 

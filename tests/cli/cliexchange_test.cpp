@@ -30,21 +30,24 @@ constexpr int kHandheldRow = 1;  // PX-A5, U.S.A./Canada: 49 or 99 channels, no 
 constexpr int kMobileRow = 8;    // RV-310, U.S.A./Canada: 99 or 199 channels, 80 ms a command
 
 const QString kMissingPort = QStringLiteral("/dev/tavrin-test-no-such-port");
-const QString kPortUnavailable =
-    QStringLiteral("The selected COM port is unavailable.\nPlease check the COM port status.\n");
-const QString kUnsupported = QString(kUnsupportedMessage) + "\n";
+// Every message of tavrin-cli starts with its name.
+const QString kPortUnavailable = QStringLiteral(
+    "tavrin-cli: The selected COM port is unavailable.\nPlease check the COM port status.\n");
+const QString kUnsupported = "tavrin-cli: " + QString(kUnsupportedMessage) + "\n";
 const QString kMarketQuestion = QStringLiteral(
-    "The market code selected in this software does not \nmatch the market code of the "
+    "tavrin-cli: The market code selected in this software does not \nmatch the market code of the "
     "connected transcevier, \nIf you continue to write to the transceiver, the Memory \nChannel "
     "data may not be written. \nDo you wish to continue writing?\n");
 const QString kPriorityQuestion = QStringLiteral(
-    "Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
+    "tavrin-cli: Priority Scan cannot be turned ON unless the PR (Priority) channel frequency is "
     "configured.\n");
 const QString kWeatherQuestion = QStringLiteral(
-    "Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency is "
+    "tavrin-cli: Weather Alert cannot be turned ON unless the AL (Weather Alert) channel frequency "
+    "is "
     "configured.\n");
 const QString kWeatherNotice = QStringLiteral(
-    "Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when Weather Alert "
+    "tavrin-cli: Weather Alert is turned ON.\nYou cannot delete the AL channel frequency when "
+    "Weather Alert "
     "is ON.\n");
 
 const TModelInfo& Row(int row) {
@@ -325,7 +328,8 @@ TEST_F(CliExchange, RefusedRecordsAreNamedAndTheRestIsWritten) {
     const QString device = StartSim({"--radio", "1", "--refuse", "ME"});
     const TCliRun run = Cli({"--radio", "1", "write", device, Put(file, "in.tvr")});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_TRUE(run.Errors.startsWith("The transceiver refused ")) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: The transceiver refused "))
+        << run.Errors.toStdString();
     EXPECT_TRUE(run.Errors.contains("\nME 00\nME 01\n")) << run.Errors.toStdString();
     EXPECT_TRUE(
         run.Errors.endsWith("\nThese records are not stored in the transceiver.\n"
@@ -339,7 +343,7 @@ TEST_F(CliExchange, ATimeOutLeavesNoFile) {
     const TCliRun run = Cli({"--radio", "1", "read", device, Path("out.tvr")});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors,
-              "Communication timeout error.\n"
+              "tavrin-cli: Communication timeout error.\n"
               "The read stopped at the VOX setting, before any record was read.\n"
               "Please check the cable and the transceiver's power, then read again.\n");
     EXPECT_FALSE(QFile::exists(Path("out.tvr")));
@@ -471,7 +475,8 @@ TEST_F(CliExchange, RecordsBreakingTheRulesAreListedAndNothingIsSent) {
             Cli({"--radio", "1", "write", device, Put(WriteDataFile(data), "in.tvr"), "--yes"});
         EXPECT_EQ(run.Status, 1);
         EXPECT_EQ(run.Errors,
-                  "The data cannot be written: these records break the transceiver's rules.\n" +
+                  "tavrin-cli: The data cannot be written: these records break the transceiver's "
+                  "rules.\n" +
                       c.Listed + "\n");
     }
     StopSim();
@@ -566,7 +571,8 @@ TEST_F(CliExchange, CtrlCCancelsTheExchange) {
         const QByteArray errors = cli.readAllStandardError();
         EXPECT_EQ(cli.exitCode(), 130);
         if (interrupts == 1) {
-            EXPECT_TRUE(errors.startsWith("The read was not completed: it stopped at channel 0"))
+            EXPECT_TRUE(errors.startsWith(
+                "tavrin-cli: The read was not completed: it stopped at channel 0"))
                 << errors.toStdString();
             EXPECT_TRUE(errors.endsWith("tavrin-cli: cancelled\n")) << errors.toStdString();
         }
@@ -611,22 +617,23 @@ TEST_F(CliExchange, UsageErrorsAndFilesStopBeforeThePort) {
     for (const QStringList& arguments : usage) {
         const TCliRun run = Cli(QStringList{"--radio", "1"} + arguments);
         EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.Errors.contains("usage: tavrin-cli")) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Errors.contains("\nTry 'tavrin-cli ")) << arguments.join(' ').toStdString();
     }
     const struct {
         QStringList Arguments;
         QString Errors;
     } files[] = {
         {{"read", kMissingPort, Path("out.txt")},
-         "File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n"},
+         "tavrin-cli: File Open error.\n" + Path("out.txt") + ": not a data file name (.tvr)\n"},
         {{"read", kMissingPort, Path("no-folder/out.tvr")},
-         "File Open error.\n" + Path("no-folder/out.tvr") + ": its folder does not exist\n"},
+         "tavrin-cli: File Open error.\n" + Path("no-folder/out.tvr") +
+             ": its folder does not exist\n"},
         {{"read", kMissingPort, Path("fifo.tvr")},
-         "File Open error.\n" + Path("fifo.tvr") + ": not a regular file\n"},
+         "tavrin-cli: File Open error.\n" + Path("fifo.tvr") + ": not a regular file\n"},
         {{"write", kMissingPort, Path("missing.tvr")},
-         "File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n"},
+         "tavrin-cli: File Open error.\n" + Path("missing.tvr") + ": No such file or directory\n"},
         {{"write", kMissingPort, Put(FilledFile(kMobileRow, "99"), "mobile.tvr")},
-         QString(kModelMismatchMessage) + "\n" + Path("mobile.tvr") +
+         "tavrin-cli: " + QString(kModelMismatchMessage) + "\n" + Path("mobile.tvr") +
              ": saved for another model\n"},
     };
     for (const auto& f : files) {

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(CsvCommandLine, ImportStartsFromANewDataSetOrKeepsTheBaseFilesChannels) {
     TCliRun run = Run({"import-csv", Write("1.csv", "1,CLUB,145.5\n"), Path("a.tvr")});
-    EXPECT_EQ(run.Errors, "1 channel imported, 0 adjusted, 0 lines skipped.\n");
+    EXPECT_EQ(run.Errors, "tavrin-cli: 1 channel imported, 0 adjusted, 0 lines skipped.\n");
     const QString second = Write("2.csv", "2,RPT,147,+,0.6\n");
     run = Run({"import-csv", second, Path("b.tvr"), "--into", Path("a.tvr")});
     ASSERT_EQ(run.Status, 0) << run.Errors.toStdString();
@@ -59,7 +59,7 @@ TEST_F(CsvCommandLine, ExportedListImportsToTheSameChannels) {
           "5,STEP,145.787500,,,,,,,,FM,12.50,\n");
     ASSERT_EQ(Run({"import-csv", Path("rich.csv"), Path("first.tvr")}).Status, 0);
     EXPECT_EQ(Run({"export-csv", Path("first.tvr"), Path("back.csv")}).Errors,
-              "6 channels exported.\n");
+              "tavrin-cli: 6 channels exported.\n");
     // A slip of the name does not replace a data file.
     EXPECT_EQ(Run({"export-csv", Path("first.tvr"), Path("first.tvr")}).Status, 2);
     ASSERT_EQ(Run({"import-csv", Path("back.csv"), Path("second.tvr")}).Status, 0);
@@ -81,9 +81,9 @@ TEST_F(CsvCommandLine, FailuresWriteNoFile) {
     EXPECT_LT(controls.Errors.size(), 1000);
     const QString large = Write("large.csv", QByteArray(5 << 20, ' '));
     // The message may be followed by a line that names the file and the reason.
-    EXPECT_TRUE(
-        Run({"import-csv", large, Path("out.tvr")})
-            .Errors.startsWith("This file is too large for a channel list (over 4 MiB).\n"));
+    EXPECT_TRUE(Run({"import-csv", large, Path("out.tvr")})
+                    .Errors.startsWith(
+                        "tavrin-cli: This file is too large for a channel list (over 4 MiB).\n"));
     for (const QStringList& arguments :
          {QStringList{"import-csv", Path("none.csv"), Path("out.tvr")},
           QStringList{"import-csv", headerOnly, Path("out.tvr"), "--into", Path("none.tvr")},

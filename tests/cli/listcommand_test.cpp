@@ -174,7 +174,7 @@ TEST_F(ListingCommands, UsageAndFileErrors) {
     const TCliRun unwritable =
         Run({"--radio", "7", "pdf", in, Files.filePath("no/out.pdf")}, output);
     EXPECT_EQ(unwritable.Status, 2);
-    EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("File Open error.\n") +
+    EXPECT_TRUE(unwritable.Errors.contains(QStringLiteral("tavrin-cli: File Open error.\n") +
                                            Files.filePath("no/out.pdf") + ": No such file"))
         << unwritable.Errors.toStdString();
 }
@@ -230,7 +230,8 @@ TEST_F(ListingCommands, PdfOnAFullDiskLeavesTheOldFile) {
     disk.Fill(complete.size() / 2 / 4096 * 4096);
     const TCliRun run = Run({"--radio", "7", "--tbf", "pdf", in, out}, output);
     EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.endsWith("File Open error.\n" + out + ": No space left on device\n"))
+    EXPECT_TRUE(
+        run.Errors.endsWith("tavrin-cli: File Open error.\n" + out + ": No space left on device\n"))
         << run.Errors.toStdString();
     EXPECT_EQ(ContentsOf(out), complete);
     EXPECT_EQ(disk.Names(), (QStringList{"filler", "out.pdf"}));

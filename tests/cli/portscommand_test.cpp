@@ -81,7 +81,8 @@ TEST_F(PortsCommand, ShowsEachPortsDeviceWhereItCameFromAndItsState) {
 TEST_F(PortsCommand, ExtraArgumentsAreAUsageError) {
     const TCliRun run = Run({QStringLiteral("ports"), QStringLiteral("COM1")}, {});
     EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.startsWith("tavrin-cli: ports takes no arguments\n"))
+    EXPECT_TRUE(run.Errors.startsWith(
+        "tavrin-cli: ports: extra operand 'COM1'\nTry 'tavrin-cli ports --help'.\n"))
         << run.Errors.toStdString();
     EXPECT_EQ(Output, "");
 }

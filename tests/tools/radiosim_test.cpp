@@ -525,6 +525,7 @@ TEST(Options, ParsesEveryOptionAndRefusesBadOnes) {
                                    "--radio 8 --id=",
                                    "--radio 8 --link",
                                    "--radio 8 --color"};
+    EXPECT_TRUE(ParseSimOptions(Words("--version"), error)->Version);
     for (const char* arguments : refused) {
         EXPECT_FALSE(ParseSimOptions(Words(arguments), error)) << arguments;
         EXPECT_FALSE(error.empty());

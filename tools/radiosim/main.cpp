@@ -111,6 +111,10 @@ int main(int argc, char* argv[]) {
         std::fputs(SimUsageText().c_str(), stdout);
         return kExitClean;
     }
+    if (options->Version) {
+        std::fputs("tavrin-radiosim " TAVRIN_VERSION "\n", stdout);
+        return kExitClean;
+    }
     TRadioData data;
     if (!FillMemory(*options, data, error)) return Fail(kExitUsage, error);
     TSimLog log;

@@ -262,6 +262,10 @@ std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& argum
             options.Help = true;
             return options;
         }
+        if (name == "--version") {
+            options.Version = true;
+            return options;
+        }
         std::optional<std::string> value;
         if (const size_t equals = name.find('='); name.starts_with("--") && equals != name.npos) {
             value = name.substr(equals + 1);
@@ -307,6 +311,7 @@ std::string SimUsageText() {
            "  --link PATH           symbolic link PATH to the device (removed at the end)\n"
            "  --log FILE            log commands and replies to FILE, not standard error\n"
            "  --quiet               no log\n"
+           "  --help, --version     this text, or the version\n"
            "  --protect-in-program  answer \"CP\" only between PROGRAM and END\n"
            "faults (commands are counted from 1, wake-ups included):\n"
            "  --latency MS          wait MS milliseconds before each reply\n"

@@ -23,6 +23,7 @@ struct TSimOptions {
     std::string LogPath;  // empty: the log goes to standard error
     bool Quiet = false;
     bool Help = false;
+    bool Version = false;
     TProtectAnswer ProtectAnswer = TProtectAnswer::Always;
     TFaultPlan Faults;
     std::optional<uint32_t> Seed;  // of the refusal rate and the noise; random when not given

@@ -6,6 +6,8 @@
 #include <exception>
 #include <string>
 
+#include "core/files/datafile.h"
+#include "core/files/filereport.h"
 #include "core/files/settings.h"
 #include "gui/dialogs/versiontexts.h"
 #include "gui/kit/language.h"
@@ -29,7 +31,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 namespace {
 
 constexpr char kUsageText[] =
-    "Usage: tavrin [FILE.tvr | /tbf]\n"
+    "Usage: tavrin [--help | --version] [FILE.tvr | /tbf]\n"
     "Reads, edits and writes the memory channels and settings of the transceiver.\n"
     "\n"
     "  FILE.tvr   opens the data file (a path with blanks may be given unquoted)\n"
@@ -41,23 +43,58 @@ constexpr char kUsageText[] =
 
 }  // namespace
 
-const char* ProgramInformation(int argc, char* argv[]) {
-    if (argc != 2) return nullptr;
-    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        return kUsageText;
+namespace {
+
+TProgramAnswer UsageError(const QString& problem) {
+    return {2, QStringLiteral("tavrin: %1\nTry 'tavrin --help'.\n").arg(problem)};
+}
+
+bool IsToneBurstOption(const QString& argument) {
+    return argument == QLatin1String("/tbf") || argument == QLatin1String("/TBF");
+}
+
+}  // namespace
+
+std::optional<TProgramAnswer> AnswerCommandLine(QStringList arguments) {
+    if (arguments.isEmpty()) return std::nullopt;
+    if (arguments.size() == 1) {
+        const QString& only = arguments.constFirst();
+        if (only == QLatin1String("--help") || only == QLatin1String("-h")) {
+            return TProgramAnswer{0, QString::fromLatin1(kUsageText)};
+        }
+        if (only == QLatin1String("--version")) {
+            return TProgramAnswer{0,
+                                  QStringLiteral("TAVRIN %1\n").arg(QLatin1String(kVersionText))};
+        }
+        if (IsToneBurstOption(only)) return std::nullopt;
     }
-    if (std::strcmp(argv[1], "--version") == 0) {
-        static const std::string version = std::string("TAVRIN ") + kVersionText + "\n";
-        return version.c_str();
+    if (arguments.constFirst() == QLatin1String("--")) {
+        arguments.removeFirst();
+        if (arguments.isEmpty()) return std::nullopt;
+    } else {
+        for (const QString& argument : arguments) {
+            if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
+                return UsageError(QStringLiteral("unknown option %1").arg(argument));
+            }
+        }
     }
-    return nullptr;
+    // A path with blanks may come in pieces; the window joins them again.
+    const QString path = arguments.join(QLatin1Char(' '));
+    if (!HasDataFileExtension(path)) {
+        return UsageError(
+            QStringLiteral("'%1' is not a data file name (.tvr)").arg(VisibleFileName(path)));
+    }
+    return std::nullopt;
 }
 
 int RunProgram(int argc, char* argv[]) {
-    // Help and version are answered on the terminal, without a window or a display.
-    if (const char* information = ProgramInformation(argc, argv)) {
-        std::fputs(information, stdout);
-        return 0;
+    // Help, version and usage errors are answered on the terminal, without a
+    // window or a display; only data files and /tbf reach the window.
+    QStringList given;
+    for (int index = 1; index < argc; ++index) given << QString::fromLocal8Bit(argv[index]);
+    if (const std::optional<TProgramAnswer> answer = AnswerCommandLine(given)) {
+        std::fputs(answer->Text.toLocal8Bit().constData(), answer->Status == 0 ? stdout : stderr);
+        return answer->Status;
     }
     TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TAVRIN"));

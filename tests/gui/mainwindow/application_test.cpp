@@ -3,6 +3,7 @@
 #include <QProcess>
 
 #include "gui/kit/messagebox.h"
+#include "gui/mainwindow/application.h"
 
 namespace {
 
@@ -17,20 +18,34 @@ TEST(Application, ExceptionsFromEventHandlersAreShownAndTheLoopGoesOn) {
               QStringList({error + " WriteFile Error:5", error + " other failure"}));
 }
 
-TEST(Application, HelpAndVersionAreAnsweredOnTheTerminal) {
+// Before any window: help and version on standard output, a usage error on
+// standard error; only data files and /tbf reach the window.
+TEST(Application, TheCommandLineIsAnsweredOnTheTerminal) {
     const struct {
-        const char* Argument;
-        const char* Start;
-    } kCases[] = {{"--help", "Usage: tavrin [FILE.tvr | /tbf]\n"},
-                  {"-h", "Usage: tavrin [FILE.tvr | /tbf]\n"},
-                  {"--version", "TAVRIN Version 3.11\n"}};
+        QStringList Arguments;
+        int Status;
+        const char* Start;  // of standard output, or of standard error for status 2
+    } kCases[] = {
+        {{"--help"}, 0, "Usage: tavrin [--help | --version] [FILE.tvr | /tbf]\n"},
+        {{"-h"}, 0, "Usage: tavrin [--help | --version] [FILE.tvr | /tbf]\n"},
+        {{"--version"}, 0, "TAVRIN Version 3.11\n"},
+        {{"--bogus"}, 2, "tavrin: unknown option --bogus\nTry 'tavrin --help'.\n"},
+        {{"club.tvr", "-v"}, 2, "tavrin: unknown option -v\n"},
+        {{"help"}, 2, "tavrin: 'help' is not a data file name (.tvr)\nTry 'tavrin --help'.\n"},
+    };
     for (const auto& test : kCases) {
+        const std::string shown = test.Arguments.join(' ').toStdString();
         QProcess program;
-        program.start(QStringLiteral(TAVRIN_PROGRAM_PATH), {QString::fromLatin1(test.Argument)});
-        ASSERT_TRUE(program.waitForFinished(10000)) << test.Argument;
-        EXPECT_EQ(program.exitCode(), 0) << test.Argument;
-        EXPECT_TRUE(program.readAllStandardOutput().startsWith(test.Start)) << test.Argument;
+        program.start(QStringLiteral(TAVRIN_PROGRAM_PATH), test.Arguments);
+        ASSERT_TRUE(program.waitForFinished(10000)) << shown;
+        EXPECT_EQ(program.exitCode(), test.Status) << shown;
+        const QByteArray said =
+            test.Status == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
+        EXPECT_TRUE(said.startsWith(test.Start)) << shown << ": " << said.toStdString();
     }
+    const std::optional<TProgramAnswer> window = AnswerCommandLine({"--", "-club", "list.TVR"});
+    EXPECT_FALSE(window.has_value());
+    EXPECT_FALSE(AnswerCommandLine({"/TBF"}).has_value());
 }
 
 }  // namespace
