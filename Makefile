@@ -47,9 +47,11 @@ format-check: deps
 	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format-check: every source follows .clang-format"
 
 # The checks of .clang-tidy (likely bugs, reserved identifiers) over every source of src/
-# and tools/, with the build's compile commands; any finding fails.
+# and tools/, with the build's compile commands; any finding fails. The compiler's own
+# warnings are the build's business (GCC's options mean nothing to clang here).
 tidy: build
-	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '$(CURDIR)/(src|tools)/.*\.cpp$$' >$(BUILD_DIR)/tidy.log 2>&1 \
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) -extra-arg=-Wno-unknown-warning-option \
+		-extra-arg=-Wno-error '$(CURDIR)/(src|tools)/.*\.cpp$$' >$(BUILD_DIR)/tidy.log 2>&1 \
 		|| { grep -a -B2 -A3 'error:' $(BUILD_DIR)/tidy.log; exit 1; }
 	@echo "tidy: no findings"
 
