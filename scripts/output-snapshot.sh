@@ -39,7 +39,9 @@ for row in $(seq 1 15); do
             "$out/$row-$count-filled.tvr" 2>"$out/$row-$count-import.txt" || continue
         "$cli" --radio "$row" --channels "$count" import-csv "$here/tests/core/files/csv/nothing_importable.csv" \
             "$out/$row-$count-new.tvr" 2>/dev/null || true
-        "$cli" --radio "$row" --channels "$count" list "$out/$row-$count-filled.tvr" \
+        # The caption names the file as given: named from inside the folder, it
+        # reads the same whichever folder the snapshot goes to.
+        (cd "$out" && "$cli" --radio "$row" --channels "$count" list "$row-$count-filled.tvr") \
             >"$out/$row-$count.list" 2>&1 || true
         "$cli" --radio "$row" --channels "$count" export-csv "$out/$row-$count-filled.tvr" \
             "$out/$row-$count.csv" 2>/dev/null || true

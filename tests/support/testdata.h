@@ -5,6 +5,7 @@
 
 #include "core/model/menuchoices.h"
 #include "core/model/modelcatalogue.h"
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "core/radio/slotcommands.h"
 
@@ -20,11 +21,12 @@ inline TRadioData ConfiguredData(const char* model, const char* marketCode, cons
 // The label a record carries in the data files.
 inline std::string LabelOf(const TRadioData& data, int index) {
     static const char* const kSpecial[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
+    const bool mobile = ProfileOf(data).IsMobile();
     char label[8];
     if (index < TRadioData::kFirstSpecialRecord) {
-        std::snprintf(label, sizeof label, data.IsMobile() ? "%03d" : "%02d", index);
+        std::snprintf(label, sizeof label, mobile ? "%03d" : "%02d", index);
     } else {
-        std::snprintf(label, sizeof label, data.IsMobile() ? " %s" : "%s", kSpecial[index - 200]);
+        std::snprintf(label, sizeof label, mobile ? " %s" : "%s", kSpecial[index - 200]);
     }
     return label;
 }
@@ -50,7 +52,7 @@ inline void FillEverything(TRadioData& data) {
     // trade places on the way are seen.
     constexpr char kValues[] = "123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
     int next = 0;
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+    for (const TMenuValue& value : MenuLayout(ProfileOf(data).Menu)) {
         const char first = value.Width == 2 ? '0' + static_cast<char>(next % 10) : '\0';
         const std::string text =
             value.Width == 2 ? std::string{first, kValues[next]} : std::string(1, kValues[next]);
@@ -92,7 +94,7 @@ inline void FillWithinRules(TRadioData& data) {
     data.SetDtmf(9, "9,1 2");
     data.SetComment("Club \xE9vening");
     int next = 0;
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+    for (const TMenuValue& value : MenuLayout(ProfileOf(data).Menu)) {
         const int count = MenuChoiceCount(data, value.Slot);
         data.SetMenuSlot(value.Slot, MenuChoiceText(value.Slot, ++next % count));
     }

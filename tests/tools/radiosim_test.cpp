@@ -55,9 +55,9 @@ TRadioData Fresh(int row, const char* count = "") {
     data.ApplyDefaultRecords();
     data.ApplyWeatherAlertDefault();
     data.ApplyMenuDefaults();
-    data.SetChannel(7, data.IsMobile() ? kMobile7 : kHandheld7);
-    if (data.IsMobile()) data.SetChannel(TRadioData::kPriorityRecord, kMobilePriority);
-    data.SetChannel(kU2, (data.IsMobile() ? " U2," : "U2,") + kEntry + ",,");
+    data.SetChannel(7, ProfileOf(data).IsMobile() ? kMobile7 : kHandheld7);
+    if (ProfileOf(data).IsMobile()) data.SetChannel(TRadioData::kPriorityRecord, kMobilePriority);
+    data.SetChannel(kU2, (ProfileOf(data).IsMobile() ? " U2," : "U2,") + kEntry + ",,");
     data.SetCall("0," + kCall + ",,,");
     data.SetVfo("0," + kVfo + ",,,,2,");
     data.SetProgramVfo("0137,0172");

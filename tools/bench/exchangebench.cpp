@@ -70,11 +70,12 @@ constexpr TCase kCases[] = {
 
 std::string LabelOf(const TRadioData& data, int record) {
     static const char* const kSpecial[] = {"L0", "U0", "L1", "U1", "L2", "U2", "PR", "AL"};
+    const TLabelForm& labels = ProfileOf(data).Labels;
     char label[8];
     if (record < TRadioData::kFirstSpecialRecord) {
-        std::snprintf(label, sizeof label, data.IsMobile() ? "%03d" : "%02d", record);
+        std::snprintf(label, sizeof label, "%0*d", labels.Digits, record);
     } else {
-        std::snprintf(label, sizeof label, data.IsMobile() ? " %s" : "%s",
+        std::snprintf(label, sizeof label, "%s%s", labels.SpecialPrefix,
                       kSpecial[record - TRadioData::kFirstSpecialRecord]);
     }
     return label;
@@ -352,8 +353,9 @@ public:
 };
 
 // A verified write waits the start delay twice: before the write and before its read-back.
-TClock::duration PausesOf(const TResult& result, bool mobile, bool verify) {
-    return kStartDelay * (verify ? 2 : 1) + (mobile ? result.Commands * kMobileCommandDelay : 0ms);
+TClock::duration PausesOf(const TResult& result, std::chrono::milliseconds commandDelay,
+                          bool verify) {
+    return kStartDelay * (verify ? 2 : 1) + result.Commands * commandDelay;
 }
 
 // Runs the exchange on the event loop; the figures of the line and the loop.
@@ -416,7 +418,8 @@ TResult RunCase(const TCase& benchCase) {
             std::make_unique<TReadExchange>(data, runner, TTransferScope::All, false));
     }
     RunExchange(line, runner, view, result);
-    const TClock::duration pauses = PausesOf(result, data.IsMobile(), benchCase.Verify);
+    const TClock::duration pauses =
+        PausesOf(result, ProfileOf(data).CommandDelay, benchCase.Verify);
     result.Floor = LineTime(result.BytesOut + result.BytesIn) + pauses;
     result.ProgramOverhead -= pauses;
 

@@ -1,6 +1,7 @@
 #include "core/files/listing.h"
 
-#include <array>
+#include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,8 @@
 #include "core/model/channelview.h"
 #include "core/model/commenttext.h"
 #include "core/model/frequencyrules.h"
+#include "core/model/menuchoices.h"
+#include "core/model/menusettings.h"
 #include "core/model/modelprofile.h"
 #include "core/model/numbertext.h"
 #include "core/model/pffunctions.h"
@@ -29,7 +32,7 @@ std::string ShiftText(const TRadioData& data, const std::string& shift) {
     if (shift == "1") return " +";
     if (shift == "2") return " -";
     if (shift != "3") return " ";
-    const TModelProfile profile = ProfileOf(data);
+    const TModelProfile& profile = ProfileOf(data);
     if (!profile.ListsMinus76Shift) return "";
     return profile.Minus76Market ? " -7.6MHz" : " ";
 }
@@ -113,141 +116,98 @@ QString FormatChannelLine(const TRadioData& data, TChannelLineKind kind, int rec
 
 namespace {
 
-enum class TMenuScope { All, Handheld, Mobile, ToneBurst, DtmfHold };
-
-using TMenuValue = std::string (*)(const TRadioData& data, const std::string& slot);
-
-struct TMenuItem {
-    TMenuSlot Slot;
-    const char* Label;
-    TMenuScope Scope;
-    TMenuValue Value;
+// The menu settings in the order the listing prints them.
+constexpr TMenuSlot kListingOrder[] = {
+    kBatterySaverSlot,
+    kAutoPowerOffSlot,
+    kPriorityScanSlot,
+    kScanResumeSlot,
+    kTuneEnableSlot,
+    kKeyBeepSlot,
+    kTxInhibitSlot,
+    kBusyChannelLockoutSlot,
+    kSmeterSquelchSlot,
+    kSquelchHangTimeSlot,
+    kTimeOutTimerSlot,
+    kVoxGainSlot,
+    kVoxOnBusySlot,
+    kVoxDelaySlot,
+    kRepeaterOffsetSlot,
+    kToneHoldSlot,
+    kCallKeySlot,
+    kToneBurstSlot,
+    kDtmfLockSlot,
+    kDtmfHoldSlot,
+    kDtmfMonitorSlot,
+    kDtmfPauseSlot,
+    kDtmfSpeedSlot,
+    kPf1Slot,
+    kPf2Slot,
+    kPf3Slot,
+    kPf4Slot,
+    kBrightnessSlot,
+    kAutoBrightnessSlot,
+    kPowerOnMessageSlot,
+    kKeyLockSlot,
+    kMemoryNameSlot,
+    kLampSlot,
+    kMicKeyLockSlot,
+    kDataSpeedSlot,
+    kChannelCountSlot,
 };
+static_assert(std::size(kListingOrder) == TRadioData::kMenuSlotCount);
 
-// texts[i] when the slot holds the number first + i, `otherwise` for anything else.
-std::string Numbered(const std::string& slot, int first, std::initializer_list<const char*> texts,
-                     const char* otherwise) {
-    int number = first;
-    for (const char* text : texts) {
-        if (slot == std::to_string(number++)) return text;
+// The choice a stored value names, in the listing's words; the fallback choice for a
+// value that names none.
+std::string ListedChoice(const TMenuSetting& setting, const std::string& value) {
+    const TMenuListing& listing = setting.Listing;
+    const std::span<const char* const> words =
+        listing.Words.empty() ? setting.Choices : listing.Words;
+    for (size_t position = 0; position < words.size(); ++position) {
+        if (value == MenuChoiceText(setting.Slot, static_cast<int>(position))) {
+            return words[position];
+        }
     }
-    return otherwise;
+    return listing.Fallback < 0 ? "" : words[static_cast<size_t>(listing.Fallback)];
 }
 
-std::string OffOn(const TRadioData&, const std::string& slot) {
-    return !slot.empty() && slot[0] == '0' ? "OFF" : "ON";
+std::string ListedValue(const TMenuSetting& setting, const std::string& value) {
+    const TMenuListing& listing = setting.Listing;
+    switch (listing.As) {
+        case TListedValue::Choice:
+            return ListedChoice(setting, value);
+        case TListedValue::OffOn:
+            return !value.empty() && value[0] == '0' ? "OFF" : "ON";
+        case TListedValue::OffForOne:
+            return value == "1" ? "OFF" : "ON";
+        case TListedValue::Text:
+            return listing.OffText && value == listing.OffText ? "OFF" : value;
+        case TListedValue::PfFunction:
+            return PfFunctionOfSlot(value);
+        case TListedValue::ChannelCount:
+            return value == "49" ? "50ch" : value == "99" ? "100ch" : "200ch";
+        case TListedValue::PriorityScan:
+            break;
+    }
+    return value;
 }
 
-std::string PfFunction(const TRadioData&, const std::string& slot) {
-    return PfFunctionOfSlot(slot);
-}
-
-std::string PriorityScanLine(const TRadioData& data, const std::string& slot) {
-    if (slot == "1") return "Priority Scan : ON";
-    if (slot == "2") return "Weather Alart : ON";
+// The priority scan's line names the scan that is on.
+std::string PriorityScanLine(const TRadioData& data, const std::string& value) {
+    if (value == "1") return "Priority Scan : ON";
+    if (value == "2") return "Weather Alart : ON";
     if (ProfileOf(data).HasWeatherAlert) return "Priority Scan/Weather Alart : OFF";
     return "Priority Scan : OFF";
 }
 
-std::string MicKeyLine(const TRadioData& data, const std::string& slot) {
-    return (data.IsMobile() ? "MIC Key Lock : " : "Disable MIC PF Key : ") + OffOn(data, slot);
-}
-
-// The priority scan and MIC key items compose their whole line, so they carry no label.
-const std::array<TMenuItem, TRadioData::kMenuSlotCount>& MenuItems() {
-    using S = TMenuScope;
-    using D = const TRadioData&;
-    using T = const std::string&;
-    static const std::array<TMenuItem, TRadioData::kMenuSlotCount> kItems{{
-        {kBatterySaverSlot, "Battery Saver : ", S::Handheld,
-         [](D, T s) {
-             return Numbered(s, 1,
-                             {"0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec",
-                              "4.0sec", "5.0sec"},
-                             "OFF");
-         }},
-        {kAutoPowerOffSlot, "Auto Power Off : ", S::All,
-         [](D, T s) {
-             return Numbered(s, 1, {"30min", "60min", "90min", "120min", "180min"}, "OFF");
-         }},
-        {kPriorityScanSlot, nullptr, S::All, PriorityScanLine},
-        {kScanResumeSlot, "Scan Resume Method : ", S::All,
-         [](D, T s) {
-             return Numbered(s, 0, {"Time-Operated Mode", "Carrier-Operated Mode"}, "Seek Mode");
-         }},
-        {kTuneEnableSlot, "Tune Enable : ", S::All, OffOn},
-        {kKeyBeepSlot, "Key Beep : ", S::All, OffOn},
-        {kTxInhibitSlot, "Tx Inhibit : ", S::Handheld, OffOn},
-        {kBusyChannelLockoutSlot, "Busy Channel Lockout : ", S::All, OffOn},
-        {kSmeterSquelchSlot, "S-Meter Squelch : ", S::Mobile, OffOn},
-        {kSquelchHangTimeSlot, "Squelch Hang Time : ", S::Mobile,
-         [](D, T s) {
-             return Numbered(s, 1, {"125ms", "250ms", "500ms"}, "OFF");
-         }},
-        {kTimeOutTimerSlot, "Time-out Timer : ", S::All,
-         [](D, T s) {
-             return Numbered(s, 1, {"5min", "10min"}, "3min");
-         }},
-        {kVoxGainSlot, "VOX Gain : ", S::Handheld,
-         [](D, T s) { return s == "0" ? std::string("OFF") : s; }},
-        {kVoxOnBusySlot, "VOX on Busy : ", S::Handheld, OffOn},
-        {kVoxDelaySlot, "VOX Deley : ", S::Handheld,
-         [](D, T s) {
-             return Numbered(s, 1, {"500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"},
-                             "250ms");
-         }},
-        {kRepeaterOffsetSlot, "Automatic Repeater Offset : ", S::All, OffOn},
-        {kToneHoldSlot, "1750Hz Tone Hold : ", S::All, OffOn},
-        {kCallKeySlot, "CALL Key : ", S::All,
-         [](D, T s) { return std::string(s == "0" ? "CALL" : "1750Hz Tone"); }},
-        {kToneBurstSlot, "Tone Burst Frequency : ", S::ToneBurst,
-         [](D, T s) {
-             return Numbered(s, 0, {"1000Hz", "1450Hz", "1750Hz", "2100Hz"}, "1750Hz");
-         }},
-        {kDtmfLockSlot, "DTMF Lock : ", S::All, OffOn},
-        {kDtmfHoldSlot, "DTMF Hold : ", S::DtmfHold, OffOn},
-        {kDtmfMonitorSlot, "DTMF Monitor : ", S::Mobile, OffOn},
-        {kDtmfPauseSlot, "DTMF Pause : ", S::All,
-         [](D, T s) {
-             return Numbered(
-                 s, 0, {"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}, "");
-         }},
-        {kDtmfSpeedSlot, "DTMF Speed : ", S::All,
-         [](D, T s) { return std::string(s == "0" ? "Fast" : "Slow"); }},
-        {kPf1Slot, "PF1 : ", S::Mobile, PfFunction},
-        {kPf2Slot, "PF2 : ", S::Mobile, PfFunction},
-        {kPf3Slot, "PF3 : ", S::Mobile, PfFunction},
-        {kPf4Slot, "PF4 : ", S::Mobile, PfFunction},
-        {kBrightnessSlot, "Brightness : ", S::Mobile,
-         [](D, T s) { return s == "00" ? std::string("OFF") : s; }},
-        {kAutoBrightnessSlot, "Auto Brightness : ", S::Mobile, OffOn},
-        {kPowerOnMessageSlot, "Power-on Message : ", S::All, [](D, T s) { return s; }},
-        {kKeyLockSlot, "Key Lock : ", S::All, OffOn},
-        {kMemoryNameSlot, "Memory Name : ", S::All,
-         [](D, T s) { return std::string(s == "1" ? "OFF" : "ON"); }},
-        {kLampSlot, "Lamp : ", S::Handheld, OffOn},
-        {kMicKeyLockSlot, nullptr, S::All, MicKeyLine},
-        {kDataSpeedSlot, "Data Speed : ", S::Mobile,
-         [](D, T s) { return std::string(s == "0" ? "1200bps" : "9600bps"); }},
-        {kChannelCountSlot, "Channel Quantity : ", S::All,
-         [](D, T s) { return std::string(s == "49"   ? "50ch"
-                                         : s == "99" ? "100ch"
-                                                     : "200ch"); }},
-    }};
-    return kItems;
-}
-
-bool Applies(const TRadioData& data, TMenuScope scope, bool toneBurstOption) {
-    switch (scope) {
-        case TMenuScope::Handheld:
-            return data.IsHandheld();
-        case TMenuScope::Mobile:
-            return data.IsMobile();
-        case TMenuScope::ToneBurst:
+bool IsListed(const TRadioData& data, const TMenuSetting& setting, bool toneBurstOption) {
+    if (!CarriageIn(setting, ProfileOf(data).Menu).Carried()) return false;
+    switch (setting.Shown) {
+        case TMenuShown::WithToneBurst:
             return ToneBurstShown(toneBurstOption, data);
-        case TMenuScope::DtmfHold:
+        case TMenuShown::WhereDtmfHolds:
             return ProfileOf(data).HasDtmfHold;
-        case TMenuScope::All:
+        case TMenuShown::Always:
             break;
     }
     return true;
@@ -257,22 +217,19 @@ bool Applies(const TRadioData& data, TMenuScope scope, bool toneBurstOption) {
 
 QString FormatMenuLine(const TRadioData& data, int item, bool toneBurstOption) {
     if (item < 1 || item > TRadioData::kMenuSlotCount) return {};
-    const TMenuItem& entry = MenuItems()[static_cast<size_t>(item - 1)];
-    if (!Applies(data, entry.Scope, toneBurstOption)) return {};
-    const std::string value = entry.Value(data, data.GetMenuSlot(entry.Slot));
-    return QString::fromLatin1(entry.Label ? entry.Label + value : value);
+    const TMenuSetting& setting = MenuSettingOf(kListingOrder[static_cast<size_t>(item - 1)]);
+    if (!IsListed(data, setting, toneBurstOption)) return {};
+    const std::string value = data.GetMenuSlot(setting.Slot);
+    if (setting.Listing.As == TListedValue::PriorityScan) {
+        return QString::fromLatin1(PriorityScanLine(data, value));
+    }
+    return QString::fromLatin1(std::string(ListedNameIn(setting, ProfileOf(data).Menu)) + " : " +
+                               ListedValue(setting, value));
 }
 
 std::string MenuSettingName(int slot) {
-    // These two items compose their whole line, which depends on the model.
-    if (slot == kPriorityScanSlot) return "Priority Scan";
-    if (slot == kMicKeyLockSlot) return "MIC Key Lock";
-    for (const TMenuItem& item : MenuItems()) {
-        if (item.Slot != slot || !item.Label) continue;
-        const std::string_view label = item.Label;
-        return std::string(label.substr(0, label.find(" : ")));
-    }
-    return "menu slot " + std::to_string(slot);
+    if (slot < kFirstMenuSlot || slot > kLastMenuSlot) return "menu slot " + std::to_string(slot);
+    return MenuSettingOf(slot).Listing.Name;
 }
 
 namespace {

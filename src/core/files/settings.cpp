@@ -117,20 +117,17 @@ void ChooseConfiguration(TSettingsStore& store, TRadioData& data,
 void LoadBandLimit(TSettingsStore& store, TRadioData& data) {
     QString limit = store.Read(QStringLiteral("Limit"));
     if (limit.isEmpty()) {
-        limit = FromLatin1(ProfileOf(data).BandLimit);
+        limit = FromLatin1(std::string(ProfileOf(data).BandLimit));
     }
     store.Write(QStringLiteral("Limit"), limit);
     data.SetBandLimit(Latin1(limit));
 }
 
 void LoadChannelCount(TSettingsStore& store, TRadioData& data) {
-    const TModelProfile profile = ProfileOf(data);
-    if (profile.Family == TModelFamily::Unknown) return;  // an unknown model has no count
+    const TModelProfile& profile = ProfileOf(data);
+    if (!profile.ChannelCountKey) return;  // an unknown model has no count
     const TChannelCounts counts = profile.ChannelCounts;
-    // Mobiles keep their count under "Channel1", which the program never writes.
-    const QString name =
-        profile.IsHandheld() ? QStringLiteral("Channel") : QStringLiteral("Channel1");
-    QString count = store.Read(name);
+    QString count = store.Read(QLatin1String(profile.ChannelCountKey));
     if (count != QLatin1String(counts.Smaller) && count != QLatin1String(counts.Larger)) {
         count = QString::fromLatin1(counts.Smaller);
     }

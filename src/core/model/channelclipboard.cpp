@@ -98,13 +98,15 @@ void StoreRecordOfRow(TRadioData& data, TClipGrid grid, int row, std::string_vie
     }
 }
 
-// The memory grid's label, three characters wide on the mobiles ("005", " PR").
+// The memory grid's label, as wide as the model's labels: three characters on the
+// mobiles ("005", " PR").
 std::string PastedLabel(const TRadioData& data, TClipGrid grid, int row) {
     if (grid != TClipGrid::Memory) return "0";
     std::string label = MemoryRowLabel(data, row);
-    if (data.IsMobile() && !label.empty() && label.size() < 3) {
+    const auto width = static_cast<size_t>(ProfileOf(data).Labels.Digits);
+    if (!label.empty() && label.size() < width) {
         const bool number = label[0] >= '0' && label[0] <= '9';
-        label.insert(0, 3 - label.size(), number ? '0' : ' ');
+        label.insert(0, width - label.size(), number ? '0' : ' ');
     }
     return label;
 }

@@ -297,10 +297,9 @@ int ClampedEditorPosition(const TRadioData& data, int position) {
 
 std::vector<std::string> SpecialLabelTexts(const TRadioData& data) {
     const size_t count = kSpecialPositions + (HasWeatherAlertRow(data) ? 1 : 0);
+    const char* prefix = ProfileOf(data).Labels.SpecialPrefix;
     std::vector<std::string> labels;
-    for (size_t i = 0; i < count; ++i) {
-        labels.push_back((data.IsMobile() ? " " : "") + std::string(kSpecialLabels[i]));
-    }
+    for (size_t i = 0; i < count; ++i) labels.push_back(prefix + std::string(kSpecialLabels[i]));
     return labels;
 }
 
@@ -313,7 +312,7 @@ std::string ChannelNumberText(const TRadioData& data, int position) {
 
 std::string LabelFieldText(const TRadioData& data, int position) {
     if (!IsRegularPosition(data, position)) return ChannelNumberText(data, position);
-    return ZeroPadded(position, data.IsMobile() ? 3 : 2);
+    return ZeroPadded(position, ProfileOf(data).Labels.Digits);
 }
 
 TChannelEntry InterpretChannelEntry(const TRadioData& data, std::string_view typed) {
@@ -323,15 +322,16 @@ TChannelEntry InterpretChannelEntry(const TRadioData& data, std::string_view typ
     }
     // A mobile's labels start with a space, which may be typed or left out; small
     // letters mean the capitals.
+    const std::string_view prefix = ProfileOf(data).Labels.SpecialPrefix;
     std::string unspaced(typed);
-    if (data.IsMobile() && typed.starts_with(' ')) {
-        unspaced.erase(0, 1);
+    if (!prefix.empty() && typed.starts_with(prefix)) {
+        unspaced.erase(0, prefix.size());
         if (unspaced.empty()) return {TChannelEntryKind::Partial};
     }
     for (char& c : unspaced) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const std::vector<std::string> labels = SpecialLabelTexts(data);
     for (size_t i = 0; i < labels.size(); ++i) {
-        const std::string_view label = std::string_view(labels[i]).substr(data.IsMobile() ? 1 : 0);
+        const std::string_view label = std::string_view(labels[i]).substr(prefix.size());
         if (unspaced == label) {
             return {TChannelEntryKind::Target, data.ChannelCount() + static_cast<int>(i) + 1};
         }

@@ -13,26 +13,26 @@ std::string ToneAndOffsetPart(const TBandDefaults& band, const char* offset) {
 }  // namespace
 
 TVfoCallDefaults DefaultVfoCallRecords(std::string_view model, std::string_view marketCode) {
-    const TBandDefaults band = ProfileOf(model, marketCode).VfoCallDefaults;
+    const TBandDefaults& band = ProfileOf(model, marketCode).VfoCallDefaults;
     return {"0," + ToneAndOffsetPart(band, band.VfoOffset) + ",,,0,",
             "0," + ToneAndOffsetPart(band, band.CallOffset) + "0000000000,0,,,"};
 }
 
 std::string DefaultWeatherAlertRecord(std::string_view model, std::string_view marketCode) {
-    const TModelProfile profile = ProfileOf(model, marketCode);
+    const TModelProfile& profile = ProfileOf(model, marketCode);
     if (!profile.HasWeatherAlert) return {};
     // The mobiles' special entries carry a blank before their label.
-    return (profile.IsMobile() ? " " : "") +
+    return profile.Labels.SpecialPrefix +
            std::string("AL,0162550000,0,0,0,0,0,0,08,08,000,00000000,0,0,0000000000,0,0,,");
 }
 
 std::string DefaultMenuSlot(int slot, std::string_view model, std::string_view marketCode) {
-    const TModelProfile profile = ProfileOf(model, marketCode);
+    const TModelProfile& profile = ProfileOf(model, marketCode);
     switch (slot) {
         case kBatterySaverSlot:
             return "5";
         case kAutoPowerOffSlot:
-            return profile.IsHandheld() ? "1" : "0";
+            return profile.AutoPowerOffDefault;
         case kKeyBeepSlot:
         case kVoxDelaySlot:
             return "1";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/model/channelrecord.h"
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -76,12 +77,12 @@ void SortByName(TRadioData& data, int last) {
 }
 
 void Renumber(TRadioData& data, int used) {
-    const char* format = data.IsHandheld() ? "%02d" : "%03d";
+    const int digits = ProfileOf(data).Labels.Digits;
     for (int channel = 0; channel < used; ++channel) {
         const std::string& record = data.GetChannel(channel);
         const size_t comma = record.find(',');
         char label[8];
-        std::snprintf(label, sizeof label, format, channel);
+        std::snprintf(label, sizeof label, "%0*d", digits, channel);
         data.SetChannel(
             channel, label + (comma == std::string::npos ? std::string() : record.substr(comma)));
     }

@@ -27,6 +27,25 @@ char CharAt(std::string_view text, size_t position) {
     return position < text.size() ? text[position] : '\0';
 }
 
+// The configurations the catalogue offers no row of their own start with these.
+struct TOtherBandLimit {
+    const char* Model;
+    char MarketLetter;
+    const char* BandLimit;
+};
+constexpr TOtherBandLimit kOtherBandLimits[] = {
+    {"RV-310", 'M', "0136,0173"},
+    {"RV-350", 'C', "0440,0479"},
+};
+
+// A row that stands for a set of variants gives its band limit to its own
+// variant only: the others of the set start as the market's other variants do.
+bool StartsWithBandLimitOf(const TModelInfo& row, std::string_view model,
+                           std::string_view marketCode) {
+    if (!row.Matches(model, marketCode)) return false;
+    return *row.Variants == '\0' || CharAt(marketCode, 2) == CharAt(row.MarketCode, 2);
+}
+
 }  // namespace
 
 bool TModelInfo::Matches(std::string_view model, std::string_view marketCode) const {
@@ -48,22 +67,14 @@ int CatalogueRowOf(std::string_view model, std::string_view marketCode) {
     return -1;
 }
 
-std::string DefaultBandLimit(std::string_view model, std::string_view marketCode) {
-    const char letter = CharAt(marketCode, 1);
-    const char variant = CharAt(marketCode, 2);
-    if (model == "PX-A5") {
-        if (letter == 'E' || letter == 'J') return "0144,0145";
-        if (letter == 'M' || letter == 'K') return "0136,0173";
-    } else if (model == "PX-A7") {
-        if (letter == 'E' || letter == 'J') return "0430,0439";
-        if (letter == 'M') return "0400,0469";
-    } else if (model == "RV-310") {
-        if (letter == 'E' || letter == 'K') return "0136,0173";
-        if (letter == 'M') return variant == 'B' ? "0144,0147" : "0136,0173";
-    } else if (model == "RV-350") {
-        if (letter == 'C') return variant == '1' ? "0400,0429" : "0440,0479";
-    } else if (model == "RV-380") {
-        if (letter == 'M' && variant == '2') return "0400,0469";
+std::string_view DefaultBandLimit(std::string_view model, std::string_view marketCode) {
+    for (const TModelInfo& row : kCatalogue) {
+        if (StartsWithBandLimitOf(row, model, marketCode)) return row.BandLimit;
+    }
+    for (const TOtherBandLimit& other : kOtherBandLimits) {
+        if (model == other.Model && CharAt(marketCode, 1) == other.MarketLetter) {
+            return other.BandLimit;
+        }
     }
     return {};
 }

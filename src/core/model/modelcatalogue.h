@@ -27,7 +27,7 @@ int CatalogueRowOf(std::string_view model, std::string_view marketCode);
 
 // The band limit a configuration starts with when the settings hold none;
 // empty for a combination the catalogue does not know.
-std::string DefaultBandLimit(std::string_view model, std::string_view marketCode);
+std::string_view DefaultBandLimit(std::string_view model, std::string_view marketCode);
 
 class TRadioData;
 

@@ -36,14 +36,6 @@ std::string RecordField(std::string_view record, int field) {
     return ExtractField(record, field, field == kNameField);
 }
 
-bool IsHandheldModel(std::string_view model) {
-    return ProfileOf(model, {}).IsHandheld();
-}
-
-bool IsMobileModel(std::string_view model) {
-    return ProfileOf(model, {}).IsMobile();
-}
-
 bool ToneBurstShown(bool toneBurstOption, const TRadioData& data) {
     return toneBurstOption && ProfileOf(data).OffersToneBurst;
 }
@@ -195,14 +187,6 @@ void TRadioData::SetMenuSlot(int slot, std::string_view text) {
 char TRadioData::GetMarketChar(int which) const {
     if (which < 0 || static_cast<size_t>(which) >= MarketCode.size()) return '\0';
     return MarketCode[static_cast<size_t>(which)];
-}
-
-bool TRadioData::IsHandheld() const {
-    return IsHandheldModel(Model);
-}
-
-bool TRadioData::IsMobile() const {
-    return IsMobileModel(Model);
 }
 
 int TRadioData::ChannelCount() const {

@@ -85,10 +85,6 @@ public:
     char MarketLetter() const { return GetMarketChar(1); }
     char MarketVariant() const { return GetMarketChar(2); }
 
-    // The family, as the model profile gives it.
-    bool IsHandheld() const;
-    bool IsMobile() const;
-
     // The channel count N (the channel count slot): channels 0..N exist.
     int ChannelCount() const;
     // Memory names exist only with the smaller count of each model group.
@@ -139,10 +135,6 @@ private:
 std::string ExtractField(std::string_view record, int field, bool toEnd);
 // A field of a channel-like record; the name (field 18) runs to the end.
 std::string RecordField(std::string_view record, int field);
-
-// The family of a model, as the model profile gives it.
-bool IsHandheldModel(std::string_view model);
-bool IsMobileModel(std::string_view model);
 
 // The 1750 Hz tone-burst setting is shown, and so exchanged and printed, only
 // with the tone-burst option and where the market offers it.

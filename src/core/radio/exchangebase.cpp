@@ -153,11 +153,13 @@ void TExchangeBase::KeepMenuText(const std::string& payload) {
 }
 
 char TExchangeBase::KeptVox() const {
-    return MenuText.size() > kHandheldHeldMenuPosition ? MenuText[kHandheldHeldMenuPosition] : '0';
+    const size_t held = HeldMenuPosition();
+    return MenuText.size() > held ? MenuText[held] : '0';
 }
 
 std::string TExchangeBase::MenuWriteWithVox(char vox) const {
     std::string text = MenuText;
-    if (text.size() > kHandheldHeldMenuPosition) text[kHandheldHeldMenuPosition] = vox;
+    const size_t held = HeldMenuPosition();
+    if (text.size() > held) text[held] = vox;
     return "MU " + text;
 }

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "core/radio/exchange.h"
+#include "core/radio/slotcommands.h"
 
 // What the read and the write share, so that each keeps only its own
 // sequence: the request under way and the command that asked it, asking again
 // after a reply that does not fit, the start delay, wake-up and "ID" that open
 // both, the ends that come to both alike (no reply in time, replies that keep
 // failing, a command that could not be sent), the progress bar and the
-// handhelds' "MU" text that holds the VOX off.
+// "MU" text that holds the VOX off on the models that hold it (the handhelds).
 class TExchangeBase : public TExchange {
 public:
     // What the exchange awaits the reply to.
@@ -32,12 +33,7 @@ public:
         ProgramVfo,
         Dtmf,
         Menu,
-        Message,
-        KeyLock,
-        ToneBurst,
-        Lamp,
-        ProgrammableKey,
-        Brightness,
+        SlotCommand,  // a command that carries one menu slot alone: SlotUnderWay
         VoxRestore,
         Stop,
     };
@@ -86,8 +82,8 @@ protected:
     void ActOnOpening();
     void SetBar(int position);
 
-    // The handhelds' "MU" text as the transceiver gave it, kept so that its
-    // VOX value can be held at "0" and given back.
+    // The "MU" text of a model that holds the VOX off, as the transceiver gave
+    // it, kept so that its VOX value can be held at "0" and given back.
     void KeepMenuText(const std::string& payload);
     // The VOX value the kept text holds; "0" when it is too short to hold one.
     char KeptVox() const;
@@ -99,6 +95,7 @@ protected:
     // for the wrong request must end it; a write only counts them as unconfirmed.
     bool StoresBareAnswers = false;
     TRequest Request = TRequest::Start;
+    const TSlotCommand* SlotUnderWay = nullptr;
     std::string LastCommand;
     std::string MenuText;
     int Progress = 0;

@@ -17,7 +17,6 @@ constexpr std::array<std::string_view, 8> kSpecialLabels = {"L0", "U0", "L1", "U
                                                             "L2", "U2", "PR", "AL"};
 constexpr int kSpecialCount = static_cast<int>(kSpecialLabels.size());
 constexpr int kLastMemoryRecord = TRadioData::kFirstSpecialRecord - 1;
-constexpr int kLastHandheldMemoryRecord = 99;
 
 bool IsControlCharacter(char c) {
     const auto code = static_cast<unsigned char>(c);
@@ -58,7 +57,14 @@ std::string MappedCharacters(std::string_view text, char from1, char to1, char f
 }
 
 std::string EntryChannelField(const TRadioData& data, int counter) {
-    return ChannelField(counter, data.ChannelCount(), data.IsMobile());
+    return ChannelField(counter, data.ChannelCount(), ProfileOf(data).Labels);
+}
+
+// The highest memory channel a channel field of `digits` digits can name.
+int LastNumberedRecord(int digits) {
+    int highest = 1;
+    for (int digit = 0; digit < digits; ++digit) highest *= 10;
+    return std::min(highest - 1, kLastMemoryRecord);
 }
 
 // The code part of a DTMF entry "d,CODE".
@@ -171,13 +177,22 @@ std::string ReplyPayload(std::string_view reply, size_t start) {
     return reply.size() > start ? std::string(reply.substr(start)) : std::string();
 }
 
-std::string MemoryPayload(std::string_view reply, bool specialEntry, bool mobile) {
-    // The mobiles' special entries carry a blank before their label.
-    return ReplyPayload(reply, specialEntry && mobile ? 4 : 3);
+size_t MemoryPayloadStart(bool specialEntry, const TLabelForm& labels) {
+    // The label of a special entry keeps the blank its channel field may carry before it.
+    return kPayloadStart + (specialEntry ? std::string_view(labels.SpecialPrefix).size() : 0);
 }
 
-std::string NamePayload(std::string_view reply, bool mobile) {
-    return ReplyPayload(reply, mobile ? 7 : 6);
+size_t NamePayloadStart(const TLabelForm& labels) {
+    // "MN ", the channel field's digits and the comma.
+    return kPayloadStart + static_cast<size_t>(labels.Digits) + 1;
+}
+
+std::string MemoryPayload(std::string_view reply, bool specialEntry, const TLabelForm& labels) {
+    return ReplyPayload(reply, MemoryPayloadStart(specialEntry, labels));
+}
+
+std::string NamePayload(std::string_view reply, const TLabelForm& labels) {
+    return ReplyPayload(reply, NamePayloadStart(labels));
 }
 
 int RecordOfCounter(int counter, int channelCount) {
@@ -187,26 +202,24 @@ int RecordOfCounter(int counter, int channelCount) {
     return special < kSpecialCount ? TRadioData::kFirstSpecialRecord + special : -1;
 }
 
-std::string RecordChannelField(int record, bool mobile) {
-    if (record >= 0 && record <= (mobile ? kLastMemoryRecord : kLastHandheldMemoryRecord)) {
-        return ZeroPadded(std::to_string(record), mobile ? 3 : 2);
+std::string RecordChannelField(int record, const TLabelForm& labels) {
+    if (record >= 0 && record <= LastNumberedRecord(labels.Digits)) {
+        return ZeroPadded(std::to_string(record), static_cast<size_t>(labels.Digits));
     }
     const int special = record - TRadioData::kFirstSpecialRecord;
     if (special < 0 || special >= kSpecialCount) return {};
-    return (mobile ? " " : "") + std::string(kSpecialLabels[static_cast<size_t>(special)]);
+    return labels.SpecialPrefix + std::string(kSpecialLabels[static_cast<size_t>(special)]);
 }
 
-std::string ChannelField(int counter, int channelCount, bool mobile) {
-    return RecordChannelField(RecordOfCounter(counter, channelCount), mobile);
+std::string ChannelField(int counter, int channelCount, const TLabelForm& labels) {
+    return RecordChannelField(RecordOfCounter(counter, channelCount), labels);
 }
 
-int RecordOfChannelField(std::string_view field, bool mobile) {
-    if (field.size() != (mobile ? 3u : 2u)) return -1;
+int RecordOfChannelField(std::string_view field, const TLabelForm& labels) {
+    if (field.size() != static_cast<size_t>(labels.Digits)) return -1;
     if (IsDigits(field)) return std::stoi(std::string(field));
-    if (mobile) {
-        if (field[0] != ' ') return -1;
-        field.remove_prefix(1);
-    }
+    if (!field.starts_with(labels.SpecialPrefix)) return -1;
+    field.remove_prefix(std::string_view(labels.SpecialPrefix).size());
     const auto label = std::find(kSpecialLabels.begin(), kSpecialLabels.end(), field);
     if (label == kSpecialLabels.end()) return -1;
     return TRadioData::kFirstSpecialRecord + static_cast<int>(label - kSpecialLabels.begin());
@@ -275,12 +288,12 @@ std::string BuildNameWrite(const TRadioData& data, int counter) {
 void StoreMemoryReplies(TRadioData& data, int counter, std::string_view meReply,
                         std::string_view mnReply) {
     const int record = RecordOfCounter(counter, data.ChannelCount());
-    const std::string field = RecordChannelField(record, data.IsMobile());
+    const TLabelForm& labels = ProfileOf(data).Labels;
+    const std::string field = RecordChannelField(record, labels);
     if (field.empty()) return;
     const bool special = record >= TRadioData::kFirstSpecialRecord;
-    const std::string name = data.HasMemoryNames() ? NamePayload(mnReply, data.IsMobile()) : "";
-    data.SetChannel(record,
-                    MemoryRecord(MemoryPayload(meReply, special, data.IsMobile()), name, field));
+    const std::string name = data.HasMemoryNames() ? NamePayload(mnReply, labels) : "";
+    data.SetChannel(record, MemoryRecord(MemoryPayload(meReply, special, labels), name, field));
 }
 
 std::string BuildCallWrite(const TRadioData& data) {
@@ -337,7 +350,7 @@ std::string DtmfEntry(int entry, std::string_view payload) {
 std::string MenuValuesText(const TRadioData& data) {
     // Every value fills its width, or all that follow it would shift out of place.
     std::string text;
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+    for (const TMenuValue& value : MenuLayout(ProfileOf(data).Menu)) {
         if (!text.empty()) text += ',';
         text += ZeroPadded(data.GetMenuSlot(value.Slot), static_cast<size_t>(value.Width));
     }
@@ -345,7 +358,7 @@ std::string MenuValuesText(const TRadioData& data) {
 }
 
 std::string BuildMenuWrite(const TRadioData& data, bool holdVox) {
-    if (!holdVox || !data.IsHandheld()) return "MU " + MenuValuesText(data);
+    if (!holdVox || !ProfileOf(data).HoldsVoxOff) return "MU " + MenuValuesText(data);
     TRadioData held = data;
     held.SetMenuSlot(kHandheldHeldMenuSlot, "0");
     return "MU " + MenuValuesText(held);
@@ -353,7 +366,7 @@ std::string BuildMenuWrite(const TRadioData& data, bool holdVox) {
 
 void StoreMenuValues(TRadioData& data, std::string_view payload) {
     size_t position = 0;
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+    for (const TMenuValue& value : MenuLayout(ProfileOf(data).Menu)) {
         const auto width = static_cast<size_t>(value.Width);
         if (position + width <= payload.size()) {
             const std::string_view text = payload.substr(position, width);
@@ -370,9 +383,7 @@ std::string BuildChannelCountWrite(const TRadioData& data) {
 
 void StoreChannelCount(TRadioData& data, std::string_view payload) {
     const bool smaller = payload == "1";
-    // Anything but a handheld answers with the mobiles' counts.
-    const TChannelCounts counts =
-        ChannelCountsOfFamily(data.IsHandheld() ? TModelFamily::Handheld : TModelFamily::Mobile);
+    const TChannelCounts counts = ProfileOf(data).ChannelCounts;
     data.SetMenuSlot(kChannelCountSlot, smaller ? counts.Smaller : counts.Larger);
 }
 

@@ -40,8 +40,8 @@ bool ReplyAnswers(std::string_view command, std::string_view reply);
 // Whether `reply` confirms a write command: it answers it and is no special reply.
 bool ConfirmsWrite(std::string_view command, std::string_view reply);
 // Whether `reply` answers the query `command` with data. A refusal ("?" or
-// "E") never does, but for a handheld's "?" to a channel request ("ME 07"),
-// which stands for an empty channel when `refusalIsEmptyChannel`; "N" does
+// "E") never does, but for a "?" to a channel request ("ME 07"), which stands
+// for an empty channel when `refusalIsEmptyChannel` (the handhelds); "N" does
 // only where it means "no data": channel, name and DTMF requests.
 bool AnswersQuery(std::string_view command, std::string_view reply, bool refusalIsEmptyChannel);
 // The record a command reads or writes, as the user knows it: "channel 007",
@@ -74,9 +74,12 @@ std::string ModelOfId(std::string_view payload);
 // The reply text from its `start`-th character on; empty when it is shorter.
 inline constexpr size_t kPayloadStart = 3;
 std::string ReplyPayload(std::string_view reply, size_t start = kPayloadStart);
-// An "ME" payload starts with the entry's label, an "MN" payload is the name alone.
-std::string MemoryPayload(std::string_view reply, bool specialEntry, bool mobile);
-std::string NamePayload(std::string_view reply, bool mobile);
+// An "ME" payload starts with the entry's label, an "MN" payload is the name alone:
+// the payloads start after the channel field, of the model's label form.
+size_t MemoryPayloadStart(bool specialEntry, const TLabelForm& labels);
+size_t NamePayloadStart(const TLabelForm& labels);
+std::string MemoryPayload(std::string_view reply, bool specialEntry, const TLabelForm& labels);
+std::string NamePayload(std::string_view reply, const TLabelForm& labels);
 
 // ---- Memory entries ----
 
@@ -84,14 +87,14 @@ std::string NamePayload(std::string_view reply, bool mobile);
 // N+1..N+6 are L0, U0, L1, U1, L2, U2, N+7 is PR and N+8 is AL, with N the
 // channel count (49, 99 or 199). The record index of a counter, -1 outside.
 int RecordOfCounter(int counter, int channelCount);
-// The channel field of a record as the commands carry it: "07"/"007" for
-// memory channel 7, "PR" on handhelds and " PR" (a blank first) on mobiles.
-// Empty for an index that is no entry.
-std::string RecordChannelField(int record, bool mobile);
-std::string ChannelField(int counter, int channelCount, bool mobile);
+// The channel field of a record as the commands carry it, in the model's label
+// form: "07"/"007" for memory channel 7, "PR" on handhelds and " PR" (a blank
+// first) on mobiles. Empty for an index that is no entry.
+std::string RecordChannelField(int record, const TLabelForm& labels);
+std::string ChannelField(int counter, int channelCount, const TLabelForm& labels);
 // The reverse of RecordChannelField: the record index, -1 unless the field
 // has exactly the form the model uses.
-int RecordOfChannelField(std::string_view field, bool mobile);
+int RecordOfChannelField(std::string_view field, const TLabelForm& labels);
 
 // The counter of the last entry a write sends: PR, or AL where the market carries it
 // (on every model, whether its transceivers have the weather alert or not).
@@ -150,7 +153,7 @@ std::string DtmfEntry(int entry, std::string_view payload);
 
 // The values joined by commas, each filled to its width with leading zeros.
 std::string MenuValuesText(const TRadioData& data);
-// With `holdVox` the handhelds' held slot goes out as "0".
+// With `holdVox` the held slot of a model that holds the VOX off goes out as "0".
 std::string BuildMenuWrite(const TRadioData& data, bool holdVox = false);
 // Takes each value from its fixed position; a value the payload does not
 // hold in full leaves its slot as it was.

@@ -28,10 +28,6 @@ std::chrono::milliseconds TReadExchange::CommandDelay() const {
     return ::CommandDelay(Data.GetModel());
 }
 
-bool TReadExchange::IsMobile() const {
-    return Data.IsMobile();
-}
-
 bool TReadExchange::NamesExchanged() const {
     return Data.HasMemoryNames();
 }
@@ -117,26 +113,28 @@ size_t TReadExchange::PayloadStart() const {
         case TRequest::Stop:
             return 0;
         case TRequest::Memory:
-            return IsMobile() && RecordOfCounter(Counter, Data.ChannelCount()) >= 200 ? 4 : 3;
+            return MemoryPayloadStart(
+                RecordOfCounter(Counter, Data.ChannelCount()) >= TRadioData::kFirstSpecialRecord,
+                ProfileOf(Data).Labels);
         case TRequest::Name:
-            return IsMobile() ? 7 : 6;
+            return NamePayloadStart(ProfileOf(Data).Labels);
         default:
             return 3;
     }
 }
 
-// Every reply must answer its request; the mobiles' echo checks come on top.
-// A refusal is never data: the request is asked again, as after any reply
-// that does not fit, but for the handhelds' "?" to a channel request, which
-// has always meant an empty channel.
+// Every reply must answer its request; the echo checks of the models that
+// echo (the mobiles) come on top. A refusal is never data: the request is
+// asked again, as after any reply that does not fit, but for the handhelds'
+// "?" to a channel request, which has always meant an empty channel.
 bool TReadExchange::Fits(const std::string& raw) const {
     if (!AwaitsAnswer()) return true;
-    if (IsMobile() && !EchoFits(raw)) return false;
+    if (ProfileOf(Data).ChecksEchoes && !EchoFits(raw)) return false;
     const std::string text = WithoutCarriageReturns(raw);
     if (Request == TRequest::VoxSet || Request == TRequest::VoxRestore) {
         return ReplyAnswers(LastCommand, text);
     }
-    return AnswersQuery(LastCommand, text, Data.IsHandheld());
+    return AnswersQuery(LastCommand, text, ProfileOf(Data).RefusalMeansEmptyChannel);
 }
 
 // A mobile may answer a garbled or foreign reply; such a reply makes it hear
@@ -181,10 +179,7 @@ bool TReadExchange::EchoFits(const std::string& raw) const {
         case TRequest::VoxHold:
         case TRequest::VoxSet:
         case TRequest::Menu:
-        case TRequest::Message:
-        case TRequest::KeyLock:
-        case TRequest::ToneBurst:
-        case TRequest::Brightness:
+        case TRequest::SlotCommand:
             return sameAsCommand({1, 2});
         default:
             return true;
@@ -244,7 +239,7 @@ void TReadExchange::ActOnIdentity(const std::string& payload) {
     }
     if (model != Data.GetModel()) Host.ModelChanged();
     Data.SetModel(model);
-    if (Data.IsHandheld()) {
+    if (ProfileOf(Data).HoldsVoxOff) {
         Send(TRequest::VoxHold, "MU");
     } else {
         Send(TRequest::ChannelCount, "CQ");
@@ -268,12 +263,12 @@ void TReadExchange::ActOnMarketCode(const std::string& payload) {
 }
 
 int TReadExchange::ProgressMaximum() const {
-    const TModelProfile profile = ProfileOf(Data);
+    const TModelProfile& profile = ProfileOf(Data);
     int maximum = 0;
     if (Scope != TTransferScope::Menu)
         maximum += Data.ChannelCount() + 21 + (profile.CarriesAlEntry ? 1 : 0);
     if (Scope != TTransferScope::Memory)
-        maximum += (IsMobile() ? 3 : 5) + (profile.OffersToneBurst ? 1 : 0);
+        maximum += profile.MenuProgressSteps + (profile.OffersToneBurst ? 1 : 0);
     return maximum;
 }
 
@@ -307,8 +302,8 @@ void TReadExchange::ActOnEntry(const std::string& payload) {
 
 void TReadExchange::StoreEntry(const std::string& namePayload) {
     const int record = RecordOfCounter(Counter, Data.ChannelCount());
-    Data.SetChannel(
-        record, MemoryRecord(EntryPayload, namePayload, RecordChannelField(record, IsMobile())));
+    Data.SetChannel(record, MemoryRecord(EntryPayload, namePayload,
+                                         RecordChannelField(record, ProfileOf(Data).Labels)));
 }
 
 void TReadExchange::ActOnMenu(const std::string& payload) {
@@ -344,34 +339,12 @@ void TReadExchange::ActOnMenu(const std::string& payload) {
             break;
         case TRequest::Menu:
             StoreMenuValues(Data, payload);
-            if (Data.IsHandheld() && SavedVox)
-                Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
-            Send(TRequest::Message, BuildSlotRead(kPowerOnMessageCommand));
+            if (SavedVox) Data.SetMenuSlot(kHandheldHeldMenuSlot, std::string(1, *SavedVox));
+            SendSlotCommandAfter(nullptr);
             break;
-        case TRequest::Message:
-            Data.SetMenuSlot(kPowerOnMessageCommand.Slot, payload);
-            Send(TRequest::KeyLock, BuildSlotRead(kKeyLockCommand));
-            break;
-        case TRequest::KeyLock:
-            Data.SetMenuSlot(kKeyLockCommand.Slot, payload);
-            SendAfterKeyLock();
-            break;
-        case TRequest::ToneBurst:
-            Data.SetMenuSlot(kToneBurstCommand.Slot, payload);
-            Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
-                 BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
-            break;
-        case TRequest::Lamp:
-            Data.SetMenuSlot(kLampCommand.Slot, payload);
-            Send(TRequest::ProgrammableKey, BuildSlotRead(kMicKeyLockCommand));
-            break;
-        case TRequest::ProgrammableKey:
-            Data.SetMenuSlot(kMicKeyLockCommand.Slot, payload);
-            Send(TRequest::VoxRestore, MenuWriteWithVox(SavedVox.value_or('0')));
-            break;
-        case TRequest::Brightness:
-            Data.SetMenuSlot(kBrightnessCommand.Slot, payload);
-            Finish(TExchangeOutcome::Done);
+        case TRequest::SlotCommand:
+            Data.SetMenuSlot(SlotUnderWay->Slot, payload);
+            SendSlotCommandAfter(SlotUnderWay);
             break;
         case TRequest::VoxRestore:
             Finish(TExchangeOutcome::Done);
@@ -394,11 +367,16 @@ void TReadExchange::FinishMemoryRead() {
     }
 }
 
-void TReadExchange::SendAfterKeyLock() {
-    if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, BuildSlotRead(kToneBurstCommand));
+// The slots that travel alone follow "MU" one by one; a model that held its
+// VOX off gets it back at the end.
+void TReadExchange::SendSlotCommandAfter(const TSlotCommand* previous) {
+    const TModelProfile& profile = ProfileOf(Data);
+    SlotUnderWay = NextSlotCommand(previous, profile.Menu, ToneBurstShown);
+    if (SlotUnderWay) {
+        Send(TRequest::SlotCommand, BuildSlotRead(*SlotUnderWay));
+    } else if (profile.HoldsVoxOff) {
+        Send(TRequest::VoxRestore, MenuWriteWithVox(SavedVox.value_or('0')));
     } else {
-        Send(IsMobile() ? TRequest::Brightness : TRequest::Lamp,
-             BuildSlotRead(IsMobile() ? kBrightnessCommand : kLampCommand));
+        Finish(TExchangeOutcome::Done);
     }
 }

@@ -30,12 +30,11 @@ private:
     std::optional<TExchangeKind> AdvisedKind() const override;
     bool Fits(const std::string& raw) const;
     void SendNextEntry();
-    void SendAfterKeyLock();
+    void SendSlotCommandAfter(const TSlotCommand* previous);
     void FinishMemoryRead();
     void Finish(TExchangeOutcome outcome);
     size_t PayloadStart() const;
     bool EchoFits(const std::string& raw) const;
-    bool IsMobile() const;
     bool NamesExchanged() const;
     void Act(const std::string& payload);
     void ActOnIdentity(const std::string& payload);

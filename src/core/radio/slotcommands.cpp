@@ -1,57 +1,44 @@
 #include "core/radio/slotcommands.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "core/model/menusettings.h"
 
 namespace {
 
-// "MU" on the mobiles: 25 values, the four two-character PF keys in the middle.
-constexpr std::array<TMenuValue, 25> kMobileMenu = {{
-    {kSmeterSquelchSlot, 1},
-    {kSquelchHangTimeSlot, 1},
-    {kRepeaterOffsetSlot, 1},
-    {kScanResumeSlot, 1},
-    {kMemoryNameSlot, 1},
-    {kAutoPowerOffSlot, 1},
-    {kCallKeySlot, 1},
-    {kToneHoldSlot, 1},
-    {kTimeOutTimerSlot, 1},
-    {kBusyChannelLockoutSlot, 1},
-    {kKeyBeepSlot, 1},
-    {kTuneEnableSlot, 1},
-    {kDtmfSpeedSlot, 1},
-    {kDtmfHoldSlot, 1},
-    {kDtmfPauseSlot, 1},
-    {kDtmfLockSlot, 1},
-    {kDtmfMonitorSlot, 1},
-    {kMicKeyLockSlot, 1},
-    {kPf1Slot, 2},
-    {kPf2Slot, 2},
-    {kPf3Slot, 2},
-    {kPf4Slot, 2},
-    {kDataSpeedSlot, 1},
-    {kAutoBrightnessSlot, 1},
-    {kPriorityScanSlot, 1},
-}};
+// The PF keys' functions take two hexadecimal digits; every other value one character.
+int MenuValueWidth(const TMenuSetting& setting) {
+    return setting.Kind == TMenuKind::PfKey ? 2 : 1;
+}
 
-// "MU" on the handhelds: 20 one-character values.
-constexpr std::array<TMenuValue, 20> kHandheldMenu = {{
-    {kBatterySaverSlot, 1},       {kAutoPowerOffSlot, 1}, {kTxInhibitSlot, 1},
-    {kVoxOnBusySlot, 1},          {kVoxGainSlot, 1},      {kVoxDelaySlot, 1},
-    {kBusyChannelLockoutSlot, 1}, {kTimeOutTimerSlot, 1}, {kScanResumeSlot, 1},
-    {kRepeaterOffsetSlot, 1},     {kCallKeySlot, 1},      {kToneHoldSlot, 1},
-    {kDtmfSpeedSlot, 1},          {kDtmfLockSlot, 1},     {kDtmfHoldSlot, 1},
-    {kTuneEnableSlot, 1},         {kKeyBeepSlot, 1},      {kDtmfPauseSlot, 1},
-    {kMemoryNameSlot, 1},         {kPriorityScanSlot, 1},
-}};
-
-// Every value before the held one takes one character and its comma.
-static_assert(kHandheldMenu[kHandheldHeldMenuPosition / 2].Slot == kHandheldHeldMenuSlot);
+std::vector<TMenuValue> LayoutOf(TMenuSet menu) {
+    std::vector<TMenuValue> layout;
+    for (const TMenuSetting& setting : MenuSettings()) {
+        const int place = CarriageIn(setting, menu).MenuValue;
+        if (place < 0) continue;
+        if (layout.size() <= static_cast<size_t>(place))
+            layout.resize(static_cast<size_t>(place) + 1);
+        layout[static_cast<size_t>(place)] = {setting.Slot, MenuValueWidth(setting)};
+    }
+    return layout;
+}
 
 }  // namespace
 
-std::span<const TMenuValue> MenuLayout(bool mobile) {
-    if (mobile) return kMobileMenu;
-    return kHandheldMenu;
+std::span<const TMenuValue> MenuLayout(TMenuSet menu) {
+    static const std::vector<TMenuValue> kHandheldMenu = LayoutOf(TMenuSet::Handheld);
+    static const std::vector<TMenuValue> kMobileMenu = LayoutOf(TMenuSet::Mobile);
+    return menu == TMenuSet::Mobile ? kMobileMenu : kHandheldMenu;
+}
+
+size_t HeldMenuPosition() {
+    size_t position = 0;
+    for (const TMenuValue& value : MenuLayout(TMenuSet::Handheld)) {
+        if (value.Slot == kHandheldHeldMenuSlot) break;
+        position += static_cast<size_t>(value.Width) + 1;
+    }
+    return position;
 }
 
 const TSlotCommand* SlotCommandOf(std::string_view mnemonic) {
@@ -60,10 +47,17 @@ const TSlotCommand* SlotCommandOf(std::string_view mnemonic) {
     return found == kSlotCommands.end() ? nullptr : found;
 }
 
-bool ExchangesSlotCommand(const TSlotCommand& command, bool mobile, bool toneBurstShown) {
-    if (command.Slot == kToneBurstCommand.Slot) return toneBurstShown;
-    if (command.Slot == kLampCommand.Slot || command.Slot == kMicKeyLockCommand.Slot)
-        return !mobile;
-    if (command.Slot == kBrightnessCommand.Slot) return mobile;
-    return true;
+bool ExchangesSlotCommand(const TSlotCommand& command, TMenuSet menu, bool toneBurstShown) {
+    const TMenuSetting& setting = MenuSettingOf(command.Slot);
+    if (setting.Shown == TMenuShown::WithToneBurst && !toneBurstShown) return false;
+    return CarriageIn(setting, menu).Alone;
+}
+
+const TSlotCommand* NextSlotCommand(const TSlotCommand* previous, TMenuSet menu,
+                                    bool toneBurstShown) {
+    const auto* next = previous ? previous + 1 : kSlotCommands.begin();
+    for (; next != kSlotCommands.end(); ++next) {
+        if (ExchangesSlotCommand(*next, menu, toneBurstShown)) return next;
+    }
+    return nullptr;
 }

@@ -6,10 +6,12 @@
 #include <string_view>
 
 #include "core/model/menuslots.h"
+#include "core/model/modelprofile.h"
 
 // Which command carries which menu slot. "MU" carries most of them, each at a
-// fixed position of its text, in a layout of its own on each family; a few
-// travel alone, one command each, after "MU".
+// fixed position of its text, in a layout of its own in each menu; a few
+// travel alone, one command each, after "MU". Where each setting goes is a
+// column of the menu settings' table (menusettings.h).
 
 // One value of the "MU" text: the menu slot it belongs to and its width.
 struct TMenuValue {
@@ -18,11 +20,11 @@ struct TMenuValue {
 };
 // The values in the order "MU" carries them. Each starts one character after
 // the previous value ends, so the positions are fixed.
-std::span<const TMenuValue> MenuLayout(bool mobile);
-// The handhelds' slot that is held at "0" for the whole of an exchange, and
-// its place in their "MU" text.
+std::span<const TMenuValue> MenuLayout(TMenuSet menu);
+// The slot that is held at "0" for the whole of an exchange where the model
+// holds the VOX off (the handhelds), and its place in their "MU" text.
 inline constexpr TMenuSlot kHandheldHeldMenuSlot = kVoxGainSlot;
-inline constexpr size_t kHandheldHeldMenuPosition = 8;
+size_t HeldMenuPosition();
 
 // A command that carries one menu slot alone: the mnemonic asks for it, the
 // mnemonic, a blank and the value write it.
@@ -48,9 +50,15 @@ inline constexpr std::array<TSlotCommand, 6> kSlotCommands{
     kLampCommand,           kMicKeyLockCommand, kBrightnessCommand,
 };
 
-// Whether an exchange sends the command: the lamp and the MIC PF key go to the handhelds
-// alone, the brightness to the mobiles, the tone burst only where its setting is shown.
-bool ExchangesSlotCommand(const TSlotCommand& command, bool mobile, bool toneBurstShown);
+// Whether an exchange sends the command: where the menu carries its slot alone (the
+// lamp and the MIC PF key on the handhelds, the brightness on the mobiles), the tone
+// burst only where its setting is shown.
+bool ExchangesSlotCommand(const TSlotCommand& command, TMenuSet menu, bool toneBurstShown);
+
+// The command an exchange sends after `previous` (nullptr: the first after "MU"), in the
+// order of kSlotCommands; nullptr after the last.
+const TSlotCommand* NextSlotCommand(const TSlotCommand* previous, TMenuSet menu,
+                                    bool toneBurstShown);
 
 // The command of that mnemonic; nullptr for one that carries no slot alone.
 const TSlotCommand* SlotCommandOf(std::string_view mnemonic);

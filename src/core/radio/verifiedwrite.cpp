@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/menusettings.h"
 #include "core/model/modelprofile.h"
 #include "core/radio/exchangemessages.h"
 #include "core/radio/radiocommands.h"
@@ -9,19 +10,15 @@
 namespace {
 
 // The menu slots a write sends: the "MU" values, the channel count and the
-// slots that travel alone.
+// slots that travel alone, in slot order.
 std::vector<int> ExchangedMenuSlots(const TRadioData& data, bool toneBurstShown) {
+    const TMenuSet menu = ProfileOf(data).Menu;
     std::vector<int> slots;
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) slots.push_back(value.Slot);
-    slots.insert(slots.end(),
-                 {kPowerOnMessageCommand.Slot, kKeyLockCommand.Slot, kChannelCountSlot});
-    if (toneBurstShown) slots.push_back(kToneBurstCommand.Slot);
-    if (data.IsMobile()) {
-        slots.push_back(kBrightnessCommand.Slot);
-    } else {
-        slots.insert(slots.end(), {kLampCommand.Slot, kMicKeyLockCommand.Slot});
+    for (const TMenuSetting& setting : MenuSettings()) {
+        if (!CarriageIn(setting, menu).Carried()) continue;
+        if (setting.Shown == TMenuShown::WithToneBurst && !toneBurstShown) continue;
+        slots.push_back(setting.Slot);
     }
-    std::sort(slots.begin(), slots.end());
     return slots;
 }
 

@@ -72,11 +72,12 @@ void CheckMemoryRecords(const TRadioData& data, TRuleBreaks& breaks) {
 // The settings "MU" carries, then those that travel alone.
 void CheckMenuSettings(const TRadioData& data, bool toneBurstShown, TRuleBreaks& breaks) {
     const std::string record = DescribeCommand(BuildMenuWrite(data));
-    for (const TMenuValue& value : MenuLayout(data.IsMobile())) {
+    const TMenuSet menu = ProfileOf(data).Menu;
+    for (const TMenuValue& value : MenuLayout(menu)) {
         CheckMenuSetting(data, value.Slot, record, breaks);
     }
     for (const TSlotCommand& command : kSlotCommands) {
-        if (ExchangesSlotCommand(command, data.IsMobile(), toneBurstShown)) {
+        if (ExchangesSlotCommand(command, menu, toneBurstShown)) {
             CheckMenuSetting(data, command.Slot, record, breaks);
         }
     }

@@ -169,7 +169,7 @@ void TWriteExchange::ActOnIdentity(const std::string& reply) {
     }
     Host.Identified();
     Host.SetProgressMaximum(ProgressMaximum());
-    if (Data.IsHandheld()) {
+    if (ProfileOf(Data).HoldsVoxOff) {
         Send(TRequest::VoxHold, "MU");
     } else {
         Send(TRequest::MarketCode, "TY");
@@ -207,12 +207,12 @@ void TWriteExchange::EndBeforeWriting(TExchangeOutcome outcome) {
 }
 
 int TWriteExchange::ProgressMaximum() const {
-    const TModelProfile profile = ProfileOf(Data);
+    const TModelProfile& profile = ProfileOf(Data);
     int maximum = 0;
     if (Scope != TTransferScope::Menu)
         maximum += Data.ChannelCount() + 21 + (profile.CarriesAlEntry ? 1 : 0);
     if (Scope != TTransferScope::Memory)
-        maximum += (Data.IsMobile() ? 3 : 5) + (profile.OffersToneBurst ? 1 : 0);
+        maximum += profile.MenuProgressSteps + (profile.OffersToneBurst ? 1 : 0);
     return maximum;
 }
 
@@ -260,7 +260,7 @@ void TWriteExchange::ActOnRecord() {
             ++Counter;
             if (Counter <= 9) {
                 Send(TRequest::Dtmf, BuildDtmfWrite(Data, Counter));
-            } else if (Scope == TTransferScope::Memory && Data.IsHandheld()) {
+            } else if (Scope == TTransferScope::Memory && ProfileOf(Data).HoldsVoxOff) {
                 // The transceiver gets its own VOX setting back, not the held "0".
                 Send(TRequest::VoxRestore, MenuWriteWithVox(KeptVox()));
             } else if (Scope == TTransferScope::Memory) {
@@ -270,42 +270,27 @@ void TWriteExchange::ActOnRecord() {
             }
             break;
         case TRequest::Menu:
-            Send(TRequest::Message, BuildSlotWrite(Data, kPowerOnMessageCommand));
+            SendSlotCommandAfter(nullptr);
             break;
-        case TRequest::Message:
-            Send(TRequest::KeyLock, BuildSlotWrite(Data, kKeyLockCommand));
-            break;
-        case TRequest::KeyLock:
-            SendAfterKeyLock();
-            break;
-        case TRequest::ToneBurst:
-            if (Data.IsMobile()) {
-                Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
-            } else {
-                Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
-            }
-            break;
-        case TRequest::Lamp:
-            Send(TRequest::ProgrammableKey, BuildSlotWrite(Data, kMicKeyLockCommand));
-            break;
-        case TRequest::ProgrammableKey:
-            Send(TRequest::VoxRestore, BuildMenuWrite(Data, false));
-            break;
-        case TRequest::Brightness:
-            Finish(TExchangeOutcome::Done);
+        case TRequest::SlotCommand:
+            SendSlotCommandAfter(SlotUnderWay);
             break;
         default:
             break;
     }
 }
 
-void TWriteExchange::SendAfterKeyLock() {
-    if (ToneBurstShown) {
-        Send(TRequest::ToneBurst, BuildSlotWrite(Data, kToneBurstCommand));
-    } else if (Data.IsMobile()) {
-        Send(TRequest::Brightness, BuildSlotWrite(Data, kBrightnessCommand));
+// The slots that travel alone follow "MU" one by one; a model that held its
+// VOX off gets the menu's own value back at the end.
+void TWriteExchange::SendSlotCommandAfter(const TSlotCommand* previous) {
+    const TModelProfile& profile = ProfileOf(Data);
+    SlotUnderWay = NextSlotCommand(previous, profile.Menu, ToneBurstShown);
+    if (SlotUnderWay) {
+        Send(TRequest::SlotCommand, BuildSlotWrite(Data, *SlotUnderWay));
+    } else if (profile.HoldsVoxOff) {
+        Send(TRequest::VoxRestore, BuildMenuWrite(Data, false));
     } else {
-        Send(TRequest::Lamp, BuildSlotWrite(Data, kLampCommand));
+        Finish(TExchangeOutcome::Done);
     }
 }
 

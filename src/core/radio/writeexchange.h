@@ -33,7 +33,7 @@ private:
     std::optional<TExchangeKind> AdvisedKind() const override { return TExchangeKind::Write; }
     bool AsksOnly() const;
     void SendNextEntry();
-    void SendAfterKeyLock();
+    void SendSlotCommandAfter(const TSlotCommand* previous);
     void Finish(TExchangeOutcome outcome);
     void Act(const std::string& reply);
     void ActOnIdentity(const std::string& reply);

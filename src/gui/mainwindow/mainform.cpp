@@ -300,7 +300,7 @@ void TMainForm::UpdateMarketControls() {
 }
 
 void TMainForm::ShowMenuPages() {
-    const bool handheld = ProfileOf(RadioData).MenuPages() == TMenuPageSet::Handheld;
+    const bool handheld = ProfileOf(RadioData).Menu == TMenuSet::Handheld;
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), handheld);
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), !handheld);
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet4), !handheld);

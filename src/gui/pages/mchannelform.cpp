@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "core/model/modelcatalogue.h"
+#include "core/model/modelprofile.h"
 #include "core/model/radiodata.h"
 #include "gui/kit/buttonrow.h"
 #include "gui/kit/helpcontext.h"
@@ -16,7 +18,16 @@
 #include "gui/kit/workspace.h"
 
 namespace {
+
 constexpr int kChannelCountHelpContext = 85;
+
+// A channel count as the choice names it: the channels from 0 up to the count.
+QString CountChoice(std::string_view count) {
+    if (count == "49") return TMChannelForm::tr("&50 channels");
+    if (count == "99") return TMChannelForm::tr("&100 channels");
+    return TMChannelForm::tr("&200 channels");
+}
+
 }  // namespace
 
 TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(data) {
@@ -26,11 +37,9 @@ TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
-    const bool handheld = Data.IsHandheld();
-    RadioButton_NameOn =
-        new QRadioButton(handheld ? tr("&50 channels") : tr("&100 channels"), group);
-    RadioButton_NameOff =
-        new QRadioButton(handheld ? tr("&100 channels") : tr("&200 channels"), group);
+    const TChannelCounts counts = ProfileOf(Data).ChannelCounts;
+    RadioButton_NameOn = new QRadioButton(CountChoice(counts.Smaller), group);
+    RadioButton_NameOff = new QRadioButton(CountChoice(counts.Larger), group);
     for (QRadioButton* button : {RadioButton_NameOn, RadioButton_NameOff}) {
         SetHelpContext(button, kChannelCountHelpContext);
         groupLayout->addWidget(button);

@@ -229,7 +229,7 @@ void TMenuPages::LoadPowerOnMessage(QLineEdit* edit) {
 }
 
 void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
-    const TModelProfile profile = ProfileOf(Data);
+    const TModelProfile& profile = ProfileOf(Data);
     CheckBox_DtmfHold->setVisible(profile.HasDtmfHold);
 
     const bool toneBurst = ToneBurstShown(toneBurstOption, Data);

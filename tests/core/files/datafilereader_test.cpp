@@ -31,7 +31,7 @@ class DataFileRoundTripOfEveryConfiguration : public ::testing::TestWithParam<in
 TEST_P(DataFileRoundTripOfEveryConfiguration, ComesBackByteForByteInEitherCount) {
     const int row = GetParam();
     const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
-    const bool handheld = IsHandheldModel(info.Model);
+    const bool handheld = ProfileOf(info.Model, {}).IsHandheld();
     for (const char* count : {handheld ? "49" : "99", handheld ? "99" : "199"}) {
         TRadioData original = ResetData(info, count);
         original.ApplyWeatherAlertDefault();

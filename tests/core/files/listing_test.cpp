@@ -24,7 +24,8 @@ class ChannelLines : public ::testing::TestWithParam<TChannelCase> {};
 
 TEST_P(ChannelLines, MemoryLineText) {
     const TChannelCase& c = GetParam();
-    TRadioData data = ConfiguredData(c.Model, c.MarketCode, IsHandheldModel(c.Model) ? "49" : "99");
+    TRadioData data =
+        ConfiguredData(c.Model, c.MarketCode, ProfileOf(c.Model, {}).IsHandheld() ? "49" : "99");
     data.SetChannel(7, c.Record);
     EXPECT_EQ(FormatChannelLine(data, TChannelLineKind::Memory, 7), QString::fromLatin1(c.Line))
         << c.What;
@@ -140,7 +141,8 @@ class MenuValues : public ::testing::TestWithParam<TMenuCase> {};
 
 TEST_P(MenuValues, LineOfTheSlotValue) {
     const TMenuCase& c = GetParam();
-    TRadioData data = ConfiguredData(c.Model, c.MarketCode, IsHandheldModel(c.Model) ? "49" : "99");
+    TRadioData data =
+        ConfiguredData(c.Model, c.MarketCode, ProfileOf(c.Model, {}).IsHandheld() ? "49" : "99");
     data.SetMenuSlot(c.Slot, c.Value);
     EXPECT_EQ(FormatMenuLine(data, c.Item, true), QString::fromLatin1(c.Line));
 }

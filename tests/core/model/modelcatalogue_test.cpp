@@ -131,6 +131,87 @@ INSTANTIATE_TEST_SUITE_P(
         TProfileCase{"RV-380", "MM2", F::Mobile, 430, 469, false, false, false, false, false},
         TProfileCase{"RV-999", "MK2", F::Unknown, 440, 469, true, false, false, false, false}));
 
+struct TMarketCase {
+    const char* Model;
+    const char* MarketCode;
+    const char* Suffix;
+    const char* BandLimit;
+    TBandDefaults VfoCall;
+    TEditorDefaults Editor;
+    bool AutoRepeaterOffset;
+};
+
+class UnlistedMarket : public ::testing::TestWithParam<TMarketCase> {};
+
+// A transceiver may report a market the catalogue has no row for, or a variant its row
+// does not name: the market's rules still decide by letter and variant.
+TEST_P(UnlistedMarket, FollowsTheRulesOfItsLetterAndVariant) {
+    const TMarketCase& c = GetParam();
+    const TModelProfile& profile = ProfileOf(c.Model, c.MarketCode);
+    EXPECT_STREQ(profile.CaptionSuffix, c.Suffix);
+    EXPECT_EQ(profile.BandLimit, c.BandLimit);
+    EXPECT_STREQ(profile.VfoCallDefaults.Frequency, c.VfoCall.Frequency);
+    EXPECT_EQ(profile.VfoCallDefaults.StepCode, c.VfoCall.StepCode);
+    EXPECT_STREQ(profile.VfoCallDefaults.VfoOffset, c.VfoCall.VfoOffset);
+    EXPECT_STREQ(profile.VfoCallDefaults.CallOffset, c.VfoCall.CallOffset);
+    EXPECT_STREQ(profile.EditorDefaults.Frequency, c.Editor.Frequency);
+    EXPECT_EQ(profile.EditorDefaults.StepCode, c.Editor.StepCode);
+    EXPECT_STREQ(profile.EditorDefaults.Offset, c.Editor.Offset);
+    EXPECT_EQ(profile.AutoRepeaterOffset, c.AutoRepeaterOffset);
+    EXPECT_EQ(&ProfileOf(c.Model, c.MarketCode), &profile);
+}
+
+INSTANTIATE_TEST_SUITE_P(LettersAndVariants, UnlistedMarket,
+                         ::testing::Values(TMarketCase{"PX-A7",
+                                                       "AE9",
+                                                       "E",
+                                                       "0430,0439",
+                                                       {"0430000000", '6', "01600000", "01600000"},
+                                                       {"0432000000", '6', "01600000"},
+                                                       false},
+                                           TMarketCase{"PX-A7",
+                                                       "AC2",
+                                                       "A",
+                                                       "",
+                                                       {"0430000000", '6', "05000000", "05000000"},
+                                                       {"0430000000", '6', "05000000"},
+                                                       false},
+                                           TMarketCase{"RV-310",
+                                                       "MMA",
+                                                       "A -4",
+                                                       "0136,0173",
+                                                       {"0144000000", '3', "00600000", "00600000"},
+                                                       {"0144000000", '3', "00600000"},
+                                                       false},
+                                           TMarketCase{"RV-310",
+                                                       "AX0",
+                                                       "A -2",
+                                                       "",
+                                                       {"0144000000", '3', "00600000", "00600000"},
+                                                       {"0144000000", '3', "00600000"},
+                                                       true},
+                                           TMarketCase{"RV-350",
+                                                       "AM9",
+                                                       "A -3",
+                                                       "",
+                                                       {"0432000000", '6', "01600000", "01600000"},
+                                                       {"0410000000", '6', "05000000"},
+                                                       false},
+                                           TMarketCase{"RV-350",
+                                                       "MC7",
+                                                       "A -1",
+                                                       "0440,0479",
+                                                       {"0410000000", '6', "05000000", "05000000"},
+                                                       {"0410000000", '6', "05000000"},
+                                                       false},
+                                           TMarketCase{"RV-380",
+                                                       "AE0",
+                                                       "E",
+                                                       "",
+                                                       {"0430000000", '6', "01600000", "01600000"},
+                                                       {"0450000000", '6', "01600000"},
+                                                       false}));
+
 TEST(Profile, KnowsTheModelsAnIdentificationNames) {
     EXPECT_EQ(ModelOfIdentity("RV-320"), "RV-310");
     EXPECT_EQ(ModelOfIdentity("PX-A7"), "PX-A7");

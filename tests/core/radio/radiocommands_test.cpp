@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "support/testdata.h"
 
 #include "core/model/channelrecord.h"
+#include "core/model/menusettings.h"
 #include "core/model/radiodata.h"
 
 namespace {
@@ -32,6 +34,11 @@ TRadioData Fresh(const char* model, const char* marketCode, const char* count) {
 
 size_t FieldCount(const std::string& record) {
     return static_cast<size_t>(std::count(record.begin(), record.end(), ',')) + 1;
+}
+
+// The label form of a family, as the tables below name it.
+const TLabelForm& LabelsOf(bool mobile) {
+    return mobile ? kMobileLabels : kHandheldLabels;
 }
 
 TEST(Framing, CommandsEndInOneCarriageReturnAndRepliesLoseAllOfThem) {
@@ -72,36 +79,36 @@ TEST(EntrySequence, CountersMapOntoRecordsAndChannelFields) {
         {5, 200, true, -1, ""},       {150, 199, false, 150, ""}};  // no handheld 150
     for (const auto& c : cases) {
         EXPECT_EQ(RecordOfCounter(c.Counter, c.Count), c.Record) << c.Counter << "/" << c.Count;
-        EXPECT_EQ(ChannelField(c.Counter, c.Count, c.Mobile), c.Field) << c.Counter;
+        EXPECT_EQ(ChannelField(c.Counter, c.Count, LabelsOf(c.Mobile)), c.Field) << c.Counter;
     }
 }
 
 TEST(EntrySequence, ChannelFieldsParseBackOnlyInTheModelsOwnForm) {
     for (const bool mobile : {false, true}) {
         for (int record = 0; record <= TRadioData::kWeatherAlertRecord; ++record) {
-            const std::string field = RecordChannelField(record, mobile);
+            const std::string field = RecordChannelField(record, LabelsOf(mobile));
             if (!field.empty()) {
-                EXPECT_EQ(RecordOfChannelField(field, mobile), record) << field;
+                EXPECT_EQ(RecordOfChannelField(field, LabelsOf(mobile)), record) << field;
             }
         }
     }
     for (const char* field : {"7", "07", "PR", "  PR", "XXX", " 07", "0x7", ""}) {
-        EXPECT_EQ(RecordOfChannelField(field, true), -1) << field;
+        EXPECT_EQ(RecordOfChannelField(field, kMobileLabels), -1) << field;
     }
     for (const char* field : {"7", "007", " PR", "XX", "P", "7 "}) {
-        EXPECT_EQ(RecordOfChannelField(field, false), -1) << field;
+        EXPECT_EQ(RecordOfChannelField(field, kHandheldLabels), -1) << field;
     }
 }
 
 TEST(ReplyPayload, CutsThePrefixOfEachReplyKindAndNeverReadsPastTheEnd) {
-    EXPECT_EQ(MemoryPayload("ME PR,0145", true, false), "PR,0145");
-    EXPECT_EQ(MemoryPayload("ME  PR,0430", true, true), "PR,0430");
-    EXPECT_EQ(NamePayload("MN 07,AB,CD", false), "AB,CD");
-    EXPECT_EQ(NamePayload("MN  AL,WX", true), "WX");
-    EXPECT_EQ(NamePayload("MN  AL,", true), "");
+    EXPECT_EQ(MemoryPayload("ME PR,0145", true, kHandheldLabels), "PR,0145");
+    EXPECT_EQ(MemoryPayload("ME  PR,0430", true, kMobileLabels), "PR,0430");
+    EXPECT_EQ(NamePayload("MN 07,AB,CD", kHandheldLabels), "AB,CD");
+    EXPECT_EQ(NamePayload("MN  AL,WX", kMobileLabels), "WX");
+    EXPECT_EQ(NamePayload("MN  AL,", kMobileLabels), "");
     for (const char* shortReply : {"", "N", "?", "ME  "}) {
-        EXPECT_EQ(MemoryPayload(shortReply, true, true), "") << shortReply;
-        EXPECT_EQ(NamePayload(shortReply, true), "") << shortReply;
+        EXPECT_EQ(MemoryPayload(shortReply, true, kMobileLabels), "") << shortReply;
+        EXPECT_EQ(NamePayload(shortReply, kMobileLabels), "") << shortReply;
     }
 }
 
@@ -293,6 +300,37 @@ TEST(Menu, SlotsThatTravelAloneEachHaveTheirCommand) {
         EXPECT_EQ(DescribeCommand(c.Mnemonic), "the menu settings");
     }
     EXPECT_EQ(SlotCommandOf("MU"), nullptr);
+}
+
+// After "MU" each menu sends its own commands, the tone burst only where it is shown; every
+// slot a menu carries alone has its command (the channel count has "CQ").
+TEST(Menu, EachMenuSendsItsOwnSlotCommandsAfterTheMenuText) {
+    const struct {
+        TMenuSet Menu;
+        bool ToneBurst;
+        std::vector<std::string_view> Mnemonics;
+    } cases[] = {
+        {TMenuSet::Handheld, false, {"MS", "LK", "LP", "PF"}},
+        {TMenuSet::Handheld, true, {"MS", "LK", "BT", "LP", "PF"}},
+        {TMenuSet::Mobile, false, {"MS", "LK", "BR"}},
+        {TMenuSet::Mobile, true, {"MS", "LK", "BT", "BR"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string_view> sent;
+        for (const TSlotCommand* command = NextSlotCommand(nullptr, c.Menu, c.ToneBurst); command;
+             command = NextSlotCommand(command, c.Menu, c.ToneBurst)) {
+            sent.push_back(command->Mnemonic);
+        }
+        EXPECT_EQ(sent, c.Mnemonics) << c.ToneBurst;
+    }
+    for (const TMenuSetting& setting : MenuSettings()) {
+        for (const TMenuSet menu : {TMenuSet::Handheld, TMenuSet::Mobile}) {
+            if (!CarriageIn(setting, menu).Alone || setting.Slot == kChannelCountSlot) continue;
+            EXPECT_TRUE(std::any_of(kSlotCommands.begin(), kSlotCommands.end(),
+                                    [&](const TSlotCommand& c) { return c.Slot == setting.Slot; }))
+                << setting.Slot;
+        }
+    }
 }
 
 TEST(ChannelCount, SmallerCountOfEachModelGroup) {

@@ -422,7 +422,7 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
         for (const TLineFault& fault : faults) {
             SCOPED_TRACE(std::string(Row(number).Caption) + ": " + fault.Name);
             TFakeLine line = LineTo(Row(number), Row(number).Model[0] == 'P' ? "49" : "99");
-            const std::string six = line.Radio.Data().IsMobile() ? "006" : "06";
+            const std::string six = ProfileOf(line.Radio.Data()).IsMobile() ? "006" : "06";
             line.Answer = fault.Make(line, six);
             TRadioData data = ProgramData();
             TReadExchange read(data, line, TTransferScope::All, false);
@@ -445,7 +445,7 @@ TEST(ReadExchange, NoiseOnTheLineGivesTheRightDataOrAFailureNeverWrongData) {
                 continue;
             }
             if (fault.Said) {
-                EXPECT_EQ(line.Messages, fault.Said(!line.Radio.Data().IsMobile()));
+                EXPECT_EQ(line.Messages, fault.Said(!ProfileOf(line.Radio.Data()).IsMobile()));
                 continue;
             }
             EXPECT_EQ(std::count(line.Sent.begin(), line.Sent.end(), "ME " + six), kMostAttempts);

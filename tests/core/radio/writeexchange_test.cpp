@@ -334,7 +334,7 @@ TEST(WriteExchange, AStopOnTheLineSaysWhereAndWhatNext) {
             line.Run(write);
             EXPECT_EQ(line.Outcome,
                       c.Lost ? TExchangeOutcome::LineFailed : TExchangeOutcome::TimedOut);
-            EXPECT_EQ(line.Messages, c.Said(data.IsHandheld(), line.Sent.back()));
+            EXPECT_EQ(line.Messages, c.Said(ProfileOf(data).IsHandheld(), line.Sent.back()));
             EXPECT_FALSE(line.PortOpen);
         }
     }
