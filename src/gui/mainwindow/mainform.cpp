@@ -361,7 +361,7 @@ bool TMainForm::event(QEvent* event) {
 // After a dialog that rebuilt the grids the keyboard goes back to the memory grid, so
 // the next keystroke is not typed into the comment box.
 void TMainForm::FocusMemoryGrid() {
-    if (PageControl1->currentWidget() == TabSheet1) Grids->StringGrid1->setFocus();
+    if (PageControl1->currentWidget() == TabSheet1) Grids->MemoryGrid->setFocus();
 }
 
 void TMainForm::ChangeModel(int row) {

@@ -21,13 +21,13 @@ constexpr std::array kGrids{TChannelGrids::kMemoryGrid, TChannelGrids::kVfoGrid,
 const QTableWidget* TableOf(const TChannelGrids& grids, int grid) {
     switch (grid) {
         case TChannelGrids::kMemoryGrid:
-            return grids.StringGrid1;
+            return grids.MemoryGrid;
         case TChannelGrids::kVfoGrid:
-            return grids.StringGrid2;
+            return grids.VfoGrid;
         case TChannelGrids::kCallGrid:
-            return grids.StringGrid3;
+            return grids.CallGrid;
         default:
-            return grids.StringGrid4;
+            return grids.DtmfGrid;
     }
 }
 

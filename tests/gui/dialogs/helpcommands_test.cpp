@@ -151,8 +151,8 @@ TEST_F(HelpCommands, F1OpensTheSectionOfTheFocusedControlOrHighlightedItem) {
     TMainForm& form = StartHandheld();
     form.Edit2->setFocus();
     QTest::keyClick(form.Edit2, Qt::Key_F1);
-    form.Grids->StringGrid1->setFocus();
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_F1);
+    form.Grids->MemoryGrid->setFocus();
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_F1);
     form.Menu.Radio1->popup(form.pos());
     form.Menu.Radio1->setActiveAction(form.Menu.ChannelDisplay1);
     QTest::keyClick(form.Menu.Radio1, Qt::Key_F1);

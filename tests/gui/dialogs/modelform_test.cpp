@@ -117,7 +117,7 @@ TEST_F(ModelSelect, OkClearsTheDataForTheNewConfiguration) {
     EXPECT_EQ(form.Edit2->text(), "");
     EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-380]  [Untitled]");
     EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
-    EXPECT_EQ(form.focusWidget(), form.Grids->StringGrid1);
+    EXPECT_EQ(form.focusWidget(), form.Grids->MemoryGrid);
     EXPECT_EQ(form.Grids->SelectedRow(TChannelGrids::kMemoryGrid), 1);
     EXPECT_TRUE(form.PageControl1->isTabVisible(form.PageControl1->indexOf(form.TabSheet3)));
     // The count of the configuration being left is remembered; the new one waits for closing.

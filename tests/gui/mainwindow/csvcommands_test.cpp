@@ -73,7 +73,7 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::OpenCsv);
     EXPECT_EQ(Files.Requests()[0].Folder, form.DialogFolder());
     EXPECT_EQ(Messages.Texts(), QStringList{"1 channel imported, 0 adjusted, 0 lines skipped."});
-    EXPECT_EQ(form.Grids->StringGrid1->item(3, 3)->text(), "CLUB");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(3, 3)->text(), "CLUB");
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_TRUE(form.Data().Changed);
 
@@ -84,7 +84,7 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0], "1 channel imported, 1 adjusted, 1 line skipped.");
     EXPECT_EQ(shown[1].count('\n'), 1) << shown[1].toStdString();
-    EXPECT_EQ(form.Grids->StringGrid1->item(7, 3)->text(), "CAFE");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(7, 3)->text(), "CAFE");
 }
 
 TEST_F(CsvCommands, TheReportsArePutTogetherInTheWindowsLanguage) {

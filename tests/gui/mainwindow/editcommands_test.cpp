@@ -42,8 +42,7 @@ protected:
 
     QTableWidget* Table(int grid) {
         const TChannelGrids& grids = *Form->Grids;
-        const std::array tables{grids.StringGrid1, grids.StringGrid2, grids.StringGrid3,
-                                grids.StringGrid4};
+        const std::array tables{grids.MemoryGrid, grids.VfoGrid, grids.CallGrid, grids.DtmfGrid};
         return tables[static_cast<size_t>(grid - 1)];
     }
 

@@ -49,7 +49,7 @@ protected:
     void Drop(TMainForm& form, const QString& path) { form.OpenDroppedFile(path); }
 
     QString MemoryCell(int row, int column) {
-        const QTableWidgetItem* item = Form->Grids->StringGrid1->item(row - 1, column);
+        const QTableWidgetItem* item = Form->Grids->MemoryGrid->item(row - 1, column);
         return item ? item->text() : QString();
     }
 

@@ -148,13 +148,13 @@ TEST_F(MainFormTest, ClosingADialogGivesTheKeyboardBackToTheGrid) {
     StoreConfiguration("PX-A5", "AKF0");
     TMainForm& form = Start();
     form.activateWindow();
-    form.Grids->StringGrid4->setFocus();
+    form.Grids->DtmfGrid->setFocus();
     form.Edit2->setFocus();
     Dialogs.Then([](QDialog&) { return int(QDialog::Rejected); });
     form.About1Click();
     EXPECT_EQ(form.focusWidget(), form.Edit2);  // the dialog's command has not yet ended
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.focusWidget(), form.Grids->StringGrid4);
+    EXPECT_EQ(form.focusWidget(), form.Grids->DtmfGrid);
     EXPECT_FALSE(form.Data().Changed);
 }
 

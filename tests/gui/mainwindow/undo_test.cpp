@@ -47,7 +47,7 @@ protected:
         TShown shown{WriteDataFile(Form->Data()), {}, Form->Edit2->text()};
         const TChannelGrids& grids = *Form->Grids;
         for (QTableWidget* table :
-             {grids.StringGrid1, grids.StringGrid2, grids.StringGrid3, grids.StringGrid4}) {
+             {grids.MemoryGrid, grids.VfoGrid, grids.CallGrid, grids.DtmfGrid}) {
             shown.Cells << QString::number(table->rowCount());
             for (int row = 0; row < table->rowCount(); ++row) {
                 for (int column = 0; column < table->columnCount(); ++column) {
@@ -80,7 +80,7 @@ protected:
     }
 
     void SelectMemoryRow(int row) {
-        QTableWidget* grid = Form->Grids->StringGrid1;
+        QTableWidget* grid = Form->Grids->MemoryGrid;
         QTableWidgetItem* label = grid->item(row - 1, 1);
         grid->scrollToItem(label);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -149,15 +149,15 @@ TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
         editor.Button2->click();  // OK
         return editor.result();
     });
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Return);
     ASSERT_EQ(Dialogs.Count(), 1);
-    EXPECT_EQ(form.Grids->StringGrid1->item(7, 2)->text(), "146.000");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(7, 2)->text(), "146.000");
     ExpectUndoneAndRedone(before);
 
     // An editor closed without a change adds no step.
     form.Menu.Undo->trigger();
     Dialogs.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Return);
     EXPECT_TRUE(RedoOffered());
 }
 
@@ -184,7 +184,7 @@ TEST_F(Undo, SortAndChannelCountAreTakenBack) {
     TShown before = Shown();
     Dialogs.Then([](QDialog& dialog) {
         auto& sort = dynamic_cast<TSortForm&>(dialog);
-        sort.Button1->click();
+        sort.SortButton->click();
         return sort.result();
     });
     form.Menu.MemorySort1->trigger();
@@ -193,25 +193,24 @@ TEST_F(Undo, SortAndChannelCountAreTakenBack) {
 
     // The grid is rebuilt for the other channel count, both ways.
     before = Shown();
-    const int rows = form.Grids->StringGrid1->rowCount();
+    const int rows = form.Grids->MemoryGrid->rowCount();
     Dialogs.Then([](QDialog& dialog) {
         auto& select = dynamic_cast<TMChannelForm&>(dialog);
-        (select.RadioButton_NameOn->isChecked() ? select.RadioButton_NameOff
-                                                : select.RadioButton_NameOn)
+        (select.SmallerCountRadio->isChecked() ? select.LargerCountRadio : select.SmallerCountRadio)
             ->setChecked(true);
-        select.Button_OK->click();
+        select.OkButton->click();
         return select.result();
     });
     Messages.Answer(TMessageAnswer::Yes);
     form.Menu.MemoryChannelSelect1->trigger();
-    EXPECT_NE(form.Grids->StringGrid1->rowCount(), rows);
+    EXPECT_NE(form.Grids->MemoryGrid->rowCount(), rows);
     ExpectUndoneAndRedone(before);
 }
 
 TEST_F(Undo, AMenuSettingChangedWithTheKeysIsOneStep) {
     TMainForm& form = StartWithChannel7();
     const TShown before = Shown();
-    QComboBox* list = form.MenuPages->ComboBox_TOT;
+    QComboBox* list = form.MenuPages->TimeOutTimerList;
     const int shown = list->currentIndex();
     form.PageControl1->setCurrentWidget(form.TabSheet2);
     list->setFocus();
@@ -247,10 +246,10 @@ TEST_F(Undo, TypingACommentIsOneStepAndCtrlZInTheBoxIsTheBoxs) {
     EXPECT_EQ(form.Data().GetComment(), "club net");
 
     // From the grid it takes back the comment as typed in the box.
-    form.Grids->StringGrid1->setFocus();
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Z, Qt::ControlModifier);
+    form.Grids->MemoryGrid->setFocus();
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Z, Qt::ControlModifier);
     ExpectSame(Shown(), before);
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(form.Edit2->text(), "club net");
 }
 
@@ -258,7 +257,7 @@ TEST_F(Undo, LeavingTheCommentBoxEndsItsStep) {
     TMainForm& form = StartWithChannel7();
     form.Edit2->setFocus();
     TypeText(form.Edit2, QStringLiteral("one"));
-    form.Grids->StringGrid1->setFocus();
+    form.Grids->MemoryGrid->setFocus();
     form.Edit2->setFocus();
     TypeText(form.Edit2, QStringLiteral(" two"));
     form.Menu.Undo->trigger();
@@ -275,7 +274,7 @@ TEST_F(Undo, ACsvImportIsOneStep) {
     Files.Choose(list.fileName());
     Messages.Answer(TMessageAnswer::Ok);
     form.Menu.ImportCsv->trigger();
-    EXPECT_EQ(form.Grids->StringGrid1->item(3, 2)->text(), "145.000");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(3, 2)->text(), "145.000");
     ExpectUndoneAndRedone(before);
 }
 

@@ -216,7 +216,7 @@ TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
 TEST_F(ChannelTable, EachEditIsOneUndoStepAndTheMemoryGridFollows) {
     StartOnChannels();
     TypeIntoCell(3, TTableColumn::Name, "HOME");
-    EXPECT_EQ(Form->Grids->StringGrid1->item(3, 3)->text(), "HOME");
+    EXPECT_EQ(Form->Grids->MemoryGrid->item(3, 3)->text(), "HOME");
     // Escape takes an edit back before it is stored.
     TypeIntoView(Page().Table, "X");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

@@ -35,7 +35,7 @@ TRadioData HandheldWithEntries() {
 }
 
 QString MemoryCell(TMainForm& form, int position, int column) {
-    const QTableWidgetItem* item = form.Grids->StringGrid1->item(position, column);
+    const QTableWidgetItem* item = form.Grids->MemoryGrid->item(position, column);
     return item ? item->text() : QString();
 }
 
