@@ -235,6 +235,15 @@ void TChannelGrids::SetupGrids() {
     SetupDtmfGrid();
 }
 
+void TChannelGrids::SetupGridsKeepingRows() {
+    std::array<int, kDtmfGrid + 1> rows{};
+    for (int grid = kMemoryGrid; grid <= kDtmfGrid; ++grid) rows[grid] = SelectedRow(grid);
+    SetupGrids();
+    for (int grid = kMemoryGrid; grid <= kDtmfGrid; ++grid) {
+        if (rows[grid] != 0) SelectRow(grid, std::min(rows[grid], Grid(grid)->rowCount()));
+    }
+}
+
 void TChannelGrids::SetupMemoryGrid() {
     SetTitles(MemoryGrid, {QString(), tr(" ch."), tr(" Rx(Tx) Freq."),
                            Data.HasMemoryNames() ? tr(" Name") : QString()});

@@ -20,6 +20,9 @@ public:
     TChannelGrids(QWidget& page, const TRadioData& data);
 
     void SetupGrids();
+    // Sets the grids up again, each keeping its selected row where it still
+    // exists; a grid with fewer rows now selects its last.
+    void SetupGridsKeepingRows();
     void SetupMemoryGrid();
     void SetupDtmfGrid();
     void RefreshGrids();

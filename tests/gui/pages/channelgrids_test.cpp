@@ -22,7 +22,7 @@ QString Cell(QTableWidget* grid, int row, int column) {
 
 QStringList Panels(TMainForm& form) {
     QStringList texts;
-    for (QLabel* panel : form.StatusPanels) texts.append(panel->text());
+    for (QLabel* panel : form.StatusPanels->Panels) texts.append(panel->text());
     return texts;
 }
 
@@ -106,13 +106,13 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
     EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kVfoGrid);
     EXPECT_TRUE(Grids().VfoGroupBox->font().bold());
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
-    for (QLabel* panel : form.StatusPanels) {
+    for (QLabel* panel : form.StatusPanels->Panels) {
         QTRY_VERIFY(panel->contentsRect().width() >=
                     panel->fontMetrics().horizontalAdvance(panel->text()));
     }
     // On the screen the last panel's text is drawn to its end, not cut.
     form.show();
-    QLabel* last = form.StatusPanels.last();
+    QLabel* last = form.StatusPanels->Panels.last();
     const auto ink = InkSpan(last->grab(last->contentsRect()).toImage());
     EXPECT_GE(ink.second - ink.first + 3, last->fontMetrics().horizontalAdvance(last->text()) -
                                               last->fontMetrics().horizontalAdvance(' ') * 2)
@@ -141,16 +141,17 @@ TEST_F(ChannelGrids, OtherPagesDisableEditingAndEmptyTheStatusBar) {
     TMainForm& form = Start();
     Grids().VfoGrid->setFocus();
     ASSERT_FALSE(Panels(form).last().isEmpty());
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    form.PageTabs->setCurrentWidget(form.MenuTab);
     // The Edit menu stays for Undo and Redo; its channel commands rest.
-    EXPECT_FALSE(form.Menu.Copy1->isEnabled() || form.Menu.MemorySort1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton3->isEnabled());
+    EXPECT_FALSE(form.EditCommands->Copy->isEnabled() ||
+                 form.EditCommands->MemorySort->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.CopyButton->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.PasteButton->isEnabled());
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
-    form.PageControl1->setCurrentWidget(form.TabSheet1);
-    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.Menu.MemorySort1->isEnabled());
-    EXPECT_TRUE(form.SpeedButtons.SpeedButton1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton2->isEnabled());  // no Cut on the VFO
+    form.PageTabs->setCurrentWidget(form.MemoryTab);
+    EXPECT_TRUE(form.EditCommands->Copy->isEnabled() && form.EditCommands->MemorySort->isEnabled());
+    EXPECT_TRUE(form.ToolbarButtons.CopyButton->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.CutButton->isEnabled());  // no Cut on the VFO
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
 }
 
