@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -6,10 +7,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 #include "core/files/datafile.h"
 #include "core/files/datafolders.h"
 #include "gui/pages/channelgrids.h"
+#include "gui/pages/menupages.h"
 #include "support/filetraps.h"
 #include "support/mainformfixture.h"
 
@@ -116,6 +119,33 @@ TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges)
               Folder.filePath(QStringLiteral("missing.tvr")) + ": No such file or directory");
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_EQ(form.FileName(), "Untitled");
+}
+
+// The file's channel count decides whether memory names exist; the menu pages
+// follow it whichever way the file was opened.
+TEST_F(FileCommands, EveryWayOfOpeningShowsWhetherTheFileHasMemoryNames) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString path = PxA5File(QStringLiteral("club.tvr"));
+    const std::vector<std::pair<const char*, std::function<void(TMainForm&)>>> ways{
+        {"Open",
+         [&](TMainForm& form) {
+             Files.Choose(path);
+             form.FileCommands->OpenClick();
+         }},
+        {"Open Recent", [&](TMainForm& form) { form.FileCommands->OpenRecentFile(path); }},
+        {"drop", [&](TMainForm& form) { Drop(form, path); }},
+    };
+    for (const auto& [name, open] : ways) {
+        SCOPED_TRACE(name);
+        Form.reset();
+        Temp.Set("Channel", "99");
+        TMainForm& form = Start();
+        ASSERT_FALSE(form.MenuPages->MemoryNameBox->isEnabled());
+        open(form);
+        EXPECT_EQ(form.FileName(), path);
+        EXPECT_TRUE(form.MenuPages->MemoryNameBox->isEnabled());
+        EXPECT_FALSE(form.Data().Changed);
+    }
 }
 
 TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndKeepsTheDataSet) {

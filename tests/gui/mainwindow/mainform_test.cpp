@@ -8,11 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <vector>
 
 #include "core/files/datafile.h"
 #include "gui/dialogs/setupform.h"
@@ -325,6 +327,39 @@ TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
     EXPECT_EQ(form.PortCommands->ComItems[10]->text(), "Com&11");
     EXPECT_EQ(form.ToolbarButtons.ReadButton->toolTip(), "Read");
     EXPECT_EQ(form.PageTabs->tabText(0), "Memor&y");
+}
+
+// A toolbar button is its menu item's action: a click triggers that action,
+// and the button is enabled exactly when the action is.
+TEST_F(MainFormTest, EachToolbarButtonIsItsMenuItem) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const TToolbarButtons& buttons = form.ToolbarButtons;
+    const std::vector<std::pair<QToolButton*, QAction*>> items{
+        {buttons.NewButton, form.FileCommands->New},
+        {buttons.OpenButton, form.FileCommands->Open},
+        {buttons.SaveButton, form.FileCommands->Save},
+        {buttons.CutButton, form.EditCommands->Cut},
+        {buttons.CopyButton, form.EditCommands->Copy},
+        {buttons.PasteButton, form.EditCommands->Paste},
+        {buttons.UndoButton, form.UndoCommands->Undo},
+        {buttons.RedoButton, form.UndoCommands->Redo},
+        {buttons.ReadButton, form.RadioCommands->ReadAll},
+        {buttons.WriteButton, form.RadioCommands->WriteAll},
+        {buttons.PrintButton, form.FileCommands->Print},
+    };
+    for (const auto& [button, action] : items) {
+        SCOPED_TRACE(button->toolTip().toStdString());
+        for (const auto& item : items) item.second->setEnabled(item.second != action);
+        for (const auto& [other, otherAction] : items)
+            EXPECT_EQ(other->isEnabled(), other != button);
+        action->setEnabled(true);
+        // The test listens in place of the command.
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(action, &QAction::triggered);
+        button->click();
+        EXPECT_EQ(triggered.count(), 1);
+    }
 }
 
 }  // namespace
