@@ -105,16 +105,19 @@ bool TEditCommands::OnMemoryPage() const {
     return Document.ShownPage() == TShownPage::Memory;
 }
 
+bool TEditCommands::OnChannelsPage() const {
+    return Document.ShownPage() == TShownPage::Channels;
+}
+
 void TEditCommands::UpdateActions() {
     TRadioData& data = Document.Data();
     if (const std::optional<std::string> text = ReadClipboardRecord()) data.SetClipRecord(*text);
     const int grid = Grids.CurrentGrid;
     // The table's rows take every command; Paste does nothing where nothing suits.
     const TEditCommandState state =
-        Document.ShownPage() == TShownPage::Channels
-            ? TEditCommandState{true, true}
-            : EditCommandStateOf(data, static_cast<TClipGrid>(grid), Grids.SelectedRow(grid),
-                                 OnMemoryPage());
+        OnChannelsPage() ? TEditCommandState{true, true}
+                         : EditCommandStateOf(data, static_cast<TClipGrid>(grid),
+                                              Grids.SelectedRow(grid), OnMemoryPage());
     EnableAll({Paste, Popups.MemoryPaste, Popups.VfoCallPaste, Popups.DtmfPaste}, state.Paste);
     EnableAll(
         {Cut, Popups.MemoryCut, Popups.DtmfCut, Delete, Popups.MemoryDelete, Popups.DtmfDelete},
@@ -122,7 +125,7 @@ void TEditCommands::UpdateActions() {
 }
 
 void TEditCommands::PageChanged() {
-    const bool channelPage = OnMemoryPage() || Document.ShownPage() == TShownPage::Channels;
+    const bool channelPage = OnMemoryPage() || OnChannelsPage();
     Copy->setEnabled(channelPage);
     ChannelEditor->setEnabled(channelPage);
     MemorySort->setEnabled(OnMemoryPage());
@@ -131,7 +134,7 @@ void TEditCommands::PageChanged() {
 
 // The commands act on the grids only while they are shown.
 void TEditCommands::CopyClick() {
-    if (Document.ShownPage() == TShownPage::Channels) {
+    if (OnChannelsPage()) {
         ChannelsPage.CopyRows();
         return;
     }
@@ -144,7 +147,7 @@ void TEditCommands::CopyClick() {
 }
 
 void TEditCommands::CutClick() {
-    if (Document.ShownPage() == TShownPage::Channels) {
+    if (OnChannelsPage()) {
         ChannelsPage.CutRows();
         return;
     }
@@ -163,7 +166,7 @@ void TEditCommands::CutClick() {
 }
 
 void TEditCommands::DeleteClick() {
-    if (Document.ShownPage() == TShownPage::Channels) {
+    if (OnChannelsPage()) {
         ChannelsPage.DeleteRows();
         return;
     }
@@ -180,7 +183,7 @@ void TEditCommands::DeleteClick() {
 }
 
 void TEditCommands::PasteClick() {
-    if (Document.ShownPage() == TShownPage::Channels) {
+    if (OnChannelsPage()) {
         ChannelsPage.PasteRowsClick();
         return;
     }
@@ -206,7 +209,7 @@ void TEditCommands::LockoutClick() {
 }
 
 void TEditCommands::ChannelEditorClick() {
-    if (Document.ShownPage() == TShownPage::Channels) {
+    if (OnChannelsPage()) {
         ChannelsPage.OpenChannelEditor();
     } else if (OnMemoryPage()) {
         Document.OpenEditor(Grids.CurrentGrid == TChannelGrids::kNoGrid ? TChannelGrids::kMemoryGrid

@@ -49,6 +49,7 @@ private:
     void ConnectPopupMenus();
     void MemoryMenuShown();
     bool OnMemoryPage() const;
+    bool OnChannelsPage() const;
 
     TDocument& Document;
     TUndoCommands& Undo;

@@ -69,15 +69,8 @@ public:
     void ShowDataSet(TDataSetShown reason) override;
     void OpenEditor(int grid) override;
 
-    void UpdateCaption();
-    void UpdateCommentFont();
-    void UpdateMarketControls();
-    void ShowMenuPages();
+    // Shows the data set's comment in the comment box.
     void ShowComment();
-    void SetupGrids();
-    void UpdateStatusBar();
-    void PageTabsChange();
-    void FocusMemoryGrid();
     // The session is ending (logout, shutdown, a terminal closed) and no
     // question can be asked.
     void EndSession();
@@ -119,6 +112,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void UpdateCaption();
+    void UpdateCommentFont();
+    void UpdateMarketControls();
+    void ShowMenuPages();
+    void SetupGrids();
+    void UpdateStatusBar();
+    void PageTabsChange();
+    void FocusMemoryGrid();
     void BuildWindow();
     void AddToolbar();
     void BuildPages();
