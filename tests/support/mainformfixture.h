@@ -6,7 +6,16 @@
 #include <memory>
 
 #include "core/files/settings.h"
+#include "gui/mainwindow/csvcommands.h"
+#include "gui/mainwindow/editcommands.h"
+#include "gui/mainwindow/filecommands.h"
+#include "gui/mainwindow/helpcommands.h"
 #include "gui/mainwindow/mainform.h"
+#include "gui/mainwindow/modelcommands.h"
+#include "gui/mainwindow/portcommands.h"
+#include "gui/mainwindow/radiocommands.h"
+#include "gui/mainwindow/statuspanels.h"
+#include "gui/mainwindow/undocommands.h"
 #include "support/guitestsupport.h"
 #include "support/tempsettings.h"
 

@@ -1,17 +1,20 @@
-// The main window's channel clipboard commands: Cut, Copy, Paste, Delete and
-// Lock Out from the "&Edit" menu, the tool buttons and the grids' popup menus.
+#include "gui/mainwindow/editcommands.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QTabWidget>
-#include <QToolButton>
 #include <initializer_list>
 
 #include "core/model/channelclipboard.h"
+#include "core/model/radiodata.h"
 #include "gui/kit/clipboardaccess.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
+#include "gui/mainwindow/channelspagecommands.h"
+#include "gui/mainwindow/commandactions.h"
+#include "gui/mainwindow/document.h"
+#include "gui/mainwindow/undocommands.h"
 #include "gui/pages/channelgrids.h"
+#include "gui/pages/sortform.h"
 
 static_assert(static_cast<int>(TClipGrid::Memory) == TChannelGrids::kMemoryGrid);
 static_assert(static_cast<int>(TClipGrid::Vfo) == TChannelGrids::kVfoGrid);
@@ -31,137 +34,190 @@ void ShowInvalidFunction(QWidget* parent) {
                 TMessageStyle::Information);
 }
 
-bool OnMemoryPage(const TMainForm& form) {
-    return form.PageControl1->currentWidget() == form.TabSheet1;
-}
-
 void EnableAll(std::initializer_list<QAction*> items, bool enabled) {
     for (QAction* item : items) item->setEnabled(enabled);
 }
 
-}  // namespace
-
-void TMainForm::ConnectEditCommands() {
-    ClipboardFormatRegistered = RegisterRecordClipboardFormat();
-    RadioData.SetClipRecord({});
-    PopupMenus = BuildGridPopupMenus(*this);
-    Grids->SetPopupMenu(TChannelGrids::kMemoryGrid, PopupMenus.PopupMenu1);
-    Grids->SetPopupMenu(TChannelGrids::kVfoGrid, PopupMenus.PopupMenu2);
-    Grids->SetPopupMenu(TChannelGrids::kCallGrid, PopupMenus.PopupMenu2);
-    Grids->SetPopupMenu(TChannelGrids::kDtmfGrid, PopupMenus.PopupMenu3);
-    for (QAction* cut : {Menu.Cut1, PopupMenus.Cut2, PopupMenus.Cut4}) {
-        connect(cut, &QAction::triggered, this, &TMainForm::Cut1Click);
-    }
-    for (QAction* copy : {Menu.Copy1, PopupMenus.Copy2, PopupMenus.Copy3, PopupMenus.Copy4}) {
-        connect(copy, &QAction::triggered, this, &TMainForm::Copy1Click);
-    }
-    for (QAction* paste : {Menu.Paste1, PopupMenus.Paste2, PopupMenus.Paste3, PopupMenus.Paste4}) {
-        connect(paste, &QAction::triggered, this, &TMainForm::Paste1Click);
-    }
-    for (QAction* item : {Menu.Delete1, PopupMenus.Delete2, PopupMenus.Delete4}) {
-        connect(item, &QAction::triggered, this, &TMainForm::Delete1Click);
-    }
-    connect(PopupMenus.Lockout2, &QAction::triggered, this, &TMainForm::Lockout2Click);
-    connect(PopupMenus.PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
-    connect(SpeedButtons.SpeedButton1, &QToolButton::clicked, this, &TMainForm::Copy1Click);
-    connect(SpeedButtons.SpeedButton2, &QToolButton::clicked, this, &TMainForm::Cut1Click);
-    connect(SpeedButtons.SpeedButton3, &QToolButton::clicked, this, &TMainForm::Paste1Click);
-    connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateEditCommands);
+void ConnectAll(std::initializer_list<QAction*> items, TEditCommands* commands,
+                void (TEditCommands::*click)()) {
+    for (QAction* item : items) QObject::connect(item, &QAction::triggered, commands, click);
 }
 
-// Another program may have changed the clipboard while this one was in the background.
-void TMainForm::FormCreate() {
+}  // namespace
+
+TEditCommands::TEditCommands(TDocument& document, TUndoCommands& undo, TChannelGrids& grids,
+                             TChannelsPageCommands& channelsPage, bool formatRegistered,
+                             QObject* parent)
+    : QObject(parent),
+      Document(document),
+      Undo(undo),
+      Grids(grids),
+      ChannelsPage(channelsPage),
+      FormatRegistered(formatRegistered) {
+    Document.Data().SetClipRecord({});
+    MakeActions();
+    Popups = BuildGridPopupMenus(*Document.Window(), this);
+    ConnectPopupMenus();
+    ConnectActions();
+}
+
+void TEditCommands::MakeActions() {
+    Cut = MakeEditAction(this, kCutItem, true);
+    Copy = MakeEditAction(this, kCopyItem, true);
+    Paste = MakeEditAction(this, kPasteItem, true);
+    Delete = MakeEditAction(this, kDeleteItem, true);
+    // The Delete key alone as well; in a text box it stays the box's own.
+    Delete->setShortcuts({Delete->shortcut(), QKeySequence(Qt::Key_Delete)});
+    ChannelEditor = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Channel &Editor..."), 105,
+                               QKeySequence(QStringLiteral("Ctrl+E")));
+    MemorySort = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Memory Channel &Sort..."), 60);
+}
+
+void TEditCommands::ConnectPopupMenus() {
+    Grids.SetPopupMenu(TChannelGrids::kMemoryGrid, Popups.MemoryMenu);
+    Grids.SetPopupMenu(TChannelGrids::kVfoGrid, Popups.VfoCallMenu);
+    Grids.SetPopupMenu(TChannelGrids::kCallGrid, Popups.VfoCallMenu);
+    Grids.SetPopupMenu(TChannelGrids::kDtmfGrid, Popups.DtmfMenu);
+    connect(Popups.MemoryMenu, &QMenu::aboutToShow, this, &TEditCommands::MemoryMenuShown);
+}
+
+void TEditCommands::ConnectActions() {
+    ConnectAll({Cut, Popups.MemoryCut, Popups.DtmfCut}, this, &TEditCommands::CutClick);
+    ConnectAll({Copy, Popups.MemoryCopy, Popups.VfoCallCopy, Popups.DtmfCopy}, this,
+               &TEditCommands::CopyClick);
+    ConnectAll({Paste, Popups.MemoryPaste, Popups.VfoCallPaste, Popups.DtmfPaste}, this,
+               &TEditCommands::PasteClick);
+    ConnectAll({Delete, Popups.MemoryDelete, Popups.DtmfDelete}, this, &TEditCommands::DeleteClick);
+    ConnectAll({Popups.MemoryLockout}, this, &TEditCommands::LockoutClick);
+    ConnectAll({ChannelEditor}, this, &TEditCommands::ChannelEditorClick);
+    ConnectAll({MemorySort}, this, &TEditCommands::MemorySortClick);
+    connect(&Grids, &TChannelGrids::GridEntered, this, &TEditCommands::UpdateActions);
+    connect(&ChannelsPage, &TChannelsPageCommands::ClipboardChanged, this,
+            &TEditCommands::UpdateActions);
+    // Another program may have changed the clipboard while this one was in the background.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive) UpdateEditCommands();
+                if (state == Qt::ApplicationActive) UpdateActions();
             });
 }
 
-void TMainForm::UpdateEditCommands() {
-    if (const std::optional<std::string> text = ReadClipboardRecord()) {
-        RadioData.SetClipRecord(*text);
-    }
-    const int grid = Grids->CurrentGrid;
+bool TEditCommands::OnMemoryPage() const {
+    return Document.ShownPage() == TShownPage::Memory;
+}
+
+bool TEditCommands::OnChannelsPage() const {
+    return Document.ShownPage() == TShownPage::Channels;
+}
+
+void TEditCommands::UpdateActions() {
+    TRadioData& data = Document.Data();
+    if (const std::optional<std::string> text = ReadClipboardRecord()) data.SetClipRecord(*text);
+    const int grid = Grids.CurrentGrid;
     // The table's rows take every command; Paste does nothing where nothing suits.
     const TEditCommandState state =
-        ChannelsPageShown() ? TEditCommandState{true, true}
-                            : EditCommandStateOf(RadioData, static_cast<TClipGrid>(grid),
-                                                 Grids->SelectedRow(grid), OnMemoryPage(*this));
-    EnableAll({Menu.Paste1, PopupMenus.Paste2, PopupMenus.Paste3, PopupMenus.Paste4}, state.Paste);
-    SpeedButtons.SpeedButton3->setEnabled(state.Paste);
-    EnableAll({Menu.Cut1, PopupMenus.Cut2, PopupMenus.Cut4, Menu.Delete1, PopupMenus.Delete2,
-               PopupMenus.Delete4},
-              state.CutDelete);
-    SpeedButtons.SpeedButton2->setEnabled(state.CutDelete);
+        OnChannelsPage() ? TEditCommandState{true, true}
+                         : EditCommandStateOf(data, static_cast<TClipGrid>(grid),
+                                              Grids.SelectedRow(grid), OnMemoryPage());
+    EnableAll({Paste, Popups.MemoryPaste, Popups.VfoCallPaste, Popups.DtmfPaste}, state.Paste);
+    EnableAll(
+        {Cut, Popups.MemoryCut, Popups.DtmfCut, Delete, Popups.MemoryDelete, Popups.DtmfDelete},
+        state.CutDelete);
 }
 
-// The commands act on the grids only while they are shown; their shortcuts
-// stay live on the other pages.
-void TMainForm::Copy1Click() {
-    if (ChannelsPageShown()) {
-        CopyChannelRows();
+void TEditCommands::PageChanged() {
+    const bool channelPage = OnMemoryPage() || OnChannelsPage();
+    Copy->setEnabled(channelPage);
+    ChannelEditor->setEnabled(channelPage);
+    MemorySort->setEnabled(OnMemoryPage());
+    UpdateActions();
+}
+
+// The commands act on the grids only while they are shown.
+void TEditCommands::CopyClick() {
+    if (OnChannelsPage()) {
+        ChannelsPage.CopyRows();
         return;
     }
-    if (!OnMemoryPage(*this)) return;
-    const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
-    const int row = Grids->SelectedRow(Grids->CurrentGrid);
+    if (!OnMemoryPage()) return;
+    const auto grid = static_cast<TClipGrid>(Grids.CurrentGrid);
+    const int row = Grids.SelectedRow(Grids.CurrentGrid);
     if (!HasTargetRow(grid, row)) return;
-    WriteClipboardRecord(RecordOfRow(RadioData, grid, row), ClipboardFormatRegistered);
-    UpdateEditCommands();
+    WriteClipboardRecord(RecordOfRow(Document.Data(), grid, row), FormatRegistered);
+    UpdateActions();
 }
 
-void TMainForm::Cut1Click() {
-    if (ChannelsPageShown()) {
-        CutChannelRows();
+void TEditCommands::CutClick() {
+    if (OnChannelsPage()) {
+        ChannelsPage.CutRows();
         return;
     }
-    if (!OnMemoryPage(*this)) return;
-    const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
-    const int row = Grids->SelectedRow(Grids->CurrentGrid);
+    if (!OnMemoryPage()) return;
+    const auto grid = static_cast<TClipGrid>(Grids.CurrentGrid);
+    const int row = Grids.SelectedRow(Grids.CurrentGrid);
     if (!CutDeleteAllowed(grid)) {
-        ShowInvalidFunction(this);
+        ShowInvalidFunction(Document.Window());
         return;
     }
     if (!HasTargetRow(grid, row)) return;
-    WriteClipboardRecord(CutRow(RadioData, grid, row), ClipboardFormatRegistered);
-    UpdateEditCommands();
-    RefreshGrids();
-    RecordUndoStep();
+    WriteClipboardRecord(CutRow(Document.Data(), grid, row), FormatRegistered);
+    UpdateActions();
+    Document.RefreshGrids();
+    Undo.RecordStep();
 }
 
-void TMainForm::Delete1Click() {
-    if (ChannelsPageShown()) {
-        DeleteChannelRows();
+void TEditCommands::DeleteClick() {
+    if (OnChannelsPage()) {
+        ChannelsPage.DeleteRows();
         return;
     }
-    if (!OnMemoryPage(*this)) return;
-    const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
+    if (!OnMemoryPage()) return;
+    const auto grid = static_cast<TClipGrid>(Grids.CurrentGrid);
     if (!CutDeleteAllowed(grid)) {
-        ShowInvalidFunction(this);
+        ShowInvalidFunction(Document.Window());
         return;
     }
-    if (DeleteRow(RadioData, grid, Grids->SelectedRow(Grids->CurrentGrid))) RefreshGrids();
-    RecordUndoStep();
+    if (DeleteRow(Document.Data(), grid, Grids.SelectedRow(Grids.CurrentGrid))) {
+        Document.RefreshGrids();
+    }
+    Undo.RecordStep();
 }
 
-void TMainForm::Paste1Click() {
-    if (ChannelsPageShown()) {
-        PasteChannelRowsClick();
+void TEditCommands::PasteClick() {
+    if (OnChannelsPage()) {
+        ChannelsPage.PasteRowsClick();
         return;
     }
-    if (!OnMemoryPage(*this)) return;
-    const auto grid = static_cast<TClipGrid>(Grids->CurrentGrid);
-    if (PasteIntoRow(RadioData, grid, Grids->SelectedRow(Grids->CurrentGrid))) RefreshGrids();
-    RecordUndoStep();
+    if (!OnMemoryPage()) return;
+    const auto grid = static_cast<TClipGrid>(Grids.CurrentGrid);
+    if (PasteIntoRow(Document.Data(), grid, Grids.SelectedRow(Grids.CurrentGrid))) {
+        Document.RefreshGrids();
+    }
+    Undo.RecordStep();
 }
 
-void TMainForm::PopupMenu1Popup() {
-    PopupMenus.Lockout2->setEnabled(
-        LockOutAllowed(RadioData, Grids->SelectedRow(TChannelGrids::kMemoryGrid)));
+void TEditCommands::MemoryMenuShown() {
+    Popups.MemoryLockout->setEnabled(
+        LockOutAllowed(Document.Data(), Grids.SelectedRow(TChannelGrids::kMemoryGrid)));
 }
 
-void TMainForm::Lockout2Click() {
-    if (!OnMemoryPage(*this)) return;
-    if (ToggleLockout(RadioData, Grids->SelectedRow(TChannelGrids::kMemoryGrid))) RefreshGrids();
-    RecordUndoStep();
+void TEditCommands::LockoutClick() {
+    if (!OnMemoryPage()) return;
+    if (ToggleLockout(Document.Data(), Grids.SelectedRow(TChannelGrids::kMemoryGrid))) {
+        Document.RefreshGrids();
+    }
+    Undo.RecordStep();
+}
+
+void TEditCommands::ChannelEditorClick() {
+    if (OnChannelsPage()) {
+        ChannelsPage.OpenChannelEditor();
+    } else if (OnMemoryPage()) {
+        Document.OpenEditor(Grids.CurrentGrid == TChannelGrids::kNoGrid ? TChannelGrids::kMemoryGrid
+                                                                        : Grids.CurrentGrid);
+    }
+}
+
+void TEditCommands::MemorySortClick() {
+    OpenSortForm(Document);
+    Undo.RecordStep();
 }

@@ -1,12 +1,11 @@
-// The main window's File commands, and the data files that arrive by drop or command line.
+#include "gui/mainwindow/filecommands.h"
+
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
-#include <QTabWidget>
-#include <QUrl>
+#include <QWidget>
 
 #include "core/files/backups.h"
 #include "core/files/datafile.h"
@@ -17,8 +16,10 @@
 #include "core/radio/writechecks.h"
 #include "gui/kit/filedialogs.h"
 #include "gui/kit/messagebox.h"
-#include "gui/mainwindow/mainform.h"
-#include "gui/pages/channelgrids.h"
+#include "gui/mainwindow/commandactions.h"
+#include "gui/mainwindow/document.h"
+#include "gui/mainwindow/undocommands.h"
+#include "gui/pages/printing.h"
 
 namespace {
 
@@ -28,94 +29,125 @@ void ShowFileOpenError(QWidget* parent, const QString& detail) {
 
 }  // namespace
 
-bool TMainForm::ConfirmDiscardChanges() {
-    if (!StoreCellEdit()) return false;
-    if (!RadioData.Changed) return true;
+TFileCommands::TFileCommands(TDocument& document, TUndoCommands& undo, TSettingsStore& store,
+                             QObject* parent)
+    : QObject(parent), Document(document), Undo(undo), Store(store) {
+    New = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "&New"), 5,
+                     QKeySequence(QStringLiteral("Ctrl+N")));
+    Open = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "&Open..."), 10,
+                      QKeySequence(QStringLiteral("Ctrl+O")));
+    OpenBackup = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Open &Backup..."), 10);
+    Save = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "&Save"), 15,
+                      QKeySequence(QStringLiteral("Ctrl+S")));
+    SaveAs = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Save &As..."), 20);
+    Print = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "&Print..."), 25,
+                       QKeySequence(QStringLiteral("Ctrl+P")));
+    ExportPdf = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Export Listing as PDF..."), 25);
+    Exit = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "E&xit"), 30,
+                      QKeySequence(QStringLiteral("Ctrl+Q")));
+    ConnectActions();
+}
+
+void TFileCommands::ConnectActions() {
+    connect(New, &QAction::triggered, this, &TFileCommands::NewClick);
+    connect(Open, &QAction::triggered, this, &TFileCommands::OpenClick);
+    connect(OpenBackup, &QAction::triggered, this, &TFileCommands::OpenBackupClick);
+    connect(Save, &QAction::triggered, this, &TFileCommands::SaveClick);
+    connect(SaveAs, &QAction::triggered, this, &TFileCommands::SaveAsClick);
+    connect(Print, &QAction::triggered, this, &TFileCommands::PrintClick);
+    connect(ExportPdf, &QAction::triggered, this, &TFileCommands::ExportPdfClick);
+    connect(Exit, &QAction::triggered, this, &TFileCommands::ExitClick);
+}
+
+void TFileCommands::AddRecentMenu(QMenu& fileMenu) {
+    RecentMenu = fileMenu.addMenu(MenuText(QT_TRANSLATE_NOOP("MainMenu", "Open &Recent")));
+    connect(RecentMenu, &QMenu::aboutToShow, this, &TFileCommands::FillRecentMenu);
+}
+
+bool TFileCommands::ConfirmDiscardChanges() {
+    if (!Document.StoreCellEdit()) return false;
+    if (!Document.Data().Changed) return true;
     const TMessageAnswer answer =
-        ShowMessage(this,
+        ShowMessage(Document.Window(),
                     QStringLiteral(QT_TRANSLATE_NOOP(
                         "Messages", "Data has been changed.\nDo you want to save the changes?")),
                     TMessageStyle::YesNoCancelWarning);
     if (answer == TMessageAnswer::Cancel) return false;
     if (answer == TMessageAnswer::No) return true;
     // Going on after a save that did not happen would lose the changes.
-    return Save2Click();
+    return SaveAsClick();
 }
 
-void TMainForm::New1Click() {
-    PageControl1->setFocus();
+void TFileCommands::NewClick() {
+    Document.ParkFocus();
     if (!ConfirmDiscardChanges()) return;
-    SetFileName(kUntitled);
+    Document.SetFileName(kUntitled);
     NoteFileOnDisk({}, false);
-    RadioData.ClearRecords();
-    RadioData.ApplyDefaultRecords();
-    RadioData.ApplyMenuDefaults();
-    RadioData.ApplyWeatherAlertDefault();
-    Grids->BlankCells();
-    RadioData.SetComment({});
-    ShowComment();
-    RefreshGrids();
-    RadioData.Changed = false;
-    ResetUndoHistory();
+    TRadioData& data = Document.Data();
+    data.ClearRecords();
+    data.ApplyDefaultRecords();
+    data.ApplyMenuDefaults();
+    data.ApplyWeatherAlertDefault();
+    data.SetComment({});
+    Document.ShowDataSet(TDataSetShown::Renewed);
+    data.Changed = false;
+    Undo.Reset();
 }
 
 // Resets the data set and loads a data file over it. False when the file
 // cannot be read or is refused, in which case nothing has changed.
-bool TMainForm::LoadDataFile(const QString& path) {
+bool TFileCommands::LoadDataFile(const QString& path) {
     std::string missing;
     QString reason;
     // Taken before the file is read: a change made while it is read counts as a change.
     const std::optional<TFileStamp> stamp = StampOfFile(path);
-    const TDataFileResult result = OpenDataFile(RadioData, path, &missing, &reason);
+    TRadioData& data = Document.Data();
+    const TDataFileResult result = OpenDataFile(data, path, &missing, &reason);
     if (result != TDataFileResult::Loaded) {
-        ShowMessage(this, QString::fromLatin1(DataFileMessage(result)), TMessageStyle::Error,
-                    DataFileOpenDetail(path, result, reason));
-    } else if (const std::string warning = OpenedFileWarning(RadioData, missing);
-               !warning.empty()) {
-        ShowMessage(this, QString::fromStdString(warning), TMessageStyle::Warning,
+        ShowMessage(Document.Window(), QString::fromLatin1(DataFileMessage(result)),
+                    TMessageStyle::Error, DataFileOpenDetail(path, result, reason));
+        return false;
+    }
+    if (const std::string warning = OpenedFileWarning(data, missing); !warning.empty()) {
+        ShowMessage(Document.Window(), QString::fromStdString(warning), TMessageStyle::Warning,
                     VisibleFileName(path));
     }
-    if (result != TDataFileResult::Loaded) return false;
-    CurrentFileName = path;
+    Document.SetFileName(path);
     NoteFileOnDisk(path, !missing.empty());
-    CurrentFileStamp = stamp;
-    UpdateCaption();
-    ShowComment();
-    SetupGrids();
-    ShowMenuPages();
-    RefreshGrids();
+    FileStamp = stamp;
+    Document.ShowDataSet(TDataSetShown::Opened);
     return true;
 }
 
-void TMainForm::RememberFolder() {
-    InitialFolder = SaveFolder(Store, CurrentFileName);
-    AddRecentFile(Store, CurrentFileName);
+void TFileCommands::RememberFolder() {
+    Folder = SaveFolder(Store, Document.FileName());
+    AddRecentFile(Store, Document.FileName());
 }
 
 // Open and Open Backup: the open dialog in `folder`, then the chosen file
 // replaces the data set. False when nothing was opened.
-bool TMainForm::OpenFromDialog(const QString& folder) {
-    PageControl1->setFocus();
+bool TFileCommands::OpenFromDialog(const QString& folder) {
+    Document.ParkFocus();
     if (!ConfirmDiscardChanges()) return false;
-    const QString chosen = GetOpenDataFileName(this, folder);
+    const QString chosen = GetOpenDataFileName(Document.Window(), folder);
     return !chosen.isEmpty() && OpenAfterAsking(chosen);
 }
 
 // The file replaces the data set once the changed-data question was answered.
-bool TMainForm::OpenAfterAsking(const QString& path) {
+bool TFileCommands::OpenAfterAsking(const QString& path) {
     if (!LoadDataFile(path)) return false;
-    SaveChannelCount(Store, RadioData);
-    RadioData.Changed = false;
-    ResetUndoHistory();
+    SaveChannelCount(Store, Document.Data());
+    Document.Data().Changed = false;
+    Undo.Reset();
     return true;
 }
 
-void TMainForm::Open1Click() {
-    if (OpenFromDialog(InitialFolder)) RememberFolder();
+void TFileCommands::OpenClick() {
+    if (OpenFromDialog(Folder)) RememberFolder();
 }
 
-void TMainForm::FillRecentMenu() {
-    Menu.OpenRecent->clear();
+void TFileCommands::FillRecentMenu() {
+    RecentMenu->clear();
     const QStringList files = LoadRecentFiles(Store);
     for (int index = 0; index < files.size(); ++index) {
         // The number is the item's key; a file name's own ampersands stay text.
@@ -123,84 +155,66 @@ void TMainForm::FillRecentMenu() {
             QString::number((index + 1) % 10),
             QString(files[index]).replace(QLatin1Char('&'), QStringLiteral("&&")));
         const QString path = files[index];
-        connect(Menu.OpenRecent->addAction(text), &QAction::triggered, this,
+        connect(RecentMenu->addAction(text), &QAction::triggered, this,
                 [this, path] { OpenRecentFile(path); });
     }
-    if (files.isEmpty()) Menu.OpenRecent->addAction(tr("(none)"))->setEnabled(false);
+    // The window's own words keep the window's translation context.
+    if (files.isEmpty()) {
+        RecentMenu->addAction(QCoreApplication::translate("TMainForm", "(none)"))
+            ->setEnabled(false);
+    }
 }
 
-void TMainForm::OpenRecentFile(const QString& path) {
-    PageControl1->setFocus();
+void TFileCommands::OpenRecentFile(const QString& path) {
+    Document.ParkFocus();
     if (!ConfirmDiscardChanges()) return;
     if (OpenAfterAsking(path)) RememberFolder();
 }
 
 // A backup stays as it was made: it opens untitled, so Save asks for a name,
 // and the dialogs keep starting in the user's own folder.
-void TMainForm::OpenBackupClick() {
+void TFileCommands::OpenBackupClick() {
     const QString folder = BackupsFolder();
     const bool kept = EnsureFolder(folder);
-    const QString start =
-        kept ? QDir::toNativeSeparators(folder + QLatin1Char('/')) : InitialFolder;
-    if (OpenFromDialog(start)) SetFileName(kUntitled);
+    const QString start = kept ? QDir::toNativeSeparators(folder + QLatin1Char('/')) : Folder;
+    if (OpenFromDialog(start)) Document.SetFileName(kUntitled);
 }
 
-void TMainForm::HandleCommandLine() {
-    if (Arguments.isEmpty()) return;
-    const QString& first = Arguments.constFirst();
-    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
-        ToneBurstOption = true;
-        return;
-    }
-    ToneBurstOption = false;
-    if (!LoadDataFile(Arguments.join(QLatin1Char(' ')))) return;
+void TFileCommands::OpenStartFile(const QString& path) {
+    if (!LoadDataFile(path)) return;
     RememberFolder();
-    RadioData.Changed = false;
-    ResetUndoHistory();
+    Document.Data().Changed = false;
+    Undo.Reset();
 }
 
-void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void TMainForm::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty()) return;
-    event->acceptProposedAction();
-    OpenDroppedFile(urls.constFirst().toLocalFile());
-}
-
-void TMainForm::OpenDroppedFile(const QString& path) {
+void TFileCommands::OpenDroppedFile(const QString& path) {
     if (!HasDataFileExtension(path)) {
-        ShowFileOpenError(this, FileDetail(path, QStringLiteral("not a data file name (.tvr)")));
-        UpdateCaption();
+        ShowFileOpenError(Document.Window(),
+                          FileDetail(path, QStringLiteral("not a data file name (.tvr)")));
         return;
     }
     // A drop replaces the data set like Open does, so it asks first as Open does.
     if (!ConfirmDiscardChanges()) return;
-    PageControl1->setFocus();
-    if (LoadDataFile(path)) {
-        UpdateMarketControls();
-        RememberFolder();
-        RadioData.Changed = false;
-        ResetUndoHistory();
-    }
-    UpdateCaption();
+    Document.ParkFocus();
+    if (!LoadDataFile(path)) return;
+    RememberFolder();
+    Document.Data().Changed = false;
+    Undo.Reset();
 }
 
 // What this window knows of the file it shows: how it is on disk now, and
 // whether it opened damaged.
-void TMainForm::NoteFileOnDisk(const QString& fileName, bool damaged) {
-    CurrentFileStamp = fileName.isEmpty() ? std::nullopt : StampOfFile(fileName);
+void TFileCommands::NoteFileOnDisk(const QString& fileName, bool damaged) {
+    FileStamp = fileName.isEmpty() ? std::nullopt : StampOfFile(fileName);
     DamagedFileName = damaged ? fileName : QString();
 }
 
 // A file that opened damaged is replaced only when the user says so, and its
 // bytes are kept as a backup first: what the window shows may be far less
 // than what the file held.
-bool TMainForm::ConfirmReplacingDamagedFile(const QString& fileName) {
+bool TFileCommands::ConfirmReplacingDamagedFile(const QString& fileName) {
     if (DamagedFileName.isEmpty() || !IsSameFile(fileName, DamagedFileName)) return true;
-    if (ShowMessage(this,
+    if (ShowMessage(Document.Window(),
                     QStringLiteral(QT_TRANSLATE_NOOP(
                         "Messages", "Save replaces the damaged file with what is shown now.")),
                     TMessageStyle::OkCancelWarning,
@@ -208,10 +222,10 @@ bool TMainForm::ConfirmReplacingDamagedFile(const QString& fileName) {
         return false;
     }
     QString problem;
-    if (BackUpFileBytes(fileName, QString::fromLatin1(RadioData.GetModel()),
+    if (BackUpFileBytes(fileName, QString::fromLatin1(Document.Data().GetModel()),
                         QStringLiteral("damaged"), problem)
             .isEmpty()) {
-        ShowMessage(this,
+        ShowMessage(Document.Window(),
                     QStringLiteral(QT_TRANSLATE_NOOP(
                         "Messages",
                         "The damaged file cannot be kept as a backup, so it has not been "
@@ -222,53 +236,66 @@ bool TMainForm::ConfirmReplacingDamagedFile(const QString& fileName) {
     return true;
 }
 
-bool TMainForm::WriteTo(const QString& fileName) {
+bool TFileCommands::WriteTo(const QString& fileName) {
     if (!ConfirmReplacingDamagedFile(fileName)) return false;
     QString reason;
-    if (!SaveDataFile(RadioData, fileName, &reason)) {
-        ShowFileOpenError(this, FileDetail(fileName, reason));
+    if (!SaveDataFile(Document.Data(), fileName, &reason)) {
+        ShowFileOpenError(Document.Window(), FileDetail(fileName, reason));
         return false;
     }
     NoteFileOnDisk(fileName, false);
-    RadioData.Changed = false;
-    UndoHistory.MarkSaved(RadioData);
-    UpdateUndoCommands();
-    InitialFolder = SaveFolder(Store, fileName);
+    Document.Data().Changed = false;
+    Undo.MarkSaved();
+    Folder = SaveFolder(Store, fileName);
     AddRecentFile(Store, fileName);
     return true;
 }
 
 // Another window, another program or a sync tool wrote the file since this
 // window opened or saved it.
-bool TMainForm::ChangedOnDiskSinceOpened() const {
-    return CurrentFileStamp && StampOfFile(CurrentFileName) != CurrentFileStamp;
+bool TFileCommands::ChangedOnDiskSinceOpened() const {
+    return FileStamp && StampOfFile(Document.FileName()) != FileStamp;
 }
 
-void TMainForm::Save1Click() {
-    if (!StoreCellEdit()) return;
-    if (CurrentFileName == kUntitled || !QFileInfo(CurrentFileName).isFile()) {
-        Save2Click();
+void TFileCommands::SaveClick() {
+    if (!Document.StoreCellEdit()) return;
+    const QString fileName = Document.FileName();
+    if (fileName == kUntitled || !QFileInfo(fileName).isFile()) {
+        SaveAsClick();
         return;
     }
     if (ChangedOnDiskSinceOpened()) {
         const TMessageAnswer answer = ShowMessage(
-            this,
+            Document.Window(),
             QStringLiteral(QT_TRANSLATE_NOOP(
                 "Messages",
                 "The data file has been changed on disk since it was opened or last saved "
                 "here.\nDo you want to overwrite it, save the data under another name, or "
                 "cancel?")),
-            TMessageStyle::OverwriteSaveAsCancel, VisibleFileName(CurrentFileName));
-        if (answer == TMessageAnswer::No) Save2Click();
+            TMessageStyle::OverwriteSaveAsCancel, VisibleFileName(fileName));
+        if (answer == TMessageAnswer::No) SaveAsClick();
         if (answer != TMessageAnswer::Yes) return;
     }
-    WriteTo(CurrentFileName);
+    WriteTo(fileName);
 }
 
-bool TMainForm::Save2Click() {
-    if (!StoreCellEdit()) return false;
-    const QString chosen = GetSaveDataFileName(this, InitialFolder, CurrentFileName);
+bool TFileCommands::SaveAsClick() {
+    if (!Document.StoreCellEdit()) return false;
+    const QString chosen = GetSaveDataFileName(Document.Window(), Folder, Document.FileName());
     if (chosen.isEmpty() || !WriteTo(chosen)) return false;
-    SetFileName(chosen);
+    Document.SetFileName(chosen);
     return true;
+}
+
+// What is printed includes the cell being edited on the Channels page.
+void TFileCommands::PrintClick() {
+    if (Document.StoreCellEdit()) PrintDataSet(Document);
+}
+
+void TFileCommands::ExportPdfClick() {
+    if (Document.StoreCellEdit()) ExportListingPdf(Document);
+}
+
+void TFileCommands::ExitClick() {
+    Document.Window()->close();
 }

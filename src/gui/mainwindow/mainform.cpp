@@ -1,72 +1,64 @@
 #include "gui/mainwindow/mainform.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/files/datafile.h"
+#include "core/files/backups.h"
 #include "core/files/settings.h"
 #include "core/model/caption.h"
 #include "core/model/channelview.h"
 #include "core/model/commenttext.h"
 #include "core/model/modelcatalogue.h"
 #include "core/model/modelprofile.h"
-#include "core/ports/portmap.h"
-#include "core/ports/portnames.h"
-#include "core/radio/kcomm.h"
-#include "gui/dialogs/modelform.h"
+#include "gui/dialogs/help.h"
 #include "gui/dialogs/setupform.h"
 #include "gui/dialogs/welcomeform.h"
 #include "gui/editors/callform.h"
 #include "gui/editors/dtmfform.h"
 #include "gui/editors/memoryform.h"
 #include "gui/editors/vfoform.h"
-#include "gui/kit/filedialogs.h"
+#include "gui/kit/clipboardaccess.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/modal.h"
+#include "gui/mainwindow/channelspagecommands.h"
+#include "gui/mainwindow/csvcommands.h"
+#include "gui/mainwindow/editcommands.h"
+#include "gui/mainwindow/filecommands.h"
+#include "gui/mainwindow/helpcommands.h"
+#include "gui/mainwindow/modelcommands.h"
+#include "gui/mainwindow/portcommands.h"
+#include "gui/mainwindow/radiocommands.h"
+#include "gui/mainwindow/statuspanels.h"
+#include "gui/mainwindow/undocommands.h"
 #include "gui/pages/channelgrids.h"
 #include "gui/pages/channelspage.h"
-#include "gui/pages/mchannelform.h"
 #include "gui/pages/menupages.h"
-#include "gui/pages/printing.h"
-#include "gui/pages/sortform.h"
-#include "gui/radio/portsform.h"
 
 namespace {
 
 constexpr int kClientWidth = 519;
 constexpr int kClientHeight = 411;
 constexpr int kCommentLength = 50;
-constexpr int kStatusPanelWidths[] = {180, 40, 105, 50};
 constexpr int kChannelsPageHeight = 600;
-
-// A status panel reads "label : value"; these labels are shown in the window's language,
-// the values and the tone marks (T, CT, DCS) as they are.
-constexpr const char* kStatusLabels[] = {QT_TRANSLATE_NOOP("StatusBar", "Tx Freq."),
-                                         QT_TRANSLATE_NOOP("StatusBar", "Offset"),
-                                         QT_TRANSLATE_NOOP("StatusBar", "Programmable VFO")};
-
-QString ShownStatusText(const QString& text) {
-    for (const char* label : kStatusLabels) {
-        if (text.startsWith(QLatin1String(label) + QLatin1String(" : "))) {
-            return QCoreApplication::translate("StatusBar", label) + text.mid(qstrlen(label));
-        }
-    }
-    return text;
-}
+constexpr int kNoticeMilliseconds = 20000;
 
 // A stored configuration that cannot be used is explained before the choice.
 int RunFirstRunChoice(const QString& reason) {
@@ -89,7 +81,11 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splas
     // there as soon as the splash goes.
     const auto build = [this] {
         BuildWindow();
-        ConnectCommands();
+        BuildCommands();
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        FitWindowToPage();
     };
     if (splash == TSplash::Shown) {
         ShowSplash(build);
@@ -105,8 +101,7 @@ TMainForm::TMainForm(TSettingsStore& store, QStringList arguments, TSplash splas
     RefreshGrids();
     RadioData.Changed = false;
     UpdateCaption();
-    FormCreate();
-    ResetUndoHistory();
+    UndoCommands->Reset();
 }
 
 // A cell still being edited is stored while the data set is there: closing the
@@ -115,35 +110,56 @@ TMainForm::~TMainForm() {
     hide();
 }
 
+// The menus and the toolbar's buttons follow once the commands are made.
 void TMainForm::BuildWindow() {
     setFont(QFont(QStringLiteral("Times New Roman")));
-    Menu = BuildMainMenu(*this);
-    auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolbar->setIconSize(QSize(20, 20));
-    toolbar->layout()->setContentsMargins(2, 0, 2, 0);
-    SpeedButtons = BuildSpeedButtons(*toolbar);
-
+    menuBar();
+    AddToolbar();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 0, 4, 2);
     layout->setSpacing(3);
     setCentralWidget(central);
     BuildPages();
-    layout->addWidget(PageControl1, 1);
+    layout->addWidget(PageTabs, 1);
     BuildCommentBox();
     auto* commentRow = new QHBoxLayout;
     commentRow->addWidget(CommentLabel);
-    commentRow->addWidget(Edit2, 1);
+    commentRow->addWidget(CommentEdit, 1);
     layout->addLayout(commentRow);
-    BuildStatusBar();
+    StatusPanels = new TStatusPanels(*statusBar());
+}
 
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    FitWindowToPage();
+void TMainForm::AddToolbar() {
+    Toolbar = addToolBar(QStringLiteral("Toolbar"));
+    Toolbar->setMovable(false);
+    Toolbar->setFloatable(false);
+    Toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    Toolbar->setIconSize(QSize(20, 20));
+    Toolbar->layout()->setContentsMargins(2, 0, 2, 0);
+}
+
+// Each group of commands makes its actions; the menus, the toolbar and the
+// popup menus show them.
+void TMainForm::BuildCommands() {
+    UndoCommands = new TUndoCommands(*this, this);
+    FileCommands = new TFileCommands(*this, *UndoCommands, Store, this);
+    CsvCommands = new TCsvCommands(*this, this);
+    PortCommands = new TPortCommands(*this, this);
+    RadioCommands = new TRadioCommands(*this, *UndoCommands, *PortCommands, Store, this);
+    ModelCommands = new TModelCommands(*this, *UndoCommands, this);
+    const bool formatRegistered = RegisterRecordClipboardFormat();
+    ChannelsPageCommands =
+        new TChannelsPageCommands(*this, *ChannelsPage, *Grids, formatRegistered, this);
+    EditCommands = new TEditCommands(*this, *UndoCommands, *Grids, *ChannelsPageCommands,
+                                     formatRegistered, this);
+    HelpCommands = new THelpCommands(*this, Store, this);
+    const TMainCommands commands{*FileCommands,  *CsvCommands,  *UndoCommands,  *EditCommands,
+                                 *RadioCommands, *PortCommands, *ModelCommands, *HelpCommands};
+    Menu = BuildMainMenu(*this, commands);
+    ToolbarButtons = BuildToolbar(*Toolbar, commands);
+    ConnectPages();
+    InstallContextHelp(*this);
 }
 
 // The window keeps its design size; only the Channels page lets it grow, to
@@ -151,7 +167,7 @@ void TMainForm::BuildWindow() {
 void TMainForm::FitWindowToPage() {
     // The client area excludes the menu bar.
     const QSize design(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    if (PageControl1->currentWidget() != TabSheet5) {
+    if (PageTabs->currentWidget() != ChannelsTab) {
         setFixedSize(design);
         return;
     }
@@ -165,101 +181,63 @@ void TMainForm::FitWindowToPage() {
 }
 
 void TMainForm::BuildPages() {
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new QWidget(PageControl1);
-    TabSheet2 = new QWidget(PageControl1);
-    TabSheet3 = new QWidget(PageControl1);
-    TabSheet4 = new QWidget(PageControl1);
-    TabSheet5 = new QWidget(PageControl1);
-    PageControl1->addTab(TabSheet1, tr("Memor&y"));
-    PageControl1->addTab(TabSheet5, tr("Ch&annels"));
-    PageControl1->addTab(TabSheet2, tr("Me&nu"));
-    PageControl1->addTab(TabSheet3, tr("Menu&1"));
-    PageControl1->addTab(TabSheet4, tr("Menu&2"));
-    Grids = new TChannelGrids(*TabSheet1, RadioData);
-    MenuPages = new TMenuPages(*TabSheet2, *TabSheet3, *TabSheet4, RadioData);
-    ChannelsPage = new TChannelsPage(*TabSheet5, *this);
+    PageTabs = new QTabWidget(this);
+    PageTabs->setObjectName(QStringLiteral("PageControl1"));
+    const auto makeTab = [this](const char* designName) {
+        auto* tab = new QWidget(PageTabs);
+        tab->setObjectName(QLatin1String(designName));
+        return tab;
+    };
+    MemoryTab = makeTab("TabSheet1");
+    MenuTab = makeTab("TabSheet2");
+    Menu1Tab = makeTab("TabSheet3");
+    Menu2Tab = makeTab("TabSheet4");
+    ChannelsTab = makeTab("TabSheet5");
+    PageTabs->addTab(MemoryTab, tr("Memor&y"));
+    PageTabs->addTab(ChannelsTab, tr("Ch&annels"));
+    PageTabs->addTab(MenuTab, tr("Me&nu"));
+    PageTabs->addTab(Menu1Tab, tr("Menu&1"));
+    PageTabs->addTab(Menu2Tab, tr("Menu&2"));
+    Grids = new TChannelGrids(*MemoryTab, RadioData);
+    MenuPages = new TMenuPages(*MenuTab, *Menu1Tab, *Menu2Tab, RadioData);
+    ChannelsPage = new TChannelsPage(*ChannelsTab, *this);
     connect(Grids, &TChannelGrids::GridEntered, this, &TMainForm::UpdateStatusBar);
     connect(Grids, &TChannelGrids::EditorRequested, this, &TMainForm::OpenEditor);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
-    ConnectChannelsPage();
+    connect(PageTabs, &QTabWidget::currentChanged, this, &TMainForm::PageTabsChange);
+    connect(ChannelsPage, &TChannelsPage::CurrentRowChanged, this, &TMainForm::UpdateStatusBar);
+    connect(ChannelsPage->Table, &TChannelTableView::EditRefusedOnLeaving, this,
+            &TMainForm::ReturnToRefusedEdit);
 }
 
 void TMainForm::BuildCommentBox() {
     CommentLabel = new QLabel(tr("Comment"), this);
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setMaxLength(kCommentLength);
-    SetHelpContext(Edit2, 105);
-    CommentLabel->setBuddy(Edit2);
-    connect(Edit2, &QLineEdit::textEdited, this, &TMainForm::Edit2Change);
+    CommentEdit = new QLineEdit(this);
+    CommentEdit->setObjectName(QStringLiteral("Edit2"));
+    CommentEdit->setMaxLength(kCommentLength);
+    SetHelpContext(CommentEdit, 105);
+    CommentLabel->setBuddy(CommentEdit);
+    connect(CommentEdit, &QLineEdit::textEdited, this, &TMainForm::CommentEditChange);
 }
 
-void TMainForm::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    // A panel is at least its designed width and grows to show its whole text; the last
-    // one takes the rest of the bar.
-    const int count = static_cast<int>(std::size(kStatusPanelWidths));
-    for (int index = 0; index < count; ++index) {
-        auto* panel = new QLabel(bar);
-        panel->setMinimumWidth(kStatusPanelWidths[index]);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(panel, index == count - 1 ? 1 : 0);
-        StatusPanels.append(panel);
-    }
-    StatusPanels[1]->setAlignment(Qt::AlignCenter);
-}
-
-void TMainForm::ConnectCommands() {
-    connect(Menu.New1, &QAction::triggered, this, &TMainForm::New1Click);
-    connect(Menu.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
-    connect(Menu.OpenRecent, &QMenu::aboutToShow, this, &TMainForm::FillRecentMenu);
-    connect(Menu.Save1, &QAction::triggered, this, &TMainForm::Save1Click);
-    connect(Menu.Save2, &QAction::triggered, this, &TMainForm::Save2Click);
-    connect(Menu.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(Menu.ModelSelect1, &QAction::triggered, this, &TMainForm::ModelSelect1Click);
-    for (QAction* item : std::as_const(Menu.ComItems)) {
-        connect(item, &QAction::triggered, this,
-                [this, item] { ComItemClick(item->data().toInt()); });
-    }
-    connect(Menu.PortSelect1, &QMenu::aboutToShow, this, &TMainForm::ShowPortDevices);
-    connect(Menu.Ports, &QAction::triggered, this, &TMainForm::PortsClick);
-    connect(SpeedButtons.SpeedButton7, &QToolButton::clicked, this, &TMainForm::New1Click);
-    connect(SpeedButtons.SpeedButton6, &QToolButton::clicked, this, &TMainForm::Open1Click);
-    connect(SpeedButtons.SpeedButton8, &QToolButton::clicked, this, &TMainForm::Save1Click);
-    // What is printed includes the cell being edited on the Channels page.
-    const auto print = [this] {
-        if (StoreCellEdit()) PrintDataSet(*this);
-    };
-    connect(Menu.Print1, &QAction::triggered, this, print);
-    connect(SpeedButtons.SpeedButton9, &QToolButton::clicked, this, print);
-    connect(Menu.ExportPdf, &QAction::triggered, this, [this] {
-        if (StoreCellEdit()) ExportListingPdf(*this);
-    });
-    connect(Menu.MemorySort1, &QAction::triggered, this, [this] {
-        OpenSortForm(*this);
-        RecordUndoStep();
-    });
-    connect(Menu.MemoryChannelSelect1, &QAction::triggered, this, [this] {
-        OpenMChannelForm(*this);
-        RecordUndoStep();
-    });
-    ConnectRadioTransfers();
-    ConnectEditCommands();
-    ConnectWorkspaceCommands();
-    ConnectCsvCommands();
-    ConnectKeptFileCommands();
-    ConnectUndoCommands();
+// The Channels page's popup menu leads with the Edit commands; its buttons
+// lead on to the comment. Menu data and typing in the comment are undo steps.
+void TMainForm::ConnectPages() {
+    QMenu* popup = ChannelsPage->PopupMenu;
+    QAction* first = popup->actions().value(0);
+    popup->insertActions(first, {EditCommands->Cut, EditCommands->Copy, EditCommands->Paste,
+                                 EditCommands->Delete, EditCommands->ChannelEditor});
+    popup->insertSeparator(first);
+    setTabOrder(ChannelsPage->LockoutButton, CommentEdit);
+    PageTabs->tabBar()->installEventFilter(this);
+    connect(MenuPages, &TMenuPages::DataChanged, UndoCommands, &TUndoCommands::RecordStep);
+    // Typing makes one step until the text is left or confirmed.
+    connect(CommentEdit, &QLineEdit::editingFinished, UndoCommands, &TUndoCommands::EndMerge);
 }
 
 void TMainForm::LoadConfiguration() {
     const TStartSettings start = LoadSettings(Store, RadioData, RunFirstRunChoice);
-    InitialFolder = start.Folder;
-    SelectedPort = start.CommPort;
-    TickPortItem(PortNumberOf(SelectedPort));
+    FileCommands->SetDialogFolder(start.Folder);
+    PortCommands->SelectPort(start.CommPort);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -276,21 +254,72 @@ void TMainForm::FormShow() {
     setAcceptDrops(true);
     HandleCommandLine();
     UpdateMarketControls();
-    UpdateEditCommands();
+    EditCommands->UpdateActions();
+}
+
+void TMainForm::HandleCommandLine() {
+    if (Arguments.isEmpty()) return;
+    const QString& first = Arguments.constFirst();
+    if (first == QLatin1String("/tbf") || first == QLatin1String("/TBF")) {
+        ToneBurstOption = true;
+        return;
+    }
+    ToneBurstOption = false;
+    FileCommands->OpenStartFile(Arguments.join(QLatin1Char(' ')));
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) return;
+    event->acceptProposedAction();
+    FileCommands->OpenDroppedFile(urls.constFirst().toLocalFile());
+}
+
+const QString& TMainForm::CommPort() const {
+    return PortCommands->SelectedPort();
+}
+
+const QString& TMainForm::DialogFolder() const {
+    return FileCommands->DialogFolder();
+}
+
+bool TMainForm::ConfirmDiscardChanges() {
+    return FileCommands->ConfirmDiscardChanges();
+}
+
+bool TMainForm::LogCommunication() const {
+    return RadioCommands->LogCommunication->isChecked();
+}
+
+// Said once a session: a folder that cannot be written stays so, and the
+// exchanges go on without it.
+void TMainForm::ShowKeptFileProblem(const QString& problem) {
+    if (KeptFileProblemShown) return;
+    KeptFileProblemShown = true;
+    statusBar()->showMessage(problem, kNoticeMilliseconds);
 }
 
 void TMainForm::UpdateCaption() {
     setWindowTitle(WindowCaption(RadioData.GetModel(), RadioData.GetMarketCode(), CurrentFileName));
 }
 
+void TMainForm::SetFileName(const QString& fileName) {
+    CurrentFileName = fileName;
+    UpdateCaption();
+}
+
 void TMainForm::UpdateCommentFont() {
     // Japanese comments are typed in the Japanese system font.
     static const QString kJapaneseFont = QStringLiteral("ＭＳ　Ｐ明朝");
-    QFont font = Edit2->font();
+    QFont font = CommentEdit->font();
     font.setFamilies(ProfileOf(RadioData).JapaneseComment
                          ? QStringList{kJapaneseFont, QStringLiteral("Noto Serif CJK JP")}
                          : QStringList{QStringLiteral("Times New Roman")});
-    Edit2->setFont(font);
+    CommentEdit->setFont(font);
 }
 
 // The menu page controls that depend on the market, the model, the channel
@@ -301,38 +330,24 @@ void TMainForm::UpdateMarketControls() {
 
 void TMainForm::ShowMenuPages() {
     const bool handheld = ProfileOf(RadioData).Menu == TMenuSet::Handheld;
-    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), handheld);
-    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), !handheld);
-    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet4), !handheld);
+    PageTabs->setTabVisible(PageTabs->indexOf(MenuTab), handheld);
+    PageTabs->setTabVisible(PageTabs->indexOf(Menu1Tab), !handheld);
+    PageTabs->setTabVisible(PageTabs->indexOf(Menu2Tab), !handheld);
 }
 
 void TMainForm::ShowComment() {
-    Edit2->setText(CommentToText(RadioData.GetComment(), ProfileOf(RadioData)));
+    CommentEdit->setText(CommentToText(RadioData.GetComment(), ProfileOf(RadioData)));
 }
 
-void TMainForm::Edit2Change(const QString& text) {
+void TMainForm::CommentEditChange(const QString& text) {
     RadioData.SetComment(CommentFromText(text, ProfileOf(RadioData)));
     RadioData.Changed = true;
-    RecordUndoStep(kCommentUndoSource);
-}
-
-void TMainForm::TickPortItem(int number) {
-    for (QAction* item : std::as_const(Menu.ComItems))
-        item->setChecked(item->data().toInt() == number);
-}
-
-void TMainForm::SetFileName(const QString& fileName) {
-    CurrentFileName = fileName;
-    UpdateCaption();
-}
-
-void TMainForm::Exit1Click() {
-    close();
+    UndoCommands->RecordStep(TUndoCommands::kCommentSource);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // The settings are written first, so even a cancelled close has stored them.
-    SaveSettingsOnClose(Store, RadioData, SelectedPort);
+    SaveSettingsOnClose(Store, RadioData, CommPort());
     if (ConfirmDiscardChanges()) {
         event->accept();
     } else {
@@ -340,12 +355,16 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TMainForm::ModelSelect1Click() {
-    TModelForm form(*this);
-    ExecModal(form);
-    UpdateCaption();
-    PageControl1Change();
-    FocusMemoryGrid();
+// The settings are written as on closing, and changes not yet saved are kept
+// as an "unsaved" backup before the program quits.
+void TMainForm::EndSession() {
+    SaveSettingsOnClose(Store, RadioData, CommPort());
+    if (RadioData.Changed) {
+        QString problem;
+        SaveBackup(RadioData, QStringLiteral("unsaved"), problem);
+        RadioData.Changed = false;  // kept: closing must not ask about it again
+    }
+    QCoreApplication::quit();
 }
 
 // Whatever a dialog did, the keyboard goes back to the grid of the Memory page,
@@ -353,15 +372,29 @@ void TMainForm::ModelSelect1Click() {
 // the menu is not typed into the comment.
 bool TMainForm::event(QEvent* event) {
     if (event->type() != DialogClosedEvent()) return QMainWindow::event(event);
-    if (PageControl1->currentWidget() == TabSheet1) Grids->FocusCurrentGrid();
-    if (ChannelsPageShown()) ChannelsPage->Table->setFocus();
+    if (ShownPage() == TShownPage::Memory) Grids->FocusCurrentGrid();
+    if (ShownPage() == TShownPage::Channels) ChannelsPage->Table->setFocus();
     return true;
+}
+
+// The page's tab letter (Alt+A) takes the keyboard to the table, also when the
+// page is shown already.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PageTabs->tabBar() && event->type() == QEvent::Shortcut) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (ShownPage() == TShownPage::Channels) ChannelsPage->FocusTable();
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // After a dialog that rebuilt the grids the keyboard goes back to the memory grid, so
 // the next keystroke is not typed into the comment box.
 void TMainForm::FocusMemoryGrid() {
-    if (PageControl1->currentWidget() == TabSheet1) Grids->StringGrid1->setFocus();
+    if (ShownPage() == TShownPage::Memory) Grids->MemoryGrid->setFocus();
 }
 
 void TMainForm::ChangeModel(int row) {
@@ -378,10 +411,10 @@ void TMainForm::ChangeModel(int row) {
     Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
     CurrentFileName = kUntitled;
     RadioData.Changed = false;
-    PageControl1->setCurrentWidget(TabSheet1);
+    PageTabs->setCurrentWidget(MemoryTab);
     RadioData.SetComment({});
     ShowComment();
-    ResetUndoHistory();
+    UndoCommands->Reset();
 }
 
 void TMainForm::SetupGrids() {
@@ -407,7 +440,7 @@ void TMainForm::OpenEditor(int grid) {
             break;
     }
     // The memory editor may store several channels before it closes: one step for them all.
-    RecordUndoStep();
+    UndoCommands->RecordStep();
 }
 
 void TMainForm::RefreshGrids() {
@@ -415,6 +448,11 @@ void TMainForm::RefreshGrids() {
     ChannelsPage->Refresh();
     MenuPages->LoadFromSlots();
     UpdateStatusBar();
+}
+
+void TMainForm::CommitDataChange() {
+    RefreshGrids();
+    UndoCommands->RecordStep();
 }
 
 int TMainForm::SelectedMemoryRow() const {
@@ -435,7 +473,80 @@ void TMainForm::MemoryLayoutChanged() {
 }
 
 void TMainForm::ShowMemoryPage() {
-    PageControl1->setCurrentWidget(TabSheet1);
+    PageTabs->setCurrentWidget(MemoryTab);
+}
+
+TShownPage TMainForm::ShownPage() const {
+    const QWidget* page = PageTabs->currentWidget();
+    if (page == MemoryTab) return TShownPage::Memory;
+    return page == ChannelsTab ? TShownPage::Channels : TShownPage::Menu;
+}
+
+bool TMainForm::StoreCellEdit() {
+    return ChannelsPage->StoreOpenEdit();
+}
+
+void TMainForm::ParkFocus() {
+    PageTabs->setFocus();
+}
+
+void TMainForm::ReturnToRefusedEdit() {
+    PageTabs->setCurrentWidget(ChannelsTab);
+    ChannelsPage->Table->ReopenRefusedEdit();
+}
+
+void TMainForm::ShowDataSet(TDataSetShown reason) {
+    switch (reason) {
+        case TDataSetShown::Renewed:
+            Grids->BlankCells();
+            ShowComment();
+            RefreshGrids();
+            break;
+        case TDataSetShown::Opened:
+            ShowComment();
+            SetupGrids();
+            ShowMenuPages();
+            RefreshGrids();
+            // The channel count, and with it the memory name boxes, came from the file.
+            UpdateMarketControls();
+            break;
+        case TDataSetShown::Read:
+            ShowReadData();
+            break;
+        case TDataSetShown::Restored:
+            ShowRestoredData();
+            break;
+        case TDataSetShown::ModelSelected:
+            UpdateCaption();
+            PageTabsChange();
+            FocusMemoryGrid();
+            break;
+    }
+}
+
+// A read may have stopped anywhere, so the window is built again from the data set.
+void TMainForm::ShowReadData() {
+    SetupGrids();
+    Grids->SelectRow(TChannelGrids::kMemoryGrid, 1);
+    Grids->SelectRow(TChannelGrids::kDtmfGrid, 1);
+    UpdateCommentFont();
+    UpdateMarketControls();
+    RefreshGrids();
+    UpdateCaption();
+    PageTabsChange();
+}
+
+// Any part of the data set may have changed, the channel count included, so the
+// window is built again as after a read; the selected rows stay where they can.
+void TMainForm::ShowRestoredData() {
+    Grids->SetupGridsKeepingRows();
+    UpdateCommentFont();
+    ShowComment();
+    ShowMenuPages();
+    UpdateMarketControls();
+    RefreshGrids();
+    UpdateCaption();
+    PageTabsChange();
 }
 
 void TMainForm::ShowStatusNote(const QString& text, int milliseconds) {
@@ -443,96 +554,47 @@ void TMainForm::ShowStatusNote(const QString& text, int milliseconds) {
 }
 
 void TMainForm::UpdateStatusBar() {
-    if (ChannelsPageShown()) {
+    if (ShownPage() == TShownPage::Channels) {
         ShowChannelsStatus();
         return;
     }
-    if (PageControl1->currentWidget() != TabSheet1) return;
-    TStatusTexts texts;
+    if (ShownPage() != TShownPage::Memory) return;
     switch (Grids->CurrentGrid) {
         case TChannelGrids::kMemoryGrid:
-            texts =
+            StatusPanels->Show(
                 StatusTextsOf(RadioData, RadioData.GetChannel(Grids->RecordOfSelectedMemoryRow()),
-                              TStatusSource::Memory);
+                              TStatusSource::Memory));
             break;
         case TChannelGrids::kVfoGrid:
-            texts = StatusTextsOf(RadioData, RadioData.GetVfo(), TStatusSource::Vfo);
+            StatusPanels->Show(StatusTextsOf(RadioData, RadioData.GetVfo(), TStatusSource::Vfo));
             break;
         case TChannelGrids::kCallGrid:
-            texts = StatusTextsOf(RadioData, RadioData.GetCall(), TStatusSource::Call);
+            StatusPanels->Show(StatusTextsOf(RadioData, RadioData.GetCall(), TStatusSource::Call));
             break;
         default:
-            break;  // the DTMF grid, or none entered yet
-    }
-    ShowStatusTexts({QString::fromLatin1(texts.Frequency), QString::fromLatin1(texts.Shift),
-                     QString::fromLatin1(texts.Tone), QString::fromLatin1(texts.ProgramVfo)});
-}
-
-void TMainForm::ShowStatusTexts(const QStringList& texts) {
-    for (int panel = 0; panel < StatusPanels.size(); ++panel) {
-        StatusPanels[panel]->setText(panel < texts.size() ? ShownStatusText(texts[panel])
-                                                          : QString());
+            StatusPanels->Show(TStatusTexts{});  // the DTMF grid, or none entered yet
+            break;
     }
 }
 
-void TMainForm::PageControl1Change() {
-    const bool memoryPage = PageControl1->currentWidget() == TabSheet1;
-    const bool channelPage = memoryPage || ChannelsPageShown();
-    // Undo and Redo serve every page; the channel commands only the grids and the table.
-    Menu.Copy1->setEnabled(channelPage);
-    Menu.ChannelEditor->setEnabled(channelPage);
-    Menu.MemorySort1->setEnabled(memoryPage);
-    SpeedButtons.SpeedButton1->setEnabled(channelPage);
-    SpeedButtons.SpeedButton2->setEnabled(channelPage);
-    UpdateEditCommands();
-    FitWindowToPage();
-    if (channelPage) {
-        UpdateStatusBar();
-    } else {
-        ShowStatusTexts({});
-    }
-    if (ChannelsPageShown()) ChannelsPage->FocusTable();
-}
-
-void TMainForm::ComItemClick(int number) {
-    TKComm probe;
-    if (probe.CheckCommportValid(PortDeviceName(number))) {
-        SelectedPort = PortText(number);
-        TickPortItem(number);
+void TMainForm::ShowChannelsStatus() {
+    const int row = ChannelsPage->CurrentRow();
+    if (row < 0) {
+        StatusPanels->Clear();
         return;
     }
-    const QString port = PortText(number);
-    ShowMessage(this,
-                QCoreApplication::translate(
-                    "Messages", "The %1 port is unavailable.\nPlease check the %1 port status.")
-                    .arg(port),
-                TMessageStyle::Warning);
-    // The earlier choice stays ticked; the refused item loses the tick its click gave it.
-    TickPortItem(PortNumberOf(SelectedPort));
+    StatusPanels->Show(StatusTextsOf(RadioData,
+                                     RadioData.GetChannel(RadioData.RecordIndexOfPosition(row)),
+                                     TStatusSource::Memory));
 }
 
-bool TMainForm::CheckSelectedPort() {
-    TKComm probe;
-    if (probe.CheckCommportValid(SelectedPortDeviceName(SelectedPort))) return true;
-    ShowMessage(this,
-                QStringLiteral(QT_TRANSLATE_NOOP(
-                    "Messages",
-                    "The selected COM port is unavailable.\nPlease check the COM port status.")),
-                TMessageStyle::Warning);
-    return false;
-}
-
-void TMainForm::PortsClick() {
-    TPortsForm form(this);
-    ExecModal(form);
-}
-
-// Each port item tells which device it stands for.
-void TMainForm::ShowPortDevices() {
-    for (QAction* item : std::as_const(Menu.ComItems)) {
-        const QString device =
-            QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
-        item->setStatusTip(device);
-        item->setToolTip(device);
+void TMainForm::PageTabsChange() {
+    EditCommands->PageChanged();
+    FitWindowToPage();
+    if (ShownPage() != TShownPage::Menu) {
+        UpdateStatusBar();
+    } else {
+        StatusPanels->Clear();
     }
+    if (ShownPage() == TShownPage::Channels) ChannelsPage->FocusTable();
 }

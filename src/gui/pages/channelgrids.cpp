@@ -84,6 +84,12 @@ QTableWidget* MakeGrid(QGroupBox* box, const QString& name, QList<int> widths, i
     return grid;
 }
 
+QGroupBox* MakeGroupBox(QWidget& page, const QString& name, const QString& title) {
+    auto* box = new QGroupBox(title, &page);
+    box->setObjectName(name);
+    return box;
+}
+
 void SetTitles(QTableWidget* grid, const QStringList& titles) {
     grid->setHorizontalHeaderLabels(titles);
 }
@@ -91,28 +97,28 @@ void SetTitles(QTableWidget* grid, const QStringList& titles) {
 }  // namespace
 
 TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&page), Data(data) {
-    GroupBox1 = new QGroupBox(tr("&Memory Channel"), &page);
-    GroupBox2 = new QGroupBox(tr("&VFO"), &page);
-    GroupBox3 = new QGroupBox(tr("&CALL Channel"), &page);
-    GroupBox4 = new QGroupBox(tr("&DTMF Memory"), &page);
-    Boxes = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
-    StringGrid1 =
-        MakeGrid(GroupBox1, QStringLiteral("StringGrid1"), {14, 27, 89, 94}, kMemoryVisibleRows);
-    StringGrid2 = MakeGrid(GroupBox2, QStringLiteral("StringGrid2"), {10, 73, 73}, kVfoVisibleRows);
-    StringGrid3 = MakeGrid(GroupBox3, QStringLiteral("StringGrid3"), {10, 73, 73}, kVfoVisibleRows);
-    StringGrid4 =
-        MakeGrid(GroupBox4, QStringLiteral("StringGrid4"), {10, 24, 155}, kDtmfVisibleRows);
-    StringGrid1->setFixedWidth(10 + 27 + 89 + 98 +
-                               StringGrid1->verticalScrollBar()->sizeHint().width() +
-                               2 * StringGrid1->frameWidth());
+    MemoryGroupBox = MakeGroupBox(page, QStringLiteral("GroupBox1"), tr("&Memory Channel"));
+    VfoGroupBox = MakeGroupBox(page, QStringLiteral("GroupBox2"), tr("&VFO"));
+    CallGroupBox = MakeGroupBox(page, QStringLiteral("GroupBox3"), tr("&CALL Channel"));
+    DtmfGroupBox = MakeGroupBox(page, QStringLiteral("GroupBox4"), tr("&DTMF Memory"));
+    Boxes = {nullptr, MemoryGroupBox, VfoGroupBox, CallGroupBox, DtmfGroupBox};
+    MemoryGrid = MakeGrid(MemoryGroupBox, QStringLiteral("StringGrid1"), {14, 27, 89, 94},
+                          kMemoryVisibleRows);
+    VfoGrid = MakeGrid(VfoGroupBox, QStringLiteral("StringGrid2"), {10, 73, 73}, kVfoVisibleRows);
+    CallGrid = MakeGrid(CallGroupBox, QStringLiteral("StringGrid3"), {10, 73, 73}, kVfoVisibleRows);
+    DtmfGrid =
+        MakeGrid(DtmfGroupBox, QStringLiteral("StringGrid4"), {10, 24, 155}, kDtmfVisibleRows);
+    MemoryGrid->setFixedWidth(10 + 27 + 89 + 98 +
+                              MemoryGrid->verticalScrollBar()->sizeHint().width() +
+                              2 * MemoryGrid->frameWidth());
 
     auto* right = new QVBoxLayout;
-    right->addWidget(GroupBox2);
-    right->addWidget(GroupBox3);
-    right->addWidget(GroupBox4, 1);
+    right->addWidget(VfoGroupBox);
+    right->addWidget(CallGroupBox);
+    right->addWidget(DtmfGroupBox, 1);
     auto* layout = new QHBoxLayout(&page);
     layout->setContentsMargins(4, 2, 4, 4);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(MemoryGroupBox);
     layout->addLayout(right, 1);
     for (int grid = kMemoryGrid; grid <= kDtmfGrid; ++grid) ConnectGrid(grid);
 }
@@ -120,13 +126,13 @@ TChannelGrids::TChannelGrids(QWidget& page, const TRadioData& data) : QObject(&p
 QTableWidget* TChannelGrids::Grid(int grid) const {
     switch (grid) {
         case kMemoryGrid:
-            return StringGrid1;
+            return MemoryGrid;
         case kVfoGrid:
-            return StringGrid2;
+            return VfoGrid;
         case kCallGrid:
-            return StringGrid3;
+            return CallGrid;
         case kDtmfGrid:
-            return StringGrid4;
+            return DtmfGrid;
         default:
             return nullptr;
     }
@@ -220,58 +226,66 @@ void TChannelGrids::EnterGrid(int grid) {
 
 void TChannelGrids::SetupGrids() {
     SetupMemoryGrid();
-    SetTitles(StringGrid2, {QString(), tr(" Band"), tr(" Freq.")});
-    SetTitles(StringGrid3, {QString(), tr(" Band"), tr(" Rx(Tx) Freq.")});
-    for (QTableWidget* grid : {StringGrid2, StringGrid3}) {
+    SetTitles(VfoGrid, {QString(), tr(" Band"), tr(" Freq.")});
+    SetTitles(CallGrid, {QString(), tr(" Band"), tr(" Rx(Tx) Freq.")});
+    for (QTableWidget* grid : {VfoGrid, CallGrid}) {
         grid->setRowCount(1);
         SetCell(grid, 0, 1, BandText(Data));
     }
     SetupDtmfGrid();
 }
 
+void TChannelGrids::SetupGridsKeepingRows() {
+    std::array<int, kDtmfGrid + 1> rows{};
+    for (int grid = kMemoryGrid; grid <= kDtmfGrid; ++grid) rows[grid] = SelectedRow(grid);
+    SetupGrids();
+    for (int grid = kMemoryGrid; grid <= kDtmfGrid; ++grid) {
+        if (rows[grid] != 0) SelectRow(grid, std::min(rows[grid], Grid(grid)->rowCount()));
+    }
+}
+
 void TChannelGrids::SetupMemoryGrid() {
-    SetTitles(StringGrid1, {QString(), tr(" ch."), tr(" Rx(Tx) Freq."),
-                            Data.HasMemoryNames() ? tr(" Name") : QString()});
+    SetTitles(MemoryGrid, {QString(), tr(" ch."), tr(" Rx(Tx) Freq."),
+                           Data.HasMemoryNames() ? tr(" Name") : QString()});
     const int rows = MemoryGridRowCount(Data);
-    StringGrid1->setRowCount(rows - 1);
-    for (int row = 1; row < rows; ++row)
-        SetCell(StringGrid1, row - 1, 1, MemoryRowLabel(Data, row));
+    MemoryGrid->setRowCount(rows - 1);
+    for (int row = 1; row < rows; ++row) SetCell(MemoryGrid, row - 1, 1, MemoryRowLabel(Data, row));
 }
 
 void TChannelGrids::SetupDtmfGrid() {
-    SetTitles(StringGrid4, {QString(), tr(" No."), tr(" DTMF Code")});
-    StringGrid4->setRowCount(TRadioData::kDtmfCount);
+    SetTitles(DtmfGrid, {QString(), tr(" No."), tr(" DTMF Code")});
+    DtmfGrid->setRowCount(TRadioData::kDtmfCount);
     for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
-        SetCell(StringGrid4, entry, 1, std::to_string(entry));
+        SetCell(DtmfGrid, entry, 1, std::to_string(entry));
     }
 }
 
 void TChannelGrids::RefreshGrids() {
-    const int rows = StringGrid1->rowCount() + 1;
+    const int rows = MemoryGrid->rowCount() + 1;
     for (int row = 1; row < rows; ++row) {
         const TMemoryCells cells =
             MemoryCellsOf(Data, Data.GetChannel(RecordOfMemoryRow(Data, row)));
-        SetCell(StringGrid1, row - 1, 0, cells.Lockout);
-        SetCell(StringGrid1, row - 1, 2, cells.Frequency);
-        SetCell(StringGrid1, row - 1, 3, cells.Name);
+        SetCell(MemoryGrid, row - 1, 0, cells.Lockout);
+        SetCell(MemoryGrid, row - 1, 2, cells.Frequency);
+        SetCell(MemoryGrid, row - 1, 3, cells.Name);
     }
     // A record without a frequency shows none, rather than what was there before.
     const auto frequencyOf = [](const std::string& record) {
         const std::string frequency = RecordField(record, kRxFreqField);
         return frequency.size() > 1 ? FormatFrequencyText(frequency) : std::string();
     };
-    SetCell(StringGrid2, 0, 2, frequencyOf(Data.GetVfo()));
-    SetCell(StringGrid3, 0, 2, frequencyOf(Data.GetCall()));
+    SetCell(VfoGrid, 0, 2, frequencyOf(Data.GetVfo()));
+    SetCell(CallGrid, 0, 2, frequencyOf(Data.GetCall()));
     for (int entry = 0; entry < TRadioData::kDtmfCount; ++entry) {
-        SetCell(StringGrid4, entry, 2, Data.GetField(TRadioData::kDtmfKind, entry, 1));
+        SetCell(DtmfGrid, entry, 2, Data.GetField(TRadioData::kDtmfKind, entry, 1));
     }
 }
 
 void TChannelGrids::BlankCells() {
-    for (int row = 0; row < StringGrid1->rowCount(); ++row) {
-        for (int column : {0, 2, 3}) SetCell(StringGrid1, row, column, {});
+    for (int row = 0; row < MemoryGrid->rowCount(); ++row) {
+        for (int column : {0, 2, 3}) SetCell(MemoryGrid, row, column, {});
     }
-    for (QTableWidget* grid : {StringGrid2, StringGrid4}) {
+    for (QTableWidget* grid : {VfoGrid, DtmfGrid}) {
         for (int row = 0; row < grid->rowCount(); ++row) SetCell(grid, row, 2, {});
     }
 }

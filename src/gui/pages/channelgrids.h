@@ -20,6 +20,9 @@ public:
     TChannelGrids(QWidget& page, const TRadioData& data);
 
     void SetupGrids();
+    // Sets the grids up again, each keeping its selected row where it still
+    // exists; a grid with fewer rows now selects its last.
+    void SetupGridsKeepingRows();
     void SetupMemoryGrid();
     void SetupDtmfGrid();
     void RefreshGrids();
@@ -38,14 +41,16 @@ public:
 
     int CurrentGrid = kNoGrid;
 
-    QGroupBox* GroupBox1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
-    QTableWidget* StringGrid2 = nullptr;
-    QTableWidget* StringGrid3 = nullptr;
-    QTableWidget* StringGrid4 = nullptr;
+    // Each grid in its group box; the object names are the design names
+    // ("StringGrid1".."StringGrid4" in the order of TGrid, "GroupBox1".."GroupBox4").
+    QGroupBox* MemoryGroupBox = nullptr;
+    QGroupBox* VfoGroupBox = nullptr;
+    QGroupBox* CallGroupBox = nullptr;
+    QGroupBox* DtmfGroupBox = nullptr;
+    QTableWidget* MemoryGrid = nullptr;
+    QTableWidget* VfoGrid = nullptr;
+    QTableWidget* CallGrid = nullptr;
+    QTableWidget* DtmfGrid = nullptr;
 
 signals:
     // A grid was clicked, entered or its selected row changed.

@@ -38,31 +38,31 @@ TMChannelForm::TMChannelForm(TRadioData& data, QWidget* parent) : QDialog(parent
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
     const TChannelCounts counts = ProfileOf(Data).ChannelCounts;
-    RadioButton_NameOn = new QRadioButton(CountChoice(counts.Smaller), group);
-    RadioButton_NameOff = new QRadioButton(CountChoice(counts.Larger), group);
-    for (QRadioButton* button : {RadioButton_NameOn, RadioButton_NameOff}) {
+    SmallerCountRadio = new QRadioButton(CountChoice(counts.Smaller), group);
+    LargerCountRadio = new QRadioButton(CountChoice(counts.Larger), group);
+    for (QRadioButton* button : {SmallerCountRadio, LargerCountRadio}) {
         SetHelpContext(button, kChannelCountHelpContext);
         groupLayout->addWidget(button);
     }
-    (Data.HasMemoryNames() ? RadioButton_NameOn : RadioButton_NameOff)->setChecked(true);
+    (Data.HasMemoryNames() ? SmallerCountRadio : LargerCountRadio)->setChecked(true);
     layout->addWidget(group);
 
-    Button_OK = new QPushButton(tr("OK"), this);
-    Button_OK->setDefault(true);
-    Button_CANCEL = new QPushButton(tr("Cancel"), this);
-    connect(Button_OK, &QPushButton::clicked, this, &TMChannelForm::Button_OKClick);
-    connect(Button_CANCEL, &QPushButton::clicked, this, &QDialog::reject);
-    EndWithButtons(layout, {Button_OK, Button_CANCEL});
+    OkButton = new QPushButton(tr("OK"), this);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    connect(OkButton, &QPushButton::clicked, this, &TMChannelForm::OkClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    EndWithButtons(layout, {OkButton, CancelButton});
 }
 
-void TMChannelForm::Button_OKClick() {
+void TMChannelForm::OkClick() {
     const TMessageAnswer answer =
         ShowMessage(this, QCoreApplication::translate("Messages", kChannelCountQuestion),
                     TMessageStyle::YesNoQuestion);
     if (answer == TMessageAnswer::Yes) {
         const TChannelCounts counts = ChannelCountsOf(Data.GetModel());
         Data.SetMenuSlot(kChannelCountSlot,
-                         RadioButton_NameOn->isChecked() ? counts.Smaller : counts.Larger);
+                         SmallerCountRadio->isChecked() ? counts.Smaller : counts.Larger);
     }
     accept();
 }

@@ -14,12 +14,13 @@ class TMChannelForm : public QDialog {
 public:
     TMChannelForm(TRadioData& data, QWidget* parent);
 
-    QRadioButton* RadioButton_NameOn = nullptr;   // the smaller size
-    QRadioButton* RadioButton_NameOff = nullptr;  // the larger size
-    QPushButton* Button_OK = nullptr;
-    QPushButton* Button_CANCEL = nullptr;
+    // The model's two channel counts; the smaller one has memory names.
+    QRadioButton* SmallerCountRadio = nullptr;
+    QRadioButton* LargerCountRadio = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
-    void Button_OKClick();
+    void OkClick();
 
 private:
     TRadioData& Data;

@@ -103,52 +103,52 @@ TMenuPages::TMenuPages(QWidget& menuPage, QWidget& menu1Page, QWidget& menu2Page
 }
 
 void TMenuPages::BindSlots() {
-    Lists = {{ComboBox_Save, kBatterySaverSlot, 10},
-             {ComboBox_Apo, kAutoPowerOffSlot, 10},
-             {ComboBox_Apo2, kAutoPowerOffSlot, 10},
-             {ComboBox_TOT, kTimeOutTimerSlot, 10},
-             {ComboBox_TOT2, kTimeOutTimerSlot, 10},
-             {ComboBox_VoxGain, kVoxGainSlot, 10},
-             {ComboBox_VoxDelay, kVoxDelaySlot, 10},
-             {ComboBox_DtmfPause, kDtmfPauseSlot, 10},
-             {ComboBox_DtmfPause2, kDtmfPauseSlot, 10},
-             {ComboBox_1750Freq, kToneBurstSlot, 10},
-             {ComboBox_1750Freq2, kToneBurstSlot, 10},
-             {ComboBox_SquelchHangTime2, kSquelchHangTimeSlot, 10},
-             {ComboBox_PF12, kPf1Slot, 16},
-             {ComboBox_PF22, kPf2Slot, 16},
-             {ComboBox_PF32, kPf3Slot, 16},
-             {ComboBox_PF42, kPf4Slot, 16}};
-    Boxes = {{CheckBox_TuneEnable, kTuneEnableSlot, false},
-             {CheckBox_TuneEnable2, kTuneEnableSlot, false},
-             {CheckBox_KeyBeep, kKeyBeepSlot, false},
-             {CheckBox_KeyBeep2, kKeyBeepSlot, false},
-             {CheckBox_TxInhibit, kTxInhibitSlot, false},
-             {CheckBox_BusyChLockout, kBusyChannelLockoutSlot, false},
-             {CheckBox_BusyChLockout2, kBusyChannelLockoutSlot, false},
-             {CheckBox_VoxOnBusy, kVoxOnBusySlot, false},
-             {CheckBox_ARO, kRepeaterOffsetSlot, false},
-             {CheckBox_ARO2, kRepeaterOffsetSlot, false},
-             {CheckBox_t1750Hold, kToneHoldSlot, false},
-             {CheckBox_t1750Hold2, kToneHoldSlot, false},
-             {CheckBox_DtmfLock, kDtmfLockSlot, false},
-             {CheckBox_DtmfLock2, kDtmfLockSlot, false},
-             {CheckBox_DtmfHold, kDtmfHoldSlot, false},
-             {CheckBox_DtmfHold2, kDtmfHoldSlot, false},
-             {CheckBox_MName, kMemoryNameSlot, true},
-             {CheckBox_MName2, kMemoryNameSlot, true},
-             {CheckBox_Lock, kKeyLockSlot, false},
-             {CheckBox_Lock2, kKeyLockSlot, false},
-             {CheckBox_Lamp, kLampSlot, false},
-             {CheckBox_MicKey, kMicKeyLockSlot, false},
-             {CheckBox_MicKey2, kMicKeyLockSlot, false},
-             {CheckBox_SmeterSql2, kSmeterSquelchSlot, false},
-             {CheckBox_DtmfMonitor2, kDtmfMonitorSlot, false},
-             {CheckBox_AutoBrightness2, kAutoBrightnessSlot, false}};
-    Groups = {{RadioGroup_ScanResume, kScanResumeSlot}, {RadioGroup_ScanResume2, kScanResumeSlot},
-              {RadioGroup_DtmfSpeed, kDtmfSpeedSlot},   {RadioGroup_DtmfSpeed2, kDtmfSpeedSlot},
-              {RadioGroup_CallKey, kCallKeySlot},       {RadioGroup_CallKey2, kCallKeySlot},
-              {RadioGroup_DataSpeed2, kDataSpeedSlot}};
+    Lists = {{BatterySaverList, kBatterySaverSlot, 10},
+             {AutoPowerOffList, kAutoPowerOffSlot, 10},
+             {MobileAutoPowerOffList, kAutoPowerOffSlot, 10},
+             {TimeOutTimerList, kTimeOutTimerSlot, 10},
+             {MobileTimeOutTimerList, kTimeOutTimerSlot, 10},
+             {VoxGainList, kVoxGainSlot, 10},
+             {VoxDelayList, kVoxDelaySlot, 10},
+             {DtmfPauseList, kDtmfPauseSlot, 10},
+             {MobileDtmfPauseList, kDtmfPauseSlot, 10},
+             {ToneBurstList, kToneBurstSlot, 10},
+             {MobileToneBurstList, kToneBurstSlot, 10},
+             {MobileSquelchHangTimeList, kSquelchHangTimeSlot, 10},
+             {MobilePf1List, kPf1Slot, 16},
+             {MobilePf2List, kPf2Slot, 16},
+             {MobilePf3List, kPf3Slot, 16},
+             {MobilePf4List, kPf4Slot, 16}};
+    Boxes = {{TuneEnableBox, kTuneEnableSlot, false},
+             {MobileTuneEnableBox, kTuneEnableSlot, false},
+             {KeyBeepBox, kKeyBeepSlot, false},
+             {MobileKeyBeepBox, kKeyBeepSlot, false},
+             {TxInhibitBox, kTxInhibitSlot, false},
+             {BusyChannelLockoutBox, kBusyChannelLockoutSlot, false},
+             {MobileBusyChannelLockoutBox, kBusyChannelLockoutSlot, false},
+             {VoxOnBusyBox, kVoxOnBusySlot, false},
+             {AutoRepeaterOffsetBox, kRepeaterOffsetSlot, false},
+             {MobileAutoRepeaterOffsetBox, kRepeaterOffsetSlot, false},
+             {ToneHoldBox, kToneHoldSlot, false},
+             {MobileToneHoldBox, kToneHoldSlot, false},
+             {DtmfLockBox, kDtmfLockSlot, false},
+             {MobileDtmfLockBox, kDtmfLockSlot, false},
+             {DtmfHoldBox, kDtmfHoldSlot, false},
+             {MobileDtmfHoldBox, kDtmfHoldSlot, false},
+             {MemoryNameBox, kMemoryNameSlot, true},
+             {MobileMemoryNameBox, kMemoryNameSlot, true},
+             {KeyLockBox, kKeyLockSlot, false},
+             {MobileKeyLockBox, kKeyLockSlot, false},
+             {LampBox, kLampSlot, false},
+             {MicKeyLockBox, kMicKeyLockSlot, false},
+             {MobileMicKeyLockBox, kMicKeyLockSlot, false},
+             {MobileSmeterSquelchBox, kSmeterSquelchSlot, false},
+             {MobileDtmfMonitorBox, kDtmfMonitorSlot, false},
+             {MobileAutoBrightnessBox, kAutoBrightnessSlot, false}};
+    Groups = {{ScanResumeGroup, kScanResumeSlot},    {MobileScanResumeGroup, kScanResumeSlot},
+              {DtmfSpeedGroup, kDtmfSpeedSlot},      {MobileDtmfSpeedGroup, kDtmfSpeedSlot},
+              {CallKeyGroup, kCallKeySlot},          {MobileCallKeyGroup, kCallKeySlot},
+              {MobileDataSpeedGroup, kDataSpeedSlot}};
 }
 
 void TMenuPages::ConnectHandlers() {
@@ -171,12 +171,11 @@ void TMenuPages::ConnectHandlers() {
         connect(binding.Group, &TRadioGroup::ItemIndexChanged, this,
                 [this, binding](int index) { RadioGroupClick(binding, index); });
     }
-    ConnectScanBoxes(CheckBox_Priority, CheckBox_Weather);
-    ConnectScanBoxes(CheckBox_Priority2, CheckBox_Weather2);
-    connect(TrackBar_Brightness2, &QSlider::valueChanged, this,
-            &TMenuPages::TrackBar_Brightness2Change);
-    ConnectPowerOnMessage(Edit_Pom);
-    ConnectPowerOnMessage(Edit_Pom2);
+    ConnectScanBoxes(PriorityScanBox, WeatherAlertBox);
+    ConnectScanBoxes(MobilePriorityScanBox, MobileWeatherAlertBox);
+    connect(MobileBrightnessSlider, &QSlider::valueChanged, this, &TMenuPages::BrightnessChange);
+    ConnectPowerOnMessage(PowerOnMessageEdit);
+    ConnectPowerOnMessage(MobilePowerOnMessageEdit);
 }
 
 void TMenuPages::ConnectScanBoxes(QCheckBox* priority, QCheckBox* weather) {
@@ -203,11 +202,11 @@ void TMenuPages::LoadFromSlots() {
         binding.Group->SetItemIndex(PositionOf(Data.GetMenuSlot(binding.Slot), 10, count));
     }
     const std::string scan = Data.GetMenuSlot(kPriorityScanSlot);
-    for (QCheckBox* box : {CheckBox_Priority, CheckBox_Priority2}) box->setChecked(scan == "1");
-    for (QCheckBox* box : {CheckBox_Weather, CheckBox_Weather2}) box->setChecked(scan == "2");
-    TrackBar_Brightness2->setValue(BrightnessOf(Data.GetMenuSlot(kBrightnessSlot)));
-    LoadPowerOnMessage(Edit_Pom);
-    LoadPowerOnMessage(Edit_Pom2);
+    for (QCheckBox* box : {PriorityScanBox, MobilePriorityScanBox}) box->setChecked(scan == "1");
+    for (QCheckBox* box : {WeatherAlertBox, MobileWeatherAlertBox}) box->setChecked(scan == "2");
+    MobileBrightnessSlider->setValue(BrightnessOf(Data.GetMenuSlot(kBrightnessSlot)));
+    LoadPowerOnMessage(PowerOnMessageEdit);
+    LoadPowerOnMessage(MobilePowerOnMessageEdit);
 }
 
 void TMenuPages::LoadList(const TListSlot& binding) {
@@ -230,12 +229,13 @@ void TMenuPages::LoadPowerOnMessage(QLineEdit* edit) {
 
 void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
     const TModelProfile& profile = ProfileOf(Data);
-    CheckBox_DtmfHold->setVisible(profile.HasDtmfHold);
+    DtmfHoldBox->setVisible(profile.HasDtmfHold);
 
     const bool toneBurst = ToneBurstShown(toneBurstOption, Data);
     for (QWidget* control :
-         {static_cast<QWidget*>(Label7), static_cast<QWidget*>(ComboBox_1750Freq),
-          static_cast<QWidget*>(Label12), static_cast<QWidget*>(ComboBox_1750Freq2)}) {
+         {static_cast<QWidget*>(ToneBurstLabel), static_cast<QWidget*>(ToneBurstList),
+          static_cast<QWidget*>(MobileToneBurstLabel),
+          static_cast<QWidget*>(MobileToneBurstList)}) {
         control->setVisible(toneBurst);
     }
     for (const TListSlot& binding : Lists) {
@@ -249,20 +249,20 @@ void TMenuPages::UpdateMarketControls(bool toneBurstOption) {
     }
 
     const bool weather = profile.HasWeatherAlert;
-    for (QCheckBox* box : {CheckBox_Weather, CheckBox_Weather2}) {
+    for (QCheckBox* box : {WeatherAlertBox, MobileWeatherAlertBox}) {
         box->setVisible(weather);
         if (!weather) box->setChecked(false);  // its handler clears a weather alert setting
     }
     const QString title = weather ? tr("&Scan/Weather") : tr("&Scan");
-    GroupBox_Scan->setTitle(title);
-    GroupBox_Scan2->setTitle(title);
+    ScanGroupBox->setTitle(title);
+    MobileScanGroupBox->setTitle(title);
     UpdateMemoryNameBoxes();
 }
 
 void TMenuPages::UpdateMemoryNameBoxes() {
     const bool names = Data.HasMemoryNames();
-    CheckBox_MName->setEnabled(names);
-    CheckBox_MName2->setEnabled(names);
+    MemoryNameBox->setEnabled(names);
+    MobileMemoryNameBox->setEnabled(names);
 }
 
 void TMenuPages::ListChange(const TListSlot& binding, int index) {
@@ -304,7 +304,7 @@ void TMenuPages::WeatherAlertClick(QCheckBox* priority, bool checked) {
     StoreSlot(kPriorityScanSlot, checked ? QStringLiteral("2") : QStringLiteral("0"));
 }
 
-void TMenuPages::TrackBar_Brightness2Change(int position) {
+void TMenuPages::BrightnessChange(int position) {
     if (Loading) return;
     StoreSlot(kBrightnessSlot, QString::fromStdString(MenuChoiceText(kBrightnessSlot, position)));
 }
@@ -332,7 +332,8 @@ bool TMenuPages::PowerOnMessageKeyPress(QWidget* edit, const QKeyEvent& key) {
 }
 
 bool TMenuPages::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && (watched == Edit_Pom || watched == Edit_Pom2)) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == PowerOnMessageEdit || watched == MobilePowerOnMessageEdit)) {
         return PowerOnMessageKeyPress(static_cast<QWidget*>(watched),
                                       *static_cast<QKeyEvent*>(event));
     }

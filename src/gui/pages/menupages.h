@@ -20,7 +20,9 @@ class TRadioGroup;
 // The radio menu settings pages of the main window: the handheld layout on one
 // page ("Me&nu") and the mobile layout on two ("Menu&1", "Menu&2"). Every
 // control edits one menu slot of the data set; both layouts are loaded from the
-// slots whichever of them the window shows.
+// slots whichever of them the window shows. The controls of the mobile layout
+// are prefixed "Mobile"; each control's object name is its design name
+// ("ComboBox_TOT2", "Label11").
 class TMenuPages : public QObject {
     Q_OBJECT
 public:
@@ -37,101 +39,101 @@ public:
     void UpdateMemoryNameBoxes();
 
     // "Me&nu" (handhelds).
-    QGroupBox* GroupBox_Power = nullptr;
-    QLabel* Label1 = nullptr;  // "Battery Saver"
-    QComboBox* ComboBox_Save = nullptr;
-    QLabel* Label2 = nullptr;  // "Auto Power Off"
-    QComboBox* ComboBox_Apo = nullptr;
-    QGroupBox* GroupBox_Scan = nullptr;
-    QCheckBox* CheckBox_Priority = nullptr;
-    QCheckBox* CheckBox_Weather = nullptr;
-    TRadioGroup* RadioGroup_ScanResume = nullptr;
-    QCheckBox* CheckBox_TuneEnable = nullptr;
-    QGroupBox* GroupBox_RxTx = nullptr;
-    QLabel* Label3 = nullptr;  // "Time-out Timer"
-    QComboBox* ComboBox_TOT = nullptr;
-    QCheckBox* CheckBox_KeyBeep = nullptr;
-    QCheckBox* CheckBox_TxInhibit = nullptr;
-    QCheckBox* CheckBox_BusyChLockout = nullptr;
-    QGroupBox* GroupBox_Vox = nullptr;
-    QLabel* Label4 = nullptr;  // "VOX Gain"
-    QComboBox* ComboBox_VoxGain = nullptr;
-    QLabel* Label5 = nullptr;  // "VOX Delay"
-    QComboBox* ComboBox_VoxDelay = nullptr;
-    QCheckBox* CheckBox_VoxOnBusy = nullptr;
-    QGroupBox* GroupBox_Repeater = nullptr;
-    QCheckBox* CheckBox_ARO = nullptr;
-    QCheckBox* CheckBox_t1750Hold = nullptr;
-    TRadioGroup* RadioGroup_CallKey = nullptr;
-    QLabel* Label7 = nullptr;  // "Tone Burst Frequency"
-    QComboBox* ComboBox_1750Freq = nullptr;
-    QGroupBox* GroupBox_Dtmf = nullptr;
-    QCheckBox* CheckBox_DtmfLock = nullptr;
-    QCheckBox* CheckBox_DtmfHold = nullptr;
-    QLabel* Label6 = nullptr;  // "DTMF Pause"
-    QComboBox* ComboBox_DtmfPause = nullptr;
-    TRadioGroup* RadioGroup_DtmfSpeed = nullptr;
-    QGroupBox* GroupBox_Other = nullptr;
-    QLabel* Label8 = nullptr;  // "Power-on Message"
-    QLineEdit* Edit_Pom = nullptr;
-    QCheckBox* CheckBox_MName = nullptr;
-    QCheckBox* CheckBox_Lock = nullptr;
-    QCheckBox* CheckBox_Lamp = nullptr;
-    QCheckBox* CheckBox_MicKey = nullptr;
+    QGroupBox* PowerGroupBox = nullptr;
+    QLabel* BatterySaverLabel = nullptr;
+    QComboBox* BatterySaverList = nullptr;
+    QLabel* AutoPowerOffLabel = nullptr;
+    QComboBox* AutoPowerOffList = nullptr;
+    QGroupBox* ScanGroupBox = nullptr;
+    QCheckBox* PriorityScanBox = nullptr;
+    QCheckBox* WeatherAlertBox = nullptr;
+    TRadioGroup* ScanResumeGroup = nullptr;
+    QCheckBox* TuneEnableBox = nullptr;
+    QGroupBox* RxTxGroupBox = nullptr;
+    QLabel* TimeOutTimerLabel = nullptr;
+    QComboBox* TimeOutTimerList = nullptr;
+    QCheckBox* KeyBeepBox = nullptr;
+    QCheckBox* TxInhibitBox = nullptr;
+    QCheckBox* BusyChannelLockoutBox = nullptr;
+    QGroupBox* VoxGroupBox = nullptr;
+    QLabel* VoxGainLabel = nullptr;
+    QComboBox* VoxGainList = nullptr;
+    QLabel* VoxDelayLabel = nullptr;
+    QComboBox* VoxDelayList = nullptr;
+    QCheckBox* VoxOnBusyBox = nullptr;
+    QGroupBox* RepeaterGroupBox = nullptr;
+    QCheckBox* AutoRepeaterOffsetBox = nullptr;
+    QCheckBox* ToneHoldBox = nullptr;
+    TRadioGroup* CallKeyGroup = nullptr;
+    QLabel* ToneBurstLabel = nullptr;
+    QComboBox* ToneBurstList = nullptr;
+    QGroupBox* DtmfGroupBox = nullptr;
+    QCheckBox* DtmfLockBox = nullptr;
+    QCheckBox* DtmfHoldBox = nullptr;
+    QLabel* DtmfPauseLabel = nullptr;
+    QComboBox* DtmfPauseList = nullptr;
+    TRadioGroup* DtmfSpeedGroup = nullptr;
+    QGroupBox* OtherGroupBox = nullptr;
+    QLabel* PowerOnMessageLabel = nullptr;
+    QLineEdit* PowerOnMessageEdit = nullptr;
+    QCheckBox* MemoryNameBox = nullptr;
+    QCheckBox* KeyLockBox = nullptr;
+    QCheckBox* LampBox = nullptr;
+    QCheckBox* MicKeyLockBox = nullptr;
 
     // "Menu&1" (mobiles).
-    QGroupBox* GroupBox_Power2 = nullptr;
-    QLabel* Label9 = nullptr;  // "Auto Power Off"
-    QComboBox* ComboBox_Apo2 = nullptr;
-    QGroupBox* GroupBox_Scan2 = nullptr;
-    QCheckBox* CheckBox_Priority2 = nullptr;
-    QCheckBox* CheckBox_Weather2 = nullptr;
-    TRadioGroup* RadioGroup_ScanResume2 = nullptr;
-    QCheckBox* CheckBox_TuneEnable2 = nullptr;
-    QGroupBox* GroupBox_RxTx2 = nullptr;
-    QLabel* Label10 = nullptr;  // "Squelch Hang Time"
-    QComboBox* ComboBox_SquelchHangTime2 = nullptr;
-    QLabel* Label11 = nullptr;  // "Time-out Timer"
-    QComboBox* ComboBox_TOT2 = nullptr;
-    QCheckBox* CheckBox_SmeterSql2 = nullptr;
-    QCheckBox* CheckBox_BusyChLockout2 = nullptr;
-    QCheckBox* CheckBox_KeyBeep2 = nullptr;
-    QGroupBox* GroupBox_Repeater2 = nullptr;
-    QCheckBox* CheckBox_ARO2 = nullptr;
-    QCheckBox* CheckBox_t1750Hold2 = nullptr;
-    TRadioGroup* RadioGroup_CallKey2 = nullptr;
-    QLabel* Label12 = nullptr;  // "Tone Burst Frequency"
-    QComboBox* ComboBox_1750Freq2 = nullptr;
-    QGroupBox* GroupBox_Dtmf2 = nullptr;
-    QCheckBox* CheckBox_DtmfLock2 = nullptr;
-    QCheckBox* CheckBox_DtmfHold2 = nullptr;
-    QCheckBox* CheckBox_DtmfMonitor2 = nullptr;
-    QLabel* Label13 = nullptr;  // "DTMF Pause"
-    QComboBox* ComboBox_DtmfPause2 = nullptr;
-    TRadioGroup* RadioGroup_DtmfSpeed2 = nullptr;
+    QGroupBox* MobilePowerGroupBox = nullptr;
+    QLabel* MobileAutoPowerOffLabel = nullptr;
+    QComboBox* MobileAutoPowerOffList = nullptr;
+    QGroupBox* MobileScanGroupBox = nullptr;
+    QCheckBox* MobilePriorityScanBox = nullptr;
+    QCheckBox* MobileWeatherAlertBox = nullptr;
+    TRadioGroup* MobileScanResumeGroup = nullptr;
+    QCheckBox* MobileTuneEnableBox = nullptr;
+    QGroupBox* MobileRxTxGroupBox = nullptr;
+    QLabel* MobileSquelchHangTimeLabel = nullptr;
+    QComboBox* MobileSquelchHangTimeList = nullptr;
+    QLabel* MobileTimeOutTimerLabel = nullptr;
+    QComboBox* MobileTimeOutTimerList = nullptr;
+    QCheckBox* MobileSmeterSquelchBox = nullptr;
+    QCheckBox* MobileBusyChannelLockoutBox = nullptr;
+    QCheckBox* MobileKeyBeepBox = nullptr;
+    QGroupBox* MobileRepeaterGroupBox = nullptr;
+    QCheckBox* MobileAutoRepeaterOffsetBox = nullptr;
+    QCheckBox* MobileToneHoldBox = nullptr;
+    TRadioGroup* MobileCallKeyGroup = nullptr;
+    QLabel* MobileToneBurstLabel = nullptr;
+    QComboBox* MobileToneBurstList = nullptr;
+    QGroupBox* MobileDtmfGroupBox = nullptr;
+    QCheckBox* MobileDtmfLockBox = nullptr;
+    QCheckBox* MobileDtmfHoldBox = nullptr;
+    QCheckBox* MobileDtmfMonitorBox = nullptr;
+    QLabel* MobileDtmfPauseLabel = nullptr;
+    QComboBox* MobileDtmfPauseList = nullptr;
+    TRadioGroup* MobileDtmfSpeedGroup = nullptr;
 
     // "Menu&2" (mobiles).
-    QGroupBox* GroupBox_PfKey2 = nullptr;
-    QLabel* Label14 = nullptr;  // "PF1"
-    QComboBox* ComboBox_PF12 = nullptr;
-    QLabel* Label15 = nullptr;  // "PF2"
-    QComboBox* ComboBox_PF22 = nullptr;
-    QLabel* Label16 = nullptr;  // "PF3"
-    QComboBox* ComboBox_PF32 = nullptr;
-    QLabel* Label17 = nullptr;  // "PF4"
-    QComboBox* ComboBox_PF42 = nullptr;
-    QGroupBox* GroupBox_Brightness2 = nullptr;
-    QLabel* Label18 = nullptr;  // "Min"
-    QSlider* TrackBar_Brightness2 = nullptr;
-    QLabel* Label19 = nullptr;  // "Max"
-    QCheckBox* CheckBox_AutoBrightness2 = nullptr;
-    QGroupBox* GroupBox_Other2 = nullptr;
-    QLabel* Label20 = nullptr;  // "Power-on Message"
-    QLineEdit* Edit_Pom2 = nullptr;
-    QCheckBox* CheckBox_MName2 = nullptr;
-    QCheckBox* CheckBox_Lock2 = nullptr;
-    QCheckBox* CheckBox_MicKey2 = nullptr;
-    TRadioGroup* RadioGroup_DataSpeed2 = nullptr;
+    QGroupBox* MobilePfKeyGroupBox = nullptr;
+    QLabel* MobilePf1Label = nullptr;
+    QComboBox* MobilePf1List = nullptr;
+    QLabel* MobilePf2Label = nullptr;
+    QComboBox* MobilePf2List = nullptr;
+    QLabel* MobilePf3Label = nullptr;
+    QComboBox* MobilePf3List = nullptr;
+    QLabel* MobilePf4Label = nullptr;
+    QComboBox* MobilePf4List = nullptr;
+    QGroupBox* MobileBrightnessGroupBox = nullptr;
+    QLabel* MobileBrightnessMinLabel = nullptr;
+    QSlider* MobileBrightnessSlider = nullptr;
+    QLabel* MobileBrightnessMaxLabel = nullptr;
+    QCheckBox* MobileAutoBrightnessBox = nullptr;
+    QGroupBox* MobileOtherGroupBox = nullptr;
+    QLabel* MobilePowerOnMessageLabel = nullptr;
+    QLineEdit* MobilePowerOnMessageEdit = nullptr;
+    QCheckBox* MobileMemoryNameBox = nullptr;
+    QCheckBox* MobileKeyLockBox = nullptr;
+    QCheckBox* MobileMicKeyLockBox = nullptr;
+    TRadioGroup* MobileDataSpeedGroup = nullptr;
 
 signals:
     // A control changed a menu slot on the user's behalf.
@@ -171,7 +173,7 @@ private:
     void RadioGroupClick(const TGroupSlot& binding, int index);
     void PriorityScanClick(QCheckBox* weather, bool checked);
     void WeatherAlertClick(QCheckBox* priority, bool checked);
-    void TrackBar_Brightness2Change(int position);
+    void BrightnessChange(int position);
     void PowerOnMessageChange(QLineEdit* edit);
     bool PowerOnMessageKeyPress(QWidget* edit, const QKeyEvent& key);
 

@@ -232,249 +232,249 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
 }  // namespace
 
 void TMenuPages::BuildHandheldPage(QWidget& page) {
-    GroupBox_Power = MakeGroup(&page, "GroupBox_Power", tr("Po&wer"));
-    ComboBox_Save =
-        MakeList(GroupBox_Power, "ComboBox_Save", kBatterySaverSlot, TMenuSet::Handheld);
-    Label1 = MakeLabel(GroupBox_Power, "Label1", tr("Battery Saver"), ComboBox_Save);
-    ComboBox_Apo = MakeList(GroupBox_Power, "ComboBox_Apo", kAutoPowerOffSlot, TMenuSet::Handheld);
-    Label2 = MakeLabel(GroupBox_Power, "Label2", tr("Auto Power Off"), ComboBox_Apo);
-    AddRow(GroupBox_Power, Label1, ComboBox_Save);
-    AddRow(GroupBox_Power, Label2, ComboBox_Apo);
+    PowerGroupBox = MakeGroup(&page, "GroupBox_Power", tr("Po&wer"));
+    BatterySaverList =
+        MakeList(PowerGroupBox, "ComboBox_Save", kBatterySaverSlot, TMenuSet::Handheld);
+    BatterySaverLabel = MakeLabel(PowerGroupBox, "Label1", tr("Battery Saver"), BatterySaverList);
+    AutoPowerOffList = MakeList(PowerGroupBox, "ComboBox_Apo", kAutoPowerOffSlot, TMenuSet::Handheld);
+    AutoPowerOffLabel = MakeLabel(PowerGroupBox, "Label2", tr("Auto Power Off"), AutoPowerOffList);
+    AddRow(PowerGroupBox, BatterySaverLabel, BatterySaverList);
+    AddRow(PowerGroupBox, AutoPowerOffLabel, AutoPowerOffList);
 
-    GroupBox_Scan = MakeGroup(&page, "GroupBox_Scan", tr("&Scan/Weather"));
-    CheckBox_Priority = MakeBox(GroupBox_Scan, "CheckBox_Priority", tr("Priority Scan"),
+    ScanGroupBox = MakeGroup(&page, "GroupBox_Scan", tr("&Scan/Weather"));
+    PriorityScanBox = MakeBox(ScanGroupBox, "CheckBox_Priority", tr("Priority Scan"),
                                 kPriorityScanSlot, TMenuSet::Handheld);
-    CheckBox_Weather =
-        MakeBox(GroupBox_Scan, "CheckBox_Weather", tr("Weather Alert"), kWeatherAlertHelp);
-    RadioGroup_ScanResume = MakeRadioGroup(GroupBox_Scan, "RadioGroup_ScanResume",
+    WeatherAlertBox =
+        MakeBox(ScanGroupBox, "CheckBox_Weather", tr("Weather Alert"), kWeatherAlertHelp);
+    ScanResumeGroup = MakeRadioGroup(ScanGroupBox, "RadioGroup_ScanResume",
                                            tr("Scan Resume"), kScanResumeSlot, TMenuSet::Handheld);
-    CheckBox_TuneEnable = MakeBox(GroupBox_Scan, "CheckBox_TuneEnable", tr("Tune Enable"),
+    TuneEnableBox = MakeBox(ScanGroupBox, "CheckBox_TuneEnable", tr("Tune Enable"),
                                   kTuneEnableSlot, TMenuSet::Handheld);
-    AddRow(GroupBox_Scan, CheckBox_Priority, CheckBox_Weather);
-    AddRadioGroup(GroupBox_Scan, RadioGroup_ScanResume);
-    AddRow(GroupBox_Scan, CheckBox_TuneEnable);
+    AddRow(ScanGroupBox, PriorityScanBox, WeatherAlertBox);
+    AddRadioGroup(ScanGroupBox, ScanResumeGroup);
+    AddRow(ScanGroupBox, TuneEnableBox);
 
-    GroupBox_RxTx = MakeGroup(&page, "GroupBox_RxTx", tr("R&X/TX"));
-    ComboBox_TOT = MakeList(GroupBox_RxTx, "ComboBox_TOT", kTimeOutTimerSlot, TMenuSet::Handheld);
-    Label3 = MakeLabel(GroupBox_RxTx, "Label3", tr("Time-out Timer"), ComboBox_TOT);
-    CheckBox_KeyBeep = MakeBox(GroupBox_RxTx, "CheckBox_KeyBeep", tr("Key Beep"), kKeyBeepSlot,
+    RxTxGroupBox = MakeGroup(&page, "GroupBox_RxTx", tr("R&X/TX"));
+    TimeOutTimerList = MakeList(RxTxGroupBox, "ComboBox_TOT", kTimeOutTimerSlot, TMenuSet::Handheld);
+    TimeOutTimerLabel = MakeLabel(RxTxGroupBox, "Label3", tr("Time-out Timer"), TimeOutTimerList);
+    KeyBeepBox = MakeBox(RxTxGroupBox, "CheckBox_KeyBeep", tr("Key Beep"), kKeyBeepSlot,
                                TMenuSet::Handheld);
-    CheckBox_TxInhibit = MakeBox(GroupBox_RxTx, "CheckBox_TxInhibit", tr("Tx Inhibit"),
+    TxInhibitBox = MakeBox(RxTxGroupBox, "CheckBox_TxInhibit", tr("Tx Inhibit"),
                                  kTxInhibitSlot, TMenuSet::Handheld);
-    CheckBox_BusyChLockout = MakeBox(GroupBox_RxTx, "CheckBox_BusyChLockout", tr("Busy Ch Lockout"),
+    BusyChannelLockoutBox = MakeBox(RxTxGroupBox, "CheckBox_BusyChLockout", tr("Busy Ch Lockout"),
                                      kBusyChannelLockoutSlot, TMenuSet::Handheld);
-    AddRow(GroupBox_RxTx, Label3, ComboBox_TOT, CheckBox_KeyBeep);
-    AddRow(GroupBox_RxTx, CheckBox_TxInhibit, CheckBox_BusyChLockout);
+    AddRow(RxTxGroupBox, TimeOutTimerLabel, TimeOutTimerList, KeyBeepBox);
+    AddRow(RxTxGroupBox, TxInhibitBox, BusyChannelLockoutBox);
 
-    GroupBox_Vox = MakeGroup(&page, "GroupBox_Vox", tr("&VOX"));
-    ComboBox_VoxGain = MakeList(GroupBox_Vox, "ComboBox_VoxGain", kVoxGainSlot, TMenuSet::Handheld);
-    Label4 = MakeLabel(GroupBox_Vox, "Label4", tr("VOX Gain"), ComboBox_VoxGain);
-    CheckBox_VoxOnBusy = MakeBox(GroupBox_Vox, "CheckBox_VoxOnBusy", tr("VOX on Busy"),
+    VoxGroupBox = MakeGroup(&page, "GroupBox_Vox", tr("&VOX"));
+    VoxGainList = MakeList(VoxGroupBox, "ComboBox_VoxGain", kVoxGainSlot, TMenuSet::Handheld);
+    VoxGainLabel = MakeLabel(VoxGroupBox, "Label4", tr("VOX Gain"), VoxGainList);
+    VoxOnBusyBox = MakeBox(VoxGroupBox, "CheckBox_VoxOnBusy", tr("VOX on Busy"),
                                  kVoxOnBusySlot, TMenuSet::Handheld);
-    ComboBox_VoxDelay =
-        MakeList(GroupBox_Vox, "ComboBox_VoxDelay", kVoxDelaySlot, TMenuSet::Handheld);
-    Label5 = MakeLabel(GroupBox_Vox, "Label5", tr("VOX Delay"), ComboBox_VoxDelay);
-    AddRow(GroupBox_Vox, Label4, ComboBox_VoxGain, CheckBox_VoxOnBusy);
-    AddRow(GroupBox_Vox, Label5, ComboBox_VoxDelay);
+    VoxDelayList =
+        MakeList(VoxGroupBox, "ComboBox_VoxDelay", kVoxDelaySlot, TMenuSet::Handheld);
+    VoxDelayLabel = MakeLabel(VoxGroupBox, "Label5", tr("VOX Delay"), VoxDelayList);
+    AddRow(VoxGroupBox, VoxGainLabel, VoxGainList, VoxOnBusyBox);
+    AddRow(VoxGroupBox, VoxDelayLabel, VoxDelayList);
 
-    GroupBox_Repeater = MakeGroup(&page, "GroupBox_Repeater", tr("Re&peater"));
-    CheckBox_ARO = MakeBox(GroupBox_Repeater, "CheckBox_ARO", tr("Automatic Repeater Offset"),
+    RepeaterGroupBox = MakeGroup(&page, "GroupBox_Repeater", tr("Re&peater"));
+    AutoRepeaterOffsetBox = MakeBox(RepeaterGroupBox, "CheckBox_ARO", tr("Automatic Repeater Offset"),
                            kRepeaterOffsetSlot, TMenuSet::Handheld);
-    CheckBox_t1750Hold = MakeBox(GroupBox_Repeater, "CheckBox_t1750Hold", tr("1750Hz Tone Hold"),
+    ToneHoldBox = MakeBox(RepeaterGroupBox, "CheckBox_t1750Hold", tr("1750Hz Tone Hold"),
                                  kToneHoldSlot, TMenuSet::Handheld);
-    RadioGroup_CallKey = MakeRadioGroup(GroupBox_Repeater, "RadioGroup_CallKey", tr("CALL Key"),
+    CallKeyGroup = MakeRadioGroup(RepeaterGroupBox, "RadioGroup_CallKey", tr("CALL Key"),
                                         kCallKeySlot, TMenuSet::Handheld);
-    ComboBox_1750Freq =
-        MakeList(GroupBox_Repeater, "ComboBox_1750Freq", kToneBurstSlot, TMenuSet::Handheld);
-    Label7 = MakeLabel(GroupBox_Repeater, "Label7", tr("Tone Burst Frequency"), ComboBox_1750Freq);
-    AddRow(GroupBox_Repeater, CheckBox_ARO);
-    AddRow(GroupBox_Repeater, CheckBox_t1750Hold);
-    AddRadioGroup(GroupBox_Repeater, RadioGroup_CallKey);
-    AddLooseRow(GroupBox_Repeater, Label7, ComboBox_1750Freq);
+    ToneBurstList =
+        MakeList(RepeaterGroupBox, "ComboBox_1750Freq", kToneBurstSlot, TMenuSet::Handheld);
+    ToneBurstLabel = MakeLabel(RepeaterGroupBox, "Label7", tr("Tone Burst Frequency"), ToneBurstList);
+    AddRow(RepeaterGroupBox, AutoRepeaterOffsetBox);
+    AddRow(RepeaterGroupBox, ToneHoldBox);
+    AddRadioGroup(RepeaterGroupBox, CallKeyGroup);
+    AddLooseRow(RepeaterGroupBox, ToneBurstLabel, ToneBurstList);
 
-    GroupBox_Dtmf = MakeGroup(&page, "GroupBox_Dtmf", tr("D&TMF"));
-    CheckBox_DtmfLock = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfLock", tr("DTMF Lock"), kDtmfLockSlot,
+    DtmfGroupBox = MakeGroup(&page, "GroupBox_Dtmf", tr("D&TMF"));
+    DtmfLockBox = MakeBox(DtmfGroupBox, "CheckBox_DtmfLock", tr("DTMF Lock"), kDtmfLockSlot,
                                 TMenuSet::Handheld);
-    CheckBox_DtmfHold = MakeBox(GroupBox_Dtmf, "CheckBox_DtmfHold", tr("DTMF Hold"), kDtmfHoldSlot,
+    DtmfHoldBox = MakeBox(DtmfGroupBox, "CheckBox_DtmfHold", tr("DTMF Hold"), kDtmfHoldSlot,
                                 TMenuSet::Handheld);
-    ComboBox_DtmfPause =
-        MakeList(GroupBox_Dtmf, "ComboBox_DtmfPause", kDtmfPauseSlot, TMenuSet::Handheld);
-    Label6 = MakeLabel(GroupBox_Dtmf, "Label6", tr("DTMF Pause"), ComboBox_DtmfPause);
-    RadioGroup_DtmfSpeed = MakeRadioGroup(GroupBox_Dtmf, "RadioGroup_DtmfSpeed", tr("DTMF Speed"),
+    DtmfPauseList =
+        MakeList(DtmfGroupBox, "ComboBox_DtmfPause", kDtmfPauseSlot, TMenuSet::Handheld);
+    DtmfPauseLabel = MakeLabel(DtmfGroupBox, "Label6", tr("DTMF Pause"), DtmfPauseList);
+    DtmfSpeedGroup = MakeRadioGroup(DtmfGroupBox, "RadioGroup_DtmfSpeed", tr("DTMF Speed"),
                                           kDtmfSpeedSlot, TMenuSet::Handheld);
-    AddRow(GroupBox_Dtmf, CheckBox_DtmfLock, CheckBox_DtmfHold);
-    AddRow(GroupBox_Dtmf, Label6, ComboBox_DtmfPause);
-    AddRadioGroup(GroupBox_Dtmf, RadioGroup_DtmfSpeed);
+    AddRow(DtmfGroupBox, DtmfLockBox, DtmfHoldBox);
+    AddRow(DtmfGroupBox, DtmfPauseLabel, DtmfPauseList);
+    AddRadioGroup(DtmfGroupBox, DtmfSpeedGroup);
 
-    GroupBox_Other = MakeGroup(&page, "GroupBox_Other", tr("&Other"));
-    Edit_Pom = MakePowerOnMessage(GroupBox_Other, "Edit_Pom");
-    SetHelpContext(Edit_Pom, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Handheld));
-    Label8 = MakeLabel(GroupBox_Other, "Label8", tr("Power-on Message"), Edit_Pom);
-    CheckBox_MName = MakeBox(GroupBox_Other, "CheckBox_MName", tr("Memory Name"), kMemoryNameSlot,
+    OtherGroupBox = MakeGroup(&page, "GroupBox_Other", tr("&Other"));
+    PowerOnMessageEdit = MakePowerOnMessage(OtherGroupBox, "Edit_Pom");
+    SetHelpContext(PowerOnMessageEdit, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Handheld));
+    PowerOnMessageLabel = MakeLabel(OtherGroupBox, "Label8", tr("Power-on Message"), PowerOnMessageEdit);
+    MemoryNameBox = MakeBox(OtherGroupBox, "CheckBox_MName", tr("Memory Name"), kMemoryNameSlot,
                              TMenuSet::Handheld);
-    CheckBox_Lock =
-        MakeBox(GroupBox_Other, "CheckBox_Lock", tr("Key Lock"), kKeyLockSlot, TMenuSet::Handheld);
-    CheckBox_Lamp =
-        MakeBox(GroupBox_Other, "CheckBox_Lamp", tr("Lamp"), kLampSlot, TMenuSet::Handheld);
-    CheckBox_MicKey = MakeBox(GroupBox_Other, "CheckBox_MicKey", tr("Disable MIC PF Key"),
+    KeyLockBox =
+        MakeBox(OtherGroupBox, "CheckBox_Lock", tr("Key Lock"), kKeyLockSlot, TMenuSet::Handheld);
+    LampBox =
+        MakeBox(OtherGroupBox, "CheckBox_Lamp", tr("Lamp"), kLampSlot, TMenuSet::Handheld);
+    MicKeyLockBox = MakeBox(OtherGroupBox, "CheckBox_MicKey", tr("Disable MIC PF Key"),
                               kMicKeyLockSlot, TMenuSet::Handheld);
-    AddRow(GroupBox_Other, Label8, Edit_Pom);
-    AddRow(GroupBox_Other, CheckBox_Lock, CheckBox_MName);
-    AddRow(GroupBox_Other, CheckBox_Lamp, CheckBox_MicKey);
+    AddRow(OtherGroupBox, PowerOnMessageLabel, PowerOnMessageEdit);
+    AddRow(OtherGroupBox, KeyLockBox, MemoryNameBox);
+    AddRow(OtherGroupBox, LampBox, MicKeyLockBox);
 
-    LayOutColumns(page, {{GroupBox_Power, GroupBox_Scan, GroupBox_RxTx, GroupBox_Vox},
-                         {GroupBox_Repeater, GroupBox_Dtmf, GroupBox_Other}});
-    ChainTabOrder({ComboBox_Save,         ComboBox_Apo,
-                   CheckBox_Priority,     CheckBox_Weather,
-                   RadioGroup_ScanResume, CheckBox_TuneEnable,
-                   ComboBox_TOT,          CheckBox_KeyBeep,
-                   CheckBox_TxInhibit,    CheckBox_BusyChLockout,
-                   ComboBox_VoxGain,      CheckBox_VoxOnBusy,
-                   ComboBox_VoxDelay,     CheckBox_ARO,
-                   CheckBox_t1750Hold,    RadioGroup_CallKey,
-                   ComboBox_1750Freq,     CheckBox_DtmfLock,
-                   CheckBox_DtmfHold,     ComboBox_DtmfPause,
-                   RadioGroup_DtmfSpeed,  Edit_Pom,
-                   CheckBox_Lock,         CheckBox_MName,
-                   CheckBox_Lamp,         CheckBox_MicKey});
+    LayOutColumns(page, {{PowerGroupBox, ScanGroupBox, RxTxGroupBox, VoxGroupBox},
+                         {RepeaterGroupBox, DtmfGroupBox, OtherGroupBox}});
+    ChainTabOrder({BatterySaverList,         AutoPowerOffList,
+                   PriorityScanBox,     WeatherAlertBox,
+                   ScanResumeGroup, TuneEnableBox,
+                   TimeOutTimerList,          KeyBeepBox,
+                   TxInhibitBox,    BusyChannelLockoutBox,
+                   VoxGainList,      VoxOnBusyBox,
+                   VoxDelayList,     AutoRepeaterOffsetBox,
+                   ToneHoldBox,    CallKeyGroup,
+                   ToneBurstList,     DtmfLockBox,
+                   DtmfHoldBox,     DtmfPauseList,
+                   DtmfSpeedGroup,  PowerOnMessageEdit,
+                   KeyLockBox,         MemoryNameBox,
+                   LampBox,         MicKeyLockBox});
 }
 
 void TMenuPages::BuildMenu1Page(QWidget& page) {
-    GroupBox_Power2 = MakeGroup(&page, "GroupBox_Power2", tr("Po&wer"));
-    ComboBox_Apo2 = MakeList(GroupBox_Power2, "ComboBox_Apo2", kAutoPowerOffSlot, TMenuSet::Mobile);
-    Label9 = MakeLabel(GroupBox_Power2, "Label9", tr("Auto Power Off"), ComboBox_Apo2);
-    AddRow(GroupBox_Power2, Label9, ComboBox_Apo2);
+    MobilePowerGroupBox = MakeGroup(&page, "GroupBox_Power2", tr("Po&wer"));
+    MobileAutoPowerOffList = MakeList(MobilePowerGroupBox, "ComboBox_Apo2", kAutoPowerOffSlot, TMenuSet::Mobile);
+    MobileAutoPowerOffLabel = MakeLabel(MobilePowerGroupBox, "Label9", tr("Auto Power Off"), MobileAutoPowerOffList);
+    AddRow(MobilePowerGroupBox, MobileAutoPowerOffLabel, MobileAutoPowerOffList);
 
-    GroupBox_Scan2 = MakeGroup(&page, "GroupBox_Scan2", tr("&Scan/Weather"));
-    CheckBox_Priority2 = MakeBox(GroupBox_Scan2, "CheckBox_Priority2", tr("Priority Scan"),
+    MobileScanGroupBox = MakeGroup(&page, "GroupBox_Scan2", tr("&Scan/Weather"));
+    MobilePriorityScanBox = MakeBox(MobileScanGroupBox, "CheckBox_Priority2", tr("Priority Scan"),
                                  kPriorityScanSlot, TMenuSet::Mobile);
-    CheckBox_Weather2 =
-        MakeBox(GroupBox_Scan2, "CheckBox_Weather2", tr("Weather Alert"), kWeatherAlertHelp);
-    RadioGroup_ScanResume2 = MakeRadioGroup(GroupBox_Scan2, "RadioGroup_ScanResume2",
+    MobileWeatherAlertBox =
+        MakeBox(MobileScanGroupBox, "CheckBox_Weather2", tr("Weather Alert"), kWeatherAlertHelp);
+    MobileScanResumeGroup = MakeRadioGroup(MobileScanGroupBox, "RadioGroup_ScanResume2",
                                             tr("Scan Resume"), kScanResumeSlot, TMenuSet::Mobile);
-    CheckBox_TuneEnable2 = MakeBox(GroupBox_Scan2, "CheckBox_TuneEnable2", tr("Tune Enable"),
+    MobileTuneEnableBox = MakeBox(MobileScanGroupBox, "CheckBox_TuneEnable2", tr("Tune Enable"),
                                    kTuneEnableSlot, TMenuSet::Mobile);
-    AddRow(GroupBox_Scan2, CheckBox_Priority2, CheckBox_Weather2);
-    AddRadioGroup(GroupBox_Scan2, RadioGroup_ScanResume2);
-    AddRow(GroupBox_Scan2, CheckBox_TuneEnable2);
+    AddRow(MobileScanGroupBox, MobilePriorityScanBox, MobileWeatherAlertBox);
+    AddRadioGroup(MobileScanGroupBox, MobileScanResumeGroup);
+    AddRow(MobileScanGroupBox, MobileTuneEnableBox);
 
-    GroupBox_RxTx2 = MakeGroup(&page, "GroupBox_RxTx2", tr("R&X/TX"));
-    CheckBox_SmeterSql2 = MakeBox(GroupBox_RxTx2, "CheckBox_SmeterSql2", tr("S-Meter Squelch"),
+    MobileRxTxGroupBox = MakeGroup(&page, "GroupBox_RxTx2", tr("R&X/TX"));
+    MobileSmeterSquelchBox = MakeBox(MobileRxTxGroupBox, "CheckBox_SmeterSql2", tr("S-Meter Squelch"),
                                   kSmeterSquelchSlot, TMenuSet::Mobile);
-    ComboBox_SquelchHangTime2 = MakeList(GroupBox_RxTx2, "ComboBox_SquelchHangTime2",
+    MobileSquelchHangTimeList = MakeList(MobileRxTxGroupBox, "ComboBox_SquelchHangTime2",
                                          kSquelchHangTimeSlot, TMenuSet::Mobile);
-    Label10 =
-        MakeLabel(GroupBox_RxTx2, "Label10", tr("Squelch Hang Time"), ComboBox_SquelchHangTime2);
-    ComboBox_TOT2 = MakeList(GroupBox_RxTx2, "ComboBox_TOT2", kTimeOutTimerSlot, TMenuSet::Mobile);
-    Label11 = MakeLabel(GroupBox_RxTx2, "Label11", tr("Time-out Timer"), ComboBox_TOT2);
-    CheckBox_BusyChLockout2 =
-        MakeBox(GroupBox_RxTx2, "CheckBox_BusyChLockout2", tr("Busy Ch Lockout"),
+    MobileSquelchHangTimeLabel =
+        MakeLabel(MobileRxTxGroupBox, "Label10", tr("Squelch Hang Time"), MobileSquelchHangTimeList);
+    MobileTimeOutTimerList = MakeList(MobileRxTxGroupBox, "ComboBox_TOT2", kTimeOutTimerSlot, TMenuSet::Mobile);
+    MobileTimeOutTimerLabel = MakeLabel(MobileRxTxGroupBox, "Label11", tr("Time-out Timer"), MobileTimeOutTimerList);
+    MobileBusyChannelLockoutBox =
+        MakeBox(MobileRxTxGroupBox, "CheckBox_BusyChLockout2", tr("Busy Ch Lockout"),
                 kBusyChannelLockoutSlot, TMenuSet::Mobile);
-    CheckBox_KeyBeep2 = MakeBox(GroupBox_RxTx2, "CheckBox_KeyBeep2", tr("Key Beep"), kKeyBeepSlot,
+    MobileKeyBeepBox = MakeBox(MobileRxTxGroupBox, "CheckBox_KeyBeep2", tr("Key Beep"), kKeyBeepSlot,
                                 TMenuSet::Mobile);
-    AddRow(GroupBox_RxTx2, CheckBox_SmeterSql2);
-    AddRow(GroupBox_RxTx2, Label10, ComboBox_SquelchHangTime2);
-    AddRow(GroupBox_RxTx2, Label11, ComboBox_TOT2);
-    AddRow(GroupBox_RxTx2, CheckBox_KeyBeep2, CheckBox_BusyChLockout2);
+    AddRow(MobileRxTxGroupBox, MobileSmeterSquelchBox);
+    AddRow(MobileRxTxGroupBox, MobileSquelchHangTimeLabel, MobileSquelchHangTimeList);
+    AddRow(MobileRxTxGroupBox, MobileTimeOutTimerLabel, MobileTimeOutTimerList);
+    AddRow(MobileRxTxGroupBox, MobileKeyBeepBox, MobileBusyChannelLockoutBox);
 
-    GroupBox_Repeater2 = MakeGroup(&page, "GroupBox_Repeater2", tr("Re&peater"));
-    CheckBox_ARO2 = MakeBox(GroupBox_Repeater2, "CheckBox_ARO2", tr("Automatic Repeater Offset"),
+    MobileRepeaterGroupBox = MakeGroup(&page, "GroupBox_Repeater2", tr("Re&peater"));
+    MobileAutoRepeaterOffsetBox = MakeBox(MobileRepeaterGroupBox, "CheckBox_ARO2", tr("Automatic Repeater Offset"),
                             kRepeaterOffsetSlot, TMenuSet::Mobile);
-    CheckBox_t1750Hold2 = MakeBox(GroupBox_Repeater2, "CheckBox_t1750Hold2", tr("1750Hz Tone Hold"),
+    MobileToneHoldBox = MakeBox(MobileRepeaterGroupBox, "CheckBox_t1750Hold2", tr("1750Hz Tone Hold"),
                                   kToneHoldSlot, TMenuSet::Mobile);
-    RadioGroup_CallKey2 = MakeRadioGroup(GroupBox_Repeater2, "RadioGroup_CallKey2", tr("CALL Key"),
+    MobileCallKeyGroup = MakeRadioGroup(MobileRepeaterGroupBox, "RadioGroup_CallKey2", tr("CALL Key"),
                                          kCallKeySlot, TMenuSet::Mobile);
-    ComboBox_1750Freq2 =
-        MakeList(GroupBox_Repeater2, "ComboBox_1750Freq2", kToneBurstSlot, TMenuSet::Mobile);
-    Label12 =
-        MakeLabel(GroupBox_Repeater2, "Label12", tr("Tone Burst Frequency"), ComboBox_1750Freq2);
-    AddRow(GroupBox_Repeater2, CheckBox_ARO2);
-    AddRow(GroupBox_Repeater2, CheckBox_t1750Hold2);
-    AddRadioGroup(GroupBox_Repeater2, RadioGroup_CallKey2);
-    AddLooseRow(GroupBox_Repeater2, Label12, ComboBox_1750Freq2);
+    MobileToneBurstList =
+        MakeList(MobileRepeaterGroupBox, "ComboBox_1750Freq2", kToneBurstSlot, TMenuSet::Mobile);
+    MobileToneBurstLabel =
+        MakeLabel(MobileRepeaterGroupBox, "Label12", tr("Tone Burst Frequency"), MobileToneBurstList);
+    AddRow(MobileRepeaterGroupBox, MobileAutoRepeaterOffsetBox);
+    AddRow(MobileRepeaterGroupBox, MobileToneHoldBox);
+    AddRadioGroup(MobileRepeaterGroupBox, MobileCallKeyGroup);
+    AddLooseRow(MobileRepeaterGroupBox, MobileToneBurstLabel, MobileToneBurstList);
 
-    GroupBox_Dtmf2 = MakeGroup(&page, "GroupBox_Dtmf2", tr("D&TMF"));
-    CheckBox_DtmfLock2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfLock2", tr("DTMF Lock"),
+    MobileDtmfGroupBox = MakeGroup(&page, "GroupBox_Dtmf2", tr("D&TMF"));
+    MobileDtmfLockBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfLock2", tr("DTMF Lock"),
                                  kDtmfLockSlot, TMenuSet::Mobile);
-    CheckBox_DtmfHold2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfHold2", tr("DTMF Hold"),
+    MobileDtmfHoldBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfHold2", tr("DTMF Hold"),
                                  kDtmfHoldSlot, TMenuSet::Mobile);
-    CheckBox_DtmfMonitor2 = MakeBox(GroupBox_Dtmf2, "CheckBox_DtmfMonitor2", tr("DTMF Monitor"),
+    MobileDtmfMonitorBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfMonitor2", tr("DTMF Monitor"),
                                     kDtmfMonitorSlot, TMenuSet::Mobile);
-    ComboBox_DtmfPause2 =
-        MakeList(GroupBox_Dtmf2, "ComboBox_DtmfPause2", kDtmfPauseSlot, TMenuSet::Mobile);
-    Label13 = MakeLabel(GroupBox_Dtmf2, "Label13", tr("DTMF Pause"), ComboBox_DtmfPause2);
-    RadioGroup_DtmfSpeed2 = MakeRadioGroup(GroupBox_Dtmf2, "RadioGroup_DtmfSpeed2",
+    MobileDtmfPauseList =
+        MakeList(MobileDtmfGroupBox, "ComboBox_DtmfPause2", kDtmfPauseSlot, TMenuSet::Mobile);
+    MobileDtmfPauseLabel = MakeLabel(MobileDtmfGroupBox, "Label13", tr("DTMF Pause"), MobileDtmfPauseList);
+    MobileDtmfSpeedGroup = MakeRadioGroup(MobileDtmfGroupBox, "RadioGroup_DtmfSpeed2",
                                            tr("DTMF Speed"), kDtmfSpeedSlot, TMenuSet::Mobile);
-    AddRow(GroupBox_Dtmf2, CheckBox_DtmfLock2, CheckBox_DtmfHold2);
-    AddRow(GroupBox_Dtmf2, CheckBox_DtmfMonitor2);
-    AddRow(GroupBox_Dtmf2, Label13, ComboBox_DtmfPause2);
-    AddRadioGroup(GroupBox_Dtmf2, RadioGroup_DtmfSpeed2);
+    AddRow(MobileDtmfGroupBox, MobileDtmfLockBox, MobileDtmfHoldBox);
+    AddRow(MobileDtmfGroupBox, MobileDtmfMonitorBox);
+    AddRow(MobileDtmfGroupBox, MobileDtmfPauseLabel, MobileDtmfPauseList);
+    AddRadioGroup(MobileDtmfGroupBox, MobileDtmfSpeedGroup);
 
-    LayOutColumns(page, {{GroupBox_Power2, GroupBox_Scan2, GroupBox_RxTx2},
-                         {GroupBox_Repeater2, GroupBox_Dtmf2}});
-    ChainTabOrder({ComboBox_Apo2, CheckBox_Priority2, CheckBox_Weather2, RadioGroup_ScanResume2,
-                   CheckBox_TuneEnable2, CheckBox_SmeterSql2, ComboBox_SquelchHangTime2,
-                   ComboBox_TOT2, CheckBox_KeyBeep2, CheckBox_BusyChLockout2, CheckBox_ARO2,
-                   CheckBox_t1750Hold2, RadioGroup_CallKey2, ComboBox_1750Freq2, CheckBox_DtmfLock2,
-                   CheckBox_DtmfHold2, CheckBox_DtmfMonitor2, ComboBox_DtmfPause2,
-                   RadioGroup_DtmfSpeed2});
+    LayOutColumns(page, {{MobilePowerGroupBox, MobileScanGroupBox, MobileRxTxGroupBox},
+                         {MobileRepeaterGroupBox, MobileDtmfGroupBox}});
+    ChainTabOrder({MobileAutoPowerOffList, MobilePriorityScanBox, MobileWeatherAlertBox, MobileScanResumeGroup,
+                   MobileTuneEnableBox, MobileSmeterSquelchBox, MobileSquelchHangTimeList,
+                   MobileTimeOutTimerList, MobileKeyBeepBox, MobileBusyChannelLockoutBox, MobileAutoRepeaterOffsetBox,
+                   MobileToneHoldBox, MobileCallKeyGroup, MobileToneBurstList, MobileDtmfLockBox,
+                   MobileDtmfHoldBox, MobileDtmfMonitorBox, MobileDtmfPauseList,
+                   MobileDtmfSpeedGroup});
 }
 
 void TMenuPages::BuildMenu2Page(QWidget& page) {
-    GroupBox_PfKey2 = MakeGroup(&page, "GroupBox_PfKey2", tr("PF &Key"));
-    ComboBox_PF12 = MakeList(GroupBox_PfKey2, "ComboBox_PF12", kPf1Slot, TMenuSet::Mobile);
-    Label14 = MakeLabel(GroupBox_PfKey2, "Label14", QStringLiteral("PF1"), ComboBox_PF12);
-    ComboBox_PF22 = MakeList(GroupBox_PfKey2, "ComboBox_PF22", kPf2Slot, TMenuSet::Mobile);
-    Label15 = MakeLabel(GroupBox_PfKey2, "Label15", QStringLiteral("PF2"), ComboBox_PF22);
-    ComboBox_PF32 = MakeList(GroupBox_PfKey2, "ComboBox_PF32", kPf3Slot, TMenuSet::Mobile);
-    Label16 = MakeLabel(GroupBox_PfKey2, "Label16", QStringLiteral("PF3"), ComboBox_PF32);
-    ComboBox_PF42 = MakeList(GroupBox_PfKey2, "ComboBox_PF42", kPf4Slot, TMenuSet::Mobile);
-    Label17 = MakeLabel(GroupBox_PfKey2, "Label17", QStringLiteral("PF4"), ComboBox_PF42);
-    AddRow(GroupBox_PfKey2, Label14, ComboBox_PF12);
-    AddRow(GroupBox_PfKey2, Label15, ComboBox_PF22);
-    AddRow(GroupBox_PfKey2, Label16, ComboBox_PF32);
-    AddRow(GroupBox_PfKey2, Label17, ComboBox_PF42);
+    MobilePfKeyGroupBox = MakeGroup(&page, "GroupBox_PfKey2", tr("PF &Key"));
+    MobilePf1List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF12", kPf1Slot, TMenuSet::Mobile);
+    MobilePf1Label = MakeLabel(MobilePfKeyGroupBox, "Label14", QStringLiteral("PF1"), MobilePf1List);
+    MobilePf2List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF22", kPf2Slot, TMenuSet::Mobile);
+    MobilePf2Label = MakeLabel(MobilePfKeyGroupBox, "Label15", QStringLiteral("PF2"), MobilePf2List);
+    MobilePf3List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF32", kPf3Slot, TMenuSet::Mobile);
+    MobilePf3Label = MakeLabel(MobilePfKeyGroupBox, "Label16", QStringLiteral("PF3"), MobilePf3List);
+    MobilePf4List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF42", kPf4Slot, TMenuSet::Mobile);
+    MobilePf4Label = MakeLabel(MobilePfKeyGroupBox, "Label17", QStringLiteral("PF4"), MobilePf4List);
+    AddRow(MobilePfKeyGroupBox, MobilePf1Label, MobilePf1List);
+    AddRow(MobilePfKeyGroupBox, MobilePf2Label, MobilePf2List);
+    AddRow(MobilePfKeyGroupBox, MobilePf3Label, MobilePf3List);
+    AddRow(MobilePfKeyGroupBox, MobilePf4Label, MobilePf4List);
 
-    GroupBox_Brightness2 = MakeGroup(&page, "GroupBox_Brightness2", tr("&Brightness"));
-    TrackBar_Brightness2 = new QSlider(Qt::Horizontal, GroupBox_Brightness2);
-    TrackBar_Brightness2->setObjectName(QStringLiteral("TrackBar_Brightness2"));
-    TrackBar_Brightness2->setRange(0, kHighestBrightness);
-    TrackBar_Brightness2->setPageStep(4);
-    TrackBar_Brightness2->setTickPosition(QSlider::TicksBelow);
-    TrackBar_Brightness2->setTickInterval(1);
-    SetHelpContext(TrackBar_Brightness2, HelpIn(MenuSettingOf(kBrightnessSlot), TMenuSet::Mobile));
-    Label18 = MakeLabel(GroupBox_Brightness2, "Label18", tr("Min"), TrackBar_Brightness2);
-    Label19 = MakeLabel(GroupBox_Brightness2, "Label19", tr("Max"), TrackBar_Brightness2);
-    CheckBox_AutoBrightness2 =
-        MakeBox(GroupBox_Brightness2, "CheckBox_AutoBrightness2", tr("Auto Brightness"),
+    MobileBrightnessGroupBox = MakeGroup(&page, "GroupBox_Brightness2", tr("&Brightness"));
+    MobileBrightnessSlider = new QSlider(Qt::Horizontal, MobileBrightnessGroupBox);
+    MobileBrightnessSlider->setObjectName(QStringLiteral("TrackBar_Brightness2"));
+    MobileBrightnessSlider->setRange(0, kHighestBrightness);
+    MobileBrightnessSlider->setPageStep(4);
+    MobileBrightnessSlider->setTickPosition(QSlider::TicksBelow);
+    MobileBrightnessSlider->setTickInterval(1);
+    SetHelpContext(MobileBrightnessSlider, HelpIn(MenuSettingOf(kBrightnessSlot), TMenuSet::Mobile));
+    MobileBrightnessMinLabel = MakeLabel(MobileBrightnessGroupBox, "Label18", tr("Min"), MobileBrightnessSlider);
+    MobileBrightnessMaxLabel = MakeLabel(MobileBrightnessGroupBox, "Label19", tr("Max"), MobileBrightnessSlider);
+    MobileAutoBrightnessBox =
+        MakeBox(MobileBrightnessGroupBox, "CheckBox_AutoBrightness2", tr("Auto Brightness"),
                 kAutoBrightnessSlot, TMenuSet::Mobile);
     auto* scale = new QHBoxLayout;
-    scale->addWidget(Label18);
-    scale->addWidget(TrackBar_Brightness2, 1);
-    scale->addWidget(Label19);
-    GridOf(GroupBox_Brightness2)->addLayout(scale, 0, 0, 1, kGridColumns);
-    AddRow(GroupBox_Brightness2, CheckBox_AutoBrightness2);
+    scale->addWidget(MobileBrightnessMinLabel);
+    scale->addWidget(MobileBrightnessSlider, 1);
+    scale->addWidget(MobileBrightnessMaxLabel);
+    GridOf(MobileBrightnessGroupBox)->addLayout(scale, 0, 0, 1, kGridColumns);
+    AddRow(MobileBrightnessGroupBox, MobileAutoBrightnessBox);
 
-    GroupBox_Other2 = MakeGroup(&page, "GroupBox_Other2", tr("&Other"));
-    Edit_Pom2 = MakePowerOnMessage(GroupBox_Other2, "Edit_Pom2");
-    SetHelpContext(Edit_Pom2, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Mobile));
-    Label20 = MakeLabel(GroupBox_Other2, "Label20", tr("Power-on Message"), Edit_Pom2);
-    CheckBox_MName2 = MakeBox(GroupBox_Other2, "CheckBox_MName2", tr("Memory Name"),
+    MobileOtherGroupBox = MakeGroup(&page, "GroupBox_Other2", tr("&Other"));
+    MobilePowerOnMessageEdit = MakePowerOnMessage(MobileOtherGroupBox, "Edit_Pom2");
+    SetHelpContext(MobilePowerOnMessageEdit, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Mobile));
+    MobilePowerOnMessageLabel = MakeLabel(MobileOtherGroupBox, "Label20", tr("Power-on Message"), MobilePowerOnMessageEdit);
+    MobileMemoryNameBox = MakeBox(MobileOtherGroupBox, "CheckBox_MName2", tr("Memory Name"),
                               kMemoryNameSlot, TMenuSet::Mobile);
-    CheckBox_Lock2 =
-        MakeBox(GroupBox_Other2, "CheckBox_Lock2", tr("Key Lock"), kKeyLockSlot, TMenuSet::Mobile);
-    CheckBox_MicKey2 = MakeBox(GroupBox_Other2, "CheckBox_MicKey2", tr("Mic Key Lock"),
+    MobileKeyLockBox =
+        MakeBox(MobileOtherGroupBox, "CheckBox_Lock2", tr("Key Lock"), kKeyLockSlot, TMenuSet::Mobile);
+    MobileMicKeyLockBox = MakeBox(MobileOtherGroupBox, "CheckBox_MicKey2", tr("Mic Key Lock"),
                                kMicKeyLockSlot, TMenuSet::Mobile);
-    RadioGroup_DataSpeed2 = MakeRadioGroup(GroupBox_Other2, "RadioGroup_DataSpeed2",
+    MobileDataSpeedGroup = MakeRadioGroup(MobileOtherGroupBox, "RadioGroup_DataSpeed2",
                                            tr("Data Speed"), kDataSpeedSlot, TMenuSet::Mobile);
-    AddRow(GroupBox_Other2, Label20, Edit_Pom2);
-    AddRow(GroupBox_Other2, CheckBox_MName2);
-    AddRow(GroupBox_Other2, CheckBox_Lock2);
-    AddRow(GroupBox_Other2, CheckBox_MicKey2);
-    AddRadioGroup(GroupBox_Other2, RadioGroup_DataSpeed2);
+    AddRow(MobileOtherGroupBox, MobilePowerOnMessageLabel, MobilePowerOnMessageEdit);
+    AddRow(MobileOtherGroupBox, MobileMemoryNameBox);
+    AddRow(MobileOtherGroupBox, MobileKeyLockBox);
+    AddRow(MobileOtherGroupBox, MobileMicKeyLockBox);
+    AddRadioGroup(MobileOtherGroupBox, MobileDataSpeedGroup);
 
-    LayOutColumns(page, {{GroupBox_PfKey2, GroupBox_Brightness2}, {GroupBox_Other2}});
-    ChainTabOrder({ComboBox_PF12, ComboBox_PF22, ComboBox_PF32, ComboBox_PF42, TrackBar_Brightness2,
-                   CheckBox_AutoBrightness2, Edit_Pom2, CheckBox_MName2, CheckBox_Lock2,
-                   CheckBox_MicKey2, RadioGroup_DataSpeed2});
+    LayOutColumns(page, {{MobilePfKeyGroupBox, MobileBrightnessGroupBox}, {MobileOtherGroupBox}});
+    ChainTabOrder({MobilePf1List, MobilePf2List, MobilePf3List, MobilePf4List, MobileBrightnessSlider,
+                   MobileAutoBrightnessBox, MobilePowerOnMessageEdit, MobileMemoryNameBox, MobileKeyLockBox,
+                   MobileMicKeyLockBox, MobileDataSpeedGroup});
 }

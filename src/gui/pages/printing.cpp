@@ -61,8 +61,8 @@ void PrintDataSet(TWorkspace& workspace) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog PrintDialog1(&printer, workspace.Window());
-    if (ExecModal(PrintDialog1) != QDialog::Accepted) return;
+    QPrintDialog printDialog(&printer, workspace.Window());
+    if (ExecModal(printDialog) != QDialog::Accepted) return;
     // Printing to a PDF file is saving one: the printer would write the file
     // in place, into whatever the name leads to, and leave it cut off on a
     // full disk.

@@ -24,26 +24,30 @@ TSortForm::TSortForm(TRadioData& data, QWidget* parent) : QDialog(parent), Data(
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
-    RadioButton1 = new QRadioButton(tr("&Frequency"), group);
-    RadioButton2 = new QRadioButton(tr("&Memory Name"), group);
-    for (QRadioButton* button : {RadioButton1, RadioButton2}) {
+    FrequencyRadio = new QRadioButton(tr("&Frequency"), group);
+    NameRadio = new QRadioButton(tr("&Memory Name"), group);
+    FrequencyRadio->setObjectName(QStringLiteral("RadioButton1"));
+    NameRadio->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton* button : {FrequencyRadio, NameRadio}) {
         SetHelpContext(button, kSortHelpContext);
         groupLayout->addWidget(button);
     }
-    RadioButton1->setChecked(true);
-    RadioButton2->setEnabled(Data.HasMemoryNames());
+    FrequencyRadio->setChecked(true);
+    NameRadio->setEnabled(Data.HasMemoryNames());
     layout->addWidget(group);
 
-    Button1 = new QPushButton(tr("&Sort"), this);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(tr("Cancel"), this);
-    connect(Button1, &QPushButton::clicked, this, &TSortForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    EndWithButtons(layout, {Button1, Button2});
+    SortButton = new QPushButton(tr("&Sort"), this);
+    SortButton->setDefault(true);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    SortButton->setObjectName(QStringLiteral("Button1"));
+    CancelButton->setObjectName(QStringLiteral("Button2"));
+    connect(SortButton, &QPushButton::clicked, this, &TSortForm::SortClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    EndWithButtons(layout, {SortButton, CancelButton});
 }
 
-void TSortForm::Button1Click() {
-    SortMemoryChannels(Data, RadioButton2->isChecked() && RadioButton2->isEnabled()
+void TSortForm::SortClick() {
+    SortMemoryChannels(Data, NameRadio->isChecked() && NameRadio->isEnabled()
                                  ? TMemorySortKey::Name
                                  : TMemorySortKey::Frequency);
     accept();

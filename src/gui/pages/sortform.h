@@ -14,12 +14,13 @@ class TSortForm : public QDialog {
 public:
     TSortForm(TRadioData& data, QWidget* parent);
 
-    QRadioButton* RadioButton1 = nullptr;  // "&Frequency"
-    QRadioButton* RadioButton2 = nullptr;  // "&Memory Name"
-    QPushButton* Button1 = nullptr;        // "&Sort"
-    QPushButton* Button2 = nullptr;        // "Cancel"
+    // The object names are the design names RadioButton1, RadioButton2, Button1, Button2.
+    QRadioButton* FrequencyRadio = nullptr;
+    QRadioButton* NameRadio = nullptr;
+    QPushButton* SortButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
-    void Button1Click();
+    void SortClick();
 
 private:
     TRadioData& Data;

@@ -103,7 +103,7 @@ TEST_F(HelpCommands, AboutBoxShowsTheVersion) {
         box.OKButton->click();
         return box.result();
     });
-    form.Menu.About1->trigger();
+    form.HelpCommands->About->trigger();
     EXPECT_EQ(texts, (QStringList{"About TAVRIN", "Radio Channel Composer ",
                                   "for the PX-A5/A7/RV-310/320/350/380", "Version 3.11",
                                   "Release OCT/31/2013"}));
@@ -111,7 +111,7 @@ TEST_F(HelpCommands, AboutBoxShowsTheVersion) {
 
 TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
     TMainForm& form = StartHandheld();
-    form.Menu.Help2->trigger();
+    form.HelpCommands->HelpTopics->trigger();
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_TRUE(Opened[0].isLocalFile());
     EXPECT_TRUE(Opened[0].toLocalFile().endsWith("/guide/index.html"));
@@ -119,8 +119,8 @@ TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
 
     QTemporaryDir empty;
     SetGuideFolder(empty.path());
-    form.Menu.Help2->trigger();
-    QTest::keyClick(form.Edit2, Qt::Key_F1);
+    form.HelpCommands->HelpTopics->trigger();
+    QTest::keyClick(form.CommentEdit, Qt::Key_F1);
     EXPECT_EQ(Opened.size(), 1u);
     EXPECT_TRUE(Messages.Texts().isEmpty());  // an unscripted message would fail the test
 }
@@ -128,8 +128,8 @@ TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
 TEST_F(HelpCommands, WithoutABrowserTheGuideShowsInTheProgramsOwnWindow) {
     TMainForm& form = StartHandheld();
     SetUrlOpener({});
-    form.Edit2->setFocus();
-    QTest::keyClick(form.Edit2, Qt::Key_F1);
+    form.CommentEdit->setFocus();
+    QTest::keyClick(form.CommentEdit, Qt::Key_F1);
     THelpWindow& help = HelpWindowOf(&form);
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.Browser->source().fileName(), "index.html");
@@ -149,14 +149,14 @@ TEST_F(HelpCommands, WithoutABrowserTheGuideShowsInTheProgramsOwnWindow) {
 
 TEST_F(HelpCommands, F1OpensTheSectionOfTheFocusedControlOrHighlightedItem) {
     TMainForm& form = StartHandheld();
-    form.Edit2->setFocus();
-    QTest::keyClick(form.Edit2, Qt::Key_F1);
-    form.Grids->StringGrid1->setFocus();
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_F1);
-    form.Menu.Radio1->popup(form.pos());
-    form.Menu.Radio1->setActiveAction(form.Menu.ChannelDisplay1);
-    QTest::keyClick(form.Menu.Radio1, Qt::Key_F1);
-    form.Menu.Radio1->close();
+    form.CommentEdit->setFocus();
+    QTest::keyClick(form.CommentEdit, Qt::Key_F1);
+    form.Grids->MemoryGrid->setFocus();
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_F1);
+    form.Menu.RadioMenu->popup(form.pos());
+    form.Menu.RadioMenu->setActiveAction(form.RadioCommands->ChannelDisplay);
+    QTest::keyClick(form.Menu.RadioMenu, Qt::Key_F1);
+    form.Menu.RadioMenu->close();
 
     EXPECT_EQ(Fragments(), (QStringList{"105", "200", "80"}));
     EXPECT_EQ(GuideAnchorOf(310), "205");  // menu page controls share their section
@@ -187,7 +187,7 @@ TEST_F(HelpCommands, GuideHasASectionForEveryContextOfTheWindow) {
 TEST_F(HelpCommands, EveryPictureOfTheGuideShowsInTheHelpWindow) {
     TMainForm& form = StartHandheld();
     SetUrlOpener({});
-    form.Menu.Help2->trigger();
+    form.HelpCommands->HelpTopics->trigger();
     THelpWindow& help = HelpWindowOf(&form);
     QFile guide(GuideFile());
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly));

@@ -44,13 +44,13 @@ TEST_F(ModelSelect, OpensOnTheCurrentRow) {
         EXPECT_EQ(model.RadioButtons.SelectedRow(), 0);
         return static_cast<int>(QDialog::Rejected);
     });
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
 }
 
 TEST_F(ModelSelect, SameRowChangesNothingAndAsksNothing) {
     TMainForm& form = StartChanged();
     Dialogs.Then(ChooseRow(0));
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
     EXPECT_TRUE(Messages.Shown().empty());
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_EQ(form.Data().GetComment(), "club");
@@ -65,7 +65,7 @@ TEST_F(ModelSelect, ConfigurationMatchingNoRowSelectsNone) {
         model.Button1->click();
         return model.result();
     });
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
     EXPECT_TRUE(Messages.Shown().empty());
     EXPECT_EQ(form.Data().GetMarketCode(), "MM7");
 }
@@ -74,7 +74,7 @@ TEST_F(ModelSelect, CancelledWarningKeepsTheData) {
     TMainForm& form = StartChanged();
     Messages.Answer(TMessageAnswer::Cancel);
     Dialogs.Then(ChooseRow(14));
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Text, "You changed the model.\nThe data will be cleared.");
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::OkCancelWarning);
@@ -87,7 +87,7 @@ TEST_F(ModelSelect, ChangedDataAskedForWithCancelKeepsEverything) {
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::Cancel);
     Dialogs.Then(ChooseRow(14));
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
     ASSERT_EQ(Messages.Shown().size(), 2u);
     EXPECT_EQ(Messages.Shown()[1].Text, "Data has been changed.\nDo you want to save the changes?");
     EXPECT_EQ(form.Data().GetModel(), "PX-A5");
@@ -97,11 +97,11 @@ TEST_F(ModelSelect, ChangedDataAskedForWithCancelKeepsEverything) {
 
 TEST_F(ModelSelect, OkClearsTheDataForTheNewConfiguration) {
     TMainForm& form = StartChanged();
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    form.PageTabs->setCurrentWidget(form.MenuTab);
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::No);
     Dialogs.Then(ChooseRow(14));
-    form.ModelSelect1Click();
+    form.ModelCommands->ModelSelectClick();
     const TRadioData& data = form.Data();
     EXPECT_EQ(data.GetModel(), "RV-380");
     EXPECT_EQ(data.GetMarketCode(), "MM2");
@@ -114,12 +114,12 @@ TEST_F(ModelSelect, OkClearsTheDataForTheNewConfiguration) {
     EXPECT_EQ(data.GetProgramVfo(), "0400,0469");
     EXPECT_FALSE(data.Changed);
     EXPECT_EQ(data.GetComment(), "");
-    EXPECT_EQ(form.Edit2->text(), "");
+    EXPECT_EQ(form.CommentEdit->text(), "");
     EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-380]  [Untitled]");
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
-    EXPECT_EQ(form.focusWidget(), form.Grids->StringGrid1);
+    EXPECT_EQ(form.PageTabs->currentWidget(), form.MemoryTab);
+    EXPECT_EQ(form.focusWidget(), form.Grids->MemoryGrid);
     EXPECT_EQ(form.Grids->SelectedRow(TChannelGrids::kMemoryGrid), 1);
-    EXPECT_TRUE(form.PageControl1->isTabVisible(form.PageControl1->indexOf(form.TabSheet3)));
+    EXPECT_TRUE(form.PageTabs->isTabVisible(form.PageTabs->indexOf(form.Menu1Tab)));
     // The count of the configuration being left is remembered; the new one waits for closing.
     EXPECT_EQ(Temp.Value("Channel"), "49");
     EXPECT_EQ(Temp.Value("Type"), "AKF0");

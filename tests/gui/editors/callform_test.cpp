@@ -34,7 +34,7 @@ TEST_F(CallEditor, SplitRecordEndsWithItsTransmitFrequencyAndThreeEmptyFields) {
     EXPECT_EQ(Call(), "0,0430000000,6,0,0,0,1,0,08,08,000,00000000,0,1,0438500000,8,,,");
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(Form->Data().Changed);
-    EXPECT_EQ(GridCell(Form->Grids->StringGrid3, 0, 2), "430.000");
+    EXPECT_EQ(GridCell(Form->Grids->CallGrid, 0, 2), "430.000");
     EXPECT_TRUE(Messages.Shown().empty());
 }
 

@@ -43,7 +43,7 @@ TEST_F(DtmfEditor, ChoosingAnotherEntryKeepsTheCodeInTheEntryItWasTypedIn) {
     EXPECT_EQ(Dtmf(5), "5,#5");
     EXPECT_EQ(form.Entry(), 5);
     EXPECT_EQ(form.Edit1->text(), "#5");
-    EXPECT_EQ(GridCell(Form->Grids->StringGrid4, 3, 2), "12*#");
+    EXPECT_EQ(GridCell(Form->Grids->DtmfGrid, 3, 2), "12*#");
 
     Form->Data().Changed = false;
     Retype(form.Edit1, "9");

@@ -36,7 +36,7 @@ protected:
 
     std::string Channel(int index) const { return Form->Data().GetChannel(index); }
     QString GridCell(int position, int column) const {
-        const QTableWidgetItem* item = Form->Grids->StringGrid1->item(position, column);
+        const QTableWidgetItem* item = Form->Grids->MemoryGrid->item(position, column);
         return item ? item->text() : QString();
     }
 

@@ -87,7 +87,7 @@ TEST_F(VfoEditor, FrequencyIsFittedIntoTheProgrammableRange) {
     EXPECT_EQ(Messages.Texts(), (QStringList{kRounded, kRounded}));
     EXPECT_EQ(Vfo(), "0,0145995000,0,0,0,0,0,0,08,08,000,00650000,0,0,,,,0,");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(GridCell(Form->Grids->StringGrid2, 0, 2), "145.995");
+    EXPECT_EQ(GridCell(Form->Grids->VfoGrid, 0, 2), "145.995");
 }
 
 TEST_F(VfoEditor, MobileShowsMidPowerAsLowAndSavesItAsLow) {

@@ -23,6 +23,7 @@
 #include "core/model/channelview.h"
 #include "gui/kit/messagebox.h"
 #include "gui/mainwindow/application.h"
+#include "gui/mainwindow/editcommands.h"
 #include "gui/mainwindow/mainform.h"
 #include "gui/pages/channelgrids.h"
 
@@ -69,12 +70,12 @@ private:
             Click(first, line.section(' ', 2, 2).toInt());
             Answer("clicked " + Offered());
         } else if (command == "copy") {
-            Form.Menu.Copy1->trigger();
+            Form.EditCommands->Copy->trigger();
             Answer("copied");
         } else if (command == "activate") {
             Activate();
         } else if (command == "paste") {
-            Form.Menu.Paste1->trigger();
+            Form.EditCommands->Paste->trigger();
             const int grid = Form.Grids->CurrentGrid;
             Answer("pasted " +
                    QString::fromStdString(RecordOfRow(Form.Data(), static_cast<TClipGrid>(grid),
@@ -111,7 +112,7 @@ private:
         Answer("active " + Offered());
     }
 
-    QString Offered() const { return Form.Menu.Paste1->isEnabled() ? "1" : "0"; }
+    QString Offered() const { return Form.EditCommands->Paste->isEnabled() ? "1" : "0"; }
 
     TMainForm& Form;
     QSocketNotifier Input;

@@ -69,22 +69,22 @@ TEST_F(CsvCommands, ImportFillsTheGridAndReportsItsNotes) {
     TMainForm& form = StartWith(kChannel7);
     Files.Choose(List("3,CLUB,145.000000\n"));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ImportCsv->trigger();
+    form.CsvCommands->Import->trigger();
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::OpenCsv);
     EXPECT_EQ(Files.Requests()[0].Folder, form.DialogFolder());
     EXPECT_EQ(Messages.Texts(), QStringList{"1 channel imported, 0 adjusted, 0 lines skipped."});
-    EXPECT_EQ(form.Grids->StringGrid1->item(3, 3)->text(), "CLUB");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(3, 3)->text(), "CLUB");
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_TRUE(form.Data().Changed);
 
     QStringList shown;
     ReadReport(shown);
     Files.Choose(List("7,Caf\xC3\xA9,145.500000\n8,UHF,440.000000\n"));
-    form.Menu.ImportCsv->trigger();
+    form.CsvCommands->Import->trigger();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0], "1 channel imported, 1 adjusted, 1 line skipped.");
     EXPECT_EQ(shown[1].count('\n'), 1) << shown[1].toStdString();
-    EXPECT_EQ(form.Grids->StringGrid1->item(7, 3)->text(), "CAFE");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(7, 3)->text(), "CAFE");
 }
 
 TEST_F(CsvCommands, TheReportsArePutTogetherInTheWindowsLanguage) {
@@ -93,13 +93,13 @@ TEST_F(CsvCommands, TheReportsArePutTogetherInTheWindowsLanguage) {
     QStringList shown;
     ReadReport(shown);
     Files.Choose(Folder.filePath("out.csv"));
-    form.Menu.ExportCsv->trigger();
+    form.CsvCommands->Export->trigger();
     ReadReport(shown);
     Files.Choose(List("7,Caf\xC3\xA9,145.500000\n8,UHF,440.000000\n"));
-    form.Menu.ImportCsv->trigger();
+    form.CsvCommands->Import->trigger();
     ReadReport(shown);
     Files.Choose(List("8,UHF,440.000000\n"));
-    form.Menu.ImportCsv->trigger();
+    form.CsvCommands->Import->trigger();
     ASSERT_EQ(shown.size(), 6);
     EXPECT_EQ(shown[0], "1 Kanal exportiert.");
     EXPECT_EQ(shown[2], "1 Kanal importiert, 1 angepasst, 1 Zeile \u00FCbersprungen.");
@@ -116,7 +116,7 @@ TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {
     QStringList shown;
     ReadReport(shown);  // every line skipped: the reason over the notes that tell why
     Messages.Answer(TMessageAnswer::Ok);
-    for (int attempt = 0; attempt < 3; ++attempt) form.Menu.ImportCsv->trigger();
+    for (int attempt = 0; attempt < 3; ++attempt) form.CsvCommands->Import->trigger();
     EXPECT_EQ(shown.value(0), "No channels could be imported from this file.");
     EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
@@ -127,13 +127,13 @@ TEST_F(CsvCommands, CancelledOrFailedImportsChangeNothing) {
 TEST_F(CsvCommands, ExportWritesTheListAndTellsWhatItCannotCarry) {
     TMainForm& form = StartWith(kReversed7);
     Files.Choose(QString());
-    form.Menu.ExportCsv->trigger();
+    form.CsvCommands->Export->trigger();
     EXPECT_TRUE(QDir(Folder.path()).isEmpty());
     const QString path = Folder.filePath("out.csv");
     Files.Choose(path);
     QStringList shown;
     ReadReport(shown);
-    form.Menu.ExportCsv->trigger();
+    form.CsvCommands->Export->trigger();
     EXPECT_EQ(Files.Requests()[1].Kind, TFileDialogKind::SaveCsv);
     EXPECT_EQ(Files.Requests()[1].PresetName, "PX-A5.csv");
     QFile file(path);

@@ -42,8 +42,7 @@ protected:
 
     QTableWidget* Table(int grid) {
         const TChannelGrids& grids = *Form->Grids;
-        const std::array tables{grids.StringGrid1, grids.StringGrid2, grids.StringGrid3,
-                                grids.StringGrid4};
+        const std::array tables{grids.MemoryGrid, grids.VfoGrid, grids.CallGrid, grids.DtmfGrid};
         return tables[static_cast<size_t>(grid - 1)];
     }
 
@@ -88,23 +87,23 @@ protected:
     }
 
     bool PasteOffered() {
-        const TGridPopupMenus& popups = Form->PopupMenus;
-        const bool offered = Form->Menu.Paste1->isEnabled();
-        for (QAction* paste : {popups.Paste2, popups.Paste3, popups.Paste4}) {
+        const TGridPopupMenus& popups = Form->EditCommands->Popups;
+        const bool offered = Form->EditCommands->Paste->isEnabled();
+        for (QAction* paste : {popups.MemoryPaste, popups.VfoCallPaste, popups.DtmfPaste}) {
             EXPECT_EQ(paste->isEnabled(), offered);
         }
-        EXPECT_EQ(Form->SpeedButtons.SpeedButton3->isEnabled(), offered);
+        EXPECT_EQ(Form->ToolbarButtons.PasteButton->isEnabled(), offered);
         return offered;
     }
 
     bool CutAndDeleteOffered() {
-        const TGridPopupMenus& popups = Form->PopupMenus;
-        const bool offered = Form->Menu.Cut1->isEnabled();
-        for (QAction* item :
-             {popups.Cut2, popups.Cut4, Form->Menu.Delete1, popups.Delete2, popups.Delete4}) {
+        const TGridPopupMenus& popups = Form->EditCommands->Popups;
+        const bool offered = Form->EditCommands->Cut->isEnabled();
+        for (QAction* item : {popups.MemoryCut, popups.DtmfCut, Form->EditCommands->Delete,
+                              popups.MemoryDelete, popups.DtmfDelete}) {
             EXPECT_EQ(item->isEnabled(), offered);
         }
-        EXPECT_EQ(Form->SpeedButtons.SpeedButton2->isEnabled(), offered);
+        EXPECT_EQ(Form->ToolbarButtons.CutButton->isEnabled(), offered);
         return offered;
     }
 };
@@ -112,17 +111,17 @@ protected:
 TEST_F(EditCommands, CopyAndPasteThroughTheEditMenu) {
     TMainForm& form = StartWithChannel3("PX-A5", "AKF0");
     Click(kMemory, 2);
-    form.Menu.Copy1->trigger();
+    form.EditCommands->Copy->trigger();
     EXPECT_EQ(ClipboardBytes(), QByteArray(1, '\0'));  // an empty channel
     EXPECT_FALSE(PasteOffered());
     Click(kMemory, 4);
-    form.Menu.Copy1->trigger();
+    form.EditCommands->Copy->trigger();
     EXPECT_EQ(ClipboardBytes(), kChannel3Bytes);
     EXPECT_FALSE(form.Data().Changed);
     EXPECT_TRUE(PasteOffered());
 
     Click(kMemory, 13);
-    form.Menu.Paste1->trigger();
+    form.EditCommands->Paste->trigger();
     EXPECT_EQ(form.Data().GetChannel(12),
               "12,0145500000,3,1,0,1,0,0,12,08,000,00600000,0,0,0000000000,0,0,,RPT");
     EXPECT_EQ(Cell(kMemory, 13, 3), "RPT");
@@ -132,13 +131,13 @@ TEST_F(EditCommands, CopyAndPasteThroughTheEditMenu) {
 TEST_F(EditCommands, ToolButtonsAndShortcutsActOnTheSelectedRow) {
     TMainForm& form = StartWithChannel3("RV-310", "MKF");
     Click(kMemory, 4);
-    form.SpeedButtons.SpeedButton2->click();  // Cut
+    form.ToolbarButtons.CutButton->click();  // Cut
     EXPECT_EQ(form.Data().GetChannel(3), "");
     EXPECT_EQ(Cell(kMemory, 4, 2), "");
     EXPECT_EQ(ClipboardBytes(), kChannel3Bytes);
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_TRUE(PasteOffered());
-    form.SpeedButtons.SpeedButton3->click();  // Paste
+    form.ToolbarButtons.PasteButton->click();  // Paste
     EXPECT_EQ(form.Data().GetChannel(3), "003" + std::string(kChannel3).substr(2));
 
     QTableWidget* memory = Table(kMemory);
@@ -154,10 +153,10 @@ TEST_F(EditCommands, ToolButtonsAndShortcutsActOnTheSelectedRow) {
     QTest::keyClick(memory, Qt::Key_Delete);
     EXPECT_EQ(form.Data().GetChannel(4), "");
     // In a text box Delete stays the box's own.
-    form.Edit2->setText(QStringLiteral("ab"));
-    form.Edit2->setCursorPosition(0);
-    QTest::keyClick(form.Edit2, Qt::Key_Delete);
-    EXPECT_EQ(form.Edit2->text(), "b");
+    form.CommentEdit->setText(QStringLiteral("ab"));
+    form.CommentEdit->setCursorPosition(0);
+    QTest::keyClick(form.CommentEdit, Qt::Key_Delete);
+    EXPECT_EQ(form.CommentEdit->text(), "b");
     EXPECT_EQ(form.Data().GetChannel(3).substr(0, 14), "003,0145500000");
     QTest::keyClick(memory, Qt::Key_Up);
     QTest::keyClick(memory, Qt::Key_X, Qt::ControlModifier);
@@ -168,16 +167,18 @@ TEST_F(EditCommands, VfoAndCallOfferCopyAndPasteButNotCutOrDelete) {
     TMainForm& form = StartWithChannel3("PX-A7", "AEB0");
     Click(kVfo, 1);
     EXPECT_FALSE(CutAndDeleteOffered());
-    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.SpeedButtons.SpeedButton1->isEnabled());
+    EXPECT_TRUE(form.EditCommands->Copy->isEnabled() &&
+                form.ToolbarButtons.CopyButton->isEnabled());
     QMenu* menu = RightClick(kVfo, 1);
-    ASSERT_EQ(menu, form.PopupMenus.PopupMenu2);
-    EXPECT_EQ(menu->actions(), (QList<QAction*>{form.PopupMenus.Copy3, form.PopupMenus.Paste3}));
-    Choose(menu, form.PopupMenus.Copy3);
+    ASSERT_EQ(menu, form.EditCommands->Popups.VfoCallMenu);
+    EXPECT_EQ(menu->actions(), (QList<QAction*>{form.EditCommands->Popups.VfoCallCopy,
+                                                form.EditCommands->Popups.VfoCallPaste}));
+    Choose(menu, form.EditCommands->Popups.VfoCallCopy);
     EXPECT_EQ(ClipboardBytes(), QByteArray(form.Data().GetVfo().c_str()) + '\0');
 
     Click(kCall, 1);
     EXPECT_FALSE(CutAndDeleteOffered());
-    Choose(RightClick(kCall, 1), form.PopupMenus.Paste3);
+    Choose(RightClick(kCall, 1), form.EditCommands->Popups.VfoCallPaste);
     EXPECT_EQ(form.Data().GetCall(),
               "0,0430000000,6,0,0,0,0,0,08,08,000,01600000,0,0,0000000000,0,,,");
 
@@ -185,8 +186,8 @@ TEST_F(EditCommands, VfoAndCallOfferCopyAndPasteButNotCutOrDelete) {
     const std::string call = form.Data().GetCall();
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::Ok);
-    form.Cut1Click();
-    form.Delete1Click();
+    form.EditCommands->CutClick();
+    form.EditCommands->DeleteClick();
     EXPECT_EQ(Messages.Texts(), (QStringList{kInvalidFunction, kInvalidFunction}));
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Information);
     EXPECT_EQ(form.Data().GetCall(), call);
@@ -201,46 +202,46 @@ TEST_F(EditCommands, BeforeAnyGridCutAndDeleteSayInvalidFunctionAndCopyDoesNothi
     EXPECT_FALSE(PasteOffered());
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.Cut1->trigger();
-    form.Menu.Delete1->trigger();
+    form.EditCommands->Cut->trigger();
+    form.EditCommands->Delete->trigger();
     EXPECT_EQ(Messages.Texts(), (QStringList{kInvalidFunction, kInvalidFunction}));
-    form.Menu.Copy1->trigger();
+    form.EditCommands->Copy->trigger();
     EXPECT_EQ(ClipboardBytes(), "none");
     EXPECT_FALSE(form.Data().Changed);
 }
 
 TEST_F(EditCommands, DtmfPopupMenuAndPasteOnlyIntoTheDtmfGrid) {
     TMainForm& form = StartWithChannel3("PX-A5", "AKF0");
-    const TGridPopupMenus& popups = form.PopupMenus;
+    const TGridPopupMenus& popups = form.EditCommands->Popups;
     QMenu* menu = RightClick(kDtmf, 3);
-    ASSERT_EQ(menu, popups.PopupMenu3);
-    EXPECT_EQ(menu->actions(),
-              (QList<QAction*>{popups.Cut4, popups.Copy4, popups.Paste4, popups.Delete4}));
-    Choose(menu, popups.Copy4);
+    ASSERT_EQ(menu, popups.DtmfMenu);
+    EXPECT_EQ(menu->actions(), (QList<QAction*>{popups.DtmfCut, popups.DtmfCopy, popups.DtmfPaste,
+                                                popups.DtmfDelete}));
+    Choose(menu, popups.DtmfCopy);
     EXPECT_EQ(ClipboardBytes(), QByteArray("2,12*#", 7));
     Click(kVfo, 1);
     EXPECT_FALSE(PasteOffered());
     Click(kMemory, 1);
     EXPECT_FALSE(PasteOffered());
-    Choose(RightClick(kDtmf, 6), popups.Paste4);
+    Choose(RightClick(kDtmf, 6), popups.DtmfPaste);
     EXPECT_EQ(form.Data().GetDtmf(5), "5,12*#");
     EXPECT_EQ(Cell(kDtmf, 6, 2), "12*#");
 
     // Delete leaves the clipboard as it is.
-    Choose(RightClick(kDtmf, 3), popups.Delete4);
+    Choose(RightClick(kDtmf, 3), popups.DtmfDelete);
     EXPECT_EQ(form.Data().GetDtmf(2), "");
     EXPECT_EQ(Cell(kDtmf, 3, 2), "");
-    Choose(RightClick(kMemory, 4), popups.Delete2);
+    Choose(RightClick(kMemory, 4), popups.MemoryDelete);
     EXPECT_EQ(form.Data().GetChannel(3), "");
     EXPECT_EQ(ClipboardBytes(), QByteArray("2,12*#", 7));
 }
 
 TEST_F(EditCommands, LockOutTogglesTheMarkOnChannelRowsOnly) {
     TMainForm& form = StartWithChannel3("PX-A5", "AKF0");
-    QAction* lockout = form.PopupMenus.Lockout2;
+    QAction* lockout = form.EditCommands->Popups.MemoryLockout;
     EXPECT_EQ(lockout->text(), "&Lock Out");
     EXPECT_EQ(lockout->property("HelpContext").toInt(), 545);
-    EXPECT_EQ(form.PopupMenus.Cut2->property("HelpContext").toInt(), 40);
+    EXPECT_EQ(form.EditCommands->Popups.MemoryCut->property("HelpContext").toInt(), 40);
     Choose(RightClick(kMemory, 4), lockout);
     EXPECT_EQ(form.Grids->SelectedRow(kMemory), 4);
     EXPECT_EQ(Cell(kMemory, 4, 0), "*");
@@ -252,7 +253,7 @@ TEST_F(EditCommands, LockOutTogglesTheMarkOnChannelRowsOnly) {
     for (int row : {51, 57, 58}) {  // L0, PR, AL
         RightClick(kMemory, row);
         EXPECT_FALSE(lockout->isEnabled()) << row;
-        form.PopupMenus.PopupMenu1->close();
+        form.EditCommands->Popups.MemoryMenu->close();
     }
 }
 
@@ -264,7 +265,7 @@ TEST_F(EditCommands, ActivationTakesOtherProgramsRecordsCutToOneRecord) {
     ComeForwardWith(longRecord);
     EXPECT_EQ(form.Data().GetClipRecord(), longRecord.left(99).toStdString());
     ASSERT_TRUE(PasteOffered());
-    form.Menu.Paste1->trigger();
+    form.EditCommands->Paste->trigger();
     EXPECT_EQ(Cell(kMemory, 2, 3), "RPTXXX");
 
     // Data of other formats leaves the last record in place.
@@ -279,17 +280,17 @@ TEST_F(EditCommands, ActivationTakesOtherProgramsRecordsCutToOneRecord) {
 TEST_F(EditCommands, OtherPagesOfferNoEditingEvenAfterActivation) {
     TMainForm& form = StartWithChannel3("PX-A5", "AKF0");
     Click(kMemory, 4);
-    form.Menu.Copy1->trigger();
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    form.EditCommands->Copy->trigger();
+    form.PageTabs->setCurrentWidget(form.MenuTab);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_FALSE(PasteOffered());
     EXPECT_FALSE(CutAndDeleteOffered());
     // The shortcut of Copy stays live, and acts on nothing here.
     QGuiApplication::clipboard()->clear();
-    form.Menu.Copy1->trigger();
+    form.EditCommands->Copy->trigger();
     EXPECT_EQ(ClipboardBytes(), "none");
 
-    form.PageControl1->setCurrentWidget(form.TabSheet1);
+    form.PageTabs->setCurrentWidget(form.MemoryTab);
     EXPECT_TRUE(CutAndDeleteOffered());
     EXPECT_TRUE(PasteOffered());  // judged on the record taken before
 }

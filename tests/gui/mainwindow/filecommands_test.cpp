@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -6,10 +7,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 #include "core/files/datafile.h"
 #include "core/files/datafolders.h"
 #include "gui/pages/channelgrids.h"
+#include "gui/pages/menupages.h"
 #include "support/filetraps.h"
 #include "support/mainformfixture.h"
 
@@ -46,10 +49,10 @@ protected:
         return WriteFile(Folder.filePath(name), QByteArray::fromStdString(WriteDataFile(data)));
     }
 
-    void Drop(TMainForm& form, const QString& path) { form.OpenDroppedFile(path); }
+    void Drop(TMainForm& form, const QString& path) { form.FileCommands->OpenDroppedFile(path); }
 
     QString MemoryCell(int row, int column) {
-        const QTableWidgetItem* item = Form->Grids->StringGrid1->item(row - 1, column);
+        const QTableWidgetItem* item = Form->Grids->MemoryGrid->item(row - 1, column);
         return item ? item->text() : QString();
     }
 
@@ -63,13 +66,13 @@ TEST_F(FileCommands, OpenLoadsTheFileAndRemembersItsFolder) {
     const QString path = PxA5File(QStringLiteral("club.tvr"));
     Temp.Set("Channel", "77");
     Files.Choose(path);
-    form.Open1Click();
+    form.FileCommands->OpenClick();
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Open);
     EXPECT_EQ(Files.Requests()[0].Folder, "/start/here/");
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_EQ(MemoryCell(8, 2), "145.500");
     EXPECT_EQ(MemoryCell(8, 3), "HOME");
-    EXPECT_EQ(form.Edit2->text(), "Club list");
+    EXPECT_EQ(form.CommentEdit->text(), "Club list");
     EXPECT_EQ(form.windowTitle(), "TAVRIN [PX-A5A]  [" + path + "]");
     EXPECT_FALSE(form.Data().Changed);
     EXPECT_EQ(Temp.Value("Channel"), "49");
@@ -82,13 +85,13 @@ TEST_F(FileCommands, OpenRecentListsOpenedAndSavedFilesAndOpensThem) {
     TMainForm& form = Start();
     const QString club = PxA5File(QStringLiteral("club & co.tvr"));
     Files.Choose(club);
-    form.Open1Click();
+    form.FileCommands->OpenClick();
     const QString copy = Folder.filePath(QStringLiteral("copy.tvr"));
     Files.Choose(copy);
-    ASSERT_TRUE(form.Save2Click());
-    form.New1Click();
-    form.FillRecentMenu();
-    const QList<QAction*> items = form.Menu.OpenRecent->actions();
+    ASSERT_TRUE(form.FileCommands->SaveAsClick());
+    form.FileCommands->NewClick();
+    form.FileCommands->FillRecentMenu();
+    const QList<QAction*> items = form.FileCommands->RecentMenu->actions();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0]->text(), "&1 " + copy);
     EXPECT_EQ(items[1]->text(), "&2 " + QString(club).replace("&", "&&"));
@@ -106,7 +109,7 @@ TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges)
     for (const QString& path : {text, Folder.filePath(QStringLiteral("missing.tvr"))}) {
         Files.Choose(path);
         Messages.Answer(TMessageAnswer::Ok);
-        form.Open1Click();
+        form.FileCommands->OpenClick();
     }
     EXPECT_EQ(Messages.Texts(), QStringList({"File Open error.", "File Open error."}));
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
@@ -118,6 +121,33 @@ TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges)
     EXPECT_EQ(form.FileName(), "Untitled");
 }
 
+// The file's channel count decides whether memory names exist; the menu pages
+// follow it whichever way the file was opened.
+TEST_F(FileCommands, EveryWayOfOpeningShowsWhetherTheFileHasMemoryNames) {
+    StoreConfiguration("PX-A5", "AKF0");
+    const QString path = PxA5File(QStringLiteral("club.tvr"));
+    const std::vector<std::pair<const char*, std::function<void(TMainForm&)>>> ways{
+        {"Open",
+         [&](TMainForm& form) {
+             Files.Choose(path);
+             form.FileCommands->OpenClick();
+         }},
+        {"Open Recent", [&](TMainForm& form) { form.FileCommands->OpenRecentFile(path); }},
+        {"drop", [&](TMainForm& form) { Drop(form, path); }},
+    };
+    for (const auto& [name, open] : ways) {
+        SCOPED_TRACE(name);
+        Form.reset();
+        Temp.Set("Channel", "99");
+        TMainForm& form = Start();
+        ASSERT_FALSE(form.MenuPages->MemoryNameBox->isEnabled());
+        open(form);
+        EXPECT_EQ(form.FileName(), path);
+        EXPECT_TRUE(form.MenuPages->MemoryNameBox->isEnabled());
+        EXPECT_FALSE(form.Data().Changed);
+    }
+}
+
 TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndKeepsTheDataSet) {
     StoreConfiguration("PX-A7", "AEB0");
     TMainForm& form = Start();
@@ -125,7 +155,7 @@ TEST_F(FileCommands, FileOfAnotherModelIsRefusedAndKeepsTheDataSet) {
     const QString folder = Temp.Value("Path");
     Files.Choose(PxA5File(QStringLiteral("club.tvr")));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Open1Click();
+    form.FileCommands->OpenClick();
     EXPECT_EQ(Messages.Texts(),
               QStringList{"The model name selected in this software does not \nmatch applicable "
                           "model name in the data file.\nYou cannot open this file."});
@@ -264,21 +294,21 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
     const QByteArray theirs = ReadFile(PxA5File(QStringLiteral("club.tvr"), "their comment"));
     const QString elsewhere = Folder.filePath(QStringLiteral("mine.tvr"));
     Messages.Answer(TMessageAnswer::Cancel);
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     EXPECT_EQ(ReadFile(path), theirs);
     Messages.Answer(TMessageAnswer::No);
     Files.Choose(elsewhere);
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     EXPECT_EQ(ReadFile(path), theirs);
     EXPECT_EQ(form.FileName(), elsewhere);
-    form.Save1Click();  // saved here since: no question
+    form.FileCommands->SaveClick();  // saved here since: no question
     ASSERT_EQ(Messages.Shown().size(), 2u);
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::OverwriteSaveAsCancel);
     EXPECT_EQ(Messages.Shown()[0].Detail, path);
 
     WriteFile(elsewhere, "changed by a sync tool");
     Messages.Answer(TMessageAnswer::Yes);
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     EXPECT_EQ(Messages.Shown().size(), 3u);
     EXPECT_TRUE(ReadFile(elsewhere).startsWith("HALVERN"));
     EXPECT_FALSE(ReadFile(elsewhere).contains("HOME"));
@@ -306,14 +336,14 @@ TEST_F(FileCommands, MixedCaseToneBurstOptionIsAFileName) {
 TEST_F(FileCommands, JapaneseCommentsTravelInShiftJis) {
     StoreConfiguration("PX-A5", "JJ10");
     TMainForm& form = Start();
-    TypeText(form.Edit2, QStringLiteral("無線クラブ"));
+    TypeText(form.CommentEdit, QStringLiteral("無線クラブ"));
     const QString path = Folder.filePath(QStringLiteral("jp.tvr"));
     Files.Choose(path);
-    ASSERT_TRUE(form.Save2Click());
+    ASSERT_TRUE(form.FileCommands->SaveAsClick());
     EXPECT_TRUE(ReadFile(path).contains("\x96\xb3\x90\xfc\x83\x4e\x83\x89\x83\x75"));
     Files.Choose(path);
-    form.Open1Click();
-    EXPECT_EQ(form.Edit2->text(), QStringLiteral("無線クラブ"));
+    form.FileCommands->OpenClick();
+    EXPECT_EQ(form.CommentEdit->text(), QStringLiteral("無線クラブ"));
 }
 
 TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
@@ -322,7 +352,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
     TMainForm& form = Start();
     const QString path = Folder.filePath(QStringLiteral("club.tvr"));
     Files.Choose(path);
-    ASSERT_TRUE(form.Save2Click());
+    ASSERT_TRUE(form.FileCommands->SaveAsClick());
     const QByteArray saved = ReadFile(path);
     for (int channel = 0; channel < 200; ++channel) form.Data().SetChannel(channel, kChannel7);
 
@@ -334,7 +364,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayLeavesTheOldFileIntact) {
     tiny.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &tiny);
     Messages.Answer(TMessageAnswer::Ok);
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -353,7 +383,7 @@ TEST_F(FileCommands, SaveAsRefusesWhatIsNotARegularFileAndLeavesItAlone) {
     ASSERT_TRUE(QFile::link(Folder.filePath(QStringLiteral("fifo")), link));
     Files.Choose(link);
     Messages.Answer(TMessageAnswer::Ok);
-    EXPECT_FALSE(form.Save2Click());
+    EXPECT_FALSE(form.FileCommands->SaveAsClick());
     EXPECT_EQ(Messages.Texts(), QStringList{"File Open error."});
     EXPECT_EQ(Messages.Shown()[0].Detail, link + ": not a regular file");
     EXPECT_EQ(KindOf(Folder.filePath(QStringLiteral("fifo"))), S_IFIFO);

@@ -8,11 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <vector>
 
 #include "core/files/datafile.h"
 #include "gui/dialogs/setupform.h"
@@ -29,12 +31,12 @@ const QString kChangedQuestion =
 const char kChannel5[] = "05,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,0,,";
 
 bool TabVisible(TMainForm& form, QWidget* page) {
-    return form.PageControl1->isTabVisible(form.PageControl1->indexOf(page));
+    return form.PageTabs->isTabVisible(form.PageTabs->indexOf(page));
 }
 
 QList<int> CheckedPorts(TMainForm& form) {
     QList<int> checked;
-    for (QAction* item : form.Menu.ComItems) {
+    for (QAction* item : form.PortCommands->ComItems) {
         if (item->isChecked()) checked.append(item->data().toInt());
     }
     return checked;
@@ -68,9 +70,9 @@ TEST_F(MainFormTest, FirstStartAsksForTheConfigurationAndStoresIt) {
     EXPECT_EQ(Temp.Value("Type"), "MKF");
     EXPECT_EQ(Temp.Value("Limit"), "0136,0173");
     EXPECT_EQ(CheckedPorts(form), QList<int>{1});
-    EXPECT_FALSE(TabVisible(form, form.TabSheet2));
-    EXPECT_TRUE(TabVisible(form, form.TabSheet3));
-    EXPECT_TRUE(TabVisible(form, form.TabSheet4));
+    EXPECT_FALSE(TabVisible(form, form.MenuTab));
+    EXPECT_TRUE(TabVisible(form, form.Menu1Tab));
+    EXPECT_TRUE(TabVisible(form, form.Menu2Tab));
 }
 
 TEST_F(MainFormTest, ClosingTheFirstRunChoiceTakesTheFirstRow) {
@@ -81,8 +83,8 @@ TEST_F(MainFormTest, ClosingTheFirstRunChoiceTakesTheFirstRow) {
     TMainForm& form = Start();
     EXPECT_EQ(form.Data().GetModel(), "PX-A5");
     EXPECT_EQ(form.Data().GetMarketCode(), "AKF0");
-    EXPECT_TRUE(TabVisible(form, form.TabSheet2));
-    EXPECT_FALSE(TabVisible(form, form.TabSheet3));
+    EXPECT_TRUE(TabVisible(form, form.MenuTab));
+    EXPECT_FALSE(TabVisible(form, form.Menu1Tab));
 }
 
 TEST_F(MainFormTest, StoredSettingsStartWithoutQuestions) {
@@ -119,7 +121,7 @@ TEST_F(MainFormTest, NewWithoutChangesResetsTheDataSilently) {
     form.Data().SetChannel(5, kChannel5);
     form.Data().SetChannel(207, "");
     form.Data().SetMenuSlot(1, "0");
-    form.New1Click();
+    form.FileCommands->NewClick();
     EXPECT_TRUE(Messages.Shown().empty());
     EXPECT_EQ(form.Data().GetChannel(5), "");
     EXPECT_EQ(form.Data().GetChannel(207).substr(0, 3), "AL,");
@@ -130,14 +132,14 @@ TEST_F(MainFormTest, NewWithoutChangesResetsTheDataSilently) {
 TEST_F(MainFormTest, TypingACommentMarksTheDataChangedAndNewEmptiesIt) {
     StoreConfiguration("PX-A5", "AKF0");
     TMainForm& form = Start();
-    TypeText(form.Edit2, QStringLiteral("Café net"));
+    TypeText(form.CommentEdit, QStringLiteral("Café net"));
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_EQ(form.Data().GetComment(), "Caf\xE9 net");
     Messages.Answer(TMessageAnswer::No);
-    form.New1Click();
+    form.FileCommands->NewClick();
     EXPECT_EQ(Messages.Texts(), QStringList{kChangedQuestion});
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::YesNoCancelWarning);
-    EXPECT_EQ(form.Edit2->text(), "");
+    EXPECT_EQ(form.CommentEdit->text(), "");
     EXPECT_EQ(form.Data().GetComment(), "");
     EXPECT_FALSE(form.Data().Changed);
 }
@@ -148,22 +150,22 @@ TEST_F(MainFormTest, ClosingADialogGivesTheKeyboardBackToTheGrid) {
     StoreConfiguration("PX-A5", "AKF0");
     TMainForm& form = Start();
     form.activateWindow();
-    form.Grids->StringGrid4->setFocus();
-    form.Edit2->setFocus();
+    form.Grids->DtmfGrid->setFocus();
+    form.CommentEdit->setFocus();
     Dialogs.Then([](QDialog&) { return int(QDialog::Rejected); });
-    form.About1Click();
-    EXPECT_EQ(form.focusWidget(), form.Edit2);  // the dialog's command has not yet ended
+    form.HelpCommands->AboutClick();
+    EXPECT_EQ(form.focusWidget(), form.CommentEdit);  // the dialog's command has not yet ended
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.focusWidget(), form.Grids->StringGrid4);
+    EXPECT_EQ(form.focusWidget(), form.Grids->DtmfGrid);
     EXPECT_FALSE(form.Data().Changed);
 }
 
 TEST_F(MainFormTest, CommentKeepsAtMostFiftyCharactersInTheMarketsCodePage) {
     StoreConfiguration("PX-A5", "JJ10");
     TMainForm& form = Start();
-    EXPECT_TRUE(form.Edit2->font().families().contains(QStringLiteral("ＭＳ　Ｐ明朝")));
-    TypeText(form.Edit2, QString(60, QChar(0x3042)));
-    EXPECT_EQ(form.Edit2->text().size(), 50);
+    EXPECT_TRUE(form.CommentEdit->font().families().contains(QStringLiteral("ＭＳ　Ｐ明朝")));
+    TypeText(form.CommentEdit, QString(60, QChar(0x3042)));
+    EXPECT_EQ(form.CommentEdit->text().size(), 50);
     EXPECT_EQ(form.Data().GetComment().size(), 100u);
     EXPECT_EQ(form.Data().GetComment().substr(0, 2), "\x82\xA0");
 }
@@ -175,12 +177,12 @@ TEST_F(MainFormTest, NewWithChangesFollowsTheAnswer) {
     form.Data().Changed = true;
 
     Messages.Answer(TMessageAnswer::Cancel);
-    form.New1Click();
+    form.FileCommands->NewClick();
     EXPECT_EQ(form.Data().GetChannel(5), kChannel5);
     EXPECT_TRUE(form.Data().Changed);
 
     Messages.Answer(TMessageAnswer::No);
-    form.New1Click();
+    form.FileCommands->NewClick();
     EXPECT_EQ(form.Data().GetChannel(5), "");
     EXPECT_FALSE(form.Data().Changed);
 }
@@ -192,7 +194,7 @@ TEST_F(MainFormTest, YesThenCancelledSaveAsKeepsTheChanges) {
     form.Data().Changed = true;
     Messages.Answer(TMessageAnswer::Yes);
     Files.Choose(QString());
-    form.New1Click();
+    form.FileCommands->NewClick();
     ASSERT_EQ(Files.Requests().size(), 1u);
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Save);
     EXPECT_EQ(Files.Requests()[0].PresetName, "Untitled");
@@ -213,7 +215,7 @@ TEST_F(MainFormTest, YesThenFailedSaveKeepsTheChanges) {
     Messages.Answer(TMessageAnswer::Yes);
     Files.Choose(QStringLiteral("/nonexistent-folder/radio.tvr"));
     Messages.Answer(TMessageAnswer::Ok);
-    form.New1Click();
+    form.FileCommands->NewClick();
     EXPECT_EQ(Messages.Texts().last(), "File Open error.");
     EXPECT_EQ(Messages.Shown().back().Style, TMessageStyle::Error);
     EXPECT_EQ(form.Data().GetChannel(5), kChannel5);
@@ -230,7 +232,7 @@ TEST_F(MainFormTest, YesSavesUnderTheChosenNameThenGoesOn) {
     const std::string saved = WriteDataFile(form.Data());
     Messages.Answer(TMessageAnswer::Yes);
     Files.Choose(path);
-    form.New1Click();
+    form.FileCommands->NewClick();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), saved);
@@ -250,7 +252,7 @@ TEST_F(MainFormTest, SaveAsRefusesOtherExtensionsAndLeavesTheirFilesAlone) {
     file.close();
     Files.Choose(other);
     Messages.Answer(TMessageAnswer::Ok);
-    EXPECT_FALSE(form.Save2Click());
+    EXPECT_FALSE(form.FileCommands->SaveAsClick());
     EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("File Open error.")});
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "keep me");
@@ -263,14 +265,14 @@ TEST_F(MainFormTest, SaveOnANamedFileWritesInPlaceAndAsksAgainOnceItIsGone) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("club.tvr"));
     Files.Choose(path);
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     EXPECT_EQ(Files.Requests().back().PresetName, "Untitled");
     EXPECT_EQ(form.FileName(), path);
     EXPECT_EQ(form.windowTitle(), "TAVRIN [RV-350A -1]  [" + path + "]");
 
     form.Data().SetComment("second");
     form.Data().Changed = true;
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     EXPECT_EQ(Files.Requests().size(), 1u);
     EXPECT_FALSE(form.Data().Changed);
     QFile file(path);
@@ -280,7 +282,7 @@ TEST_F(MainFormTest, SaveOnANamedFileWritesInPlaceAndAsksAgainOnceItIsGone) {
 
     ASSERT_TRUE(QFile::remove(path));
     Files.Choose(QString());
-    form.Save1Click();
+    form.FileCommands->SaveClick();
     ASSERT_EQ(Files.Requests().size(), 2u);
     EXPECT_EQ(Files.Requests().back().PresetName, path);
 }
@@ -311,20 +313,53 @@ TEST_F(MainFormTest, ClosingUnchangedDataAsksNothing) {
 TEST_F(MainFormTest, MenusCarryTheirShortcutsAndHelpContexts) {
     StoreConfiguration("RV-310", "MM9");
     TMainForm& form = Start();
-    EXPECT_EQ(form.Menu.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(form.Menu.Delete1->shortcuts(),
+    EXPECT_EQ(form.FileCommands->New->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(form.EditCommands->Delete->shortcuts(),
               (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Del")),
                                    QKeySequence(Qt::Key_Delete)}));
-    EXPECT_EQ(form.Menu.Print1->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    EXPECT_EQ(form.Menu.Exit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    EXPECT_EQ(form.Menu.Save2->property("HelpContext").toInt(), 20);
-    EXPECT_EQ(form.Menu.ModelSelect1->property("HelpContext").toInt(), 90);
-    EXPECT_EQ(form.Edit2->property("HelpContext").toInt(), 105);
-    ASSERT_EQ(form.Menu.ComItems.size(), 20);
-    EXPECT_EQ(form.Menu.ComItems[9]->text(), "Com1&0");
-    EXPECT_EQ(form.Menu.ComItems[10]->text(), "Com&11");
-    EXPECT_EQ(form.SpeedButtons.SpeedButton4->toolTip(), "Read");
-    EXPECT_EQ(form.PageControl1->tabText(0), "Memor&y");
+    EXPECT_EQ(form.FileCommands->Print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(form.FileCommands->Exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(form.FileCommands->SaveAs->property("HelpContext").toInt(), 20);
+    EXPECT_EQ(form.ModelCommands->ModelSelect->property("HelpContext").toInt(), 90);
+    EXPECT_EQ(form.CommentEdit->property("HelpContext").toInt(), 105);
+    ASSERT_EQ(form.PortCommands->ComItems.size(), 20);
+    EXPECT_EQ(form.PortCommands->ComItems[9]->text(), "Com1&0");
+    EXPECT_EQ(form.PortCommands->ComItems[10]->text(), "Com&11");
+    EXPECT_EQ(form.ToolbarButtons.ReadButton->toolTip(), "Read");
+    EXPECT_EQ(form.PageTabs->tabText(0), "Memor&y");
+}
+
+// A toolbar button is its menu item's action: a click triggers that action,
+// and the button is enabled exactly when the action is.
+TEST_F(MainFormTest, EachToolbarButtonIsItsMenuItem) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const TToolbarButtons& buttons = form.ToolbarButtons;
+    const std::vector<std::pair<QToolButton*, QAction*>> items{
+        {buttons.NewButton, form.FileCommands->New},
+        {buttons.OpenButton, form.FileCommands->Open},
+        {buttons.SaveButton, form.FileCommands->Save},
+        {buttons.CutButton, form.EditCommands->Cut},
+        {buttons.CopyButton, form.EditCommands->Copy},
+        {buttons.PasteButton, form.EditCommands->Paste},
+        {buttons.UndoButton, form.UndoCommands->Undo},
+        {buttons.RedoButton, form.UndoCommands->Redo},
+        {buttons.ReadButton, form.RadioCommands->ReadAll},
+        {buttons.WriteButton, form.RadioCommands->WriteAll},
+        {buttons.PrintButton, form.FileCommands->Print},
+    };
+    for (const auto& [button, action] : items) {
+        SCOPED_TRACE(button->toolTip().toStdString());
+        for (const auto& item : items) item.second->setEnabled(item.second != action);
+        for (const auto& [other, otherAction] : items)
+            EXPECT_EQ(other->isEnabled(), other != button);
+        action->setEnabled(true);
+        // The test listens in place of the command.
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(action, &QAction::triggered);
+        button->click();
+        EXPECT_EQ(triggered.count(), 1);
+    }
 }
 
 }  // namespace
@@ -337,13 +372,13 @@ TEST_F(MainFormTest, MenusTabsAndHintsAreTranslatedButNotTheNamesAndShortcuts) {
     StoreConfiguration("PX-A5", "AKF0");
     const TStarTranslator translator;
     TMainForm& form = Start();
-    EXPECT_EQ(form.Menu.File1->title(), "&File*");
-    EXPECT_EQ(form.Menu.Cut1->text(), "Cu&t*");
-    EXPECT_EQ(form.Menu.Cut1->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-    EXPECT_EQ(form.SpeedButtons.SpeedButton7->toolTip(), "New*");
-    EXPECT_EQ(form.PageControl1->tabText(1), "Ch&annels*");
-    EXPECT_EQ(form.Menu.ComItems.first()->text(), "Com&1");
-    const QList<QAction*> languages = form.Menu.LanguageItems->actions();
+    EXPECT_EQ(form.Menu.FileMenu->title(), "&File*");
+    EXPECT_EQ(form.EditCommands->Cut->text(), "Cu&t*");
+    EXPECT_EQ(form.EditCommands->Cut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(form.ToolbarButtons.NewButton->toolTip(), "New*");
+    EXPECT_EQ(form.PageTabs->tabText(1), "Ch&annels*");
+    EXPECT_EQ(form.PortCommands->ComItems.first()->text(), "Com&1");
+    const QList<QAction*> languages = form.HelpCommands->LanguageItems->actions();
     EXPECT_EQ(languages[0]->text(), "System Language*");
     EXPECT_EQ(languages[2]->text(), "Deutsch");
 }
@@ -353,7 +388,7 @@ TEST_F(MainFormTest, MenusTabsAndHintsAreTranslatedButNotTheNamesAndShortcuts) {
 TEST_F(MainFormTest, LanguageChoiceIsKeptForTheNextStart) {
     StoreConfiguration("PX-A5", "AKF0");
     TMainForm& form = Start();
-    const QList<QAction*> items = form.Menu.LanguageItems->actions();
+    const QList<QAction*> items = form.HelpCommands->LanguageItems->actions();
     ASSERT_EQ(items.size(), 4);
     EXPECT_TRUE(items[0]->isChecked());
     Messages.Answer(TMessageAnswer::Ok);
@@ -378,9 +413,9 @@ TEST_F(MainFormTest, LanguageChoiceIsKeptForTheNextStart) {
 // The controls of every page that show a text, whose text is cut: narrower than it needs.
 QStringList CutTexts(TMainForm& form) {
     QStringList cut;
-    for (int page = 0; page < form.PageControl1->count(); ++page) {
-        if (!form.PageControl1->isTabVisible(page)) continue;
-        form.PageControl1->setCurrentIndex(page);
+    for (int page = 0; page < form.PageTabs->count(); ++page) {
+        if (!form.PageTabs->isTabVisible(page)) continue;
+        form.PageTabs->setCurrentIndex(page);
         for (QWidget* control : form.findChildren<QWidget*>()) {
             if (!control->isVisibleTo(&form)) continue;
             QString text;
@@ -395,7 +430,7 @@ QStringList CutTexts(TMainForm& form) {
             if (!text.isEmpty() && control->width() < needed) cut << text;
         }
     }
-    form.PageControl1->setCurrentIndex(0);
+    form.PageTabs->setCurrentIndex(0);
     return cut;
 }
 
@@ -404,8 +439,8 @@ QStringList CutTexts(TMainForm& form) {
 QStringList ClashingMnemonics(TMainForm& form) {
     QStringList texts;
     for (QAction* menu : form.menuBar()->actions()) texts << menu->text();
-    for (int page = 0; page < form.PageControl1->count(); ++page) {
-        if (form.PageControl1->isTabVisible(page)) texts << form.PageControl1->tabText(page);
+    for (int page = 0; page < form.PageTabs->count(); ++page) {
+        if (form.PageTabs->isTabVisible(page)) texts << form.PageTabs->tabText(page);
     }
     QStringList letters;
     QStringList clashing;
@@ -432,7 +467,7 @@ TEST_F(MainFormTest, StartsInEachLanguageWithNoTextCut) {
         Form.reset();
         EXPECT_TRUE(InstallTranslations(*qApp, QString::fromLatin1(test.Language)));
         TMainForm& form = Start();
-        EXPECT_EQ(form.Menu.File1->title(), QString::fromUtf8(test.File));
+        EXPECT_EQ(form.Menu.FileMenu->title(), QString::fromUtf8(test.File));
         EXPECT_EQ(CutTexts(form), QStringList{});
         EXPECT_EQ(ClashingMnemonics(form), QStringList{});
     }

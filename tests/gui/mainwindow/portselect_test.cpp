@@ -19,7 +19,7 @@ protected:
     }
     QList<int> Ticked() {
         QList<int> ticked;
-        for (QAction* item : Form->Menu.ComItems) {
+        for (QAction* item : Form->PortCommands->ComItems) {
             if (item->isChecked()) ticked.append(item->data().toInt());
         }
         return ticked;
@@ -30,7 +30,7 @@ protected:
 
 TEST_F(PortSelect, AvailablePortIsTakenAndRemembered) {
     TMainForm& form = StartWithPorts();
-    form.Menu.ComItems[9]->trigger();
+    form.PortCommands->ComItems[9]->trigger();
     EXPECT_EQ(form.CommPort(), "COM10");
     EXPECT_EQ(Ticked(), QList<int>{10});
     QCloseEvent close;
@@ -40,10 +40,10 @@ TEST_F(PortSelect, AvailablePortIsTakenAndRemembered) {
 
 TEST_F(PortSelect, UnavailablePortKeepsTheEarlierChoice) {
     TMainForm& form = StartWithPorts();
-    form.Menu.ComItems[2]->trigger();
+    form.PortCommands->ComItems[2]->trigger();
     ASSERT_EQ(form.CommPort(), "COM3");
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ComItems[4]->trigger();
+    form.PortCommands->ComItems[4]->trigger();
     EXPECT_EQ(Messages.Texts(),
               QStringList{"The COM5 port is unavailable.\nPlease check the COM5 port status."});
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
@@ -57,7 +57,7 @@ TEST_F(PortSelect, PortHeldByAnotherProgramIsUnavailable) {
     holder.SetDeviceName(Radio.Path());
     holder.OpenCommport();
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ComItems[2]->trigger();
+    form.PortCommands->ComItems[2]->trigger();
     EXPECT_EQ(Messages.Texts(),
               QStringList{"The COM3 port is unavailable.\nPlease check the COM3 port status."});
     EXPECT_EQ(form.CommPort(), "COM1");
@@ -65,13 +65,13 @@ TEST_F(PortSelect, PortHeldByAnotherProgramIsUnavailable) {
 
 TEST_F(PortSelect, RadioCommandsTestTheSelectedPort) {
     TMainForm& form = StartWithPorts();
-    form.Menu.ComItems[2]->trigger();
-    EXPECT_TRUE(form.CheckSelectedPort());
+    form.PortCommands->ComItems[2]->trigger();
+    EXPECT_TRUE(form.PortCommands->CheckSelectedPort());
     TKComm holder;
     holder.SetDeviceName(Radio.Path());
     holder.OpenCommport();
     Messages.Answer(TMessageAnswer::Ok);
-    EXPECT_FALSE(form.CheckSelectedPort());
+    EXPECT_FALSE(form.PortCommands->CheckSelectedPort());
     EXPECT_EQ(
         Messages.Texts(),
         QStringList{"The selected COM port is unavailable.\nPlease check the COM port status."});
@@ -79,9 +79,9 @@ TEST_F(PortSelect, RadioCommandsTestTheSelectedPort) {
 
 TEST_F(PortSelect, ItemsShowTheDeviceTheyStandFor) {
     TMainForm& form = StartWithPorts();
-    emit form.Menu.PortSelect1->aboutToShow();
-    EXPECT_EQ(form.Menu.ComItems[2]->toolTip().toStdString(), Radio.Path());
-    EXPECT_EQ(form.Menu.ComItems[1]->statusTip(), "/dev/ttyUSB1");
+    emit form.PortCommands->PortMenu->aboutToShow();
+    EXPECT_EQ(form.PortCommands->ComItems[2]->toolTip().toStdString(), Radio.Path());
+    EXPECT_EQ(form.PortCommands->ComItems[1]->statusTip(), "/dev/ttyUSB1");
 }
 
 }  // namespace

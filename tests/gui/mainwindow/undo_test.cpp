@@ -39,15 +39,15 @@ protected:
         StoreConfiguration("PX-A5", "AKF0");
         Start().Data().SetChannel(7, kChannel7);
         Form->RefreshGrids();
-        Form->ResetUndoHistory();
+        Form->UndoCommands->Reset();
         return *Form;
     }
 
     TShown Shown() const {
-        TShown shown{WriteDataFile(Form->Data()), {}, Form->Edit2->text()};
+        TShown shown{WriteDataFile(Form->Data()), {}, Form->CommentEdit->text()};
         const TChannelGrids& grids = *Form->Grids;
         for (QTableWidget* table :
-             {grids.StringGrid1, grids.StringGrid2, grids.StringGrid3, grids.StringGrid4}) {
+             {grids.MemoryGrid, grids.VfoGrid, grids.CallGrid, grids.DtmfGrid}) {
             shown.Cells << QString::number(table->rowCount());
             for (int row = 0; row < table->rowCount(); ++row) {
                 for (int column = 0; column < table->columnCount(); ++column) {
@@ -69,18 +69,18 @@ protected:
     void ExpectUndoneAndRedone(const TShown& before) {
         const TShown after = Shown();
         ASSERT_NE(after.File, before.File) << "nothing changed";
-        ASSERT_TRUE(Form->Menu.Undo->isEnabled());
-        EXPECT_FALSE(Form->Menu.Redo->isEnabled());
-        Form->Menu.Undo->trigger();
+        ASSERT_TRUE(Form->UndoCommands->Undo->isEnabled());
+        EXPECT_FALSE(Form->UndoCommands->Redo->isEnabled());
+        Form->UndoCommands->Undo->trigger();
         ExpectSame(Shown(), before);
-        ASSERT_TRUE(Form->Menu.Redo->isEnabled());
-        Form->Menu.Redo->trigger();
+        ASSERT_TRUE(Form->UndoCommands->Redo->isEnabled());
+        Form->UndoCommands->Redo->trigger();
         ExpectSame(Shown(), after);
-        EXPECT_FALSE(Form->Menu.Redo->isEnabled());
+        EXPECT_FALSE(Form->UndoCommands->Redo->isEnabled());
     }
 
     void SelectMemoryRow(int row) {
-        QTableWidget* grid = Form->Grids->StringGrid1;
+        QTableWidget* grid = Form->Grids->MemoryGrid;
         QTableWidgetItem* label = grid->item(row - 1, 1);
         grid->scrollToItem(label);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -89,20 +89,20 @@ protected:
 
     // Undo and Redo, as the menu items and the tool buttons offer them.
     bool UndoOffered() const {
-        const bool offered = Form->Menu.Undo->isEnabled();
-        EXPECT_EQ(Form->SpeedButtons.UndoButton->isEnabled(), offered);
+        const bool offered = Form->UndoCommands->Undo->isEnabled();
+        EXPECT_EQ(Form->ToolbarButtons.UndoButton->isEnabled(), offered);
         return offered;
     }
     bool RedoOffered() const {
-        const bool offered = Form->Menu.Redo->isEnabled();
-        EXPECT_EQ(Form->SpeedButtons.RedoButton->isEnabled(), offered);
+        const bool offered = Form->UndoCommands->Redo->isEnabled();
+        EXPECT_EQ(Form->ToolbarButtons.RedoButton->isEnabled(), offered);
         return offered;
     }
 
     QString SaveFile(const char* name) {
         const QString path = Folder.filePath(QString::fromLatin1(name));
         Files.Choose(path);
-        EXPECT_TRUE(Form->Save2Click());
+        EXPECT_TRUE(Form->FileCommands->SaveAsClick());
         return path;
     }
 
@@ -111,32 +111,32 @@ protected:
 
 TEST_F(Undo, MenuItemsAndToolButtonsAreOfferedOnlyWithStepsToTake) {
     TMainForm& form = StartWithChannel7();
-    EXPECT_EQ(form.Menu.Undo->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(form.Menu.Redo->shortcuts(),
+    EXPECT_EQ(form.UndoCommands->Undo->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(form.UndoCommands->Redo->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-    EXPECT_EQ(form.Menu.Edit1->actions().indexOf(form.Menu.Undo), 0);
-    EXPECT_TRUE(form.Menu.Edit1->actions().value(2)->isSeparator());
+    EXPECT_EQ(form.Menu.EditMenu->actions().indexOf(form.UndoCommands->Undo), 0);
+    EXPECT_TRUE(form.Menu.EditMenu->actions().value(2)->isSeparator());
     EXPECT_FALSE(UndoOffered());
     EXPECT_FALSE(RedoOffered());
     SelectMemoryRow(8);
-    form.Menu.Delete1->trigger();
+    form.EditCommands->Delete->trigger();
     EXPECT_TRUE(UndoOffered());
-    form.SpeedButtons.UndoButton->click();
+    form.ToolbarButtons.UndoButton->click();
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     EXPECT_FALSE(UndoOffered());
     EXPECT_TRUE(RedoOffered());
-    form.SpeedButtons.RedoButton->click();
+    form.ToolbarButtons.RedoButton->click();
     EXPECT_EQ(form.Data().GetChannel(7), "");
     EXPECT_FALSE(RedoOffered());
 
     // The menu pages keep Undo within reach; the channel commands are only for the grids.
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
-    EXPECT_TRUE(form.Menu.Edit1->menuAction()->isEnabled());
+    form.PageTabs->setCurrentWidget(form.MenuTab);
+    EXPECT_TRUE(form.Menu.EditMenu->menuAction()->isEnabled());
     EXPECT_TRUE(UndoOffered());
-    EXPECT_FALSE(form.Menu.Copy1->isEnabled() || form.Menu.Cut1->isEnabled() ||
-                 form.Menu.MemorySort1->isEnabled());
-    form.PageControl1->setCurrentWidget(form.TabSheet1);
-    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.Menu.MemorySort1->isEnabled());
+    EXPECT_FALSE(form.EditCommands->Copy->isEnabled() || form.EditCommands->Cut->isEnabled() ||
+                 form.EditCommands->MemorySort->isEnabled());
+    form.PageTabs->setCurrentWidget(form.MemoryTab);
+    EXPECT_TRUE(form.EditCommands->Copy->isEnabled() && form.EditCommands->MemorySort->isEnabled());
 }
 
 TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
@@ -149,25 +149,25 @@ TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
         editor.Button2->click();  // OK
         return editor.result();
     });
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Return);
     ASSERT_EQ(Dialogs.Count(), 1);
-    EXPECT_EQ(form.Grids->StringGrid1->item(7, 2)->text(), "146.000");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(7, 2)->text(), "146.000");
     ExpectUndoneAndRedone(before);
 
     // An editor closed without a change adds no step.
-    form.Menu.Undo->trigger();
+    form.UndoCommands->Undo->trigger();
     Dialogs.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Return);
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Return);
     EXPECT_TRUE(RedoOffered());
 }
 
 TEST_F(Undo, ChannelCommandsAreTakenBackOneByOne) {
     TMainForm& form = StartWithChannel7();
     const std::initializer_list<std::pair<int, QAction*>> commands = {
-        {8, form.PopupMenus.Lockout2},
-        {8, form.Menu.Cut1},
-        {4, form.Menu.Paste1},
-        {4, form.Menu.Delete1},
+        {8, form.EditCommands->Popups.MemoryLockout},
+        {8, form.EditCommands->Cut},
+        {4, form.EditCommands->Paste},
+        {4, form.EditCommands->Delete},
     };
     for (const auto& [row, command] : commands) {
         SCOPED_TRACE(command->text().toStdString());
@@ -184,36 +184,35 @@ TEST_F(Undo, SortAndChannelCountAreTakenBack) {
     TShown before = Shown();
     Dialogs.Then([](QDialog& dialog) {
         auto& sort = dynamic_cast<TSortForm&>(dialog);
-        sort.Button1->click();
+        sort.SortButton->click();
         return sort.result();
     });
-    form.Menu.MemorySort1->trigger();
+    form.EditCommands->MemorySort->trigger();
     EXPECT_EQ(RecordField(form.Data().GetChannel(0), kRxFreqField), "0145500000");
     ExpectUndoneAndRedone(before);
 
     // The grid is rebuilt for the other channel count, both ways.
     before = Shown();
-    const int rows = form.Grids->StringGrid1->rowCount();
+    const int rows = form.Grids->MemoryGrid->rowCount();
     Dialogs.Then([](QDialog& dialog) {
         auto& select = dynamic_cast<TMChannelForm&>(dialog);
-        (select.RadioButton_NameOn->isChecked() ? select.RadioButton_NameOff
-                                                : select.RadioButton_NameOn)
+        (select.SmallerCountRadio->isChecked() ? select.LargerCountRadio : select.SmallerCountRadio)
             ->setChecked(true);
-        select.Button_OK->click();
+        select.OkButton->click();
         return select.result();
     });
     Messages.Answer(TMessageAnswer::Yes);
-    form.Menu.MemoryChannelSelect1->trigger();
-    EXPECT_NE(form.Grids->StringGrid1->rowCount(), rows);
+    form.ModelCommands->MemoryChannelSelect->trigger();
+    EXPECT_NE(form.Grids->MemoryGrid->rowCount(), rows);
     ExpectUndoneAndRedone(before);
 }
 
 TEST_F(Undo, AMenuSettingChangedWithTheKeysIsOneStep) {
     TMainForm& form = StartWithChannel7();
     const TShown before = Shown();
-    QComboBox* list = form.MenuPages->ComboBox_TOT;
+    QComboBox* list = form.MenuPages->TimeOutTimerList;
     const int shown = list->currentIndex();
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    form.PageTabs->setCurrentWidget(form.MenuTab);
     list->setFocus();
     const Qt::Key key = shown + 2 < list->count() ? Qt::Key_Down : Qt::Key_Up;
     QTest::keyClick(list, key);
@@ -229,40 +228,40 @@ TEST_F(Undo, AMenuSettingChangedWithTheKeysIsOneStep) {
 TEST_F(Undo, TypingACommentIsOneStepAndCtrlZInTheBoxIsTheBoxs) {
     TMainForm& form = StartWithChannel7();
     const TShown before = Shown();
-    form.Edit2->setFocus();
-    TypeText(form.Edit2, QStringLiteral("club net"));
+    form.CommentEdit->setFocus();
+    TypeText(form.CommentEdit, QStringLiteral("club net"));
     EXPECT_EQ(form.Data().GetComment(), "club net");
     ExpectUndoneAndRedone(before);
 
     // Inside the box Ctrl+Z is the box's own undo: with nothing typed since the box was
     // filled it has nothing to take back, and the comment stays.
-    form.Edit2->setFocus();
-    QTest::keyClick(form.Edit2, Qt::Key_Z, Qt::ControlModifier);
+    form.CommentEdit->setFocus();
+    QTest::keyClick(form.CommentEdit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form.Data().GetComment(), "club net");
     // After typing it takes the typing back, and the data set follows the box.
-    form.Edit2->end(false);
-    TypeText(form.Edit2, QStringLiteral(" x"));
-    QTest::keyClick(form.Edit2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit2->text(), "club net");
+    form.CommentEdit->end(false);
+    TypeText(form.CommentEdit, QStringLiteral(" x"));
+    QTest::keyClick(form.CommentEdit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.CommentEdit->text(), "club net");
     EXPECT_EQ(form.Data().GetComment(), "club net");
 
     // From the grid it takes back the comment as typed in the box.
-    form.Grids->StringGrid1->setFocus();
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Z, Qt::ControlModifier);
+    form.Grids->MemoryGrid->setFocus();
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Z, Qt::ControlModifier);
     ExpectSame(Shown(), before);
-    QTest::keyClick(form.Grids->StringGrid1, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit2->text(), "club net");
+    QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.CommentEdit->text(), "club net");
 }
 
 TEST_F(Undo, LeavingTheCommentBoxEndsItsStep) {
     TMainForm& form = StartWithChannel7();
-    form.Edit2->setFocus();
-    TypeText(form.Edit2, QStringLiteral("one"));
-    form.Grids->StringGrid1->setFocus();
-    form.Edit2->setFocus();
-    TypeText(form.Edit2, QStringLiteral(" two"));
-    form.Menu.Undo->trigger();
-    EXPECT_EQ(form.Edit2->text(), "one");
+    form.CommentEdit->setFocus();
+    TypeText(form.CommentEdit, QStringLiteral("one"));
+    form.Grids->MemoryGrid->setFocus();
+    form.CommentEdit->setFocus();
+    TypeText(form.CommentEdit, QStringLiteral(" two"));
+    form.UndoCommands->Undo->trigger();
+    EXPECT_EQ(form.CommentEdit->text(), "one");
 }
 
 TEST_F(Undo, ACsvImportIsOneStep) {
@@ -274,8 +273,8 @@ TEST_F(Undo, ACsvImportIsOneStep) {
     list.close();
     Files.Choose(list.fileName());
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ImportCsv->trigger();
-    EXPECT_EQ(form.Grids->StringGrid1->item(3, 2)->text(), "145.000");
+    form.CsvCommands->Import->trigger();
+    EXPECT_EQ(form.Grids->MemoryGrid->item(3, 2)->text(), "145.000");
     ExpectUndoneAndRedone(before);
 }
 
@@ -284,28 +283,28 @@ TEST_F(Undo, TheChangedMarkReturnsWithTheSavedContents) {
     SaveFile("saved.tvr");
     const TShown saved = Shown();
     SelectMemoryRow(8);
-    form.Menu.Delete1->trigger();
+    form.EditCommands->Delete->trigger();
     EXPECT_TRUE(form.Data().Changed);
-    form.Menu.Undo->trigger();
+    form.UndoCommands->Undo->trigger();
     EXPECT_FALSE(form.Data().Changed);
     ExpectSame(Shown(), saved);
-    form.Menu.Redo->trigger();
+    form.UndoCommands->Redo->trigger();
     EXPECT_TRUE(form.Data().Changed);
 
     // Saved after the change: the contents before it are the unsaved ones now.
     SaveFile("saved.tvr");
-    form.Menu.Undo->trigger();
+    form.UndoCommands->Undo->trigger();
     EXPECT_TRUE(form.Data().Changed);
-    form.Menu.Redo->trigger();
+    form.UndoCommands->Redo->trigger();
     EXPECT_FALSE(form.Data().Changed);
 }
 
 TEST_F(Undo, KeepsAHundredStepsAndLetsTheOldestGo) {
     TMainForm& form = StartWithChannel7();
     SelectMemoryRow(8);
-    for (int toggle = 0; toggle < 105; ++toggle) form.PopupMenus.Lockout2->trigger();
+    for (int toggle = 0; toggle < 105; ++toggle) form.EditCommands->Popups.MemoryLockout->trigger();
     int undone = 0;
-    for (; UndoOffered() && undone < 200; ++undone) form.Menu.Undo->trigger();
+    for (; UndoOffered() && undone < 200; ++undone) form.UndoCommands->Undo->trigger();
     EXPECT_EQ(undone, 100);
     // Five toggles are beyond reach: the channel stays locked out, and changed.
     EXPECT_NE(form.Data().GetChannel(7), kChannel7);
@@ -317,10 +316,10 @@ TEST_F(Undo, NewOpenAndAModelChangeStartANewHistory) {
     const QString path = SaveFile("start.tvr");
     const auto changeAndExpectNoHistoryAfter = [&](const std::function<void()>& replace) {
         SelectMemoryRow(8);
-        form.Menu.Delete1->trigger();
-        form.Menu.Undo->trigger();
+        form.EditCommands->Delete->trigger();
+        form.UndoCommands->Undo->trigger();
         EXPECT_TRUE(RedoOffered());
-        form.Menu.Redo->trigger();
+        form.UndoCommands->Redo->trigger();
         replace();
         EXPECT_FALSE(UndoOffered());
         EXPECT_FALSE(RedoOffered());
@@ -329,15 +328,15 @@ TEST_F(Undo, NewOpenAndAModelChangeStartANewHistory) {
     changeAndExpectNoHistoryAfter([&] {
         Files.Choose(path);
         Messages.Answer(TMessageAnswer::No);
-        form.Menu.Open1->trigger();
+        form.FileCommands->Open->trigger();
         EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
     });
     changeAndExpectNoHistoryAfter([&] {
         Messages.Answer(TMessageAnswer::No);
-        form.Menu.New1->trigger();
+        form.FileCommands->New->trigger();
     });
     form.Data().SetChannel(7, kChannel7);
-    form.RecordUndoStep();
+    form.UndoCommands->RecordStep();
     changeAndExpectNoHistoryAfter([&] { form.ChangeModel(0); });
 }
 

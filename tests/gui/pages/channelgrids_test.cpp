@@ -22,7 +22,7 @@ QString Cell(QTableWidget* grid, int row, int column) {
 
 QStringList Panels(TMainForm& form) {
     QStringList texts;
-    for (QLabel* panel : form.StatusPanels) texts.append(panel->text());
+    for (QLabel* panel : form.StatusPanels->Panels) texts.append(panel->text());
     return texts;
 }
 
@@ -49,7 +49,7 @@ protected:
 TEST_F(ChannelGrids, HandheldUsCanadaLayoutHasNamesAndTheAlRow) {
     StoreConfiguration("PX-A5", "AKF0");
     Start();
-    QTableWidget* memory = Grids().StringGrid1;
+    QTableWidget* memory = Grids().MemoryGrid;
     EXPECT_EQ(memory->rowCount() + 1, 59);
     EXPECT_EQ(memory->horizontalHeaderItem(1)->text(), " ch.");
     EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), " Name");
@@ -57,10 +57,10 @@ TEST_F(ChannelGrids, HandheldUsCanadaLayoutHasNamesAndTheAlRow) {
     EXPECT_EQ(Cell(memory, 51, 1), "L0");
     EXPECT_EQ(Cell(memory, 58, 1), "AL");
     EXPECT_EQ(Cell(memory, 58, 2), "162.550");
-    EXPECT_EQ(Cell(Grids().StringGrid2, 1, 1), "144MHz");
-    EXPECT_EQ(Cell(Grids().StringGrid2, 1, 2), "144.000");
-    EXPECT_EQ(Cell(Grids().StringGrid4, 10, 1), "9");
-    EXPECT_EQ(Grids().GroupBox1->title(), "&Memory Channel");
+    EXPECT_EQ(Cell(Grids().VfoGrid, 1, 1), "144MHz");
+    EXPECT_EQ(Cell(Grids().VfoGrid, 1, 2), "144.000");
+    EXPECT_EQ(Cell(Grids().DtmfGrid, 10, 1), "9");
+    EXPECT_EQ(Grids().MemoryGroupBox->title(), "&Memory Channel");
 }
 
 TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
@@ -70,7 +70,7 @@ TEST_F(ChannelGrids, LargeMobileCountHidesNames) {
     form.Data().SetChannel(150,
                            "150,0145500000,3,0,0,0,0,0,08,08,000,00600000,0,0,0000000000,0,1,,RPT");
     form.RefreshGrids();
-    QTableWidget* memory = Grids().StringGrid1;
+    QTableWidget* memory = Grids().MemoryGrid;
     EXPECT_EQ(memory->rowCount() + 1, 209);
     EXPECT_EQ(memory->horizontalHeaderItem(3)->text(), "");
     EXPECT_EQ(Cell(memory, 101, 1), "100");
@@ -93,33 +93,32 @@ TEST_F(ChannelGrids, SelectingRowsFillsTheStatusBarAndBoldsTheCaption) {
     TMainForm& form = Start();
     form.Data().SetChannel(2, "02,0430000000,6,1,1,1,0,0,12,08,000,01600000,0,0,0000000000,0,0,,");
     form.RefreshGrids();
-    Grids().StringGrid1->setFocus();
+    Grids().MemoryGrid->setFocus();
     Grids().SelectRow(TChannelGrids::kMemoryGrid, 3);
     EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kMemoryGrid);
-    EXPECT_TRUE(Grids().GroupBox1->font().bold());
-    EXPECT_FALSE(Grids().GroupBox2->font().bold());
-    EXPECT_FALSE(Grids().StringGrid1->font().bold());
+    EXPECT_TRUE(Grids().MemoryGroupBox->font().bold());
+    EXPECT_FALSE(Grids().VfoGroupBox->font().bold());
+    EXPECT_FALSE(Grids().MemoryGrid->font().bold());
     EXPECT_EQ(Panels(form), (QStringList{"Offset : 1.60MHz", "+ R", "T : 100.0Hz", ""}));
 
-    QTest::mouseClick(
-        Grids().StringGrid2->viewport(), Qt::LeftButton, {},
-        Grids().StringGrid2->visualItemRect(Grids().StringGrid2->item(0, 1)).center());
+    QTest::mouseClick(Grids().VfoGrid->viewport(), Qt::LeftButton, {},
+                      Grids().VfoGrid->visualItemRect(Grids().VfoGrid->item(0, 1)).center());
     EXPECT_EQ(Grids().CurrentGrid, TChannelGrids::kVfoGrid);
-    EXPECT_TRUE(Grids().GroupBox2->font().bold());
+    EXPECT_TRUE(Grids().VfoGroupBox->font().bold());
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
-    for (QLabel* panel : form.StatusPanels) {
+    for (QLabel* panel : form.StatusPanels->Panels) {
         QTRY_VERIFY(panel->contentsRect().width() >=
                     panel->fontMetrics().horizontalAdvance(panel->text()));
     }
     // On the screen the last panel's text is drawn to its end, not cut.
     form.show();
-    QLabel* last = form.StatusPanels.last();
+    QLabel* last = form.StatusPanels->Panels.last();
     const auto ink = InkSpan(last->grab(last->contentsRect()).toImage());
     EXPECT_GE(ink.second - ink.first + 3, last->fontMetrics().horizontalAdvance(last->text()) -
                                               last->fontMetrics().horizontalAdvance(' ') * 2)
         << ink.first << ".." << ink.second;
 
-    Grids().StringGrid4->setFocus();
+    Grids().DtmfGrid->setFocus();
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
 }
 
@@ -129,10 +128,10 @@ TEST_F(ChannelGrids, StatusBarShowsItsLabelsTranslatedAndTheValuesAsTheyAre) {
     form.Data().SetChannel(2, "02,0430000000,6,1,1,1,0,0,12,08,000,01600000,0,0,0000000000,0,0,,");
     form.RefreshGrids();
     const TStarTranslator translator;
-    Grids().StringGrid1->setFocus();
+    Grids().MemoryGrid->setFocus();
     Grids().SelectRow(TChannelGrids::kMemoryGrid, 3);
     EXPECT_EQ(Panels(form), (QStringList{"Offset* : 1.60MHz", "+ R", "T : 100.0Hz", ""}));
-    Grids().StringGrid2->setFocus();
+    Grids().VfoGrid->setFocus();
     Grids().SelectRow(TChannelGrids::kVfoGrid, 1);
     EXPECT_EQ(Panels(form).last(), "Programmable VFO* : 430-439");
 }
@@ -140,18 +139,19 @@ TEST_F(ChannelGrids, StatusBarShowsItsLabelsTranslatedAndTheValuesAsTheyAre) {
 TEST_F(ChannelGrids, OtherPagesDisableEditingAndEmptyTheStatusBar) {
     StoreConfiguration("PX-A7", "AEB0");
     TMainForm& form = Start();
-    Grids().StringGrid2->setFocus();
+    Grids().VfoGrid->setFocus();
     ASSERT_FALSE(Panels(form).last().isEmpty());
-    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    form.PageTabs->setCurrentWidget(form.MenuTab);
     // The Edit menu stays for Undo and Redo; its channel commands rest.
-    EXPECT_FALSE(form.Menu.Copy1->isEnabled() || form.Menu.MemorySort1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton3->isEnabled());
+    EXPECT_FALSE(form.EditCommands->Copy->isEnabled() ||
+                 form.EditCommands->MemorySort->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.CopyButton->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.PasteButton->isEnabled());
     EXPECT_EQ(Panels(form), (QStringList{"", "", "", ""}));
-    form.PageControl1->setCurrentWidget(form.TabSheet1);
-    EXPECT_TRUE(form.Menu.Copy1->isEnabled() && form.Menu.MemorySort1->isEnabled());
-    EXPECT_TRUE(form.SpeedButtons.SpeedButton1->isEnabled());
-    EXPECT_FALSE(form.SpeedButtons.SpeedButton2->isEnabled());  // no Cut on the VFO
+    form.PageTabs->setCurrentWidget(form.MemoryTab);
+    EXPECT_TRUE(form.EditCommands->Copy->isEnabled() && form.EditCommands->MemorySort->isEnabled());
+    EXPECT_TRUE(form.ToolbarButtons.CopyButton->isEnabled());
+    EXPECT_FALSE(form.ToolbarButtons.CutButton->isEnabled());  // no Cut on the VFO
     EXPECT_EQ(Panels(form).last(), "Programmable VFO : 430-439");
 }
 
@@ -166,7 +166,7 @@ TEST_F(ChannelGrids, DoubleClickAndEnterAskForTheEditor) {
             return static_cast<int>(QDialog::Rejected);
         });
     }
-    QTableWidget* dtmf = Grids().StringGrid4;
+    QTableWidget* dtmf = Grids().DtmfGrid;
     const QPoint cell = dtmf->visualItemRect(dtmf->item(2, 1)).center();
     QTest::mouseClick(dtmf->viewport(), Qt::LeftButton, {}, cell);
     QTest::mouseDClick(dtmf->viewport(), Qt::LeftButton, {}, cell);
@@ -183,7 +183,7 @@ TEST_F(ChannelGrids, DoubleClickAndEnterAskForTheEditor) {
 TEST_F(ChannelGrids, RightButtonSelectsTheRowUnderThePointerOrTheTopRow) {
     StoreConfiguration("RV-350", "MC1");
     Start();
-    QTableWidget* memory = Grids().StringGrid1;
+    QTableWidget* memory = Grids().MemoryGrid;
     memory->scrollToItem(memory->item(30, 1), QAbstractItemView::PositionAtTop);
     const QPoint row33 = memory->visualItemRect(memory->item(32, 1)).center();
     QTest::mousePress(memory->viewport(), Qt::RightButton, {}, row33);
@@ -195,7 +195,7 @@ TEST_F(ChannelGrids, RightButtonSelectsTheRowUnderThePointerOrTheTopRow) {
 TEST_F(ChannelGrids, MemoryGridShowsFifteenRowsTitleIncluded) {
     StoreConfiguration("RV-350", "MC1");
     Start();
-    QTableWidget* memory = Grids().StringGrid1;
+    QTableWidget* memory = Grids().MemoryGrid;
     const int rowHeight = memory->rowHeight(0);
     EXPECT_EQ(memory->horizontalHeader()->height(), rowHeight);
     EXPECT_EQ((memory->height() - 2 * memory->frameWidth()) / rowHeight, 15);

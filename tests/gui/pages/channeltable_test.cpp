@@ -79,8 +79,8 @@ protected:
         Start().Data().SetChannel(3, kChannel3);
         Form->Data().SetChannel(4, kChannel4);
         Form->RefreshGrids();
-        Form->ResetUndoHistory();
-        Form->PageControl1->setCurrentWidget(Form->TabSheet5);
+        Form->UndoCommands->Reset();
+        Form->PageTabs->setCurrentWidget(Form->ChannelsTab);
         Page().Table->setFocus();
         return Page();
     }
@@ -129,13 +129,13 @@ protected:
 TEST_F(ChannelTable, MemoryPageStaysFirstAndOnlyTheTableWidensTheWindow) {
     StoreConfiguration("RV-310", "MED");
     Start();
-    EXPECT_EQ(Form->PageControl1->currentWidget(), Form->TabSheet1);
-    EXPECT_EQ(Form->PageControl1->tabText(1), "Ch&annels");
+    EXPECT_EQ(Form->PageTabs->currentWidget(), Form->MemoryTab);
+    EXPECT_EQ(Form->PageTabs->tabText(1), "Ch&annels");
     const QSize design = Form->size();
-    Form->PageControl1->setCurrentWidget(Form->TabSheet5);
+    Form->PageTabs->setCurrentWidget(Form->ChannelsTab);
     EXPECT_GT(Form->width(), design.width());
     QTRY_VERIFY(!Page().Table->horizontalScrollBar()->isVisible());
-    Form->PageControl1->setCurrentWidget(Form->TabSheet1);
+    Form->PageTabs->setCurrentWidget(Form->MemoryTab);
     EXPECT_EQ(Form->size(), design);
 }
 
@@ -170,7 +170,7 @@ TEST_F(ChannelTable, RefusedValueShowsTheReasonAndStoresNothing) {
     EXPECT_EQ(Page().CurrentRow(), 3);  // Enter stayed on the refused cell
     EXPECT_EQ(Channel(3), kChannel3);
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "145.500");
-    EXPECT_FALSE(Form->Menu.Undo->isEnabled());
+    EXPECT_FALSE(Form->UndoCommands->Undo->isEnabled());
     EXPECT_TRUE(Messages.Shown().empty());
     // The reasons are said in the window's language, a value put into its pattern.
     const TStarTranslator translator;
@@ -190,7 +190,7 @@ TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
     TypeIntoCell(3, TTableColumn::Shift, "-");
     const std::string typed = Channel(3);
     ASSERT_NE(typed, kChannel3);
-    Form->Menu.Undo->trigger();
+    Form->UndoCommands->Undo->trigger();
     ASSERT_EQ(Channel(3), kChannel3);
 
     auto translator = std::make_unique<TStarTranslator>();
@@ -216,15 +216,15 @@ TEST_F(ChannelTable, TranslatedChoicesShowButTheEnglishChoiceIsStored) {
 TEST_F(ChannelTable, EachEditIsOneUndoStepAndTheMemoryGridFollows) {
     StartOnChannels();
     TypeIntoCell(3, TTableColumn::Name, "HOME");
-    EXPECT_EQ(Form->Grids->StringGrid1->item(3, 3)->text(), "HOME");
+    EXPECT_EQ(Form->Grids->MemoryGrid->item(3, 3)->text(), "HOME");
     // Escape takes an edit back before it is stored.
     TypeIntoView(Page().Table, "X");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(Cell(4, TTableColumn::Name), "RPT");
-    Form->Menu.Undo->trigger();
+    Form->UndoCommands->Undo->trigger();
     EXPECT_EQ(Channel(3), kChannel3);
     EXPECT_EQ(Cell(3, TTableColumn::Name), "CLUB");
-    EXPECT_FALSE(Form->Menu.Undo->isEnabled());
+    EXPECT_FALSE(Form->UndoCommands->Undo->isEnabled());
 }
 
 TEST_F(ChannelTable, ACheckCellTicksWithAClickAndTabStoresAndGoesRight) {
@@ -237,7 +237,7 @@ TEST_F(ChannelTable, ACheckCellTicksWithAClickAndTabStoresAndGoesRight) {
     EXPECT_EQ(page.Model->index(3, static_cast<int>(TTableColumn::Narrow)).data(Qt::CheckStateRole),
               Qt::Checked);
     EXPECT_NE(Channel(3), kChannel3);
-    EXPECT_TRUE(Form->Menu.Undo->isEnabled());
+    EXPECT_TRUE(Form->UndoCommands->Undo->isEnabled());
 
     page.SelectRows({4}, static_cast<int>(TTableColumn::RxFrequency));
     TypeIntoView(page.Table, "146");
@@ -286,7 +286,7 @@ TEST_F(ChannelTable, InsertAndMoveKeepTheSelectionOnTheRows) {
     EXPECT_EQ(page.SelectedRows(), (std::vector<int>{4, 5}));
 
     // Undo takes the moves and the insertion back one by one.
-    for (int steps = 0; steps < 3; ++steps) Form->Menu.Undo->trigger();
+    for (int steps = 0; steps < 3; ++steps) Form->UndoCommands->Undo->trigger();
     EXPECT_EQ(Channel(3), kChannel3);
 
     Form->Data().SetChannel(Form->Data().ChannelCount(), kChannel3);
@@ -347,9 +347,9 @@ TEST_F(ChannelTable, CopyPutsRowsAsTabSeparatedTextAndPasteFillsFromTheSelectedR
     EXPECT_EQ(Cell(21, TTableColumn::Name), "RPT");
 
     page.SelectRows({20, 21});
-    Form->Menu.Delete1->trigger();
+    Form->EditCommands->Delete->trigger();
     EXPECT_EQ(Channel(20) + Channel(21), "");
-    Form->Menu.Undo->trigger();
+    Form->UndoCommands->Undo->trigger();
     EXPECT_EQ(Cell(21, TTableColumn::Name), "RPT");
 }
 
@@ -398,7 +398,7 @@ TEST_F(ChannelTable, CopiedRowsPasteWithEveryFieldAndTheirGaps) {
         Form->Data().SetChannel(std::stoi(label), At(kChannel3, label));
     }
     Form->RefreshGrids();
-    Form->ResetUndoHistory();
+    Form->UndoCommands->Reset();
     page.SelectRows({39});
     for (int rows = 0; rows < 4; ++rows) Press(Qt::Key_Down, Qt::ShiftModifier);
     ASSERT_EQ(page.SelectedRows(), (std::vector<int>{39, 40, 41, 42, 43}));
@@ -519,11 +519,11 @@ TEST_F(ChannelTable, ACommandStoresTheCellBeingEditedFirst) {
 
     Press(Qt::Key_Y, Qt::AltModifier);  // the Memory page
     QTRY_COMPARE(typedText(), "1..4");
-    EXPECT_EQ(Form->PageControl1->currentWidget(), Form->TabSheet5);
+    EXPECT_EQ(Form->PageTabs->currentWidget(), Form->ChannelsTab);
     Press(Qt::Key_Escape);
     TypeIntoView(page.Table, "146.5");
     Press(Qt::Key_Y, Qt::AltModifier);
-    EXPECT_EQ(Form->PageControl1->currentWidget(), Form->TabSheet1);
+    EXPECT_EQ(Form->PageTabs->currentWidget(), Form->MemoryTab);
     EXPECT_EQ(Cell(3, TTableColumn::RxFrequency), "146.500");
 }
 
@@ -585,7 +585,7 @@ TEST_F(ChannelTable, TheKeyboardReachesEveryPartOfThePage) {
         {page.Table, Qt::Key_Tab, Qt::NoModifier, page.Table},
         {page.Table, Qt::Key_Tab, Qt::ControlModifier, page.InsertButton},
         {page.InsertButton, Qt::Key_Tab, Qt::NoModifier, page.MoveUpButton},
-        {page.LockoutButton, Qt::Key_Tab, Qt::NoModifier, Form->Edit2},
+        {page.LockoutButton, Qt::Key_Tab, Qt::NoModifier, Form->CommentEdit},
         {page.Table, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, page.UsedOnlyBox},
         {page.Table, Qt::Key_F, Qt::ControlModifier, page.FilterEdit},
         {page.FilterEdit, Qt::Key_Escape, Qt::NoModifier, page.Table},
@@ -600,7 +600,7 @@ TEST_F(ChannelTable, TheKeyboardReachesEveryPartOfThePage) {
 
     QTest::keyClick(page.Table, Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY(page.PopupMenu->isVisible());
-    EXPECT_TRUE(page.PopupMenu->actions().contains(Form->Menu.ChannelEditor));
+    EXPECT_TRUE(page.PopupMenu->actions().contains(Form->EditCommands->ChannelEditor));
     page.PopupMenu->hide();
 
     page.SelectRows({4}, static_cast<int>(TTableColumn::Step));

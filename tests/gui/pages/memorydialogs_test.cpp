@@ -49,17 +49,17 @@ TEST_F(MemoryDialogs, SortByNameRefreshesTheGridAndMarksChanged) {
     Dialogs.Then([](QDialog& dialog) {
         auto& sort = dynamic_cast<TSortForm&>(dialog);
         EXPECT_EQ(sort.windowTitle(), "Memory Channel Sort");
-        EXPECT_TRUE(sort.RadioButton1->isChecked());
-        EXPECT_TRUE(sort.RadioButton2->isEnabled());
-        sort.RadioButton2->setChecked(true);
-        sort.Button1->click();
+        EXPECT_TRUE(sort.FrequencyRadio->isChecked());
+        EXPECT_TRUE(sort.NameRadio->isEnabled());
+        sort.NameRadio->setChecked(true);
+        sort.SortButton->click();
         return sort.result();
     });
-    form.Menu.MemorySort1->trigger();
+    form.EditCommands->MemorySort->trigger();
     EXPECT_EQ(Dialogs.Count(), 1);
     EXPECT_EQ(RecordField(form.Data().GetChannel(0), kNameField), "ALPHA");
-    EXPECT_EQ(form.Grids->StringGrid1->item(0, 3)->text(), "ALPHA");
-    EXPECT_EQ(form.Grids->StringGrid1->item(1, 3)->text(), "BETA");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(0, 3)->text(), "ALPHA");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(1, 3)->text(), "BETA");
     EXPECT_TRUE(form.Data().Changed);
 }
 
@@ -67,10 +67,10 @@ TEST_F(MemoryDialogs, SortCancelledChangesNothing) {
     TMainForm& form = Start();
     form.Data().SetChannel(4, Record("04", "433000000", ""));
     Dialogs.Then([](QDialog& dialog) {
-        dynamic_cast<TSortForm&>(dialog).Button2->click();
+        dynamic_cast<TSortForm&>(dialog).CancelButton->click();
         return dialog.result();
     });
-    form.Menu.MemorySort1->trigger();
+    form.EditCommands->MemorySort->trigger();
     EXPECT_EQ(RecordField(form.Data().GetChannel(4), kLabelField), "04");
     EXPECT_FALSE(form.Data().Changed);
 }
@@ -80,7 +80,7 @@ TEST_F(MemoryDialogs, NameSortIsOffWithoutMemoryNames) {
          {std::tuple{"PX-A5", "AKF0", "99"}, std::tuple{"RV-380", "MM2", "199"}}) {
         TRadioData data = ConfiguredData(model, type, count);
         TSortForm sort(data, nullptr);
-        EXPECT_FALSE(sort.RadioButton2->isEnabled()) << model;
+        EXPECT_FALSE(sort.NameRadio->isEnabled()) << model;
     }
 }
 
@@ -89,11 +89,11 @@ TScriptedDialogs::THandler ChooseSize(bool smaller, bool expectSmallerPreselecte
     return [=](QDialog& dialog) {
         auto& count = dynamic_cast<TMChannelForm&>(dialog);
         EXPECT_EQ(count.windowTitle(), "Memory Channel Select");
-        EXPECT_EQ(count.RadioButton_NameOn->text(), "&50 channels");
-        EXPECT_EQ(count.RadioButton_NameOff->text(), "&100 channels");
-        EXPECT_EQ(count.RadioButton_NameOn->isChecked(), expectSmallerPreselected);
-        (smaller ? count.RadioButton_NameOn : count.RadioButton_NameOff)->setChecked(true);
-        count.Button_OK->click();
+        EXPECT_EQ(count.SmallerCountRadio->text(), "&50 channels");
+        EXPECT_EQ(count.LargerCountRadio->text(), "&100 channels");
+        EXPECT_EQ(count.SmallerCountRadio->isChecked(), expectSmallerPreselected);
+        (smaller ? count.SmallerCountRadio : count.LargerCountRadio)->setChecked(true);
+        count.OkButton->click();
         return count.result();
     };
 }
@@ -107,21 +107,21 @@ TEST_F(MemoryDialogs, CountChangeMovesNoRecordAndAsksEveryTime) {
 
     Messages.Answer(TMessageAnswer::Yes);
     Dialogs.Then(ChooseSize(false, true));
-    form.Menu.MemoryChannelSelect1->trigger();
+    form.ModelCommands->MemoryChannelSelect->trigger();
     EXPECT_EQ(form.Data().GetMenuSlot(26), "99");
-    EXPECT_EQ(form.Grids->StringGrid1->rowCount(), 100 + 7);
-    EXPECT_EQ(form.Grids->StringGrid1->item(70, 2)->text(), "433.700");
+    EXPECT_EQ(form.Grids->MemoryGrid->rowCount(), 100 + 7);
+    EXPECT_EQ(form.Grids->MemoryGrid->item(70, 2)->text(), "433.700");
 
     Messages.Answer(TMessageAnswer::Yes);
     Dialogs.Then(ChooseSize(true, false));
-    form.Menu.MemoryChannelSelect1->trigger();
+    form.ModelCommands->MemoryChannelSelect->trigger();
     EXPECT_EQ(form.Data().GetMenuSlot(26), "49");
-    EXPECT_EQ(form.Grids->StringGrid1->rowCount(), 50 + 7);
+    EXPECT_EQ(form.Grids->MemoryGrid->rowCount(), 50 + 7);
 
     // Left as it was: still asked.
     Messages.Answer(TMessageAnswer::Yes);
     Dialogs.Then(ChooseSize(true, true));
-    form.Menu.MemoryChannelSelect1->trigger();
+    form.ModelCommands->MemoryChannelSelect->trigger();
 
     ASSERT_EQ(Messages.Shown().size(), 3u);
     for (const TShownMessage& shown : Messages.Shown()) {
@@ -139,9 +139,9 @@ TEST_F(MemoryDialogs, CountQuestionAnsweredNoStillRebuildsTheGrids) {
     form.Data().SetChannel(5, Record("05", "433500000", ""));  // not yet shown
     Messages.Answer(TMessageAnswer::No);
     Dialogs.Then(ChooseSize(false, true));
-    form.Menu.MemoryChannelSelect1->trigger();
+    form.ModelCommands->MemoryChannelSelect->trigger();
     EXPECT_EQ(form.Data().GetMenuSlot(26), "49");
-    EXPECT_EQ(form.Grids->StringGrid1->item(5, 2)->text(), "433.500");
+    EXPECT_EQ(form.Grids->MemoryGrid->item(5, 2)->text(), "433.500");
     EXPECT_EQ(form.Grids->SelectedRow(TChannelGrids::kMemoryGrid), 1);
 }
 
@@ -149,7 +149,7 @@ TEST_F(MemoryDialogs, PrintWithoutPrinterSaysSoAndPrintsNothing) {
     TMainForm& form = Start();
     SetPrinterProbe([] { return false; });
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.Print1->trigger();
+    form.FileCommands->Print->trigger();
     SetPrinterProbe({});
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Text, "No default printer is configured.");
@@ -168,14 +168,14 @@ TEST_F(MemoryDialogs, PrintsEveryPageOfTheListing) {
     const QString output = folder.filePath(QStringLiteral("printed.pdf"));
     SetPrinterProbe([] { return true; });
     Dialogs.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
-    form.SpeedButtons.SpeedButton9->click();
+    form.ToolbarButtons.PrintButton->click();
     EXPECT_FALSE(QFile::exists(output));
     Dialogs.Then([&](QDialog& dialog) {
         auto& print = dynamic_cast<QPrintDialog&>(dialog);
         print.printer()->setOutputFileName(output);
         return static_cast<int>(QDialog::Accepted);
     });
-    form.Menu.Print1->trigger();
+    form.FileCommands->Print->trigger();
     EXPECT_EQ(PdfPageCount(output), 2);
     EXPECT_TRUE(Messages.Shown().empty());
 
@@ -187,7 +187,7 @@ TEST_F(MemoryDialogs, PrintsEveryPageOfTheListing) {
         return static_cast<int>(QDialog::Accepted);
     });
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.Print1->trigger();
+    form.FileCommands->Print->trigger();
     SetPrinterProbe({});
     ASSERT_EQ(Messages.Texts(), QStringList{"File Open error."});
     EXPECT_EQ(Messages.Shown()[0].Detail, link + ": not a regular file");
@@ -202,9 +202,9 @@ TEST_F(MemoryDialogs, ExportAsksForAPdfFileAndWritesThePages) {
     QTemporaryDir folder;
     const QString output = folder.filePath(QStringLiteral("listing.pdf"));
     Files.Choose(QString());
-    form.Menu.ExportPdf->trigger();
+    form.FileCommands->ExportPdf->trigger();
     Files.Choose(output);
-    form.Menu.ExportPdf->trigger();
+    form.FileCommands->ExportPdf->trigger();
     ASSERT_EQ(Files.Requests().size(), 2u);
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::SavePdf);
     EXPECT_EQ(Files.Requests()[0].PresetName, "Untitled.pdf");
@@ -212,7 +212,7 @@ TEST_F(MemoryDialogs, ExportAsksForAPdfFileAndWritesThePages) {
 
     Files.Choose(folder.filePath(QStringLiteral("missing/listing.pdf")));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ExportPdf->trigger();
+    form.FileCommands->ExportPdf->trigger();
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Text, "File Open error.");
 }

@@ -191,7 +191,7 @@ TEST_P(MenuPagesOfEveryConfiguration, LoadingDefaultsKeepsEverySlot) {
     EXPECT_EQ(SlotsOf(Data), before);
     EXPECT_FALSE(Data.Changed);
     EXPECT_EQ(Changes.count(), 0);
-    EXPECT_EQ(Pages->TrackBar_Brightness2->value(), 31);
+    EXPECT_EQ(Pages->MobileBrightnessSlider->value(), 31);
 }
 
 INSTANTIATE_FOR_EVERY_CONFIGURATION(MenuPagesOfEveryConfiguration);
@@ -207,10 +207,10 @@ TEST_F(MenuPagesTest, LoadingAFullyChangedSetKeepsEverySlot) {
     EXPECT_EQ(SlotsOf(Data), before);
     EXPECT_FALSE(Data.Changed);
     EXPECT_EQ(Changes.count(), 0);
-    EXPECT_TRUE(Pages->CheckBox_Priority2->isChecked());
-    EXPECT_EQ(Pages->Edit_Pom->text(), "HI-7 /");
-    EXPECT_EQ(Pages->ComboBox_1750Freq2->currentText(), "1000Hz");
-    EXPECT_EQ(Pages->TrackBar_Brightness2->value(), 7);
+    EXPECT_TRUE(Pages->MobilePriorityScanBox->isChecked());
+    EXPECT_EQ(Pages->PowerOnMessageEdit->text(), "HI-7 /");
+    EXPECT_EQ(Pages->MobileToneBurstList->currentText(), "1000Hz");
+    EXPECT_EQ(Pages->MobileBrightnessSlider->value(), 7);
 }
 
 // A damaged file may hold anything; the controls show what they can and the
@@ -229,18 +229,18 @@ TEST_F(MenuPagesTest, DamagedSlotTextsShowAsNoChoiceAndSurviveLoading) {
     Pages->LoadFromSlots();
     EXPECT_EQ(SlotsOf(Data), before);
     EXPECT_FALSE(Data.Changed);
-    EXPECT_EQ(Pages->ComboBox_Save->currentIndex(), -1);
-    EXPECT_EQ(Pages->ComboBox_TOT2->currentIndex(), -1);
-    EXPECT_EQ(Pages->ComboBox_PF12->currentIndex(), -1);
-    EXPECT_EQ(Pages->ComboBox_PF22->currentIndex(), -1);
-    EXPECT_EQ(Pages->ComboBox_PF32->currentIndex(), -1);
-    EXPECT_EQ(Pages->RadioGroup_ScanResume->ItemIndex(), -1);
-    EXPECT_FALSE(Pages->CheckBox_TuneEnable->isChecked());
-    EXPECT_FALSE(Pages->CheckBox_MName2->isChecked());
-    EXPECT_EQ(Pages->TrackBar_Brightness2->value(), 31);
+    EXPECT_EQ(Pages->BatterySaverList->currentIndex(), -1);
+    EXPECT_EQ(Pages->MobileTimeOutTimerList->currentIndex(), -1);
+    EXPECT_EQ(Pages->MobilePf1List->currentIndex(), -1);
+    EXPECT_EQ(Pages->MobilePf2List->currentIndex(), -1);
+    EXPECT_EQ(Pages->MobilePf3List->currentIndex(), -1);
+    EXPECT_EQ(Pages->ScanResumeGroup->ItemIndex(), -1);
+    EXPECT_FALSE(Pages->TuneEnableBox->isChecked());
+    EXPECT_FALSE(Pages->MobileMemoryNameBox->isChecked());
+    EXPECT_EQ(Pages->MobileBrightnessSlider->value(), 31);
 
-    Click(Pages->RadioGroup_ScanResume->Button(1));
-    Choose(Pages->ComboBox_TOT, 2);
+    Click(Pages->ScanResumeGroup->Button(1));
+    Choose(Pages->TimeOutTimerList, 2);
     EXPECT_EQ(Data.GetMenuSlot(4), "1");
     EXPECT_EQ(Data.GetMenuSlot(9), "2");
 }
@@ -249,15 +249,15 @@ TEST_F(MenuPagesTest, PfListsReadAndWriteHexadecimalPositions) {
     Data.SetMenuSlot(29, "0A");
     Data.SetMenuSlot(30, "0f");
     Pages->LoadFromSlots();
-    EXPECT_EQ(Pages->ComboBox_PF12->currentText(), "M.IN");
-    EXPECT_EQ(Pages->ComboBox_PF22->currentText(), "BRIGHT");
-    Choose(Pages->ComboBox_PF32, Pages->ComboBox_PF32->findText("STEP"));
+    EXPECT_EQ(Pages->MobilePf1List->currentText(), "M.IN");
+    EXPECT_EQ(Pages->MobilePf2List->currentText(), "BRIGHT");
+    Choose(Pages->MobilePf3List, Pages->MobilePf3List->findText("STEP"));
     EXPECT_EQ(Data.GetMenuSlot(31), "12");
 }
 
 TEST_F(MenuPagesTest, KeyboardChoiceInAClosedListIsStored) {
-    Pages->ComboBox_VoxDelay->setFocus();
-    QTest::keyClick(Pages->ComboBox_VoxDelay, Qt::Key_Down);
+    Pages->VoxDelayList->setFocus();
+    QTest::keyClick(Pages->VoxDelayList, Qt::Key_Down);
     EXPECT_EQ(Data.GetMenuSlot(12), "2");
     EXPECT_EQ(Changes.count(), 1);
 }
@@ -266,8 +266,8 @@ TEST_F(MenuPagesTest, PriorityScanAndWeatherAlertExcludeEachOther) {
     Configure("PX-A5", "AKF0", "49");
     Pages->UpdateMarketControls(true);
     const std::pair<QCheckBox*, QCheckBox*> pages[] = {
-        {Pages->CheckBox_Priority, Pages->CheckBox_Weather},
-        {Pages->CheckBox_Priority2, Pages->CheckBox_Weather2}};
+        {Pages->PriorityScanBox, Pages->WeatherAlertBox},
+        {Pages->MobilePriorityScanBox, Pages->MobileWeatherAlertBox}};
     for (const auto& [priority, weather] : pages) {
         SCOPED_TRACE(priority->objectName().toStdString());
         Click(priority);
@@ -300,11 +300,11 @@ TEST_F(MenuPagesTest, WeatherAlertExistsOnlyForUsCanadaPxA5AndRv310) {
         SCOPED_TRACE(std::string(row.Model) + " " + row.MarketCode);
         Configure(row.Model, row.MarketCode, row.Count);
         Pages->UpdateMarketControls(true);
-        EXPECT_EQ(!Pages->CheckBox_Weather->isHidden(), row.Weather);
-        EXPECT_EQ(!Pages->CheckBox_Weather2->isHidden(), row.Weather);
+        EXPECT_EQ(!Pages->WeatherAlertBox->isHidden(), row.Weather);
+        EXPECT_EQ(!Pages->MobileWeatherAlertBox->isHidden(), row.Weather);
         const char* title = row.Weather ? "&Scan/Weather" : "&Scan";
-        EXPECT_EQ(Pages->GroupBox_Scan->title(), title);
-        EXPECT_EQ(Pages->GroupBox_Scan2->title(), title);
+        EXPECT_EQ(Pages->ScanGroupBox->title(), title);
+        EXPECT_EQ(Pages->MobileScanGroupBox->title(), title);
     }
 }
 
@@ -316,8 +316,8 @@ TEST_F(MenuPagesTest, HidingWeatherAlertTurnsOnlyThatSettingOff) {
     EXPECT_FALSE(Data.Changed);
     Data.SetMarketCode("MED");
     Pages->UpdateMarketControls(true);
-    EXPECT_FALSE(Pages->CheckBox_Weather->isChecked());
-    EXPECT_FALSE(Pages->CheckBox_Weather2->isChecked());
+    EXPECT_FALSE(Pages->WeatherAlertBox->isChecked());
+    EXPECT_FALSE(Pages->MobileWeatherAlertBox->isChecked());
     EXPECT_EQ(Data.GetMenuSlot(3), "0");
     EXPECT_TRUE(Data.Changed);
     EXPECT_GE(Changes.count(), 1);
@@ -327,7 +327,7 @@ TEST_F(MenuPagesTest, HidingWeatherAlertTurnsOnlyThatSettingOff) {
     Pages->LoadFromSlots();
     Pages->UpdateMarketControls(true);
     EXPECT_EQ(Data.GetMenuSlot(3), "1");
-    EXPECT_TRUE(Pages->CheckBox_Priority2->isChecked());
+    EXPECT_TRUE(Pages->MobilePriorityScanBox->isChecked());
     EXPECT_FALSE(Data.Changed);
 }
 
@@ -347,15 +347,15 @@ TEST_F(MenuPagesTest, ToneBurstListsFollowMarketAndOption) {
         Pages->LoadFromSlots();
         Pages->UpdateMarketControls(false);  // shown again, the lists show the stored tone
         Pages->UpdateMarketControls(row.Option);
-        for (QWidget* control :
-             {static_cast<QWidget*>(Pages->Label7), static_cast<QWidget*>(Pages->ComboBox_1750Freq),
-              static_cast<QWidget*>(Pages->Label12),
-              static_cast<QWidget*>(Pages->ComboBox_1750Freq2)}) {
+        for (QWidget* control : {static_cast<QWidget*>(Pages->ToneBurstLabel),
+                                 static_cast<QWidget*>(Pages->ToneBurstList),
+                                 static_cast<QWidget*>(Pages->MobileToneBurstLabel),
+                                 static_cast<QWidget*>(Pages->MobileToneBurstList)}) {
             EXPECT_EQ(!control->isHidden(), row.Shown) << control->objectName().toStdString();
         }
         const char* shown = row.Shown ? "1000Hz" : "1750Hz";
-        EXPECT_EQ(Pages->ComboBox_1750Freq->currentText(), shown);
-        EXPECT_EQ(Pages->ComboBox_1750Freq2->currentText(), shown);
+        EXPECT_EQ(Pages->ToneBurstList->currentText(), shown);
+        EXPECT_EQ(Pages->MobileToneBurstList->currentText(), shown);
         EXPECT_EQ(Data.GetMenuSlot(25), "0");
         EXPECT_FALSE(Data.Changed);
     }
@@ -369,7 +369,7 @@ TEST_F(MenuPagesTest, EveryToneBurstChoiceWarnsFirstEvenTheSameTone) {
         slotWhenWarned.push_back(Data.GetMenuSlot(25));
         return TMessageAnswer::Ok;
     });
-    for (QComboBox* list : {Pages->ComboBox_1750Freq, Pages->ComboBox_1750Freq2}) {
+    for (QComboBox* list : {Pages->ToneBurstList, Pages->MobileToneBurstList}) {
         SCOPED_TRACE(list->objectName().toStdString());
         Configure("PX-A7", "AM70", "49");
         slotWhenWarned.clear();
@@ -384,7 +384,7 @@ TEST_F(MenuPagesTest, EveryToneBurstChoiceWarnsFirstEvenTheSameTone) {
 }
 
 TEST_F(MenuPagesTest, BrightnessTrackBarStoresTwoDigits) {
-    QSlider* bar = Pages->TrackBar_Brightness2;
+    QSlider* bar = Pages->MobileBrightnessSlider;
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Home);
     EXPECT_EQ(Data.GetMenuSlot(36), "00");
@@ -409,9 +409,9 @@ TEST_F(MenuPagesTest, MemoryNameBoxesWorkOnlyWhereNamesExist) {
         Data.SetModel(row.Model);
         Data.SetMenuSlot(26, row.Count);
         Pages->UpdateMemoryNameBoxes();
-        EXPECT_EQ(Pages->CheckBox_MName->isEnabled(), row.Enabled);
-        EXPECT_EQ(Pages->CheckBox_MName2->isEnabled(), row.Enabled);
-        EXPECT_TRUE(Pages->CheckBox_MName->isChecked());
+        EXPECT_EQ(Pages->MemoryNameBox->isEnabled(), row.Enabled);
+        EXPECT_EQ(Pages->MobileMemoryNameBox->isEnabled(), row.Enabled);
+        EXPECT_TRUE(Pages->MemoryNameBox->isChecked());
         EXPECT_EQ(Data.GetMenuSlot(20), "0");
     }
 }
@@ -421,15 +421,15 @@ TEST_F(MenuPagesTest, JapaneseHandheldWithLargeCountHidesDtmfHoldAndLocksMemoryN
     Data.SetMenuSlot(16, "1");
     Pages->LoadFromSlots();
     Pages->UpdateMarketControls(true);
-    EXPECT_TRUE(Pages->CheckBox_DtmfHold->isHidden());
-    EXPECT_TRUE(Pages->CheckBox_DtmfHold->isChecked());
+    EXPECT_TRUE(Pages->DtmfHoldBox->isHidden());
+    EXPECT_TRUE(Pages->DtmfHoldBox->isChecked());
     EXPECT_EQ(Data.GetMenuSlot(16), "1");
-    EXPECT_FALSE(Pages->CheckBox_MName->isEnabled());
-    EXPECT_TRUE(Pages->CheckBox_MName->isChecked());
+    EXPECT_FALSE(Pages->MemoryNameBox->isEnabled());
+    EXPECT_TRUE(Pages->MemoryNameBox->isChecked());
     Configure("PX-A7", "AEB0", "49");
     Pages->UpdateMarketControls(true);
-    EXPECT_FALSE(Pages->CheckBox_DtmfHold->isHidden());
-    EXPECT_TRUE(Pages->CheckBox_MName->isEnabled());
+    EXPECT_FALSE(Pages->DtmfHoldBox->isHidden());
+    EXPECT_TRUE(Pages->MemoryNameBox->isEnabled());
 }
 
 class PowerOnMessage : public MenuPagesTest, public ::testing::WithParamInterface<const char*> {
@@ -481,8 +481,8 @@ TEST_F(MenuPagesTest, StoredPowerOnMessageWithForeignCharacterIsReportedOnceAndE
         Messages.Answer(TMessageAnswer::Ok);
         Data.SetMenuSlot(19, text);
         Pages->LoadFromSlots();
-        EXPECT_EQ(Pages->Edit_Pom->text(), "");
-        EXPECT_EQ(Pages->Edit_Pom2->text(), "");
+        EXPECT_EQ(Pages->PowerOnMessageEdit->text(), "");
+        EXPECT_EQ(Pages->MobilePowerOnMessageEdit->text(), "");
         EXPECT_EQ(Data.GetMenuSlot(19), "");
         EXPECT_EQ(Messages.Shown().size(), ++shown);
         EXPECT_EQ(Messages.Shown().back().Text, kInvalidCharacter);

@@ -39,7 +39,7 @@ protected:
 
     void OpenDisplay() {
         Messages.Answer(TMessageAnswer::Ok);
-        Form->Menu.ChannelDisplay1->trigger();
+        Form->RadioCommands->ChannelDisplay->trigger();
     }
 
     int Result = -1;
@@ -145,12 +145,12 @@ TEST_F(ChannelDisplay, NothingIsOpenedWithoutPortOrConfirmation) {
     TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
     StartOn(radio, kPxA5Usa);
     Messages.Answer(TMessageAnswer::Cancel);
-    Form->Menu.ChannelDisplay1->trigger();
+    Form->RadioCommands->ChannelDisplay->trigger();
     EXPECT_EQ(Dialogs.Count(), 0);
 
     Temp.Set(QStringLiteral("Ports/COM1"), QStringLiteral("/dev/tavrin-test-no-such-port"));
     Messages.Answer(TMessageAnswer::Ok);
-    Form->Menu.ChannelDisplay1->trigger();
+    Form->RadioCommands->ChannelDisplay->trigger();
     EXPECT_EQ(Dialogs.Count(), 0);
     EXPECT_EQ(Messages.Texts().last(),
               "The selected COM port is unavailable.\nPlease check the COM port status.");

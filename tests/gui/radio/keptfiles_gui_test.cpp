@@ -54,7 +54,7 @@ TEST_F(KeptFiles, ACompletedReadLeavesOneBackupOfWhatWasRead) {
     TMainForm& form = StartOn(radio, kPxA5Usa);
     LetExchangeRun();
 
-    form.SpeedButtons.SpeedButton4->click();
+    form.ToolbarButtons.ReadButton->click();
 
     ASSERT_EQ(Outcome, TExchangeOutcome::Done);
     const QString backup = OnlyFileIn(BackupsFolder());
@@ -70,7 +70,7 @@ TEST_F(KeptFiles, AReadThatFailsLeavesNoBackup) {
     Messages.Answer(TMessageAnswer::Ok);
     LetExchangeRun();
 
-    form.Menu.ReadMemory1->trigger();
+    form.RadioCommands->ReadMemory->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::TimedOut);
     EXPECT_EQ(NamesIn(BackupsFolder()), QStringList());
@@ -90,7 +90,7 @@ TEST_F(KeptFiles, AWriteIsBackedUpOnceTheTransceiverAnswered) {
     Messages.Answer(TMessageAnswer::Yes);
     LetExchangeRun();
 
-    form.Menu.WriteMemory1->trigger();
+    form.RadioCommands->WriteMemory->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Done);
     const auto id = std::find_if(backupsAtCommand.begin(), backupsAtCommand.end(),
@@ -110,7 +110,7 @@ TEST_F(KeptFiles, AnUnwritableDataFolderDoesNotStopTheRead) {
     TMainForm& form = StartOn(radio, kPxA5Usa);
     LetExchangeRun();
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Done);
     EXPECT_EQ(WriteDataFile(form.Data()), WriteDataFile(radio.Memory()));
@@ -121,11 +121,11 @@ TEST_F(KeptFiles, AnUnwritableDataFolderDoesNotStopTheRead) {
 TEST_F(KeptFiles, TheLogHoldsEveryCommandAndReplyInOrder) {
     TSimulatedRadio radio(RadioWithChannel9());
     TMainForm& form = StartOn(radio, kPxA5Usa);
-    form.Menu.LogCommunication->trigger();
+    form.RadioCommands->LogCommunication->trigger();
     EXPECT_EQ(Temp.Value("LogCommunication"), "1");
     LetExchangeRun();
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     ASSERT_EQ(Outcome, TExchangeOutcome::Done);
     const QString path = OnlyFileIn(LogsFolder());
@@ -156,10 +156,10 @@ TEST_F(KeptFiles, TheLogHoldsEveryCommandAndReplyInOrder) {
 TEST_F(KeptFiles, LogCommunicationAndVerifyAreRememberedAcrossStarts) {
     Temp.Set("LogCommunication", "1");
     TMainForm& form = StartWithoutRadio();
-    EXPECT_TRUE(form.Menu.LogCommunication->isChecked());
-    EXPECT_FALSE(form.Menu.VerifyAfterWriting->isChecked());
-    form.Menu.LogCommunication->trigger();
-    form.Menu.VerifyAfterWriting->trigger();
+    EXPECT_TRUE(form.RadioCommands->LogCommunication->isChecked());
+    EXPECT_FALSE(form.RadioCommands->VerifyAfterWriting->isChecked());
+    form.RadioCommands->LogCommunication->trigger();
+    form.RadioCommands->VerifyAfterWriting->trigger();
     EXPECT_EQ(Temp.Value("LogCommunication"), "0");
     EXPECT_EQ(Temp.Value("VerifyAfterWriting"), "1");
 }
@@ -175,7 +175,7 @@ TEST_F(KeptFiles, OpenBackupStartsInTheBackupsFolderAndOpensUntitled) {
     const std::string backupBytes = WriteDataFile(data);
     Files.Choose(backup);
 
-    form.Menu.OpenBackup->trigger();
+    form.FileCommands->OpenBackup->trigger();
 
     ASSERT_EQ(Files.Requests().size(), 1u);
     EXPECT_EQ(Files.Requests()[0].Kind, TFileDialogKind::Open);
@@ -186,7 +186,7 @@ TEST_F(KeptFiles, OpenBackupStartsInTheBackupsFolderAndOpensUntitled) {
     EXPECT_NE(form.DialogFolder(), Files.Requests()[0].Folder);
 
     Files.Choose(QString());  // the save dialog, cancelled
-    form.Menu.Save1->trigger();
+    form.FileCommands->Save->trigger();
     ASSERT_EQ(Files.Requests().size(), 2u);
     EXPECT_EQ(Files.Requests()[1].Kind, TFileDialogKind::Save);
     QFile file(backup);

@@ -51,7 +51,7 @@ TEST_F(PortsOverview, DialogShowsTheSelectedDevicesAndRefreshes) {
         ports.CloseButton->click();
         return dialog.result();
     });
-    form.Menu.Ports->trigger();
+    form.PortCommands->Ports->trigger();
     ASSERT_EQ(Dialogs.Count(), 1);
     EXPECT_EQ(before, (QStringList{"COM1", device, "setting", "available"}));
     ASSERT_EQ(after.size(), 4);

@@ -35,7 +35,7 @@ TRadioData HandheldWithEntries() {
 }
 
 QString MemoryCell(TMainForm& form, int position, int column) {
-    const QTableWidgetItem* item = form.Grids->StringGrid1->item(position, column);
+    const QTableWidgetItem* item = form.Grids->MemoryGrid->item(position, column);
     return item ? item->text() : QString();
 }
 
@@ -46,7 +46,7 @@ TEST_F(ReadCommand, ReadAllTakesOverTheRadioAndRebuildsTheWindow) {
     TMainForm& form = StartOn(radio, kPxA5Usa);
     QTemporaryDir folder;
     Files.Choose(folder.filePath(QStringLiteral("before.tvr")));
-    ASSERT_TRUE(form.Save2Click());
+    ASSERT_TRUE(form.FileCommands->SaveAsClick());
     form.Data().SetChannel(3, kChannel3);
     form.RefreshGrids();
     form.Grids->SelectRow(TChannelGrids::kMemoryGrid, 5);
@@ -54,7 +54,7 @@ TEST_F(ReadCommand, ReadAllTakesOverTheRadioAndRebuildsTheWindow) {
     Messages.Answer(TMessageAnswer::No);
     LetExchangeRun();
 
-    form.SpeedButtons.SpeedButton4->click();
+    form.ToolbarButtons.ReadButton->click();
 
     EXPECT_EQ(Messages.Texts(), QStringList{kChangedQuestion});
     EXPECT_EQ(Title, "Read");
@@ -67,7 +67,7 @@ TEST_F(ReadCommand, ReadAllTakesOverTheRadioAndRebuildsTheWindow) {
     EXPECT_TRUE(form.Data().Changed);
     EXPECT_EQ(form.FileName(), "Untitled");
     EXPECT_TRUE(form.windowTitle().endsWith("[Untitled]"));
-    EXPECT_FALSE(form.Menu.Undo->isEnabled());
+    EXPECT_FALSE(form.UndoCommands->Undo->isEnabled());
 }
 
 TEST_F(ReadCommand, AnotherModelShowsItsMemoryPageAndCaption) {
@@ -82,15 +82,15 @@ TEST_F(ReadCommand, AnotherModelShowsItsMemoryPageAndCaption) {
         SCOPED_TRACE(c.Row);
         TSimulatedRadio radio(TSimulatedRadio::NewMemory(c.Row));
         TMainForm& form = StartOn(radio, kPxA5Usa);
-        form.PageControl1->setCurrentWidget(form.TabSheet2);
+        form.PageTabs->setCurrentWidget(form.MenuTab);
         LetExchangeRun();
 
-        form.Menu.ReadMenu1->trigger();
+        form.RadioCommands->ReadMenu->trigger();
 
         EXPECT_EQ(Outcome, TExchangeOutcome::Done);
         EXPECT_EQ(form.Data().GetModel(), radio.Memory().GetModel());
         EXPECT_EQ(form.windowTitle(), c.Caption);
-        EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
+        EXPECT_EQ(form.PageTabs->currentWidget(), form.MemoryTab);
         Form.reset();
     }
 }
@@ -102,12 +102,12 @@ TEST_F(ReadCommand, NothingHappensWhenThePortIsUnavailableOrTheChangesAreKept) {
     form.Data().Changed = true;
 
     Messages.Answer(TMessageAnswer::Cancel);
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
     EXPECT_EQ(Messages.Texts(), QStringList{kChangedQuestion});
 
     Temp.Set(QStringLiteral("Ports/COM1"), QStringLiteral("/dev/nonexistent-serial-port"));
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.ReadMemory1->trigger();
+    form.RadioCommands->ReadMemory->trigger();
     EXPECT_EQ(Messages.Texts().last(),
               "The selected COM port is unavailable.\nPlease check the COM port status.");
 
@@ -124,7 +124,7 @@ TEST_F(ReadCommand, SilentRadioTimesOutAndTheWindowIsRebuiltAnyway) {
     Messages.Answer(TMessageAnswer::Ok);
     LetExchangeRun();
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     // One box: the error, where the read stopped and what to do next.
     EXPECT_EQ(Messages.Texts(),
@@ -153,7 +153,7 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
     Messages.Answer(TMessageAnswer::Ok);
     LetExchangeRun();
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::LineFailed);
     EXPECT_EQ(std::count(radio.Commands.begin(), radio.Commands.end(), "ME 07"), kMostAttempts);
@@ -165,7 +165,7 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
     EXPECT_EQ(form.Data().GetChannel(12), "");
     EXPECT_TRUE(form.Data().Changed);
     // Undo brings back the data as it was before the read.
-    form.Menu.Undo->trigger();
+    form.UndoCommands->Undo->trigger();
     EXPECT_EQ(WriteDataFile(form.Data()), before);
 }
 
@@ -182,7 +182,7 @@ TEST_F(ReadCommand, CancelEndsTheReadWithinTheGracePeriodAndFreesThePort) {
         closing = clock.elapsed();
     });
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Cancelled);
     EXPECT_GE(closing, 0);
@@ -212,7 +212,7 @@ TEST_F(ReadCommand, EventLoopKeepsTurningThroughAPacedRead) {
         EXPECT_TRUE(dialog.isVisible());
     });
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
     ticker.stop();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Cancelled);
@@ -229,7 +229,7 @@ TEST_F(ReadCommand, UnsupportedRadioDisablesTheDialogAndKeepsTheModel) {
         enabledAtTheEnd = dialog.isEnabled();
     });
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     EXPECT_EQ(Messages.Texts(), QStringList{QString::fromLatin1(kUnsupportedMessage)});
     EXPECT_EQ(Outcome, TExchangeOutcome::Unsupported);
@@ -249,7 +249,7 @@ TEST_F(ReadCommand, ToneBurstIsReadOnlyWhereTheWindowShowsIt) {
         TSimulatedRadio radio(TSimulatedRadio::NewMemory(c.Row));
         TMainForm& form = StartOn(radio, c.Row, {QStringLiteral("/tbf")});
         LetExchangeRun();
-        form.Menu.ReadMenu1->trigger();
+        form.RadioCommands->ReadMenu->trigger();
         EXPECT_EQ(Outcome, TExchangeOutcome::Done);
         EXPECT_EQ(std::count(radio.Commands.begin(), radio.Commands.end(), "BT"), c.Read ? 1 : 0);
         Form.reset();
@@ -268,7 +268,7 @@ TEST_F(ReadCommand, PortTakenMeanwhileClosesTheDialogAtOnce) {
     });
     Messages.Answer(TMessageAnswer::Ok);
 
-    form.Menu.ReadAll1->trigger();
+    form.RadioCommands->ReadAll->trigger();
 
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);

@@ -57,7 +57,7 @@ TEST_F(WriteCommand, WriteAllPutsTheDataSetIntoTheRadio) {
     Messages.Answer(TMessageAnswer::Yes);
     LetExchangeRun();
 
-    form.SpeedButtons.SpeedButton5->click();
+    form.ToolbarButtons.WriteButton->click();
 
     EXPECT_EQ(Messages.Texts(), QStringList{kConfirmation});
     EXPECT_EQ(Title, "Write");
@@ -72,9 +72,9 @@ TEST_F(WriteCommand, ScanWithoutItsChannelIsRaisedBeforeTheWrite) {
     using enum TMessageAnswer;
     TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
     TMainForm& form = StartWithEntries(radio);
-    QAction* all = form.Menu.WriteAll1;
-    QAction* memory = form.Menu.WriteMemory1;
-    QAction* menu = form.Menu.WriteMenu1;
+    QAction* all = form.RadioCommands->WriteAll;
+    QAction* memory = form.RadioCommands->WriteMemory;
+    QAction* menu = form.RadioCommands->WriteMenu;
     const int pr = TRadioData::kPriorityRecord;
     const int al = TRadioData::kWeatherAlertRecord;
     const struct {
@@ -123,7 +123,7 @@ TEST_F(WriteCommand, RecordsBreakingTheRulesAreListedAndNothingIsWritten) {
     form.Data().SetChannel(TRadioData::kPriorityRecord, "");
     form.Data().SetMenuSlot(3, "1");
     Messages.Answer(TMessageAnswer::Ok);
-    form.Menu.WriteAll1->trigger();
+    form.RadioCommands->WriteAll->trigger();
     ASSERT_EQ(Messages.Shown().size(), 1u);
     EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Error);
     EXPECT_EQ(Messages.Shown()[0].Text,
@@ -161,7 +161,7 @@ TEST_F(WriteCommand, MarketVariantQuestionGoesOnWithOk) {
     Messages.Answer(TMessageAnswer::Yes);
     Messages.Answer(TMessageAnswer::Ok);
 
-    form.Menu.WriteAll1->trigger();
+    form.RadioCommands->WriteAll->trigger();
 
     ASSERT_EQ(Messages.Shown().size(), 2u);
     EXPECT_TRUE(Messages.Shown()[1].Text.contains("market code"));
@@ -178,7 +178,7 @@ TEST_F(WriteCommand, MarketVariantQuestionStopsWithCancel) {
     Messages.Answer(TMessageAnswer::Yes);
     Messages.Answer(TMessageAnswer::Cancel);
 
-    form.Menu.WriteAll1->trigger();
+    form.RadioCommands->WriteAll->trigger();
 
     EXPECT_EQ(Messages.Shown().size(), 2u);
     EXPECT_EQ(Outcome, TExchangeOutcome::Cancelled);
@@ -194,7 +194,7 @@ TEST_F(WriteCommand, RefusedRecordsAreNamedAfterTheWrite) {
     Messages.Answer(TMessageAnswer::Yes);
     Messages.Answer(TMessageAnswer::Ok);
 
-    form.Menu.WriteMemory1->trigger();
+    form.RadioCommands->WriteMemory->trigger();
 
     ASSERT_EQ(Messages.Shown().size(), 2u);
     EXPECT_EQ(Messages.Shown()[1].Style, TMessageStyle::Warning);
@@ -218,7 +218,7 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
         return reply.substr(0, reply.rfind(",,"));
     };
     TMainForm& form = StartWithEntries(radio);
-    form.Menu.VerifyAfterWriting->setChecked(true);
+    form.RadioCommands->VerifyAfterWriting->setChecked(true);
     Messages.Answer(TMessageAnswer::Yes);
     QString labelWhileVerifying;
     LetExchangeRun([&](TExchangeForm& dialog) {
@@ -236,7 +236,7 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
         return int(QDialog::Accepted);
     });
 
-    form.Menu.WriteMemory1->trigger();
+    form.RadioCommands->WriteMemory->trigger();
 
     EXPECT_EQ(Outcome, TExchangeOutcome::Differs);
     EXPECT_EQ(labelWhileVerifying, "Reading the data back from the transceiver to verify it.");

@@ -1,0 +1,105 @@
+#include "gui/mainwindow/portcommands.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "core/ports/portmap.h"
+#include "core/ports/portnames.h"
+#include "core/radio/kcomm.h"
+#include "gui/kit/helpcontext.h"
+#include "gui/kit/messagebox.h"
+#include "gui/kit/modal.h"
+#include "gui/mainwindow/commandactions.h"
+#include "gui/radio/portsform.h"
+
+namespace {
+
+constexpr int kPortHelpContext = 75;
+
+QString ComCaption(int number) {
+    // The accelerator sits on the last digit for COM10 and on the first for the others.
+    if (number == 10) return QStringLiteral("Com1&0");
+    return QStringLiteral("Com&%1").arg(number);
+}
+
+}  // namespace
+
+TPortCommands::TPortCommands(QWidget& window, QObject* parent) : QObject(parent), Window(window) {
+    // Only the program checks and unchecks these items, so they do not form an exclusive group.
+    ComGroup = new QActionGroup(this);
+    ComGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (int number = 1; number <= kPortCount; ++number) {
+        auto* item = new QAction(ComCaption(number), this);
+        SetHelpContext(item, kPortHelpContext);
+        item->setCheckable(true);
+        item->setData(number);
+        ComGroup->addAction(item);
+        ComItems.append(item);
+        connect(item, &QAction::triggered, this, [this, number] { ComItemClick(number); });
+    }
+    Ports = MakeAction(this, QT_TRANSLATE_NOOP("MainMenu", "Po&rts..."), kPortHelpContext);
+    connect(Ports, &QAction::triggered, this, &TPortCommands::PortsClick);
+}
+
+void TPortCommands::AddPortMenu(QMenu& radioMenu) {
+    PortMenu = AddSubmenu(&radioMenu, MenuText(QT_TRANSLATE_NOOP("MainMenu", "&Port Select")),
+                          kPortHelpContext);
+    PortMenu->setToolTipsVisible(true);
+    PortMenu->addActions(ComItems);
+    PortMenu->addSeparator();
+    PortMenu->addAction(Ports);
+    connect(PortMenu, &QMenu::aboutToShow, this, &TPortCommands::ShowPortDevices);
+}
+
+void TPortCommands::SelectPort(const QString& port) {
+    Port = port;
+    TickPortItem(PortNumberOf(Port));
+}
+
+void TPortCommands::TickPortItem(int number) {
+    for (QAction* item : std::as_const(ComItems)) item->setChecked(item->data().toInt() == number);
+}
+
+void TPortCommands::ComItemClick(int number) {
+    TKComm probe;
+    if (probe.CheckCommportValid(PortDeviceName(number))) {
+        SelectPort(PortText(number));
+        return;
+    }
+    const QString port = PortText(number);
+    ShowMessage(&Window,
+                QCoreApplication::translate(
+                    "Messages", "The %1 port is unavailable.\nPlease check the %1 port status.")
+                    .arg(port),
+                TMessageStyle::Warning);
+    // The earlier choice stays ticked; the refused item loses the tick its click gave it.
+    TickPortItem(PortNumberOf(Port));
+}
+
+bool TPortCommands::CheckSelectedPort() {
+    TKComm probe;
+    if (probe.CheckCommportValid(SelectedPortDeviceName(Port))) return true;
+    ShowMessage(&Window,
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "The selected COM port is unavailable.\nPlease check the COM port status.")),
+                TMessageStyle::Warning);
+    return false;
+}
+
+void TPortCommands::PortsClick() {
+    TPortsForm form(&Window);
+    ExecModal(form);
+}
+
+// Each port item tells which device it stands for.
+void TPortCommands::ShowPortDevices() {
+    for (QAction* item : std::as_const(ComItems)) {
+        const QString device =
+            QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
+        item->setStatusTip(device);
+        item->setToolTip(device);
+    }
+}
