@@ -43,7 +43,7 @@ TDtmfForm::TDtmfForm(TWorkspace& workspace)
     layout->addWidget(GroupBox1);
     layout->addLayout(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    ChainTabOrder({ComboBox1, Edit1, Button2, Button1});
+    ChainTabOrder({ComboBox1, Edit1, OKButton, CloseButton});
     ConnectHandlers();
 
     // The grid's row r shows entry r - 1; without a selected row the first entry is taken.

@@ -91,7 +91,7 @@ TEST_F(DtmfEditor, CodeTakesDtmfCharactersOnly) {
 TEST_F(DtmfEditor, OkAlwaysStoresTheEntry) {
     TDtmfForm& first = OpenOn(4);
     EXPECT_EQ(first.Edit1->text(), "");
-    Click(first.Button2);
+    Click(first.OKButton);
     EXPECT_EQ(Dtmf(4), "4,");
     EXPECT_TRUE(Form->Data().Changed);
     EXPECT_FALSE(first.isVisible());
@@ -99,7 +99,7 @@ TEST_F(DtmfEditor, OkAlwaysStoresTheEntry) {
     Form->Data().Changed = false;
     Form->Grids->SelectRow(TChannelGrids::kDtmfGrid, 6);
     TDtmfForm& second = Reopen();
-    Click(second.Button2);
+    Click(second.OKButton);
     EXPECT_EQ(Dtmf(5), "5,#5");
     EXPECT_TRUE(Form->Data().Changed);
     EXPECT_TRUE(Messages.Shown().empty());
@@ -109,7 +109,7 @@ TEST_F(DtmfEditor, ClosingAsksAboutAnUnsavedCode) {
     TDtmfForm& first = OpenOn(2);
     TypeText(first.Edit1, "0");
     Messages.Answer(TMessageAnswer::Yes);
-    Click(first.Button1);
+    Click(first.CloseButton);
     EXPECT_FALSE(first.isVisible());
     EXPECT_EQ(Dtmf(2), "2,0");
 
