@@ -59,7 +59,7 @@ void TCDisplayForm::showEvent(QShowEvent* event) {
 void TCDisplayForm::FormShow() {
     const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
     // One log for the dialog's query and setting; it closes with the dialog.
-    AttachWindowLog(Workspace, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
+    AttachWindowLog(Workspace, Runner.Port, TExchangeKind::Display, TTransferScope::All, device);
     Runner.Query(device);
     UpdateButtons();
 }
@@ -68,7 +68,7 @@ void TCDisplayForm::OKClick() {
     // One flow at a time: the query may still be asking.
     if (Runner.Exchange().Busy()) return;
     const int number = PortNumberOf(Workspace.CommPort());
-    if (!Runner.KComm1.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
+    if (!Runner.Port.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
         ShowMessage(
             this,
             QStringLiteral(QT_TRANSLATE_NOOP(

@@ -73,7 +73,7 @@ void TExchangeForm::FormShow() {
     if (Result) return;
     ProgressBar->setValue(0);
     const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
-    AttachWindowLog(Workspace, Runner.KComm1, Kind, Scope, device);
+    AttachWindowLog(Workspace, Runner.Port, Kind, Scope, device);
     // The runner has said why; a dialog with nothing left to do closes.
     if (!Runner.Begin(device)) Finished(TExchangeOutcome::PortFailed);
 }
