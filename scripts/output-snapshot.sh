@@ -25,7 +25,7 @@ exchange() {  # ROW COUNT NAME COMMAND ARGS... (the device goes before ARGS)
     local row=$1 count=$2 name=$3 command=$4
     shift 4
     local device
-    coproc SIM { "$sim" --radio "$row" --channels "$count" --load "$out/$row-$count-filled.tvr" --quiet; }
+    coproc SIM { exec "$sim" --radio "$row" --channels "$count" --load "$out/$row-$count-filled.tvr" --quiet; }
     read -r device <&"${SIM[0]}"
     "$cli" --radio "$row" --channels "$count" --log "$work/$name.log" "$command" "$device" "$@" >/dev/null 2>&1 || true
     kill "$SIM_PID" 2>/dev/null || true
@@ -39,7 +39,8 @@ for row in $(seq 1 15); do
             "$out/$row-$count-filled.tvr" 2>"$out/$row-$count-import.txt" || continue
         "$cli" --radio "$row" --channels "$count" import-csv "$here/tests/core/files/csv/nothing_importable.csv" \
             "$out/$row-$count-new.tvr" 2>/dev/null || true
-        "$cli" --radio "$row" --channels "$count" list "$out/$row-$count-filled.tvr" \
+        # Named from inside the folder, the file's caption is the same in every snapshot.
+        (cd "$out" && "$cli" --radio "$row" --channels "$count" list "$row-$count-filled.tvr") \
             >"$out/$row-$count.list" 2>&1 || true
         "$cli" --radio "$row" --channels "$count" export-csv "$out/$row-$count-filled.tvr" \
             "$out/$row-$count.csv" 2>/dev/null || true
