@@ -25,7 +25,7 @@ exchange() {  # ROW COUNT NAME COMMAND ARGS... (the device goes before ARGS)
     local row=$1 count=$2 name=$3 command=$4
     shift 4
     local device
-    coproc SIM { "$sim" --radio "$row" --channels "$count" --load "$out/$row-$count-filled.tvr" --quiet; }
+    coproc SIM { exec "$sim" --radio "$row" --channels "$count" --load "$out/$row-$count-filled.tvr" --quiet; }
     read -r device <&"${SIM[0]}"
     "$cli" --radio "$row" --channels "$count" --log "$work/$name.log" "$command" "$device" "$@" >/dev/null 2>&1 || true
     kill "$SIM_PID" 2>/dev/null || true

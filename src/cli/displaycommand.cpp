@@ -94,7 +94,7 @@ int RunDisplay(const TCliOptions& options, TRadioData& data, QTextStream& errors
     TDisplayRunner runner(view);
     const TExchangeLabel label{TExchangeKind::Display, TTransferScope::All,
                                QString::fromStdString(data.GetModel()), arguments->Port};
-    AttachCliLog(options, runner.KComm1, label, errors);
+    AttachCliLog(options, runner.Port, label, errors);
     if (RunFlow(
             runner, view, [&] { return runner.Query(port); }, errors) != TDisplayOutcome::Queried) {
         return kExitFailed;

@@ -39,7 +39,7 @@ int RunRead(const TCliOptions& options, TRadioData& data, QTextStream& errors) {
     const bool toneBurstShown = ToneBurstShown(options.ToneBurst, data);
     runner.SetExchange(
         std::make_unique<TReadExchange>(data, runner, arguments->Scope, toneBurstShown));
-    AttachCliLog(options, runner.KComm1, ReadLabel(data, *arguments), errors);
+    AttachCliLog(options, runner.Port, ReadLabel(data, *arguments), errors);
     const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
     QString problem;
     BackUpAfterRead(data, arguments->Scope, outcome, problem);

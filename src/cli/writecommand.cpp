@@ -82,7 +82,7 @@ int RunWrite(const TCliOptions& options, TRadioData& data, QTextStream& errors) 
     runner.SetExchange(WriteExchange(data, runner, *arguments, toneBurstShown));
     const TExchangeLabel label{TExchangeKind::Write, arguments->Scope,
                                QString::fromStdString(data.GetModel()), arguments->Port};
-    AttachCliLog(options, runner.KComm1, label, errors);
+    AttachCliLog(options, runner.Port, label, errors);
     const TExchangeOutcome outcome = RunExchange(runner, view, arguments->Port);
     ReportVerification(runner, outcome, view);
     return view.ExitStatus(outcome);

@@ -4,7 +4,7 @@
 #include <string>
 
 // The three timers of the channel display exchange: the delay before the
-// wake-up (Timer1), the reply wait (Timer2) and the pause after "END" (Timer3).
+// wake-up, the reply wait and the pause after "END".
 enum class TDisplayTimer { Start, Reply, Close };
 
 inline constexpr std::chrono::milliseconds kDisplayStartDelay{10};

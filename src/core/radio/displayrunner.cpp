@@ -4,12 +4,20 @@
 #include "core/radio/radiocommands.h"
 
 TDisplayRunner::TDisplayRunner(TDisplayView& view, QObject* parent) : QObject(parent), View(view) {
-    ConfigureRadioLine(KComm1);
-    PrepareExchangeTimers({&Timer1, &Timer2, &Timer3});
-    connect(&KComm1, &TKComm::OnCommEvent, this, &TDisplayRunner::KComm1CommEvent);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Engine.TimerFired(TDisplayTimer::Start); });
-    connect(&Timer2, &QTimer::timeout, this, [this] { Engine.TimerFired(TDisplayTimer::Reply); });
-    connect(&Timer3, &QTimer::timeout, this, [this] { Engine.TimerFired(TDisplayTimer::Close); });
+    ConfigureRadioLine(Port);
+    PrepareExchangeTimers({&StartDelayTimer, &ReplyTimer, &CloseDelayTimer});
+    // The numbered names the Channel Display dialog's design knows them by.
+    Port.setObjectName(QStringLiteral("KComm1"));
+    StartDelayTimer.setObjectName(QStringLiteral("Timer1"));
+    ReplyTimer.setObjectName(QStringLiteral("Timer2"));
+    CloseDelayTimer.setObjectName(QStringLiteral("Timer3"));
+    connect(&Port, &TKComm::OnCommEvent, this, &TDisplayRunner::PortCommEvent);
+    connect(&StartDelayTimer, &QTimer::timeout, this,
+            [this] { Engine.TimerFired(TDisplayTimer::Start); });
+    connect(&ReplyTimer, &QTimer::timeout, this,
+            [this] { Engine.TimerFired(TDisplayTimer::Reply); });
+    connect(&CloseDelayTimer, &QTimer::timeout, this,
+            [this] { Engine.TimerFired(TDisplayTimer::Close); });
 }
 
 TDisplayRunner::~TDisplayRunner() {
@@ -17,24 +25,24 @@ TDisplayRunner::~TDisplayRunner() {
 }
 
 bool TDisplayRunner::Query(const std::string& deviceName) {
-    KComm1.SetDeviceName(deviceName);
+    Port.SetDeviceName(deviceName);
     return Engine.Query();
 }
 
 bool TDisplayRunner::Set(const std::string& deviceName, bool protect) {
-    KComm1.SetDeviceName(deviceName);
+    Port.SetDeviceName(deviceName);
     return Engine.Set(protect);
 }
 
 void TDisplayRunner::Stop() {
     Engine.Abandon();
-    for (QTimer* timer : {&Timer1, &Timer2, &Timer3}) timer->stop();
-    KComm1.CloseCommport();
+    for (QTimer* timer : {&StartDelayTimer, &ReplyTimer, &CloseDelayTimer}) timer->stop();
+    Port.CloseCommport();
 }
 
 bool TDisplayRunner::OpenPort() {
     try {
-        KComm1.OpenCommport();
+        Port.OpenCommport();
     } catch (const ECommError& error) {
         View.ShowError(error.what());
         return false;
@@ -43,25 +51,25 @@ bool TDisplayRunner::OpenPort() {
 }
 
 void TDisplayRunner::ClosePort() {
-    KComm1.CloseCommport();
+    Port.CloseCommport();
 }
 
 void TDisplayRunner::SendCommand(const std::string& command) {
     try {
-        KComm1.WriteStringData(FramedCommand(command));
+        Port.WriteStringData(FramedCommand(command));
     } catch (const ECommError& error) {
         Engine.SendFailed(error.what());
     }
 }
 
 void TDisplayRunner::DiscardInput() {
-    KComm1.ClearInBuff();
+    Port.ClearInBuff();
 }
 
-void TDisplayRunner::KComm1CommEvent() {
+void TDisplayRunner::PortCommEvent() {
     std::string reply;
     try {
-        reply = TakeWaitingBytes(KComm1);
+        reply = TakeWaitingBytes(Port);
     } catch (const ECommError& error) {
         View.ShowError(error.what());
         return;
@@ -72,11 +80,11 @@ void TDisplayRunner::KComm1CommEvent() {
 QTimer& TDisplayRunner::TimerOf(TDisplayTimer timer) {
     switch (timer) {
         case TDisplayTimer::Start:
-            return Timer1;
+            return StartDelayTimer;
         case TDisplayTimer::Reply:
-            return Timer2;
+            return ReplyTimer;
         default:
-            return Timer3;
+            return CloseDelayTimer;
     }
 }
 

@@ -17,8 +17,7 @@ public:
 };
 
 // Runs the channel display exchange on a serial port with the event loop's
-// timers: Timer1 the delay before the wake-up, Timer2 the reply wait, Timer3
-// the pause after "END".
+// timers.
 class TDisplayRunner : public QObject, public TDisplayHost {
     Q_OBJECT
 public:
@@ -34,7 +33,7 @@ public:
     const TDisplayExchange& Exchange() const { return Engine; }
     TDisplayExchange& Exchange() { return Engine; }
 
-    TKComm KComm1;
+    TKComm Port;
 
     // TDisplayHost
     bool OpenPort() override;
@@ -48,12 +47,12 @@ public:
     void FlowEnded(TDisplayOutcome outcome) override { View.FlowEnded(outcome); }
 
 private:
-    void KComm1CommEvent();
+    void PortCommEvent();
     QTimer& TimerOf(TDisplayTimer timer);
 
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer3;
+    QTimer StartDelayTimer;  // the delay before the wake-up
+    QTimer ReplyTimer;
+    QTimer CloseDelayTimer;  // the pause after "END"
     TDisplayView& View;
     TDisplayExchange Engine{*this};
 };

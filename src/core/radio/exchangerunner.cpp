@@ -44,20 +44,25 @@ std::string LastReplyLine(const std::string& lines) {
 
 TExchangeRunner::TExchangeRunner(TExchangeView& view, QObject* parent)
     : QObject(parent), View(view) {
-    ConfigureRadioLine(KComm1);
-    PrepareExchangeTimers({&Timer1, &Timer3, &Timer4, &PauseTimer});
-    connect(&KComm1, &TKComm::OnCommEvent, this, &TExchangeRunner::KComm1CommEvent);
-    connect(&Timer1, &QTimer::timeout, this,
+    ConfigureRadioLine(Port);
+    PrepareExchangeTimers({&ReplyTimer, &CancelGraceTimer, &StartDelayTimer, &PauseTimer});
+    // The numbered names the Read and Write dialogs' design knows them by.
+    Port.setObjectName(QStringLiteral("KComm1"));
+    ReplyTimer.setObjectName(QStringLiteral("Timer1"));
+    CancelGraceTimer.setObjectName(QStringLiteral("Timer3"));
+    StartDelayTimer.setObjectName(QStringLiteral("Timer4"));
+    connect(&Port, &TKComm::OnCommEvent, this, &TExchangeRunner::PortCommEvent);
+    connect(&ReplyTimer, &QTimer::timeout, this,
             [this] { Current->TimerFired(TExchangeTimer::Reply); });
-    connect(&Timer3, &QTimer::timeout, this,
+    connect(&CancelGraceTimer, &QTimer::timeout, this,
             [this] { Current->TimerFired(TExchangeTimer::CancelGrace); });
-    connect(&Timer4, &QTimer::timeout, this,
+    connect(&StartDelayTimer, &QTimer::timeout, this,
             [this] { Current->TimerFired(TExchangeTimer::StartDelay); });
     connect(&PauseTimer, &QTimer::timeout, this, &TExchangeRunner::WritePending);
 }
 
 TExchangeRunner::~TExchangeRunner() {
-    KComm1.CloseCommport();
+    Port.CloseCommport();
 }
 
 void TExchangeRunner::SetExchange(std::unique_ptr<TExchange> exchange) {
@@ -65,9 +70,9 @@ void TExchangeRunner::SetExchange(std::unique_ptr<TExchange> exchange) {
 }
 
 bool TExchangeRunner::Begin(const std::string& deviceName) {
-    KComm1.SetDeviceName(deviceName);
+    Port.SetDeviceName(deviceName);
     try {
-        KComm1.OpenCommport();
+        Port.OpenCommport();
     } catch (const ECommError& error) {
         EndLog(TExchangeOutcome::PortFailed);
         View.ShowError(error.what());
@@ -81,10 +86,10 @@ void TExchangeRunner::Cancel() {
     if (Current) Current->Cancel();
 }
 
-void TExchangeRunner::KComm1CommEvent() {
+void TExchangeRunner::PortCommEvent() {
     std::string bytes;
     try {
-        bytes = PartialLine + TakeWaitingBytes(KComm1);
+        bytes = PartialLine + TakeWaitingBytes(Port);
     } catch (const ECommError& error) {
         // The reply time-out ends the exchange if nothing more comes.
         View.ShowError(error.what());
@@ -108,7 +113,7 @@ void TExchangeRunner::KComm1CommEvent() {
 }
 
 void TExchangeRunner::IgnoreStray(const std::string& lines) {
-    if (TCommLog* log = KComm1.Log()) {
+    if (TCommLog* log = Port.Log()) {
         log->Note(
             QStringLiteral("ignored %1 bytes that arrived while no command was awaiting a reply")
                 .arg(lines.size()));
@@ -127,12 +132,12 @@ void TExchangeRunner::SendCommand(const std::string& command, std::chrono::milli
 
 void TExchangeRunner::WritePending() {
     // Armed before writing: a write that fails still ends the exchange in time.
-    Timer1.start(kReplyTimeout);
+    ReplyTimer.start(kReplyTimeout);
     try {
-        KComm1.WriteStringData(FramedCommand(PendingCommand));
+        Port.WriteStringData(FramedCommand(PendingCommand));
     } catch (const ECommError& error) {
         // Part of the command may be out: the exchange cannot go on as if it had arrived.
-        Timer1.stop();
+        ReplyTimer.stop();
         Current->SendFailed(error.what());
         return;
     }
@@ -142,17 +147,17 @@ void TExchangeRunner::WritePending() {
 
 void TExchangeRunner::DiscardInput() {
     PartialLine.clear();
-    KComm1.ClearInBuff();
+    Port.ClearInBuff();
 }
 
 QTimer& TExchangeRunner::TimerOf(TExchangeTimer timer) {
     switch (timer) {
         case TExchangeTimer::Reply:
-            return Timer1;
+            return ReplyTimer;
         case TExchangeTimer::CancelGrace:
-            return Timer3;
+            return CancelGraceTimer;
         default:
-            return Timer4;
+            return StartDelayTimer;
     }
 }
 
@@ -167,17 +172,18 @@ void TExchangeRunner::StopTimer(TExchangeTimer timer) {
 void TExchangeRunner::ClosePort() {
     PauseTimer.stop();
     Awaiting = false;
-    KComm1.CloseCommport();
+    Port.CloseCommport();
 }
 
 void TExchangeRunner::Finish(TExchangeOutcome outcome) {
-    for (QTimer* timer : {&Timer1, &Timer3, &Timer4, &PauseTimer}) timer->stop();
-    KComm1.CloseCommport();
+    for (QTimer* timer : {&ReplyTimer, &CancelGraceTimer, &StartDelayTimer, &PauseTimer})
+        timer->stop();
+    Port.CloseCommport();
     EndLog(outcome);
     View.Finished(outcome);
 }
 
 void TExchangeRunner::EndLog(TExchangeOutcome outcome) {
-    if (TCommLog* log = KComm1.Log()) log->Note(OutcomeText(outcome));
-    KComm1.AttachLog(nullptr);
+    if (TCommLog* log = Port.Log()) log->Note(OutcomeText(outcome));
+    Port.AttachLog(nullptr);
 }

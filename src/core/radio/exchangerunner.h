@@ -49,12 +49,12 @@ public:
     TExchange* Exchange() const { return Current.get(); }
 
     // Opens the port and starts the exchange; false (after saying why) when
-    // the port cannot be opened. A log attached to KComm1 beforehand records
+    // the port cannot be opened. A log attached to Port beforehand records
     // the exchange and is closed when it ends.
     bool Begin(const std::string& deviceName);
     void Cancel();
 
-    TKComm KComm1;
+    TKComm Port;
 
     // TExchangeHost
     void SendCommand(const std::string& command, std::chrono::milliseconds delay) override;
@@ -75,16 +75,16 @@ public:
     void Finish(TExchangeOutcome outcome) override;
 
 private:
-    void KComm1CommEvent();
+    void PortCommEvent();
     void IgnoreStray(const std::string& lines);
     void WritePending();
     QTimer& TimerOf(TExchangeTimer timer);
     void EndLog(TExchangeOutcome outcome);
 
-    QTimer Timer1;      // reply time-out
-    QTimer Timer3;      // Cancel grace period
-    QTimer Timer4;      // start delay
-    QTimer PauseTimer;  // the pause before a command
+    QTimer ReplyTimer;
+    QTimer CancelGraceTimer;  // how long a cancelled exchange waits for its last reply
+    QTimer StartDelayTimer;   // the delay before the wake-up
+    QTimer PauseTimer;        // the pause before a command
     TExchangeView& View;
     std::unique_ptr<TExchange> Current;
     std::string PendingCommand;

@@ -23,24 +23,27 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(kPanelGeometry);
-    Image1 = new QLabel(Panel1);
-    Image1->setGeometry(kIconGeometry);
-    Image1->setPixmap(DrawProgramIcon(kIconGeometry.size()));
-    Label1 = AddLabel(QString::fromLatin1(kProgramTitle) + QLatin1Char(' '), 16);
-    Label4 = AddLabel(QString::fromLatin1(kModelsText), 40);
-    Label2 = AddLabel(QString::fromLatin1(kVersionText), 88);
-    Label5 = AddLabel(QString::fromLatin1(kReleaseText), 112);
+    InfoPanel = new QFrame(this);
+    InfoPanel->setObjectName(QStringLiteral("Panel1"));
+    InfoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    InfoPanel->setGeometry(kPanelGeometry);
+    IconImage = new QLabel(InfoPanel);
+    IconImage->setObjectName(QStringLiteral("Image1"));
+    IconImage->setGeometry(kIconGeometry);
+    IconImage->setPixmap(DrawProgramIcon(kIconGeometry.size()));
+    TitleLabel = AddLabel(QString::fromLatin1(kProgramTitle) + QLatin1Char(' '), 16, "Label1");
+    ModelsLabel = AddLabel(QString::fromLatin1(kModelsText), 40, "Label4");
+    VersionLabel = AddLabel(QString::fromLatin1(kVersionText), 88, "Label2");
+    ReleaseLabel = AddLabel(QString::fromLatin1(kReleaseText), 112, "Label5");
     OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry(kButtonGeometry);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::accept);
 }
 
-QLabel* TAboutBox::AddLabel(const QString& text, int top) {
-    auto* label = new QLabel(text, Panel1);
+QLabel* TAboutBox::AddLabel(const QString& text, int top, const char* designName) {
+    auto* label = new QLabel(text, InfoPanel);
+    label->setObjectName(QLatin1String(designName));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(kFontHeight);
     label->setFont(font);

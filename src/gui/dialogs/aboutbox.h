@@ -12,14 +12,15 @@ class TAboutBox : public QDialog {
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
-    QFrame* Panel1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;  // the program's title
-    QLabel* Label4 = nullptr;  // the models
-    QLabel* Label2 = nullptr;  // version
-    QLabel* Label5 = nullptr;  // release
+    QFrame* InfoPanel = nullptr;
+    QLabel* IconImage = nullptr;
+    QLabel* TitleLabel = nullptr;
+    QLabel* ModelsLabel = nullptr;
+    QLabel* VersionLabel = nullptr;
+    QLabel* ReleaseLabel = nullptr;
     QPushButton* OKButton = nullptr;
 
 private:
-    QLabel* AddLabel(const QString& text, int top);
+    // A line of text in the panel; `designName` becomes its object name.
+    QLabel* AddLabel(const QString& text, int top, const char* designName);
 };

@@ -24,15 +24,17 @@ TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Wor
     RadioButtons.SelectRow(CurrentRow);
     layout->addWidget(group);
 
-    Button1 = new QPushButton(tr("OK"), this);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(tr("Cancel"), this);
-    connect(Button1, &QPushButton::clicked, this, &TModelForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    EndWithButtons(layout, {Button1, Button2});
+    OKButton = new QPushButton(tr("OK"), this);
+    OKButton->setObjectName(QStringLiteral("Button1"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("Button2"));
+    connect(OKButton, &QPushButton::clicked, this, &TModelForm::OKClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    EndWithButtons(layout, {OKButton, CancelButton});
 }
 
-void TModelForm::Button1Click() {
+void TModelForm::OKClick() {
     const int row = RadioButtons.SelectedRow();
     if (row < 0 || row == CurrentRow) {
         reject();

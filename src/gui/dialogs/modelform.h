@@ -14,10 +14,10 @@ public:
     explicit TModelForm(TWorkspace& workspace);
 
     TCatalogueButtons RadioButtons;
-    QPushButton* Button1 = nullptr;  // OK
-    QPushButton* Button2 = nullptr;  // Cancel
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
-    void Button1Click();
+    void OKClick();
 
 private:
     TWorkspace& Workspace;

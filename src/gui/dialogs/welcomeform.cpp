@@ -23,25 +23,31 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientSize);
-    Image1 = new QLabel(this);
-    Image1->setPixmap(DrawSplashPicture(kPictureSize));
+    PictureImage = new QLabel(this);
+    PictureImage->setObjectName(QStringLiteral("Image1"));
+    PictureImage->setPixmap(DrawSplashPicture(kPictureSize));
     // The picture is a little larger than the window: centred, its edges are cut.
-    Image1->setGeometry(QRect(QPoint((kClientSize.width() - kPictureSize.width()) / 2,
-                                     (kClientSize.height() - kPictureSize.height()) / 2),
-                              kPictureSize));
-    Label4 = AddLabel(QStringLiteral("TAVRIN"), 16, kTitleHeight, true);
-    Label7 = AddLabel(QString::fromLatin1(kProgramTitle), 44, kTitleHeight, true);
-    Label8 = AddLabel(QString::fromLatin1(kModelsText), 72, kTitleHeight, true);
-    Label5 = AddLabel(QString::fromLatin1(kVersionText), 214, kVersionHeight, false);
-    Label6 = AddLabel(QString::fromLatin1(kReleaseText), 232, kVersionHeight, false);
-    Timer1.setSingleShot(true);
+    PictureImage->setGeometry(QRect(QPoint((kClientSize.width() - kPictureSize.width()) / 2,
+                                           (kClientSize.height() - kPictureSize.height()) / 2),
+                                    kPictureSize));
+    NameLabel = AddLabel(QStringLiteral("TAVRIN"), 16, kTitleHeight, true, "Label4");
+    TitleLabel = AddLabel(QString::fromLatin1(kProgramTitle), 44, kTitleHeight, true, "Label7");
+    ModelsLabel = AddLabel(QString::fromLatin1(kModelsText), 72, kTitleHeight, true, "Label8");
+    VersionLabel =
+        AddLabel(QString::fromLatin1(kVersionText), 214, kVersionHeight, false, "Label5");
+    ReleaseLabel =
+        AddLabel(QString::fromLatin1(kReleaseText), 232, kVersionHeight, false, "Label6");
+    CloseTimer.setObjectName(QStringLiteral("Timer1"));
+    CloseTimer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the splash stays its full two seconds.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &TWelcomeForm::Timer1Timer);
+    CloseTimer.setTimerType(Qt::PreciseTimer);
+    connect(&CloseTimer, &QTimer::timeout, this, &TWelcomeForm::CloseTimerTimeout);
 }
 
-QLabel* TWelcomeForm::AddLabel(const QString& text, int top, int pixelHeight, bool bold) {
+QLabel* TWelcomeForm::AddLabel(const QString& text, int top, int pixelHeight, bool bold,
+                               const char* designName) {
     auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(designName));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
@@ -57,7 +63,7 @@ void TWelcomeForm::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
     }
-    Timer1.start(kShownMilliseconds);
+    CloseTimer.start(kShownMilliseconds);
 }
 
 void TWelcomeForm::paintEvent(QPaintEvent* event) {
@@ -65,8 +71,8 @@ void TWelcomeForm::paintEvent(QPaintEvent* event) {
     if (WhileShown) QTimer::singleShot(0, this, std::exchange(WhileShown, {}));
 }
 
-void TWelcomeForm::Timer1Timer() {
-    Timer1.stop();
+void TWelcomeForm::CloseTimerTimeout() {
+    CloseTimer.stop();
     accept();
 }
 

@@ -15,13 +15,13 @@ public:
 
     static constexpr int kShownMilliseconds = 2000;
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label4 = nullptr;  // "TAVRIN"
-    QLabel* Label7 = nullptr;  // the program's title
-    QLabel* Label8 = nullptr;  // the models
-    QLabel* Label5 = nullptr;  // version
-    QLabel* Label6 = nullptr;  // release
-    QTimer Timer1;
+    QLabel* PictureImage = nullptr;
+    QLabel* NameLabel = nullptr;  // "TAVRIN"
+    QLabel* TitleLabel = nullptr;
+    QLabel* ModelsLabel = nullptr;
+    QLabel* VersionLabel = nullptr;
+    QLabel* ReleaseLabel = nullptr;
+    QTimer CloseTimer;
     // Work done while the splash is up, once it has been painted (the main
     // window being built); run at the latest when the splash closes.
     std::function<void()> WhileShown;
@@ -31,8 +31,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* AddLabel(const QString& text, int top, int pixelHeight, bool bold);
-    void Timer1Timer();
+    // A line of white text over the picture; `designName` becomes its object name.
+    QLabel* AddLabel(const QString& text, int top, int pixelHeight, bool bold,
+                     const char* designName);
+    void CloseTimerTimeout();
 };
 
 // Shows the splash window modally until it closes itself, doing `whileShown`

@@ -21,33 +21,36 @@ TCallForm::TCallForm(TWorkspace& workspace)
     : TChannelEditorDialog(workspace, QT_TRANSLATE_NOOP("Editors", "CALL Channel")) {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
-    layout->addWidget(GroupBox1);
+    layout->addWidget(FrequencyGroup);
     BuildToneGroup();
-    layout->addWidget(GroupBox2);
+    layout->addWidget(ToneGroup);
     layout->addWidget(BuildOptionGroup());
     layout->addLayout(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(Workspace.Data().GetModel());
+    FrequencyGroup->FillSteps(Workspace.Data().GetModel());
     LoadCall();
 }
 
 QGroupBox* TCallForm::BuildOptionGroup() {
-    GroupBox3 = new QGroupBox(tr("Option"), this);
-    BuildOptionBoxes(GroupBox3);
-    auto* row = new QHBoxLayout(GroupBox3);
-    row->addWidget(CheckBox6);
-    row->addWidget(CheckBox7);
+    OptionGroup = new QGroupBox(tr("Option"), this);
+    KeepDesignNames({{OptionGroup, "GroupBox3"}});
+    BuildOptionBoxes(OptionGroup);
+    auto* row = new QHBoxLayout(OptionGroup);
+    row->addWidget(BeatShiftBox);
+    row->addWidget(NarrowBox);
     row->addStretch();
-    return GroupBox3;
+    return OptionGroup;
 }
 
 void TCallForm::SetTabOrder() {
-    ChainTabOrder({Edit1,        ComboBox1,    Edit3,        Edit2,        ComboBox2, RadioButton1,
-                   RadioButton2, RadioButton3, RadioButton4, RadioButton5, CheckBox1, CheckBox2,
-                   ComboBox3,    CheckBox3,    ComboBox4,    CheckBox4,    ComboBox5, CheckBox6,
-                   CheckBox7,    Button2,      Button1});
+    ChainTabOrder({RxFrequencyEdit, StepCombo,         TxFrequencyEdit, OffsetEdit,
+                   TxStepCombo,     SplitRadio,        SimplexRadio,    PlusShiftRadio,
+                   MinusShiftRadio, Minus76ShiftRadio, ReverseBox,      ToneBox,
+                   ToneCombo,       CtcssBox,          CtcssCombo,      DcsBox,
+                   DcsCombo,        BeatShiftBox,      NarrowBox,       OKButton,
+                   CloseButton});
 }
 
 void TCallForm::ConnectHandlers() {
@@ -55,7 +58,7 @@ void TCallForm::ConnectHandlers() {
 }
 
 QWidget* TCallForm::FirstFocus() const {
-    return Edit1;
+    return RxFrequencyEdit;
 }
 
 void TCallForm::LoadCall() {
@@ -84,7 +87,7 @@ bool TCallForm::Save() {
 void TCallForm::NormaliseFrequencies() {
     const TNormalisedTexts texts = NormaliseFrequencyTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
-    GroupBox1->ShowNormalised(texts);
+    FrequencyGroup->ShowNormalised(texts);
     TellRounded(texts.Rounded);
 }
 

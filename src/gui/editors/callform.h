@@ -2,15 +2,8 @@
 
 #include "gui/editors/channeleditordialog.h"
 
-class QCheckBox;
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class TFrequencyGroup;
 class TWorkspace;
-class TToneGroup;
 
 // "CALL Channel": edits the single CALL record, a memory channel without number, name or
 // lock-out.
@@ -19,8 +12,7 @@ class TCallForm : public TChannelEditorDialog {
 public:
     explicit TCallForm(TWorkspace& workspace);
 
-    // Controls, named as the dialog knows them.
-    QGroupBox* GroupBox3 = nullptr;  // "Option"
+    QGroupBox* OptionGroup = nullptr;
 
     bool Save() override;
 

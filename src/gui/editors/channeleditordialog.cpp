@@ -1,6 +1,10 @@
 #include "gui/editors/channeleditordialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include "core/model/channelediting.h"
 #include "gui/editors/editorcontrols.h"
@@ -15,69 +19,105 @@ constexpr int kNarrowHelp = 555;
 
 }  // namespace
 
+void TToneEditorDialog::MakeFrequencyGroup(TFrequencyGroup::TSplit split) {
+    FrequencyGroup = new TFrequencyGroup(this, split);
+    RxFrequencyLabel = FrequencyGroup->RxFrequencyLabel;
+    RxFrequencyEdit = FrequencyGroup->RxFrequencyEdit;
+    RxUnitLabel = FrequencyGroup->RxUnitLabel;
+    StepLabel = FrequencyGroup->StepLabel;
+    StepCombo = FrequencyGroup->StepCombo;
+    OffsetLabel = FrequencyGroup->OffsetLabel;
+    OffsetEdit = FrequencyGroup->OffsetEdit;
+    OffsetUnitLabel = FrequencyGroup->OffsetUnitLabel;
+    SimplexRadio = FrequencyGroup->SimplexRadio;
+    PlusShiftRadio = FrequencyGroup->PlusShiftRadio;
+    MinusShiftRadio = FrequencyGroup->MinusShiftRadio;
+    Minus76ShiftRadio = FrequencyGroup->Minus76ShiftRadio;
+    ReverseBox = FrequencyGroup->ReverseBox;
+    // The shift radios are numbered differently with and without Split: each dialog names them.
+    KeepDesignNames({{FrequencyGroup, "GroupBox1"},
+                     {RxFrequencyLabel, "Label1"},
+                     {RxFrequencyEdit, "Edit1"},
+                     {RxUnitLabel, "Label2"},
+                     {StepLabel, "Label3"},
+                     {StepCombo, "ComboBox1"},
+                     {OffsetLabel, "Label7"},
+                     {OffsetEdit, "Edit2"},
+                     {OffsetUnitLabel, "Label8"},
+                     {ReverseBox, "CheckBox1"}});
+}
+
 void TToneEditorDialog::BuildToneGroup() {
-    GroupBox2 = new TToneGroup(this);
-    CheckBox2 = GroupBox2->CheckBox_Tone;
-    CheckBox3 = GroupBox2->CheckBox_Ctcss;
-    CheckBox4 = GroupBox2->CheckBox_Dcs;
-    Label9 = GroupBox2->Label_Tone;
-    ComboBox3 = GroupBox2->ComboBox_Tone;
-    Label10 = GroupBox2->Label_Ctcss;
-    ComboBox4 = GroupBox2->ComboBox_Ctcss;
-    Label13 = GroupBox2->Label_Dcs;
-    ComboBox5 = GroupBox2->ComboBox_Dcs;
+    ToneGroup = new TToneGroup(this);
+    ToneBox = ToneGroup->ToneBox;
+    CtcssBox = ToneGroup->CtcssBox;
+    DcsBox = ToneGroup->DcsBox;
+    ToneLabel = ToneGroup->ToneLabel;
+    ToneCombo = ToneGroup->ToneCombo;
+    CtcssLabel = ToneGroup->CtcssLabel;
+    CtcssCombo = ToneGroup->CtcssCombo;
+    DcsLabel = ToneGroup->DcsLabel;
+    DcsCombo = ToneGroup->DcsCombo;
+    KeepDesignNames({{ToneGroup, "GroupBox2"},
+                     {ToneBox, "CheckBox2"},
+                     {CtcssBox, "CheckBox3"},
+                     {DcsBox, "CheckBox4"},
+                     {ToneLabel, "Label9"},
+                     {ToneCombo, "ComboBox3"},
+                     {CtcssLabel, "Label10"},
+                     {CtcssCombo, "ComboBox4"},
+                     {DcsLabel, "Label13"},
+                     {DcsCombo, "ComboBox5"}});
 }
 
 void TToneEditorDialog::BuildOptionBoxes(QWidget* group) {
-    CheckBox6 =
+    BeatShiftBox =
         MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Beat Shift"), group, kBeatShiftHelp);
-    CheckBox7 =
+    NarrowBox =
         MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "FM Narrow"), group, kNarrowHelp);
-    for (QCheckBox* box : {CheckBox6, CheckBox7}) {
+    KeepDesignNames({{BeatShiftBox, "CheckBox6"}, {NarrowBox, "CheckBox7"}});
+    for (QCheckBox* box : {BeatShiftBox, NarrowBox}) {
         connect(box, &QCheckBox::clicked, this, &TToneEditorDialog::MarkChanged);
     }
 }
 
 void TToneEditorDialog::ShowChannel(const TChannelDisplay& display) {
-    GroupBox1->Show(display);
-    GroupBox2->Show(display);
-    CheckBox7->setChecked(display.Narrow);
-    CheckBox6->setChecked(display.BeatShift);
+    FrequencyGroup->Show(display);
+    ToneGroup->Show(display);
+    NarrowBox->setChecked(display.Narrow);
+    BeatShiftBox->setChecked(display.BeatShift);
 }
 
 void TToneEditorDialog::ReadChannel(TChannelEdits& edits) const {
-    GroupBox1->ReadEdits(edits);
-    GroupBox2->ReadEdits(edits);
-    edits.Narrow = CheckBox7->isChecked();
-    edits.BeatShift = CheckBox6->isChecked();
+    FrequencyGroup->ReadEdits(edits);
+    ToneGroup->ReadEdits(edits);
+    edits.Narrow = NarrowBox->isChecked();
+    edits.BeatShift = BeatShiftBox->isChecked();
 }
 
 void TToneEditorDialog::ConnectChannelGroups() {
-    connect(GroupBox1, &TFrequencyGroup::Edited, this, &TToneEditorDialog::MarkChanged);
-    connect(GroupBox1, &TFrequencyGroup::EnterPressed, this,
+    connect(FrequencyGroup, &TFrequencyGroup::Edited, this, &TToneEditorDialog::MarkChanged);
+    connect(FrequencyGroup, &TFrequencyGroup::EnterPressed, this,
             &TToneEditorDialog::NormaliseFrequencies);
-    connect(GroupBox2, &TToneGroup::Edited, this, &TToneEditorDialog::MarkChanged);
+    connect(ToneGroup, &TToneGroup::Edited, this, &TToneEditorDialog::MarkChanged);
 }
 
 void TChannelEditorDialog::BuildFrequencyGroup() {
-    GroupBox1 = new TFrequencyGroup(this, TFrequencyGroup::kWithSplit);
-    Label1 = GroupBox1->Label_RxFrequency;
-    Edit1 = GroupBox1->Edit_RxFrequency;
-    Label2 = GroupBox1->Label_RxUnit;
-    Label3 = GroupBox1->Label_Step;
-    ComboBox1 = GroupBox1->ComboBox_Step;
-    Label5 = GroupBox1->Label_TxFrequency;
-    Edit3 = GroupBox1->Edit_TxFrequency;
-    Label6 = GroupBox1->Label_TxUnit;
-    Label4 = GroupBox1->Label_TxStep;
-    ComboBox2 = GroupBox1->ComboBox_TxStep;
-    Label7 = GroupBox1->Label_Offset;
-    Edit2 = GroupBox1->Edit_Offset;
-    Label8 = GroupBox1->Label_OffsetUnit;
-    RadioButton1 = GroupBox1->RadioButton_Split;
-    RadioButton2 = GroupBox1->RadioButton_Simplex;
-    RadioButton3 = GroupBox1->RadioButton_Plus;
-    RadioButton4 = GroupBox1->RadioButton_Minus;
-    RadioButton5 = GroupBox1->RadioButton_Minus76;
-    CheckBox1 = GroupBox1->CheckBox_Reverse;
+    MakeFrequencyGroup(TFrequencyGroup::kWithSplit);
+    TxFrequencyLabel = FrequencyGroup->TxFrequencyLabel;
+    TxFrequencyEdit = FrequencyGroup->TxFrequencyEdit;
+    TxUnitLabel = FrequencyGroup->TxUnitLabel;
+    TxStepLabel = FrequencyGroup->TxStepLabel;
+    TxStepCombo = FrequencyGroup->TxStepCombo;
+    SplitRadio = FrequencyGroup->SplitRadio;
+    KeepDesignNames({{TxFrequencyLabel, "Label5"},
+                     {TxFrequencyEdit, "Edit3"},
+                     {TxUnitLabel, "Label6"},
+                     {TxStepLabel, "Label4"},
+                     {TxStepCombo, "ComboBox2"},
+                     {SplitRadio, "RadioButton1"},
+                     {SimplexRadio, "RadioButton2"},
+                     {PlusShiftRadio, "RadioButton3"},
+                     {MinusShiftRadio, "RadioButton4"},
+                     {Minus76ShiftRadio, "RadioButton5"}});
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "gui/editors/editordialog.h"
+#include "gui/editors/frequencygroup.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class TFrequencyGroup;
 class TToneGroup;
 
 struct TChannelDisplay;
@@ -15,25 +15,43 @@ struct TChannelEdits;
 
 // An editor of a channel-like record: the memory channel, VFO and CALL editors. They share
 // the frequency group (built by each in its own layout), the tone group and the Beat Shift
-// and FM Narrow boxes of their "Option" group; the controls are named as the dialogs know them.
+// and FM Narrow boxes of their "Option" group. The groups' controls are also the dialog's own
+// members, under the same names in each of the three.
 class TToneEditorDialog : public TEditorDialog {
 public:
-    TFrequencyGroup* GroupBox1 = nullptr;  // "Frequency"
-    TToneGroup* GroupBox2 = nullptr;       // "Tone/CTCSS/DCS"
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox3 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
-    QLabel* Label13 = nullptr;
-    QComboBox* ComboBox5 = nullptr;
-    QCheckBox* CheckBox6 = nullptr;  // Beat Shift
-    QCheckBox* CheckBox7 = nullptr;  // FM Narrow
+    TFrequencyGroup* FrequencyGroup = nullptr;
+    QLabel* RxFrequencyLabel = nullptr;
+    QLineEdit* RxFrequencyEdit = nullptr;
+    QLabel* RxUnitLabel = nullptr;
+    QLabel* StepLabel = nullptr;
+    QComboBox* StepCombo = nullptr;
+    QLabel* OffsetLabel = nullptr;
+    QLineEdit* OffsetEdit = nullptr;
+    QLabel* OffsetUnitLabel = nullptr;
+    QRadioButton* SimplexRadio = nullptr;
+    QRadioButton* PlusShiftRadio = nullptr;
+    QRadioButton* MinusShiftRadio = nullptr;
+    QRadioButton* Minus76ShiftRadio = nullptr;
+    QCheckBox* ReverseBox = nullptr;
+
+    TToneGroup* ToneGroup = nullptr;
+    QCheckBox* ToneBox = nullptr;
+    QCheckBox* CtcssBox = nullptr;
+    QCheckBox* DcsBox = nullptr;
+    QLabel* ToneLabel = nullptr;
+    QComboBox* ToneCombo = nullptr;
+    QLabel* CtcssLabel = nullptr;
+    QComboBox* CtcssCombo = nullptr;
+    QLabel* DcsLabel = nullptr;
+    QComboBox* DcsCombo = nullptr;
+
+    QCheckBox* BeatShiftBox = nullptr;
+    QCheckBox* NarrowBox = nullptr;
 
 protected:
     using TEditorDialog::TEditorDialog;
+    // The frequency group, with or without the split transmit frequency.
+    void MakeFrequencyGroup(TFrequencyGroup::TSplit split);
     void BuildToneGroup();
     // The Beat Shift and FM Narrow boxes in `group`; clicking one marks the record changed.
     void BuildOptionBoxes(QWidget* group);
@@ -51,25 +69,13 @@ protected:
 // channel and CALL channel editors.
 class TChannelEditorDialog : public TToneEditorDialog {
 public:
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;  // receive frequency
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // receive step
-    QLabel* Label5 = nullptr;
-    QLineEdit* Edit3 = nullptr;  // transmit frequency (split only)
-    QLabel* Label6 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboBox2 = nullptr;  // transmit step (split only)
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit2 = nullptr;  // offset, in the transmit frequency's place
-    QLabel* Label8 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;  // Split Channel
-    QRadioButton* RadioButton2 = nullptr;  // Simplex
-    QRadioButton* RadioButton3 = nullptr;  // Plus Shift
-    QRadioButton* RadioButton4 = nullptr;  // Minus Shift
-    QRadioButton* RadioButton5 = nullptr;  // -7.6MHz Shift
-    QCheckBox* CheckBox1 = nullptr;        // Reverse
+    // The transmit frequency and its step take the offset's place while Split is chosen.
+    QLabel* TxFrequencyLabel = nullptr;
+    QLineEdit* TxFrequencyEdit = nullptr;
+    QLabel* TxUnitLabel = nullptr;
+    QLabel* TxStepLabel = nullptr;
+    QComboBox* TxStepCombo = nullptr;
+    QRadioButton* SplitRadio = nullptr;
 
 protected:
     using TToneEditorDialog::TToneEditorDialog;

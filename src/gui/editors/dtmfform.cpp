@@ -25,25 +25,29 @@ constexpr int kCodeHelp = 605;
 
 TDtmfForm::TDtmfForm(TWorkspace& workspace)
     : TEditorDialog(workspace, QT_TRANSLATE_NOOP("Editors", "DTMF Memory")) {
-    ComboBox1 = MakeList(this, kEntryHelp);
+    EntryCombo = MakeList(this, kEntryHelp);
     for (int entry = 0; entry <= kLastDtmfEntry; ++entry) {
-        ComboBox1->addItem(QString::number(entry));
+        EntryCombo->addItem(QString::number(entry));
     }
-    Label2 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Channel Number"), this, ComboBox1);
-    GroupBox1 = new QGroupBox(tr("DTMF Code"), this);
-    Edit1 = MakeUpperCaseEdit(GroupBox1, kDtmfCodeLength, kCodeHelp);
-    (new QHBoxLayout(GroupBox1))->addWidget(Edit1);
+    EntryLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Channel Number"), this, EntryCombo);
+    CodeGroup = new QGroupBox(tr("DTMF Code"), this);
+    CodeEdit = MakeUpperCaseEdit(CodeGroup, kDtmfCodeLength, kCodeHelp);
+    (new QHBoxLayout(CodeGroup))->addWidget(CodeEdit);
+    KeepDesignNames({{EntryLabel, "Label2"},
+                     {EntryCombo, "ComboBox1"},
+                     {CodeGroup, "GroupBox1"},
+                     {CodeEdit, "Edit1"}});
 
     auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(Label2);
-    entryRow->addWidget(ComboBox1);
+    entryRow->addWidget(EntryLabel);
+    entryRow->addWidget(EntryCombo);
     entryRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entryRow);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(CodeGroup);
     layout->addLayout(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    ChainTabOrder({ComboBox1, Edit1, Button2, Button1});
+    ChainTabOrder({EntryCombo, CodeEdit, OKButton, CloseButton});
     ConnectHandlers();
 
     // The grid's row r shows entry r - 1; without a selected row the first entry is taken.
@@ -52,29 +56,29 @@ TDtmfForm::TDtmfForm(TWorkspace& workspace)
 }
 
 void TDtmfForm::ConnectHandlers() {
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TDtmfForm::ComboBox1Change);
-    FilterKeys(ComboBox1, [this](QKeyEvent* key) { return ComboBox1KeyPress(key); });
-    connect(Edit1, &QLineEdit::textChanged, this, &TDtmfForm::Edit1Change);
-    FilterKeys(Edit1,
+    connect(EntryCombo, &QComboBox::currentIndexChanged, this, &TDtmfForm::EntryComboChange);
+    FilterKeys(EntryCombo, [this](QKeyEvent* key) { return EntryComboKeyPress(key); });
+    connect(CodeEdit, &QLineEdit::textChanged, this, &TDtmfForm::CodeEditChange);
+    FilterKeys(CodeEdit,
                [this](QKeyEvent* key) { return RefuseCharacterKey(this, key, IsDtmfCharacter); });
 }
 
 QWidget* TDtmfForm::FirstFocus() const {
-    return Edit1;
+    return CodeEdit;
 }
 
 void TDtmfForm::LoadEntry(int entry) {
     Load([this, entry] {
         CurrentEntry = entry;
-        ComboBox1->setCurrentIndex(entry);
-        Edit1->setText(TextOf(DtmfCodeOf(Workspace.Data(), entry)));
+        EntryCombo->setCurrentIndex(entry);
+        CodeEdit->setText(TextOf(DtmfCodeOf(Workspace.Data(), entry)));
     });
 }
 
 bool TDtmfForm::Save() {
     TRadioData& data = Workspace.Data();
     data.Changed = true;
-    data.SetDtmf(CurrentEntry, DtmfEntryText(CurrentEntry, Edit1->text().toStdString()));
+    data.SetDtmf(CurrentEntry, DtmfEntryText(CurrentEntry, CodeEdit->text().toStdString()));
     Workspace.RefreshGrids();
     Changed = false;
     return true;
@@ -87,12 +91,12 @@ void TDtmfForm::ChangeEntry(int entry) {
     LoadEntry(entry);
 }
 
-void TDtmfForm::ComboBox1Change(int index) {
+void TDtmfForm::EntryComboChange(int index) {
     if (Loading || index < 0) return;
     ChangeEntry(index);
 }
 
-bool TDtmfForm::ComboBox1KeyPress(QKeyEvent* key) {
+bool TDtmfForm::EntryComboKeyPress(QKeyEvent* key) {
     // Page Up goes forward, as the memory editor's channel number does.
     if (key->key() == Qt::Key_PageUp) {
         ChangeEntry(WrappedDtmfEntry(CurrentEntry + 1));
@@ -105,9 +109,9 @@ bool TDtmfForm::ComboBox1KeyPress(QKeyEvent* key) {
     return false;
 }
 
-void TDtmfForm::Edit1Change() {
+void TDtmfForm::CodeEditChange() {
     if (Loading) return;
-    ClearInvalidText(Edit1, IsDtmfCharacter);
+    ClearInvalidText(CodeEdit, IsDtmfCharacter);
     MarkChanged();
 }
 

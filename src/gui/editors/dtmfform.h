@@ -17,11 +17,10 @@ public:
     // The entry whose code the edit shows.
     int Entry() const { return CurrentEntry; }
 
-    // Controls, named as the dialog knows them.
-    QLabel* Label2 = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // entry "0" .. "9"
-    QGroupBox* GroupBox1 = nullptr;  // "DTMF Code"
-    QLineEdit* Edit1 = nullptr;
+    QLabel* EntryLabel = nullptr;
+    QComboBox* EntryCombo = nullptr;  // "0" .. "9"
+    QGroupBox* CodeGroup = nullptr;
+    QLineEdit* CodeEdit = nullptr;
 
     // Stores the code into the entry shown; a code cannot be refused.
     bool Save() override;
@@ -34,9 +33,9 @@ private:
     void LoadEntry(int entry);
     // Moves to another entry, asking first about unsaved edits of the one shown.
     void ChangeEntry(int entry);
-    void ComboBox1Change(int index);
-    bool ComboBox1KeyPress(QKeyEvent* key);
-    void Edit1Change();
+    void EntryComboChange(int index);
+    bool EntryComboKeyPress(QKeyEvent* key);
+    void CodeEditChange();
 
     int CurrentEntry = 0;
 };

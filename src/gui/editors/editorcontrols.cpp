@@ -110,6 +110,10 @@ QLabel* MakeLabel(const char* caption, QWidget* parent, QWidget* buddy) {
     return label;
 }
 
+void KeepDesignNames(std::initializer_list<std::pair<QObject*, const char*>> names) {
+    for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
+}
+
 void ChainTabOrder(std::initializer_list<QWidget*> order) {
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/kit/helpcontext.h"
@@ -13,6 +14,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 // Building blocks of the editor dialogs: their controls and the key filters they share.
@@ -36,6 +38,10 @@ TButton* MakeButton(const char* caption, QWidget* parent, int help) {
     SetHelpContext(button, help);
     return button;
 }
+
+// Gives each control the name the dialog's design numbered it by ("Edit1", "RadioButton3") as
+// its object name, so that a control can be traced from the design to the code and back.
+void KeepDesignNames(std::initializer_list<std::pair<QObject*, const char*>> names);
 
 // Tab moves through the controls in the order given.
 void ChainTabOrder(std::initializer_list<QWidget*> order);

@@ -25,12 +25,13 @@ TEditorDialog::TEditorDialog(TWorkspace& workspace, const char* caption)
 }
 
 QLayout* TEditorDialog::BuildButtons() {
-    Button2 = new QPushButton(tr("&OK"), this);
-    Button2->setDefault(true);
-    Button1 = new QPushButton(tr("&Close"), this);
-    connect(Button2, &QPushButton::clicked, this, &TEditorDialog::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
-    return ButtonRow({Button2, Button1});
+    OKButton = new QPushButton(tr("&OK"), this);
+    OKButton->setDefault(true);
+    CloseButton = new QPushButton(tr("&Close"), this);
+    KeepDesignNames({{OKButton, "Button2"}, {CloseButton, "Button1"}});
+    connect(OKButton, &QPushButton::clicked, this, &TEditorDialog::OKClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    return ButtonRow({OKButton, CloseButton});
 }
 
 void TEditorDialog::Load(const std::function<void()>& show) {
@@ -65,7 +66,7 @@ void TEditorDialog::TellRounded(bool rounded) {
     ShowMessage(this, QString::fromLatin1(kRoundedMessage), TMessageStyle::Information);
 }
 
-void TEditorDialog::Button2Click() {
+void TEditorDialog::OKClick() {
     if (Save()) accept();
 }
 

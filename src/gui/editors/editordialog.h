@@ -20,10 +20,10 @@ public:
     // Stores the edits; false (after saying why) when a typed value is refused.
     virtual bool Save() = 0;
     // OK: closes once the edits are stored.
-    void Button2Click();
+    void OKClick();
 
-    QPushButton* Button2 = nullptr;  // OK
-    QPushButton* Button1 = nullptr;  // Close
+    QPushButton* OKButton = nullptr;
+    QPushButton* CloseButton = nullptr;
 
 public slots:
     // Closing asks about unsaved edits first; edits the user wants kept but that cannot be

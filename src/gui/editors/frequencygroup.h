@@ -32,25 +32,25 @@ public:
     // The texts an Enter has parsed and fitted.
     void ShowNormalised(const TNormalisedTexts& texts);
 
-    QLabel* Label_RxFrequency = nullptr;
-    QLineEdit* Edit_RxFrequency = nullptr;
-    QLabel* Label_RxUnit = nullptr;
-    QLabel* Label_Step = nullptr;
-    QComboBox* ComboBox_Step = nullptr;
-    QLabel* Label_TxFrequency = nullptr;  // this and the transmit controls only with split
-    QLineEdit* Edit_TxFrequency = nullptr;
-    QLabel* Label_TxUnit = nullptr;
-    QLabel* Label_TxStep = nullptr;
-    QComboBox* ComboBox_TxStep = nullptr;
-    QLabel* Label_Offset = nullptr;
-    QLineEdit* Edit_Offset = nullptr;
-    QLabel* Label_OffsetUnit = nullptr;
-    QRadioButton* RadioButton_Split = nullptr;
-    QRadioButton* RadioButton_Simplex = nullptr;
-    QRadioButton* RadioButton_Plus = nullptr;
-    QRadioButton* RadioButton_Minus = nullptr;
-    QRadioButton* RadioButton_Minus76 = nullptr;
-    QCheckBox* CheckBox_Reverse = nullptr;
+    QLabel* RxFrequencyLabel = nullptr;
+    QLineEdit* RxFrequencyEdit = nullptr;
+    QLabel* RxUnitLabel = nullptr;
+    QLabel* StepLabel = nullptr;
+    QComboBox* StepCombo = nullptr;
+    QLabel* TxFrequencyLabel = nullptr;  // this and the transmit controls only with split
+    QLineEdit* TxFrequencyEdit = nullptr;
+    QLabel* TxUnitLabel = nullptr;
+    QLabel* TxStepLabel = nullptr;
+    QComboBox* TxStepCombo = nullptr;
+    QLabel* OffsetLabel = nullptr;
+    QLineEdit* OffsetEdit = nullptr;
+    QLabel* OffsetUnitLabel = nullptr;
+    QRadioButton* SplitRadio = nullptr;
+    QRadioButton* SimplexRadio = nullptr;
+    QRadioButton* PlusShiftRadio = nullptr;
+    QRadioButton* MinusShiftRadio = nullptr;
+    QRadioButton* Minus76ShiftRadio = nullptr;
+    QCheckBox* ReverseBox = nullptr;
 
 signals:
     // The user changed something in the group.

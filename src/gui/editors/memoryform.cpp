@@ -88,90 +88,101 @@ TMemoryForm::TMemoryForm(TWorkspace& workspace)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildChannelRow());
     BuildFrequencyGroup();
-    layout->addWidget(GroupBox1);
+    layout->addWidget(FrequencyGroup);
     BuildToneGroup();
-    layout->addWidget(GroupBox2);
+    layout->addWidget(ToneGroup);
     layout->addWidget(BuildOptionGroup());
     layout->addLayout(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(Workspace.Data().GetModel());
+    FrequencyGroup->FillSteps(Workspace.Data().GetModel());
     ShowNameEdit();
 
     const TRadioData& data = Workspace.Data();
-    UpDown1->SetRange(0, LastEditorPosition(data));
+    ChannelUpDown->SetRange(0, LastEditorPosition(data));
     // Without a selected row the grid's first channel is taken.
     const int row = Workspace.SelectedMemoryRow();
     LoadPosition(ClampedEditorPosition(data, row - 1));
 }
 
 QLayout* TMemoryForm::BuildChannelRow() {
-    Edit5 = MakeUpperCaseEdit(this, kChannelNumberLength, kChannelNumberHelp);
-    FilterKeys(Edit5, [this](QKeyEvent* key) { return ChannelKeyPress(key); });
-    Label12 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Channel Number"), this, Edit5);
-    UpDown1 = new TUpDown(this);
-    UpDown1->SetButtonHeight(Edit5->sizeHint().height() / 2);
+    ChannelNumberEdit = MakeUpperCaseEdit(this, kChannelNumberLength, kChannelNumberHelp);
+    FilterKeys(ChannelNumberEdit, [this](QKeyEvent* key) { return ChannelKeyPress(key); });
+    ChannelNumberLabel =
+        MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Channel Number"), this, ChannelNumberEdit);
+    ChannelUpDown = new TUpDown(this);
+    ChannelUpDown->SetButtonHeight(ChannelNumberEdit->sizeHint().height() / 2);
+    KeepDesignNames({{ChannelNumberLabel, "Label12"},
+                     {ChannelNumberEdit, "Edit5"},
+                     {ChannelUpDown, "UpDown1"}});
     auto* row = new QHBoxLayout;
-    row->addWidget(Label12);
-    row->addWidget(Edit5);
-    row->addWidget(UpDown1);
+    row->addWidget(ChannelNumberLabel);
+    row->addWidget(ChannelNumberEdit);
+    row->addWidget(ChannelUpDown);
     row->addStretch();
     return row;
 }
 
 QGroupBox* TMemoryForm::BuildOptionGroup() {
-    GroupBox3 = new QGroupBox(tr("Option"), this);
-    Edit4 = MakeUpperCaseEdit(GroupBox3, kMemoryNameLength, kNameHelp);
-    FilterKeys(Edit4, [this](QKeyEvent* key) {
+    OptionGroup = new QGroupBox(tr("Option"), this);
+    NameEdit = MakeUpperCaseEdit(OptionGroup, kMemoryNameLength, kNameHelp);
+    FilterKeys(NameEdit, [this](QKeyEvent* key) {
         return RefuseCharacterKey(this, key, IsMemoryNameCharacter);
     });
-    Label11 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Name"), GroupBox3, Edit4);
-    CheckBox5 =
-        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Lock Out"), GroupBox3, kLockoutHelp);
-    BuildOptionBoxes(GroupBox3);
-    auto* grid = new QGridLayout(GroupBox3);
-    grid->addWidget(Label11, 0, 0);
-    grid->addWidget(Edit4, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(CheckBox5, 1, 0);
-    grid->addWidget(CheckBox6, 1, 1);
-    grid->addWidget(CheckBox7, 1, 2);
-    return GroupBox3;
+    NameLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Memory Name"), OptionGroup, NameEdit);
+    LockoutBox =
+        MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Lock Out"), OptionGroup, kLockoutHelp);
+    KeepDesignNames({{OptionGroup, "GroupBox3"},
+                     {NameLabel, "Label11"},
+                     {NameEdit, "Edit4"},
+                     {LockoutBox, "CheckBox5"}});
+    BuildOptionBoxes(OptionGroup);
+    auto* grid = new QGridLayout(OptionGroup);
+    grid->addWidget(NameLabel, 0, 0);
+    grid->addWidget(NameEdit, 0, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(LockoutBox, 1, 0);
+    grid->addWidget(BeatShiftBox, 1, 1);
+    grid->addWidget(NarrowBox, 1, 2);
+    return OptionGroup;
 }
 
 void TMemoryForm::SetTabOrder() {
-    ChainTabOrder({Edit5,        Edit1,        ComboBox1,    Edit3,        Edit2,        ComboBox2,
-                   RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, CheckBox1,
-                   CheckBox2,    ComboBox3,    CheckBox3,    ComboBox4,    CheckBox4,    ComboBox5,
-                   Edit4,        CheckBox5,    CheckBox6,    CheckBox7,    Button2,      Button1});
+    ChainTabOrder(
+        {ChannelNumberEdit, RxFrequencyEdit, StepCombo,    TxFrequencyEdit, OffsetEdit,
+         TxStepCombo,       SplitRadio,      SimplexRadio, PlusShiftRadio,  MinusShiftRadio,
+         Minus76ShiftRadio, ReverseBox,      ToneBox,      ToneCombo,       CtcssBox,
+         CtcssCombo,        DcsBox,          DcsCombo,     NameEdit,        LockoutBox,
+         BeatShiftBox,      NarrowBox,       OKButton,     CloseButton});
 }
 
 void TMemoryForm::ShowNameEdit() {
     // Memory names exist only with the smaller channel count of each model group.
     const bool names = Workspace.Data().HasMemoryNames();
-    Label11->setEnabled(names);
-    Edit4->setEnabled(names);
-    QPalette palette = Edit4->palette();
+    NameLabel->setEnabled(names);
+    NameEdit->setEnabled(names);
+    QPalette palette = NameEdit->palette();
     palette.setColor(QPalette::Disabled, QPalette::Base,
                      palette.color(QPalette::Disabled, QPalette::Window));
-    Edit4->setPalette(palette);
+    NameEdit->setPalette(palette);
 }
 
 void TMemoryForm::ConnectHandlers() {
-    connect(Edit5, &QLineEdit::textChanged, this, &TMemoryForm::Edit5Change);
-    UpDown1->OnChanging = [this](int) { return UpDown1Changing(); };
-    connect(UpDown1, &TUpDown::Clicked, this, &TMemoryForm::UpDown1Click);
+    connect(ChannelNumberEdit, &QLineEdit::textChanged, this,
+            &TMemoryForm::ChannelNumberEditChange);
+    ChannelUpDown->OnChanging = [this](int) { return ChannelUpDownChanging(); };
+    connect(ChannelUpDown, &TUpDown::Clicked, this, &TMemoryForm::ChannelUpDownClick);
     ConnectChannelGroups();
-    connect(Edit4, &QLineEdit::textChanged, this, &TMemoryForm::Edit4Change);
-    connect(CheckBox5, &QCheckBox::clicked, this, &TMemoryForm::MarkChanged);
+    connect(NameEdit, &QLineEdit::textChanged, this, &TMemoryForm::NameEditChange);
+    connect(LockoutBox, &QCheckBox::clicked, this, &TMemoryForm::MarkChanged);
 }
 
 int TMemoryForm::Position() const {
-    return UpDown1->Position();
+    return ChannelUpDown->Position();
 }
 
 QWidget* TMemoryForm::FirstFocus() const {
-    return Edit1;
+    return RxFrequencyEdit;
 }
 
 // Loading -------------------------------------------------------------------
@@ -179,17 +190,17 @@ QWidget* TMemoryForm::FirstFocus() const {
 void TMemoryForm::LoadPosition(int position) {
     // The controls' own change events must neither mark the record nor move.
     Load([this, position] {
-        UpDown1->SetPosition(position);
+        ChannelUpDown->SetPosition(position);
         ShowDisplay(MemoryDisplayOf(Workspace.Data(), position));
     });
 }
 
 void TMemoryForm::ShowDisplay(const TMemoryDisplay& display) {
-    Edit5->setText(TextOf(display.ChannelNumber));
+    ChannelNumberEdit->setText(TextOf(display.ChannelNumber));
     ShowChannel(display);
-    CheckBox5->setEnabled(display.LockoutEnabled);
-    CheckBox5->setChecked(display.Lockout);
-    if (display.NameShown) Edit4->setText(TextOf(display.Name));
+    LockoutBox->setEnabled(display.LockoutEnabled);
+    LockoutBox->setChecked(display.Lockout);
+    if (display.NameShown) NameEdit->setText(TextOf(display.Name));
 }
 
 // Saving --------------------------------------------------------------------
@@ -198,8 +209,8 @@ TMemoryEdits TMemoryForm::CurrentEdits() const {
     TMemoryEdits edits;
     edits.Position = Position();
     ReadChannel(edits);
-    edits.Lockout = CheckBox5->isChecked();
-    edits.Name = Edit4->text().toStdString();
+    edits.Lockout = LockoutBox->isChecked();
+    edits.Name = NameEdit->text().toStdString();
     return edits;
 }
 
@@ -228,14 +239,14 @@ bool TMemoryForm::GoToTypedChannel(const QString& text) {
             ShowMessage(this, QString::fromLatin1(kInvalidChannelMessage),
                         TMessageStyle::Information);
             // Put back as if typed again: the edit and the position shown stay in step.
-            Edit5->setText(LastTypedChannel);
+            ChannelNumberEdit->setText(LastTypedChannel);
             return true;
         case TChannelEntryKind::Target:
             break;
     }
     if (!ResolveChanges()) {
-        const QSignalBlocker blocker(Edit5);
-        Edit5->setText(TextOf(ChannelNumberText(Workspace.Data(), Position())));
+        const QSignalBlocker blocker(ChannelNumberEdit);
+        ChannelNumberEdit->setText(TextOf(ChannelNumberText(Workspace.Data(), Position())));
         return false;
     }
     LoadPosition(entry.Position);
@@ -243,36 +254,36 @@ bool TMemoryForm::GoToTypedChannel(const QString& text) {
     return true;
 }
 
-void TMemoryForm::Edit5Change(const QString& text) {
+void TMemoryForm::ChannelNumberEditChange(const QString& text) {
     if (Loading) return;
     GoToTypedChannel(text);
 }
 
-void TMemoryForm::Edit5PageKey(int step) {
-    if (!GoToTypedChannel(Edit5->text())) return;
+void TMemoryForm::ChannelNumberPageKey(int step) {
+    if (!GoToTypedChannel(ChannelNumberEdit->text())) return;
     // An empty or half-typed channel number asked nothing yet.
     if (!ResolveChanges()) return;
     LoadPosition(WrappedEditorPosition(Workspace.Data(), Position() + step));
 }
 
-bool TMemoryForm::UpDown1Changing() {
+bool TMemoryForm::ChannelUpDownChanging() {
     if (!Changed) return true;
     const bool allowed = ResolveChanges();
-    UpDown1->ReleaseCapture();
+    ChannelUpDown->ReleaseCapture();
     return allowed;
 }
 
-void TMemoryForm::UpDown1Click() {
-    LoadPosition(UpDown1->Position());
+void TMemoryForm::ChannelUpDownClick() {
+    LoadPosition(ChannelUpDown->Position());
 }
 
 bool TMemoryForm::ChannelKeyPress(QKeyEvent* key) {
     if (key->key() == Qt::Key_PageUp) {
-        Edit5PageKey(1);
+        ChannelNumberPageKey(1);
         return true;
     }
     if (key->key() == Qt::Key_PageDown) {
-        Edit5PageKey(-1);
+        ChannelNumberPageKey(-1);
         return true;
     }
     return false;
@@ -280,18 +291,18 @@ bool TMemoryForm::ChannelKeyPress(QKeyEvent* key) {
 
 // Editing -------------------------------------------------------------------
 
-void TMemoryForm::Edit4Change() {
+void TMemoryForm::NameEditChange() {
     if (Loading) return;
-    ClearInvalidText(Edit4, IsMemoryNameCharacter);
+    ClearInvalidText(NameEdit, IsMemoryNameCharacter);
     MarkChanged();
 }
 
 void TMemoryForm::NormaliseFrequencies() {
     const TNormalisedTexts texts = NormaliseFrequencyTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
-    GroupBox1->ShowNormalised(texts);
+    FrequencyGroup->ShowNormalised(texts);
     const TRadioData& data = Workspace.Data();
-    GroupBox1->ShowMinus76Option(OffersMinus76Shift(data.GetModel(), data.GetMarketCode()));
+    FrequencyGroup->ShowMinus76Option(OffersMinus76Shift(data.GetModel(), data.GetMarketCode()));
     TellRounded(texts.Rounded);
 }
 

@@ -7,16 +7,12 @@
 #include "gui/editors/channeleditordialog.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLayout;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 class QToolButton;
-class TFrequencyGroup;
 class TWorkspace;
-class TToneGroup;
 
 // Spin buttons beside an edit: an up and a down arrow that step a position between a
 // minimum and a maximum, coming round at both ends. Each step is asked for first.
@@ -62,14 +58,13 @@ public:
     // The position shown.
     int Position() const;
 
-    // Controls, named as the dialog knows them.
-    QLabel* Label12 = nullptr;
-    QLineEdit* Edit5 = nullptr;  // channel number or label
-    TUpDown* UpDown1 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;  // "Option"
-    QLabel* Label11 = nullptr;
-    QLineEdit* Edit4 = nullptr;      // memory name
-    QCheckBox* CheckBox5 = nullptr;  // Lock Out
+    QLabel* ChannelNumberLabel = nullptr;
+    QLineEdit* ChannelNumberEdit = nullptr;  // a channel number or a label such as "PR"
+    TUpDown* ChannelUpDown = nullptr;
+    QGroupBox* OptionGroup = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLineEdit* NameEdit = nullptr;
+    QCheckBox* LockoutBox = nullptr;
 
     bool Save() override;
 
@@ -90,11 +85,11 @@ private:
 
     // Goes to the channel a typed text names; false when a refused save kept the position.
     bool GoToTypedChannel(const QString& text);
-    bool UpDown1Changing();
-    void UpDown1Click();
-    void Edit5Change(const QString& text);
-    void Edit5PageKey(int step);
-    void Edit4Change();
+    bool ChannelUpDownChanging();
+    void ChannelUpDownClick();
+    void ChannelNumberEditChange(const QString& text);
+    void ChannelNumberPageKey(int step);
+    void NameEditChange();
     bool ChannelKeyPress(QKeyEvent* key);
 
     QString LastTypedChannel;

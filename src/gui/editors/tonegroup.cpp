@@ -25,20 +25,19 @@ TToneGroup::TToneGroup(QWidget* parent) : QGroupBox(tr("Tone/CTCSS/DCS"), parent
 }
 
 void TToneGroup::BuildControls() {
-    CheckBox_Tone = MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Tone"), this, kToneHelp);
-    CheckBox_Ctcss = MakeButton<QCheckBox>("CTCSS", this, kToneHelp);
-    CheckBox_Dcs = MakeButton<QCheckBox>("DCS", this, kToneHelp);
-    ComboBox_Tone = MakeList(this, kToneListHelp);
-    ComboBox_Ctcss = MakeList(this, kToneListHelp);
-    ComboBox_Dcs = MakeList(this, kToneListHelp);
-    Label_Tone = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Tone Frequency"), this, ComboBox_Tone);
-    Label_Ctcss = MakeLabel(QT_TRANSLATE_NOOP("Editors", "CTCSS Frequency"), this, ComboBox_Ctcss);
-    Label_Dcs = MakeLabel(QT_TRANSLATE_NOOP("Editors", "DCS Code"), this, ComboBox_Dcs);
+    ToneBox = MakeButton<QCheckBox>(QT_TRANSLATE_NOOP("Editors", "Tone"), this, kToneHelp);
+    CtcssBox = MakeButton<QCheckBox>("CTCSS", this, kToneHelp);
+    DcsBox = MakeButton<QCheckBox>("DCS", this, kToneHelp);
+    ToneCombo = MakeList(this, kToneListHelp);
+    CtcssCombo = MakeList(this, kToneListHelp);
+    DcsCombo = MakeList(this, kToneListHelp);
+    ToneLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Tone Frequency"), this, ToneCombo);
+    CtcssLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "CTCSS Frequency"), this, CtcssCombo);
+    DcsLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "DCS Code"), this, DcsCombo);
     auto* grid = new QGridLayout(this);
-    const std::array<std::array<QWidget*, 3>, 3> rows{
-        {{CheckBox_Tone, Label_Tone, ComboBox_Tone},
-         {CheckBox_Ctcss, Label_Ctcss, ComboBox_Ctcss},
-         {CheckBox_Dcs, Label_Dcs, ComboBox_Dcs}}};
+    const std::array<std::array<QWidget*, 3>, 3> rows{{{ToneBox, ToneLabel, ToneCombo},
+                                                       {CtcssBox, CtcssLabel, CtcssCombo},
+                                                       {DcsBox, DcsLabel, DcsCombo}}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             grid->addWidget(rows[static_cast<size_t>(row)][static_cast<size_t>(column)], row,
@@ -49,53 +48,53 @@ void TToneGroup::BuildControls() {
 }
 
 void TToneGroup::FillLists() {
-    for (QComboBox* list : {ComboBox_Tone, ComboBox_Ctcss}) {
+    for (QComboBox* list : {ToneCombo, CtcssCombo}) {
         for (const char* tone : ToneList()) list->addItem(QString::fromLatin1(tone));
     }
-    for (const char* code : DcsList()) ComboBox_Dcs->addItem(QString::fromLatin1(code));
+    for (const char* code : DcsList()) DcsCombo->addItem(QString::fromLatin1(code));
 }
 
 void TToneGroup::ConnectHandlers() {
-    for (QCheckBox* box : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs}) {
+    for (QCheckBox* box : {ToneBox, CtcssBox, DcsBox}) {
         connect(box, &QCheckBox::clicked, this, [this, box] { ToneBoxClick(box); });
     }
-    for (QComboBox* list : {ComboBox_Tone, ComboBox_Ctcss, ComboBox_Dcs}) {
+    for (QComboBox* list : {ToneCombo, CtcssCombo, DcsCombo}) {
         connect(list, &QComboBox::activated, this, &TToneGroup::Edited);
     }
 }
 
 void TToneGroup::Show(const TChannelDisplay& display) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs, ComboBox_Tone, ComboBox_Ctcss,
-             ComboBox_Dcs, Label_Tone, Label_Ctcss, Label_Dcs}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ToneBox, CtcssBox, DcsBox, ToneCombo, CtcssCombo, DcsCombo,
+                                         ToneLabel, CtcssLabel, DcsLabel}) {
         control->setEnabled(display.TonesEnabled);
     }
     SelectTone(display.Tone);
-    ComboBox_Tone->setCurrentIndex(display.TonePosition);
-    ComboBox_Ctcss->setCurrentIndex(display.CtcssPosition);
-    ComboBox_Dcs->setCurrentIndex(display.DcsPosition);
+    ToneCombo->setCurrentIndex(display.TonePosition);
+    CtcssCombo->setCurrentIndex(display.CtcssPosition);
+    DcsCombo->setCurrentIndex(display.DcsPosition);
 }
 
 void TToneGroup::SelectTone(TToneChoice tone) {
-    CheckBox_Tone->setChecked(tone == TToneChoice::Tone);
-    CheckBox_Ctcss->setChecked(tone == TToneChoice::Ctcss);
-    CheckBox_Dcs->setChecked(tone == TToneChoice::Dcs);
+    ToneBox->setChecked(tone == TToneChoice::Tone);
+    CtcssBox->setChecked(tone == TToneChoice::Ctcss);
+    DcsBox->setChecked(tone == TToneChoice::Dcs);
 }
 
 void TToneGroup::ReadEdits(TChannelEdits& edits) const {
     edits.Tone = TToneChoice::None;
-    if (CheckBox_Tone->isChecked()) edits.Tone = TToneChoice::Tone;
-    if (CheckBox_Ctcss->isChecked()) edits.Tone = TToneChoice::Ctcss;
-    if (CheckBox_Dcs->isChecked()) edits.Tone = TToneChoice::Dcs;
-    edits.TonePosition = ComboBox_Tone->currentIndex();
-    edits.CtcssPosition = ComboBox_Ctcss->currentIndex();
-    edits.DcsPosition = ComboBox_Dcs->currentIndex();
+    if (ToneBox->isChecked()) edits.Tone = TToneChoice::Tone;
+    if (CtcssBox->isChecked()) edits.Tone = TToneChoice::Ctcss;
+    if (DcsBox->isChecked()) edits.Tone = TToneChoice::Dcs;
+    edits.TonePosition = ToneCombo->currentIndex();
+    edits.CtcssPosition = CtcssCombo->currentIndex();
+    edits.DcsPosition = DcsCombo->currentIndex();
 }
 
 void TToneGroup::ToneBoxClick(QCheckBox* box) {
     emit Edited();
     if (!box->isChecked()) return;
-    for (QCheckBox* other : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs}) {
+    for (QCheckBox* other : {ToneBox, CtcssBox, DcsBox}) {
         if (other != box) other->setChecked(false);
     }
 }

@@ -18,15 +18,15 @@ public:
     void Show(const TChannelDisplay& display);
     void ReadEdits(TChannelEdits& edits) const;
 
-    QCheckBox* CheckBox_Tone = nullptr;
-    QCheckBox* CheckBox_Ctcss = nullptr;
-    QCheckBox* CheckBox_Dcs = nullptr;
-    QLabel* Label_Tone = nullptr;
-    QComboBox* ComboBox_Tone = nullptr;
-    QLabel* Label_Ctcss = nullptr;
-    QComboBox* ComboBox_Ctcss = nullptr;
-    QLabel* Label_Dcs = nullptr;
-    QComboBox* ComboBox_Dcs = nullptr;
+    QCheckBox* ToneBox = nullptr;
+    QCheckBox* CtcssBox = nullptr;
+    QCheckBox* DcsBox = nullptr;
+    QLabel* ToneLabel = nullptr;
+    QComboBox* ToneCombo = nullptr;
+    QLabel* CtcssLabel = nullptr;
+    QComboBox* CtcssCombo = nullptr;
+    QLabel* DcsLabel = nullptr;
+    QComboBox* DcsCombo = nullptr;
 
 signals:
     // The user changed something in the group.

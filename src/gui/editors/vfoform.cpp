@@ -37,82 +37,81 @@ void SetTextIfOther(QLineEdit* edit, const std::string& text) {
 TVfoForm::TVfoForm(TWorkspace& workspace) : TToneEditorDialog(workspace, "VFO") {
     auto* layout = new QVBoxLayout(this);
     BuildFrequencyGroup();
-    layout->addWidget(GroupBox1);
+    layout->addWidget(FrequencyGroup);
     layout->addWidget(BuildProgramVfoGroup());
     BuildToneGroup();
-    layout->addWidget(GroupBox2);
+    layout->addWidget(ToneGroup);
     layout->addWidget(BuildOptionGroup());
     layout->addLayout(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     SetTabOrder();
     ConnectHandlers();
-    GroupBox1->FillSteps(Workspace.Data().GetModel());
-    FillList(ComboBox2, PowerListTexts(Workspace.Data()));
+    FrequencyGroup->FillSteps(Workspace.Data().GetModel());
+    FillList(PowerCombo, PowerListTexts(Workspace.Data()));
     LoadVfo();
 }
 
 void TVfoForm::BuildFrequencyGroup() {
-    GroupBox1 = new TFrequencyGroup(this, TFrequencyGroup::kWithoutSplit);
-    Label1 = GroupBox1->Label_RxFrequency;
-    Edit1 = GroupBox1->Edit_RxFrequency;
-    Label2 = GroupBox1->Label_RxUnit;
-    Label3 = GroupBox1->Label_Step;
-    ComboBox1 = GroupBox1->ComboBox_Step;
-    Label7 = GroupBox1->Label_Offset;
-    Edit2 = GroupBox1->Edit_Offset;
-    Label8 = GroupBox1->Label_OffsetUnit;
-    RadioButton1 = GroupBox1->RadioButton_Simplex;
-    RadioButton2 = GroupBox1->RadioButton_Plus;
-    RadioButton3 = GroupBox1->RadioButton_Minus;
-    RadioButton4 = GroupBox1->RadioButton_Minus76;
-    CheckBox1 = GroupBox1->CheckBox_Reverse;
+    MakeFrequencyGroup(TFrequencyGroup::kWithoutSplit);
+    KeepDesignNames({{SimplexRadio, "RadioButton1"},
+                     {PlusShiftRadio, "RadioButton2"},
+                     {MinusShiftRadio, "RadioButton3"},
+                     {Minus76ShiftRadio, "RadioButton4"}});
 }
 
 QGroupBox* TVfoForm::BuildProgramVfoGroup() {
-    GroupBox3 = new QGroupBox(tr("Program VFO"), this);
-    Edit3 = MakeEdit(GroupBox3, kRangeLength, kProgramVfoHelp);
-    Label4 = MakeLabel("-", GroupBox3);
-    Edit4 = MakeEdit(GroupBox3, kRangeLength, kProgramVfoHelp);
-    Label5 = MakeLabel("MHz", GroupBox3);
-    for (QLineEdit* edit : {Edit3, Edit4}) FilterKeys(edit, TypesNonNumber);
-    auto* row = new QHBoxLayout(GroupBox3);
-    row->addWidget(Edit3);
-    row->addWidget(Label4);
-    row->addWidget(Edit4);
-    row->addWidget(Label5);
+    ProgramVfoGroup = new QGroupBox(tr("Program VFO"), this);
+    LowerLimitEdit = MakeEdit(ProgramVfoGroup, kRangeLength, kProgramVfoHelp);
+    RangeDashLabel = MakeLabel("-", ProgramVfoGroup);
+    UpperLimitEdit = MakeEdit(ProgramVfoGroup, kRangeLength, kProgramVfoHelp);
+    RangeUnitLabel = MakeLabel("MHz", ProgramVfoGroup);
+    KeepDesignNames({{ProgramVfoGroup, "GroupBox3"},
+                     {LowerLimitEdit, "Edit3"},
+                     {RangeDashLabel, "Label4"},
+                     {UpperLimitEdit, "Edit4"},
+                     {RangeUnitLabel, "Label5"}});
+    for (QLineEdit* edit : {LowerLimitEdit, UpperLimitEdit}) FilterKeys(edit, TypesNonNumber);
+    auto* row = new QHBoxLayout(ProgramVfoGroup);
+    row->addWidget(LowerLimitEdit);
+    row->addWidget(RangeDashLabel);
+    row->addWidget(UpperLimitEdit);
+    row->addWidget(RangeUnitLabel);
     row->addStretch();
-    return GroupBox3;
+    return ProgramVfoGroup;
 }
 
 QGroupBox* TVfoForm::BuildOptionGroup() {
-    GroupBox4 = new QGroupBox(tr("Option"), this);
-    ComboBox2 = MakeList(GroupBox4, kPowerHelp);
-    Label6 = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Power"), GroupBox4, ComboBox2);
-    BuildOptionBoxes(GroupBox4);
-    auto* grid = new QGridLayout(GroupBox4);
-    grid->addWidget(Label6, 0, 0);
-    grid->addWidget(ComboBox2, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(CheckBox6, 1, 0);
-    grid->addWidget(CheckBox7, 1, 1);
-    return GroupBox4;
+    OptionGroup = new QGroupBox(tr("Option"), this);
+    PowerCombo = MakeList(OptionGroup, kPowerHelp);
+    PowerLabel = MakeLabel(QT_TRANSLATE_NOOP("Editors", "Power"), OptionGroup, PowerCombo);
+    KeepDesignNames(
+        {{OptionGroup, "GroupBox4"}, {PowerLabel, "Label6"}, {PowerCombo, "ComboBox2"}});
+    BuildOptionBoxes(OptionGroup);
+    auto* grid = new QGridLayout(OptionGroup);
+    grid->addWidget(PowerLabel, 0, 0);
+    grid->addWidget(PowerCombo, 0, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(BeatShiftBox, 1, 0);
+    grid->addWidget(NarrowBox, 1, 1);
+    return OptionGroup;
 }
 
 void TVfoForm::SetTabOrder() {
-    ChainTabOrder({Edit1,        ComboBox1, Edit2,     RadioButton1, RadioButton2, RadioButton3,
-                   RadioButton4, CheckBox1, Edit3,     Edit4,        CheckBox2,    ComboBox3,
-                   CheckBox3,    ComboBox4, CheckBox4, ComboBox5,    ComboBox2,    CheckBox6,
-                   CheckBox7,    Button2,   Button1});
+    ChainTabOrder({RxFrequencyEdit, StepCombo,         OffsetEdit,   SimplexRadio,   PlusShiftRadio,
+                   MinusShiftRadio, Minus76ShiftRadio, ReverseBox,   LowerLimitEdit, UpperLimitEdit,
+                   ToneBox,         ToneCombo,         CtcssBox,     CtcssCombo,     DcsBox,
+                   DcsCombo,        PowerCombo,        BeatShiftBox, NarrowBox,      OKButton,
+                   CloseButton});
 }
 
 void TVfoForm::ConnectHandlers() {
     ConnectChannelGroups();
-    connect(Edit3, &QLineEdit::textChanged, this, &TVfoForm::Edit3Change);
-    connect(Edit4, &QLineEdit::textChanged, this, &TVfoForm::Edit4Change);
-    connect(ComboBox2, &QComboBox::activated, this, &TVfoForm::MarkChanged);
+    connect(LowerLimitEdit, &QLineEdit::textChanged, this, &TVfoForm::LowerLimitEditChange);
+    connect(UpperLimitEdit, &QLineEdit::textChanged, this, &TVfoForm::UpperLimitEditChange);
+    connect(PowerCombo, &QComboBox::activated, this, &TVfoForm::MarkChanged);
 }
 
 QWidget* TVfoForm::FirstFocus() const {
-    return Edit1;
+    return RxFrequencyEdit;
 }
 
 // Loading and saving --------------------------------------------------------
@@ -124,24 +123,24 @@ void TVfoForm::LoadVfo() {
 void TVfoForm::ShowDisplay(const TVfoDisplay& display) {
     ShowChannel(display);
     ShowRange({display.LowerLimit, display.UpperLimit});
-    ComboBox2->setCurrentIndex(display.PowerPosition);
+    PowerCombo->setCurrentIndex(display.PowerPosition);
 }
 
 TVfoEdits TVfoForm::CurrentEdits() const {
     TVfoEdits edits;
     ReadChannel(edits);
-    edits.PowerPosition = ComboBox2->currentIndex();
+    edits.PowerPosition = PowerCombo->currentIndex();
     return edits;
 }
 
 TRangeTexts TVfoForm::CurrentRange() const {
-    return {Edit3->text().toStdString(), Edit4->text().toStdString()};
+    return {LowerLimitEdit->text().toStdString(), UpperLimitEdit->text().toStdString()};
 }
 
 void TVfoForm::ShowRange(const TRangeTexts& range) {
     const QScopedValueRollback<bool> adjusting(AdjustingRange, true);
-    SetTextIfOther(Edit3, range.Lower);
-    SetTextIfOther(Edit4, range.Upper);
+    SetTextIfOther(LowerLimitEdit, range.Lower);
+    SetTextIfOther(UpperLimitEdit, range.Upper);
 }
 
 void TVfoForm::StoreRange() {
@@ -172,13 +171,13 @@ bool TVfoForm::Save() {
 
 // Editing -------------------------------------------------------------------
 
-void TVfoForm::Edit3Change() {
+void TVfoForm::LowerLimitEditChange() {
     if (Loading || AdjustingRange) return;
     MarkChanged();
     ShowRange(LowerRangeTyped(Workspace.Data(), CurrentRange()));
 }
 
-void TVfoForm::Edit4Change() {
+void TVfoForm::UpperLimitEditChange() {
     if (Loading || AdjustingRange) return;
     MarkChanged();
     ShowRange(UpperRangeTyped(Workspace.Data(), CurrentRange()));
@@ -188,7 +187,7 @@ void TVfoForm::NormaliseFrequencies() {
     StoreRange();
     const TNormalisedTexts texts = NormaliseVfoTexts(Workspace.Data(), CurrentEdits());
     if (Refused(texts.Failure)) return;
-    GroupBox1->ShowNormalised(texts);
+    FrequencyGroup->ShowNormalised(texts);
     TellRounded(texts.Rounded);
 }
 

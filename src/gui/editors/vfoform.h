@@ -2,45 +2,27 @@
 
 #include "gui/editors/channeleditordialog.h"
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
-class TFrequencyGroup;
 class TWorkspace;
-class TToneGroup;
 
 // "VFO": edits the VFO record together with the programmable VFO range that holds its
-// frequency.
+// frequency. Its frequency group has no Split and no transmit frequency.
 class TVfoForm : public TToneEditorDialog {
     Q_OBJECT
 public:
     explicit TVfoForm(TWorkspace& workspace);
 
-    // Controls, named as the dialog knows them.
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;  // frequency
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // step
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit2 = nullptr;  // offset
-    QLabel* Label8 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;  // Simplex
-    QRadioButton* RadioButton2 = nullptr;  // Plus Shift
-    QRadioButton* RadioButton3 = nullptr;  // Minus Shift
-    QRadioButton* RadioButton4 = nullptr;  // -7.6MHz Shift
-    QCheckBox* CheckBox1 = nullptr;        // Reverse
-    QGroupBox* GroupBox3 = nullptr;        // "Program VFO"
-    QLineEdit* Edit3 = nullptr;            // lower end, whole MHz
-    QLabel* Label4 = nullptr;
-    QLineEdit* Edit4 = nullptr;  // upper end
-    QLabel* Label5 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;  // "Option"
-    QLabel* Label6 = nullptr;
-    QComboBox* ComboBox2 = nullptr;  // power
+    QGroupBox* ProgramVfoGroup = nullptr;
+    QLineEdit* LowerLimitEdit = nullptr;  // whole MHz
+    QLabel* RangeDashLabel = nullptr;
+    QLineEdit* UpperLimitEdit = nullptr;
+    QLabel* RangeUnitLabel = nullptr;
+    QGroupBox* OptionGroup = nullptr;
+    QLabel* PowerLabel = nullptr;
+    QComboBox* PowerCombo = nullptr;
 
     bool Save() override;
 
@@ -63,8 +45,8 @@ private:
     // Completes the range edits and stores the range, which the frequency is then fitted into.
     void StoreRange();
 
-    void Edit3Change();
-    void Edit4Change();
+    void LowerLimitEditChange();
+    void UpperLimitEditChange();
 
     // Set while the dialog itself rewrites the range edits.
     bool AdjustingRange = false;

@@ -30,16 +30,19 @@ TCDisplayForm::TCDisplayForm(TWorkspace& workspace)
 }
 
 void TCDisplayForm::BuildControls() {
-    CheckBox_Protect = new QCheckBox(tr("Channel Display Protect"), this);
-    SetHelpContext(CheckBox_Protect, kChannelDisplayContext);
-    Button_OK = new QPushButton(tr("OK"), this);
-    Button_OK->setDefault(true);
-    Button_CANCEL = new QPushButton(tr("Cancel"), this);
-    connect(Button_OK, &QPushButton::clicked, this, &TCDisplayForm::Button_OKClick);
-    connect(Button_CANCEL, &QPushButton::clicked, this, &TCDisplayForm::reject);
+    ProtectBox = new QCheckBox(tr("Channel Display Protect"), this);
+    ProtectBox->setObjectName(QStringLiteral("CheckBox_Protect"));
+    SetHelpContext(ProtectBox, kChannelDisplayContext);
+    OKButton = new QPushButton(tr("OK"), this);
+    OKButton->setObjectName(QStringLiteral("Button_OK"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("Button_CANCEL"));
+    connect(OKButton, &QPushButton::clicked, this, &TCDisplayForm::OKClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TCDisplayForm::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CheckBox_Protect);
-    EndWithButtons(layout, {Button_OK, Button_CANCEL});
+    layout->addWidget(ProtectBox);
+    EndWithButtons(layout, {OKButton, CancelButton});
 }
 
 void TCDisplayForm::showEvent(QShowEvent* event) {
@@ -56,16 +59,16 @@ void TCDisplayForm::showEvent(QShowEvent* event) {
 void TCDisplayForm::FormShow() {
     const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
     // One log for the dialog's query and setting; it closes with the dialog.
-    AttachWindowLog(Workspace, Runner.KComm1, TExchangeKind::Display, TTransferScope::All, device);
+    AttachWindowLog(Workspace, Runner.Port, TExchangeKind::Display, TTransferScope::All, device);
     Runner.Query(device);
     UpdateButtons();
 }
 
-void TCDisplayForm::Button_OKClick() {
+void TCDisplayForm::OKClick() {
     // One flow at a time: the query may still be asking.
     if (Runner.Exchange().Busy()) return;
     const int number = PortNumberOf(Workspace.CommPort());
-    if (!Runner.KComm1.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
+    if (!Runner.Port.CheckCommportValid(SelectedPortDeviceName(PortText(number)))) {
         ShowMessage(
             this,
             QStringLiteral(QT_TRANSLATE_NOOP(
@@ -75,17 +78,17 @@ void TCDisplayForm::Button_OKClick() {
         reject();
         return;
     }
-    Runner.Set(PortDeviceName(number), CheckBox_Protect->isChecked());
+    Runner.Set(PortDeviceName(number), ProtectBox->isChecked());
     UpdateButtons();
 }
 
 // OK waits while a flow runs; Cancel is there at any time.
 void TCDisplayForm::UpdateButtons() {
-    Button_OK->setEnabled(!Runner.Exchange().Busy());
+    OKButton->setEnabled(!Runner.Exchange().Busy());
 }
 
 void TCDisplayForm::ShowProtection(bool isProtected) {
-    CheckBox_Protect->setChecked(isProtected);
+    ProtectBox->setChecked(isProtected);
 }
 
 void TCDisplayForm::ShowError(const std::string& message) {

@@ -15,9 +15,9 @@ class TCDisplayForm : public QDialog, public TDisplayView {
 public:
     explicit TCDisplayForm(TWorkspace& workspace);
 
-    QCheckBox* CheckBox_Protect = nullptr;
-    QPushButton* Button_OK = nullptr;
-    QPushButton* Button_CANCEL = nullptr;
+    QCheckBox* ProtectBox = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
     TDisplayRunner Runner;
 
     // TDisplayView
@@ -37,7 +37,7 @@ protected:
 private:
     void BuildControls();
     void FormShow();
-    void Button_OKClick();
+    void OKClick();
     void UpdateButtons();
 
     TWorkspace& Workspace;

@@ -35,20 +35,23 @@ TExchangeForm::TExchangeForm(TWorkspace& workspace, const QString& caption, cons
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     auto* layout = new QVBoxLayout(this);
-    Label1 = new QLabel(text, this);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setRange(0, kInitialProgressMaximum);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setFixedWidth(kProgressWidth);
-    Button1 = new QPushButton(tr("Cancel"), this);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TExchangeForm::Button1Click);
-    layout->addWidget(Label1);
-    layout->addWidget(ProgressBar1);
+    StatusLabel = new QLabel(text, this);
+    StatusLabel->setObjectName(QStringLiteral("Label1"));
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar->setRange(0, kInitialProgressMaximum);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setFixedWidth(kProgressWidth);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("Button1"));
+    CancelButton->setDefault(true);
+    connect(CancelButton, &QPushButton::clicked, this, &TExchangeForm::CancelClick);
+    layout->addWidget(StatusLabel);
+    layout->addWidget(ProgressBar);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(CancelButton);
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -68,14 +71,14 @@ void TExchangeForm::showEvent(QShowEvent* event) {
 
 void TExchangeForm::FormShow() {
     if (Result) return;
-    ProgressBar1->setValue(0);
+    ProgressBar->setValue(0);
     const std::string device = PortDeviceName(PortNumberOf(Workspace.CommPort()));
-    AttachWindowLog(Workspace, Runner.KComm1, Kind, Scope, device);
+    AttachWindowLog(Workspace, Runner.Port, Kind, Scope, device);
     // The runner has said why; a dialog with nothing left to do closes.
     if (!Runner.Begin(device)) Finished(TExchangeOutcome::PortFailed);
 }
 
-void TExchangeForm::Button1Click() {
+void TExchangeForm::CancelClick() {
     Runner.Cancel();
 }
 
@@ -88,12 +91,12 @@ void TExchangeForm::reject() {
 }
 
 void TExchangeForm::SetProgressMaximum(int maximum) {
-    ProgressBar1->setRange(0, maximum);
+    ProgressBar->setRange(0, maximum);
 }
 
 void TExchangeForm::SetProgress(int position) {
     // A position past the end fills the bar rather than being ignored by it.
-    ProgressBar1->setValue(std::clamp(position, ProgressBar1->minimum(), ProgressBar1->maximum()));
+    ProgressBar->setValue(std::clamp(position, ProgressBar->minimum(), ProgressBar->maximum()));
 }
 
 void TExchangeForm::ShowError(const std::string& message) {

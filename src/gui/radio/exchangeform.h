@@ -24,9 +24,9 @@ public:
     // How the exchange ended; nothing while it runs.
     std::optional<TExchangeOutcome> Outcome() const { return Result; }
 
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* Button1 = nullptr;  // Cancel
+    QLabel* StatusLabel = nullptr;  // what the exchange is doing
+    QProgressBar* ProgressBar = nullptr;
+    QPushButton* CancelButton = nullptr;
     TExchangeRunner Runner;
 
     // TExchangeView
@@ -48,7 +48,7 @@ protected:
 
 private:
     void FormShow();
-    void Button1Click();
+    void CancelClick();
 
     bool Shown = false;
     std::optional<TExchangeOutcome> Result;

@@ -52,17 +52,17 @@ TWriteForm::TWriteForm(TWorkspace& workspace, TTransferScope scope, bool toneBur
 
 // While the market code question is open, its own Cancel is the way out.
 bool TWriteForm::AskToContinue(const std::string& question) {
-    Button1->setEnabled(false);
+    CancelButton->setEnabled(false);
     const bool goOn = TExchangeForm::AskToContinue(question);
     if (goOn) {
-        Button1->setEnabled(true);
-        Button1->setFocus();
+        CancelButton->setEnabled(true);
+        CancelButton->setFocus();
     }
     return goOn;
 }
 
 void TWriteForm::Verifying() {
-    Label1->setText(tr("Reading the data back from the transceiver to verify it."));
+    StatusLabel->setText(tr("Reading the data back from the transceiver to verify it."));
     SetProgress(0);
 }
 

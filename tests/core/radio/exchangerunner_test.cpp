@@ -83,7 +83,7 @@ TEST(ExchangeRunner, CancelJustBeforeTheReplyTimeOutEndsCancelledAndNothingFires
         EXPECT_EQ(exchange->View.Outcome, TExchangeOutcome::Cancelled);
         EXPECT_EQ(exchange->View.Finishes, 1);
         EXPECT_TRUE(exchange->View.Messages.empty());
-        EXPECT_FALSE(exchange->Runner.KComm1.GetPortStatus());
+        EXPECT_FALSE(exchange->Runner.Port.GetPortStatus());
     }
 }
 

@@ -66,8 +66,8 @@ TEST_F(HelpCommands, SplashClosesItselfAfterTwoSecondsWhileTheWindowIsBuilt) {
     Dialogs.Then([&](QDialog& dialog) {
         auto& splash = dynamic_cast<TWelcomeForm&>(dialog);
         caption = splash.windowTitle();
-        for (QLabel* label :
-             {splash.Label4, splash.Label7, splash.Label8, splash.Label5, splash.Label6}) {
+        for (QLabel* label : {splash.NameLabel, splash.TitleLabel, splash.ModelsLabel,
+                              splash.VersionLabel, splash.ReleaseLabel}) {
             texts << label->text();
         }
         QElapsedTimer clock;
@@ -98,8 +98,8 @@ TEST_F(HelpCommands, AboutBoxShowsTheVersion) {
     QStringList texts;
     Dialogs.Then([&texts](QDialog& dialog) {
         auto& box = dynamic_cast<TAboutBox&>(dialog);
-        texts << box.windowTitle() << box.Label1->text() << box.Label4->text() << box.Label2->text()
-              << box.Label5->text();
+        texts << box.windowTitle() << box.TitleLabel->text() << box.ModelsLabel->text()
+              << box.VersionLabel->text() << box.ReleaseLabel->text();
         box.OKButton->click();
         return box.result();
     });

@@ -16,7 +16,7 @@ TScriptedDialogs::THandler ChooseRow(int row) {
     return [row](QDialog& dialog) {
         auto& form = dynamic_cast<TModelForm&>(dialog);
         if (row >= 0) form.RadioButtons.Buttons[row]->click();
-        form.Button1->click();
+        form.OKButton->click();
         return form.result();
     };
 }
@@ -62,7 +62,7 @@ TEST_F(ModelSelect, ConfigurationMatchingNoRowSelectsNone) {
     Dialogs.Then([](QDialog& dialog) {
         auto& model = dynamic_cast<TModelForm&>(dialog);
         EXPECT_EQ(model.RadioButtons.SelectedRow(), -1);
-        model.Button1->click();
+        model.OKButton->click();
         return model.result();
     });
     form.ModelCommands->ModelSelectClick();

@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,29 +30,29 @@ protected:
 TEST_F(DtmfEditor, OpensOnTheGridRowsEntry) {
     TDtmfForm& form = OpenOn(3);
     EXPECT_EQ(form.windowTitle(), "DTMF Memory");
-    EXPECT_EQ(form.ComboBox1->currentText(), "3");
-    EXPECT_EQ(form.Edit1->text(), "123A");
-    EXPECT_TRUE(form.Edit1->hasFocus());
+    EXPECT_EQ(form.EntryCombo->currentText(), "3");
+    EXPECT_EQ(form.CodeEdit->text(), "123A");
+    EXPECT_TRUE(form.CodeEdit->hasFocus());
     EXPECT_FALSE(form.ContentsChanged());
 }
 
 TEST_F(DtmfEditor, ChoosingAnotherEntryKeepsTheCodeInTheEntryItWasTypedIn) {
     TDtmfForm& form = OpenOn(3);
-    Retype(form.Edit1, "12*#");
+    Retype(form.CodeEdit, "12*#");
     Messages.Answer(TMessageAnswer::Yes);
-    Pick(form.ComboBox1, 5);
+    Pick(form.EntryCombo, 5);
     EXPECT_EQ(Dtmf(3), "3,12*#");
     EXPECT_EQ(Dtmf(5), "5,#5");
     EXPECT_EQ(form.Entry(), 5);
-    EXPECT_EQ(form.Edit1->text(), "#5");
+    EXPECT_EQ(form.CodeEdit->text(), "#5");
     EXPECT_EQ(GridCell(Form->Grids->DtmfGrid, 3, 2), "12*#");
 
     Form->Data().Changed = false;
-    Retype(form.Edit1, "9");
+    Retype(form.CodeEdit, "9");
     Messages.Answer(TMessageAnswer::No);
-    Pick(form.ComboBox1, 3);
+    Pick(form.EntryCombo, 3);
     EXPECT_EQ(Dtmf(5), "5,#5");
-    EXPECT_EQ(form.Edit1->text(), "12*#");
+    EXPECT_EQ(form.CodeEdit->text(), "12*#");
     EXPECT_FALSE(Form->Data().Changed);
     EXPECT_FALSE(form.ContentsChanged());
     EXPECT_EQ(Messages.Texts(), (QStringList{kChangeEntry, kChangeEntry}));
@@ -58,40 +60,40 @@ TEST_F(DtmfEditor, ChoosingAnotherEntryKeepsTheCodeInTheEntryItWasTypedIn) {
 
 TEST_F(DtmfEditor, PageKeysWrapRoundTheTenEntries) {
     TDtmfForm& form = OpenOn(0);
-    QTest::keyClick(form.ComboBox1, Qt::Key_PageDown);
-    EXPECT_EQ(form.ComboBox1->currentText(), "9");
+    QTest::keyClick(form.EntryCombo, Qt::Key_PageDown);
+    EXPECT_EQ(form.EntryCombo->currentText(), "9");
     EXPECT_EQ(form.Entry(), 9);
-    TypeText(form.Edit1, "d");
+    TypeText(form.CodeEdit, "d");
     Messages.Answer(TMessageAnswer::Yes);
-    QTest::keyClick(form.ComboBox1, Qt::Key_PageUp);
-    EXPECT_EQ(form.ComboBox1->currentText(), "0");
+    QTest::keyClick(form.EntryCombo, Qt::Key_PageUp);
+    EXPECT_EQ(form.EntryCombo->currentText(), "0");
     EXPECT_EQ(Dtmf(9), "9,D");
-    QTest::keyClick(form.ComboBox1, Qt::Key_PageUp);
+    QTest::keyClick(form.EntryCombo, Qt::Key_PageUp);
     EXPECT_EQ(form.Entry(), 1);
     EXPECT_EQ(Messages.Texts(), QStringList{kChangeEntry});
 }
 
 TEST_F(DtmfEditor, CodeTakesDtmfCharactersOnly) {
     TDtmfForm& form = OpenOn(1);
-    TypeText(form.Edit1, "1a*# ");
-    EXPECT_EQ(form.Edit1->text(), "1A*# ");
+    TypeText(form.CodeEdit, "1a*# ");
+    EXPECT_EQ(form.CodeEdit->text(), "1A*# ");
     Messages.Answer(TMessageAnswer::Ok);
-    TypeText(form.Edit1, "E");
-    EXPECT_EQ(form.Edit1->text(), "1A*# ");
+    TypeText(form.CodeEdit, "E");
+    EXPECT_EQ(form.CodeEdit->text(), "1A*# ");
 
     QApplication::clipboard()->setText("12E");
     Messages.Answer(TMessageAnswer::Ok);
-    QTest::keyClick(form.Edit1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form.Edit1, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit1->text(), "");
+    QTest::keyClick(form.CodeEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form.CodeEdit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.CodeEdit->text(), "");
     EXPECT_EQ(Messages.Texts(), (QStringList{kInvalidCharacter, kInvalidCharacter}));
     EXPECT_TRUE(form.ContentsChanged());
 }
 
 TEST_F(DtmfEditor, OkAlwaysStoresTheEntry) {
     TDtmfForm& first = OpenOn(4);
-    EXPECT_EQ(first.Edit1->text(), "");
-    Click(first.Button2);
+    EXPECT_EQ(first.CodeEdit->text(), "");
+    Click(first.OKButton);
     EXPECT_EQ(Dtmf(4), "4,");
     EXPECT_TRUE(Form->Data().Changed);
     EXPECT_FALSE(first.isVisible());
@@ -99,7 +101,7 @@ TEST_F(DtmfEditor, OkAlwaysStoresTheEntry) {
     Form->Data().Changed = false;
     Form->Grids->SelectRow(TChannelGrids::kDtmfGrid, 6);
     TDtmfForm& second = Reopen();
-    Click(second.Button2);
+    Click(second.OKButton);
     EXPECT_EQ(Dtmf(5), "5,#5");
     EXPECT_TRUE(Form->Data().Changed);
     EXPECT_TRUE(Messages.Shown().empty());
@@ -107,19 +109,28 @@ TEST_F(DtmfEditor, OkAlwaysStoresTheEntry) {
 
 TEST_F(DtmfEditor, ClosingAsksAboutAnUnsavedCode) {
     TDtmfForm& first = OpenOn(2);
-    TypeText(first.Edit1, "0");
+    TypeText(first.CodeEdit, "0");
     Messages.Answer(TMessageAnswer::Yes);
-    Click(first.Button1);
+    Click(first.CloseButton);
     EXPECT_FALSE(first.isVisible());
     EXPECT_EQ(Dtmf(2), "2,0");
 
     TDtmfForm& second = Reopen();
-    TypeText(second.Edit1, "1");
+    TypeText(second.CodeEdit, "1");
     Messages.Answer(TMessageAnswer::No);
     second.close();
     EXPECT_FALSE(second.isVisible());
     EXPECT_EQ(Dtmf(2), "2,0");
     EXPECT_EQ(Messages.Texts(), (QStringList{kRevise, kRevise}));
+}
+
+TEST_F(DtmfEditor, DesignNamesTraceToTheControls) {
+    TDtmfForm& form = OpenOn(3);
+    ExpectDesignNames(form, {{"Label2", form.EntryLabel},
+                             {"ComboBox1", form.EntryCombo},
+                             {"GroupBox1", form.CodeGroup},
+                             {"Edit1", form.CodeEdit},
+                             {"Button2", form.OKButton}});
 }
 
 TEST_F(DtmfEditor, OpenDtmfEditorRunsTheDialogForTheSelectedRow) {

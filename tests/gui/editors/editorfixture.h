@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "gui/pages/channelgrids.h"
 #include "support/mainformfixture.h"
@@ -50,6 +52,15 @@ inline void Pick(QComboBox* list, int index) {
         QTest::keyClick(view, view->currentIndex().row() < index ? Qt::Key_Down : Qt::Key_Up);
     }
     QTest::keyClick(view, Qt::Key_Return);
+}
+
+// Each design name ("Edit3") names exactly the control given for it in `dialog`.
+inline void ExpectDesignNames(const QWidget& dialog,
+                              const std::vector<std::pair<const char*, QWidget*>>& names) {
+    for (const auto& [name, control] : names) {
+        EXPECT_EQ(dialog.findChildren<QWidget*>(QLatin1String(name)), QList<QWidget*>{control})
+            << name;
+    }
 }
 
 // An editor dialog over a started main window, shown and holding the keyboard as the user

@@ -145,8 +145,8 @@ TEST_F(Undo, TheMemoryEditorsStoresAreOneStep) {
     SelectMemoryRow(8);
     Dialogs.Then([](QDialog& dialog) {
         auto& editor = dynamic_cast<TMemoryForm&>(dialog);
-        editor.Edit1->setText(QStringLiteral("146.000"));
-        editor.Button2->click();  // OK
+        editor.RxFrequencyEdit->setText(QStringLiteral("146.000"));
+        editor.OKButton->click();
         return editor.result();
     });
     QTest::keyClick(form.Grids->MemoryGrid, Qt::Key_Return);

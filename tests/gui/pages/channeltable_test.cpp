@@ -119,9 +119,9 @@ protected:
         Form->Grids->SelectRow(TChannelGrids::kMemoryGrid, position + 1);
         TMemoryForm editor(*Form);
         editor.show();
-        Retype(editor.Edit1, frequency);
+        Retype(editor.RxFrequencyEdit, frequency);
         if (rounded) Messages.Answer(TMessageAnswer::Ok);
-        Click(editor.Button2);
+        Click(editor.OKButton);
         return Channel(position);
     }
 };

@@ -32,7 +32,7 @@ protected:
                 form.done(QDialog::Rejected);
             });
             Result = form.exec();
-            Checked = form.CheckBox_Protect->isChecked();
+            Checked = form.ProtectBox->isChecked();
             return Result;
         });
     }
@@ -52,8 +52,8 @@ TEST_F(ChannelDisplay, TransceiverAnsweringAtOnceIsAskedDirectly) {
     StartOn(radio, kPxA5Usa);
     bool okEnabled = false;
     LetDisplayRun([&okEnabled](TCDisplayForm& form) {
-        okEnabled = form.Button_OK->isEnabled();
-        form.Button_CANCEL->click();
+        okEnabled = form.OKButton->isEnabled();
+        form.CancelButton->click();
     });
 
     OpenDisplay();
@@ -75,7 +75,7 @@ TEST_F(ChannelDisplay, AnyOtherReplyLeavesTheBoxUnchecked) {
             if (command == "CP") return answer;
             return std::nullopt;
         };
-        LetDisplayRun([](TCDisplayForm& form) { form.Button_CANCEL->click(); });
+        LetDisplayRun([](TCDisplayForm& form) { form.CancelButton->click(); });
         OpenDisplay();
         EXPECT_FALSE(Checked) << answer;
     }
@@ -91,10 +91,10 @@ TEST_F(ChannelDisplay, SilentTransceiverGetsTheCommandInProgrammingMode) {
     StartOn(radio, kRv310Usa);
     bool checkedByQuery = false;
     LetDisplayRun([&checkedByQuery](TCDisplayForm& form) {
-        checkedByQuery = form.CheckBox_Protect->isChecked();
-        form.CheckBox_Protect->setChecked(false);
-        form.Button_OK->click();
-        EXPECT_FALSE(form.Button_OK->isEnabled());  // one flow at a time
+        checkedByQuery = form.ProtectBox->isChecked();
+        form.ProtectBox->setChecked(false);
+        form.OKButton->click();
+        EXPECT_FALSE(form.OKButton->isEnabled());  // one flow at a time
     });
 
     OpenDisplay();
@@ -111,8 +111,8 @@ TEST_F(ChannelDisplay, CheckedBoxSwitchesProtectionOnDirectly) {
     TSimulatedRadio radio(TSimulatedRadio::NewMemory(kPxA5Usa));
     StartOn(radio, kPxA5Usa);
     LetDisplayRun([](TCDisplayForm& form) {
-        form.CheckBox_Protect->setChecked(true);
-        form.Button_OK->click();
+        form.ProtectBox->setChecked(true);
+        form.OKButton->click();
     });
 
     OpenDisplay();

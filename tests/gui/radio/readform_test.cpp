@@ -177,7 +177,7 @@ TEST_F(ReadCommand, CancelEndsTheReadWithinTheGracePeriodAndFreesThePort) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return radio.Commands.size() >= 4; }, 2000));
         QElapsedTimer clock;
         clock.start();
-        dialog.Button1->click();
+        dialog.CancelButton->click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 2000));
         closing = clock.elapsed();
     });
@@ -207,7 +207,7 @@ TEST_F(ReadCommand, EventLoopKeepsTurningThroughAPacedRead) {
         sinceTick.start();
         ticker.start();
         EXPECT_TRUE(QTest::qWaitFor([&] { return radio.Commands.size() >= 10; }, 3000));
-        EXPECT_GT(dialog.ProgressBar1->value(), 0);
+        EXPECT_GT(dialog.ProgressBar->value(), 0);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
     });

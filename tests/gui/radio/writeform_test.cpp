@@ -157,7 +157,7 @@ TEST_F(WriteCommand, MarketVariantQuestionGoesOnWithOk) {
     TMainForm& form = StartWithEntries(radio);
     TEnabledRecorder cancelButton;
     LetExchangeRun(
-        [&](TExchangeForm& dialog) { dialog.Button1->installEventFilter(&cancelButton); });
+        [&](TExchangeForm& dialog) { dialog.CancelButton->installEventFilter(&cancelButton); });
     Messages.Answer(TMessageAnswer::Yes);
     Messages.Answer(TMessageAnswer::Ok);
 
@@ -225,7 +225,7 @@ TEST_F(WriteCommand, VerifyAfterWritingListsWhatTheTransceiverGivesBackDifferent
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return std::count(radio.Commands.begin(), radio.Commands.end(), "ID") > 1; },
             3000));
-        labelWhileVerifying = dialog.Label1->text();
+        labelWhileVerifying = dialog.StatusLabel->text();
     });
     QString summary;
     QString lines;
