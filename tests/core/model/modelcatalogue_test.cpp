@@ -4,16 +4,20 @@
 
 #include "core/model/caption.h"
 #include "core/model/modelprofile.h"
+#include "support/everyconfiguration.h"
 
 namespace {
 
-TEST(Catalogue, EveryRowIsCurrentForItsOwnConfigurationOnly) {
-    for (int row = 0; row < kCatalogueRows; ++row) {
-        const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
-        EXPECT_EQ(CatalogueRowOf(info.Model, info.MarketCode), row) << info.Caption;
-        EXPECT_EQ(DefaultBandLimit(info.Model, info.MarketCode), info.BandLimit) << info.Caption;
-    }
+class CatalogueOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(CatalogueOfEveryConfiguration, IsCurrentForItsOwnConfigurationOnly) {
+    const int row = GetParam();
+    const TModelInfo& info = ModelCatalogue()[static_cast<size_t>(row)];
+    EXPECT_EQ(CatalogueRowOf(info.Model, info.MarketCode), row) << info.Caption;
+    EXPECT_EQ(DefaultBandLimit(info.Model, info.MarketCode), info.BandLimit) << info.Caption;
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(CatalogueOfEveryConfiguration);
 
 TEST(Catalogue, MatchesByModelMarketLetterAndVariant) {
     EXPECT_EQ(CatalogueRowOf("PX-A5", "XKZZ"), 0);
@@ -71,18 +75,21 @@ TEST(Caption, CarriesTheFullFileName) {
               QStringLiteral("TAVRIN [RV-350A -1]  [/home/ham/Räume.tvr]"));
 }
 
-TEST(Profile, EveryRowGetsItsBandLimitItsFamilysCountsSlotsAndDelay) {
-    for (const TModelInfo& row : ModelCatalogue()) {
-        const TModelProfile profile = ProfileOf(row.Model, row.MarketCode);
-        EXPECT_NE(profile.Family, TModelFamily::Unknown) << row.Caption;
-        EXPECT_EQ(profile.BandLimit, row.BandLimit) << row.Caption;
-        EXPECT_STREQ(profile.ChannelCounts.Smaller, row.ChannelCount) << row.Caption;
-        EXPECT_EQ(profile.UsedMenuSlots, profile.IsHandheld() ? 26 : 36) << row.Caption;
-        EXPECT_EQ(profile.CommandDelay,
-                  profile.IsMobile() ? kMobileCommandDelay : std::chrono::milliseconds(0))
-            << row.Caption;
-    }
+class ProfileOfEveryConfiguration : public ::testing::TestWithParam<int> {};
+
+TEST_P(ProfileOfEveryConfiguration, GetsItsBandLimitItsFamilysCountsSlotsAndDelay) {
+    const TModelInfo& row = RowOf(GetParam());
+    const TModelProfile profile = ProfileOf(row.Model, row.MarketCode);
+    EXPECT_NE(profile.Family, TModelFamily::Unknown) << row.Caption;
+    EXPECT_EQ(profile.BandLimit, row.BandLimit) << row.Caption;
+    EXPECT_STREQ(profile.ChannelCounts.Smaller, row.ChannelCount) << row.Caption;
+    EXPECT_EQ(profile.UsedMenuSlots, profile.IsHandheld() ? 26 : 36) << row.Caption;
+    EXPECT_EQ(profile.CommandDelay,
+              profile.IsMobile() ? kMobileCommandDelay : std::chrono::milliseconds(0))
+        << row.Caption;
 }
+
+INSTANTIATE_FOR_EVERY_CONFIGURATION(ProfileOfEveryConfiguration);
 
 using F = TModelFamily;
 
