@@ -236,57 +236,60 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
     BatterySaverList =
         MakeList(PowerGroupBox, "ComboBox_Save", kBatterySaverSlot, TMenuSet::Handheld);
     BatterySaverLabel = MakeLabel(PowerGroupBox, "Label1", tr("Battery Saver"), BatterySaverList);
-    AutoPowerOffList = MakeList(PowerGroupBox, "ComboBox_Apo", kAutoPowerOffSlot, TMenuSet::Handheld);
+    AutoPowerOffList =
+        MakeList(PowerGroupBox, "ComboBox_Apo", kAutoPowerOffSlot, TMenuSet::Handheld);
     AutoPowerOffLabel = MakeLabel(PowerGroupBox, "Label2", tr("Auto Power Off"), AutoPowerOffList);
     AddRow(PowerGroupBox, BatterySaverLabel, BatterySaverList);
     AddRow(PowerGroupBox, AutoPowerOffLabel, AutoPowerOffList);
 
     ScanGroupBox = MakeGroup(&page, "GroupBox_Scan", tr("&Scan/Weather"));
     PriorityScanBox = MakeBox(ScanGroupBox, "CheckBox_Priority", tr("Priority Scan"),
-                                kPriorityScanSlot, TMenuSet::Handheld);
+                              kPriorityScanSlot, TMenuSet::Handheld);
     WeatherAlertBox =
         MakeBox(ScanGroupBox, "CheckBox_Weather", tr("Weather Alert"), kWeatherAlertHelp);
-    ScanResumeGroup = MakeRadioGroup(ScanGroupBox, "RadioGroup_ScanResume",
-                                           tr("Scan Resume"), kScanResumeSlot, TMenuSet::Handheld);
-    TuneEnableBox = MakeBox(ScanGroupBox, "CheckBox_TuneEnable", tr("Tune Enable"),
-                                  kTuneEnableSlot, TMenuSet::Handheld);
+    ScanResumeGroup = MakeRadioGroup(ScanGroupBox, "RadioGroup_ScanResume", tr("Scan Resume"),
+                                     kScanResumeSlot, TMenuSet::Handheld);
+    TuneEnableBox = MakeBox(ScanGroupBox, "CheckBox_TuneEnable", tr("Tune Enable"), kTuneEnableSlot,
+                            TMenuSet::Handheld);
     AddRow(ScanGroupBox, PriorityScanBox, WeatherAlertBox);
     AddRadioGroup(ScanGroupBox, ScanResumeGroup);
     AddRow(ScanGroupBox, TuneEnableBox);
 
     RxTxGroupBox = MakeGroup(&page, "GroupBox_RxTx", tr("R&X/TX"));
-    TimeOutTimerList = MakeList(RxTxGroupBox, "ComboBox_TOT", kTimeOutTimerSlot, TMenuSet::Handheld);
+    TimeOutTimerList =
+        MakeList(RxTxGroupBox, "ComboBox_TOT", kTimeOutTimerSlot, TMenuSet::Handheld);
     TimeOutTimerLabel = MakeLabel(RxTxGroupBox, "Label3", tr("Time-out Timer"), TimeOutTimerList);
-    KeyBeepBox = MakeBox(RxTxGroupBox, "CheckBox_KeyBeep", tr("Key Beep"), kKeyBeepSlot,
-                               TMenuSet::Handheld);
-    TxInhibitBox = MakeBox(RxTxGroupBox, "CheckBox_TxInhibit", tr("Tx Inhibit"),
-                                 kTxInhibitSlot, TMenuSet::Handheld);
+    KeyBeepBox =
+        MakeBox(RxTxGroupBox, "CheckBox_KeyBeep", tr("Key Beep"), kKeyBeepSlot, TMenuSet::Handheld);
+    TxInhibitBox = MakeBox(RxTxGroupBox, "CheckBox_TxInhibit", tr("Tx Inhibit"), kTxInhibitSlot,
+                           TMenuSet::Handheld);
     BusyChannelLockoutBox = MakeBox(RxTxGroupBox, "CheckBox_BusyChLockout", tr("Busy Ch Lockout"),
-                                     kBusyChannelLockoutSlot, TMenuSet::Handheld);
+                                    kBusyChannelLockoutSlot, TMenuSet::Handheld);
     AddRow(RxTxGroupBox, TimeOutTimerLabel, TimeOutTimerList, KeyBeepBox);
     AddRow(RxTxGroupBox, TxInhibitBox, BusyChannelLockoutBox);
 
     VoxGroupBox = MakeGroup(&page, "GroupBox_Vox", tr("&VOX"));
     VoxGainList = MakeList(VoxGroupBox, "ComboBox_VoxGain", kVoxGainSlot, TMenuSet::Handheld);
     VoxGainLabel = MakeLabel(VoxGroupBox, "Label4", tr("VOX Gain"), VoxGainList);
-    VoxOnBusyBox = MakeBox(VoxGroupBox, "CheckBox_VoxOnBusy", tr("VOX on Busy"),
-                                 kVoxOnBusySlot, TMenuSet::Handheld);
-    VoxDelayList =
-        MakeList(VoxGroupBox, "ComboBox_VoxDelay", kVoxDelaySlot, TMenuSet::Handheld);
+    VoxOnBusyBox = MakeBox(VoxGroupBox, "CheckBox_VoxOnBusy", tr("VOX on Busy"), kVoxOnBusySlot,
+                           TMenuSet::Handheld);
+    VoxDelayList = MakeList(VoxGroupBox, "ComboBox_VoxDelay", kVoxDelaySlot, TMenuSet::Handheld);
     VoxDelayLabel = MakeLabel(VoxGroupBox, "Label5", tr("VOX Delay"), VoxDelayList);
     AddRow(VoxGroupBox, VoxGainLabel, VoxGainList, VoxOnBusyBox);
     AddRow(VoxGroupBox, VoxDelayLabel, VoxDelayList);
 
     RepeaterGroupBox = MakeGroup(&page, "GroupBox_Repeater", tr("Re&peater"));
-    AutoRepeaterOffsetBox = MakeBox(RepeaterGroupBox, "CheckBox_ARO", tr("Automatic Repeater Offset"),
-                           kRepeaterOffsetSlot, TMenuSet::Handheld);
+    AutoRepeaterOffsetBox =
+        MakeBox(RepeaterGroupBox, "CheckBox_ARO", tr("Automatic Repeater Offset"),
+                kRepeaterOffsetSlot, TMenuSet::Handheld);
     ToneHoldBox = MakeBox(RepeaterGroupBox, "CheckBox_t1750Hold", tr("1750Hz Tone Hold"),
-                                 kToneHoldSlot, TMenuSet::Handheld);
+                          kToneHoldSlot, TMenuSet::Handheld);
     CallKeyGroup = MakeRadioGroup(RepeaterGroupBox, "RadioGroup_CallKey", tr("CALL Key"),
-                                        kCallKeySlot, TMenuSet::Handheld);
+                                  kCallKeySlot, TMenuSet::Handheld);
     ToneBurstList =
         MakeList(RepeaterGroupBox, "ComboBox_1750Freq", kToneBurstSlot, TMenuSet::Handheld);
-    ToneBurstLabel = MakeLabel(RepeaterGroupBox, "Label7", tr("Tone Burst Frequency"), ToneBurstList);
+    ToneBurstLabel =
+        MakeLabel(RepeaterGroupBox, "Label7", tr("Tone Burst Frequency"), ToneBurstList);
     AddRow(RepeaterGroupBox, AutoRepeaterOffsetBox);
     AddRow(RepeaterGroupBox, ToneHoldBox);
     AddRadioGroup(RepeaterGroupBox, CallKeyGroup);
@@ -294,100 +297,100 @@ void TMenuPages::BuildHandheldPage(QWidget& page) {
 
     DtmfGroupBox = MakeGroup(&page, "GroupBox_Dtmf", tr("D&TMF"));
     DtmfLockBox = MakeBox(DtmfGroupBox, "CheckBox_DtmfLock", tr("DTMF Lock"), kDtmfLockSlot,
-                                TMenuSet::Handheld);
+                          TMenuSet::Handheld);
     DtmfHoldBox = MakeBox(DtmfGroupBox, "CheckBox_DtmfHold", tr("DTMF Hold"), kDtmfHoldSlot,
-                                TMenuSet::Handheld);
+                          TMenuSet::Handheld);
     DtmfPauseList =
         MakeList(DtmfGroupBox, "ComboBox_DtmfPause", kDtmfPauseSlot, TMenuSet::Handheld);
     DtmfPauseLabel = MakeLabel(DtmfGroupBox, "Label6", tr("DTMF Pause"), DtmfPauseList);
     DtmfSpeedGroup = MakeRadioGroup(DtmfGroupBox, "RadioGroup_DtmfSpeed", tr("DTMF Speed"),
-                                          kDtmfSpeedSlot, TMenuSet::Handheld);
+                                    kDtmfSpeedSlot, TMenuSet::Handheld);
     AddRow(DtmfGroupBox, DtmfLockBox, DtmfHoldBox);
     AddRow(DtmfGroupBox, DtmfPauseLabel, DtmfPauseList);
     AddRadioGroup(DtmfGroupBox, DtmfSpeedGroup);
 
     OtherGroupBox = MakeGroup(&page, "GroupBox_Other", tr("&Other"));
     PowerOnMessageEdit = MakePowerOnMessage(OtherGroupBox, "Edit_Pom");
-    SetHelpContext(PowerOnMessageEdit, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Handheld));
-    PowerOnMessageLabel = MakeLabel(OtherGroupBox, "Label8", tr("Power-on Message"), PowerOnMessageEdit);
+    SetHelpContext(PowerOnMessageEdit,
+                   HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Handheld));
+    PowerOnMessageLabel =
+        MakeLabel(OtherGroupBox, "Label8", tr("Power-on Message"), PowerOnMessageEdit);
     MemoryNameBox = MakeBox(OtherGroupBox, "CheckBox_MName", tr("Memory Name"), kMemoryNameSlot,
-                             TMenuSet::Handheld);
+                            TMenuSet::Handheld);
     KeyLockBox =
         MakeBox(OtherGroupBox, "CheckBox_Lock", tr("Key Lock"), kKeyLockSlot, TMenuSet::Handheld);
-    LampBox =
-        MakeBox(OtherGroupBox, "CheckBox_Lamp", tr("Lamp"), kLampSlot, TMenuSet::Handheld);
+    LampBox = MakeBox(OtherGroupBox, "CheckBox_Lamp", tr("Lamp"), kLampSlot, TMenuSet::Handheld);
     MicKeyLockBox = MakeBox(OtherGroupBox, "CheckBox_MicKey", tr("Disable MIC PF Key"),
-                              kMicKeyLockSlot, TMenuSet::Handheld);
+                            kMicKeyLockSlot, TMenuSet::Handheld);
     AddRow(OtherGroupBox, PowerOnMessageLabel, PowerOnMessageEdit);
     AddRow(OtherGroupBox, KeyLockBox, MemoryNameBox);
     AddRow(OtherGroupBox, LampBox, MicKeyLockBox);
 
     LayOutColumns(page, {{PowerGroupBox, ScanGroupBox, RxTxGroupBox, VoxGroupBox},
                          {RepeaterGroupBox, DtmfGroupBox, OtherGroupBox}});
-    ChainTabOrder({BatterySaverList,         AutoPowerOffList,
-                   PriorityScanBox,     WeatherAlertBox,
-                   ScanResumeGroup, TuneEnableBox,
-                   TimeOutTimerList,          KeyBeepBox,
-                   TxInhibitBox,    BusyChannelLockoutBox,
-                   VoxGainList,      VoxOnBusyBox,
-                   VoxDelayList,     AutoRepeaterOffsetBox,
-                   ToneHoldBox,    CallKeyGroup,
-                   ToneBurstList,     DtmfLockBox,
-                   DtmfHoldBox,     DtmfPauseList,
-                   DtmfSpeedGroup,  PowerOnMessageEdit,
-                   KeyLockBox,         MemoryNameBox,
-                   LampBox,         MicKeyLockBox});
+    ChainTabOrder({BatterySaverList, AutoPowerOffList,      PriorityScanBox,  WeatherAlertBox,
+                   ScanResumeGroup,  TuneEnableBox,         TimeOutTimerList, KeyBeepBox,
+                   TxInhibitBox,     BusyChannelLockoutBox, VoxGainList,      VoxOnBusyBox,
+                   VoxDelayList,     AutoRepeaterOffsetBox, ToneHoldBox,      CallKeyGroup,
+                   ToneBurstList,    DtmfLockBox,           DtmfHoldBox,      DtmfPauseList,
+                   DtmfSpeedGroup,   PowerOnMessageEdit,    KeyLockBox,       MemoryNameBox,
+                   LampBox,          MicKeyLockBox});
 }
 
 void TMenuPages::BuildMenu1Page(QWidget& page) {
     MobilePowerGroupBox = MakeGroup(&page, "GroupBox_Power2", tr("Po&wer"));
-    MobileAutoPowerOffList = MakeList(MobilePowerGroupBox, "ComboBox_Apo2", kAutoPowerOffSlot, TMenuSet::Mobile);
-    MobileAutoPowerOffLabel = MakeLabel(MobilePowerGroupBox, "Label9", tr("Auto Power Off"), MobileAutoPowerOffList);
+    MobileAutoPowerOffList =
+        MakeList(MobilePowerGroupBox, "ComboBox_Apo2", kAutoPowerOffSlot, TMenuSet::Mobile);
+    MobileAutoPowerOffLabel =
+        MakeLabel(MobilePowerGroupBox, "Label9", tr("Auto Power Off"), MobileAutoPowerOffList);
     AddRow(MobilePowerGroupBox, MobileAutoPowerOffLabel, MobileAutoPowerOffList);
 
     MobileScanGroupBox = MakeGroup(&page, "GroupBox_Scan2", tr("&Scan/Weather"));
     MobilePriorityScanBox = MakeBox(MobileScanGroupBox, "CheckBox_Priority2", tr("Priority Scan"),
-                                 kPriorityScanSlot, TMenuSet::Mobile);
+                                    kPriorityScanSlot, TMenuSet::Mobile);
     MobileWeatherAlertBox =
         MakeBox(MobileScanGroupBox, "CheckBox_Weather2", tr("Weather Alert"), kWeatherAlertHelp);
     MobileScanResumeGroup = MakeRadioGroup(MobileScanGroupBox, "RadioGroup_ScanResume2",
-                                            tr("Scan Resume"), kScanResumeSlot, TMenuSet::Mobile);
+                                           tr("Scan Resume"), kScanResumeSlot, TMenuSet::Mobile);
     MobileTuneEnableBox = MakeBox(MobileScanGroupBox, "CheckBox_TuneEnable2", tr("Tune Enable"),
-                                   kTuneEnableSlot, TMenuSet::Mobile);
+                                  kTuneEnableSlot, TMenuSet::Mobile);
     AddRow(MobileScanGroupBox, MobilePriorityScanBox, MobileWeatherAlertBox);
     AddRadioGroup(MobileScanGroupBox, MobileScanResumeGroup);
     AddRow(MobileScanGroupBox, MobileTuneEnableBox);
 
     MobileRxTxGroupBox = MakeGroup(&page, "GroupBox_RxTx2", tr("R&X/TX"));
-    MobileSmeterSquelchBox = MakeBox(MobileRxTxGroupBox, "CheckBox_SmeterSql2", tr("S-Meter Squelch"),
-                                  kSmeterSquelchSlot, TMenuSet::Mobile);
+    MobileSmeterSquelchBox = MakeBox(MobileRxTxGroupBox, "CheckBox_SmeterSql2",
+                                     tr("S-Meter Squelch"), kSmeterSquelchSlot, TMenuSet::Mobile);
     MobileSquelchHangTimeList = MakeList(MobileRxTxGroupBox, "ComboBox_SquelchHangTime2",
                                          kSquelchHangTimeSlot, TMenuSet::Mobile);
-    MobileSquelchHangTimeLabel =
-        MakeLabel(MobileRxTxGroupBox, "Label10", tr("Squelch Hang Time"), MobileSquelchHangTimeList);
-    MobileTimeOutTimerList = MakeList(MobileRxTxGroupBox, "ComboBox_TOT2", kTimeOutTimerSlot, TMenuSet::Mobile);
-    MobileTimeOutTimerLabel = MakeLabel(MobileRxTxGroupBox, "Label11", tr("Time-out Timer"), MobileTimeOutTimerList);
+    MobileSquelchHangTimeLabel = MakeLabel(MobileRxTxGroupBox, "Label10", tr("Squelch Hang Time"),
+                                           MobileSquelchHangTimeList);
+    MobileTimeOutTimerList =
+        MakeList(MobileRxTxGroupBox, "ComboBox_TOT2", kTimeOutTimerSlot, TMenuSet::Mobile);
+    MobileTimeOutTimerLabel =
+        MakeLabel(MobileRxTxGroupBox, "Label11", tr("Time-out Timer"), MobileTimeOutTimerList);
     MobileBusyChannelLockoutBox =
         MakeBox(MobileRxTxGroupBox, "CheckBox_BusyChLockout2", tr("Busy Ch Lockout"),
                 kBusyChannelLockoutSlot, TMenuSet::Mobile);
-    MobileKeyBeepBox = MakeBox(MobileRxTxGroupBox, "CheckBox_KeyBeep2", tr("Key Beep"), kKeyBeepSlot,
-                                TMenuSet::Mobile);
+    MobileKeyBeepBox = MakeBox(MobileRxTxGroupBox, "CheckBox_KeyBeep2", tr("Key Beep"),
+                               kKeyBeepSlot, TMenuSet::Mobile);
     AddRow(MobileRxTxGroupBox, MobileSmeterSquelchBox);
     AddRow(MobileRxTxGroupBox, MobileSquelchHangTimeLabel, MobileSquelchHangTimeList);
     AddRow(MobileRxTxGroupBox, MobileTimeOutTimerLabel, MobileTimeOutTimerList);
     AddRow(MobileRxTxGroupBox, MobileKeyBeepBox, MobileBusyChannelLockoutBox);
 
     MobileRepeaterGroupBox = MakeGroup(&page, "GroupBox_Repeater2", tr("Re&peater"));
-    MobileAutoRepeaterOffsetBox = MakeBox(MobileRepeaterGroupBox, "CheckBox_ARO2", tr("Automatic Repeater Offset"),
-                            kRepeaterOffsetSlot, TMenuSet::Mobile);
-    MobileToneHoldBox = MakeBox(MobileRepeaterGroupBox, "CheckBox_t1750Hold2", tr("1750Hz Tone Hold"),
-                                  kToneHoldSlot, TMenuSet::Mobile);
-    MobileCallKeyGroup = MakeRadioGroup(MobileRepeaterGroupBox, "RadioGroup_CallKey2", tr("CALL Key"),
-                                         kCallKeySlot, TMenuSet::Mobile);
+    MobileAutoRepeaterOffsetBox =
+        MakeBox(MobileRepeaterGroupBox, "CheckBox_ARO2", tr("Automatic Repeater Offset"),
+                kRepeaterOffsetSlot, TMenuSet::Mobile);
+    MobileToneHoldBox = MakeBox(MobileRepeaterGroupBox, "CheckBox_t1750Hold2",
+                                tr("1750Hz Tone Hold"), kToneHoldSlot, TMenuSet::Mobile);
+    MobileCallKeyGroup = MakeRadioGroup(MobileRepeaterGroupBox, "RadioGroup_CallKey2",
+                                        tr("CALL Key"), kCallKeySlot, TMenuSet::Mobile);
     MobileToneBurstList =
         MakeList(MobileRepeaterGroupBox, "ComboBox_1750Freq2", kToneBurstSlot, TMenuSet::Mobile);
-    MobileToneBurstLabel =
-        MakeLabel(MobileRepeaterGroupBox, "Label12", tr("Tone Burst Frequency"), MobileToneBurstList);
+    MobileToneBurstLabel = MakeLabel(MobileRepeaterGroupBox, "Label12", tr("Tone Burst Frequency"),
+                                     MobileToneBurstList);
     AddRow(MobileRepeaterGroupBox, MobileAutoRepeaterOffsetBox);
     AddRow(MobileRepeaterGroupBox, MobileToneHoldBox);
     AddRadioGroup(MobileRepeaterGroupBox, MobileCallKeyGroup);
@@ -395,16 +398,17 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
 
     MobileDtmfGroupBox = MakeGroup(&page, "GroupBox_Dtmf2", tr("D&TMF"));
     MobileDtmfLockBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfLock2", tr("DTMF Lock"),
-                                 kDtmfLockSlot, TMenuSet::Mobile);
+                                kDtmfLockSlot, TMenuSet::Mobile);
     MobileDtmfHoldBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfHold2", tr("DTMF Hold"),
-                                 kDtmfHoldSlot, TMenuSet::Mobile);
+                                kDtmfHoldSlot, TMenuSet::Mobile);
     MobileDtmfMonitorBox = MakeBox(MobileDtmfGroupBox, "CheckBox_DtmfMonitor2", tr("DTMF Monitor"),
-                                    kDtmfMonitorSlot, TMenuSet::Mobile);
+                                   kDtmfMonitorSlot, TMenuSet::Mobile);
     MobileDtmfPauseList =
         MakeList(MobileDtmfGroupBox, "ComboBox_DtmfPause2", kDtmfPauseSlot, TMenuSet::Mobile);
-    MobileDtmfPauseLabel = MakeLabel(MobileDtmfGroupBox, "Label13", tr("DTMF Pause"), MobileDtmfPauseList);
+    MobileDtmfPauseLabel =
+        MakeLabel(MobileDtmfGroupBox, "Label13", tr("DTMF Pause"), MobileDtmfPauseList);
     MobileDtmfSpeedGroup = MakeRadioGroup(MobileDtmfGroupBox, "RadioGroup_DtmfSpeed2",
-                                           tr("DTMF Speed"), kDtmfSpeedSlot, TMenuSet::Mobile);
+                                          tr("DTMF Speed"), kDtmfSpeedSlot, TMenuSet::Mobile);
     AddRow(MobileDtmfGroupBox, MobileDtmfLockBox, MobileDtmfHoldBox);
     AddRow(MobileDtmfGroupBox, MobileDtmfMonitorBox);
     AddRow(MobileDtmfGroupBox, MobileDtmfPauseLabel, MobileDtmfPauseList);
@@ -412,24 +416,28 @@ void TMenuPages::BuildMenu1Page(QWidget& page) {
 
     LayOutColumns(page, {{MobilePowerGroupBox, MobileScanGroupBox, MobileRxTxGroupBox},
                          {MobileRepeaterGroupBox, MobileDtmfGroupBox}});
-    ChainTabOrder({MobileAutoPowerOffList, MobilePriorityScanBox, MobileWeatherAlertBox, MobileScanResumeGroup,
-                   MobileTuneEnableBox, MobileSmeterSquelchBox, MobileSquelchHangTimeList,
-                   MobileTimeOutTimerList, MobileKeyBeepBox, MobileBusyChannelLockoutBox, MobileAutoRepeaterOffsetBox,
-                   MobileToneHoldBox, MobileCallKeyGroup, MobileToneBurstList, MobileDtmfLockBox,
-                   MobileDtmfHoldBox, MobileDtmfMonitorBox, MobileDtmfPauseList,
-                   MobileDtmfSpeedGroup});
+    ChainTabOrder({MobileAutoPowerOffList, MobilePriorityScanBox, MobileWeatherAlertBox,
+                   MobileScanResumeGroup, MobileTuneEnableBox, MobileSmeterSquelchBox,
+                   MobileSquelchHangTimeList, MobileTimeOutTimerList, MobileKeyBeepBox,
+                   MobileBusyChannelLockoutBox, MobileAutoRepeaterOffsetBox, MobileToneHoldBox,
+                   MobileCallKeyGroup, MobileToneBurstList, MobileDtmfLockBox, MobileDtmfHoldBox,
+                   MobileDtmfMonitorBox, MobileDtmfPauseList, MobileDtmfSpeedGroup});
 }
 
 void TMenuPages::BuildMenu2Page(QWidget& page) {
     MobilePfKeyGroupBox = MakeGroup(&page, "GroupBox_PfKey2", tr("PF &Key"));
     MobilePf1List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF12", kPf1Slot, TMenuSet::Mobile);
-    MobilePf1Label = MakeLabel(MobilePfKeyGroupBox, "Label14", QStringLiteral("PF1"), MobilePf1List);
+    MobilePf1Label =
+        MakeLabel(MobilePfKeyGroupBox, "Label14", QStringLiteral("PF1"), MobilePf1List);
     MobilePf2List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF22", kPf2Slot, TMenuSet::Mobile);
-    MobilePf2Label = MakeLabel(MobilePfKeyGroupBox, "Label15", QStringLiteral("PF2"), MobilePf2List);
+    MobilePf2Label =
+        MakeLabel(MobilePfKeyGroupBox, "Label15", QStringLiteral("PF2"), MobilePf2List);
     MobilePf3List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF32", kPf3Slot, TMenuSet::Mobile);
-    MobilePf3Label = MakeLabel(MobilePfKeyGroupBox, "Label16", QStringLiteral("PF3"), MobilePf3List);
+    MobilePf3Label =
+        MakeLabel(MobilePfKeyGroupBox, "Label16", QStringLiteral("PF3"), MobilePf3List);
     MobilePf4List = MakeList(MobilePfKeyGroupBox, "ComboBox_PF42", kPf4Slot, TMenuSet::Mobile);
-    MobilePf4Label = MakeLabel(MobilePfKeyGroupBox, "Label17", QStringLiteral("PF4"), MobilePf4List);
+    MobilePf4Label =
+        MakeLabel(MobilePfKeyGroupBox, "Label17", QStringLiteral("PF4"), MobilePf4List);
     AddRow(MobilePfKeyGroupBox, MobilePf1Label, MobilePf1List);
     AddRow(MobilePfKeyGroupBox, MobilePf2Label, MobilePf2List);
     AddRow(MobilePfKeyGroupBox, MobilePf3Label, MobilePf3List);
@@ -442,12 +450,14 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     MobileBrightnessSlider->setPageStep(4);
     MobileBrightnessSlider->setTickPosition(QSlider::TicksBelow);
     MobileBrightnessSlider->setTickInterval(1);
-    SetHelpContext(MobileBrightnessSlider, HelpIn(MenuSettingOf(kBrightnessSlot), TMenuSet::Mobile));
-    MobileBrightnessMinLabel = MakeLabel(MobileBrightnessGroupBox, "Label18", tr("Min"), MobileBrightnessSlider);
-    MobileBrightnessMaxLabel = MakeLabel(MobileBrightnessGroupBox, "Label19", tr("Max"), MobileBrightnessSlider);
-    MobileAutoBrightnessBox =
-        MakeBox(MobileBrightnessGroupBox, "CheckBox_AutoBrightness2", tr("Auto Brightness"),
-                kAutoBrightnessSlot, TMenuSet::Mobile);
+    SetHelpContext(MobileBrightnessSlider,
+                   HelpIn(MenuSettingOf(kBrightnessSlot), TMenuSet::Mobile));
+    MobileBrightnessMinLabel =
+        MakeLabel(MobileBrightnessGroupBox, "Label18", tr("Min"), MobileBrightnessSlider);
+    MobileBrightnessMaxLabel =
+        MakeLabel(MobileBrightnessGroupBox, "Label19", tr("Max"), MobileBrightnessSlider);
+    MobileAutoBrightnessBox = MakeBox(MobileBrightnessGroupBox, "CheckBox_AutoBrightness2",
+                                      tr("Auto Brightness"), kAutoBrightnessSlot, TMenuSet::Mobile);
     auto* scale = new QHBoxLayout;
     scale->addWidget(MobileBrightnessMinLabel);
     scale->addWidget(MobileBrightnessSlider, 1);
@@ -457,16 +467,18 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
 
     MobileOtherGroupBox = MakeGroup(&page, "GroupBox_Other2", tr("&Other"));
     MobilePowerOnMessageEdit = MakePowerOnMessage(MobileOtherGroupBox, "Edit_Pom2");
-    SetHelpContext(MobilePowerOnMessageEdit, HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Mobile));
-    MobilePowerOnMessageLabel = MakeLabel(MobileOtherGroupBox, "Label20", tr("Power-on Message"), MobilePowerOnMessageEdit);
+    SetHelpContext(MobilePowerOnMessageEdit,
+                   HelpIn(MenuSettingOf(kPowerOnMessageSlot), TMenuSet::Mobile));
+    MobilePowerOnMessageLabel =
+        MakeLabel(MobileOtherGroupBox, "Label20", tr("Power-on Message"), MobilePowerOnMessageEdit);
     MobileMemoryNameBox = MakeBox(MobileOtherGroupBox, "CheckBox_MName2", tr("Memory Name"),
-                              kMemoryNameSlot, TMenuSet::Mobile);
-    MobileKeyLockBox =
-        MakeBox(MobileOtherGroupBox, "CheckBox_Lock2", tr("Key Lock"), kKeyLockSlot, TMenuSet::Mobile);
+                                  kMemoryNameSlot, TMenuSet::Mobile);
+    MobileKeyLockBox = MakeBox(MobileOtherGroupBox, "CheckBox_Lock2", tr("Key Lock"), kKeyLockSlot,
+                               TMenuSet::Mobile);
     MobileMicKeyLockBox = MakeBox(MobileOtherGroupBox, "CheckBox_MicKey2", tr("Mic Key Lock"),
-                               kMicKeyLockSlot, TMenuSet::Mobile);
+                                  kMicKeyLockSlot, TMenuSet::Mobile);
     MobileDataSpeedGroup = MakeRadioGroup(MobileOtherGroupBox, "RadioGroup_DataSpeed2",
-                                           tr("Data Speed"), kDataSpeedSlot, TMenuSet::Mobile);
+                                          tr("Data Speed"), kDataSpeedSlot, TMenuSet::Mobile);
     AddRow(MobileOtherGroupBox, MobilePowerOnMessageLabel, MobilePowerOnMessageEdit);
     AddRow(MobileOtherGroupBox, MobileMemoryNameBox);
     AddRow(MobileOtherGroupBox, MobileKeyLockBox);
@@ -474,7 +486,8 @@ void TMenuPages::BuildMenu2Page(QWidget& page) {
     AddRadioGroup(MobileOtherGroupBox, MobileDataSpeedGroup);
 
     LayOutColumns(page, {{MobilePfKeyGroupBox, MobileBrightnessGroupBox}, {MobileOtherGroupBox}});
-    ChainTabOrder({MobilePf1List, MobilePf2List, MobilePf3List, MobilePf4List, MobileBrightnessSlider,
-                   MobileAutoBrightnessBox, MobilePowerOnMessageEdit, MobileMemoryNameBox, MobileKeyLockBox,
-                   MobileMicKeyLockBox, MobileDataSpeedGroup});
+    ChainTabOrder({MobilePf1List, MobilePf2List, MobilePf3List, MobilePf4List,
+                   MobileBrightnessSlider, MobileAutoBrightnessBox, MobilePowerOnMessageEdit,
+                   MobileMemoryNameBox, MobileKeyLockBox, MobileMicKeyLockBox,
+                   MobileDataSpeedGroup});
 }
