@@ -40,7 +40,7 @@ std::string WithField(std::string_view record, int field, std::string_view value
     return text;
 }
 
-std::function<void(TRadioData&)> Channel12(int field, std::string_view value) {
+std::function<void(TRadioData&)> Channel12(int field, std::string value) {
     return [=](TRadioData& data) { data.SetChannel(12, WithField(kChannel12, field, value)); };
 }
 
