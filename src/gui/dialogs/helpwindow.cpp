@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -101,10 +102,15 @@ bool THelpWindow::FindNext() {
     if (text.isEmpty()) return false;
     NoteLabel->hide();
     if (Browser->find(text)) return true;
-    QTextCursor start = Browser->textCursor();
+    const QTextCursor where = Browser->textCursor();
+    const int scrolled = Browser->verticalScrollBar()->value();
+    QTextCursor start = where;
     start.movePosition(QTextCursor::Start);
     Browser->setTextCursor(start);
     if (Browser->find(text)) return true;
+    // The reader stays where they were.
+    Browser->setTextCursor(where);
+    Browser->verticalScrollBar()->setValue(scrolled);
     NoteLabel->setText(tr("\"%1\" is not on this page.").arg(text));
     NoteLabel->show();
     return false;

@@ -1,6 +1,7 @@
 #include "gui/kit/messagebox.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -88,7 +89,9 @@ TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle s
         box.setDefaultButton(QMessageBox::Cancel);
     }
     if (style == TMessageStyle::PortWarning) {
-        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Messages", "&Ports..."));
+        QAbstractButton* ports = box.button(QMessageBox::Yes);
+        ports->setText(QCoreApplication::translate("Messages", "&Ports..."));
+        ports->setIcon(QIcon());  // not the Yes button's tick: it opens a window
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -222,10 +223,12 @@ TEST_F(HelpCommands, HelpWindowClosesWithItsKeysFindsAndSaysWhatFailed) {
     THelpWindow& help = openHelp();
     QTest::keySequence(&help, QKeySequence(QStringLiteral("Ctrl+F")));
     EXPECT_EQ(QApplication::focusWidget(), help.FindEdit);
+    help.Browser->verticalScrollBar()->setValue(300);
     help.FindEdit->setText(QStringLiteral("no such words"));
     QTest::keyClick(help.FindEdit, Qt::Key_Return);
     EXPECT_TRUE(help.NoteLabel->isVisibleTo(&help));
     EXPECT_EQ(help.NoteLabel->text(), "\"no such words\" is not on this page.");
+    EXPECT_EQ(help.Browser->verticalScrollBar()->value(), 300);  // the page stays where it was
 
     // Without a browser to start (none on the search path), the window says so.
     QTemporaryDir nowhere;
