@@ -2,7 +2,9 @@
 
 // An X server of its own for tests that run the program as a person would, with
 // the real window system (xcb) instead of the offscreen one.
+#include <QByteArray>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <string>
@@ -60,3 +62,25 @@ private:
 
     QProcess Server;
 };
+
+// Starts `program` on `display` with settings of its own in `folder`, where the
+// chosen transceiver is already stored as `model` and `type`.
+inline void StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments,
+                           const QString& display, const QString& folder, const char* model,
+                           const char* type) {
+    QDir().mkpath(folder + "/HALVERN");
+    QFile settings(folder + "/HALVERN/TAVRIN.ini");
+    if (settings.open(QIODevice::WriteOnly)) {
+        settings.write(QByteArray("[General]\nModel=") + model + "\nType=" + type + "\n");
+    }
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("DISPLAY", display);
+    environment.insert("XDG_CONFIG_HOME", folder);
+    environment.insert("XDG_RUNTIME_DIR", folder);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForStarted(kXServerBound);
+}

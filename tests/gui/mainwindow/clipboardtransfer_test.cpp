@@ -2,17 +2,12 @@
 // server's clipboard. The test starts the X server itself; without one it fails.
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/xserver.h"
 
 namespace {
-
-constexpr int kBound = kXServerBound;
 
 const QByteArray kChannel = "07,0145000000,3,2,0,1,0,0,12,08,000,00600000,1,0,0000000000,0,1,,RPT";
 const QByteArray kUhfChannel = "08,0433000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,";
@@ -21,21 +16,8 @@ const QByteArray kUhfChannel = "08,0433000000,6,0,0,0,0,0,08,08,000,05000000,0,0
 class TProgram {
 public:
     TProgram(const QString& display, const QString& folder, const char* model, const char* type) {
-        QDir().mkpath(folder + "/HALVERN");
-        QFile settings(folder + "/HALVERN/TAVRIN.ini");
-        if (settings.open(QIODevice::WriteOnly)) {
-            settings.write(QByteArray("[General]\nModel=") + model + "\nType=" + type + "\n");
-        }
-        QFile::setPermissions(
-            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("DISPLAY", display);
-        environment.insert("XDG_CONFIG_HOME", folder);
-        environment.insert("XDG_RUNTIME_DIR", folder);
-        Process.setProcessEnvironment(environment);
-        Process.start(QStringLiteral(TAVRIN_CLIPBOARD_PEER_PATH), QStringList{});
-        Process.waitForStarted(kBound);
+        StartOnDisplay(Process, QStringLiteral(TAVRIN_CLIPBOARD_PEER_PATH), {}, display, folder,
+                       model, type);
     }
     ~TProgram() { Stop(Process); }
 
@@ -49,8 +31,8 @@ public:
     // Quits; true when the program ended cleanly (under the sanitizers: without leaks).
     bool Quit() {
         Process.write("quit\n");
-        return Process.waitForFinished(kBound) && Process.exitStatus() == QProcess::NormalExit &&
-               Process.exitCode() == 0;
+        return Process.waitForFinished(kXServerBound) &&
+               Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
     }
 
     std::string Errors() { return Process.readAllStandardError().toStdString(); }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,20 +19,8 @@ const QString kMainWindow = QStringLiteral("TAVRIN [RV-310/320A -1]  [Untitled]"
 class TDesktopProgram {
 public:
     TDesktopProgram(const QString& display, const QString& folder, const QStringList& arguments) {
-        QDir().mkpath(folder + "/HALVERN");
-        QFile settings(folder + "/HALVERN/TAVRIN.ini");
-        if (settings.open(QIODevice::WriteOnly))
-            settings.write("[General]\nModel=RV-310\nType=MKF\n");
-        QFile::setPermissions(
-            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("DISPLAY", display);
-        environment.insert("XDG_CONFIG_HOME", folder);
-        environment.insert("XDG_RUNTIME_DIR", folder);
-        Process.setProcessEnvironment(environment);
-        Process.start(QStringLiteral(TAVRIN_PROGRAM_PATH), arguments);
-        Process.waitForStarted(kXServerBound);
+        StartOnDisplay(Process, QStringLiteral(TAVRIN_PROGRAM_PATH), arguments, display, folder,
+                       "RV-310", "MKF");
     }
     ~TDesktopProgram() {
         if (Process.state() != QProcess::NotRunning) Stop(Process);
