@@ -10,7 +10,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
-    xvfb xauth
+    xvfb xauth x11-utils
     fonts-liberation fonts-ipafont-gothic
 )
 

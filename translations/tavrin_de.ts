@@ -1546,6 +1546,18 @@ Do you want to move?</source>
         <translation>Das Verschieben ändert auch %1 Kanäle, die der Filter ausblendet.
 Möchten Sie verschieben?</translation>
     </message>
+    <message>
+        <source>The user guide is not installed. TAVRIN looked for it in:</source>
+        <translation>Das Benutzerhandbuch ist nicht installiert. TAVRIN hat hier danach gesucht:</translation>
+    </message>
+    <message>
+        <source>&amp;Ports...</source>
+        <translation>&amp;Schnittstellen...</translation>
+    </message>
+    <message>
+        <source>This data file no longer exists. It has been removed from Open Recent.</source>
+        <translation>Diese Datendatei gibt es nicht mehr. Sie wurde aus „Zuletzt geöffnet“ entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
@@ -1790,6 +1802,14 @@ Möchten Sie verschieben?</translation>
         <source>Open in &amp;Browser</source>
         <translation>Im &amp;Browser öffnen</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not on this page.</source>
+        <translation>„%1“ kommt auf dieser Seite nicht vor.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The page is %1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Seite ist %1</translation>
+    </message>
 </context>
 <context>
     <name>TMChannelForm</name>
@@ -1851,6 +1871,10 @@ Möchten Sie verschieben?</translation>
     <message>
         <source>Comment</source>
         <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>

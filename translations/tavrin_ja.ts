@@ -1546,6 +1546,18 @@ Do you want to move?</source>
         <translation>移動すると、フィルターで非表示のチャンネル %1 件も変わります。
 移動しますか?</translation>
     </message>
+    <message>
+        <source>The user guide is not installed. TAVRIN looked for it in:</source>
+        <translation>ユーザーガイドがインストールされていません。TAVRIN は次の場所を探しました:</translation>
+    </message>
+    <message>
+        <source>&amp;Ports...</source>
+        <translation>ポート(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>This data file no longer exists. It has been removed from Open Recent.</source>
+        <translation>このデータファイルはもう存在しません。「最近使ったファイル」から削除しました。</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
@@ -1790,6 +1802,14 @@ Do you want to move?</source>
         <source>Open in &amp;Browser</source>
         <translation>ブラウザーで開く(&amp;B)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not on this page.</source>
+        <translation>「%1」はこのページにありません。</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The page is %1</source>
+        <translation>Web ブラウザーを起動できませんでした。ページの場所: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMChannelForm</name>
@@ -1851,6 +1871,10 @@ Do you want to move?</source>
     <message>
         <source>Comment</source>
         <translation>コメント</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>メニューをクリア(&amp;C)</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@ check "desktop-file-validate passes" \
     desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 check "appstreamcli validate passes" \
     appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+# The release is dated once, in the changelog; the AppStream file and the manual pages follow it.
+released=$(zcat "$root/usr/share/doc/tavrin/changelog.gz" | sed -n 's/^ -- .*>  //p' | head -n 1)
+check "the AppStream release $version is dated as the changelog ($released)" \
+    grep -q "<release version=\"$version\" date=\"$(date -u -d "$released" +%F)\"" \
+    "$root/usr/share/metainfo/$app_id.metainfo.xml"
+for program in "${programs[@]}"; do
+    check "the manual page of $program is dated $(date -u -d "$released" '+%B %Y')" \
+        grep -q "^\.TH .* \"$(date -u -d "$released" '+%B %Y')\" \"TAVRIN $version\"" \
+        <<<"$(zcat "$root/usr/share/man/man1/$program.1.gz")"
+done
+for language in de ja; do
+    for key in Name GenericName Comment; do
+        check "the menu entry has a $key in $language" \
+            grep -q "^$key\[$language\]=." "$root/usr/share/applications/$app_id.desktop"
+    done
+    for element in name summary; do
+        check "the AppStream file has a $element in $language" \
+            grep -q "<$element xml:lang=\"$language\">" "$root/usr/share/metainfo/$app_id.metainfo.xml"
+    done
+done
 # lintian warns when run as root; the report itself goes to standard output.
 lintian --display-info --pedantic "$deb" > "$work/lintian" 2> "$work/lintian.err" || true
 grep -v '^running with root privileges' "$work/lintian.err" >&2 || true
@@ -212,6 +232,9 @@ window_pid=$!
 pids+=("$window_pid")
 find_window() { xdotool search --name '^TAVRIN \[RV-310/320A -1\]  \[Untitled\]$' > "$work/window"; }
 if check "the window shows the configured model" wait_for find_window; then
+    check "the window carries the program icon (_NET_WM_ICON)" \
+        bash -c 'xprop -id "$1" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = "' \
+        _ "$(head -n 1 "$work/window")"
     xdotool windowfocus --sync "$(head -n 1 "$work/window")" key alt+h
     # The Help menu is a window of the program's own, titled as the program.
     help_menu_open() {

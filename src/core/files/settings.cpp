@@ -300,3 +300,12 @@ void AddRecentFile(TSettingsStore& store, const QString& name) {
     while (files.size() > kRecentFileCount) files.removeLast();
     store.Write(kRecentFilesKey, files.join(QLatin1Char('\n')));
 }
+
+void RemoveRecentFile(TSettingsStore& store, const QString& path) {
+    QStringList files = LoadRecentFiles(store);
+    if (files.removeAll(path) > 0) store.Write(kRecentFilesKey, files.join(QLatin1Char('\n')));
+}
+
+void ClearRecentFiles(TSettingsStore& store) {
+    store.Write(kRecentFilesKey, QString());
+}

@@ -89,4 +89,7 @@ QString SaveFolder(TSettingsStore& store, const QString& filePath);
 inline constexpr int kRecentFileCount = 10;
 QStringList LoadRecentFiles(const TSettingsStore& store);
 void AddRecentFile(TSettingsStore& store, const QString& path);
+// Takes `path` off the list (a file that is gone); Clear empties it.
+void RemoveRecentFile(TSettingsStore& store, const QString& path);
+void ClearRecentFiles(TSettingsStore& store);
 QString FolderOfPath(const QString& filePath);

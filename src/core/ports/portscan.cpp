@@ -135,6 +135,11 @@ void AddHolders(const std::string& procRoot, TPortScan& scan) {
 
 }  // namespace
 
+std::string ByIdNameOfDevice(const std::string& device, const TScanRoots& roots) {
+    const std::string realPath = RealPathOf(device);
+    return realPath.empty() ? std::string() : ByIdNameOf(realPath, roots);
+}
+
 std::vector<TPortMapping> CurrentPortMap() {
     std::vector<TPortMapping> map;
     for (int number = 1; number <= kPortCount; ++number) map.push_back(MapPortNumber(number));

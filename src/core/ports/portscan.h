@@ -48,6 +48,11 @@ struct TPortScan {
     std::vector<TProcessRef> Spoilers;  // brltty and ModemManager, when running
 };
 
+// The name of the /dev/serial/by-id link to `device` (any path that comes to
+// it), which stays the same whichever socket the cable is in; empty when
+// there is none or the device does not exist.
+std::string ByIdNameOfDevice(const std::string& device, const TScanRoots& roots = {});
+
 // The port map as the program reads it now: entries COM1..COM20.
 std::vector<TPortMapping> CurrentPortMap();
 

@@ -102,9 +102,14 @@ void TKComm::ApplyLineSettings() {
 }
 
 bool TKComm::CheckCommportValid(const std::string& name) {
-    if (GetPortStatus() && name == Name) return true;
+    return CommportProblem(name).empty();
+}
+
+std::string TKComm::CommportProblem(const std::string& name) {
+    if (GetPortStatus() && name == Name) return {};
     std::string error;
-    return OpenSerialDevice(ResolvePortName(name), error) != nullptr;
+    if (OpenSerialDevice(ResolvePortName(name), error)) return {};
+    return error;
 }
 
 void TKComm::OpenCommport() {

@@ -109,6 +109,9 @@ public:
     void SetDeviceName(const std::string& name) { Name = name; }
 
     bool CheckCommportValid(const std::string& name);
+    // Why the port `name` cannot be opened, as the device and the system's
+    // reason ("/dev/ttyUSB0: No such file or directory"); empty when it can.
+    std::string CommportProblem(const std::string& name);
     void OpenCommport();
     void CloseCommport();
     bool GetPortStatus() const;

@@ -17,6 +17,10 @@ inline constexpr unsigned kHelpContext = 15;      // the section of a help conte
 // guide or an unknown command leaves the program silent.
 int HtmlHelp(QWidget* window, const QString& file, unsigned command, quintptr data);
 
+// Shows the guide shipped with the program as HtmlHelp does; without it, a
+// message says where it was looked for.
+void ShowHelp(QWidget* window, unsigned command, quintptr data = 0);
+
 // The guide shipped with the program: GuideFileBeside() the executable's folder,
 // in the language the windows show.
 QString GuideFile();
@@ -37,8 +41,9 @@ QString GuideIn(const QString& folder, const QString& language);
 QString GuideAnchorOf(int context);
 
 // F1 on the focused control (or the first of its parents with a help
-// context) or on a highlighted menu item opens the guide there. Installed
-// for the whole program; it lives as long as `mainWindow`.
+// context: its page or window), on a highlighted menu item or in the active
+// window opens the guide there, anywhere else at its contents. Installed for
+// the whole program; it lives as long as `mainWindow`.
 void InstallContextHelp(QWidget& mainWindow);
 
 // Test seams: where the guide lies (empty: next to the program) and what

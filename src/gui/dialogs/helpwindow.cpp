@@ -1,10 +1,15 @@
 #include "gui/dialogs/helpwindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -20,10 +25,17 @@ QToolButton* MakeButton(const QString& text, const QString& hint, QWidget* paren
     return button;
 }
 
+QPointer<THelpWindow>& TheHelpWindow() {
+    static QPointer<THelpWindow> window;
+    return window;
+}
+
 }  // namespace
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("TAVRIN Help"));
+    // A window of its own, but never the one that keeps the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
     Browser = new QTextBrowser(this);
     Browser->setOpenExternalLinks(true);
     BackButton = MakeButton(tr("< &Back"), tr("Back (Alt+Left)"), this);
@@ -33,6 +45,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     FindEdit->setPlaceholderText(tr("Find (Enter: next)"));
     FindEdit->setClearButtonEnabled(true);
     BrowserButton = new QPushButton(tr("Open in &Browser"), this);
+    NoteLabel = new QLabel(this);
+    NoteLabel->hide();
     BackButton->setEnabled(false);
     ForwardButton->setEnabled(false);
     connect(BackButton, &QToolButton::clicked, Browser, &QTextBrowser::backward);
@@ -41,6 +55,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Browser, &QTextBrowser::forwardAvailable, ForwardButton, &QToolButton::setEnabled);
     connect(ContentsButton, &QToolButton::clicked, this, [this] { Browser->setSource(Home); });
     connect(FindEdit, &QLineEdit::returnPressed, this, &THelpWindow::FindNext);
+    connect(FindEdit, &QLineEdit::textEdited, NoteLabel, &QLabel::hide);
     connect(BrowserButton, &QPushButton::clicked, this, &THelpWindow::OpenInBrowser);
 
     auto* bar = new QHBoxLayout;
@@ -53,8 +68,25 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     bar->addWidget(BrowserButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(NoteLabel);
     layout->addWidget(Browser, 1);
+    AddKeys();
     resize(kStartSize);
+}
+
+// The keys a reader expects of a help window: Esc and Ctrl+W close it, Ctrl+F
+// goes to the find box, and Ctrl+Q is the program's Exit here too.
+void THelpWindow::AddKeys() {
+    const auto addKey = [this](const QKeySequence& key, auto action) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+    };
+    addKey(QKeySequence(Qt::Key_Escape), &QWidget::close);
+    addKey(QKeySequence(QStringLiteral("Ctrl+W")), &QWidget::close);
+    addKey(QKeySequence::Find, [this] {
+        FindEdit->setFocus(Qt::ShortcutFocusReason);
+        FindEdit->selectAll();
+    });
+    addKey(QKeySequence(QStringLiteral("Ctrl+Q")), &THelpWindow::ExitProgram);
 }
 
 void THelpWindow::ShowPage(const QUrl& page) {
@@ -68,19 +100,49 @@ void THelpWindow::ShowPage(const QUrl& page) {
 bool THelpWindow::FindNext() {
     const QString text = FindEdit->text();
     if (text.isEmpty()) return false;
+    NoteLabel->hide();
     if (Browser->find(text)) return true;
-    QTextCursor start = Browser->textCursor();
+    const QTextCursor where = Browser->textCursor();
+    const int scrolled = Browser->verticalScrollBar()->value();
+    QTextCursor start = where;
     start.movePosition(QTextCursor::Start);
     Browser->setTextCursor(start);
-    return Browser->find(text);
+    if (Browser->find(text)) return true;
+    // The reader stays where they were.
+    Browser->setTextCursor(where);
+    Browser->verticalScrollBar()->setValue(scrolled);
+    NoteLabel->setText(tr("\"%1\" is not on this page.").arg(text));
+    NoteLabel->show();
+    return false;
 }
 
 void THelpWindow::OpenInBrowser() {
-    QDesktopServices::openUrl(Browser->source());
+    NoteLabel->hide();
+    if (QDesktopServices::openUrl(Browser->source())) return;
+    NoteLabel->setText(
+        tr("No web browser could be started. The page is %1").arg(Browser->source().toLocalFile()));
+    NoteLabel->show();
+}
+
+void THelpWindow::ExitProgram() {
+    close();
+    QWidget* program = parentWidget() ? parentWidget()->window() : nullptr;
+    while (program && program->parentWidget()) program = program->parentWidget()->window();
+    // Under a modal dialog the program's window takes no commands, Exit included.
+    if (program && !QApplication::activeModalWidget()) program->close();
 }
 
 THelpWindow& HelpWindowOf(QWidget* owner) {
-    static QPointer<THelpWindow> window;
-    if (!window) window = new THelpWindow(owner);
+    QWidget* ownerWindow = owner ? owner->window() : nullptr;
+    QPointer<THelpWindow>& window = TheHelpWindow();
+    if (!window) {
+        window = new THelpWindow(ownerWindow);
+    } else if (window->parentWidget() != ownerWindow) {
+        window->setParent(ownerWindow, Qt::Window);
+    }
     return *window;
+}
+
+void CloseHelpWindow() {
+    if (TheHelpWindow()) TheHelpWindow()->close();
 }

@@ -8,11 +8,13 @@
 #include "core/model/modelcatalogue.h"
 #include "core/model/radiodata.h"
 #include "gui/kit/buttonrow.h"
+#include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
 #include "gui/kit/workspace.h"
 
 TModelForm::TModelForm(TWorkspace& workspace) : QDialog(workspace.Window()), Workspace(workspace) {
     setWindowTitle(tr("Model Select"));
+    SetHelpContext(this, 90);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);

@@ -6,9 +6,12 @@
 #include <QVBoxLayout>
 
 #include "gui/kit/buttonrow.h"
+#include "gui/kit/helpcontext.h"
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TAVRIN"));
+    // The first start's choice is the one Model Select changes later.
+    SetHelpContext(this, 90);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "gui/kit/messagebox.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -35,6 +36,8 @@ QMessageBox::StandardButtons ButtonsOf(TMessageStyle style) {
         case TMessageStyle::YesNoCancelWarning:
         case TMessageStyle::OverwriteSaveAsCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case TMessageStyle::PortWarning:
+            return QMessageBox::Ok | QMessageBox::Yes;
         default:
             return QMessageBox::Ok;
     }
@@ -51,6 +54,14 @@ TMessageAnswer AnswerOf(int button) {
         default:
             return TMessageAnswer::Ok;
     }
+}
+
+// A box ended without a button (the program is ending) gives the answer that
+// does least: Cancel where there is one, else No, else OK.
+TMessageAnswer AnswerOfNoButton(TMessageStyle style) {
+    const auto buttons = ButtonsOf(style);
+    if (buttons.testFlag(QMessageBox::Cancel)) return TMessageAnswer::Cancel;
+    return buttons.testFlag(QMessageBox::No) ? TMessageAnswer::No : TMessageAnswer::Ok;
 }
 
 // The messages are looked up here, once for every box: a text without a
@@ -77,7 +88,16 @@ TMessageAnswer ShowMessage(QWidget* parent, const QString& text, TMessageStyle s
             ->setText(QCoreApplication::translate("Messages", "Save &As..."));
         box.setDefaultButton(QMessageBox::Cancel);
     }
-    return AnswerOf(box.exec());
+    if (style == TMessageStyle::PortWarning) {
+        QAbstractButton* ports = box.button(QMessageBox::Yes);
+        ports->setText(QCoreApplication::translate("Messages", "&Ports..."));
+        ports->setIcon(QIcon());  // not the Yes button's tick: it opens a window
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.exec();
+    if (!box.clickedButton()) return AnswerOfNoButton(style);
+    return AnswerOf(box.standardButton(box.clickedButton()));
 }
 
 void SetMessageResponder(TMessageResponder responder) {

@@ -17,6 +17,9 @@ enum class TMessageStyle {
     // Overwrite (answered Yes) / Save As... (answered No) / Cancel, exclamation
     // icon; Cancel is the default, as nothing is lost by it.
     OverwriteSaveAsCancel,
+    // OK / Ports... (answered Yes), exclamation icon: a port that cannot be
+    // used, with the way to the ports overview; OK is the default.
+    PortWarning,
 };
 
 enum class TMessageAnswer { Ok, Cancel, Yes, No };

@@ -82,3 +82,10 @@ QPixmap DrawProgramIcon(QSize size) {
     DrawTransceiver(painter, body, 1);
     return icon;
 }
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(DrawProgramIcon(QSize(size, size)));
+    return icon;
+}

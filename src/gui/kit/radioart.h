@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -8,3 +9,5 @@
 QPixmap DrawSplashPicture(QSize size);
 // The small program icon: the transceiver alone.
 QPixmap DrawProgramIcon(QSize size);
+// The program icon in the sizes task bars, window titles and switchers ask for.
+QIcon ProgramIcon();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "core/files/datafile.h"
@@ -12,6 +13,7 @@
 #include "gui/dialogs/versiontexts.h"
 #include "gui/kit/language.h"
 #include "gui/kit/messagebox.h"
+#include "gui/kit/radioart.h"
 #include "gui/mainwindow/mainform.h"
 #include "gui/mainwindow/sessionend.h"
 
@@ -87,6 +89,25 @@ std::optional<TProgramAnswer> AnswerCommandLine(QStringList arguments) {
     return std::nullopt;
 }
 
+namespace {
+
+// The names desktops know the program by, its icon on every window and its font.
+void SetUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("TAVRIN"));
+    QApplication::setOrganizationName(QStringLiteral("HALVERN"));
+    // Lets desktops match the window to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.halvern.Tavrin"));
+    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));
+}
+
+void SayOnTerminal(const QString& note) {
+    if (note.isEmpty()) return;
+    std::fputs(QStringLiteral("tavrin: %1\n").arg(note).toLocal8Bit().constData(), stderr);
+}
+
+}  // namespace
+
 int RunProgram(int argc, char* argv[]) {
     // Help, version and usage errors are answered on the terminal, without a
     // window or a display; only data files and /tbf reach the window.
@@ -97,21 +118,30 @@ int RunProgram(int argc, char* argv[]) {
         return answer->Status;
     }
     TApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TAVRIN"));
-    QApplication::setOrganizationName(QStringLiteral("HALVERN"));
-    // Lets desktops match the window to the installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.halvern.Tavrin"));
-    QApplication::setFont(QFont(QStringLiteral("Times New Roman"), 9));
-
+    SetUpApplication();
     TSettingsStore store;
     InstallTranslations(application,
                         EffectiveLanguage(store.Read(kLanguageSetting), QLocale::system()));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    TMainForm mainForm(store, arguments);
+
+    // Watched before any window, so that an end signal is never held up by a
+    // dialog. Until the main window is there, nothing can have changed, and the
+    // signal ends the program as it would any other; after that the user's work
+    // is kept first, and every dialog still open ends with the event loop.
     TSessionEndWatcher sessionEnd;
-    QObject::connect(&sessionEnd, &TSessionEndWatcher::EndRequested, &mainForm,
-                     &TMainForm::EndSession);
-    mainForm.show();
+    std::unique_ptr<TMainForm> mainForm;
+    bool ending = false;
+    QObject::connect(&sessionEnd, &TSessionEndWatcher::EndRequested, &application,
+                     [&mainForm, &ending](int signal) {
+                         if (!mainForm || ending) EndBySignal(signal);
+                         ending = true;
+                         SayOnTerminal(mainForm->EndSession());
+                         QCoreApplication::exit(0);
+                     });
+    mainForm = std::make_unique<TMainForm>(store, arguments);
+    // Shown from the event loop: a message box the start-up shows (a data file
+    // that cannot be opened) is then ended by a signal like any other dialog.
+    QMetaObject::invokeMethod(mainForm.get(), &QWidget::show, Qt::QueuedConnection);
     return QApplication::exec();
 }

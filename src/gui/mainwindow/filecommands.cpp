@@ -163,10 +163,26 @@ void TFileCommands::FillRecentMenu() {
         RecentMenu->addAction(QCoreApplication::translate("TMainForm", "(none)"))
             ->setEnabled(false);
     }
+    RecentMenu->addSeparator();
+    QAction* clear = RecentMenu->addAction(QCoreApplication::translate("TMainForm", "&Clear Menu"));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] { ClearRecentFiles(Store); });
 }
 
 void TFileCommands::OpenRecentFile(const QString& path) {
     Document.ParkFocus();
+    if (!Document.StoreCellEdit()) return;
+    // A file moved or deleted since leaves the list, and the data set stays as it is.
+    if (!QFileInfo::exists(path)) {
+        RemoveRecentFile(Store, path);
+        ShowMessage(Document.Window(),
+                    QCoreApplication::translate("Messages",
+                                                "This data file no longer exists. It has been "
+                                                "removed from Open Recent.") +
+                        QStringLiteral("\n\n") + VisibleFileName(path),
+                    TMessageStyle::Warning);
+        return;
+    }
     if (!ConfirmDiscardChanges()) return;
     if (OpenAfterAsking(path)) RememberFolder();
 }
@@ -177,7 +193,9 @@ void TFileCommands::OpenBackupClick() {
     const QString folder = BackupsFolder();
     const bool kept = EnsureFolder(folder);
     const QString start = kept ? QDir::toNativeSeparators(folder + QLatin1Char('/')) : Folder;
-    if (OpenFromDialog(start)) Document.SetFileName(kUntitled);
+    if (!OpenFromDialog(start)) return;
+    Document.SetFileName(kUntitled);
+    Undo.Reset();  // Undo never gives the data the backup's name
 }
 
 void TFileCommands::OpenStartFile(const QString& path) {
@@ -245,7 +263,7 @@ bool TFileCommands::WriteTo(const QString& fileName) {
     }
     NoteFileOnDisk(fileName, false);
     Document.Data().Changed = false;
-    Undo.MarkSaved();
+    Undo.MarkSaved(fileName);
     Folder = SaveFolder(Store, fileName);
     AddRecentFile(Store, fileName);
     return true;

@@ -55,9 +55,8 @@ void THelpCommands::LanguageClick(QAction* item) {
                 TMessageStyle::Information);
 }
 
-// Whether the guide could be shown is not examined: a missing guide stays silent.
 void THelpCommands::HelpTopicsClick() {
-    HtmlHelp(nullptr, GuideFile(), kHelpDisplayToc, 0);
+    ShowHelp(&Window, kHelpDisplayToc);
 }
 
 void THelpCommands::AboutClick() {

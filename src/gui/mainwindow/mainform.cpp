@@ -1,6 +1,7 @@
 #include "gui/mainwindow/mainform.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include "core/model/modelcatalogue.h"
 #include "core/model/modelprofile.h"
 #include "gui/dialogs/help.h"
+#include "gui/dialogs/helpwindow.h"
 #include "gui/dialogs/setupform.h"
 #include "gui/dialogs/welcomeform.h"
 #include "gui/editors/callform.h"
@@ -59,6 +61,9 @@ constexpr int kClientHeight = 411;
 constexpr int kCommentLength = 50;
 constexpr int kChannelsPageHeight = 600;
 constexpr int kNoticeMilliseconds = 20000;
+constexpr int kGridHelpContext = 200;
+constexpr int kChannelsPageHelpContext = 150;
+constexpr int kMenuSettingsHelpContext = 205;
 
 // A stored configuration that cannot be used is explained before the choice.
 int RunFirstRunChoice(const QString& reason) {
@@ -198,6 +203,13 @@ void TMainForm::BuildPages() {
     PageTabs->addTab(MenuTab, tr("Me&nu"));
     PageTabs->addTab(Menu1Tab, tr("Menu&1"));
     PageTabs->addTab(Menu2Tab, tr("Menu&2"));
+    // F1 where no control has a section of its own opens the page's.
+    SetHelpContext(MemoryTab, kGridHelpContext);
+    SetHelpContext(ChannelsTab, kChannelsPageHelpContext);
+    for (QWidget* menuPage : {MenuTab, Menu1Tab, Menu2Tab}) {
+        SetHelpContext(menuPage, kMenuSettingsHelpContext);
+    }
+    SetHelpContext(PageTabs, kGridHelpContext);
     Grids = new TChannelGrids(*MemoryTab, RadioData);
     MenuPages = new TMenuPages(*MenuTab, *Menu1Tab, *Menu2Tab, RadioData);
     ChannelsPage = new TChannelsPage(*ChannelsTab, *this);
@@ -350,21 +362,22 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     SaveSettingsOnClose(Store, RadioData, CommPort());
     if (ConfirmDiscardChanges()) {
         event->accept();
+        CloseHelpWindow();  // the guide goes with the program
     } else {
         event->ignore();
     }
 }
 
 // The settings are written as on closing, and changes not yet saved are kept
-// as an "unsaved" backup before the program quits.
-void TMainForm::EndSession() {
+// as an "unsaved" backup; the program ends without asking anything.
+QString TMainForm::EndSession() {
     SaveSettingsOnClose(Store, RadioData, CommPort());
-    if (RadioData.Changed) {
-        QString problem;
-        SaveBackup(RadioData, QStringLiteral("unsaved"), problem);
-        RadioData.Changed = false;  // kept: closing must not ask about it again
-    }
-    QCoreApplication::quit();
+    if (!RadioData.Changed) return {};
+    QString problem;
+    const QString backup = SaveBackup(RadioData, QStringLiteral("unsaved"), problem);
+    RadioData.Changed = false;  // dealt with: closing must not ask about it again
+    if (backup.isEmpty()) return QStringLiteral("unsaved changes are lost: %1").arg(problem);
+    return QStringLiteral("unsaved changes kept as %1").arg(QDir::toNativeSeparators(backup));
 }
 
 // Whatever a dialog did, the keyboard goes back to the grid of the Memory page,
@@ -589,6 +602,8 @@ void TMainForm::ShowChannelsStatus() {
 }
 
 void TMainForm::PageTabsChange() {
+    // The tab bar is no part of a page: F1 there opens the section of the page shown.
+    SetHelpContext(PageTabs, HelpContextOf(PageTabs->currentWidget()));
     EditCommands->PageChanged();
     FitWindowToPage();
     if (ShownPage() != TShownPage::Menu) {

@@ -72,8 +72,10 @@ public:
     // Shows the data set's comment in the comment box.
     void ShowComment();
     // The session is ending (logout, shutdown, a terminal closed) and no
-    // question can be asked.
-    void EndSession();
+    // question can be asked: the settings are written and unsaved changes kept
+    // as a backup. Returns what the terminal should be told of it (empty when
+    // there was nothing to keep).
+    QString EndSession();
 
     // The commands, each group with its actions.
     TFileCommands* FileCommands = nullptr;

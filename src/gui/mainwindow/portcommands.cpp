@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include "core/model/visiblebytes.h"
 #include "core/ports/portmap.h"
 #include "core/ports/portnames.h"
+#include "core/ports/portscan.h"
 #include "core/radio/kcomm.h"
 #include "gui/kit/helpcontext.h"
 #include "gui/kit/messagebox.h"
@@ -22,6 +24,21 @@ QString ComCaption(int number) {
     // The accelerator sits on the last digit for COM10 and on the first for the others.
     if (number == 10) return QStringLiteral("Com1&0");
     return QStringLiteral("Com&%1").arg(number);
+}
+
+// The device a port stands for, with its stable by-id name when it has one.
+QString DeviceText(int number) {
+    const std::string device = ResolvePortName(PortDeviceName(number));
+    const std::string byId = ByIdNameOfDevice(device);
+    QString text = QString::fromStdString(device);
+    if (!byId.empty()) text += QStringLiteral(" (%1)").arg(QString::fromStdString(byId));
+    return VisibleText(text);
+}
+
+// The fixed text, then which port is which device and why it cannot be opened.
+QString PortMessage(const QString& text, const QString& port, const std::string& problem) {
+    return text +
+           QStringLiteral("\n\n%1 = %2").arg(port, VisibleText(QString::fromStdString(problem)));
 }
 
 }  // namespace
@@ -64,29 +81,38 @@ void TPortCommands::TickPortItem(int number) {
 
 void TPortCommands::ComItemClick(int number) {
     TKComm probe;
-    if (probe.CheckCommportValid(PortDeviceName(number))) {
+    const std::string problem = probe.CommportProblem(PortDeviceName(number));
+    if (problem.empty()) {
         SelectPort(PortText(number));
         return;
     }
     const QString port = PortText(number);
-    ShowMessage(&Window,
-                QCoreApplication::translate(
-                    "Messages", "The %1 port is unavailable.\nPlease check the %1 port status.")
-                    .arg(port),
-                TMessageStyle::Warning);
     // The earlier choice stays ticked; the refused item loses the tick its click gave it.
     TickPortItem(PortNumberOf(Port));
+    ShowPortProblem(QCoreApplication::translate(
+                        "Messages", "The %1 port is unavailable.\nPlease check the %1 port status.")
+                        .arg(port),
+                    port, problem);
 }
 
 bool TPortCommands::CheckSelectedPort() {
     TKComm probe;
-    if (probe.CheckCommportValid(SelectedPortDeviceName(Port))) return true;
-    ShowMessage(&Window,
-                QStringLiteral(QT_TRANSLATE_NOOP(
-                    "Messages",
-                    "The selected COM port is unavailable.\nPlease check the COM port status.")),
-                TMessageStyle::Warning);
+    const std::string problem = probe.CommportProblem(SelectedPortDeviceName(Port));
+    if (problem.empty()) return true;
+    ShowPortProblem(
+        QCoreApplication::translate(
+            "Messages", "The selected COM port is unavailable.\nPlease check the COM port status."),
+        Port, problem);
     return false;
+}
+
+// The box offers the ports overview, where the user sees what each port is.
+void TPortCommands::ShowPortProblem(const QString& text, const QString& port,
+                                    const std::string& problem) {
+    if (ShowMessage(&Window, PortMessage(text, port, problem), TMessageStyle::PortWarning) ==
+        TMessageAnswer::Yes) {
+        PortsClick();
+    }
 }
 
 void TPortCommands::PortsClick() {
@@ -94,11 +120,13 @@ void TPortCommands::PortsClick() {
     ExecModal(form);
 }
 
-// Each port item tells which device it stands for.
+// Each port item shows beside it which device it stands for.
 void TPortCommands::ShowPortDevices() {
     for (QAction* item : std::as_const(ComItems)) {
-        const QString device =
-            QString::fromStdString(ResolvePortName(PortDeviceName(item->data().toInt())));
+        const int number = item->data().toInt();
+        const QString device = DeviceText(number);
+        // The menu shows what follows the tab where shortcuts go, beside the caption.
+        item->setText(ComCaption(number) + QLatin1Char('\t') + device);
         item->setStatusTip(device);
         item->setToolTip(device);
     }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <string>
 
 class QAction;
 class QActionGroup;
@@ -39,6 +40,7 @@ public:
 
 private:
     void TickPortItem(int number);
+    void ShowPortProblem(const QString& text, const QString& port, const std::string& problem);
     void ShowPortDevices();
 
     QWidget& Window;

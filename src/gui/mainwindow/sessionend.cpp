@@ -4,16 +4,17 @@
 #include <unistd.h>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
 constexpr int kWatchedSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
-// The handler may only write a byte; the event loop reads it.
+// The handler may only write a byte, the signal's number; the event loop reads it.
 int SignalPipe[2] = {-1, -1};
 
-extern "C" void NoteEndSignal(int) {
-    const char byte = 1;
+extern "C" void NoteEndSignal(int signal) {
+    const auto byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(SignalPipe[0], &byte, 1);
 }
 
@@ -47,7 +48,17 @@ TSessionEndWatcher::~TSessionEndWatcher() {
 
 void TSessionEndWatcher::Drain() {
     char bytes[16];
-    while (::read(SignalPipe[1], bytes, sizeof bytes) > 0) {
+    ssize_t count = 0;
+    while ((count = ::read(SignalPipe[1], bytes, sizeof bytes)) > 0) {
+        for (ssize_t index = 0; index < count; ++index) emit EndRequested(bytes[index]);
     }
-    emit EndRequested();
+}
+
+void EndBySignal(int signal) {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+    std::raise(signal);
+    std::_Exit(128 + signal);  // only if the signal was blocked
 }

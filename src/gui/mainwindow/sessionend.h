@@ -14,10 +14,14 @@ public:
     ~TSessionEndWatcher() override;
 
 signals:
-    void EndRequested();
+    // One for each signal that arrived, with its number.
+    void EndRequested(int signal);
 
 private:
     void Drain();
 
     QSocketNotifier* Notifier = nullptr;
 };
+
+// Ends the process as `signal` would have ended it without a watcher.
+[[noreturn]] void EndBySignal(int signal);

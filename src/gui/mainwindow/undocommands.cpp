@@ -25,7 +25,7 @@ TUndoCommands::TUndoCommands(TDocument& document, QObject* parent)
 
 void TUndoCommands::RecordStep(int mergeSource) {
     if (Restoring) return;
-    History.Record(Document.Data(), mergeSource);
+    History.Record(Document.Data(), mergeSource, Document.FileName());
     UpdateActions();
 }
 
@@ -34,12 +34,12 @@ void TUndoCommands::EndMerge() {
 }
 
 void TUndoCommands::Reset() {
-    History.Reset(Document.Data());
+    History.Reset(Document.Data(), Document.FileName());
     UpdateActions();
 }
 
-void TUndoCommands::MarkSaved() {
-    History.MarkSaved(Document.Data());
+void TUndoCommands::MarkSaved(const QString& fileName) {
+    History.MarkSaved(Document.Data(), fileName);
     UpdateActions();
 }
 
@@ -49,17 +49,18 @@ void TUndoCommands::UpdateActions() {
 }
 
 void TUndoCommands::UndoClick() {
-    if (History.Undo(Document.Data())) ShowRestoredData();
+    if (History.Undo(Document.Data(), Document.FileName())) ShowRestoredData();
 }
 
 void TUndoCommands::RedoClick() {
-    if (History.Redo(Document.Data())) ShowRestoredData();
+    if (History.Redo(Document.Data(), Document.FileName())) ShowRestoredData();
 }
 
 // Showing a restored step may make the controls store what they show; that is
-// no step of its own.
+// no step of its own. The step's file comes back with it: Save goes there again.
 void TUndoCommands::ShowRestoredData() {
     const QScopedValueRollback<bool> restoring(Restoring, true);
+    if (History.FileName() != Document.FileName()) Document.SetFileName(History.FileName());
     Document.ShowDataSet(TDataSetShown::Restored);
     UpdateActions();
 }

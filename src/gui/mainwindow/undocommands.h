@@ -23,8 +23,8 @@ public:
     void EndMerge();
     // A new history from the data set as it is now.
     void Reset();
-    // The data set's contents are now those of its file.
-    void MarkSaved();
+    // The data set's contents are now those of the file `fileName`.
+    void MarkSaved(const QString& fileName);
 
     void UndoClick();
     void RedoClick();

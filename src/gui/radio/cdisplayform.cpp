@@ -24,6 +24,7 @@ constexpr int kChannelDisplayContext = 80;
 TCDisplayForm::TCDisplayForm(TWorkspace& workspace)
     : QDialog(workspace.Window()), Runner(*this), Workspace(workspace) {
     setWindowTitle(tr("Channel Display"));
+    SetHelpContext(this, kChannelDisplayContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     BuildControls();

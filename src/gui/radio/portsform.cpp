@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/kit/helpcontext.h"
+
 namespace {
 
 constexpr QSize kStartSize(760, 520);
@@ -99,6 +101,7 @@ TPortsForm::TPortsForm(QWidget* parent, TScanner scanner)
 
 void TPortsForm::BuildControls() {
     setWindowTitle(tr("Ports"));
+    SetHelpContext(this, 75);
     PortTable = NewTable(kPortColumns, this);
     DeviceTable = NewTable(kDeviceColumns, this);
     HintsLabel = new QLabel(this);

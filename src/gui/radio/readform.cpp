@@ -5,11 +5,13 @@
 
 #include "core/model/radiodata.h"
 #include "core/radio/readexchange.h"
+#include "gui/kit/helpcontext.h"
 #include "gui/kit/workspace.h"
 
 TReadForm::TReadForm(TWorkspace& workspace, TTransferScope scope, bool toneBurstShown)
     : TExchangeForm(workspace, tr("Read"), tr("Reading the data from the transceiver."),
                     TExchangeKind::Read, scope) {
+    SetHelpContext(this, 65);
     Runner.SetExchange(
         std::make_unique<TReadExchange>(workspace.Data(), Runner, scope, toneBurstShown));
 }

@@ -9,6 +9,7 @@
 #include "core/model/radiodata.h"
 #include "core/radio/verifiedwrite.h"
 #include "core/radio/writeexchange.h"
+#include "gui/kit/helpcontext.h"
 #include "gui/kit/modal.h"
 #include "gui/kit/reportdialog.h"
 #include "gui/kit/workspace.h"
@@ -47,6 +48,7 @@ TWriteForm::TWriteForm(TWorkspace& workspace, TTransferScope scope, bool toneBur
                        bool verify)
     : TExchangeForm(workspace, tr("Write"), tr("Writing data to the transceiver."),
                     TExchangeKind::Write, scope) {
+    SetHelpContext(this, 70);
     Runner.SetExchange(WriteExchange(workspace, Runner, scope, toneBurstShown, verify));
 }
 

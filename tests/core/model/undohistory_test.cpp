@@ -129,6 +129,31 @@ TEST_F(UndoHistory, TheChangedMarkFollowsTheSavedStep) {
     EXPECT_TRUE(Data.Changed);
 }
 
+// A read from the transceiver leaves the data untitled: taking the read back
+// takes the data back to its file, even where the read changed no record.
+// Saving under a new name renames the steps of the file saved, no others.
+TEST_F(UndoHistory, EachStepKnowsTheFileItsContentsBelongTo) {
+    const QString club = QStringLiteral("/radio/club.tvr");
+    const QString copy = QStringLiteral("/radio/copy.tvr");
+    const QString untitled = QStringLiteral("Untitled");
+    History.Reset(Data, club);
+    Data = WithChannel(Data, 1);
+    History.Record(Data, TUndoHistory::kSeparateStep, club);      // an edit
+    History.Record(Data, TUndoHistory::kSeparateStep, untitled);  // a read that changed nothing
+    ASSERT_TRUE(History.Undo(Data, untitled));
+    EXPECT_EQ(History.FileName(), club);
+    ASSERT_TRUE(History.Redo(Data, club));
+    EXPECT_EQ(History.FileName(), untitled);
+
+    History.MarkSaved(Data, copy);
+    History.Undo(Data, copy);
+    History.Undo(Data, club);
+    EXPECT_EQ(History.FileName(), club);
+    History.Redo(Data, club);
+    History.Redo(Data, club);
+    EXPECT_EQ(History.FileName(), copy);
+}
+
 TEST_F(UndoHistory, AHistoryStartedOnChangedDataHasNoSavedStep) {
     Data.Changed = true;
     History.Reset(Data);

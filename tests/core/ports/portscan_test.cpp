@@ -114,6 +114,10 @@ TEST_F(PortScanTree, FindsUsbAndOnBoardPortsWithTheirFacts) {
     EXPECT_EQ(acm.Facts.Product, "");
     EXPECT_EQ(acm.ById, "");
     EXPECT_EQ(scan.Devices[2].Facts.VendorId, "");
+    // Port Select finds the stable name from any path that comes to the device.
+    EXPECT_EQ(ByIdNameOfDevice(Ftdi.Path(), Roots), ftdi.ById);
+    EXPECT_EQ(ByIdNameOfDevice(Path("dev/ttyACM0"), Roots), "");
+    EXPECT_EQ(ByIdNameOfDevice(Path("dev/ttyUSB7"), Roots), "");
 }
 
 TEST_F(PortScanTree, PortEntriesComeToTheirDevices) {

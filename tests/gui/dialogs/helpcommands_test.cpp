@@ -11,12 +11,18 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "gui/dialogs/aboutbox.h"
 #include "gui/dialogs/help.h"
@@ -109,7 +115,7 @@ TEST_F(HelpCommands, AboutBoxShowsTheVersion) {
                                   "Release OCT/31/2013"}));
 }
 
-TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
+TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideSaysWhereItWasLookedFor) {
     TMainForm& form = StartHandheld();
     form.HelpCommands->HelpTopics->trigger();
     ASSERT_EQ(Opened.size(), 1u);
@@ -119,10 +125,15 @@ TEST_F(HelpCommands, HelpTopicsOpensTheGuideAndAMissingGuideStaysSilent) {
 
     QTemporaryDir empty;
     SetGuideFolder(empty.path());
+    Messages.Answer(TMessageAnswer::Ok);
+    Messages.Answer(TMessageAnswer::Ok);
     form.HelpCommands->HelpTopics->trigger();
     QTest::keyClick(form.CommentEdit, Qt::Key_F1);
     EXPECT_EQ(Opened.size(), 1u);
-    EXPECT_TRUE(Messages.Texts().isEmpty());  // an unscripted message would fail the test
+    const QString said =
+        "The user guide is not installed. TAVRIN looked for it in:\n" + empty.path();
+    EXPECT_EQ(Messages.Texts(), QStringList({said, said}));
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Information);
 }
 
 TEST_F(HelpCommands, WithoutABrowserTheGuideShowsInTheProgramsOwnWindow) {
@@ -162,6 +173,99 @@ TEST_F(HelpCommands, F1OpensTheSectionOfTheFocusedControlOrHighlightedItem) {
     EXPECT_EQ(GuideAnchorOf(310), "205");  // menu page controls share their section
     EXPECT_EQ(GuideAnchorOf(735), "205");
     EXPECT_EQ(GuideAnchorOf(545), "545");
+}
+
+// Where the focused control has no section, F1 opens the one of its page or
+// window, and where there is none either, the guide's contents.
+TEST_F(HelpCommands, F1AlwaysOpensHelpWhereNoControlHasASection) {
+    TMainForm& form = StartHandheld();
+    QTabBar* tabs = form.PageTabs->tabBar();
+    form.PageTabs->setCurrentWidget(form.MenuTab);
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_F1);
+    form.PageTabs->setCurrentWidget(form.ChannelsTab);
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_F1);
+    Dialogs.Then([](QDialog& ports) {
+        ports.show();
+        QApplication::setActiveWindow(&ports);
+        auto* close = ports.findChild<QPushButton*>();
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_F1);
+        return 0;
+    });
+    form.PortCommands->Ports->trigger();
+    QWidget plain;  // a window of no section, such as a message box
+    plain.show();
+    QApplication::setActiveWindow(&plain);
+    QTest::keyClick(&plain, Qt::Key_F1);
+
+    EXPECT_EQ(Fragments(), (QStringList{"205", "150", "75", ""}));
+}
+
+// The help window answers the keys of a desktop's help window, and says what
+// it could not do.
+TEST_F(HelpCommands, HelpWindowClosesWithItsKeysFindsAndSaysWhatFailed) {
+    TMainForm& form = StartHandheld();
+    SetUrlOpener({});
+    const auto openHelp = [&form]() -> THelpWindow& {
+        form.HelpCommands->HelpTopics->trigger();
+        THelpWindow& help = HelpWindowOf(&form);
+        QApplication::setActiveWindow(&help);
+        return help;
+    };
+    for (const char* key : {"Esc", "Ctrl+W"}) {
+        THelpWindow& help = openHelp();
+        ASSERT_TRUE(help.isVisible());
+        QTest::keySequence(&help, QKeySequence(QString::fromLatin1(key)));
+        EXPECT_FALSE(help.isVisible()) << key;
+    }
+    THelpWindow& help = openHelp();
+    QTest::keySequence(&help, QKeySequence(QStringLiteral("Ctrl+F")));
+    EXPECT_EQ(QApplication::focusWidget(), help.FindEdit);
+    help.Browser->verticalScrollBar()->setValue(300);
+    help.FindEdit->setText(QStringLiteral("no such words"));
+    QTest::keyClick(help.FindEdit, Qt::Key_Return);
+    EXPECT_TRUE(help.NoteLabel->isVisibleTo(&help));
+    EXPECT_EQ(help.NoteLabel->text(), "\"no such words\" is not on this page.");
+    EXPECT_EQ(help.Browser->verticalScrollBar()->value(), 300);  // the page stays where it was
+
+    // Without a browser to start (none on the search path), the window says so.
+    QTemporaryDir nowhere;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", nowhere.path().toLocal8Bit());
+    help.BrowserButton->click();
+    qputenv("PATH", path);
+    EXPECT_TRUE(help.NoteLabel->text().startsWith("No web browser could be started."))
+        << help.NoteLabel->text().toStdString();
+    help.close();
+}
+
+// Exit, from the program's window or as Ctrl+Q in the help window, ends the
+// program with the help window open: no window is left to keep it running.
+TEST_F(HelpCommands, ExitEndsTheProgramWhileTheHelpWindowIsOpen) {
+    SetUrlOpener({});
+    const std::vector<std::pair<const char*, std::function<void(TMainForm&, THelpWindow&)>>> ways{
+        {"File > Exit", [](TMainForm& form, THelpWindow&) { form.FileCommands->Exit->trigger(); }},
+        {"Ctrl+Q in the help window",
+         [](TMainForm&, THelpWindow& help) {
+             QApplication::setActiveWindow(&help);
+             QTest::keySequence(&help, QKeySequence(QStringLiteral("Ctrl+Q")));
+         }},
+    };
+    for (const auto& [name, exit] : ways) {
+        SCOPED_TRACE(name);
+        TMainForm& form = StartHandheld();
+        form.HelpCommands->HelpTopics->trigger();
+        THelpWindow& help = HelpWindowOf(&form);
+        ASSERT_TRUE(help.isVisible());
+        exit(form, help);
+        QStringList open;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) open << window->windowTitle();
+        }
+        EXPECT_TRUE(open.isEmpty()) << open.join(", ").toStdString();
+    }
 }
 
 // Every help context the main window carries leads to an anchor of the shipped guide.

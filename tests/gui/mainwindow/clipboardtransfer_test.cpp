@@ -2,90 +2,22 @@
 // server's clipboard. The test starts the X server itself; without one it fails.
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
+#include "support/xserver.h"
 
-constexpr int kBound = 20000;  // ms, for the X server and for each answer of a program
+namespace {
 
 const QByteArray kChannel = "07,0145000000,3,2,0,1,0,0,12,08,000,00600000,1,0,0000000000,0,1,,RPT";
 const QByteArray kUhfChannel = "08,0433000000,6,0,0,0,0,0,08,08,000,05000000,0,0,0000000000,0,0,,";
-
-// The next line a process writes; empty when none came in time.
-std::string NextLine(QProcess& process) {
-    const QDeadlineTimer deadline(kBound);
-    while (!process.canReadLine() && process.state() == QProcess::Running &&
-           process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-    }
-    return process.readLine().trimmed().toStdString();
-}
-
-void Stop(QProcess& process) {
-    process.kill();
-    process.waitForFinished(kBound);
-}
-
-// An X server of its own on a free display number, ended with the test.
-class TXServer {
-public:
-    ~TXServer() { End(); }
-
-    // The display, or empty with `failure` saying why.
-    QString Start(std::string& failure) {
-        for (int number = 70; number < 200; ++number) {
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-            if (QFile::exists(socket) ||
-                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
-                continue;
-            }
-            const QString display = QStringLiteral(":%1").arg(number);
-            // The server writes its display number to -displayfd once it takes connections.
-            Server.start(QStringLiteral("Xvfb"), {display, "-screen", "0", "1024x768x24",
-                                                  "-nolisten", "tcp", "-displayfd", "1"});
-            if (!Server.waitForStarted(kBound)) {
-                failure = "Xvfb cannot be started: " + Server.errorString().toStdString();
-                return {};
-            }
-            if (!NextLine(Server).empty() && QFile::exists(socket)) return display;
-            failure = "Xvfb did not come up on " + display.toStdString();
-            End();  // another server took the number meanwhile: try the next
-        }
-        return {};
-    }
-
-private:
-    // Asked to end, the server removes its socket and lock file.
-    void End() {
-        Server.terminate();
-        if (!Server.waitForFinished(kBound)) Stop(Server);
-    }
-
-    QProcess Server;
-};
 
 // One running program with its own settings, asked one command at a time.
 class TProgram {
 public:
     TProgram(const QString& display, const QString& folder, const char* model, const char* type) {
-        QDir().mkpath(folder + "/HALVERN");
-        QFile settings(folder + "/HALVERN/TAVRIN.ini");
-        if (settings.open(QIODevice::WriteOnly)) {
-            settings.write(QByteArray("[General]\nModel=") + model + "\nType=" + type + "\n");
-        }
-        QFile::setPermissions(
-            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("DISPLAY", display);
-        environment.insert("XDG_CONFIG_HOME", folder);
-        environment.insert("XDG_RUNTIME_DIR", folder);
-        Process.setProcessEnvironment(environment);
-        Process.start(QStringLiteral(TAVRIN_CLIPBOARD_PEER_PATH), QStringList{});
-        Process.waitForStarted(kBound);
+        StartOnDisplay(Process, QStringLiteral(TAVRIN_CLIPBOARD_PEER_PATH), {}, display, folder,
+                       model, type);
     }
     ~TProgram() { Stop(Process); }
 
@@ -99,8 +31,8 @@ public:
     // Quits; true when the program ended cleanly (under the sanitizers: without leaks).
     bool Quit() {
         Process.write("quit\n");
-        return Process.waitForFinished(kBound) && Process.exitStatus() == QProcess::NormalExit &&
-               Process.exitCode() == 0;
+        return Process.waitForFinished(kXServerBound) &&
+               Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
     }
 
     std::string Errors() { return Process.readAllStandardError().toStdString(); }

@@ -92,12 +92,45 @@ TEST_F(FileCommands, OpenRecentListsOpenedAndSavedFilesAndOpensThem) {
     form.FileCommands->NewClick();
     form.FileCommands->FillRecentMenu();
     const QList<QAction*> items = form.FileCommands->RecentMenu->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0]->text(), "&1 " + copy);
     EXPECT_EQ(items[1]->text(), "&2 " + QString(club).replace("&", "&&"));
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), "&Clear Menu");
     items[1]->trigger();
     EXPECT_EQ(form.FileName(), club);
     EXPECT_EQ(form.Data().GetChannel(7), kChannel7);
+}
+
+// An entry whose file has gone says so and leaves the menu; Clear Menu empties it.
+TEST_F(FileCommands, OpenRecentDropsAFileThatIsGoneAndClearMenuEmptiesTheList) {
+    StoreConfiguration("PX-A5", "AKF0");
+    TMainForm& form = Start();
+    const QString kept = PxA5File(QStringLiteral("kept.tvr"));
+    const QString gone = PxA5File(QStringLiteral("gone.tvr"));
+    for (const QString& path : {gone, kept}) form.FileCommands->OpenRecentFile(path);
+    ASSERT_TRUE(QFile::remove(gone));
+    form.Data().SetChannel(3, kChannel7);
+    form.Data().Changed = true;
+
+    Messages.Answer(TMessageAnswer::Ok);
+    form.FileCommands->OpenRecentFile(gone);
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{"This data file no longer exists. It has been removed from Open "
+                          "Recent.\n\n" +
+                          gone});
+    EXPECT_EQ(LoadRecentFiles(*Store), QStringList{kept});
+    EXPECT_EQ(form.Data().GetChannel(3), kChannel7);  // nothing asked, nothing replaced
+    EXPECT_EQ(form.FileName(), kept);
+
+    form.FileCommands->FillRecentMenu();
+    form.FileCommands->RecentMenu->actions().constLast()->trigger();
+    EXPECT_TRUE(LoadRecentFiles(*Store).isEmpty());
+    form.FileCommands->FillRecentMenu();
+    const QList<QAction*> items = form.FileCommands->RecentMenu->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_FALSE(items[0]->isEnabled());  // (none)
+    EXPECT_FALSE(items[2]->isEnabled());  // nothing left to clear
 }
 
 TEST_F(FileCommands, OpenRefusesUnreadableFilesAndOtherExtensionsWithoutChanges) {

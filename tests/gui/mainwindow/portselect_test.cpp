@@ -45,8 +45,9 @@ TEST_F(PortSelect, UnavailablePortKeepsTheEarlierChoice) {
     Messages.Answer(TMessageAnswer::Ok);
     form.PortCommands->ComItems[4]->trigger();
     EXPECT_EQ(Messages.Texts(),
-              QStringList{"The COM5 port is unavailable.\nPlease check the COM5 port status."});
-    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::Warning);
+              QStringList{"The COM5 port is unavailable.\nPlease check the COM5 port status.\n\n"
+                          "COM5 = /dev/nonexistent-serial-port: No such file or directory"});
+    EXPECT_EQ(Messages.Shown()[0].Style, TMessageStyle::PortWarning);
     EXPECT_EQ(form.CommPort(), "COM3");
     EXPECT_EQ(Ticked(), QList<int>{3});
 }
@@ -59,7 +60,9 @@ TEST_F(PortSelect, PortHeldByAnotherProgramIsUnavailable) {
     Messages.Answer(TMessageAnswer::Ok);
     form.PortCommands->ComItems[2]->trigger();
     EXPECT_EQ(Messages.Texts(),
-              QStringList{"The COM3 port is unavailable.\nPlease check the COM3 port status."});
+              QStringList{"The COM3 port is unavailable.\nPlease check the COM3 port status.\n\n"
+                          "COM3 = " +
+                          QString::fromStdString(Radio.Path()) + ": in use"});
     EXPECT_EQ(form.CommPort(), "COM1");
 }
 
@@ -70,11 +73,19 @@ TEST_F(PortSelect, RadioCommandsTestTheSelectedPort) {
     TKComm holder;
     holder.SetDeviceName(Radio.Path());
     holder.OpenCommport();
-    Messages.Answer(TMessageAnswer::Ok);
+    // The box's Ports... button opens the overview of the ports.
+    Messages.Answer(TMessageAnswer::Yes);
+    QString overview;
+    Dialogs.Then([&overview](QDialog& dialog) {
+        overview = dialog.metaObject()->className();
+        return 0;
+    });
     EXPECT_FALSE(form.PortCommands->CheckSelectedPort());
-    EXPECT_EQ(
-        Messages.Texts(),
-        QStringList{"The selected COM port is unavailable.\nPlease check the COM port status."});
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{"The selected COM port is unavailable.\nPlease check the COM port "
+                          "status.\n\nCOM3 = " +
+                          QString::fromStdString(Radio.Path()) + ": in use"});
+    EXPECT_EQ(overview, "TPortsForm");
 }
 
 TEST_F(PortSelect, ItemsShowTheDeviceTheyStandFor) {
@@ -82,6 +93,11 @@ TEST_F(PortSelect, ItemsShowTheDeviceTheyStandFor) {
     emit form.PortCommands->PortMenu->aboutToShow();
     EXPECT_EQ(form.PortCommands->ComItems[2]->toolTip().toStdString(), Radio.Path());
     EXPECT_EQ(form.PortCommands->ComItems[1]->statusTip(), "/dev/ttyUSB1");
+    // Beside the caption, where a menu shows shortcuts.
+    EXPECT_EQ(form.PortCommands->ComItems[2]->text(),
+              "Com&3\t" + QString::fromStdString(Radio.Path()));
+    EXPECT_EQ(form.PortCommands->ComItems[9]->text(),
+              "Com1&0\t" + QString::fromStdString(OtherRadio.Path()));
 }
 
 }  // namespace

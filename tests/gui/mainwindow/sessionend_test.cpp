@@ -16,6 +16,7 @@ TEST(SessionEndWatcher, TurnsTheEndSignalsIntoOneQtSignalEach) {
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         std::raise(signal);
         ASSERT_TRUE(ended.wait(5000)) << "signal " << signal;
+        EXPECT_EQ(ended.constLast().at(0).toInt(), signal);
     }
     EXPECT_EQ(ended.count(), 3);
 }
@@ -34,12 +35,14 @@ TEST_F(SessionEndTest, UnsavedChangesAreKeptAsABackupAndTheSettingsWritten) {
     const std::string unsaved = WriteDataFile(form.Data());
     Temp.Set(QStringLiteral("CommPort"), QStringLiteral("stale"));
 
-    form.EndSession();
+    const QString note = form.EndSession();
 
     const QStringList backups = Backups();
     ASSERT_EQ(backups.size(), 1);
     EXPECT_TRUE(backups[0].endsWith(QStringLiteral(" RV-310 unsaved.tvr")))
         << backups[0].toStdString();
+    // What the terminal is told: where the changes are.
+    EXPECT_EQ(note, "unsaved changes kept as " + BackupsFolder() + '/' + backups[0]);
     EXPECT_EQ(LoadDataFileBytes(BackupsFolder() + QLatin1Char('/') + backups[0]), unsaved);
     EXPECT_EQ(Temp.Value(QStringLiteral("CommPort")), QStringLiteral("COM1"));
     // The close that follows does not ask about changes already kept.
@@ -50,7 +53,7 @@ TEST_F(SessionEndTest, UnsavedChangesAreKeptAsABackupAndTheSettingsWritten) {
 
 TEST_F(SessionEndTest, NothingIsBackedUpWithoutChanges) {
     StoreConfiguration("RV-310", "MKF");
-    Start().EndSession();
+    EXPECT_TRUE(Start().EndSession().isEmpty());
     EXPECT_TRUE(Backups().isEmpty());
 }
 

@@ -153,7 +153,8 @@ TEST_F(ChannelDisplay, NothingIsOpenedWithoutPortOrConfirmation) {
     Form->RadioCommands->ChannelDisplay->trigger();
     EXPECT_EQ(Dialogs.Count(), 0);
     EXPECT_EQ(Messages.Texts().last(),
-              "The selected COM port is unavailable.\nPlease check the COM port status.");
+              "The selected COM port is unavailable.\nPlease check the COM port status.\n\n"
+              "COM1 = /dev/tavrin-test-no-such-port: No such file or directory");
     EXPECT_TRUE(radio.Commands.empty());
 }
 

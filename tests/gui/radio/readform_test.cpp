@@ -109,7 +109,8 @@ TEST_F(ReadCommand, NothingHappensWhenThePortIsUnavailableOrTheChangesAreKept) {
     Messages.Answer(TMessageAnswer::Ok);
     form.RadioCommands->ReadMemory->trigger();
     EXPECT_EQ(Messages.Texts().last(),
-              "The selected COM port is unavailable.\nPlease check the COM port status.");
+              "The selected COM port is unavailable.\nPlease check the COM port status.\n\n"
+              "COM1 = /dev/nonexistent-serial-port: No such file or directory");
 
     EXPECT_EQ(Dialogs.Count(), 0);
     EXPECT_TRUE(radio.Commands.empty());
@@ -149,6 +150,10 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
     TMainForm& form = StartOn(radio, kPxA5Usa);
     form.Data().SetChannel(3, kChannel3);
     const std::string before = WriteDataFile(form.Data());
+    QTemporaryDir folder;
+    const QString club = folder.filePath(QStringLiteral("club.tvr"));
+    Files.Choose(club);
+    ASSERT_TRUE(form.FileCommands->SaveAsClick());
     Messages.Answer(TMessageAnswer::Ok);
     Messages.Answer(TMessageAnswer::Ok);
     LetExchangeRun();
@@ -164,9 +169,20 @@ TEST_F(ReadCommand, GarbledRepliesEndTheReadAndTheWindowSaysItIsIncomplete) {
     EXPECT_EQ(form.Data().GetChannel(7), "");
     EXPECT_EQ(form.Data().GetChannel(12), "");
     EXPECT_TRUE(form.Data().Changed);
-    // Undo brings back the data as it was before the read.
+    EXPECT_EQ(form.FileName(), kUntitled);
+    // Undo brings back the data as it was before the read, with its file: it
+    // is saved there, and Save goes there again without asking for a name.
     form.UndoCommands->Undo->trigger();
     EXPECT_EQ(WriteDataFile(form.Data()), before);
+    EXPECT_EQ(form.FileName(), club);
+    EXPECT_TRUE(form.windowTitle().endsWith("[" + club + "]"));
+    EXPECT_FALSE(form.Data().Changed);
+    form.FileCommands->SaveClick();
+    EXPECT_EQ(Files.Requests().size(), 1u);
+    // Redo brings back what the read left, untitled as the read left it.
+    form.UndoCommands->Redo->trigger();
+    EXPECT_EQ(form.FileName(), kUntitled);
+    EXPECT_TRUE(form.Data().Changed);
 }
 
 TEST_F(ReadCommand, CancelEndsTheReadWithinTheGracePeriodAndFreesThePort) {
